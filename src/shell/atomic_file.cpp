@@ -1,0 +1,66 @@
+#include "shell/atomic_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+std::string WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+        return "The folder " + folder.string() + " does not exist.";
+    std::string hidden = ".";
+    hidden.append(path.filename().string()).append(".XXXXXX");
+    std::string tmpl = (folder / hidden).string();
+    const int fd = mkstemp(tmpl.data());
+    if (fd < 0)
+        return "Cannot write in " + folder.string() + ": " + std::strerror(errno) + ".";
+    const char* data = bytes.data();
+    size_t left = bytes.size();
+    std::string error;
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = std::strerror(errno);
+            break;
+        }
+        data += n;
+        left -= static_cast<size_t>(n);
+    }
+    if (error.empty() && ::fsync(fd) != 0)
+        error = std::strerror(errno);
+    // New files get the usual permissions (mkstemp makes them private).
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    if (::close(fd) != 0 && error.empty())
+        error = std::strerror(errno);
+    if (error.empty() && std::rename(tmpl.c_str(), path.c_str()) != 0)
+        error = std::strerror(errno);
+    if (!error.empty()) {
+        std::remove(tmpl.c_str());
+        return "Cannot write " + path.string() + ": " + error + ".";
+    }
+    return {};
+}
+
+bool ReadWholeFile(const fs::path& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    if (in.bad())
+        return false;
+    bytes = s.str();
+    return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The screens of the program, as the flow rules name them.
+
+enum class Screen {
+    MainMenu,
+    ChooseSkill,
+    ChooseStyle,
+    ChooseMinMax,
+    ChooseHeading,
+    ChooseHowMany,
+    ChooseRiddle,        // riddle worksheet's riddle choice (later)
+    FlashDirections,     // flash cards' directions (later)
+    ChooseSquaresOption, // math squares' option (later)
+    Worksheet,           // QuizForm
+    Crossword,           // crossword problem set and window (later)
+};

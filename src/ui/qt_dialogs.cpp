@@ -1,0 +1,68 @@
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+
+void QtDialogs::message(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtDialogs::question(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    // The questions cannot be cancelled: Escape answers No.
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogs::input(QWidget* parent, const QString& title,
+                                        const QString& prompt, const QString& defaultText) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title,
+                                           const QString& filter, const QString& startFolder) {
+    const QString path = QFileDialog::getOpenFileName(parent, title, startFolder, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title,
+                                           const QString& filter, const QString& suggestedPath) {
+    const QString path = QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::printPreview(QWidget* parent, QPrinter& printer,
+                             const std::function<void(QPrinter*)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* p) { paint(p); });
+    dialog.exec();
+}
+
+void QtDialogs::beep() { QApplication::beep(); }
+
+bool QtDialogs::startDetached(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}

@@ -1,0 +1,127 @@
+#include "worksheet/document.h"
+
+namespace {
+
+size_t paragraphLength(const Paragraph& p) {
+    size_t n = 0;
+    for (const Run& r : p.runs)
+        n += r.text.size();
+    return n;
+}
+
+// Splits the runs of p at byte offset `at`, returning the index of the first run at or after it.
+size_t splitAt(Paragraph& p, size_t at) {
+    size_t pos = 0;
+    for (size_t i = 0; i < p.runs.size(); ++i) {
+        const size_t len = p.runs[i].text.size();
+        if (at == pos)
+            return i;
+        if (at < pos + len) {
+            Run tail{p.runs[i].format, p.runs[i].text.substr(at - pos)};
+            p.runs[i].text.resize(at - pos);
+            p.runs.insert(p.runs.begin() + static_cast<std::ptrdiff_t>(i) + 1, std::move(tail));
+            return i + 1;
+        }
+        pos += len;
+    }
+    return p.runs.size();
+}
+
+} // namespace
+
+Document::Document() { Clear(); }
+
+void Document::Clear() {
+    m_paragraphs.assign(1, Paragraph{});
+    m_paragraphs[0].endFormat = m_format;
+    m_para = 0;
+    m_offset = 0;
+}
+
+void Document::MoveToEnd() {
+    m_para = m_paragraphs.size() - 1;
+    m_offset = paragraphLength(m_paragraphs[m_para]);
+}
+
+void Document::MoveToStart() {
+    m_para = 0;
+    m_offset = 0;
+}
+
+bool Document::atEnd() const {
+    return m_para + 1 == m_paragraphs.size() && m_offset == paragraphLength(m_paragraphs[m_para]);
+}
+
+void Document::SetAlignment(Alignment alignment) { m_paragraphs[m_para].alignment = alignment; }
+
+void Document::Insert(std::string_view utf8) {
+    size_t start = 0;
+    while (start <= utf8.size()) {
+        const size_t lf = utf8.find('\n', start);
+        const size_t end = lf == std::string_view::npos ? utf8.size() : lf;
+        if (end > start)
+            insertLine(utf8.substr(start, end - start));
+        if (lf == std::string_view::npos)
+            break;
+        breakParagraph();
+        start = lf + 1;
+    }
+}
+
+void Document::insertLine(std::string_view text) {
+    Paragraph& p = m_paragraphs[m_para];
+    size_t index;
+    if (m_para + 1 == m_paragraphs.size() && !p.runs.empty() && m_offset == paragraphLength(p))
+        index = p.runs.size(); // the usual case: appending at the end
+    else
+        index = splitAt(p, m_offset);
+    // Extend the run before the insertion point when it has the same format.
+    if (index > 0 && p.runs[index - 1].format == m_format)
+        p.runs[index - 1].text.append(text);
+    else
+        p.runs.insert(p.runs.begin() + static_cast<std::ptrdiff_t>(index),
+                      Run{m_format, std::string(text)});
+    m_offset += text.size();
+    if (p.runs.empty() || m_para + 1 == m_paragraphs.size())
+        p.endFormat = m_format;
+}
+
+void Document::breakParagraph() {
+    Paragraph& p = m_paragraphs[m_para];
+    Paragraph next;
+    next.alignment = p.alignment;
+    next.endFormat = p.endFormat;
+    const size_t index = splitAt(p, m_offset);
+    next.runs.assign(std::make_move_iterator(p.runs.begin() + static_cast<std::ptrdiff_t>(index)),
+                     std::make_move_iterator(p.runs.end()));
+    p.runs.erase(p.runs.begin() + static_cast<std::ptrdiff_t>(index), p.runs.end());
+    p.endFormat = m_format;
+    if (next.runs.empty() && m_para + 1 == m_paragraphs.size())
+        next.endFormat = m_format;
+    m_paragraphs.insert(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(m_para) + 1,
+                        std::move(next));
+    ++m_para;
+    m_offset = 0;
+}
+
+void Document::setParagraphs(std::vector<Paragraph> paragraphs) {
+    m_paragraphs = std::move(paragraphs);
+    if (m_paragraphs.empty())
+        m_paragraphs.emplace_back();
+    MoveToEnd();
+}
+
+std::string Document::plainText() const {
+    std::string out;
+    for (size_t i = 0; i < m_paragraphs.size(); ++i) {
+        if (i > 0)
+            out += '\n';
+        for (const Run& r : m_paragraphs[i].runs)
+            out += r.text;
+    }
+    return out;
+}
+
+bool Document::isEmpty() const {
+    return m_paragraphs.size() == 1 && m_paragraphs[0].runs.empty();
+}

@@ -1,0 +1,88 @@
+#pragma once
+// The rich-text document that the generators write into, free of any toolkit. Everything is
+// written through an insertion point with a current character format and paragraph alignment,
+// as a rich-text control would be driven; the windows turn it into a QTextDocument and back,
+// and the writers turn it into RTF or plain text.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct Rgb {
+    uint8_t r = 0;
+    uint8_t g = 0;
+    uint8_t b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+struct CharFormat {
+    std::string fontName = "Times New Roman";
+    double fontSize = 12; // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    Rgb color;
+    bool operator==(const CharFormat&) const = default;
+};
+
+enum class Alignment { Left, Centre, Right };
+
+// A stretch of text with one format. Never holds a line break: LF ends a paragraph.
+struct Run {
+    CharFormat format;
+    std::string text; // UTF-8
+};
+
+struct Paragraph {
+    Alignment alignment = Alignment::Left;
+    std::vector<Run> runs;
+    // Format of the paragraph mark: it sets the height of an empty line.
+    CharFormat endFormat;
+};
+
+class Document {
+public:
+    Document();
+
+    void Clear();
+    void MoveToEnd();
+    void MoveToStart();
+    void SetFontName(std::string_view name) { m_format.fontName = name; }
+    void SetFontSize(double points) { m_format.fontSize = points; }
+    void SetBold(bool on) { m_format.bold = on; }
+    void SetItalic(bool on) { m_format.italic = on; }
+    void SetUnderline(bool on) { m_format.underline = on; }
+    void SetColor(Rgb colour) { m_format.color = colour; }
+    void SetAlignment(Alignment alignment);
+    void Insert(std::string_view utf8);
+
+    const CharFormat& currentFormat() const { return m_format; }
+    void setCurrentFormat(const CharFormat& format) { m_format = format; }
+    Alignment currentAlignment() const { return m_paragraphs[m_para].alignment; }
+
+    // Tab stops of every paragraph, in twips.
+    const std::vector<int>& tabStops() const { return m_tabStops; }
+    void setTabStops(std::vector<int> twips) { m_tabStops = std::move(twips); }
+
+    const std::vector<Paragraph>& paragraphs() const { return m_paragraphs; }
+    // Builds a document paragraph by paragraph (the window's edits coming back); the
+    // insertion point goes to the end.
+    void setParagraphs(std::vector<Paragraph> paragraphs);
+
+    // Exactly the characters inserted, in order; paragraphs joined by LF.
+    std::string plainText() const;
+    bool isEmpty() const;
+
+private:
+    void insertLine(std::string_view text); // text without LF
+    void breakParagraph();
+    bool atEnd() const;
+
+    std::vector<Paragraph> m_paragraphs;
+    std::vector<int> m_tabStops;
+    CharFormat m_format;
+    // Insertion point: paragraph index, and byte offset inside that paragraph's text.
+    size_t m_para = 0;
+    size_t m_offset = 0;
+};

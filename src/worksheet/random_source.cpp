@@ -1,0 +1,39 @@
+#include "worksheet/random_source.h"
+
+#include <chrono>
+
+namespace {
+
+uint64_t clockTicks() {
+    return static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+           static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+// SplitMix64 finaliser: spreads every input bit over the whole word.
+uint64_t mix(uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+} // namespace
+
+RandomSource::RandomSource() : m_state(mix(clockTicks())) {}
+
+RandomSource::RandomSource(uint64_t seed) : m_state(mix(seed)), m_fixedSeed(seed) {}
+
+void RandomSource::ReseedFromClock() {
+    if (m_fixedSeed)
+        return;
+    m_state = mix(m_state ^ clockTicks());
+}
+
+uint64_t RandomSource::nextBits() {
+    m_state += 0x9e3779b97f4a7c15ULL;
+    return mix(m_state);
+}
+
+float RandomSource::Next() {
+    // 24 random bits: every float of this form lies in [0, 1) exactly.
+    return static_cast<float>(nextBits() >> 40) * (1.0f / 16777216.0f);
+}

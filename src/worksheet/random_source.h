@@ -1,0 +1,25 @@
+#pragma once
+// The program's one source of random numbers, uniform in [0, 1) with single precision.
+// Problems re-seed it from the clock before each problem; the clock is mixed into the running
+// state rather than replacing it, so two problems made within one clock tick still differ.
+// A fixed seed switches the clock off, which makes every output reproducible.
+
+#include <cstdint>
+#include <optional>
+
+class RandomSource {
+public:
+    RandomSource(); // seeded from the clock
+    explicit RandomSource(uint64_t seed);
+
+    void ReseedFromClock();
+    float Next();
+
+    std::optional<uint64_t> fixedSeed() const { return m_fixedSeed; }
+
+private:
+    uint64_t nextBits();
+
+    uint64_t m_state = 0;
+    std::optional<uint64_t> m_fixedSeed;
+};

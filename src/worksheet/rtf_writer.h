@@ -1,0 +1,11 @@
+#pragma once
+// Rich Text Format for a Document: opens in word processors with every format of the model
+// (font, size, bold, italic, underline, colour, alignment, tab stops).
+
+#include "worksheet/document.h"
+
+#include <ostream>
+#include <string>
+
+void WriteRtf(std::ostream& out, const Document& document);
+std::string RtfText(const Document& document);

@@ -1,0 +1,8 @@
+#pragma once
+// Plain text: exactly the characters inserted into the document, in order, UTF-8.
+
+#include "worksheet/document.h"
+
+#include <string>
+
+std::string PlainTextBytes(const Document& document);
