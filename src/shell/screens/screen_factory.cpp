@@ -1,0 +1,58 @@
+#include "shell/screens/screen_factory.h"
+
+#include "shell/screens/title.h"
+#include "ui/dialogs.h"
+#include "wizard/screens/choose_heading.h"
+#include "wizard/screens/choose_how_many.h"
+#include "wizard/screens/choose_min_max.h"
+#include "wizard/screens/choose_skill.h"
+#include "wizard/screens/choose_style.h"
+#include "worksheet/screens/quiz_form.h"
+#include "worksheet/worksheet_builder.h"
+
+namespace {
+
+QWidget* notInThisVersion(AppContext& context, QWidget* current) {
+    context.dialogs.message(current, QStringLiteral("Sorry!"),
+                            QStringLiteral("This activity is not part of this version yet. "
+                                           "Please choose another activity."));
+    return nullptr;
+}
+
+QWidget* makeWorksheet(AppContext& context, QWidget* current) {
+    if (!HasGenerator(context.request.ActivityType))
+        return notInThisVersion(context, current);
+    try {
+        return new QuizForm(context, BuildWorksheet(context.request, context.random));
+    } catch (const GenerationError& e) {
+        context.dialogs.message(current, QStringLiteral("Hey!"), QString::fromStdString(e.what()));
+        return new ChooseMinMax(context);
+    }
+}
+
+} // namespace
+
+QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current) {
+    switch (screen) {
+    case Screen::MainMenu:
+        return new Title(context);
+    case Screen::ChooseSkill:
+        return new ChooseSkill(context);
+    case Screen::ChooseStyle:
+        return new ChooseStyle(context);
+    case Screen::ChooseMinMax:
+        return new ChooseMinMax(context);
+    case Screen::ChooseHeading:
+        return new ChooseHeading(context);
+    case Screen::ChooseHowMany:
+        return new ChooseHowMany(context);
+    case Screen::Worksheet:
+        return makeWorksheet(context, current);
+    case Screen::ChooseRiddle:
+    case Screen::FlashDirections:
+    case Screen::ChooseSquaresOption:
+    case Screen::Crossword:
+        return notInThisVersion(context, current);
+    }
+    return nullptr;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Which window each screen is. Used by the ScreenHost of the program and of the flow tests.
+
+#include "ui/app_context.h"
+
+class QWidget;
+
+// Makes the window for `screen`. The worksheet window's documents are built here, before the
+// window exists: ranges that cannot make the problems are reported and lead back to the range
+// screen instead of an empty window. Screens of activities not in this version are reported
+// and the current screen stays (nullptr).
+QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current);

@@ -1,0 +1,33 @@
+#include "ui/screen_host.h"
+
+#include <QCoreApplication>
+
+ScreenHost::ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs& dialogs,
+                       Factory factory)
+    : m_context{request, random, dialogs, *this}, m_factory(std::move(factory)) {}
+
+ScreenHost::~ScreenHost() { delete m_current; }
+
+void ScreenHost::open(Screen screen) {
+    if (m_quitRequested)
+        return;
+    QWidget* next = m_factory(screen, m_context, m_current);
+    if (!next || m_quitRequested) {
+        delete next;
+        return;
+    }
+    QWidget* previous = m_current;
+    m_current = next;
+    next->show();
+    // The previous screen is usually the one whose button handler called us: delete it later.
+    if (previous) {
+        previous->hide();
+        previous->deleteLater();
+    }
+}
+
+void ScreenHost::quit() {
+    m_quitRequested = true;
+    // Before the event loop runs this does nothing; main() checks quitRequested() instead.
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Opens the program's screens one at a time: the next screen is shown before the current one
+// closes, so the program never ends because its last window closed between two screens.
+
+#include "ui/app_context.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class ScreenHost final : public Navigator {
+public:
+    // Makes the window of a screen; returns nullptr to stay on the current screen. It may
+    // also return another screen's window (the range screen after impossible ranges).
+    using Factory = std::function<QWidget*(Screen, AppContext&, QWidget* current)>;
+
+    ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs& dialogs, Factory factory);
+    ~ScreenHost() override;
+
+    void open(Screen screen) override;
+    void quit() override;
+
+    bool quitRequested() const { return m_quitRequested; }
+    QWidget* current() const { return m_current; }
+    AppContext& context() { return m_context; }
+
+private:
+    AppContext m_context;
+    Factory m_factory;
+    QPointer<QWidget> m_current;
+    bool m_quitRequested = false;
+};
