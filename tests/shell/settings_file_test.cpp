@@ -142,17 +142,3 @@ TEST(SettingsFile, FoundWhateverTheLetterCaseOfItsName) {
     EXPECT_EQ(RunFirstRunStep(SettingsFilePath(folder.path())), FirstRunResult::Done);
     EXPECT_FALSE(fs::exists(folder.path() / "kvtdata.dat"));
 }
-
-TEST(SettingsFile, OptionScreenWritesThePathOnlyWhileTheBoxIsTicked) {
-    EXPECT_EQ(QuickWordLineToWrite(true, "/usr/bin/writer"), "/usr/bin/writer");
-    EXPECT_EQ(QuickWordLineToWrite(false, "/usr/bin/writer"), "*****");
-
-    TempFolder folder;
-    const fs::path file = folder.path() / SettingsFileName;
-    const std::string head = Reserved1 + "\r\n" + Reserved2 + "\r\n";
-    WriteBytes(file, head + "*****\r\n" + Later + "\r\n");
-    SettingsLines lines = *ReadSettingsFile(file);
-    SetQuickWordLine(lines, "/home/teacher/My Programs/writer");
-    EXPECT_EQ(WriteSettingsFile(file, lines), "");
-    EXPECT_EQ(ReadBytes(file), head + "/home/teacher/My Programs/writer\r\n" + Later + "\r\n");
-}

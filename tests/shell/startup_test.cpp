@@ -78,17 +78,6 @@ TEST(Startup, FirstStartThanksOnceThenRunsQuietly) {
     EXPECT_FALSE(second.firstRun);
 }
 
-TEST(Startup, AProgramPathSwitchesQuickWordOn) {
-    TempFolder folder;
-    WriteBytes(folder.path() / "kvtdata.dat", "one\r\ntwo\r\n/usr/bin/writer\r\n");
-    WorksheetRequest request;
-    const StartupOutcome outcome = RunStartup(request, folder.path());
-    EXPECT_FALSE(outcome.settingsFailed);
-    EXPECT_FALSE(outcome.firstRun);
-    EXPECT_TRUE(request.QuickWordEnabled);
-    EXPECT_EQ(request.WordProcessorPath, "/usr/bin/writer");
-}
-
 TEST(Startup, UnusableSettingsStopBeforeTheWorksheetsFolder) {
     TempFolder folder;
     WorksheetRequest request;
