@@ -176,18 +176,3 @@ TEST(DocumentBridge, UnformattedQtTextReadsWithTheDocumentDefaults) {
     ASSERT_NE(RunWithText(read, " arial"), nullptr);
     EXPECT_EQ(RunWithText(read, " arial")->format.fontName, "Arial");
 }
-
-TEST(DocumentBridge, HtmlFromTheClipboardKeepsAlignmentAndStyles) {
-    QTextDocument qt;
-    qt.setHtml("<p align=\"right\"><b>bold</b> <u>under</u></p><p align=\"center\"><i>it</i></p>");
-    const Document read = ReadTextDocument(qt);
-    ASSERT_EQ(read.paragraphs().size(), 2u);
-    EXPECT_EQ(read.paragraphs()[0].alignment, Alignment::Right);
-    EXPECT_EQ(read.paragraphs()[1].alignment, Alignment::Centre);
-    ASSERT_NE(RunWithText(read, "bold"), nullptr);
-    EXPECT_TRUE(RunWithText(read, "bold")->format.bold);
-    ASSERT_NE(RunWithText(read, "under"), nullptr);
-    EXPECT_TRUE(RunWithText(read, "under")->format.underline);
-    ASSERT_NE(RunWithText(read, "it"), nullptr);
-    EXPECT_TRUE(RunWithText(read, "it")->format.italic);
-}
