@@ -17,6 +17,7 @@ void appendFifteenDigits(std::string& out, double value) {
     // "-d.dddddddddddddde+XX": exactly the 15 rounded digits and the decimal exponent.
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    *result.ptr = '\0'; // for reading the exponent
     const char* p = buffer;
     if (*p == '-') {
         out += '-';
