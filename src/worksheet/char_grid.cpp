@@ -39,22 +39,24 @@ char32_t decodeNext(std::string_view text, size_t& i) {
     return code;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
+// Writes c as UTF-8 at out; returns the end.
+char* encodeUtf8(char* out, char32_t c) {
     if (c < 0x80) {
-        out += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
 }
 
 } // namespace
@@ -86,23 +88,30 @@ void GenerationState::FlushGrid(Document& worksheet) {
         // Underline is set cell by cell; cells of one state go in together, which leaves the
         // document the same as one insertion per cell.
         bool underlined = worksheet.currentFormat().underline;
-        std::string& pending = m_flushBuffer;
-        pending.clear();
+        constexpr size_t kMostBytes = 4; // of one code point in UTF-8
+        m_flushBuffer.resize(static_cast<size_t>(rows) *
+                             (static_cast<size_t>(width) * kMostBytes + 1));
+        char* out = m_flushBuffer.data();
+        const char* runStart = out;
         for (int row = 1; row <= rows; ++row) {
+            const char32_t* chars = CharGrid.rowCells(row);
+            const bool* underlines = UnderlineGrid.rowCells(row);
             for (int column = 1; column <= width; ++column) {
-                const bool cellUnderlined = UnderlineGrid.at(column, row);
-                if (cellUnderlined != underlined) {
-                    worksheet.Insert(pending);
-                    pending.clear();
-                    worksheet.SetUnderline(cellUnderlined);
-                    underlined = cellUnderlined;
+                if (underlines[column] != underlined) {
+                    worksheet.Insert({runStart, static_cast<size_t>(out - runStart)});
+                    runStart = out;
+                    underlined = underlines[column];
+                    worksheet.SetUnderline(underlined);
                 }
-                const char32_t c = CharGrid.at(column, row);
-                appendUtf8(pending, c == 0 ? U' ' : c);
+                const char32_t c = chars[column];
+                if (c == 0)
+                    *out++ = ' ';
+                else
+                    out = encodeUtf8(out, c);
             }
-            pending += '\n';
+            *out++ = '\n';
         }
-        worksheet.Insert(pending);
+        worksheet.Insert({runStart, static_cast<size_t>(out - runStart)});
     }
     GridRow = 3;
     CharGrid.clear();

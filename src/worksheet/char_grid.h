@@ -35,6 +35,8 @@ public:
         if (row >= m_usedRows)
             m_usedRows = row + 1;
     }
+    // Cells of one row, column 0 first; row must be inside the grid.
+    const Cell* rowCells(int row) const { return m_cells.data() + index(0, row); }
     void clear() {
         std::fill(m_cells.begin(), m_cells.begin() + index(0, m_usedRows), Cell{});
         m_usedRows = 0;
