@@ -14,15 +14,6 @@ WorksheetRequest activityRequest(Activity activity, Skill skill) {
 
 } // namespace
 
-TEST(Directions, SkillWordsByCode) {
-    EXPECT_EQ(SkillWordsFor(Skill::Addition).noun, "sum");
-    EXPECT_EQ(SkillWordsFor(Skill::Subtraction).verb, "subtract");
-    EXPECT_EQ(SkillWordsFor(Skill::Multiplication).name, "Multipication");
-    EXPECT_EQ(SkillWordsFor(Skill::Division).noun, "quotient");
-    EXPECT_EQ(SkillWordsFor(Skill::Mixed).name, "");
-    EXPECT_EQ(SkillWordsFor(Skill::None).verb, "");
-}
-
 TEST(Directions, SkillsPracticeNamesTheSkillInLowerCase) {
     EXPECT_EQ(DirectionsText(activityRequest(Activity::SkillsPractice, Skill::Multiplication)),
               "\nDirections: Practice your multipication skills by solving the problems "
@@ -32,7 +23,7 @@ TEST(Directions, SkillsPracticeNamesTheSkillInLowerCase) {
               "\nDirections: Practice your  skills by solving the problems below.\n\n");
 }
 
-TEST(Directions, RiddleWordProblemsAndMatching) {
+TEST(Directions, OtherActivities) {
     WorksheetRequest riddle = activityRequest(Activity::SecretRiddle, Skill::Division);
     riddle.RiddleQuestion = "Why did the seven hide?";
     EXPECT_EQ(DirectionsText(riddle),
@@ -45,10 +36,9 @@ TEST(Directions, RiddleWordProblemsAndMatching) {
               "\nDirections: Fill in the letter of the problem that has an equal answer in the "
               "right column.\n\n");
     EXPECT_EQ(DirectionsText(activityRequest(Activity::FlashCards, Skill::Addition)), "");
-    EXPECT_EQ(DirectionsText(activityRequest(Activity::Crossword, Skill::Addition)), "");
 }
 
-TEST(Directions, MathSquaresWithOneSkill) {
+TEST(Directions, MathSquaresWithOneSkillUseItsVerbAndNoun) {
     WorksheetRequest r = activityRequest(Activity::MathSquares, Skill::Addition);
     EXPECT_EQ(DirectionsText(r), "\nDirections: Fill in the squares so that the numbers add left "
                                  "to right and downwards to equal the sums provided.\n\n");
@@ -71,12 +61,7 @@ TEST(Directions, MathSquaresWithSeveralSkillsListThemTwice) {
               "(multipication or division). The first square has been filled in to get you "
               "started.\n\n");
     r.FirstSquareFilled = false;
-    r.SkillChecked[1] = true;
-    r.SkillChecked[2] = true;
-    r.SkillChecked[3] = false;
+    r.SkillChecked = {false, true, true, false, true};
     EXPECT_EQ(SkillListText(r), "addition, subtraction or division");
     EXPECT_TRUE(DirectionsText(r).ends_with("skill (addition, subtraction or division).\n\n"));
-    r.SkillChecked = {};
-    r.SkillChecked[2] = true;
-    EXPECT_EQ(SkillListText(r), "subtraction");
 }

@@ -14,7 +14,6 @@ namespace {
 WorksheetRequest rangesRequest(Skill skill, double firstMin, double firstMax, double secondMin,
                                int16_t secondMax) {
     WorksheetRequest r;
-    r.ActivityType = Activity::SkillsPractice;
     r.SkillMode = skill;
     r.FirstMin = firstMin;
     r.FirstMax = firstMax;
@@ -43,12 +42,11 @@ TEST(MakeProblem, SubtractionAcceptsTiesAndNeverGoesNegative) {
     bool zeroSeen = false;
     for (int i = 0; i < kMany; ++i) {
         const ArithmeticProblem p = MakeProblem(r, random);
-        EXPECT_LE(p.second, p.first);
         EXPECT_EQ(p.answer, p.first - p.second);
+        EXPECT_GE(p.answer, 0);
         zeroSeen = zeroSeen || p.answer == 0;
     }
     EXPECT_TRUE(zeroSeen);
-
     r.AllowNegatives = true;
     bool negativeSeen = false;
     for (int i = 0; i < kMany; ++i)
@@ -56,31 +54,24 @@ TEST(MakeProblem, SubtractionAcceptsTiesAndNeverGoesNegative) {
     EXPECT_TRUE(negativeSeen);
 }
 
-TEST(MakeProblem, DivisionWithoutRemaindersAlwaysDividesEvenly) {
+TEST(MakeProblem, DivisionWithoutRemaindersFindsEveryEvenDivisionByDrawing) {
     RandomSource random(3);
     const WorksheetRequest r = rangesRequest(Skill::Division, 0, 10, 0, 3);
     std::set<std::pair<double, double>> pairs;
     for (int i = 0; i < kMany; ++i) {
         const ArithmeticProblem p = MakeProblem(r, random);
-        ASSERT_NE(p.second, 0);
-        EXPECT_TRUE(p.exact);
-        EXPECT_EQ(p.remainder, 0);
+        ASSERT_TRUE(p.exact);
         EXPECT_EQ(p.answer * p.second, p.first);
         pairs.insert({p.first, p.second});
     }
-    // Every even division of 1..10 by 1..3 turns up: found by drawing, not built.
-    EXPECT_EQ(pairs.size(), 10u + 5u + 3u);
-    EXPECT_TRUE(pairs.count({6, 3}));
-    EXPECT_TRUE(pairs.count({7, 1}));
+    EXPECT_EQ(pairs.size(), 10u + 5u + 3u); // 1..10 divided by 1, 2 and 3
 }
 
-TEST(MakeProblem, DivisionWithRemaindersKeepsTheQuotientAtLeastOne) {
+TEST(MakeProblem, DivisionWithRemainders) {
     RandomSource random(4);
     WorksheetRequest r = rangesRequest(Skill::Division, 6, 7, 1, 2); // always 7 and 2
     r.AllowRemainders = true;
     const ArithmeticProblem seven = MakeProblem(r, random);
-    EXPECT_EQ(seven.first, 7);
-    EXPECT_EQ(seven.second, 2);
     EXPECT_EQ(seven.answer, 3);
     EXPECT_EQ(seven.remainder, 1);
     EXPECT_FALSE(seven.exact);
@@ -89,45 +80,29 @@ TEST(MakeProblem, DivisionWithRemaindersKeepsTheQuotientAtLeastOne) {
 
     r = rangesRequest(Skill::Division, 0, 20, 0, 20);
     r.AllowRemainders = true;
-    bool inexactSeen = false;
+    bool zeroQuotient = false;
     for (int i = 0; i < kMany; ++i) {
         const ArithmeticProblem p = MakeProblem(r, random);
         EXPECT_LE(p.second, p.first);
-        EXPECT_EQ(p.answer, std::trunc(p.first / p.second));
         EXPECT_EQ(p.remainder, std::fmod(p.first, p.second));
-        inexactSeen = inexactSeen || !p.exact;
-    }
-    EXPECT_TRUE(inexactSeen);
-}
-
-TEST(MakeProblem, ActivityRulesChangeTheDivisionConditions) {
-    RandomSource random(5);
-    WorksheetRequest r = rangesRequest(Skill::Division, 0, 20, 0, 20);
-    r.AllowRemainders = true;
-    // The riddle sheet keeps remainders but drops the order rule: quotients of 0 occur.
-    bool zeroQuotient = false;
-    for (int i = 0; i < kMany; ++i)
+        // The riddle sheet drops that order rule.
         zeroQuotient =
             zeroQuotient || MakeProblem(r, random, RulesFor(Activity::SecretRiddle)).answer == 0;
+        // Value matching divides evenly whatever the request allows.
+        ASSERT_TRUE(MakeProblem(r, random, RulesFor(Activity::ValueMatching)).exact);
+    }
     EXPECT_TRUE(zeroQuotient);
-    // Value matching divides evenly whatever the request allows.
-    for (int i = 0; i < kMany; ++i)
-        EXPECT_TRUE(MakeProblem(r, random, RulesFor(Activity::ValueMatching)).exact);
 }
 
 TEST(MakeProblem, ADivisorOfZeroIsAlwaysDrawnAgain) {
     RandomSource random(6);
-    // A second range starting below zero can draw 0.
-    WorksheetRequest r = rangesRequest(Skill::Division, 0, 10, -1, 2);
+    WorksheetRequest r = rangesRequest(Skill::Division, 0, 10, -1, 2); // 0 can be drawn
     for (bool remainders : {false, true}) {
         r.AllowRemainders = remainders;
         for (const Activity a : {Activity::SkillsPractice, Activity::SecretRiddle})
             for (int i = 0; i < kMany; ++i)
                 ASSERT_NE(MakeProblem(r, random, RulesFor(a)).second, 0);
     }
-    EXPECT_FALSE(MeetsRule(RedrawRule::AnyDivisor, 3, 0));
-    EXPECT_FALSE(MeetsRule(RedrawRule::DivisorNotLarger, 3, 0));
-    EXPECT_FALSE(MeetsRule(RedrawRule::ExactDivision, 0, 0));
 }
 
 TEST(MakeProblem, GivesUpAfterTheDrawLimit) {
@@ -148,16 +123,11 @@ TEST(PickSkill, OnlyCheckedSkillsOccurAndEachKeepsItsOwnRule) {
         const ArithmeticProblem p = NextProblem(r, random, {}, DrawLimits{});
         EXPECT_EQ(p.skill, r.SkillMode); // the request keeps the last problem's skill
         seen.insert(p.skill);
-        if (p.skill == Skill::Division)
-            EXPECT_TRUE(p.exact);
-        else
-            EXPECT_EQ(p.answer, p.first + p.second);
+        EXPECT_TRUE(p.skill != Skill::Division || p.exact);
     }
     EXPECT_EQ(seen, (std::set<Skill>{Skill::Addition, Skill::Division}));
-
-    WorksheetRequest none = r;
-    none.SkillChecked = {};
-    EXPECT_THROW(PickSkill(none, random), GenerationError);
+    r.SkillChecked = {};
+    EXPECT_THROW(PickSkill(r, random), GenerationError);
 }
 
 TEST(NextProblem, ProblemsMadeWithinOneClockTickStillDiffer) {
@@ -169,28 +139,4 @@ TEST(NextProblem, ProblemsMadeWithinOneClockTickStillDiffer) {
         pairs.insert({p.first, p.second});
     }
     EXPECT_GT(pairs.size(), 990u);
-}
-
-TEST(NextProblem, AFixedSeedRepeatsTheSameProblems) {
-    WorksheetRequest r = rangesRequest(Skill::Mixed, 0, 100, 0, 12);
-    r.MixedSkills = true;
-    r.SkillChecked = {false, true, true, true, true};
-    RandomSource one(42);
-    RandomSource two(42);
-    WorksheetRequest copy = r;
-    for (int i = 0; i < 200; ++i) {
-        const ArithmeticProblem a = NextProblem(r, one, {}, DrawLimits{});
-        const ArithmeticProblem b = NextProblem(copy, two, {}, DrawLimits{});
-        ASSERT_EQ(a.first, b.first);
-        ASSERT_EQ(a.second, b.second);
-        ASSERT_EQ(a.skill, b.skill);
-    }
-}
-
-TEST(SkillSign, OneSignPerSkill) {
-    EXPECT_EQ(SkillSign(Skill::Addition), "+");
-    EXPECT_EQ(SkillSign(Skill::Subtraction), "-");
-    EXPECT_EQ(SkillSign(Skill::Multiplication), "x");
-    EXPECT_EQ(SkillSign(Skill::Division), "\xC3\xB7");
-    EXPECT_EQ(SkillSign(Skill::Mixed), "");
 }

@@ -31,6 +31,15 @@ std::string textOf(const Paragraph& p) {
     return s;
 }
 
+CharFormat format(const char* font, double size, bool bold = false, bool italic = false) {
+    CharFormat f;
+    f.fontName = font;
+    f.fontSize = size;
+    f.bold = bold;
+    f.italic = italic;
+    return f;
+}
+
 const std::string kNameDate = "Name_____________________________     Date_______________";
 
 } // namespace
@@ -51,31 +60,15 @@ TEST(WorksheetBuilder, SkillsSheetHasHeadingNameDateDirectionsAndProblems) {
     EXPECT_EQ(docs.worksheet.tabStops(), (std::vector<int>{0, 15, 30, 45}));
 
     const auto& paragraphs = docs.worksheet.paragraphs();
-    const CharFormat& heading = paragraphs[0].runs[0].format;
-    EXPECT_EQ(heading.fontName, "Times New Roman");
-    EXPECT_EQ(heading.fontSize, 18);
-    EXPECT_TRUE(heading.bold);
-    EXPECT_EQ(paragraphs[0].alignment, Alignment::Centre);
-
-    const CharFormat& nameDate = paragraphs[2].runs[0].format;
+    EXPECT_EQ(paragraphs[0].runs[0].format, format("Times New Roman", 18, true));
     EXPECT_EQ(textOf(paragraphs[2]), kNameDate);
-    EXPECT_EQ(nameDate.fontSize, 14);
-    EXPECT_FALSE(nameDate.bold);
-    EXPECT_EQ(paragraphs[2].alignment, Alignment::Centre);
-
-    const CharFormat& directions = paragraphs[4].runs[0].format;
-    EXPECT_EQ(directions.fontName, "Times New Roman");
-    EXPECT_EQ(directions.fontSize, 10);
-    EXPECT_TRUE(directions.bold);
-    EXPECT_TRUE(directions.italic);
-    EXPECT_EQ(paragraphs[4].alignment, Alignment::Centre);
-
-    const CharFormat& problems = paragraphs[7].runs[0].format;
+    EXPECT_EQ(paragraphs[2].runs[0].format, format("Times New Roman", 14));
+    EXPECT_EQ(paragraphs[4].runs[0].format, format("Times New Roman", 10, true, true));
+    for (size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(paragraphs[i].alignment, Alignment::Centre) << i;
+    // The problems: bold, fixed pitch, left-aligned.
     EXPECT_EQ(textOf(paragraphs[7]), problem);
-    EXPECT_EQ(problems.fontName, "Courier New");
-    EXPECT_EQ(problems.fontSize, 11);
-    EXPECT_TRUE(problems.bold);
-    EXPECT_FALSE(problems.italic);
+    EXPECT_EQ(paragraphs[7].runs[0].format, format("Courier New", 11, true));
     EXPECT_EQ(paragraphs[7].alignment, Alignment::Left);
 }
 
@@ -86,19 +79,12 @@ TEST(WorksheetBuilder, AnswerKeyFrameAndEntries) {
     const WorksheetDocuments docs = BuildWorksheet(r, random);
     EXPECT_EQ(docs.answerKey.plainText(), "Adding Up\nAnswer Key\n\n\n 1)   15\n 2)   15");
     const auto& paragraphs = docs.answerKey.paragraphs();
-    EXPECT_EQ(paragraphs[0].alignment, Alignment::Centre);
     EXPECT_EQ(paragraphs[1].alignment, Alignment::Centre);
-    EXPECT_EQ(paragraphs[2].alignment, Alignment::Centre);
-    const CharFormat& title = paragraphs[1].runs[0].format;
-    EXPECT_EQ(title.fontName, "Times New Roman");
-    EXPECT_EQ(title.fontSize, 12);
-    EXPECT_TRUE(title.bold);
+    EXPECT_EQ(paragraphs[1].runs[0].format, format("Times New Roman", 12, true));
     // The entries start with their own line break, in the paragraph left-aligned before them.
     EXPECT_EQ(paragraphs[3].alignment, Alignment::Left);
-    const CharFormat& entry = paragraphs[4].runs[0].format;
     EXPECT_EQ(paragraphs[4].alignment, Alignment::Left);
-    EXPECT_EQ(entry.fontSize, 12);
-    EXPECT_TRUE(entry.bold);
+    EXPECT_EQ(paragraphs[4].runs[0].format, format("Times New Roman", 12, true));
 }
 
 TEST(WorksheetBuilder, FlashCardsHaveNoNameDateDirectionsOrKey) {
@@ -177,11 +163,4 @@ TEST(WorksheetBuilder, AFixedSeedGivesTheSameSheetTwice) {
     EXPECT_EQ(r.SkillMode, copy.SkillMode);
     RandomSource other(78);
     EXPECT_NE(BuildWorksheet(copy, other).answerKey.plainText(), a.answerKey.plainText());
-}
-
-TEST(WorksheetBuilder, OnlyTheSkillsSheetHasAGeneratorSoFar) {
-    EXPECT_TRUE(HasGenerator(Activity::SkillsPractice));
-    for (const Activity a : {Activity::SecretRiddle, Activity::MathSquares, Activity::WordProblems,
-                             Activity::FlashCards, Activity::ValueMatching, Activity::Crossword})
-        EXPECT_FALSE(HasGenerator(a));
 }
