@@ -8,6 +8,7 @@
 #include "wizard/range_rules.h"
 #include "wizard/skill_rules.h"
 #include "wizard/style_rules.h"
+#include "wizard/number_entry.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/text_writer.h"
@@ -99,12 +100,18 @@ int16_t parseStyle(const QString& list) {
     return style;
 }
 
-// "MIN..MAX" as the range screen's two boxes would hold them.
-std::pair<std::string, std::string> parseRange(const QString& text, const char* option) {
+// "MIN..MAX": each side read as the range screen reads a box.
+void parseRange(const QString& text, const char* option, double& min, double& max) {
     const auto parts = text.split(QStringLiteral(".."));
-    if (parts.size() != 2 || parts[0].trimmed().isEmpty() || parts[1].trimmed().isEmpty())
+    if (parts.size() != 2)
         throw UserError{std::string(option) + " takes MIN..MAX, for example 0..100."};
-    return {parts[0].trimmed().toStdString(), parts[1].trimmed().toStdString()};
+    const auto low = WholeMagnitude(parts[0].trimmed().toStdString());
+    const auto high = WholeMagnitude(parts[1].trimmed().toStdString());
+    if (!low || !high)
+        throw UserError{std::string(RangeText::Invalid) + " " + option +
+                        " takes two whole numbers, for example 0..100."};
+    min = *low;
+    max = *high;
 }
 
 Format formatOf(const QString& path) {
@@ -136,7 +143,7 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
     request.ActivityType = Activity::SkillsPractice;
     const auto ticked = parseSkills(p.isSet("skills") ? p.value("skills") : QStringLiteral("add"));
     if (!ApplySkillChoice(request, ticked))
-        throw UserError{kNoSkillMessage};
+        throw UserError{SkillText::NoSkill};
     if (AsksRemainders(request))
         request.AllowRemainders = p.isSet("remainders");
     else if (p.isSet("remainders"))
@@ -152,26 +159,35 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
         throw UserError{"The bracket style is offered only for division: add div to --skills "
                         "or choose another style."};
     if (const auto refusal = StyleRefusal(request, style))
-        throw UserError{*refusal};
+        throw UserError{refusal->text};
     request.ProblemStyle = style;
 
-    RangeEntries entries = RangeScreenOpening(request).entries();
+    // The range screen's opening values are the defaults, and its checks apply.
+    const RangeScreenSetup setup = RangeScreenOpening(request);
+    std::array<double, 4> values{};
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = setup.values[i];
     if (p.isSet("first"))
-        std::tie(entries[0], entries[1]) = parseRange(p.value("first"), "--first");
+        parseRange(p.value("first"), "--first", values[0], values[1]);
     if (p.isSet("second"))
-        std::tie(entries[2], entries[3]) = parseRange(p.value("second"), "--second");
-    if (const auto refusal = CheckRangeEntries(request, entries))
-        throw UserError{*refusal};
-    StoreRanges(request, entries);
+        parseRange(p.value("second"), "--second", values[2], values[3]);
+    if (const auto problem = CheckRangeValues(setup.lowest, values)) {
+        const std::string option = problem->box < 2 ? "--first" : "--second";
+        std::string hint = " (" + option + ")";
+        if (problem->fault == RangeFault::InvalidEntry)
+            hint = " (" + option + ": each value from " +
+                   std::to_string(setup.lowest[static_cast<size_t>(problem->box)]) + " to " +
+                   std::to_string(RangeCeiling) + ")";
+        throw UserError{problem->message.text + hint};
+    }
+    StoreRanges(request, values);
 
     request.Heading = p.isSet("heading") ? p.value("heading").toStdString()
                                          : DefaultHeading(request);
 
-    const CountCheck count =
-        CheckCount(request.ActivityType, p.isSet("count") ? p.value("count").toStdString() : "20");
-    if (!count.accepted())
-        throw UserError{count.message};
-    request.ProblemCount = count.count;
+    const std::string count = p.isSet("count") ? p.value("count").toStdString() : "20";
+    if (const auto refusal = ConfirmProblemCount(request, count))
+        throw UserError{refusal->text};
 }
 
 int fail(int code, const std::string& message) {
