@@ -32,8 +32,8 @@ int16_t ProblemStyleOf(const std::array<bool, 3>& ticked) {
     return style;
 }
 
-std::optional<WizardMessage> StyleRefusal(const WorksheetRequest& request, int16_t style) {
+std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style) {
     if (request.MixedSkills && style == StyleBit::Bracket)
-        return WizardMessage{StyleText::RefusalTitle, StyleText::BracketAloneRefusal};
+        return StyleText::BracketAloneRefusal;
     return std::nullopt;
 }

@@ -126,7 +126,7 @@ void ChooseStyle::confirm() {
     request.ProblemStyle =
         ProblemStyleOf({m_boxes[0]->isChecked(), m_boxes[1]->isChecked(), m_boxes[2]->isChecked()});
     if (const auto refusal = StyleRefusal(request, request.ProblemStyle)) {
-        showMessage(*refusal);
+        showMessage({StyleText::RefusalTitle, *refusal});
         return;
     }
     openNext();
