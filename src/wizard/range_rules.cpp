@@ -29,7 +29,9 @@ RangeProblem maximumBelowMinimum(int box) {
             {RangeText::MaximumTitle, RangeText::MaximumBelowMinimum}};
 }
 
-double valueOfText(const std::string& text) { return LeadingNumber(text).value_or(0.0); }
+double valueOfText(const std::string& text) {
+    return LeadingNumber(text).value_or(0.0);
+}
 
 // Copies the minimum of a row into its maximum. True when the maximum had to change.
 bool pullMaximum(RangeBoxes& boxes, int minBox, int maxBox) {
@@ -101,6 +103,15 @@ std::optional<RangeProblem> CheckRangeBox(RangeBoxes& boxes, int box) {
         break;
     }
     return std::nullopt;
+}
+
+std::optional<RangeProblem> CheckEditedRangeBox(RangeBoxes& boxes, int box) {
+    const std::string& text = boxes.texts[static_cast<size_t>(box)];
+    if (text.find_first_not_of(" \t") == std::string::npos) {
+        boxes.texts[static_cast<size_t>(box)].clear();
+        return invalidEntry(box);
+    }
+    return CheckRangeBox(boxes, box);
 }
 
 std::optional<RangeProblem> CheckRangeValues(const std::array<int, 4>& lowest,

@@ -50,7 +50,9 @@ struct RangeBoxes {
 RangeBoxes RangeBoxesFrom(const RangeScreenSetup& setup);
 
 // Whether an arrow control follows a box that holds `value`.
-inline bool ArrowFollows(int value) { return value < RangeCeiling; }
+inline bool ArrowFollows(int value) {
+    return value < RangeCeiling;
+}
 
 enum class RangeFault {
     InvalidEntry,        // the box is emptied and gets the focus back
@@ -71,6 +73,10 @@ struct RangeProblem {
 // back to it with a message. Returns the message to show, if any.
 std::optional<RangeProblem> CheckRangeBox(RangeBoxes& boxes, int box);
 
+// The check of the box being edited when "Continue" is pressed (Return does not move the
+// focus): as CheckRangeBox, except that an empty box is an invalid entry rather than 0.
+std::optional<RangeProblem> CheckEditedRangeBox(RangeBoxes& boxes, int box);
+
 // The check on "Continue" for four values (the batch command passes its own): each one
 // at or above its box's lowest value and at most RangeCeiling, and each
 // minimum at or below its maximum. Returns the first problem found.
@@ -79,8 +85,7 @@ std::optional<RangeProblem> CheckRangeValues(const std::array<int, 4>& lowest,
 
 // The same for the boxes' texts, where an empty box (or one without a number) is an invalid
 // entry. On success `values` holds the four values.
-std::optional<RangeProblem> CheckRangeTexts(const RangeBoxes& boxes,
-                                            std::array<double, 4>& values);
+std::optional<RangeProblem> CheckRangeTexts(const RangeBoxes& boxes, std::array<double, 4>& values);
 
 // Stores the whole parts of four checked values as FirstMin, FirstMax, SecondMin, SecondMax.
 void StoreRanges(WorksheetRequest& request, const std::array<double, 4>& values);

@@ -17,7 +17,9 @@ StyleSamples SampleTexts(const WorksheetRequest& request) {
     return {"3 ) 12", "12 " + sign + " 3=", "   12      " + sign + " 3"};
 }
 
-bool OffersBracket(const WorksheetRequest& request) { return request.isChecked(Skill::Division); }
+bool OffersBracket(const WorksheetRequest& request) {
+    return request.isChecked(Skill::Division);
+}
 
 int16_t ProblemStyleOf(const std::array<bool, 3>& ticked) {
     int16_t style = 0;
@@ -30,8 +32,8 @@ int16_t ProblemStyleOf(const std::array<bool, 3>& ticked) {
     return style;
 }
 
-std::optional<WizardMessage> StyleRefusal(const WorksheetRequest& request, int16_t style) {
+std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style) {
     if (request.MixedSkills && style == StyleBit::Bracket)
-        return WizardMessage{StyleText::RefusalTitle, StyleText::BracketAloneRefusal};
+        return StyleText::BracketAloneRefusal;
     return std::nullopt;
 }

@@ -2,7 +2,6 @@
 // The style screen's rules: which styles are offered, the live samples, and the one refusal.
 
 #include "shell/worksheet_request.h"
-#include "wizard/wizard_message.h"
 
 #include <array>
 #include <cstdint>
@@ -38,6 +37,7 @@ bool OffersBracket(const WorksheetRequest& request);
 // ProblemStyle for the ticked boxes (bracketed, horizontal, vertical).
 int16_t ProblemStyleOf(const std::array<bool, 3>& ticked);
 
-// The message refusing `style`, or nullopt when it is acceptable: the bracket alone does not
-// suit mixed skills, since only division problems can be drawn in it.
-std::optional<WizardMessage> StyleRefusal(const WorksheetRequest& request, int16_t style);
+// The text refusing `style` (shown titled StyleText::RefusalTitle), or nullopt when it is
+// acceptable: the bracket alone does not suit mixed skills, since only division problems can be
+// drawn in it.
+std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style);

@@ -34,15 +34,15 @@ TEST(RangeOpening, PlainSkillsOpenAtZeroToHundredWithTheirSign) {
     EXPECT_EQ(setup.lowest, (std::array{0, 0, 0, 0}));
     EXPECT_EQ(setup.sign, "+");
     EXPECT_TRUE(setup.secondRowShown);
-    EXPECT_EQ(RangeScreenOpening(requestFor(Activity::SkillsPractice, {false, true, false, false}))
-                  .sign,
-              "-");
-    EXPECT_EQ(RangeScreenOpening(requestFor(Activity::SkillsPractice, {false, false, true, false}))
-                  .sign,
-              "x");
-    EXPECT_EQ(RangeScreenOpening(requestFor(Activity::SkillsPractice, {true, true, false, false}))
-                  .sign,
-              "\u00F7");
+    EXPECT_EQ(
+        RangeScreenOpening(requestFor(Activity::SkillsPractice, {false, true, false, false})).sign,
+        "-");
+    EXPECT_EQ(
+        RangeScreenOpening(requestFor(Activity::SkillsPractice, {false, false, true, false})).sign,
+        "x");
+    EXPECT_EQ(
+        RangeScreenOpening(requestFor(Activity::SkillsPractice, {true, true, false, false})).sign,
+        "\u00F7");
 }
 
 TEST(RangeOpening, DivisionKeepsTheSecondRowAboveZero) {
@@ -56,7 +56,8 @@ TEST(RangeOpening, DivisionKeepsTheSecondRowAboveZero) {
 }
 
 TEST(RangeOpening, CrosswordOpensWide) {
-    const RangeScreenSetup setup = RangeScreenOpening(requestFor(Activity::Crossword, AdditionOnly));
+    const RangeScreenSetup setup =
+        RangeScreenOpening(requestFor(Activity::Crossword, AdditionOnly));
     EXPECT_EQ(setup.values, (std::array{0, 1000, 0, 1000}));
     EXPECT_EQ(setup.lowest, (std::array{0, 100, 0, 100}));
     // With division the divisor rule comes last, also for the second maximum.
@@ -67,7 +68,8 @@ TEST(RangeOpening, CrosswordOpensWide) {
 }
 
 TEST(RangeOpening, MathSquaresHideTheSecondRow) {
-    EXPECT_FALSE(RangeScreenOpening(requestFor(Activity::MathSquares, AdditionOnly)).secondRowShown);
+    EXPECT_FALSE(
+        RangeScreenOpening(requestFor(Activity::MathSquares, AdditionOnly)).secondRowShown);
 }
 
 TEST(RangeBoxCheck, TypedTextBecomesTheMagnitudeOfItsWholePart) {
@@ -139,6 +141,18 @@ TEST(RangeBoxCheck, LoweredMaximumIsSetBackWithAMessage) {
     typeInto(boxes, 2, "30");
     ASSERT_TRUE(typeInto(boxes, 3, "20"));
     EXPECT_EQ(boxes.texts[3], "30");
+}
+
+TEST(RangeContinueCheck, EditedBoxMayNotBeEmpty) {
+    RangeBoxes boxes = boxesFor(Activity::SkillsPractice, AdditionOnly);
+    boxes.texts[1] = " ";
+    const auto problem = CheckEditedRangeBox(boxes, 1);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->fault, RangeFault::InvalidEntry);
+    EXPECT_EQ(boxes.texts[1], "");
+    boxes.texts[0] = "-30";
+    EXPECT_FALSE(CheckEditedRangeBox(boxes, 0));
+    EXPECT_EQ(boxes.texts[0], "30");
 }
 
 TEST(RangeContinueCheck, EmptyOrOutOfBoundsBoxesAreInvalid) {

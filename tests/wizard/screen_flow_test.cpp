@@ -33,8 +33,8 @@ TEST(ScreenFlow, ContinueChainOfEachActivity) {
     EXPECT_EQ(forwardChain(Activity::WordProblems),
               (std::vector{ChooseSkill, ChooseMinMax, ChooseHeading, ChooseHowMany, Worksheet}));
     EXPECT_EQ(forwardChain(Activity::FlashCards),
-              (std::vector{ChooseSkill, ChooseStyle, ChooseMinMax, FlashDirections,
-                           ChooseHowMany, Worksheet}));
+              (std::vector{ChooseSkill, ChooseStyle, ChooseMinMax, FlashDirections, ChooseHowMany,
+                           Worksheet}));
     EXPECT_EQ(forwardChain(Activity::ValueMatching),
               (std::vector{ChooseSkill, ChooseMinMax, ChooseHeading, ChooseHowMany, Worksheet}));
     EXPECT_EQ(forwardChain(Activity::Crossword),
