@@ -1,0 +1,131 @@
+#include "worksheet/save_name.h"
+
+#include <filesystem>
+
+namespace {
+
+// Linux allows a file name of at most this many bytes (NAME_MAX).
+constexpr size_t MaxFileNameBytes = 255;
+
+constexpr std::string_view WorksheetSuffix = ".rtf";
+constexpr std::string_view AnswerKeySuffix = "(Answer Key).rtf";
+
+std::string joined(std::string_view a, std::string_view b) {
+    std::string s(a);
+    s.append(b);
+    return s;
+}
+
+bool isControl(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F;
+}
+
+// The file must lie directly in the worksheets folder, whatever the name holds.
+bool staysInFolder(std::string_view fileName) {
+    namespace fs = std::filesystem;
+    const fs::path folder(WorksheetsFolder);
+    const fs::path target = (folder / fs::path(std::string(fileName))).lexically_normal();
+    return target.parent_path() == folder && target.filename() == fs::path(std::string(fileName));
+}
+
+} // namespace
+
+SaveNameProblem CheckSaveName(std::string_view name) {
+    if (name.empty())
+        return SaveNameProblem::Empty;
+    if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos)
+        return SaveNameProblem::PathSeparator;
+    if (name == "." || name == "..")
+        return SaveNameProblem::DotName;
+    for (char c : name)
+        if (isControl(c))
+            return SaveNameProblem::ControlChar;
+    if (AnswerKeyFileName(name).size() > MaxFileNameBytes)
+        return SaveNameProblem::TooLong;
+    if (!staysInFolder(WorksheetFileName(name)) || !staysInFolder(AnswerKeyFileName(name)))
+        return SaveNameProblem::LeavesFolder;
+    return SaveNameProblem::None;
+}
+
+std::string SaveNameMessage(SaveNameProblem problem, NameSource source) {
+    const bool typed = source == NameSource::Typed;
+    // The heading can only be changed through Save, so that is what the user is pointed to.
+    const std::string retype = typed ? " Please type another name."
+                                     : " Use Save to give the worksheet another name first.";
+    switch (problem) {
+    case SaveNameProblem::None:
+        return {};
+    case SaveNameProblem::Empty:
+        return typed ? "Please type a name for the file."
+                     : "The worksheet has no heading to name its file by." + retype;
+    case SaveNameProblem::PathSeparator:
+        return (typed ? std::string("A file name cannot contain / or \\.")
+                      : std::string(
+                            "The heading contains / or \\, which a file name cannot contain.")) +
+               retype;
+    case SaveNameProblem::DotName:
+        return (typed ? std::string("\".\" and \"..\" name folders, not files.")
+                      : std::string("The heading \".\" or \"..\" cannot name a file.")) +
+               retype;
+    case SaveNameProblem::ControlChar:
+        return (typed ? std::string("A file name cannot contain tabs, line breaks or other control "
+                                    "characters.")
+                      : std::string("The heading contains tabs, line breaks or other control "
+                                    "characters, which a file name cannot contain.")) +
+               retype;
+    case SaveNameProblem::TooLong:
+        return (typed ? std::string("That name is too long for a file.")
+                      : std::string("The heading is too long for a file name.")) +
+               (typed ? " Please type a shorter name."
+                      : " Use Save to give the worksheet a shorter name first.");
+    case SaveNameProblem::LeavesFolder:
+        return "Worksheets can only be saved in the \"worksheets\" folder." + retype;
+    }
+    return {};
+}
+
+std::string WorksheetFileName(std::string_view name) {
+    return joined(name, WorksheetSuffix);
+}
+
+std::string AnswerKeyFileName(std::string_view name) {
+    return joined(name, AnswerKeySuffix);
+}
+
+std::string WorksheetsPath(std::string_view fileName) {
+    return joined(joined(WorksheetsFolder, "/"), fileName);
+}
+
+std::string FullWorksheetsPath(std::string_view programFolder, std::string_view fileName) {
+    return joined(joined(programFolder, "/"), WorksheetsPath(fileName));
+}
+
+std::vector<std::string> QuickWordArguments(std::string_view programFolder, std::string_view name,
+                                            bool withAnswerKey) {
+    std::vector<std::string> arguments;
+    if (withAnswerKey)
+        arguments.push_back(FullWorksheetsPath(programFolder, AnswerKeyFileName(name)));
+    arguments.push_back(FullWorksheetsPath(programFolder, WorksheetFileName(name)));
+    return arguments;
+}
+
+std::string WorksheetSavedMessage(std::string_view name) {
+    std::string text = "This worksheet has been saved in the \"worksheets\" folder of your "
+                       "Abacore directory as \"";
+    text.append(WorksheetFileName(name));
+    text.append("\" .  You can now open it with a word processor for further editing.");
+    return text;
+}
+
+std::string AnswerKeyCompanionPath(std::string_view path) {
+    namespace fs = std::filesystem;
+    const fs::path original{std::string(path)};
+    const std::string stem = original.stem().string();
+    const std::string extension = original.extension().string();
+    return (original.parent_path() / (stem + "(Answer Key)" + extension)).string();
+}
+
+std::string SaveFailedMessage(std::string_view reason) {
+    return joined("The worksheet could not be saved. ", reason);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The names under which the worksheet window saves its files in the `worksheets` folder, and the
+// checks that keep a typed name from writing anywhere else or failing half-way.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr std::string_view WorksheetsFolder = "worksheets";
+
+enum class SaveNameProblem {
+    None,
+    Empty,
+    PathSeparator, // "/" (or "\", a separator elsewhere) would name another folder
+    DotName,       // "." or "..": a folder, not a file
+    ControlChar,   // NUL or another control character
+    TooLong,       // a file name of more than 255 bytes
+    LeavesFolder,  // the file would not lie directly in the worksheets folder
+};
+
+// Checks a name as the user typed it, for both files it may become (name + ".rtf" and
+// name + "(Answer Key).rtf").
+SaveNameProblem CheckSaveName(std::string_view name);
+
+// Who gave the name, so the message tells the user what to do about it.
+enum class NameSource { Typed, Heading };
+
+// The message for a refused name: one or two sentences, in the program's style.
+std::string SaveNameMessage(SaveNameProblem problem, NameSource source);
+inline constexpr std::string_view SaveNameTitle = "Oops!";
+
+std::string WorksheetFileName(std::string_view name); // name + ".rtf"
+std::string AnswerKeyFileName(std::string_view name); // name + "(Answer Key).rtf"
+
+// "worksheets/" + file name: where the program writes, relative to the program folder.
+std::string WorksheetsPath(std::string_view fileName);
+// The full path that the word processor is given: program folder + "/worksheets/" + file name.
+std::string FullWorksheetsPath(std::string_view programFolder, std::string_view fileName);
+
+// The word processor's arguments: the answer-key file first when it is sent, then the worksheet.
+std::vector<std::string> QuickWordArguments(std::string_view programFolder, std::string_view name,
+                                            bool withAnswerKey);
+
+// The text of the "Worksheet Saved" message.
+std::string WorksheetSavedMessage(std::string_view name);
+inline constexpr std::string_view WorksheetSavedTitle = "Worksheet Saved";
+
+// A print job's companion file for the answer key when the "printer" is a file:
+// "sheet.pdf" -> "sheet(Answer Key).pdf", so the second job does not replace the first.
+std::string AnswerKeyCompanionPath(std::string_view path);
+
+// The message for a write that failed; `reason` says why in words.
+std::string SaveFailedMessage(std::string_view reason);

@@ -1,0 +1,384 @@
+#include "worksheet/screens/quiz_form.h"
+
+#include "shell/worksheet_request.h"
+#include "ui/app_context.h"
+#include "ui/dialogs.h"
+#include "ui/document_bridge.h"
+#include "worksheet/editing_tools.h"
+#include "worksheet/screens/selection_format.h"
+#include "worksheet/screens/toolbar_icons.h"
+#include "worksheet/screens/worksheet_output.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QTextEdit* MakeEditor(const char* name, const Document& document, QWidget* parent) {
+    auto* editor = new QTextEdit(parent);
+    editor->setObjectName(QString::fromLatin1(name));
+    editor->setAcceptRichText(true);
+    FillTextDocument(document, *editor->document());
+    // Filling is not an edit the user could undo.
+    editor->document()->setUndoRedoEnabled(true);
+    editor->document()->clearUndoRedoStacks();
+    editor->document()->setModified(false);
+    return editor;
+}
+
+// A font tool button with its shortcut; the shortcut lives on an action of the window, so it
+// works wherever the focus is and acts at once.
+QToolButton* MakeFontButton(const char* name, const QString& caption, const QString& tooltip,
+                            const QKeySequence& key, void (*style)(QFont&), QWidget* parent,
+                            QWidget* window) {
+    auto* action = new QAction(caption, window);
+    action->setToolTip(tooltip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
+                       QStringLiteral(")"));
+    action->setShortcut(key);
+    action->setCheckable(true);
+    QFont font = action->font();
+    style(font);
+    action->setFont(font);
+    window->addAction(action);
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setDefaultAction(action);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setMinimumWidth(28);
+    return button;
+}
+
+// Shows `text` in an editable list: picks its entry when it has one, else just shows it.
+void ShowInList(QComboBox* list, const QString& text) {
+    const int index = list->findText(text, Qt::MatchFixedString);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+    list->setEditText(text);
+}
+
+} // namespace
+
+QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* parent)
+    : QMainWindow(parent), m_context(context) {
+    setWindowTitle(QStringLiteral("Abacore -Drill-  Worksheet"));
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    // A thin frame round the editor, as the window's layout rule leaves (about 50 twips a side).
+    const int margin = qMax(2, logicalDpiX() * 50 / 1440);
+    column->setContentsMargins(margin, margin, margin, margin);
+    column->setSpacing(margin);
+    column->addWidget(buildFontTools());
+
+    m_quizBox = MakeEditor("QuizBox", documents.worksheet, central);
+    m_answerBox = MakeEditor("AnswerBox", documents.answerKey, central);
+    m_answerBox->hide();
+    // Both editors share one place; only one is on view.
+    auto* editors = new QGridLayout;
+    editors->setContentsMargins(0, 0, 0, 0);
+    editors->addWidget(m_quizBox, 0, 0);
+    editors->addWidget(m_answerBox, 0, 0);
+    column->addLayout(editors, 1);
+    setCentralWidget(central);
+
+    m_toolbar = buildToolbar();
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+    buildMenus();
+
+    // The tools show the format wherever the user is in the worksheet.
+    connect(m_quizBox, &QTextEdit::cursorPositionChanged, this, &QuizForm::showSelectionFormat);
+    connect(m_quizBox, &QTextEdit::selectionChanged, this, &QuizForm::showSelectionFormat);
+    connect(m_quizBox, &QTextEdit::currentCharFormatChanged, this,
+            [this](const QTextCharFormat&) { showSelectionFormat(); });
+
+    // Toolbar availability; the tool lists; then the worksheet from its start.
+    for (int i = 0; i < m_toolbar->actions().size(); ++i)
+        m_toolbar->actions().at(i)->setEnabled(ToolbarButtonEnabled(i + 1, context.request));
+    fillToolLists();
+    m_quizBox->moveCursor(QTextCursor::End);
+    m_quizBox->moveCursor(QTextCursor::Start);
+    m_answerBox->moveCursor(QTextCursor::Start);
+    m_fontColour->setCurrentIndex(0);
+    m_quizBox->setFocus();
+
+    QSize size(900, 720);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    resize(size);
+}
+
+QToolBar* QuizForm::buildToolbar() {
+    auto* toolbar = new QToolBar(QStringLiteral("Toolbar1"), this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->toggleViewAction()->setEnabled(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar->setIconSize(QSize(32, 32));
+    const auto& buttons = WorksheetToolbarButtons();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const int index = static_cast<int>(i) + 1;
+        QAction* button = toolbar->addAction(WorksheetToolbarIcon(index), q(buttons[i].caption));
+        button->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
+        button->setToolTip(q(buttons[i].tooltip));
+        connect(button, &QAction::triggered, this, [this, button] { onToolbarButton(button); });
+    }
+    const QList<QAction*> actions = toolbar->actions();
+    actions.at(0)->setShortcut(QKeySequence::Print);
+    actions.at(2)->setShortcut(QKeySequence::Save);
+    m_viewButton = actions.at(4);
+    m_viewButton->setCheckable(true);
+    return toolbar;
+}
+
+QWidget* QuizForm::buildFontTools() {
+    auto* tools = new QWidget(this);
+    tools->setObjectName(QStringLiteral("FontTools"));
+    m_fontTools = tools;
+    auto* row = new QHBoxLayout(tools);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    m_boldButton = MakeFontButton(
+        "BoldButton", QStringLiteral("B"), QStringLiteral("Bold"), QKeySequence::Bold,
+        [](QFont& f) { f.setBold(true); }, tools, this);
+    m_italicButton = MakeFontButton(
+        "ItalicButton", QStringLiteral("I"), QStringLiteral("Italic"), QKeySequence::Italic,
+        [](QFont& f) { f.setItalic(true); }, tools, this);
+    m_underlineButton = MakeFontButton(
+        "UnderlineButton", QStringLiteral("U"), QStringLiteral("Underline"),
+        QKeySequence::Underline, [](QFont& f) { f.setUnderline(true); }, tools, this);
+    connect(m_boldButton->defaultAction(), &QAction::triggered, this, [this] {
+        toggleAttribute(IsBold, [](QTextCharFormat& f, bool on) {
+            f.setFontWeight(on ? QFont::Bold : QFont::Normal);
+        });
+    });
+    connect(m_italicButton->defaultAction(), &QAction::triggered, this, [this] {
+        toggleAttribute([](const QTextCharFormat& f) { return f.fontItalic(); },
+                        [](QTextCharFormat& f, bool on) { f.setFontItalic(on); });
+    });
+    connect(m_underlineButton->defaultAction(), &QAction::triggered, this, [this] {
+        toggleAttribute([](const QTextCharFormat& f) { return f.fontUnderline(); },
+                        [](QTextCharFormat& f, bool on) { f.setFontUnderline(on); });
+    });
+
+    m_fontName = new QComboBox(tools);
+    m_fontName->setObjectName(QStringLiteral("cmbFontName"));
+    m_fontName->setToolTip(QStringLiteral("Font"));
+    // Editable, so that a font the document names but the system lacks can still be shown.
+    m_fontName->setEditable(true);
+    m_fontName->setInsertPolicy(QComboBox::NoInsert);
+    m_fontName->setMinimumContentsLength(18);
+    m_fontName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    m_fontSize = new QComboBox(tools);
+    m_fontSize->setObjectName(QStringLiteral("cmbFontSize"));
+    m_fontSize->setToolTip(QStringLiteral("Font Size"));
+    m_fontSize->setEditable(true);
+    m_fontSize->setInsertPolicy(QComboBox::NoInsert);
+    m_fontSize->setValidator(new QDoubleValidator(1, 1638, 1, m_fontSize));
+    m_fontSize->setMinimumContentsLength(3);
+    m_fontSize->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    m_fontColour = new QComboBox(tools);
+    m_fontColour->setObjectName(QStringLiteral("cmbFontColor"));
+    m_fontColour->setToolTip(QStringLiteral("Font Colour"));
+
+    connect(m_fontName, &QComboBox::activated, this,
+            [this](int index) { applyFontName(m_fontName->itemText(index)); });
+    connect(m_fontSize, &QComboBox::activated, this,
+            [this](int index) { applyFontSize(m_fontSize->itemText(index)); });
+    connect(m_fontColour, &QComboBox::activated, this, &QuizForm::applyFontColour);
+    // A typed name or size that the list lacks: the list itself only reports its own entries.
+    connect(m_fontName->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        if (m_fontName->findText(m_fontName->currentText(), Qt::MatchFixedString) < 0)
+            applyFontName(m_fontName->currentText());
+    });
+    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        if (m_fontSize->findText(m_fontSize->currentText()) < 0)
+            applyFontSize(m_fontSize->currentText());
+    });
+
+    row->addWidget(m_boldButton);
+    row->addWidget(m_italicButton);
+    row->addWidget(m_underlineButton);
+    row->addSpacing(8);
+    row->addWidget(m_fontName);
+    row->addWidget(m_fontSize);
+    row->addWidget(m_fontColour);
+    row->addStretch(1);
+    return tools;
+}
+
+void QuizForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("Go"));
+    QAction* back = file->addAction(QStringLiteral("&Back to Main Screen"));
+    back->setObjectName(QStringLiteral("Back"));
+    connect(back, &QAction::triggered, this,
+            [this] { m_context.navigator.open(Screen::MainMenu); });
+    file->addSeparator();
+    QAction* exportPdf = file->addAction(QStringLiteral("&Export PDF..."));
+    exportPdf->setObjectName(QStringLiteral("ExportPdf"));
+    connect(exportPdf, &QAction::triggered, this, [this] { ExportWorksheetPdf(output()); });
+    QAction* preview = file->addAction(QStringLiteral("Print Pre&view..."));
+    preview->setObjectName(QStringLiteral("PrintPreview"));
+    connect(preview, &QAction::triggered, this, [this] { PreviewWorksheet(output()); });
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("&Quit"));
+    quit->setObjectName(QStringLiteral("Quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, [this] { m_context.navigator.quit(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    QAction* about = help->addAction(QStringLiteral("&About This Program"));
+    about->setObjectName(QStringLiteral("About"));
+}
+
+void QuizForm::fillToolLists() {
+    for (const NamedColour& colour : FontColourChoices())
+        m_fontColour->addItem(q(colour.name));
+    m_fontColour->setCurrentIndex(0);
+
+    m_fontName->addItems(QFontDatabase::families());
+    m_fontName->setCurrentIndex(0);
+    m_fontName->setEditText(q(InitialFontName));
+
+    for (int points : FontSizeChoices())
+        m_fontSize->addItem(QString::number(points));
+    m_fontSize->setCurrentIndex(InitialFontSizeIndex);
+}
+
+WorksheetOutput QuizForm::output() {
+    return WorksheetOutput{m_context, this, *m_quizBox->document(), *m_answerBox->document()};
+}
+
+void QuizForm::onToolbarButton(QAction* button) {
+    const WorksheetCommand command = CommandForCaption(button->text().toStdString());
+    switch (command) {
+    case WorksheetCommand::Print:
+        PrintWorksheet(output());
+        break;
+    case WorksheetCommand::Clipart:
+        m_context.request.ClipArtForWorksheet = true;
+        m_context.dialogs.message(this, QStringLiteral("Sorry!"),
+                                  QStringLiteral("Adding pictures to a worksheet comes in a later "
+                                                 "version of Abacore."));
+        break;
+    case WorksheetCommand::Save:
+        SaveWorksheet(output());
+        break;
+    case WorksheetCommand::QuickWord:
+        SendToWordProcessor(output());
+        break;
+    case WorksheetCommand::ShowAnswers:
+    case WorksheetCommand::ShowWorksheet:
+        switchView(command);
+        break;
+    case WorksheetCommand::Quit:
+        m_context.navigator.quit();
+        break;
+    case WorksheetCommand::None:
+        break;
+    }
+}
+
+void QuizForm::switchView(WorksheetCommand command) {
+    if (command == WorksheetCommand::ShowAnswers) {
+        m_viewButton->setChecked(true);
+        m_viewButton->setText(q(WorksheetCaption));
+        m_answerBox->setGeometry(m_quizBox->geometry());
+        m_quizBox->hide();
+        m_answerBox->show();
+        m_answerBox->setFocus();
+        // The font tools work on the worksheet only: keep them from changing it unseen.
+        m_fontTools->setEnabled(false);
+    } else {
+        m_viewButton->setChecked(false);
+        m_viewButton->setText(q(AnswersCaption));
+        m_quizBox->show();
+        m_answerBox->hide();
+        m_quizBox->setFocus();
+        m_fontTools->setEnabled(true);
+    }
+}
+
+void QuizForm::toggleAttribute(const std::function<bool(const QTextCharFormat&)>& has,
+                               const std::function<void(QTextCharFormat&, bool)>& set) {
+    QTextCharFormat format;
+    set(format, AttributeAfterPress(WholeSelectionHas(m_quizBox->textCursor(), has)));
+    applyFormat(format);
+}
+
+void QuizForm::applyFormat(const QTextCharFormat& format) {
+    // Shortcuts still reach here while the answer key is on view.
+    if (m_quizBox->isHidden())
+        return;
+    // With a selection this formats it; without one it sets what typing will use.
+    m_quizBox->mergeCurrentCharFormat(format);
+    m_quizBox->setFocus();
+    showSelectionFormat();
+}
+
+void QuizForm::applyFontName(const QString& name) {
+    if (name.trimmed().isEmpty())
+        return;
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{name});
+    applyFormat(format);
+}
+
+void QuizForm::applyFontSize(const QString& size) {
+    bool ok = false;
+    const double points = size.toDouble(&ok);
+    if (!ok || points <= 0)
+        return;
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    applyFormat(format);
+}
+
+void QuizForm::applyFontColour(int index) {
+    const auto& colours = FontColourChoices();
+    if (index < 0 || static_cast<size_t>(index) >= colours.size())
+        return;
+    const Rgb rgb = colours[static_cast<size_t>(index)].rgb;
+    QTextCharFormat format;
+    format.setForeground(QColor(rgb.r, rgb.g, rgb.b));
+    applyFormat(format);
+}
+
+void QuizForm::showSelectionFormat() {
+    const QTextCursor cursor = m_quizBox->textCursor();
+    if (const auto size = SelectionFontSize(cursor))
+        ShowInList(m_fontSize, QString::number(*size));
+    if (const auto name = SelectionFontName(cursor))
+        ShowInList(m_fontName, *name);
+    if (const auto colour = SelectionColour(cursor)) {
+        const Rgb rgb{static_cast<uint8_t>(colour->red()), static_cast<uint8_t>(colour->green()),
+                      static_cast<uint8_t>(colour->blue())};
+        if (const auto index = FontColourIndex(rgb))
+            m_fontColour->setCurrentIndex(static_cast<int>(*index));
+    }
+    m_boldButton->setChecked(WholeSelectionHas(cursor, IsBold));
+    m_italicButton->setChecked(
+        WholeSelectionHas(cursor, [](const QTextCharFormat& f) { return f.fontItalic(); }));
+    m_underlineButton->setChecked(
+        WholeSelectionHas(cursor, [](const QTextCharFormat& f) { return f.fontUnderline(); }));
+}

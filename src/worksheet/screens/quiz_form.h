@@ -1,0 +1,58 @@
+#pragma once
+// The worksheet window. The documents are built before it opens (worksheet_builder.h); the window
+// shows them in two rich-text editors, QuizBox (the worksheet) and AnswerBox (the answer key, on
+// view only after the "Answers" button), with font tools acting on the worksheet. The toolbar's
+// and menus' output commands live in worksheet_output.h; the rules behind the toolbar and the
+// font tools in worksheet/worksheet_toolbar.h and worksheet/editing_tools.h.
+
+#include "worksheet/worksheet_builder.h"
+#include "worksheet/worksheet_toolbar.h"
+
+#include <QMainWindow>
+#include <QTextCharFormat>
+#include <functional>
+
+struct AppContext;
+struct WorksheetOutput;
+class QAction;
+class QComboBox;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+
+class QuizForm : public QMainWindow {
+    Q_OBJECT
+public:
+    QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* parent = nullptr);
+
+private:
+    QToolBar* buildToolbar();
+    QWidget* buildFontTools();
+    void buildMenus();
+    void fillToolLists();
+
+    void onToolbarButton(QAction* button);
+    void switchView(WorksheetCommand command);
+    WorksheetOutput output();
+
+    void toggleAttribute(const std::function<bool(const QTextCharFormat&)>& has,
+                         const std::function<void(QTextCharFormat&, bool)>& set);
+    void applyFormat(const QTextCharFormat& format);
+    void applyFontName(const QString& name);
+    void applyFontSize(const QString& size);
+    void applyFontColour(int index);
+    void showSelectionFormat();
+
+    AppContext& m_context;
+    QTextEdit* m_quizBox = nullptr;
+    QTextEdit* m_answerBox = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QAction* m_viewButton = nullptr;
+    QWidget* m_fontTools = nullptr;
+    QToolButton* m_boldButton = nullptr;
+    QToolButton* m_italicButton = nullptr;
+    QToolButton* m_underlineButton = nullptr;
+    QComboBox* m_fontName = nullptr;
+    QComboBox* m_fontSize = nullptr;
+    QComboBox* m_fontColour = nullptr;
+};

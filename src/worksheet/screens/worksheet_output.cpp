@@ -1,0 +1,194 @@
+#include "worksheet/screens/worksheet_output.h"
+
+#include "shell/atomic_file.h"
+#include "shell/worksheet_request.h"
+#include "ui/app_context.h"
+#include "ui/dialogs.h"
+#include "ui/document_bridge.h"
+#include "ui/pdf_export.h"
+#include "worksheet/rtf_writer.h"
+#include "worksheet/save_name.h"
+#include "worksheet/worksheet_toolbar.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTextDocument>
+#include <vector>
+
+namespace {
+
+const QString Oops = QStringLiteral("Oops!");
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The program folder as the word processor must be told it: absolute, without a trailing
+// separator. The files themselves are written relative to the current folder, which is it.
+QString ProgramFolderPath(const WorksheetRequest& request) {
+    if (!request.ProgramFolder.empty())
+        return q(request.ProgramFolder);
+    return QDir::current().absolutePath();
+}
+
+// Writes `document` as RTF to `relativePath`; returns the reason when it fails.
+std::string WriteRtfFile(const QTextDocument& document, const std::string& relativePath) {
+    return WriteFileAtomically(relativePath, RtfText(ReadTextDocument(document)));
+}
+
+// Prints one document as one job; false when the printer (or its output file) failed.
+bool PrintJob(const QTextDocument& document, QPrinter& printer) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QFileInfo file(printer.outputFileName());
+    // Qt's PDF printer fails silently on a file it cannot write, so look before printing.
+    if (toFile && !(file.exists() ? file.isWritable() : QFileInfo(file.path()).isWritable()))
+        return false;
+    PrintDocuments({&document}, printer);
+    if (printer.printerState() == QPrinter::Error)
+        return false;
+    return !toFile || QFileInfo(file.filePath()).size() > 0;
+}
+
+} // namespace
+
+void SaveWorksheet(const WorksheetOutput& output) {
+    AppContext& context = output.context;
+    WorksheetRequest& request = context.request;
+    const std::optional<QString> typed = context.dialogs.input(
+        output.window, QStringLiteral("Name Saved File"),
+        QStringLiteral("What would you like to call this file?"), q(request.Heading));
+    if (!typed || typed->isEmpty())
+        return;
+    const std::string name = typed->toStdString();
+    if (const SaveNameProblem problem = CheckSaveName(name); problem != SaveNameProblem::None) {
+        context.dialogs.message(output.window, q(SaveNameTitle),
+                                q(SaveNameMessage(problem, NameSource::Typed)));
+        return;
+    }
+    const std::string error =
+        WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
+    if (!error.empty()) {
+        context.dialogs.message(output.window, Oops, q(SaveFailedMessage(error)));
+        return;
+    }
+    // The heading changes only once the file is safely written.
+    request.Heading = name;
+    context.dialogs.message(output.window, q(WorksheetSavedTitle), q(WorksheetSavedMessage(name)));
+}
+
+void PrintWorksheet(const WorksheetOutput& output) {
+    AppContext& context = output.context;
+    Dialogs& dialogs = context.dialogs;
+    if (!dialogs.question(output.window, QStringLiteral("Confirm Print"),
+                          QStringLiteral("Print this worksheet?")))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!dialogs.choosePrinter(output.window, printer))
+        return;
+    const QString failed = QStringLiteral("The worksheet could not be printed. Please check the "
+                                          "printer and try again.");
+    if (!PrintJob(output.worksheet, printer)) {
+        dialogs.message(output.window, Oops, failed);
+        return;
+    }
+    if (HasAnswerKey(context.request)) {
+        const QString askKey = QStringLiteral("Print Answer Key?");
+        if (dialogs.question(output.window, askKey, askKey)) {
+            // A second job into the same file would replace the worksheet.
+            if (printer.outputFormat() == QPrinter::PdfFormat)
+                printer.setOutputFileName(
+                    q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
+            if (!PrintJob(output.answerKey, printer)) {
+                dialogs.message(output.window, Oops,
+                                QStringLiteral("The answer key could not be printed. Please "
+                                               "check the printer and try again."));
+                return;
+            }
+        }
+    }
+    dialogs.message(output.window, QStringLiteral("Worksheet Printed"),
+                    QStringLiteral("This activity has been sent to your printer."));
+}
+
+void SendToWordProcessor(const WorksheetOutput& output) {
+    AppContext& context = output.context;
+    const WorksheetRequest& request = context.request;
+    Dialogs& dialogs = context.dialogs;
+    const std::string name = request.Heading;
+    if (const SaveNameProblem problem = CheckSaveName(name); problem != SaveNameProblem::None) {
+        dialogs.message(output.window, q(SaveNameTitle),
+                        q(SaveNameMessage(problem, NameSource::Heading)));
+        return;
+    }
+    const bool withKey =
+        HasAnswerKey(request) &&
+        dialogs.question(output.window, QStringLiteral("Answer Key?"),
+                         QStringLiteral("Send Answer Key to Word Processor as well?"));
+    std::string error = WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
+    if (error.empty() && withKey)
+        error = WriteRtfFile(output.answerKey, WorksheetsPath(AnswerKeyFileName(name)));
+    if (!error.empty()) {
+        dialogs.message(output.window, Oops, q(SaveFailedMessage(error)));
+        return;
+    }
+    QStringList arguments;
+    for (const std::string& path :
+         QuickWordArguments(ProgramFolderPath(request).toStdString(), name, withKey))
+        arguments << q(path);
+    const QString program = q(request.WordProcessorPath);
+    if (program.isEmpty() || !dialogs.startDetached(program, arguments))
+        dialogs.message(output.window, Oops,
+                        QStringLiteral("The word processor \"%1\" could not be started. The "
+                                       "worksheet is saved in the \"worksheets\" folder.")
+                            .arg(program));
+}
+
+void ExportWorksheetPdf(const WorksheetOutput& output) {
+    AppContext& context = output.context;
+    const WorksheetRequest& request = context.request;
+    Dialogs& dialogs = context.dialogs;
+    QDir folder(ProgramFolderPath(request));
+    folder.cd(q(WorksheetsFolder));
+    const bool headingIsName = CheckSaveName(request.Heading) == SaveNameProblem::None;
+    const QString suggested = headingIsName
+                                  ? folder.filePath(q(request.Heading) + QStringLiteral(".pdf"))
+                                  : folder.path();
+    std::optional<QString> chosen =
+        dialogs.saveFile(output.window, QStringLiteral("Export PDF"),
+                         QStringLiteral("PDF files (*.pdf)"), suggested);
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    const bool withKey = HasAnswerKey(request) &&
+                         dialogs.question(output.window, QStringLiteral("Answer Key?"),
+                                          QStringLiteral("Add the answer key to the PDF as well?"));
+    const Document worksheet = ReadTextDocument(output.worksheet);
+    std::vector<const Document*> documents{&worksheet};
+    Document answerKey;
+    if (withKey) {
+        answerKey = ReadTextDocument(output.answerKey);
+        documents.push_back(&answerKey);
+    }
+    const QString error = WritePdf(documents, path);
+    if (!error.isEmpty()) {
+        dialogs.message(output.window, Oops,
+                        QStringLiteral("The PDF could not be written. %1").arg(error));
+        return;
+    }
+    dialogs.message(output.window, QStringLiteral("PDF Saved"),
+                    QStringLiteral("The worksheet has been saved as \"%1\".")
+                        .arg(QDir::toNativeSeparators(path)));
+}
+
+void PreviewWorksheet(const WorksheetOutput& output) {
+    std::vector<const QTextDocument*> documents{&output.worksheet};
+    if (HasAnswerKey(output.context.request))
+        documents.push_back(&output.answerKey);
+    QPrinter printer(QPrinter::HighResolution);
+    output.context.dialogs.printPreview(output.window, printer, [&documents](QPrinter* target) {
+        PrintDocuments(documents, *target);
+    });
+}

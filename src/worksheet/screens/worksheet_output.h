@@ -1,0 +1,27 @@
+#pragma once
+// The worksheet window's output commands: save, print, QuickWord, PDF export and print preview.
+// They always take the worksheet from the worksheet editor's document and the answer key from
+// the answer-key editor's, with the user's edits, and talk to the user only through
+// context.dialogs. A command that cannot finish says why and changes nothing else.
+
+struct AppContext;
+class QTextDocument;
+class QWidget;
+
+struct WorksheetOutput {
+    AppContext& context;
+    QWidget* window;
+    const QTextDocument& worksheet;
+    const QTextDocument& answerKey;
+};
+
+// Asks for a name and saves the worksheet as worksheets/<name>.rtf; the name becomes the heading.
+void SaveWorksheet(const WorksheetOutput& output);
+// Prints the worksheet and, when asked for, the answer key as a second job.
+void PrintWorksheet(const WorksheetOutput& output);
+// Saves under the heading and opens the files in the user's word processor.
+void SendToWordProcessor(const WorksheetOutput& output);
+// Writes the worksheet (and, when asked for, the answer key) to a PDF file the user chooses.
+void ExportWorksheetPdf(const WorksheetOutput& output);
+// Shows the pages as they would print: the worksheet, then the answer key.
+void PreviewWorksheet(const WorksheetOutput& output);
