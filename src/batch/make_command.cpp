@@ -159,7 +159,7 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
         throw UserError{"The bracket style is offered only for division: add div to --skills "
                         "or choose another style."};
     if (const auto refusal = StyleRefusal(request, style))
-        throw UserError{refusal->text};
+        throw UserError{*refusal};
     request.ProblemStyle = style;
 
     // The range screen's opening values are the defaults, and its checks apply.

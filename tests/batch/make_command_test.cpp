@@ -103,8 +103,9 @@ TEST_F(MakeCommand, RangesThatCannotMakeTheProblemsStopWithAMessageNamingTheSkil
     EXPECT_TRUE(sub.err.contains("Subtraction")) << sub.err.toStdString();
     EXPECT_FALSE(QFile::exists(file("s.rtf")));
 
+    // Rare per draw (about one pair in three thousand divides evenly), but possible: made.
     const Result div = runMake({"skills", "--skills", "div", "--first", "0..32767", "--second",
-                                "0..32767", "--seed", "3", "-o", file("d.txt")});
+                                "1..32767", "--seed", "3", "-o", file("d.txt")});
     EXPECT_EQ(div.exitCode, 0) << div.err.toStdString();
 }
 

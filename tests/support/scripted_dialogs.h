@@ -49,9 +49,7 @@ public:
             ADD_FAILURE() << "Unscripted input box: " << title.toStdString();
             return std::nullopt;
         }
-        auto a = inputs.front();
-        inputs.pop_front();
-        return a;
+        return takeFront(inputs);
     }
     std::optional<QString> openFile(QWidget*, const QString& title, const QString& filter,
                                     const QString& startFolder) override {
@@ -97,12 +95,19 @@ public:
     }
 
 private:
+    // Spelled out rather than copying the optional: g++ 12 warns falsely on that copy.
+    static std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
+        const bool has = queue.front().has_value();
+        const QString value = has ? *queue.front() : QString();
+        queue.pop_front();
+        if (!has)
+            return std::nullopt;
+        return value;
+    }
     std::optional<QString> nextFile() {
         if (files.empty())
             return std::nullopt;
-        auto a = files.front();
-        files.pop_front();
-        return a;
+        return takeFront(files);
     }
 };
 
