@@ -19,6 +19,9 @@ void ScreenHost::open(Screen screen) {
     QWidget* previous = m_current;
     m_current = next;
     next->show();
+    // The new screen takes the keyboard, so Return and Escape work at once.
+    next->raise();
+    next->activateWindow();
     // The previous screen is usually the one whose button handler called us: delete it later.
     if (previous) {
         previous->hide();
