@@ -61,7 +61,9 @@ void QtDialogs::printPreview(QWidget* parent, QPrinter& printer,
     dialog.exec();
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() {
+    QApplication::beep();
+}
 
 bool QtDialogs::startDetached(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);

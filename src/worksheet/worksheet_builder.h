@@ -4,18 +4,11 @@
 
 #include "shell/worksheet_request.h"
 #include "worksheet/document.h"
+#include "worksheet/generation_error.h"
 
-#include <stdexcept>
 #include <string>
 
 class RandomSource;
-
-// The ranges cannot (or practically cannot) make the requested problems. what() is the
-// message for the user: it names the skill and what to change.
-class GenerationError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct WorksheetDocuments {
     Document worksheet;

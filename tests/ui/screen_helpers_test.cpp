@@ -9,6 +9,7 @@ TEST(ScreenHelpers, FindsDataFilesWhateverTheirLetterCase) {
     QFile f(folder.file("AbacoreBack.JPG"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    EXPECT_EQ(FindFileIgnoringCase(folder.path(), "abacoreback.jpg"), folder.file("AbacoreBack.JPG"));
+    EXPECT_EQ(FindFileIgnoringCase(folder.path(), "abacoreback.jpg"),
+              folder.file("AbacoreBack.JPG"));
     EXPECT_TRUE(FindFileIgnoringCase(folder.path(), "missing.jpg").isEmpty());
 }

@@ -1,0 +1,60 @@
+#include "shell/screens/about_form.h"
+
+#include "ui/screen_helpers.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* MakeLabel(const char* name, const QString& text, int pointSize, bool bold, bool italic,
+                  QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: #1d3557;"));
+    return label;
+}
+
+} // namespace
+
+AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("About Abacore--Drill"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->setSpacing(4);
+    layout->addWidget(MakeLabel("Label1", QStringLiteral("Abacore"), 30, true, false, this));
+    layout->addWidget(
+        MakeLabel("Label2", QStringLiteral("-Drill Edition-"), 15, false, true, this));
+    layout->addSpacing(8);
+    layout->addWidget(MakeLabel("Label5", QStringLiteral("Version 1.0"), 11, false, false, this));
+    layout->addStretch(1);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    ok->setFixedWidth(90);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+
+    setFixedSize(320, 230);
+    SetBackgroundPicture(this, QStringLiteral("AbacoreBack.jpg"));
+    CentreOnScreen(this);
+}
+
+bool AboutForm::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    // The box is only a glance: it goes away once the user turns to another window.
+    if (event->type() == QEvent::WindowDeactivate && isVisible())
+        close();
+    return handled;
+}

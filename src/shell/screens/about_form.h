@@ -1,0 +1,14 @@
+#pragma once
+// The About box: name and version. It closes on "OK" and by itself as soon as the user turns
+// to another window, and deletes itself when closed.
+
+#include <QDialog>
+
+class AboutForm final : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutForm(QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* event) override;
+};

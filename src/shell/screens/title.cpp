@@ -1,0 +1,158 @@
+#include "shell/screens/title.h"
+
+#include "shell/screens/about_form.h"
+#include "shell/screens/quick_word_option.h"
+#include "shell/screens/toolbar_icons.h"
+#include "shell/shell_messages.h"
+#include "shell/startup.h"
+#include "ui/app_context.h"
+#include "ui/dialogs.h"
+#include "ui/screen_helpers.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <filesystem>
+
+namespace {
+
+struct ActivityButton {
+    const char* name;
+    const char* caption;
+    Activity activity;
+};
+
+// In the order they stand on the menu.
+constexpr ActivityButton ActivityButtons[] = {
+    {"Command1", "Skills Practice Sheet", Activity::SkillsPractice},
+    {"Command2", "Secret Riddle Worksheet", Activity::SecretRiddle},
+    {"Command3", "Math Squares Puzzle", Activity::MathSquares},
+    {"Command6", "Word Problems Sheet", Activity::WordProblems},
+    {"Command7", "Make Flash Cards", Activity::FlashCards},
+    {"Command8", "Value-Matching Worksheet", Activity::ValueMatching},
+    {"Command4", "Math Crossword Puzzle", Activity::Crossword},
+};
+
+QLabel* MakeLabel(const char* name, const QString& text, int pointSize, bool bold, bool italic,
+                  QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: #1d3557;"));
+    return label;
+}
+
+} // namespace
+
+Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context) {
+    setWindowTitle(QStringLiteral("Abacore-- Drill Edition"));
+
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolbar->toggleViewAction()->setEnabled(false);
+    addToolBar(Qt::TopToolBarArea, toolbar);
+    const auto addTool = [&](const char* key, const QIcon& icon, const char* tip) {
+        QAction* action = toolbar->addAction(icon, QString::fromLatin1(key));
+        action->setObjectName(QString::fromLatin1(key));
+        action->setToolTip(QString::fromLatin1(tip));
+        return action;
+    };
+    connect(addTool("QuickWord", QuickWordIcon(), "Enable/Disable QuickWord Feature"),
+            &QAction::triggered, this, &Title::openQuickWordOption);
+    connect(addTool("Info", InfoIcon(), "About Abacore"), &QAction::triggered, this,
+            &Title::openAbout);
+    connect(addTool("Quit", QuitIcon(), "Exit Abacore"), &QAction::triggered, this,
+            [this] { m_context.navigator.quit(); });
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(30, 18, 30, 26);
+    layout->setSpacing(10);
+    layout->addWidget(MakeLabel("Label1", QStringLiteral("Abacore"), 40, true, false, central));
+    layout->addWidget(
+        MakeLabel("Label2", QStringLiteral("-Drill Edition-"), 18, false, true, central));
+    layout->addSpacing(14);
+
+    QFont buttonFont = font();
+    buttonFont.setPointSize(12);
+    buttonFont.setBold(true);
+    for (const ActivityButton& entry : ActivityButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(entry.caption), central);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setFont(buttonFont);
+        button->setFixedSize(300, 42);
+        button->setCursor(Qt::PointingHandCursor);
+        const Activity activity = entry.activity;
+        connect(button, &QPushButton::clicked, this,
+                [this, activity] { chooseActivity(activity); });
+        layout->addWidget(button, 0, Qt::AlignHCenter);
+    }
+    layout->addStretch(1);
+    setCentralWidget(central);
+
+    setFixedSize(520, 580);
+}
+
+void Title::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Un-minimising is not an opening.
+    if (!event->spontaneous())
+        runOpeningSequence();
+}
+
+void Title::runOpeningSequence() {
+    // The picture fills the area under the toolbar, which keeps its usual look.
+    layout()->activate();
+    SetBackgroundPicture(centralWidget(), QStringLiteral("AbacoreBack.jpg"));
+    CentreOnScreen(this);
+
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::current_path(ec);
+    const StartupOutcome outcome = RunStartup(m_context.request, folder);
+    Dialogs& dialogs = m_context.dialogs;
+    if (outcome.settingsFailed) {
+        dialogs.message(this, QString::fromUtf8(ShellText::ErrorTitle),
+                        QString::fromUtf8(ShellText::MissingFiles));
+        m_context.navigator.quit();
+        return;
+    }
+    if (outcome.firstRun)
+        dialogs.message(this, QString::fromUtf8(ShellText::ThankYouTitle),
+                        QString::fromUtf8(ShellText::ThankYou));
+    if (!outcome.worksheetsProblem.empty())
+        dialogs.message(this, QString::fromUtf8(ShellText::OopsTitle),
+                        QString::fromStdString(outcome.worksheetsProblem));
+}
+
+void Title::chooseActivity(Activity activity) {
+    if (activity == Activity::Crossword)
+        m_context.dialogs.message(this, QString::fromUtf8(ShellText::CrosswordHelpTitle),
+                                  QString::fromUtf8(ShellText::CrosswordHelp));
+    m_context.request.ActivityType = activity;
+    m_context.navigator.open(Screen::ChooseSkill);
+}
+
+void Title::openQuickWordOption() {
+    auto* option = new QuickWordOption(m_context, this);
+    if (option->isUsable())
+        option->show();
+    else
+        option->deleteLater();
+}
+
+void Title::openAbout() {
+    auto* about = new AboutForm(this);
+    about->show();
+}

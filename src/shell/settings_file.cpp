@@ -1,0 +1,124 @@
+#include "shell/settings_file.h"
+
+#include "shell/atomic_file.h"
+#include "shell/worksheet_request.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t QuickWordIndex = 2;
+constexpr size_t MinimumLines = 3;
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+SettingsLines SplitSettingsLines(std::string_view bytes) {
+    SettingsLines lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t lf = bytes.find('\n', start);
+        if (lf == std::string_view::npos) {
+            lines.push_back({std::string(bytes.substr(start)), {}});
+            break;
+        }
+        const bool crlf = lf > start && bytes[lf - 1] == '\r';
+        const size_t end = crlf ? lf - 1 : lf;
+        lines.push_back({std::string(bytes.substr(start, end - start)), crlf ? "\r\n" : "\n"});
+        start = lf + 1;
+    }
+    return lines;
+}
+
+std::string JoinSettingsLines(const SettingsLines& lines) {
+    std::string bytes;
+    for (const SettingsLine& line : lines)
+        bytes.append(line.text).append(line.ending);
+    return bytes;
+}
+
+const std::string& QuickWordLine(const SettingsLines& lines) {
+    return lines.at(QuickWordIndex).text;
+}
+
+void SetQuickWordLine(SettingsLines& lines, std::string_view text) {
+    SettingsLine& line = lines.at(QuickWordIndex);
+    line.text = text;
+    if (line.ending.empty())
+        line.ending = "\r\n";
+}
+
+bool IsQuickWordOn(std::string_view line3) {
+    return !line3.empty() && line3 != QuickWordOffMarker && line3 != FreshInstallMarker;
+}
+
+fs::path SettingsFilePath(const fs::path& folder) {
+    const fs::path usual = folder / SettingsFileName;
+    std::error_code ec;
+    if (fs::exists(usual, ec))
+        return usual;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (EqualIgnoringCase(it->path().filename().string(), SettingsFileName))
+            return it->path();
+    }
+    return usual;
+}
+
+std::optional<SettingsLines> ReadSettingsFile(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec))
+        return std::nullopt;
+    std::string bytes;
+    if (!ReadWholeFile(file, bytes))
+        return std::nullopt;
+    SettingsLines lines = SplitSettingsLines(bytes);
+    if (lines.size() < MinimumLines)
+        return std::nullopt;
+    return lines;
+}
+
+std::string WriteSettingsFile(const fs::path& file, const SettingsLines& lines) {
+    return WriteFileAtomically(file, JoinSettingsLines(lines));
+}
+
+bool ApplyFirstRun(SettingsLines& lines) {
+    if (lines.size() < MinimumLines || QuickWordLine(lines) != FreshInstallMarker)
+        return false;
+    SetQuickWordLine(lines, QuickWordOffMarker);
+    return true;
+}
+
+FirstRunResult RunFirstRunStep(const fs::path& file) {
+    std::optional<SettingsLines> lines = ReadSettingsFile(file);
+    if (!lines)
+        return FirstRunResult::Failed;
+    if (!ApplyFirstRun(*lines))
+        return FirstRunResult::NothingToDo;
+    if (!WriteSettingsFile(file, *lines).empty())
+        return FirstRunResult::Failed;
+    return FirstRunResult::Done;
+}
+
+bool ReadQuickWordSetting(const fs::path& file, WorksheetRequest& request) {
+    const std::optional<SettingsLines> lines = ReadSettingsFile(file);
+    if (!lines)
+        return false;
+    const std::string& line3 = QuickWordLine(*lines);
+    request.QuickWordEnabled = IsQuickWordOn(line3);
+    if (request.QuickWordEnabled)
+        request.WordProcessorPath = line3;
+    return true;
+}
+
+std::string QuickWordLineToWrite(bool boxTicked, std::string_view rememberedPath) {
+    return boxTicked ? std::string(rememberedPath) : std::string(QuickWordOffMarker);
+}

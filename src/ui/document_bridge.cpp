@@ -1,0 +1,203 @@
+#include "ui/document_bridge.h"
+
+#include "worksheet/page_setup.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// Qt measures tab positions and the page in pixels of the screen's logical resolution (it scales
+// them by the paint device's resolution against this one when it lays out on a printer).
+double DocumentDpi() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return std::round(screen->logicalDotsPerInchY());
+    return 96;
+}
+
+QTextCharFormat ToQt(const CharFormat& f) {
+    QTextCharFormat q;
+    q.setFontFamilies(QStringList{QString::fromStdString(f.fontName)});
+    q.setFontPointSize(f.fontSize);
+    q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
+    q.setFontItalic(f.italic);
+    q.setFontUnderline(f.underline);
+    q.setForeground(QColor(f.color.r, f.color.g, f.color.b));
+    return q;
+}
+
+// Converting a format costs more than inserting a run; a document uses only a handful.
+class FormatCache {
+public:
+    const QTextCharFormat& get(const CharFormat& f) {
+        for (const auto& entry : m_entries)
+            if (entry.first == f)
+                return entry.second;
+        m_entries.emplace_back(f, ToQt(f));
+        return m_entries.back().second;
+    }
+
+private:
+    std::vector<std::pair<CharFormat, QTextCharFormat>> m_entries;
+};
+
+Qt::Alignment ToQt(Alignment a) {
+    switch (a) {
+    case Alignment::Centre:
+        return Qt::AlignHCenter;
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+Alignment FromQt(Qt::Alignment a) {
+    if (a & Qt::AlignHCenter)
+        return Alignment::Centre;
+    if (a & Qt::AlignRight)
+        return Alignment::Right;
+    return Alignment::Left; // left, and justified, which the model does not have
+}
+
+// Reads a format as the document shows it: what the format leaves unset comes from the
+// document's default font, and text without a colour of its own is black.
+CharFormat FromQt(const QTextCharFormat& q, const QFont& defaults) {
+    CharFormat f;
+    QStringList families = q.fontFamilies().toStringList();
+    if (families.isEmpty()) // formats made through the older single-family property
+        families = QStringList{q.property(QTextFormat::FontFamily).toString()};
+    if (families.first().isEmpty())
+        families =
+            defaults.families().isEmpty() ? QStringList{defaults.family()} : defaults.families();
+    f.fontName = families.first().toStdString();
+    f.fontSize =
+        q.hasProperty(QTextFormat::FontPointSize) ? q.fontPointSize() : defaults.pointSizeF();
+    const int weight = q.hasProperty(QTextFormat::FontWeight) ? q.fontWeight() : defaults.weight();
+    f.bold = weight >= QFont::DemiBold;
+    f.italic = q.hasProperty(QTextFormat::FontItalic) ? q.fontItalic() : defaults.italic();
+    if (q.hasProperty(QTextFormat::TextUnderlineStyle))
+        f.underline = q.underlineStyle() != QTextCharFormat::NoUnderline;
+    else
+        f.underline =
+            q.hasProperty(QTextFormat::FontUnderline) ? q.fontUnderline() : defaults.underline();
+    const QBrush brush = q.foreground();
+    if (brush.style() != Qt::NoBrush) {
+        const QColor c = brush.color().toRgb();
+        f.color = Rgb{static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
+                      static_cast<uint8_t>(c.blue())};
+    }
+    return f;
+}
+
+} // namespace
+
+void FillTextDocument(const Document& source, QTextDocument& target) {
+    const bool undo = target.isUndoRedoEnabled();
+    target.setUndoRedoEnabled(false); // the filled document is where editing starts
+    target.clear();
+    target.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
+    const double dpi = DocumentDpi();
+    target.setPageSize(QSizeF(PageSetup::textWidthInches * dpi, PageSetup::textHeightInches * dpi));
+
+    QList<QTextOption::Tab> tabs;
+    for (int twips : source.tabStops())
+        tabs.append(QTextOption::Tab(twips * dpi / PageSetup::twipsPerInch, QTextOption::LeftTab));
+
+    FormatCache formats;
+    QTextCursor cursor(&target);
+    cursor.beginEditBlock();
+    bool first = true;
+    for (const Paragraph& p : source.paragraphs()) {
+        QTextBlockFormat block;
+        block.setAlignment(ToQt(p.alignment));
+        block.setTabPositions(tabs);
+        // The block's own character format is its paragraph mark: it gives an empty line its
+        // height.
+        const QTextCharFormat& mark = formats.get(p.endFormat);
+        if (first) {
+            cursor.setBlockFormat(block);
+            cursor.setBlockCharFormat(mark);
+            first = false;
+        } else {
+            cursor.insertBlock(block, mark);
+        }
+        for (const Run& r : p.runs)
+            if (!r.text.empty())
+                cursor.insertText(QString::fromStdString(r.text), formats.get(r.format));
+    }
+    cursor.endEditBlock();
+    target.setUndoRedoEnabled(undo);
+    target.setModified(false);
+}
+
+Document ReadTextDocument(const QTextDocument& source) {
+    const QFont defaults = source.defaultFont();
+    const double dpi = DocumentDpi();
+    std::vector<Paragraph> paragraphs;
+    std::vector<int> tabStops;
+    bool haveTabs = false;
+    for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat blockFormat = block.blockFormat();
+        if (!haveTabs) {
+            // The model keeps one set of tab stops; the first paragraph's stand for all.
+            for (const QTextOption::Tab& tab : blockFormat.tabPositions())
+                tabStops.push_back(
+                    static_cast<int>(std::lround(tab.position * PageSetup::twipsPerInch / dpi)));
+            haveTabs = true;
+        }
+        Paragraph p;
+        p.alignment = FromQt(blockFormat.alignment());
+        p.endFormat = FromQt(block.charFormat(), defaults);
+        auto append = [&](const CharFormat& format, std::string text) {
+            if (!p.runs.empty() && p.runs.back().format == format)
+                p.runs.back().text += text;
+            else
+                p.runs.push_back(Run{format, std::move(text)});
+        };
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            const CharFormat format = FromQt(fragment.charFormat(), defaults);
+            const QString text = fragment.text();
+            // A line break typed with Shift+Enter starts a paragraph in the model, which keeps
+            // line breaks as paragraphs; embedded objects have no text to carry.
+            qsizetype start = 0;
+            for (qsizetype i = 0; i <= text.size(); ++i) {
+                const bool end = i == text.size();
+                const QChar c = end ? QChar() : text[i];
+                if (!end && c != QChar::LineSeparator && c != QChar::ObjectReplacementCharacter)
+                    continue;
+                if (i > start)
+                    append(format, text.mid(start, i - start).toStdString());
+                if (c == QChar::LineSeparator) {
+                    Paragraph next;
+                    next.alignment = p.alignment;
+                    next.endFormat = p.endFormat;
+                    p.endFormat = format;
+                    paragraphs.push_back(std::move(p));
+                    p = std::move(next);
+                }
+                start = i + 1;
+            }
+        }
+        paragraphs.push_back(std::move(p));
+    }
+    Document document;
+    document.setTabStops(std::move(tabStops));
+    document.setParagraphs(std::move(paragraphs));
+    return document;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The count screen's rules: its opening texts, reading the count, and each activity's limit.
+
+#include "shell/worksheet_request.h"
+#include "wizard/wizard_message.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace CountText {
+inline constexpr const char* Caption = "Choose number of problems";
+inline constexpr const char* NotANumberTitle = "Oops!";
+inline constexpr const char* NotANumber =
+    "Please type the number of problems as a whole number from 0 to 32767.";
+inline constexpr const char* TooManyTitle = "Too many!";
+} // namespace CountText
+
+struct CountScreenSetup {
+    std::string prompt;
+    std::string count;
+};
+
+// "How many questions...", 20; the math squares ask for squares, 6 by default.
+CountScreenSetup CountScreenOpening(const WorksheetRequest& request);
+
+// The magnitude of the whole part of the typed number ("-12" gives 12, "7.8" gives 7);
+// nullopt when the text does not start with a number or the count does not fit in 16 bits.
+std::optional<int16_t> ParseProblemCount(std::string_view text);
+
+// The largest count the activity accepts; nullopt when it has no limit.
+std::optional<int> CountLimit(Activity activity);
+
+// The "Too many!" message for a count above the activity's limit, or nullopt.
+std::optional<WizardMessage> CountLimitRefusal(Activity activity, int count);
+
+// "Continue": reads the count and stores it in ProblemCount before the limit check, so a
+// refused count stays stored until the next confirmation; a text that is not a count is
+// refused without storing. Returns the message to show, or nullopt when the wizard goes on.
+std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std::string_view text);

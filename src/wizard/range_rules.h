@@ -1,0 +1,95 @@
+#pragma once
+// The range screen's rules: the boxes' opening values and lowest values, the check run when a
+// box loses the focus, the check run on "Continue", and storing the four bounds. Boxes are
+// numbered 0 first minimum, 1 first maximum, 2 second minimum, 3 second maximum.
+
+#include "shell/worksheet_request.h"
+#include "wizard/wizard_message.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The largest value of a box and of its arrow control (SecondMax is a 16-bit integer).
+inline constexpr int RangeCeiling = 32767;
+
+namespace RangeText {
+inline constexpr const char* Caption = "Choose Minimum and Maximum";
+inline constexpr const char* Prompt =
+    "Type or use the arrows provided to choose minimum and maximum values for the worksheet.";
+inline constexpr const char* Minimum = "Minimum";
+inline constexpr const char* Maximum = "Maximum";
+inline constexpr const char* Through = "through";
+inline constexpr const char* InvalidTitle = "Oops!";
+inline constexpr const char* Invalid = "Invalid entry...";
+inline constexpr const char* MaximumTitle = "Hey!";
+inline constexpr const char* MaximumBelowMinimum =
+    "The maximum value must be higher or equal to the minimum.";
+inline constexpr const char* CrosswordTitle = "Hey!";
+inline constexpr const char* CrosswordRanges =
+    "For the crossword to be created properly, the maximum values should be at least 100.";
+} // namespace RangeText
+
+// What the screen shows when it opens.
+struct RangeScreenSetup {
+    std::array<int, 4> values{0, 100, 0, 100}; // in the boxes, and the arrows' positions
+    std::array<int, 4> lowest{0, 0, 0, 0};     // the lowest value each box accepts
+    std::string sign;                          // in front of the second row
+    bool secondRowShown = true;
+};
+
+RangeScreenSetup RangeScreenOpening(const WorksheetRequest& request);
+
+// The boxes and their arrow controls while the screen is open.
+struct RangeBoxes {
+    std::array<std::string, 4> texts;
+    std::array<int, 4> arrows{};
+    std::array<int, 4> lowest{};
+};
+
+RangeBoxes RangeBoxesFrom(const RangeScreenSetup& setup);
+
+// Whether an arrow control follows a box that holds `value`.
+inline bool ArrowFollows(int value) {
+    return value < RangeCeiling;
+}
+
+enum class RangeFault {
+    InvalidEntry,        // the box is emptied and gets the focus back
+    MaximumBelowMinimum, // the maximum was set back to the minimum
+};
+
+struct RangeProblem {
+    RangeFault fault;
+    int box;
+    WizardMessage message;
+};
+
+// The check when box (or arrow control) `box` loses the focus: the box's text becomes the
+// magnitude of the whole part of its leading number ("-7.9" gives "8", "abc" gives "0"); a value
+// below the box's lowest value or above RangeCeiling is an invalid entry (the box is emptied);
+// otherwise the arrow follows, and the pair rules keep minimum <= maximum: a minimum raised
+// above its maximum silently pulls the maximum up, a maximum lowered below its minimum is set
+// back to it with a message. Returns the message to show, if any.
+std::optional<RangeProblem> CheckRangeBox(RangeBoxes& boxes, int box);
+
+// The check of the box being edited when "Continue" is pressed (Return does not move the
+// focus): as CheckRangeBox, except that an empty box is an invalid entry rather than 0.
+std::optional<RangeProblem> CheckEditedRangeBox(RangeBoxes& boxes, int box);
+
+// The check on "Continue" for four values (the batch command passes its own): each one
+// at or above its box's lowest value and at most RangeCeiling, and each
+// minimum at or below its maximum. Returns the first problem found.
+std::optional<RangeProblem> CheckRangeValues(const std::array<int, 4>& lowest,
+                                             const std::array<double, 4>& values);
+
+// The same for the boxes' texts, where an empty box (or one without a number) is an invalid
+// entry. On success `values` holds the four values.
+std::optional<RangeProblem> CheckRangeTexts(const RangeBoxes& boxes, std::array<double, 4>& values);
+
+// Stores the whole parts of four checked values as FirstMin, FirstMax, SecondMin, SecondMax.
+void StoreRanges(WorksheetRequest& request, const std::array<double, 4>& values);
+
+// After storing: the crossword's warning when a minimum is negative or a maximum below 100.
+// It is only a warning; the wizard goes on.
+std::optional<WizardMessage> CrosswordRangeWarning(const WorksheetRequest& request);

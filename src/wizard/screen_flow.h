@@ -1,0 +1,10 @@
+#pragma once
+// The order of the screens of each activity: where "Continue" and "Go Back" lead.
+
+#include "shell/screen.h"
+#include "shell/worksheet_request.h"
+
+// The screen that "Continue" on `from` opens for `activity`.
+Screen NextScreen(Activity activity, Screen from);
+// The screen that "Go Back" on `from` opens for `activity`.
+Screen PreviousScreen(Activity activity, Screen from);

@@ -1,0 +1,32 @@
+#include "wizard/screens/choose_heading.h"
+
+#include "shell/worksheet_request.h"
+#include "wizard/heading_rules.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
+    : WizardScreen(context, Screen::ChooseHeading, HeadingText::Caption, QSize(520, 250), parent) {
+    auto* prompt = new QLabel(HeadingText::Prompt);
+    prompt->setObjectName("Label1");
+    MakePromptLabel(prompt);
+    contentLayout()->addWidget(prompt);
+    contentLayout()->addSpacing(12);
+
+    m_heading = new QLineEdit(QString::fromStdString(DefaultHeading(context.request)));
+    m_heading->setObjectName("Text1");
+    QFont headingFont = m_heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    m_heading->setFont(headingFont);
+    contentLayout()->addWidget(m_heading);
+    contentLayout()->addStretch(1);
+    m_heading->setFocus();
+}
+
+void ChooseHeading::confirm() {
+    // Any text will do, an empty one too.
+    m_context.request.Heading = m_heading->text().toStdString();
+    openNext();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The heading screen: a heading for the document, offered from the skill and the activity.
+
+#include "wizard/screens/wizard_screen.h"
+
+class QLineEdit;
+
+class ChooseHeading : public WizardScreen {
+    Q_OBJECT
+public:
+    explicit ChooseHeading(AppContext& context, QWidget* parent = nullptr);
+
+protected:
+    void confirm() override;
+
+private:
+    QLineEdit* m_heading = nullptr;
+};

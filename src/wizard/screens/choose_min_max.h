@@ -1,0 +1,39 @@
+#pragma once
+// The range screen: the smallest and largest value of each of the two numbers of a problem,
+// typed into four boxes or set with the arrows beside them. Each box is checked when it (or its
+// arrow) loses the focus, and all four again on "Continue".
+
+#include "wizard/range_rules.h"
+#include "wizard/screens/wizard_screen.h"
+
+#include <array>
+
+class QLineEdit;
+class ArrowControl;
+
+class ChooseMinMax : public WizardScreen {
+    Q_OBJECT
+public:
+    explicit ChooseMinMax(AppContext& context, QWidget* parent = nullptr);
+
+protected:
+    void confirm() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Runs the check of box `index` (the focus-loss one, or the one for the box being edited
+    // when "Continue" is pressed); true when it showed a message.
+    bool checkBox(int index, bool onContinue = false);
+    // Shows a problem, and for an invalid entry empties the box and hands it the focus.
+    void report(const RangeProblem& problem);
+    int indexOf(const QObject* control) const;
+    RangeBoxes readBoxes() const;
+    void writeBoxes(const RangeBoxes& boxes);
+
+    std::array<QLineEdit*, 4> m_values{};
+    std::array<ArrowControl*, 4> m_arrows{};
+    std::array<int, 4> m_lowest{};
+    // Set while a check runs: the focus moves it causes (a message box, the focus handed back)
+    // must not start further checks.
+    bool m_checking = false;
+};

@@ -1,0 +1,39 @@
+#include "wizard/skill_rules.h"
+
+bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked) {
+    request.SkillChecked.fill(std::nullopt);
+    int tickedCount = 0;
+    int lastTicked = 0;
+    for (int k = 1; k <= 4; ++k) {
+        if (ticked[static_cast<size_t>(k - 1)]) {
+            request.SkillChecked[static_cast<size_t>(k)] = true;
+            ++tickedCount;
+            lastTicked = k;
+        }
+    }
+    if (tickedCount == 0)
+        return false;
+    request.SkillMode = tickedCount == 1 ? static_cast<Skill>(lastTicked) : Skill::Mixed;
+    request.MixedSkills = request.SkillMode == Skill::Mixed;
+    return true;
+}
+
+bool AsksRemainders(const WorksheetRequest& request) {
+    if (!request.isChecked(Skill::Division))
+        return false;
+    switch (request.ActivityType) {
+    case Activity::SecretRiddle:
+    case Activity::WordProblems:
+    case Activity::ValueMatching:
+    case Activity::Crossword:
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool AsksNegatives(const WorksheetRequest& request) {
+    return request.isChecked(Skill::Subtraction) &&
+           request.ActivityType != Activity::WordProblems &&
+           request.ActivityType != Activity::Crossword;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The skill screen's rules: which skills were chosen, the mode they make, and which of the two
+// yes/no questions the activity asks.
+
+#include "shell/worksheet_request.h"
+
+#include <array>
+
+namespace SkillText {
+inline constexpr const char* Caption = "Choose a skill...";
+inline constexpr const char* Prompt = "Choose the skill(s) for this worksheet";
+// Index = skill code - 1.
+inline constexpr std::array<const char*, 4> Names = {"Addition", "Subtraction", "Multipication",
+                                                     "Division"};
+inline constexpr const char* NoSkillTitle = "Hey!";
+inline constexpr const char* NoSkill = "Please choose at least one skill...";
+inline constexpr const char* RemaindersTitle = "Allow Remainders?";
+inline constexpr const char* Remainders =
+    "Do you want to allow remainders for the division problems?";
+inline constexpr const char* NegativesTitle = "Allow negative answers?";
+inline constexpr const char* Negatives =
+    "Do you want to allow negative answers for the subtraction problems?";
+} // namespace SkillText
+
+// Records the ticked skills (index = skill code - 1): SkillChecked is first set back to unset,
+// then the ticked skills become true. With nothing ticked it returns false and changes no
+// other field; otherwise it sets SkillMode (the single skill, or Mixed) and MixedSkills.
+bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked);
+
+// Whether "Allow Remainders?" is asked: division chosen, and an activity whose problems can
+// show a remainder (the practice sheet, the math squares and the flash cards).
+bool AsksRemainders(const WorksheetRequest& request);
+
+// Whether "Allow negative answers?" is asked: subtraction chosen, and neither the word problems
+// nor the crossword, which never use negative answers.
+bool AsksNegatives(const WorksheetRequest& request);

@@ -1,0 +1,39 @@
+#include "wizard/style_rules.h"
+
+#include "wizard/skill_signs.h"
+
+Skill RepresentativeSkill(const WorksheetRequest& request) {
+    if (!request.MixedSkills)
+        return request.SkillMode;
+    if (request.isChecked(Skill::Division))
+        return Skill::Division;
+    if (request.isChecked(Skill::Addition))
+        return Skill::Addition;
+    return Skill::Subtraction;
+}
+
+StyleSamples SampleTexts(const WorksheetRequest& request) {
+    const std::string sign = SignText(RepresentativeSkill(request));
+    return {"3 ) 12", "12 " + sign + " 3=", "   12      " + sign + " 3"};
+}
+
+bool OffersBracket(const WorksheetRequest& request) {
+    return request.isChecked(Skill::Division);
+}
+
+int16_t ProblemStyleOf(const std::array<bool, 3>& ticked) {
+    int16_t style = 0;
+    if (ticked[0])
+        style += StyleBit::Bracket;
+    if (ticked[1])
+        style += StyleBit::Horizontal;
+    if (ticked[2])
+        style += StyleBit::Vertical;
+    return style;
+}
+
+std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style) {
+    if (request.MixedSkills && style == StyleBit::Bracket)
+        return StyleText::BracketAloneRefusal;
+    return std::nullopt;
+}

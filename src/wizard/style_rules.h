@@ -1,0 +1,43 @@
+#pragma once
+// The style screen's rules: which styles are offered, the live samples, and the one refusal.
+
+#include "shell/worksheet_request.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace StyleText {
+inline constexpr const char* Caption = "Choose Presentation Style";
+inline constexpr const char* Prompt = "Choose presentation style(s):";
+// Index = box: bracketed, horizontal, vertical.
+inline constexpr std::array<const char*, 3> Names = {"Bracketed", "Horizontal", "Vertical"};
+inline constexpr const char* RefusalTitle = "Hey!";
+inline constexpr const char* BracketAloneRefusal =
+    "Brackets are fine for division, but you have also chosen other skills. Please choose an "
+    "additional style.";
+} // namespace StyleText
+
+// The sample problem of each style, drawn with the sign of the representative skill.
+struct StyleSamples {
+    std::string bracketed;
+    std::string horizontal;
+    std::string vertical; // "   12      + 3": shown in a narrow box, it wraps into two lines
+};
+
+// The skill whose sign the samples use: the chosen skill; with mixed skills division if chosen,
+// else addition if chosen, else subtraction.
+Skill RepresentativeSkill(const WorksheetRequest& request);
+StyleSamples SampleTexts(const WorksheetRequest& request);
+
+// The bracketed (long-division) style is offered only when division was chosen.
+bool OffersBracket(const WorksheetRequest& request);
+
+// ProblemStyle for the ticked boxes (bracketed, horizontal, vertical).
+int16_t ProblemStyleOf(const std::array<bool, 3>& ticked);
+
+// The text refusing `style` (shown titled StyleText::RefusalTitle), or nullopt when it is
+// acceptable: the bracket alone does not suit mixed skills, since only division problems can be
+// drawn in it.
+std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style);

@@ -1,0 +1,12 @@
+#pragma once
+// A message box as the wizard's rules ask for it: the window (or the batch command) shows it
+// with an OK button.
+
+#include <string>
+
+struct WizardMessage {
+    std::string title;
+    std::string text;
+
+    bool operator==(const WizardMessage&) const = default;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <stdexcept>
+
+// The ranges cannot (or practically cannot) make the requested problems. what() is the
+// message for the user: it names the skill and what to change.
+class GenerationError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

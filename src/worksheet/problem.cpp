@@ -1,0 +1,176 @@
+#include "worksheet/problem.h"
+
+#include "worksheet/feasibility.h"
+#include "worksheet/generation_error.h"
+#include "worksheet/random_source.h"
+
+#include <cmath>
+
+namespace {
+
+// Four tries per pick on average even with one skill checked; (3/4)^10000 never happens.
+constexpr int kMostSkillPicks = 10000;
+
+// The hot test of the exact-division redraw, which may run thousands of times per problem:
+// whole numbers go through integer division, which is much cheaper than fmod.
+bool dividesEvenly(double first, double second) {
+    if (second == 0)
+        return false;
+    constexpr double kExactIntegers = 9007199254740992.0; // 2^53
+    if (std::fabs(first) < kExactIntegers && std::fabs(second) < kExactIntegers) {
+        const auto a = static_cast<int64_t>(first);
+        const auto b = static_cast<int64_t>(second);
+        if (static_cast<double>(a) == first && static_cast<double>(b) == second)
+            return a % b == 0;
+    }
+    return std::fmod(first, second) == 0;
+}
+
+} // namespace
+
+ProblemRules RulesFor(Activity activity) {
+    ProblemRules rules;
+    switch (activity) {
+    case Activity::ValueMatching:
+        rules.divisionAlwaysExact = true;
+        rules.remaindersNeedOrder = false;
+        break;
+    case Activity::SecretRiddle:
+    case Activity::Crossword:
+        rules.remaindersNeedOrder = false;
+        break;
+    case Activity::WordProblems:
+        rules.reseed = Reseed::AfterPick;
+        break;
+    case Activity::MathSquares:
+        rules.reseed = Reseed::Never;
+        break;
+    default:
+        break;
+    }
+    return rules;
+}
+
+RedrawRule RuleFor(const WorksheetRequest& request, const ProblemRules& rules, Skill skill) {
+    switch (skill) {
+    case Skill::Subtraction:
+        return request.AllowNegatives ? RedrawRule::None : RedrawRule::SecondNotLarger;
+    case Skill::Division:
+        if (rules.divisionAlwaysExact || !isTrue(request.AllowRemainders))
+            return RedrawRule::ExactDivision;
+        return rules.remaindersNeedOrder ? RedrawRule::DivisorNotLarger : RedrawRule::AnyDivisor;
+    default:
+        return RedrawRule::None;
+    }
+}
+
+bool MeetsRule(RedrawRule rule, double first, double second) {
+    switch (rule) {
+    case RedrawRule::None:
+        return true;
+    case RedrawRule::SecondNotLarger:
+        return second <= first;
+    case RedrawRule::DivisorNotLarger:
+        return second != 0 && second <= first;
+    case RedrawRule::AnyDivisor:
+        return second != 0;
+    case RedrawRule::ExactDivision:
+        return dividesEvenly(first, second);
+    }
+    return false;
+}
+
+uint64_t DrawLimits::forSkill(Skill skill) const {
+    const auto k = static_cast<size_t>(skill);
+    return k < bySkill.size() ? bySkill[k] : kDefault;
+}
+
+std::string_view SkillSign(Skill skill) {
+    switch (skill) {
+    case Skill::Addition:
+        return "+";
+    case Skill::Subtraction:
+        return "-";
+    case Skill::Multiplication:
+        return "x";
+    case Skill::Division:
+        return "\u00F7";
+    default:
+        return {};
+    }
+}
+
+void PickSkill(WorksheetRequest& request, RandomSource& random) {
+    bool anyChecked = false;
+    for (int k = 1; k <= 4; ++k)
+        anyChecked = anyChecked || request.isChecked(static_cast<Skill>(k));
+    if (anyChecked) {
+        for (int tries = 0; tries < kMostSkillPicks; ++tries) {
+            const auto k = static_cast<int16_t>(std::floor(4.0 * random.Next() + 1.0));
+            if (request.isChecked(static_cast<Skill>(k))) {
+                request.SkillMode = static_cast<Skill>(k);
+                return;
+            }
+        }
+    }
+    throw GenerationError("No skill is chosen for the problems. Choose at least one skill.");
+}
+
+double DrawOperand(double min, double max, RandomSource& random) {
+    return min + std::floor((max - min) * static_cast<double>(random.Next()) + 1.0);
+}
+
+ArithmeticProblem MakeProblem(const WorksheetRequest& request, RandomSource& random,
+                              const ProblemRules& rules, uint64_t maxDraws) {
+    ArithmeticProblem problem;
+    problem.skill = request.SkillMode;
+    const RedrawRule rule = RuleFor(request, rules, problem.skill);
+    const double firstMin = valueOf(request.FirstMin);
+    const double firstMax = valueOf(request.FirstMax);
+    const double secondMin = valueOf(request.SecondMin);
+    const double secondMax = request.SecondMax;
+    uint64_t draws = 0;
+    do {
+        if (draws == maxDraws)
+            throw GenerationError(RuleFailureMessage(rule, false, rules));
+        ++draws;
+        problem.first = DrawOperand(firstMin, firstMax, random);
+        problem.second = DrawOperand(secondMin, secondMax, random);
+    } while (!MeetsRule(rule, problem.first, problem.second));
+
+    const double a = problem.first;
+    const double b = problem.second;
+    switch (problem.skill) {
+    case Skill::Addition:
+        problem.answer = a + b;
+        break;
+    case Skill::Subtraction:
+        problem.answer = a - b;
+        break;
+    case Skill::Multiplication:
+        problem.answer = a * b;
+        break;
+    case Skill::Division:
+        if (b != 0) {
+            problem.decimalQuotient = a / b;
+            problem.answer = std::trunc(problem.decimalQuotient);
+            problem.remainder = std::fmod(a, b);
+            problem.exact = problem.remainder == 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return problem;
+}
+
+ArithmeticProblem NextProblem(WorksheetRequest& request, RandomSource& random,
+                              const ProblemRules& rules, const DrawLimits& limits) {
+    if (rules.reseed == Reseed::BeforePick)
+        random.ReseedFromClock();
+    if (request.MixedSkills)
+        PickSkill(request, random);
+    if (rules.reseed == Reseed::AfterPick)
+        random.ReseedFromClock();
+    return MakeProblem(request, random, rules, limits.forSkill(request.SkillMode));
+}

@@ -1,0 +1,79 @@
+#pragma once
+// Two-number arithmetic problems, made the same way by every activity: pick the skill when
+// several are chosen, draw both numbers from the request's ranges, draw again until the skill's
+// condition holds, work out the answer.
+
+#include "shell/worksheet_request.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+class RandomSource;
+
+struct ArithmeticProblem {
+    double first = 0;
+    double second = 0;
+    Skill skill = Skill::None;
+    double answer = 0; // for division the whole quotient
+    // Division only.
+    double remainder = 0;
+    bool exact = true;
+    double decimalQuotient = 0;
+};
+
+// When the random source takes in the clock, relative to the skill pick.
+enum class Reseed { BeforePick, AfterPick, Never };
+
+// Where an activity's copy of the procedure departs from the usual one.
+struct ProblemRules {
+    // Division never leaves a remainder, whatever AllowRemainders says.
+    bool divisionAlwaysExact = false;
+    // A division with remainders is drawn again while the second number exceeds the first.
+    bool remaindersNeedOrder = true;
+    Reseed reseed = Reseed::BeforePick;
+};
+
+ProblemRules RulesFor(Activity activity);
+
+// The condition a drawn pair must meet before it becomes a problem.
+enum class RedrawRule {
+    None,
+    SecondNotLarger,  // subtraction without negative answers
+    DivisorNotLarger, // division with remainders: quotient at least 1
+    AnyDivisor,       // division with remainders and no order rule
+    ExactDivision,    // division without remainders
+};
+
+RedrawRule RuleFor(const WorksheetRequest& request, const ProblemRules& rules, Skill skill);
+// Every division rule also refuses a divisor of 0.
+bool MeetsRule(RedrawRule rule, double first, double second);
+
+// The most pairs one problem of each skill may draw before generation gives up: a safety net
+// behind the check that the ranges can make the problems at all. Indexed by skill code.
+struct DrawLimits {
+    static constexpr uint64_t kDefault = 60'000'000;
+    std::array<uint64_t, 5> bySkill{kDefault, kDefault, kDefault, kDefault, kDefault};
+
+    uint64_t forSkill(Skill skill) const;
+};
+
+// "+", "-", "x" or the division sign (UTF-8); empty for any other code.
+std::string_view SkillSign(Skill skill);
+
+// Sets SkillMode to a randomly chosen checked skill. Throws GenerationError when none is checked.
+void PickSkill(WorksheetRequest& request, RandomSource& random);
+
+// min + Int((max - min) * r + 1): never the lower bound itself.
+double DrawOperand(double min, double max, RandomSource& random);
+
+// A problem of the current SkillMode. Throws GenerationError when no pair meeting the skill's
+// condition turned up within maxDraws draws.
+ArithmeticProblem MakeProblem(const WorksheetRequest& request, RandomSource& random,
+                              const ProblemRules& rules = {},
+                              uint64_t maxDraws = DrawLimits::kDefault);
+
+// One whole problem as the activities make it: re-seed (where the rules say), PickSkill when
+// several skills are chosen, MakeProblem.
+ArithmeticProblem NextProblem(WorksheetRequest& request, RandomSource& random,
+                              const ProblemRules& rules, const DrawLimits& limits);

@@ -1,0 +1,341 @@
+#include "worksheet/rtf_writer.h"
+
+#include "worksheet/page_setup.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <sstream>
+#include <string_view>
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F; 0 marks the five unused codes. Bytes 0xA0 to 0xFF are the
+// code points U+00A0 to U+00FF.
+constexpr std::array<char16_t, 32> cp1252High = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// Code page 437 bytes 0x80 to 0xFF: the OEM set of the "Terminal" font, whose box-drawing and
+// block characters draw the math squares.
+constexpr std::array<char16_t, 128> cp437High = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, // 80
+    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5, // 88
+    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, // 90
+    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, // 98
+    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA, // A0
+    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB, // A8
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556, // B0
+    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510, // B8
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, // C0
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567, // C8
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, // D0
+    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580, // D8
+    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4, // E0
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, // E8
+    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248, // F0
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0, // F8
+};
+
+// The byte of `cp` in the code page whose upper half (or its start) is `high`, or 0 when the
+// table lacks it.
+template <size_t N> unsigned char ByteIn(const std::array<char16_t, N>& high, char32_t cp) {
+    const auto at = std::find(high.begin(), high.end(), static_cast<char16_t>(cp));
+    if (cp > 0xFFFF || cp == 0 || at == high.end())
+        return 0;
+    return static_cast<unsigned char>(0x80 + (at - high.begin()));
+}
+
+unsigned char Cp1252Byte(char32_t cp) {
+    if (cp >= 0xA0 && cp <= 0xFF)
+        return static_cast<unsigned char>(cp);
+    return ByteIn(cp1252High, cp);
+}
+
+unsigned char Cp437Byte(char32_t cp) {
+    return ByteIn(cp437High, cp);
+}
+
+// Decodes one UTF-8 character at `i` and moves past it; a broken sequence gives U+FFFD.
+char32_t NextCodePoint(std::string_view s, size_t& i) {
+    const auto lead = static_cast<unsigned char>(s[i++]);
+    if (lead < 0x80)
+        return lead;
+    int extra = 0;
+    char32_t cp = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else {
+        return 0xFFFD;
+    }
+    for (int k = 0; k < extra; ++k) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
+            return 0xFFFD;
+        cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    }
+    const bool overlong = (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000);
+    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0xFFFD;
+    return cp;
+}
+
+void AppendHexByte(std::string& out, unsigned char byte) {
+    static constexpr char digits[] = "0123456789abcdef";
+    out += "\\'";
+    out += digits[byte >> 4];
+    out += digits[byte & 0x0F];
+}
+
+// \uN takes a signed 16-bit number; the byte after it is what a reader without Unicode shows.
+void AppendUnicode(std::string& out, char16_t unit, unsigned char fallback) {
+    out += "\\u";
+    out += std::to_string(static_cast<int16_t>(unit));
+    if (fallback != 0)
+        AppendHexByte(out, fallback);
+    else
+        out += '?';
+}
+
+// The one escaping table of the writer. Text fonts use Windows-1252; a font with the OEM
+// character set ("Terminal") has its bytes read as code page 437, so there every character
+// beyond ASCII goes as Unicode with its code page 437 byte (e.g. U+2502 as \u9474\'b3).
+// Control characters other than the tab cannot be shown and are left out.
+void AppendEscaped(std::string& out, std::string_view utf8, bool oemFont) {
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const char32_t cp = NextCodePoint(utf8, i);
+        switch (cp) {
+        case '\\':
+            out += "\\\\";
+            continue;
+        case '{':
+            out += "\\{";
+            continue;
+        case '}':
+            out += "\\}";
+            continue;
+        case '\t':
+            out += "\\tab ";
+            continue;
+        default:
+            break;
+        }
+        if (cp < 0x20 || cp == 0x7F)
+            continue;
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (oemFont) {
+            if (cp > 0xFFFF) {
+                AppendUnicode(out, static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)), 0);
+                AppendUnicode(out, static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)), 0);
+            } else {
+                AppendUnicode(out, static_cast<char16_t>(cp), Cp437Byte(cp));
+            }
+        } else if (const unsigned char b = Cp1252Byte(cp); b != 0) {
+            AppendHexByte(out, b);
+        } else if (cp > 0xFFFF) {
+            AppendUnicode(out, static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)), 0);
+            AppendUnicode(out, static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)), 0);
+        } else {
+            AppendUnicode(out, static_cast<char16_t>(cp), 0);
+        }
+    }
+}
+
+bool IsOemFont(std::string_view name) {
+    return name == "Terminal";
+}
+
+// The family and pitch a reader falls back on when it lacks the font itself.
+struct FontKind {
+    std::string_view family;
+    std::string_view pitch;
+};
+
+FontKind KindOfFont(std::string_view name) {
+    static constexpr FontKind serif{"\\froman", "\\fprq2"};
+    static constexpr FontKind fixed{"\\fmodern", "\\fprq1"};
+    static constexpr FontKind sans{"\\fswiss", "\\fprq2"};
+    struct Known {
+        std::string_view name;
+        FontKind kind;
+    };
+    static constexpr Known known[] = {
+        {"Times New Roman", serif},
+        {"Times", serif},
+        {"Georgia", serif},
+        {"Liberation Serif", serif},
+        {"DejaVu Serif", serif},
+        {"Courier New", fixed},
+        {"Courier", fixed},
+        {"Terminal", fixed},
+        {"Lucida Console", fixed},
+        {"Consolas", fixed},
+        {"Liberation Mono", fixed},
+        {"DejaVu Sans Mono", fixed},
+        {"Arial", sans},
+        {"Helvetica", sans},
+        {"Verdana", sans},
+        {"Tahoma", sans},
+        {"Liberation Sans", sans},
+        {"DejaVu Sans", sans},
+    };
+    for (const Known& k : known)
+        if (k.name == name)
+            return k.kind;
+    return {"\\fnil", ""};
+}
+
+template <typename T> size_t IndexOf(std::vector<T>& list, const T& value) {
+    const auto at = std::find(list.begin(), list.end(), value);
+    if (at != list.end())
+        return static_cast<size_t>(at - list.begin());
+    list.push_back(value);
+    return list.size() - 1;
+}
+
+int HalfPoints(double points) {
+    return static_cast<int>(std::lround(points * 2));
+}
+
+class RtfWriter {
+public:
+    RtfWriter(std::ostream& out, const Document& document) : m_out(out), m_document(document) {
+        for (const Paragraph& p : document.paragraphs()) {
+            for (const Run& r : p.runs)
+                addToTables(r.format);
+            addToTables(p.endFormat);
+        }
+    }
+
+    void write() {
+        m_buffer.reserve(bufferLimit + 4096);
+        writeHeader();
+        const auto& paragraphs = m_document.paragraphs();
+        for (size_t i = 0; i < paragraphs.size(); ++i) {
+            writeParagraph(paragraphs[i], i + 1 == paragraphs.size());
+            if (m_buffer.size() >= bufferLimit)
+                flush();
+        }
+        m_buffer += "}\n";
+        flush();
+    }
+
+private:
+    static constexpr size_t bufferLimit = 1 << 16;
+
+    void addToTables(const CharFormat& format) {
+        IndexOf(m_fonts, format.fontName);
+        IndexOf(m_colours, format.color);
+    }
+
+    void writeHeader() {
+        m_buffer += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
+        for (size_t i = 0; i < m_fonts.size(); ++i) {
+            m_buffer += "{\\f" + std::to_string(i);
+            const FontKind kind = KindOfFont(m_fonts[i]);
+            m_buffer += kind.family;
+            m_buffer += IsOemFont(m_fonts[i]) ? "\\fcharset255" : "\\fcharset0";
+            m_buffer += kind.pitch;
+            m_buffer += ' ';
+            AppendEscaped(m_buffer, m_fonts[i], false);
+            m_buffer += ";}";
+        }
+        m_buffer += "}\n{\\colortbl;";
+        for (const Rgb& c : m_colours)
+            m_buffer += "\\red" + std::to_string(c.r) + "\\green" + std::to_string(c.g) + "\\blue" +
+                        std::to_string(c.b) + ";";
+        m_buffer += "}\n";
+        using namespace PageSetup;
+        m_buffer += "\\paperw" + std::to_string(paperWidthTwips) + "\\paperh" +
+                    std::to_string(paperHeightTwips) + "\\margl" + std::to_string(leftMarginTwips) +
+                    "\\margr" + std::to_string(rightMarginTwips) + "\\margt" +
+                    std::to_string(topMarginTwips) + "\\margb" + std::to_string(bottomMarginTwips) +
+                    "\n";
+        m_tabWords.clear();
+        for (int twips : m_document.tabStops())
+            m_tabWords += "\\tx" + std::to_string(twips);
+    }
+
+    void writeParagraph(const Paragraph& p, bool last) {
+        m_buffer += "\\pard";
+        switch (p.alignment) {
+        case Alignment::Left:
+            m_buffer += "\\ql";
+            break;
+        case Alignment::Centre:
+            m_buffer += "\\qc";
+            break;
+        case Alignment::Right:
+            m_buffer += "\\qr";
+            break;
+        }
+        m_buffer += m_tabWords;
+        // Each paragraph states its whole character format, so it reads the same on its own.
+        m_current = nullptr;
+        for (const Run& r : p.runs) {
+            if (r.text.empty())
+                continue;
+            switchTo(r.format);
+            AppendEscaped(m_buffer, r.text, IsOemFont(r.format.fontName));
+        }
+        // The format in force at the paragraph mark gives an empty line its height.
+        switchTo(p.endFormat);
+        if (!last)
+            m_buffer += "\\par\n";
+    }
+
+    // Writes the control words that differ from the format in force, then the delimiter.
+    void switchTo(const CharFormat& f) {
+        const CharFormat* was = m_current;
+        const size_t before = m_buffer.size();
+        if (!was || was->fontName != f.fontName)
+            m_buffer += "\\f" + std::to_string(IndexOf(m_fonts, f.fontName));
+        if (!was || HalfPoints(was->fontSize) != HalfPoints(f.fontSize))
+            m_buffer += "\\fs" + std::to_string(HalfPoints(f.fontSize));
+        if (!was || was->bold != f.bold)
+            m_buffer += f.bold ? "\\b" : "\\b0";
+        if (!was || was->italic != f.italic)
+            m_buffer += f.italic ? "\\i" : "\\i0";
+        if (!was || was->underline != f.underline)
+            m_buffer += f.underline ? "\\ul" : "\\ulnone";
+        if (!was || was->color != f.color)
+            m_buffer += "\\cf" + std::to_string(IndexOf(m_colours, f.color) + 1);
+        if (m_buffer.size() != before)
+            m_buffer += ' ';
+        m_current = &f;
+    }
+
+    void flush() {
+        m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+        m_buffer.clear();
+    }
+
+    std::ostream& m_out;
+    const Document& m_document;
+    std::vector<std::string> m_fonts;
+    std::vector<Rgb> m_colours;
+    std::string m_tabWords;
+    std::string m_buffer;
+    const CharFormat* m_current = nullptr;
+};
+
+} // namespace
+
+void WriteRtf(std::ostream& out, const Document& document) {
+    RtfWriter(out, document).write();
+}
+
+std::string RtfText(const Document& document) {
+    std::ostringstream out;
+    WriteRtf(out, document);
+    return std::move(out).str();
+}

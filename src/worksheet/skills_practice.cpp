@@ -1,0 +1,204 @@
+#include "worksheet/skills_practice.h"
+
+#include "worksheet/number_text.h"
+
+namespace {
+
+constexpr int kGridWidth = 75;
+constexpr int kRowStartColumn = 5;
+constexpr int kFirstRow = 2;
+constexpr int kWideStep = 22;     // horizontal and bracket problems
+constexpr int kProblemsInRow = 3; // horizontal and bracket rows
+
+enum class Layout { Horizontal, Vertical, Bracket };
+
+Layout firstLayout(int16_t style) {
+    switch (style) {
+    case 2:
+        return Layout::Horizontal;
+    case 4:
+        return Layout::Vertical;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+        return Layout::Bracket;
+    default:
+        return Layout::Horizontal;
+    }
+}
+
+class SheetLayout {
+public:
+    SheetLayout(int16_t style, GenerationState& state, Document& worksheet)
+        : m_style(style), m_layout(firstLayout(style)), m_state(state), m_worksheet(worksheet) {
+        m_state.GridWidth = kGridWidth;
+        m_state.GridColumn = kRowStartColumn;
+        m_state.GridRow = kFirstRow;
+    }
+
+    void place(int number, const ArithmeticProblem& problem) {
+        ++m_rowCount;
+        switch (m_layout) {
+        case Layout::Horizontal:
+            placeHorizontal(number, problem);
+            break;
+        case Layout::Bracket:
+            placeBracket(number, problem);
+            break;
+        case Layout::Vertical:
+            placeVertical(number, problem);
+            break;
+        }
+    }
+
+    void finish() {
+        if (m_rowCount > 0) {
+            m_state.GridRow += 4;
+            m_state.FlushGrid(m_worksheet);
+        }
+    }
+
+private:
+    void startText(int number, std::string_view after) {
+        m_text.clear();
+        AppendTrimmedNumberText(m_text, number);
+        m_text += after;
+    }
+
+    void endRow(int rowsDown) {
+        m_rowCount = 0;
+        m_state.GridRow += rowsDown;
+        m_state.GridColumn = kRowStartColumn;
+        m_state.FlushGrid(m_worksheet);
+    }
+
+    void placeHorizontal(int number, const ArithmeticProblem& problem) {
+        startText(number, ") ");
+        AppendTrimmedNumberText(m_text, problem.first);
+        m_text += ' ';
+        m_text += SkillSign(problem.skill);
+        m_text += ' ';
+        AppendTrimmedNumberText(m_text, problem.second);
+        m_text += " =";
+        m_state.write(m_state.GridColumn + 1, m_state.GridRow, m_text);
+        m_state.GridColumn += kWideStep;
+        if (m_rowCount != kProblemsInRow)
+            return;
+        endRow(4);
+        if (m_style == 6) {
+            m_state.GridRow += 3;
+            m_layout = Layout::Vertical;
+        } else if (m_style == 3) {
+            m_state.GridRow += 3;
+            m_layout = Layout::Bracket;
+        } else if (m_style == 7) {
+            m_layout = Layout::Vertical;
+        }
+    }
+
+    // Divisor and "/" first, then the dividend with a bar of "_" over it and two blanks.
+    void placeBracket(int number, const ArithmeticProblem& problem) {
+        startText(number, ")  ");
+        AppendTrimmedNumberText(m_text, problem.second);
+        m_text += '/';
+        const int row = m_state.GridRow;
+        const int length1 = m_state.write(m_state.GridColumn + 1, row, m_text);
+        m_text.clear();
+        AppendTrimmedNumberText(m_text, problem.first);
+        m_text += "  ";
+        const int dividendColumn = m_state.GridColumn + length1 + 1;
+        const int length2 = m_state.write(dividendColumn, row, m_text);
+        for (int k = 0; k < length2; ++k)
+            m_state.CharGrid.set(dividendColumn + k, row - 1, U'_');
+        m_state.GridColumn += kWideStep;
+        if (m_rowCount != kProblemsInRow)
+            return;
+        endRow(4);
+        if (m_style == 3) {
+            m_state.GridRow += 3;
+            m_layout = Layout::Horizontal;
+        } else if (m_style == 5) {
+            m_state.GridRow += 3;
+            m_layout = Layout::Vertical;
+        } else if (m_style == 7) {
+            m_layout = Layout::Horizontal;
+        }
+    }
+
+    // Number and first number on one line; sign and second number underlined beneath, their
+    // last character under the first number's last digit.
+    void placeVertical(int number, const ArithmeticProblem& problem) {
+        const int row = m_state.GridRow;
+        startText(number, ")   ");
+        m_state.write(m_state.GridColumn + 1, row, m_text);
+        m_state.GridColumn += 7;
+        m_text.clear();
+        AppendTrimmedNumberText(m_text, problem.first);
+        const int firstLength = m_state.write(m_state.GridColumn, row, m_text);
+        m_text.clear();
+        m_text += SkillSign(problem.skill);
+        m_text += ' ';
+        AppendTrimmedNumberText(m_text, problem.second);
+        const int start = m_state.GridColumn + firstLength - CharacterCount(m_text);
+        const int secondLength = m_state.write(start, row + 1, m_text);
+        m_state.underline(start, row + 1, secondLength);
+        // Rows of style 6 hold three problems, spread wider.
+        m_state.GridColumn += m_style == 6 ? 17 : 9;
+        if (m_style == 6 && m_rowCount == 3)
+            m_rowCount = 4;
+        if (m_rowCount != 4)
+            return;
+        endRow(7);
+        if (m_style == 6) {
+            m_layout = Layout::Horizontal;
+        } else if (m_style == 5) {
+            m_state.GridRow += 3;
+            m_layout = Layout::Bracket;
+        } else if (m_style == 7) {
+            // Up one row, not two: the bracket row then sits where the sheet's first bracket
+            // row does, with its bars on the printed row above it.
+            m_state.GridRow -= 1;
+            m_layout = Layout::Bracket;
+        }
+    }
+
+    int16_t m_style;
+    Layout m_layout;
+    GenerationState& m_state;
+    Document& m_worksheet;
+    int m_rowCount = 0;
+    std::string m_text;
+};
+
+} // namespace
+
+void AppendSkillsAnswer(std::string& answerText, int number, const ArithmeticProblem& problem,
+                        bool remaindersAllowed) {
+    answerText += '\n';
+    AppendNumberText(answerText, number);
+    answerText += ")  ";
+    AppendNumberText(answerText, problem.answer);
+    if (problem.skill == Skill::Division && remaindersAllowed && !problem.exact) {
+        answerText += " Remainder ";
+        AppendNumberText(answerText, problem.remainder);
+        answerText += "   (or:";
+        AppendNumberText(answerText, problem.decimalQuotient);
+        answerText += ')';
+    }
+}
+
+void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
+                        GenerationState& state, Document& worksheet) {
+    const ProblemRules rules = RulesFor(Activity::SkillsPractice);
+    state.AnswerText.clear();
+    if (request.ProblemCount > 0)
+        state.AnswerText.reserve(static_cast<size_t>(request.ProblemCount) * 24);
+    SheetLayout layout(request.ProblemStyle, state, worksheet);
+    for (int number = 1; number <= request.ProblemCount; ++number) {
+        const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
+        AppendSkillsAnswer(state.AnswerText, number, problem, isTrue(request.AllowRemainders));
+        layout.place(number, problem);
+    }
+    layout.finish();
+}

@@ -1,0 +1,5 @@
+#include "worksheet/text_writer.h"
+
+std::string PlainTextBytes(const Document& document) {
+    return document.plainText();
+}

@@ -1,0 +1,35 @@
+#pragma once
+// A temporary folder for the shell's logic tests (no Qt), removed with everything in it, and
+// byte-exact file helpers.
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "abacore-XXXXXX").string();
+        m_path = mkdtemp(tmpl.data());
+    }
+    ~TempFolder() { std::filesystem::remove_all(m_path); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+inline std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
