@@ -1,5 +1,6 @@
 #include "quiz_form_fixture.h"
 
+#include "shell/screens/about_form.h"
 #include "worksheet/screens/selection_format.h"
 
 #include <QFontDatabase>
@@ -231,4 +232,12 @@ TEST_F(QuizFormTest, ClipartMarksThePictureForTheWorksheet) {
     button("Clipart")->trigger();
     EXPECT_TRUE(app.request.ClipArtForWorksheet);
     EXPECT_EQ(app.dialogs.ofKind("message").size(), 1u);
+}
+
+TEST_F(QuizFormTest, AboutOpensTheAboutBoxAndTheSheetStays) {
+    open();
+    window->show();
+    menuItem("About")->trigger();
+    EXPECT_NE(window->findChild<AboutForm*>(), nullptr);
+    EXPECT_TRUE(window->isVisible());
 }
