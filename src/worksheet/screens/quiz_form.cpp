@@ -1,5 +1,6 @@
 #include "worksheet/screens/quiz_form.h"
 
+#include "shell/screens/about_form.h"
 #include "shell/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
@@ -249,6 +250,7 @@ void QuizForm::buildMenus() {
     help->setObjectName(QStringLiteral("Help"));
     QAction* about = help->addAction(QStringLiteral("&About This Program"));
     about->setObjectName(QStringLiteral("About"));
+    connect(about, &QAction::triggered, this, &QuizForm::showAbout);
 }
 
 void QuizForm::fillToolLists() {
@@ -381,4 +383,10 @@ void QuizForm::showSelectionFormat() {
         WholeSelectionHas(cursor, [](const QTextCharFormat& f) { return f.fontItalic(); }));
     m_underlineButton->setChecked(
         WholeSelectionHas(cursor, [](const QTextCharFormat& f) { return f.fontUnderline(); }));
+}
+
+void QuizForm::showAbout() {
+    // The About box deletes itself when it closes.
+    auto* about = new AboutForm(this);
+    about->show();
 }

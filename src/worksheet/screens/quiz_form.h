@@ -42,6 +42,7 @@ private:
     void applyFontSize(const QString& size);
     void applyFontColour(int index);
     void showSelectionFormat();
+    void showAbout();
 
     AppContext& m_context;
     QTextEdit* m_quizBox = nullptr;

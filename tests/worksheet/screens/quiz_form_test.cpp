@@ -1,7 +1,9 @@
 #include "quiz_form_fixture.h"
 
+#include "shell/screens/about_form.h"
 #include "worksheet/screens/selection_format.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QTest>
 #include <QToolButton>
@@ -231,4 +233,43 @@ TEST_F(QuizFormTest, ClipartMarksThePictureForTheWorksheet) {
     button("Clipart")->trigger();
     EXPECT_TRUE(app.request.ClipArtForWorksheet);
     EXPECT_EQ(app.dialogs.ofKind("message").size(), 1u);
+}
+
+TEST_F(QuizFormTest, AboutOpensTheAboutBoxAndTheSheetStays) {
+    open();
+    window->show();
+    menuItem("About")->trigger();
+    EXPECT_NE(window->findChild<AboutForm*>(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(QuizFormTest, GeneratedSheetShowsItsProblemsAndSavesThem) {
+    WorksheetRequest& request = app.request;
+    request.SkillMode = Skill::Addition;
+    request.SkillChecked[1] = true;
+    request.ProblemStyle = StyleBit::Horizontal;
+    request.FirstMin = 0;
+    request.FirstMax = 100;
+    request.SecondMin = 0;
+    request.SecondMax = 100;
+    request.ProblemCount = 20;
+    WorksheetDocuments documents = BuildWorksheet(request, app.random);
+    const std::string text = documents.worksheet.plainText();
+    window = std::make_unique<QuizForm>(app.context, std::move(documents));
+
+    EXPECT_EQ(quizBox()->toPlainText().toStdString(), text);
+    const int problem = quizBox()->toPlainText().indexOf("1)");
+    ASSERT_GT(problem, 0);
+    select(problem, problem + 2);
+    EXPECT_EQ(list("cmbFontName")->currentText(), "Courier New");
+    EXPECT_EQ(list("cmbFontSize")->currentText(), "11");
+    EXPECT_TRUE(window->findChild<QToolButton*>("BoldButton")->isChecked());
+
+    app.dialogs.inputs.push_back(QString("Sums"));
+    button("Save")->trigger();
+    QFile saved(worksheetFile("Sums.rtf"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray rtf = saved.readAll();
+    EXPECT_TRUE(rtf.contains("Math Skills Practice Worksheet"));
+    EXPECT_TRUE(rtf.contains("Courier New"));
 }
