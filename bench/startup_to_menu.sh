@@ -18,7 +18,8 @@ for _ in $(seq "$runs"); do
   "$build/abacore-drill" --folder "$folder" &
   pid=$!
   # Poll quickly: xdotool's own --sync waits half a second between looks.
-  until xdotool search --onlyvisible --name "Abacore-- Drill Edition" > /dev/null 2>&1; do
+  for _ in $(seq 2000); do
+    timeout 2 xdotool search --onlyvisible --name "Abacore-- Drill Edition" > /dev/null 2>&1 && break
     sleep 0.005
   done
   end=$(date +%s%N)
