@@ -1,20 +1,11 @@
 #include "wizard/heading_rules.h"
 
+#include "shell/skill_names.h"
+
 std::string SkillWord(const WorksheetRequest& request) {
     if (request.MixedSkills)
         return "Math Skills";
-    switch (request.SkillMode) {
-    case Skill::Addition:
-        return "Addition";
-    case Skill::Subtraction:
-        return "Subtraction";
-    case Skill::Multiplication:
-        return "Multipication";
-    case Skill::Division:
-        return "Division";
-    default:
-        return {};
-    }
+    return std::string(SkillName(request.SkillMode));
 }
 
 std::string ActivityWord(Activity activity) {

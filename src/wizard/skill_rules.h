@@ -2,6 +2,7 @@
 // The skill screen's rules: which skills were chosen, the mode they make, and which of the two
 // yes/no questions the activity asks.
 
+#include "shell/skill_names.h"
 #include "shell/worksheet_request.h"
 
 #include <array>
@@ -10,8 +11,8 @@ namespace SkillText {
 inline constexpr const char* Caption = "Choose a skill...";
 inline constexpr const char* Prompt = "Choose the skill(s) for this worksheet";
 // Index = skill code - 1.
-inline constexpr std::array<const char*, 4> Names = {"Addition", "Subtraction", "Multipication",
-                                                     "Division"};
+inline constexpr std::array<const char*, 4> Names = {SkillNames[1], SkillNames[2], SkillNames[3],
+                                                     SkillNames[4]};
 inline constexpr const char* NoSkillTitle = "Hey!";
 inline constexpr const char* NoSkill = "Please choose at least one skill...";
 inline constexpr const char* RemaindersTitle = "Allow Remainders?";

@@ -1,14 +1,8 @@
 #include "wizard/skill_signs.h"
 
+#include "worksheet/problem.h"
+
 std::string SignText(Skill skill) {
-    switch (skill) {
-    case Skill::Addition:
-        return "+";
-    case Skill::Subtraction:
-        return "-";
-    case Skill::Multiplication:
-        return "x";
-    default:
-        return DivisionSign;
-    }
+    const std::string_view sign = SkillSign(skill);
+    return std::string(sign.empty() ? SkillSign(Skill::Division) : sign);
 }

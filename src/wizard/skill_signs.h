@@ -1,12 +1,10 @@
 #pragma once
-// The signs the wizard screens show for a skill. The documents get theirs from problem
-// generation; these are only the screens' labels.
+// The sign the wizard screens show for a skill: the documents' sign (SkillSign), with the
+// division sign standing in for several skills.
 
 #include "shell/worksheet_request.h"
 
 #include <string>
-
-inline constexpr const char* DivisionSign = "\u00F7"; // ÷
 
 // "+", "-", "x" or the division sign; the division sign also for anything else, which is
 // what the screens show before a single skill replaces it.

@@ -1,5 +1,7 @@
 #include "worksheet/directions.h"
 
+#include "shell/skill_names.h"
+
 #include <array>
 
 namespace {
@@ -39,13 +41,13 @@ std::string mathSquaresDirections(const WorksheetRequest& request) {
 SkillWords SkillWordsFor(Skill skill) {
     switch (skill) {
     case Skill::Addition:
-        return {"Addition", "add", "sum"};
+        return {SkillName(skill), "add", "sum"};
     case Skill::Subtraction:
-        return {"Subtraction", "subtract", "difference"};
+        return {SkillName(skill), "subtract", "difference"};
     case Skill::Multiplication:
-        return {"Multipication", "multiply", "product"};
+        return {SkillName(skill), "multiply", "product"};
     case Skill::Division:
-        return {"Division", "divide", "quotient"};
+        return {SkillName(skill), "divide", "quotient"};
     default:
         return {};
     }

@@ -1,29 +1,12 @@
 #include "shell/screens/about_form.h"
 
+#include "shell/screens/brand_label.h"
 #include "ui/screen_helpers.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel* MakeLabel(const char* name, const QString& text, int pointSize, bool bold, bool italic,
-                  QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    font.setItalic(italic);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #1d3557;"));
-    return label;
-}
-
-} // namespace
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -32,11 +15,11 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
     layout->setSpacing(4);
-    layout->addWidget(MakeLabel("Label1", QStringLiteral("Abacore"), 30, true, false, this));
+    layout->addWidget(MakeBrandLabel("Label1", QStringLiteral("Abacore"), 30, true, false, this));
     layout->addWidget(
-        MakeLabel("Label2", QStringLiteral("-Drill Edition-"), 15, false, true, this));
+        MakeBrandLabel("Label2", QStringLiteral("-Drill Edition-"), 15, false, true, this));
     layout->addSpacing(8);
-    layout->addWidget(MakeLabel("Label5", QStringLiteral("Version 1.0"), 11, false, false, this));
+    layout->addWidget(MakeBrandLabel("Label5", QStringLiteral("Version 1.0"), 11, false, false, this));
     layout->addStretch(1);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

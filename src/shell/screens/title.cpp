@@ -2,11 +2,12 @@
 
 #include "shell/screens/about_form.h"
 #include "shell/screens/quick_word_option.h"
-#include "shell/screens/toolbar_icons.h"
+#include "ui/toolbar_icons.h"
 #include "shell/shell_messages.h"
 #include "shell/startup.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
+#include "shell/screens/brand_label.h"
 #include "ui/screen_helpers.h"
 
 #include <QAction>
@@ -36,19 +37,6 @@ constexpr ActivityButton ActivityButtons[] = {
     {"Command4", "Math Crossword Puzzle", Activity::Crossword},
 };
 
-QLabel* MakeLabel(const char* name, const QString& text, int pointSize, bool bold, bool italic,
-                  QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    font.setItalic(italic);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #1d3557;"));
-    return label;
-}
 
 } // namespace
 
@@ -69,20 +57,20 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
         action->setToolTip(QString::fromLatin1(tip));
         return action;
     };
-    connect(addTool("QuickWord", QuickWordIcon(), "Enable/Disable QuickWord Feature"),
+    connect(addTool("QuickWord", ToolbarIcon(ToolbarPicture::QuickWordSetting), "Enable/Disable QuickWord Feature"),
             &QAction::triggered, this, &Title::openQuickWordOption);
-    connect(addTool("Info", InfoIcon(), "About Abacore"), &QAction::triggered, this,
+    connect(addTool("Info", ToolbarIcon(ToolbarPicture::Info), "About Abacore"), &QAction::triggered, this,
             &Title::openAbout);
-    connect(addTool("Quit", QuitIcon(), "Exit Abacore"), &QAction::triggered, this,
+    connect(addTool("Quit", ToolbarIcon(ToolbarPicture::Quit), "Exit Abacore"), &QAction::triggered, this,
             [this] { m_context.navigator.quit(); });
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(30, 18, 30, 26);
     layout->setSpacing(10);
-    layout->addWidget(MakeLabel("Label1", QStringLiteral("Abacore"), 40, true, false, central));
+    layout->addWidget(MakeBrandLabel("Label1", QStringLiteral("Abacore"), 40, true, false, central));
     layout->addWidget(
-        MakeLabel("Label2", QStringLiteral("-Drill Edition-"), 18, false, true, central));
+        MakeBrandLabel("Label2", QStringLiteral("-Drill Edition-"), 18, false, true, central));
     layout->addSpacing(14);
 
     QFont buttonFont = font();

@@ -7,7 +7,7 @@
 #include "ui/document_bridge.h"
 #include "worksheet/editing_tools.h"
 #include "worksheet/screens/selection_format.h"
-#include "worksheet/screens/toolbar_icons.h"
+#include "ui/toolbar_icons.h"
 #include "worksheet/screens/worksheet_output.h"
 
 #include <QAction>
@@ -133,9 +133,14 @@ QToolBar* QuizForm::buildToolbar() {
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar->setIconSize(QSize(32, 32));
     const auto& buttons = WorksheetToolbarButtons();
+    // The pictures in the buttons' order.
+    constexpr ToolbarPicture pictures[] = {ToolbarPicture::Print,     ToolbarPicture::Clipart,
+                                           ToolbarPicture::Save,      ToolbarPicture::QuickWord,
+                                           ToolbarPicture::Answers,   ToolbarPicture::Quit};
+    static_assert(std::size(pictures) == 6);
     for (size_t i = 0; i < buttons.size(); ++i) {
         const int index = static_cast<int>(i) + 1;
-        QAction* button = toolbar->addAction(WorksheetToolbarIcon(index), q(buttons[i].caption));
+        QAction* button = toolbar->addAction(ToolbarIcon(pictures[i]), q(buttons[i].caption));
         button->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
         button->setToolTip(q(buttons[i].tooltip));
         connect(button, &QAction::triggered, this, [this, button] { onToolbarButton(button); });

@@ -1,10 +1,11 @@
-#include "worksheet/screens/toolbar_icons.h"
+#include "ui/toolbar_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
 namespace {
+
 
 constexpr int Size = 32;
 
@@ -106,33 +107,74 @@ void drawQuit(QPainter& p) {
     p.drawLine(QPointF(26, 20), QPointF(29, 16));
 }
 
+
+// A page of text with a lightning bolt: documents that open at once.
+void drawQuickWordSetting(QPainter& p) {
+    QPainterPath page;
+    page.moveTo(5, 3);
+    page.lineTo(19, 3);
+    page.lineTo(25, 9);
+    page.lineTo(25, 29);
+    page.lineTo(5, 29);
+    page.closeSubpath();
+    p.setPen(QPen(QColor(70, 90, 120), 1.5));
+    p.setBrush(Qt::white);
+    p.drawPath(page);
+    p.drawLine(QPointF(19, 3), QPointF(19, 9));
+    p.drawLine(QPointF(19, 9), QPointF(25, 9));
+    p.setPen(QPen(QColor(150, 165, 185), 1.5));
+    for (int y = 13; y <= 25; y += 4)
+        p.drawLine(QPointF(9, y), QPointF(y < 17 ? 21 : 15, y));
+    QPolygonF bolt;
+    bolt << QPointF(24, 12) << QPointF(17, 22) << QPointF(22, 22) << QPointF(19, 31)
+         << QPointF(29, 19) << QPointF(24, 19) << QPointF(28, 12);
+    p.setPen(QPen(QColor(170, 90, 0), 1));
+    p.setBrush(QColor(255, 180, 30));
+    p.drawPolygon(bolt);
+}
+
+// A blue disc with a white "i".
+void drawInfo(QPainter& p) {
+    p.setPen(QPen(QColor(20, 70, 150), 1.5));
+    p.setBrush(QColor(50, 120, 210));
+    p.drawEllipse(QRectF(3, 3, 26, 26));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(14, 7.5, 4, 4));
+    p.drawRoundedRect(QRectF(14, 13.5, 4, 11), 1, 1);
+}
+
 } // namespace
 
-QIcon WorksheetToolbarIcon(int index) {
+QIcon ToolbarIcon(ToolbarPicture picture) {
     QPixmap pixmap(Size, Size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    switch (index) {
-    case 1:
+    switch (picture) {
+    case ToolbarPicture::Print:
         drawPrinter(p);
         break;
-    case 2:
+    case ToolbarPicture::Clipart:
         drawClipart(p);
         break;
-    case 3:
+    case ToolbarPicture::Save:
         drawSave(p);
         break;
-    case 4:
+    case ToolbarPicture::QuickWord:
         drawQuickWord(p);
         break;
-    case 5:
+    case ToolbarPicture::Answers:
         drawAnswers(p);
         break;
-    case 6:
+    case ToolbarPicture::Quit:
         drawQuit(p);
         break;
-    default:
+    case ToolbarPicture::QuickWordSetting:
+        drawQuickWordSetting(p);
+        break;
+    case ToolbarPicture::Info:
+        drawInfo(p);
         break;
     }
     p.end();
