@@ -1,5 +1,7 @@
 #include "worksheet/save_name.h"
 
+#include "shell/startup.h"
+
 #include <filesystem>
 
 namespace {
@@ -93,12 +95,16 @@ std::string AnswerKeyFileName(std::string_view name) {
     return joined(name, AnswerKeySuffix);
 }
 
+// The worksheets folder as it is spelled on disk: start-up reuses one in any letter case.
 std::string WorksheetsPath(std::string_view fileName) {
-    return joined(joined(WorksheetsFolder, "/"), fileName);
+    const std::string folder = WorksheetsFolderPath(".").filename().string();
+    return joined(joined(folder, "/"), fileName);
 }
 
 std::string FullWorksheetsPath(std::string_view programFolder, std::string_view fileName) {
-    return joined(joined(programFolder, "/"), WorksheetsPath(fileName));
+    const std::string folder =
+        WorksheetsFolderPath(std::filesystem::path(std::string(programFolder))).string();
+    return joined(joined(folder, "/"), fileName);
 }
 
 std::vector<std::string> QuickWordArguments(std::string_view programFolder, std::string_view name,
