@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(TextWriter, GivesExactlyTheCharactersInsertedInOrder) {
+    EXPECT_EQ(PlainTextBytes(Document{}), "");
     Document d;
-    d.SetAlignment(Alignment::Centre);
     d.SetFontSize(18);
     d.Insert("Heading \xCE\xA9\n");
     d.SetUnderline(true);
@@ -14,8 +14,4 @@ TEST(TextWriter, GivesExactlyTheCharactersInsertedInOrder) {
     d.Insert("\xE2\x94\x82 first\n");
     // No format survives, blanks and tabs stay, the last LF is kept, nothing is added.
     EXPECT_EQ(PlainTextBytes(d), "\xE2\x94\x82 first\nHeading \xCE\xA9\n  12 \xC3\xB7 4\t=  \n\n");
-}
-
-TEST(TextWriter, EmptyDocumentIsEmpty) {
-    EXPECT_EQ(PlainTextBytes(Document{}), "");
 }

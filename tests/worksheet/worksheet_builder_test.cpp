@@ -1,166 +1,95 @@
 #include "worksheet/worksheet_builder.h"
 
+#include "ranges_request.h"
+#include "worksheet/generation_error.h"
 #include "worksheet/random_source.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
-WorksheetRequest additionSheet() {
-    WorksheetRequest r;
-    r.ActivityType = Activity::SkillsPractice;
-    r.SkillMode = Skill::Addition;
-    r.SkillChecked[1] = true;
-    r.FirstMin = 11;
-    r.FirstMax = 12;
-    r.SecondMin = 2;
-    r.SecondMax = 3; // always 12 + 3
-    r.ProblemStyle = 2;
-    r.ProblemCount = 1;
+WorksheetRequest AdditionSheet(int16_t count, Activity activity = Activity::SkillsPractice) {
+    WorksheetRequest r = RangesRequest(Skill::Addition, 11, 12, 2, 3, false, 2, count); // 12 + 3
+    r.ActivityType = activity;
     r.Heading = "Adding Up";
     return r;
 }
 
-std::string textOf(const Paragraph& p) {
-    std::string s;
-    for (const Run& run : p.runs)
-        s += run.text;
-    return s;
+// Each paragraph as "alignment font size [b] [i]|text" in the format of its first run or mark,
+// trailing blanks cut off.
+std::vector<std::string> Shape(const Document& d) {
+    std::vector<std::string> out;
+    for (const Paragraph& p : d.paragraphs()) {
+        const CharFormat& f = p.runs.empty() ? p.endFormat : p.runs[0].format;
+        std::ostringstream s;
+        s << "LCR"[static_cast<int>(p.alignment)] << ' ' << f.fontName << ' ' << f.fontSize
+          << (f.bold ? " b" : "") << (f.italic ? " i" : "") << '|';
+        for (const auto& r : p.runs)
+            s << r.text;
+        out.push_back(s.str().substr(0, s.str().find_last_not_of(' ') + 1));
+    }
+    return out;
 }
-
-CharFormat format(const char* font, double size, bool bold = false, bool italic = false) {
-    CharFormat f;
-    f.fontName = font;
-    f.fontSize = size;
-    f.bold = bold;
-    f.italic = italic;
-    return f;
-}
-
-const std::string kNameDate = "Name_____________________________     Date_______________";
 
 } // namespace
 
-TEST(WorksheetBuilder, SkillsSheetHasHeadingNameDateDirectionsAndProblems) {
-    WorksheetRequest r = additionSheet();
+TEST(WorksheetBuilder, SkillsSheetAndAnswerKeyLineByLine) {
+    WorksheetRequest r = AdditionSheet(2);
     RandomSource random(1);
     const WorksheetDocuments docs = BuildWorksheet(r, random);
-    const std::string blank(75, ' ');
-    std::string problem = "     1) 12 + 3 =";
-    problem.resize(75, ' ');
-    EXPECT_EQ(docs.worksheet.plainText(),
-              "Adding Up\n\n" + kNameDate +
-                  "\n\nDirections: Practice your addition skills by solving the problems "
-                  "below.\n\n" +
-                  blank + "\n" + problem + "\n" + blank + "\n" + blank + "\n" + blank + "\n" +
-                  blank + "\n");
+    const std::string t = "C Times New Roman ", row = "L Courier New 11 b|";
+    EXPECT_EQ(Shape(docs.worksheet),
+              (std::vector<std::string>{
+                  t + "18 b|Adding Up", t + "14|",
+                  t + "14|Name_____________________________     Date_______________", t + "10 b i|",
+                  t + "10 b i|Directions: Practice your addition skills by solving the problems "
+                      "below.",
+                  t + "10 b i|", row, row + "     1) 12 + 3 =           2) 12 + 3 =", row, row, row,
+                  row, row}));
     EXPECT_EQ(docs.worksheet.tabStops(), (std::vector<int>{0, 15, 30, 45}));
-
-    const auto& paragraphs = docs.worksheet.paragraphs();
-    EXPECT_EQ(paragraphs[0].runs[0].format, format("Times New Roman", 18, true));
-    EXPECT_EQ(textOf(paragraphs[2]), kNameDate);
-    EXPECT_EQ(paragraphs[2].runs[0].format, format("Times New Roman", 14));
-    EXPECT_EQ(paragraphs[4].runs[0].format, format("Times New Roman", 10, true, true));
-    for (size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(paragraphs[i].alignment, Alignment::Centre) << i;
-    // The problems: bold, fixed pitch, left-aligned.
-    EXPECT_EQ(textOf(paragraphs[7]), problem);
-    EXPECT_EQ(paragraphs[7].runs[0].format, format("Courier New", 11, true));
-    EXPECT_EQ(paragraphs[7].alignment, Alignment::Left);
-}
-
-TEST(WorksheetBuilder, AnswerKeyFrameAndEntries) {
-    WorksheetRequest r = additionSheet();
-    r.ProblemCount = 2;
-    RandomSource random(1);
-    const WorksheetDocuments docs = BuildWorksheet(r, random);
-    EXPECT_EQ(docs.answerKey.plainText(), "Adding Up\nAnswer Key\n\n\n 1)   15\n 2)   15");
-    const auto& paragraphs = docs.answerKey.paragraphs();
-    EXPECT_EQ(paragraphs[1].alignment, Alignment::Centre);
-    EXPECT_EQ(paragraphs[1].runs[0].format, format("Times New Roman", 12, true));
     // The entries start with their own line break, in the paragraph left-aligned before them.
-    EXPECT_EQ(paragraphs[3].alignment, Alignment::Left);
-    EXPECT_EQ(paragraphs[4].alignment, Alignment::Left);
-    EXPECT_EQ(paragraphs[4].runs[0].format, format("Times New Roman", 12, true));
+    const std::string key = "L Times New Roman 12 b|";
+    EXPECT_EQ(Shape(docs.answerKey),
+              (std::vector<std::string>{t + "12 b|Adding Up", t + "12 b|Answer Key", t + "12 b|",
+                                        key, key + " 1)   15", key + " 2)   15"}));
 }
 
-TEST(WorksheetBuilder, FlashCardsHaveNoNameDateDirectionsOrKey) {
-    WorksheetRequest r = additionSheet();
-    r.ActivityType = Activity::FlashCards;
+TEST(WorksheetBuilder, FlashCardsAndRiddleSheets) {
+    WorksheetRequest flash = AdditionSheet(1, Activity::FlashCards);
     RandomSource random(1);
-    const WorksheetDocuments docs = BuildWorksheet(r, random);
-    EXPECT_EQ(docs.worksheet.plainText(), "Adding Up\n");
-    EXPECT_TRUE(docs.answerKey.isEmpty());
-}
-
-TEST(WorksheetBuilder, RiddleDirectionsEndWithTheRiddleInLargerItalics) {
-    WorksheetRequest r = additionSheet();
-    r.ActivityType = Activity::SecretRiddle;
-    r.RiddleQuestion = "What has hands but cannot clap?";
-    RandomSource random(1);
-    const WorksheetDocuments docs = BuildWorksheet(r, random);
-    const auto& paragraphs = docs.worksheet.paragraphs();
-    ASSERT_GT(paragraphs.size(), 7u);
-    EXPECT_EQ(textOf(paragraphs[6]), "Riddle: What has hands but cannot clap?");
-    EXPECT_EQ(paragraphs[6].runs[0].format.fontSize, 14);
-    EXPECT_TRUE(paragraphs[6].runs[0].format.italic);
-    EXPECT_EQ(paragraphs[6].alignment, Alignment::Centre);
+    const WorksheetDocuments cards = BuildWorksheet(flash, random);
+    EXPECT_EQ(cards.worksheet.plainText(), "Adding Up\n"); // no Name/Date, directions or key
+    EXPECT_TRUE(cards.answerKey.isEmpty());
+    WorksheetRequest riddle = AdditionSheet(1, Activity::SecretRiddle);
+    riddle.RiddleQuestion = "What has hands but cannot clap?";
+    const WorksheetDocuments docs = BuildWorksheet(riddle, random);
+    ASSERT_GT(docs.worksheet.paragraphs().size(), 7u);
+    EXPECT_EQ(Shape(docs.worksheet)[6],
+              "C Times New Roman 14 b i|Riddle: What has hands but cannot clap?");
     EXPECT_EQ(docs.answerKey.plainText(), "Adding Up\nAnswer Key\n\n");
 }
 
 TEST(WorksheetBuilder, ImpossibleRangesThrowBeforeAnythingIsMade) {
-    WorksheetRequest r = additionSheet();
-    r.SkillMode = Skill::Mixed;
-    r.MixedSkills = true;
-    r.SkillChecked[2] = true;
-    r.FirstMin = 0;
-    r.FirstMax = 5;
-    r.SecondMin = 10;
-    r.SecondMax = 20;
-    r.ProblemCount = 32767;
+    WorksheetRequest r = RangesRequest(Skill::Mixed, 0, 5, 10, 20, false, 2, 32767);
+    r.SkillChecked = {false, true, true, false, false};
     RandomSource random(1);
     EXPECT_THROW(BuildWorksheet(r, random), GenerationError);
     EXPECT_EQ(r.SkillMode, Skill::Mixed); // no problem was made
 }
 
-TEST(WorksheetBuilder, ExactDivisionOverTheWidestRangesIsMade) {
-    WorksheetRequest r = additionSheet();
-    r.SkillMode = Skill::Division;
-    r.FirstMin = 0;
-    r.FirstMax = 32767;
-    r.SecondMin = 0;
-    r.SecondMax = 32767;
-    r.ProblemCount = 200;
-    RandomSource random(3);
-    const WorksheetDocuments docs = BuildWorksheet(r, random);
-    const std::string key = docs.answerKey.plainText();
-    EXPECT_NE(key.find("\n 200) "), std::string::npos);
-    EXPECT_EQ(key.find("Remainder"), std::string::npos);
-}
-
 TEST(WorksheetBuilder, AFixedSeedGivesTheSameSheetTwice) {
-    WorksheetRequest r = additionSheet();
-    r.SkillMode = Skill::Mixed;
-    r.MixedSkills = true;
+    WorksheetRequest r = RangesRequest(Skill::Mixed, 0, 500, 0, 30, true, 7, 40);
     r.SkillChecked = {false, true, true, true, true};
-    r.AllowRemainders = true;
-    r.FirstMin = 0;
-    r.FirstMax = 500;
-    r.SecondMin = 0;
-    r.SecondMax = 30;
-    r.ProblemStyle = 7;
-    r.ProblemCount = 40;
     WorksheetRequest copy = r;
-    RandomSource one(77);
-    RandomSource two(77);
+    RandomSource one(77), two(77), other(78);
     const WorksheetDocuments a = BuildWorksheet(r, one);
     const WorksheetDocuments b = BuildWorksheet(copy, two);
     EXPECT_EQ(a.worksheet.plainText(), b.worksheet.plainText());
     EXPECT_EQ(a.answerKey.plainText(), b.answerKey.plainText());
     EXPECT_EQ(r.SkillMode, copy.SkillMode);
-    RandomSource other(78);
     EXPECT_NE(BuildWorksheet(copy, other).answerKey.plainText(), a.answerKey.plainText());
 }

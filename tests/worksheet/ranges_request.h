@@ -1,0 +1,21 @@
+#pragma once
+// A skills-practice request with only what problem making depends on set.
+
+#include "shell/worksheet_request.h"
+
+inline WorksheetRequest RangesRequest(Skill skill, double firstMin, double firstMax,
+                                      double secondMin, int16_t secondMax, bool remainders = false,
+                                      int16_t style = 2, int16_t count = 20) {
+    WorksheetRequest r;
+    r.ActivityType = Activity::SkillsPractice;
+    r.SkillMode = skill;
+    r.MixedSkills = skill == Skill::Mixed;
+    r.FirstMin = firstMin;
+    r.FirstMax = firstMax;
+    r.SecondMin = secondMin;
+    r.SecondMax = secondMax;
+    r.AllowRemainders = remainders;
+    r.ProblemStyle = style;
+    r.ProblemCount = count;
+    return r;
+}
