@@ -4,22 +4,17 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
-class TempFolder {
-public:
+struct TempFolder {
     TempFolder() {
         std::string tmpl = (std::filesystem::temp_directory_path() / "abacore-XXXXXX").string();
         m_path = mkdtemp(tmpl.data());
     }
     ~TempFolder() { std::filesystem::remove_all(m_path); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return m_path; }
-
-private:
     std::filesystem::path m_path;
 };
 
@@ -29,7 +24,5 @@ inline void WriteBytes(const std::filesystem::path& file, const std::string& byt
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

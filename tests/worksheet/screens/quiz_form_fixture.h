@@ -12,27 +12,19 @@
 #include <QToolBar>
 #include <memory>
 
-// A heading in bold 18-point Times New Roman, then two problems in 11-point Courier New,
-// and an answer key.
+// A bold 18-point Times New Roman heading, two problems in 11-point Courier New, an answer key.
 inline WorksheetDocuments SmallSheet(const std::string& heading) {
     WorksheetDocuments documents;
     Document& sheet = documents.worksheet;
     sheet.SetFontName("Times New Roman");
     sheet.SetFontSize(18);
     sheet.SetBold(true);
-    sheet.SetAlignment(Alignment::Centre);
     sheet.Insert(heading + "\n");
     sheet.SetFontName("Courier New");
     sheet.SetFontSize(11);
     sheet.SetBold(false);
-    sheet.SetAlignment(Alignment::Left);
     sheet.Insert(" 1)  12 + 3=\n 2)  40 + 2=");
-    Document& key = documents.answerKey;
-    key.SetBold(true);
-    key.SetAlignment(Alignment::Centre);
-    key.Insert(heading + "\nAnswer Key\n\n");
-    key.SetAlignment(Alignment::Left);
-    key.Insert("\n1)  15\n2)  42");
+    documents.answerKey.Insert(heading + "\nAnswer Key\n\n1)  15\n2)  42");
     return documents;
 }
 
@@ -44,24 +36,19 @@ protected:
         app.request.ProgramFolder = folder.path().toStdString();
         QDir(folder.path()).mkdir("worksheets");
     }
-
-    QuizForm& open() {
+    void open() {
         window = std::make_unique<QuizForm>(app.context, SmallSheet(app.request.Heading));
-        return *window;
     }
-
     QTextEdit* quizBox() { return window->findChild<QTextEdit*>("QuizBox"); }
     QTextEdit* answerBox() { return window->findChild<QTextEdit*>("AnswerBox"); }
     QComboBox* list(const char* name) { return window->findChild<QComboBox*>(name); }
-    QList<QAction*> toolbar() { return window->findChild<QToolBar*>("Toolbar1")->actions(); }
+    QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
     QAction* button(const QString& caption) {
-        for (QAction* action : toolbar())
+        for (QAction* action : window->findChild<QToolBar*>("Toolbar1")->actions())
             if (action->text() == caption)
                 return action;
         return nullptr;
     }
-    QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
-
     // Selects the characters [from, to) of the worksheet, as a drag with the mouse would.
     void select(int from, int to) {
         QTextCursor cursor = quizBox()->textCursor();
@@ -69,11 +56,7 @@ protected:
         cursor.setPosition(to, QTextCursor::KeepAnchor);
         quizBox()->setTextCursor(cursor);
     }
-    // Picks entry `index` of a list as the user would.
-    static void choose(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
+    int body() { return quizBox()->toPlainText().indexOf(" 1)"); }
     QString worksheetFile(const QString& name) { return folder.file("worksheets/" + name); }
 
     ProgramFolder folder{false};
