@@ -54,8 +54,8 @@ void BM_MakeProcess20ProblemsToRtf(benchmark::State& state) {
     const std::string exe = ABACORE_EXECUTABLE;
     std::string a0 = exe, a1 = "make", a2 = "skills", a3 = "-o", a4 = out, a5 = "--count",
                 a6 = "20";
-    char* argv[] = {a0.data(), a1.data(), a2.data(), a3.data(), a4.data(), a5.data(), a6.data(),
-                    nullptr};
+    char* argv[] = {a0.data(), a1.data(), a2.data(), a3.data(),
+                    a4.data(), a5.data(), a6.data(), nullptr};
     for (auto _ : state) {
         pid_t pid = 0;
         if (posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) != 0) {

@@ -64,7 +64,9 @@ QTemporaryDir& programFolder() {
     return dir;
 }
 
-void showPending() { QApplication::processEvents(); }
+void showPending() {
+    QApplication::processEvents();
+}
 
 void BM_MainMenuShown(benchmark::State& state) {
     app();

@@ -5,10 +5,10 @@
 #include "ui/pdf_export.h"
 #include "wizard/count_rules.h"
 #include "wizard/heading_rules.h"
+#include "wizard/number_entry.h"
 #include "wizard/range_rules.h"
 #include "wizard/skill_rules.h"
 #include "wizard/style_rules.h"
-#include "wizard/number_entry.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/text_writer.h"
@@ -182,8 +182,8 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
     }
     StoreRanges(request, values);
 
-    request.Heading = p.isSet("heading") ? p.value("heading").toStdString()
-                                         : DefaultHeading(request);
+    request.Heading =
+        p.isSet("heading") ? p.value("heading").toStdString() : DefaultHeading(request);
 
     const std::string count = p.isSet("count") ? p.value("count").toStdString() : "20";
     if (const auto refusal = ConfirmProblemCount(request, count))
@@ -197,7 +197,9 @@ int fail(int code, const std::string& message) {
 
 } // namespace
 
-const char* UsageText() { return kUsage; }
+const char* UsageText() {
+    return kUsage;
+}
 
 int RunMakeCommand(int argc, char** argv) {
     QStringList arguments;
@@ -249,7 +251,8 @@ int RunMakeCommand(int argc, char** argv) {
         const bool needsPdf = formatOf(output) == Format::Pdf ||
                               (!answerKey.isEmpty() && formatOf(answerKey) == Format::Pdf);
         if (p.isSet("folder") && !QDir::setCurrent(p.value("folder")))
-            throw UserError{"The folder \"" + p.value("folder").toStdString() + "\" does not exist."};
+            throw UserError{"The folder \"" + p.value("folder").toStdString() +
+                            "\" does not exist."};
 
         std::optional<uint64_t> seed;
         if (p.isSet("seed")) {

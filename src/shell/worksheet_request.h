@@ -39,8 +39,12 @@ using YesNo = std::optional<bool>;
 // A number that may never have been written; unset computes as 0.
 using Number = std::optional<double>;
 
-inline bool isTrue(const YesNo& v) { return v.value_or(false); }
-inline double valueOf(const Number& v) { return v.value_or(0.0); }
+inline bool isTrue(const YesNo& v) {
+    return v.value_or(false);
+}
+inline double valueOf(const Number& v) {
+    return v.value_or(0.0);
+}
 
 struct WorksheetRequest {
     Activity ActivityType = Activity::None;

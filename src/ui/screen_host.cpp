@@ -6,7 +6,9 @@ ScreenHost::ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs&
                        Factory factory)
     : m_context{request, random, dialogs, *this}, m_factory(std::move(factory)) {}
 
-ScreenHost::~ScreenHost() { delete m_current; }
+ScreenHost::~ScreenHost() {
+    delete m_current;
+}
 
 void ScreenHost::open(Screen screen) {
     if (m_quitRequested)

@@ -6,7 +6,6 @@
 
 namespace {
 
-
 constexpr int Size = 32;
 
 const QColor Ink(40, 40, 48);
@@ -106,7 +105,6 @@ void drawQuit(QPainter& p) {
     p.drawLine(QPointF(26, 12), QPointF(29, 16));
     p.drawLine(QPointF(26, 20), QPointF(29, 16));
 }
-
 
 // A page of text with a lightning bolt: documents that open at once.
 void drawQuickWordSetting(QPainter& p) {

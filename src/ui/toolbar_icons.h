@@ -4,6 +4,15 @@
 
 #include <QIcon>
 
-enum class ToolbarPicture { Print, Clipart, Save, QuickWord, Answers, Quit, QuickWordSetting, Info };
+enum class ToolbarPicture {
+    Print,
+    Clipart,
+    Save,
+    QuickWord,
+    Answers,
+    Quit,
+    QuickWordSetting,
+    Info
+};
 
 QIcon ToolbarIcon(ToolbarPicture picture);

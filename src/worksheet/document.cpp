@@ -29,7 +29,9 @@ size_t splitAt(Paragraph& p, size_t at) {
 
 } // namespace
 
-Document::Document() { Clear(); }
+Document::Document() {
+    Clear();
+}
 
 void Document::Clear() {
     m_paragraphs.assign(1, Paragraph{});
@@ -52,7 +54,9 @@ bool Document::atEnd() const {
     return m_para + 1 == m_paragraphs.size() && m_offset == paragraphLength(m_paragraphs[m_para]);
 }
 
-void Document::SetAlignment(Alignment alignment) { m_paragraphs[m_para].alignment = alignment; }
+void Document::SetAlignment(Alignment alignment) {
+    m_paragraphs[m_para].alignment = alignment;
+}
 
 void Document::Insert(std::string_view utf8) {
     size_t start = 0;

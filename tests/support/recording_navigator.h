@@ -2,10 +2,10 @@
 // A Navigator for window tests: records which screens were asked for and whether the program
 // was ended, without opening anything.
 
+#include "scripted_dialogs.h"
 #include "shell/worksheet_request.h"
 #include "ui/app_context.h"
 #include "worksheet/random_source.h"
-#include "scripted_dialogs.h"
 
 #include <vector>
 

@@ -21,11 +21,11 @@ struct ShownDialog {
 class ScriptedDialogs final : public Dialogs {
 public:
     std::vector<ShownDialog> shown;
-    std::deque<bool> answers;                       // questions: true = Yes
-    std::deque<std::optional<QString>> inputs;      // input boxes
-    std::deque<std::optional<QString>> files;       // open and save dialogs
-    std::deque<QString> printToPdf;                 // print dialog: print into this PDF file;
-                                                    // an empty queue means Cancel
+    std::deque<bool> answers;                  // questions: true = Yes
+    std::deque<std::optional<QString>> inputs; // input boxes
+    std::deque<std::optional<QString>> files;  // open and save dialogs
+    std::deque<QString> printToPdf;            // print dialog: print into this PDF file;
+                                               // an empty queue means Cancel
     bool startSucceeds = true;
     bool reallyStart = false; // start the program for real (detached)
 

@@ -103,7 +103,8 @@ TEST(RtfWriter, LibreOfficeReadsTheTextBack) {
     WriteRtf(file, d);
     file.close();
     const std::string command = "cd '" + dir.string() +
-                                "' && timeout 180 soffice -env:UserInstallation=file://" + dir.string() +
+                                "' && timeout 180 soffice -env:UserInstallation=file://" +
+                                dir.string() +
                                 "/profile --headless --convert-to txt:Text --outdir out sheet.rtf"
                                 " >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);

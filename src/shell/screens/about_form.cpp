@@ -19,7 +19,8 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(
         MakeBrandLabel("Label2", QStringLiteral("-Drill Edition-"), 15, false, true, this));
     layout->addSpacing(8);
-    layout->addWidget(MakeBrandLabel("Label5", QStringLiteral("Version 1.0"), 11, false, false, this));
+    layout->addWidget(
+        MakeBrandLabel("Label5", QStringLiteral("Version 1.0"), 11, false, false, this));
     layout->addStretch(1);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, bool bold,
-                       bool italic, QWidget* parent) {
+QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, bool bold, bool italic,
+                       QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);

@@ -6,5 +6,5 @@
 class QLabel;
 class QWidget;
 
-QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, bool bold,
-                       bool italic, QWidget* parent);
+QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, bool bold, bool italic,
+                       QWidget* parent);

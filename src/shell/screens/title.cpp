@@ -1,14 +1,14 @@
 #include "shell/screens/title.h"
 
 #include "shell/screens/about_form.h"
+#include "shell/screens/brand_label.h"
 #include "shell/screens/quick_word_option.h"
-#include "ui/toolbar_icons.h"
 #include "shell/shell_messages.h"
 #include "shell/startup.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
-#include "shell/screens/brand_label.h"
 #include "ui/screen_helpers.h"
+#include "ui/toolbar_icons.h"
 
 #include <QAction>
 #include <QLabel>
@@ -37,7 +37,6 @@ constexpr ActivityButton ActivityButtons[] = {
     {"Command4", "Math Crossword Puzzle", Activity::Crossword},
 };
 
-
 } // namespace
 
 Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context) {
@@ -57,18 +56,20 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
         action->setToolTip(QString::fromLatin1(tip));
         return action;
     };
-    connect(addTool("QuickWord", ToolbarIcon(ToolbarPicture::QuickWordSetting), "Enable/Disable QuickWord Feature"),
+    connect(addTool("QuickWord", ToolbarIcon(ToolbarPicture::QuickWordSetting),
+                    "Enable/Disable QuickWord Feature"),
             &QAction::triggered, this, &Title::openQuickWordOption);
-    connect(addTool("Info", ToolbarIcon(ToolbarPicture::Info), "About Abacore"), &QAction::triggered, this,
-            &Title::openAbout);
-    connect(addTool("Quit", ToolbarIcon(ToolbarPicture::Quit), "Exit Abacore"), &QAction::triggered, this,
-            [this] { m_context.navigator.quit(); });
+    connect(addTool("Info", ToolbarIcon(ToolbarPicture::Info), "About Abacore"),
+            &QAction::triggered, this, &Title::openAbout);
+    connect(addTool("Quit", ToolbarIcon(ToolbarPicture::Quit), "Exit Abacore"), &QAction::triggered,
+            this, [this] { m_context.navigator.quit(); });
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(30, 18, 30, 26);
     layout->setSpacing(10);
-    layout->addWidget(MakeBrandLabel("Label1", QStringLiteral("Abacore"), 40, true, false, central));
+    layout->addWidget(
+        MakeBrandLabel("Label1", QStringLiteral("Abacore"), 40, true, false, central));
     layout->addWidget(
         MakeBrandLabel("Label2", QStringLiteral("-Drill Edition-"), 18, false, true, central));
     layout->addSpacing(14);

@@ -5,9 +5,9 @@
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
+#include "ui/toolbar_icons.h"
 #include "worksheet/editing_tools.h"
 #include "worksheet/screens/selection_format.h"
-#include "ui/toolbar_icons.h"
 #include "worksheet/screens/worksheet_output.h"
 
 #include <QAction>
@@ -134,9 +134,9 @@ QToolBar* QuizForm::buildToolbar() {
     toolbar->setIconSize(QSize(32, 32));
     const auto& buttons = WorksheetToolbarButtons();
     // The pictures in the buttons' order.
-    constexpr ToolbarPicture pictures[] = {ToolbarPicture::Print,     ToolbarPicture::Clipart,
-                                           ToolbarPicture::Save,      ToolbarPicture::QuickWord,
-                                           ToolbarPicture::Answers,   ToolbarPicture::Quit};
+    constexpr ToolbarPicture pictures[] = {ToolbarPicture::Print,   ToolbarPicture::Clipart,
+                                           ToolbarPicture::Save,    ToolbarPicture::QuickWord,
+                                           ToolbarPicture::Answers, ToolbarPicture::Quit};
     static_assert(std::size(pictures) == 6);
     for (size_t i = 0; i < buttons.size(); ++i) {
         const int index = static_cast<int>(i) + 1;

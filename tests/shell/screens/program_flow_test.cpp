@@ -1,8 +1,6 @@
-// The whole program as a user meets it: the real screen host and screens, from the main menu
-// to the worksheet window, with scripted dialogs.
+// The whole program as a user meets it: the real screen host and screens, with scripted dialogs.
 #include "../../wizard/screens/wizard_test_helpers.h"
 #include "program_folder.h"
-#include "recording_navigator.h"
 #include "shell/screens/screen_factory.h"
 #include "ui/screen_host.h"
 
@@ -21,100 +19,50 @@ struct Program {
     ScreenHost host{request, random, dialogs, MakeScreen};
 
     Program() { host.open(Screen::MainMenu); }
-
-    QWidget& screen() {
-        QWidget* w = host.current();
-        EXPECT_NE(w, nullptr);
-        return *w;
-    }
+    QWidget& screen() { return *host.current(); }
     QString screenName() { return screen().metaObject()->className(); }
-    void click(const QString& button) {
-        QTest::mouseClick(Control<QPushButton>(screen(), button), Qt::LeftButton);
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    void tick(const QString& box) {
-        QTest::mouseClick(Control<QCheckBox>(screen(), box), Qt::LeftButton);
-    }
-    void type(const QString& box, const QString& text) {
-        QLineEdit* edit = Control<QLineEdit>(screen(), box);
-        edit->setText(text);
+    // Clicks the named controls in turn, letting each screen replace the last.
+    void click(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            QTest::mouseClick(Control<QWidget>(screen(), name), Qt::LeftButton);
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
 };
 
 } // namespace
 
-TEST(ProgramFlow, FromTheMainMenuToASkillsSheetOnScreen) {
-    Program p;
-    p.dialogs.answers = {false}; // "Allow negative answers?" No
-    EXPECT_EQ(p.screenName(), "Title");
-    p.click("Command1");
-    EXPECT_EQ(p.screenName(), "ChooseSkill");
-    p.tick("Check1_0");
-    p.tick("Check1_1");
-    p.click("Command1");
-    EXPECT_EQ(p.screenName(), "ChooseStyle");
-    p.tick("StyleCheck_1");
-    p.click("Command1");
-    EXPECT_EQ(p.screenName(), "ChooseMinMax");
-    p.click("Command1");
-    EXPECT_EQ(p.screenName(), "ChooseHeading");
-    p.click("Command1");
-    EXPECT_EQ(p.screenName(), "ChooseHowMany");
-    p.click("Command1");
-    ASSERT_EQ(p.screenName(), "QuizForm");
-    const QString text = Control<QTextEdit>(p.screen(), "QuizBox")->toPlainText();
-    EXPECT_TRUE(text.startsWith("Math Skills Practice Worksheet\n"));
-    EXPECT_TRUE(text.contains("20) "));
-    EXPECT_EQ(p.request.ProblemCount, 20);
-    EXPECT_FALSE(p.request.AllowNegatives);
-}
-
 TEST(ProgramFlow, RangesThatCannotMakeTheProblemsLeadBackToTheRangeScreen) {
     Program p;
-    p.dialogs.answers = {false};
-    p.click("Command1");
-    p.tick("Check1_1"); // subtraction alone, no negative answers
-    p.click("Command1");
-    p.tick("StyleCheck_1");
-    p.click("Command1");
+    p.dialogs.answers = {false}; // no negative answers
+    p.click({"Command1", "Check1_1", "Command1", "StyleCheck_1", "Command1"});
     ASSERT_EQ(p.screenName(), "ChooseMinMax");
-    p.type("NumValue_0", "0");
-    p.type("NumValue_1", "10");
-    p.type("NumValue_3", "60");
-    p.type("NumValue_2", "50");
-    p.click("Command1");
-    p.click("Command1"); // heading
-    p.click("Command1"); // count
+    Control<QLineEdit>(p.screen(), "NumValue_1")->setText("10");
+    Control<QLineEdit>(p.screen(), "NumValue_3")->setText("60");
+    Control<QLineEdit>(p.screen(), "NumValue_2")->setText("50");
+    p.click({"Command1", "Command1", "Command1"}); // ranges, heading, count
     EXPECT_EQ(p.screenName(), "ChooseMinMax");
-    const auto messages = p.dialogs.ofKind("message");
-    ASSERT_FALSE(messages.empty());
-    EXPECT_TRUE(messages.back().text.contains("Subtraction")) << messages.back().text.toStdString();
+    ASSERT_FALSE(p.dialogs.ofKind("message").empty());
+    EXPECT_TRUE(p.dialogs.ofKind("message").back().text.contains("Subtraction"));
 }
 
 TEST(ProgramFlow, ActivitiesOfLaterVersionsStopWithAMessageOnTheirLastScreen) {
     Program p;
-    p.click("Command6"); // word problems: skill, ranges, heading, count, then the worksheet
-    p.tick("Check1_0");
-    p.click("Command1");
-    p.click("Command1");
-    p.click("Command1");
-    p.click("Command1");
+    p.click({"Command6", "Check1_0", "Command1", "Command1", "Command1", "Command1"});
     EXPECT_EQ(p.screenName(), "ChooseHowMany");
     EXPECT_EQ(p.dialogs.titles().back(), "Sorry!");
 }
 
-TEST(ProgramFlow, BackToTheMainScreenAndARequestThatKeepsItsValues) {
+TEST(ProgramFlow, ASheetOnScreenThenBackToTheMainMenuWithTheRequestKept) {
     Program p;
-    p.click("Command1");
-    p.tick("Check1_2");
-    p.click("Command1");
-    p.tick("StyleCheck_2");
-    p.click("Command1");
-    p.click("Command1");
-    p.click("Command1");
-    p.type("Text1", "5");
-    p.click("Command1");
+    p.click(
+        {"Command1", "Check1_2", "Command1", "StyleCheck_2", "Command1", "Command1", "Command1"});
+    Control<QLineEdit>(p.screen(), "Text1")->setText("5");
+    p.click({"Command1"});
     ASSERT_EQ(p.screenName(), "QuizForm");
+    const QString text = Control<QTextEdit>(p.screen(), "QuizBox")->toPlainText();
+    EXPECT_TRUE(text.startsWith("Multipication Practice Worksheet\n"));
+    EXPECT_TRUE(text.contains("5) ") && !text.contains("6) "));
     p.host.open(Screen::MainMenu); // what "Back to Main Screen" asks for
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(p.screenName(), "Title");
