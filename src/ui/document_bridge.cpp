@@ -124,6 +124,8 @@ void FillTextDocument(const Document& source, QTextDocument& target) {
         QTextBlockFormat block;
         block.setAlignment(ToQt(p.alignment));
         block.setTabPositions(tabs);
+        if (p.keepWithNext)
+            block.setProperty(KeepWithNextProperty, true);
         // The block's own character format is its paragraph mark: it gives an empty line its
         // height.
         const QTextCharFormat& mark = formats.get(p.endFormat);
@@ -160,6 +162,7 @@ Document ReadTextDocument(const QTextDocument& source) {
         }
         Paragraph p;
         p.alignment = FromQt(blockFormat.alignment());
+        p.keepWithNext = blockFormat.boolProperty(KeepWithNextProperty);
         p.endFormat = FromQt(block.charFormat(), defaults);
         auto append = [&](const CharFormat& format, std::string text) {
             if (!p.runs.empty() && p.runs.back().format == format)

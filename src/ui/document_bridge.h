@@ -4,7 +4,13 @@
 
 #include "worksheet/document.h"
 
+#include <QTextFormat>
+
 class QTextDocument;
+
+// Qt's blocks have no "keep with next"; the bridge keeps the paragraph's setting in this block
+// property, and printing honours it.
+inline constexpr int KeepWithNextProperty = QTextFormat::UserProperty + 1;
 
 // Replaces the contents of `target` with `source` (formats, alignment, tab stops); sets a page
 // size so that printing adds no page numbers.

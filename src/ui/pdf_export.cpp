@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRandomGenerator>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <cerrno>
@@ -32,16 +34,53 @@ QPageLayout WorksheetPageLayout() {
         QPageLayout::Inch);
 }
 
+// Moves each run of paragraphs that must stay together (a problem's rows) to the next page when
+// it would cross a page end, as a word processor does with "keep with next".
+void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    // Qt lays a long document out in steps; asking for the page count finishes the layout, so
+    // the positions read below are the final ones. Each break lays the rest out again, so very
+    // long documents (thousands of problems) are printed without this, as they come.
+    constexpr int mostPages = 100;
+    if (document.pageCount() > mostPages)
+        return;
+    for (QTextBlock first = document.begin(); first.isValid();) {
+        QTextBlock last = first;
+        while (last.blockFormat().boolProperty(KeepWithNextProperty) && last.next().isValid())
+            last = last.next();
+        const double top = layout->blockBoundingRect(first).top();
+        const double bottom = layout->blockBoundingRect(last).bottom();
+        const bool crosses =
+            static_cast<int>(top / pageHeight) != static_cast<int>((bottom - 1) / pageHeight);
+        if (first != last && crosses && bottom - top <= pageHeight) {
+            QTextBlockFormat format;
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(first).mergeBlockFormat(format);
+            document.pageCount();
+        }
+        first = last.next();
+    }
+}
+
 // Lays the document out on the printer itself, so that fonts are measured at its resolution,
 // and cuts it into pages of the printable area. Without a page size of its own Qt would add
 // page numbers and margins of its own; this copy gets neither.
-void PrintOne(const QTextDocument& document, QPrinter& printer, QPainter& painter) {
+std::unique_ptr<QTextDocument> LaidOutCopy(const QTextDocument& document, QPrinter& printer,
+                                           const QSizeF& page) {
     std::unique_ptr<QTextDocument> copy(document.clone());
-    QAbstractTextDocumentLayout* layout = copy->documentLayout();
-    layout->setPaintDevice(&printer);
+    copy->documentLayout()->setPaintDevice(&printer);
     copy->setDocumentMargin(0);
-    const QSizeF page(printer.width(), printer.height());
     copy->setPageSize(page);
+    return copy;
+}
+
+void PrintOne(const QTextDocument& document, QPrinter& printer, QPainter& painter) {
+    const QSizeF page(printer.width(), printer.height());
+    std::unique_ptr<QTextDocument> withBreaks = LaidOutCopy(document, printer, page);
+    KeepParagraphsTogether(*withBreaks, page.height());
+    // Laid out afresh, as Qt lays out a document that had its breaks from the start.
+    std::unique_ptr<QTextDocument> copy = LaidOutCopy(*withBreaks, printer, page);
+    QAbstractTextDocumentLayout* layout = copy->documentLayout();
     const int pages = copy->pageCount();
     for (int i = 0; i < pages; ++i) {
         if (i > 0)

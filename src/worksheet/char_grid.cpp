@@ -93,7 +93,14 @@ void GenerationState::FlushGrid(Document& worksheet) {
                              (static_cast<size_t>(width) * kMostBytes + 1));
         char* out = m_flushBuffer.data();
         const char* runStart = out;
+        // The rows of one flush hold whole problems: they stay on one page.
+        worksheet.SetKeepWithNext(rows > 1);
         for (int row = 1; row <= rows; ++row) {
+            if (row == rows && rows > 1) {
+                worksheet.Insert({runStart, static_cast<size_t>(out - runStart)});
+                runStart = out;
+                worksheet.SetKeepWithNext(false);
+            }
             const char32_t* chars = CharGrid.rowCells(row);
             const bool* underlines = UnderlineGrid.rowCells(row);
             for (int column = 1; column <= width; ++column) {

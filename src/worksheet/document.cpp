@@ -58,6 +58,10 @@ void Document::SetAlignment(Alignment alignment) {
     m_paragraphs[m_para].alignment = alignment;
 }
 
+void Document::SetKeepWithNext(bool on) {
+    m_paragraphs[m_para].keepWithNext = on;
+}
+
 void Document::Insert(std::string_view utf8) {
     size_t start = 0;
     while (start <= utf8.size()) {
@@ -94,6 +98,7 @@ void Document::breakParagraph() {
     Paragraph& p = m_paragraphs[m_para];
     Paragraph next;
     next.alignment = p.alignment;
+    next.keepWithNext = p.keepWithNext;
     next.endFormat = p.endFormat;
     const size_t index = splitAt(p, m_offset);
     next.runs.assign(std::make_move_iterator(p.runs.begin() + static_cast<std::ptrdiff_t>(index)),

@@ -39,6 +39,8 @@ struct Paragraph {
     std::vector<Run> runs;
     // Format of the paragraph mark: it sets the height of an empty line.
     CharFormat endFormat;
+    // Printed on the same page as the next paragraph, so a problem is never cut by a page end.
+    bool keepWithNext = false;
 };
 
 class Document {
@@ -55,6 +57,8 @@ public:
     void SetUnderline(bool on) { m_format.underline = on; }
     void SetColor(Rgb colour) { m_format.color = colour; }
     void SetAlignment(Alignment alignment);
+    // Like the alignment, the setting holds for the paragraphs that the following text opens.
+    void SetKeepWithNext(bool on);
     void Insert(std::string_view utf8);
 
     const CharFormat& currentFormat() const { return m_format; }

@@ -278,6 +278,8 @@ private:
             m_buffer += "\\qr";
             break;
         }
+        if (p.keepWithNext)
+            m_buffer += "\\keepn";
         m_buffer += m_tabWords;
         // Each paragraph states its whole character format, so it reads the same on its own.
         m_current = nullptr;

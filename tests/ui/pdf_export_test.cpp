@@ -73,6 +73,35 @@ TEST(PdfExport, WritesEachDocumentFromANewPageWithRowsOnOneLineAndNoPageNumbers)
     EXPECT_EQ(rows, 60);
 }
 
+TEST(PdfExport, ParagraphsKeptTogetherNeverStraddleAPage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kept.pdf");
+    Document d;
+    d.SetFontName("Courier New");
+    d.SetFontSize(11);
+    d.Insert("heading\n");
+    for (int group = 1; group <= 60; ++group) { // seven-line blocks, as a grid flush makes them
+        d.SetKeepWithNext(true);
+        d.Insert("top " + std::to_string(group) + "\n\n\n\n\n\n");
+        d.SetKeepWithNext(false);
+        d.Insert("bottom " + std::to_string(group) + "\n");
+    }
+    ASSERT_EQ(WritePdf({&d}, path), "");
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    if (!pdftotext.waitForFinished(30000))
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    int groups = 0;
+    for (const QString& page : pages)
+        for (int group = 1; group <= 60; ++group)
+            if (page.contains(QString("top %1\n").arg(group))) {
+                ++groups;
+                EXPECT_TRUE(page.contains(QString("bottom %1\n").arg(group))) << group;
+            }
+    EXPECT_EQ(groups, 60) << "a block went missing";
+}
+
 TEST(PdfExport, ReplacesAnEarlierFileAndFailedWritesSayWhyAndLeaveNoFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("sheet.pdf");

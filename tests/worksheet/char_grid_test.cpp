@@ -37,6 +37,10 @@ TEST(CharGrid, FlushPrintsFullWidthRowsWithTheirUnderlinesThenEmptiesTheGrid) {
     EXPECT_EQ(Shape(d), (std::vector<std::string>{" 12         ", "[\u00F7 3]         ",
                                                   "         en[d]_", "            ", ""}));
     EXPECT_FALSE(d.currentFormat().underline);
+    std::vector<bool> keep; // one flush holds whole problems: its rows stay on one page
+    for (const Paragraph& p : d.paragraphs())
+        keep.push_back(p.keepWithNext);
+    EXPECT_EQ(keep, (std::vector<bool>{true, true, true, false, false}));
     EXPECT_EQ(s.GridRow, 3);
     s.GridWidth = 2;
     s.write(2, 1, "bc"); // only the width is printed

@@ -59,6 +59,15 @@ TEST(RtfWriter, WholeFile) {
         tabs + "\\f3\\fs21\\b0\\i0\\ulnone\\cf2 end}\n";
     EXPECT_EQ(RtfText(d), expected);
 
+    Document kept;
+    kept.SetKeepWithNext(true);
+    kept.Insert("top\n");
+    kept.SetKeepWithNext(false);
+    kept.Insert("bottom");
+    const std::string keptRtf = RtfText(kept);
+    EXPECT_NE(keptRtf.find("\\pard\\ql\\keepn"), std::string::npos);
+    EXPECT_EQ(keptRtf.find("\\keepn"), keptRtf.rfind("\\keepn")) << "only the first paragraph";
+
     EXPECT_EQ(RtfText(Document{}),
               "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2 "
               "Times New Roman;}}\n{\\colortbl;\\red0\\green0\\blue0;}\n" +
