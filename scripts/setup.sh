@@ -16,4 +16,5 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build "$here/build" -j "$(nproc)"
+# Build messages go to stderr, so that the program's own output stays clean.
+cmake --build "$here/build" -j "$(nproc)" 1>&2
