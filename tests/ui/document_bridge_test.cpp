@@ -1,3 +1,4 @@
+#include "add_text.h"
 #include "ui/document_bridge.h"
 #include "worksheet/page_setup.h"
 #include "worksheet/rtf_writer.h"
@@ -14,15 +15,6 @@
 #include <string_view>
 
 namespace {
-
-// Inserts text in the font and size with the styles named in `style`: b, i, u.
-void Add(Document& d, const std::string& font, double size, std::string_view style,
-         Alignment alignment, const std::string& text, Rgb colour = {}) {
-    auto has = [&](char c) { return style.find(c) != std::string_view::npos; };
-    d.setCurrentFormat({font, size, has('b'), has('i'), has('u'), colour});
-    d.SetAlignment(alignment);
-    d.Insert(text);
-}
 
 // Heading, an empty line of another size, directions, a grid row with an underlined cell and a
 // tab, a math-squares box line and a coloured right-aligned line.

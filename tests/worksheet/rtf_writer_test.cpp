@@ -1,3 +1,4 @@
+#include "../support/add_text.h"
 #include "worksheet/rtf_writer.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Inserts text in the font and size with the styles named in `style`: b, i, u.
-void Add(Document& d, const std::string& font, double size, std::string_view style,
-         Alignment alignment, const std::string& text, Rgb colour = {}) {
-    auto has = [&](char c) { return style.find(c) != std::string_view::npos; };
-    d.setCurrentFormat({font, size, has('b'), has('i'), has('u'), colour});
-    d.SetAlignment(alignment);
-    d.Insert(text);
-}
 
 // A worksheet in miniature: centred heading, an empty line of another size, a grid row with an
 // underlined cell and a tab, a box line in the OEM font, a coloured right-aligned last line.
