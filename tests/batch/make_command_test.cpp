@@ -1,7 +1,7 @@
 // Runs the real executable's `make` command, as a user or a script would.
+#include "file_bytes.h"
+
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@ namespace {
 
 struct Result {
     int exitCode = -1;
-    QString out;
     QString err;
 };
 
@@ -19,13 +18,7 @@ Result runMake(const QStringList& args,
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(ABACORE_EXECUTABLE), QStringList{"make"} + args);
     EXPECT_TRUE(p.waitForFinished(60000)) << "make did not finish"; // a hang, not a speed limit
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 
 class MakeCommand : public ::testing::Test {
@@ -38,52 +31,47 @@ protected:
 
 TEST_F(MakeCommand, DefaultsAreTwentyAdditionsAndAFixedSeedRepeatsEveryByte) {
     ASSERT_EQ(runMake({"skills", "-o", file("w.txt"), "--answer-key", file("k.txt")}).exitCode, 0);
-    const QString sheet = QString::fromUtf8(readFile(file("w.txt")));
+    const QString sheet = QString::fromUtf8(ReadBytes(file("w.txt")));
     EXPECT_TRUE(sheet.startsWith("Addition Practice Worksheet\n"));
     EXPECT_TRUE(sheet.contains("20) ") && !sheet.contains("21) "));
-    EXPECT_TRUE(readFile(file("k.txt")).startsWith("Addition Practice Worksheet\nAnswer Key\n\n"));
+    EXPECT_TRUE(ReadBytes(file("k.txt")).startsWith("Addition Practice Worksheet\nAnswer Key\n\n"));
 
-    const QStringList options{"skills",      "--skills",
-                              "add,sub,div", "--remainders",
-                              "--style",     "bracket,horizontal,vertical",
-                              "--seed",      "42",
-                              "--count",     "50"};
-    for (const char* name : {"a", "b"})
-        ASSERT_EQ(runMake(options + QStringList{"-o", file(name + QString(".rtf")), "--answer-key",
-                                                file(name + QString("k.rtf"))})
-                      .exitCode,
-                  0);
-    EXPECT_TRUE(readFile(file("a.rtf")).startsWith("{\\rtf1"));
-    EXPECT_EQ(readFile(file("a.rtf")), readFile(file("b.rtf")));
-    EXPECT_EQ(readFile(file("ak.rtf")), readFile(file("bk.rtf")));
+    const QStringList options = QString("skills --skills add,sub,div --remainders --style "
+                                        "bracket,horizontal,vertical --seed 42 --count 50")
+                                    .split(' ');
+    for (const QString name : {"a", "b"}) {
+        const QStringList out{"-o", file(name + ".rtf"), "--answer-key", file(name + "k.rtf")};
+        ASSERT_EQ(runMake(options + out).exitCode, 0);
+    }
+    EXPECT_TRUE(ReadBytes(file("a.rtf")).startsWith("{\\rtf1"));
+    EXPECT_EQ(ReadBytes(file("a.rtf")), ReadBytes(file("b.rtf")));
+    EXPECT_EQ(ReadBytes(file("ak.rtf")), ReadBytes(file("bk.rtf")));
 }
 
-TEST_F(MakeCommand, RefusesWhatTheWizardRefusesWithItsMessagesAndWritesNothing) {
-    const std::vector<std::pair<QStringList, QString>> cases{
-        {{"--skills", "add,div", "--style", "bracket"},
+TEST_F(MakeCommand, RefusesWhatTheWizardRefusesWritingNothingButMakesRareExactDivisions) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"--skills add,div --style bracket",
          "Brackets are fine for division, but you have also chosen other skills. Please choose "
          "an additional style."},
-        {{"--skills", "add", "--style", "bracket"}, "only for division"},
-        {{"--first", "50..10"}, "The maximum value must be higher or equal to the minimum."},
-        {{"--skills", "div", "--second", "0..10"}, "Invalid entry..."},
-        {{"--first", "0..40000"}, "Invalid entry..."},
-        {{"--skills", "fractions"}, "Unknown skill"},
-        {{"--count", "abc"}, "whole number"},
-        {{"--remainders"}, "division"},
-        {{"--skills", "sub", "--first", "0..10", "--second", "50..60"}, "Subtraction"},
-        {{"--bogus"}, "bogus"},
+        {"--skills add --style bracket", "only for division"},
+        {"--first 50..10", "The maximum value must be higher or equal to the minimum."},
+        {"--skills div --second 0..10", "Invalid entry..."},
+        {"--first 0..40000", "Invalid entry..."},
+        {"--skills fractions", "Unknown skill"},
+        {"--count abc", "whole number"},
+        {"--remainders", "division"},
+        {"--skills sub --first 0..10 --second 50..60", "Subtraction"},
+        {"--bogus", "bogus"},
     };
     for (const auto& [args, message] : cases) {
-        const Result r = runMake(QStringList{"skills", "-o", file("x.rtf")} + args);
-        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        const Result r =
+            runMake(QStringList{"skills", "-o", file("x.rtf")} + QString(args).split(' '));
+        EXPECT_EQ(r.exitCode, 2) << args;
         EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
-        EXPECT_FALSE(QFile::exists(file("x.rtf"))) << args.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(file("x.rtf"))) << args;
     }
     EXPECT_EQ(runMake({"skills", "-o", file("w.doc")}).exitCode, 2);
     EXPECT_EQ(runMake({"skills"}).exitCode, 2);
-}
-
-TEST_F(MakeCommand, RareButPossibleExactDivisionsAreMade) {
     const Result r = runMake({"skills", "--skills", "div", "--first", "0..32767", "--second",
                               "1..32767", "--seed", "3", "-o", file("d.txt")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -99,19 +87,13 @@ TEST_F(MakeCommand, AFailedWriteExitsOneAndLeavesNoPartialFile) {
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
-TEST_F(MakeCommand, PdfNeedsNoDisplayAndHelpListsEveryOption) {
+TEST_F(MakeCommand, PdfNeedsNoDisplay) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", "xcb");
     const Result r = runMake({"skills", "-o", file("w.pdf"), "--answer-key", file("k.pdf")}, env);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_TRUE(readFile(file("w.pdf")).startsWith("%PDF"));
-    EXPECT_TRUE(readFile(file("k.pdf")).startsWith("%PDF"));
-
-    const QString help = runMake({"--help"}).out;
-    for (const char* option :
-         {"--output", "--answer-key", "--skills", "--remainders", "--negatives", "--style",
-          "--first", "--second", "--heading", "--count", "--seed", "--folder"})
-        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
+    EXPECT_TRUE(ReadBytes(file("w.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(ReadBytes(file("k.pdf")).startsWith("%PDF"));
 }

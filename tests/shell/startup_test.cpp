@@ -1,4 +1,5 @@
 #include "shell/startup.h"
+#include "worksheet/save_name.h"
 
 #include "temp_folder.h"
 
@@ -6,12 +7,19 @@
 
 namespace fs = std::filesystem;
 
+// Start-up reuses the folder under another letter case, and saved files go into it.
 TEST(WorksheetsFolder, ReusedUnderAnotherLetterCase) {
     TempFolder folder;
     fs::create_directory(folder.path() / "WORKSHEETS");
     EXPECT_EQ(EnsureWorksheetsFolder(folder.path()), "");
     EXPECT_FALSE(fs::exists(folder.path() / "worksheets"));
     EXPECT_EQ(WorksheetsFolderPath(folder.path()), folder.path() / "WORKSHEETS");
+    EXPECT_EQ(FullWorksheetsPath(folder.path().string(), "Quiz 1.rtf"),
+              (folder.path() / "WORKSHEETS" / "Quiz 1.rtf").string());
+    const auto previous = fs::current_path();
+    fs::current_path(folder.path());
+    EXPECT_EQ(WorksheetsPath("Quiz 1.rtf"), "WORKSHEETS/Quiz 1.rtf");
+    fs::current_path(previous);
     // The plain spelling wins when both are there.
     fs::create_directory(folder.path() / "worksheets");
     EXPECT_EQ(WorksheetsFolderPath(folder.path()), folder.path() / "worksheets");

@@ -9,13 +9,10 @@
 #include <unistd.h>
 
 struct TempFolder {
-    TempFolder() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "abacore-XXXXXX").string();
-        m_path = mkdtemp(tmpl.data());
-    }
+    std::string name = (std::filesystem::temp_directory_path() / "abacore-XXXXXX").string();
+    const std::filesystem::path m_path = mkdtemp(name.data());
     ~TempFolder() { std::filesystem::remove_all(m_path); }
     const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path m_path;
 };
 
 inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {

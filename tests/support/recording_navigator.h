@@ -1,6 +1,6 @@
 #pragma once
-// A Navigator for window tests: records which screens were asked for and whether the program
-// was ended, without opening anything.
+// A Navigator for window tests: records which screens were asked for, how many dialogs had been
+// shown by then, and whether the program was ended, without opening anything.
 
 #include "scripted_dialogs.h"
 #include "shell/worksheet_request.h"
@@ -11,12 +11,19 @@
 
 class RecordingNavigator final : public Navigator {
 public:
+    explicit RecordingNavigator(const ScriptedDialogs& dialogs) : m_dialogs(dialogs) {}
     std::vector<Screen> opened;
+    std::vector<size_t> dialogsBefore; // per screen opened
     bool quitRequested = false;
 
-    void open(Screen screen) override { opened.push_back(screen); }
+    void open(Screen screen) override {
+        opened.push_back(screen);
+        dialogsBefore.push_back(m_dialogs.shown.size());
+    }
     void quit() override { quitRequested = true; }
-    Screen last() const { return opened.empty() ? Screen::MainMenu : opened.back(); }
+
+private:
+    const ScriptedDialogs& m_dialogs;
 };
 
 // Everything a window under test needs, with a fixed seed.
@@ -24,6 +31,6 @@ struct TestApp {
     WorksheetRequest request;
     RandomSource random{12345};
     ScriptedDialogs dialogs;
-    RecordingNavigator navigator;
+    RecordingNavigator navigator{dialogs};
     AppContext context{request, random, dialogs, navigator};
 };

@@ -5,6 +5,7 @@
 #include "ui/dialogs.h"
 
 #include <QPrinter>
+#include <QProcess>
 #include <QString>
 #include <deque>
 #include <gtest/gtest.h>
@@ -24,8 +25,7 @@ public:
     std::deque<bool> answers;                  // questions: true = Yes
     std::deque<std::optional<QString>> inputs; // input boxes
     std::deque<std::optional<QString>> files;  // open and save dialogs
-    std::deque<QString> printToPdf;            // print dialog: print into this PDF file;
-                                               // an empty queue means Cancel
+    std::deque<QString> printToPdf; // print dialog: print into this PDF file; empty means Cancel
     bool startSucceeds = true;
     bool reallyStart = false; // start the program for real (detached)
 
@@ -34,40 +34,31 @@ public:
     }
     bool question(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({"question", title, text, {}});
-        if (answers.empty()) {
-            ADD_FAILURE() << "Unscripted question: " << title.toStdString();
-            return false;
-        }
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
+        EXPECT_FALSE(answers.empty()) << "Unscripted question: " << title.toStdString();
+        return !answers.empty() && take(answers);
     }
     std::optional<QString> input(QWidget*, const QString& title, const QString& prompt,
                                  const QString& defaultText) override {
         shown.push_back({"input", title, prompt, {defaultText}});
-        if (inputs.empty()) {
-            ADD_FAILURE() << "Unscripted input box: " << title.toStdString();
-            return std::nullopt;
-        }
-        return takeFront(inputs);
+        EXPECT_FALSE(inputs.empty()) << "Unscripted input box: " << title.toStdString();
+        return inputs.empty() ? std::nullopt : take(inputs);
     }
     std::optional<QString> openFile(QWidget*, const QString& title, const QString& filter,
                                     const QString& startFolder) override {
         shown.push_back({"openFile", title, filter, {startFolder}});
-        return nextFile();
+        return files.empty() ? std::nullopt : take(files);
     }
     std::optional<QString> saveFile(QWidget*, const QString& title, const QString& filter,
                                     const QString& suggested) override {
         shown.push_back({"saveFile", title, filter, {suggested}});
-        return nextFile();
+        return files.empty() ? std::nullopt : take(files);
     }
     bool choosePrinter(QWidget*, QPrinter& printer) override {
         shown.push_back({"print", {}, {}, {}});
         if (printToPdf.empty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printToPdf.front());
-        printToPdf.pop_front();
+        printer.setOutputFileName(take(printToPdf));
         return true;
     }
     void printPreview(QWidget*, QPrinter& printer,
@@ -76,14 +67,16 @@ public:
         paint(&printer);
     }
     void beep() override { shown.push_back({"beep", {}, {}, {}}); }
-    bool startDetached(const QString& program, const QStringList& arguments) override;
+    bool startDetached(const QString& program, const QStringList& arguments) override {
+        shown.push_back({"start", {}, {}, QStringList{program} + arguments});
+        return reallyStart ? QProcess::startDetached(program, arguments) : startSucceeds;
+    }
 
-    // The shown dialogs of one kind, for short assertions.
+    // The shown dialogs of one kind, and the titles of messages and questions.
     std::vector<ShownDialog> ofKind(const QString& kind) const {
         std::vector<ShownDialog> out;
-        for (const auto& d : shown)
-            if (d.kind == kind)
-                out.push_back(d);
+        std::copy_if(shown.begin(), shown.end(), std::back_inserter(out),
+                     [&](const ShownDialog& d) { return d.kind == kind; });
         return out;
     }
     QStringList titles() const {
@@ -95,28 +88,9 @@ public:
     }
 
 private:
-    // Spelled out rather than copying the optional: g++ 12 warns falsely on that copy.
-    static std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
-        const bool has = queue.front().has_value();
-        const QString value = has ? *queue.front() : QString();
+    template <typename T> static T take(std::deque<T>& queue) {
+        T value = std::move(queue.front());
         queue.pop_front();
-        if (!has)
-            return std::nullopt;
         return value;
     }
-    std::optional<QString> nextFile() {
-        if (files.empty())
-            return std::nullopt;
-        return takeFront(files);
-    }
 };
-
-#include <QProcess>
-inline bool ScriptedDialogs::startDetached(const QString& program, const QStringList& arguments) {
-    QStringList all{program};
-    all << arguments;
-    shown.push_back({"start", {}, {}, all});
-    if (reallyStart)
-        return QProcess::startDetached(program, arguments);
-    return startSucceeds;
-}

@@ -6,11 +6,9 @@
 #include <gtest/gtest.h>
 
 TEST(ScreenHost, ShowsTheNextScreenBeforeReleasingTheCurrentOrStaysWhenItCannotOpen) {
-    WorksheetRequest request;
-    RandomSource random{1};
-    ScriptedDialogs dialogs;
+    TestApp app;
     bool refuse = false;
-    ScreenHost host{request, random, dialogs,
+    ScreenHost host{app.request, app.random, app.dialogs,
                     [&](Screen, AppContext&, QWidget*) { return refuse ? nullptr : new QWidget; }};
     host.open(Screen::MainMenu);
     QPointer<QWidget> first = host.current();

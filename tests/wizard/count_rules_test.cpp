@@ -28,7 +28,6 @@ TEST(ProblemCountLimits, EachActivityAtAndAboveItsLimit) {
 TEST(ProblemCountScreen, SquaresOpenAtSixOthersAtTwentyAndARefusedCountIsStoredAllTheSame) {
     WorksheetRequest r;
     r.ActivityType = Activity::MathSquares;
-    EXPECT_EQ(CountScreenOpening(r).prompt, "How many squares do you want on this worksheet?");
     EXPECT_EQ(CountScreenOpening(r).count, "6");
     r.ActivityType = Activity::WordProblems;
     EXPECT_EQ(CountScreenOpening(r).count, "20");

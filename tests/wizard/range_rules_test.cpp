@@ -3,15 +3,18 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 constexpr std::array<bool, 4> Addition{1, 0, 0, 0}, Division{0, 0, 0, 1}, AddAndDivide{1, 0, 0, 1};
+const WizardMessage Invalid{"Oops!", "Invalid entry..."};
+const WizardMessage SetBack{"Hey!", "The maximum value must be higher or equal to the minimum."};
 
-RangeBoxes practiceBoxes(const std::array<bool, 4>& ticked) {
+static RangeBoxes practiceBoxes(const std::array<bool, 4>& ticked) {
     return RangeBoxesFrom(RangeScreenOpening(RequestFor(Activity::SkillsPractice, ticked)));
 }
 
-} // namespace
+// The fault and box of a check's problem, for comparing in one go; {-1} when there is none.
+static std::pair<std::optional<RangeFault>, int> Fault(const std::optional<RangeProblem>& p) {
+    return p ? std::pair(std::optional(p->fault), p->box) : std::pair(std::nullopt, -1);
+}
 
 TEST(RangeOpening, ValuesLowestValuesAndSignOfEachActivity) {
     const Activity P = Activity::SkillsPractice, X = Activity::Crossword;
@@ -30,9 +33,8 @@ TEST(RangeOpening, ValuesLowestValuesAndSignOfEachActivity) {
     };
     for (const auto& [name, activity, ticked, values, lowest, sign] : cases) {
         const RangeScreenSetup setup = RangeScreenOpening(RequestFor(activity, ticked));
-        EXPECT_EQ(setup.values, values) << name;
-        EXPECT_EQ(setup.lowest, lowest) << name;
-        EXPECT_EQ(setup.sign, sign) << name;
+        EXPECT_EQ(std::tie(setup.values, setup.lowest, setup.sign), std::tie(values, lowest, sign))
+            << name;
         EXPECT_TRUE(setup.secondRowShown) << name;
     }
     EXPECT_FALSE(RangeScreenOpening(RequestFor(Activity::MathSquares, Addition)).secondRowShown);
@@ -51,16 +53,13 @@ TEST(RangeBoxCheck, TextBecomesTheWholeMagnitudeOrAnInvalidEntryIsEmptied) {
     };
     for (const auto& [typed, box, kept, arrow] : cases) {
         RangeBoxes boxes = practiceBoxes(Division);
-        boxes.texts[static_cast<size_t>(box)] = typed;
+        const auto i = static_cast<size_t>(box);
+        boxes.texts[i] = typed;
         const auto problem = CheckRangeBox(boxes, box);
-        EXPECT_EQ(boxes.texts[static_cast<size_t>(box)], kept) << typed;
-        EXPECT_EQ(boxes.arrows[static_cast<size_t>(box)], arrow) << typed;
-        EXPECT_EQ(problem.has_value(), kept.empty()) << typed;
-        if (problem) {
-            EXPECT_EQ(problem->fault, RangeFault::InvalidEntry) << typed;
-            EXPECT_EQ(problem->box, box) << typed;
-            EXPECT_EQ(problem->message, (WizardMessage{"Oops!", "Invalid entry..."}));
-        }
+        EXPECT_EQ(std::pair(boxes.texts[i], boxes.arrows[i]), std::pair(kept, arrow)) << typed;
+        const auto fault = kept.empty() ? std::optional(RangeFault::InvalidEntry) : std::nullopt;
+        EXPECT_EQ(Fault(problem), std::pair(fault, fault ? box : -1)) << typed;
+        EXPECT_TRUE(!problem || problem->message == Invalid) << typed;
     }
 }
 
@@ -82,15 +81,11 @@ TEST(RangeBoxCheck, MinimumPullsItsMaximumSilentlyAndMaximumIsSetBackWithAMessag
     for (const auto& [box, typed, fault, texts] : steps) {
         boxes.texts[static_cast<size_t>(box)] = typed;
         const auto problem = CheckRangeBox(boxes, box);
-        EXPECT_EQ(problem ? std::optional(problem->fault) : std::nullopt, fault) << typed;
+        EXPECT_EQ(Fault(problem).first, fault) << typed;
         EXPECT_EQ(boxes.texts, texts) << typed;
         for (size_t i = 0; i < 4; ++i) // the arrows follow the boxes
             EXPECT_TRUE(texts[i].empty() || std::to_string(boxes.arrows[i]) == texts[i]) << typed;
-        if (fault == setBack) {
-            EXPECT_EQ(problem->message,
-                      (WizardMessage{"Hey!",
-                                     "The maximum value must be higher or equal to the minimum."}));
-        }
+        EXPECT_TRUE(fault != setBack || problem->message == SetBack) << typed;
     }
 }
 
@@ -103,27 +98,21 @@ TEST(RangeContinueCheck, EditedBoxMayNotBeEmptyAndEachBoxMustBeInBounds) {
     EXPECT_EQ(CheckRangeTexts(boxes, values)->box, 1) << "an empty box is no 0";
 
     const auto invalid = RangeFault::InvalidEntry, setBack = RangeFault::MaximumBelowMinimum;
-    const std::tuple<std::array<double, 4>, int, RangeFault> cases[] = {
+    const std::tuple<std::array<double, 4>, int, std::optional<RangeFault>> cases[] = {
         {{0, 100, 0, 100}, 2, invalid},   {{-1, 100, 1, 100}, 0, invalid},
         {{0, 40000, 1, 100}, 1, invalid}, {{50, 40, 1, 100}, 1, setBack},
         {{0, 100, 7, 6}, 3, setBack},     {{0, 32767, 1, 32767}, -1, {}},
         {{5, 5.9, 6, 6}, -1, {}},
     };
-    for (const auto& [v, box, fault] : cases) {
-        const auto problem = CheckRangeValues({0, 0, 1, 1}, v);
-        EXPECT_EQ(problem ? problem->box : -1, box) << ::testing::PrintToString(v);
-        if (problem) {
-            EXPECT_EQ(problem->fault, fault) << ::testing::PrintToString(v);
-        }
-    }
+    for (const auto& [v, box, fault] : cases)
+        EXPECT_EQ(Fault(CheckRangeValues({0, 0, 1, 1}, v)), std::pair(fault, box))
+            << ::testing::PrintToString(v);
 }
 
 TEST(RangeStore, StoresWholePartsAndWarnsTheCrosswordOfMaximaBelowHundred) {
     WorksheetRequest r = RequestFor(Activity::Crossword, AddAndDivide);
     StoreRanges(r, {0.5, 100.9, 1.2, 99.9});
-    EXPECT_EQ(r.FirstMin, 0.0);
-    EXPECT_EQ(r.FirstMax, 100.0);
-    EXPECT_EQ(r.SecondMin, 1.0);
+    EXPECT_EQ(std::tie(r.FirstMin, r.FirstMax, r.SecondMin), std::tuple(0.0, 100.0, 1.0));
     EXPECT_EQ(r.SecondMax, 99);
     // Division lets the crossword's second maximum go below 100; that only earns a warning.
     EXPECT_EQ(CrosswordRangeWarning(r),

@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace {
-
 // Each paragraph's text with underlined runs in brackets; "_" when its line break is underlined.
-std::vector<std::string> Shape(const Document& d) {
+static std::vector<std::string> Shape(const Document& d) {
     std::vector<std::string> out;
     for (const Paragraph& p : d.paragraphs()) {
         std::string s;
@@ -18,8 +16,6 @@ std::vector<std::string> Shape(const Document& d) {
     }
     return out;
 }
-
-} // namespace
 
 TEST(CharGrid, FlushPrintsFullWidthRowsWithTheirUnderlinesThenEmptiesTheGrid) {
     GenerationState s;

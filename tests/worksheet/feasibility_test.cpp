@@ -8,9 +8,7 @@
 #include <string>
 #include <utility>
 
-namespace {
-
-std::string MessageOf(const WorksheetRequest& r, const ProblemRules& rules = {}) {
+static std::string MessageOf(const WorksheetRequest& r, const ProblemRules& rules = {}) {
     try {
         CheckProblemsCanBeMade(r, rules);
     } catch (const GenerationError& e) {
@@ -19,14 +17,11 @@ std::string MessageOf(const WorksheetRequest& r, const ProblemRules& rules = {})
     return {};
 }
 
-} // namespace
-
 TEST(Feasibility, ProbabilitiesMatchCountingEveryPair) {
     // Never the lower bound; a falling range gives max + 1 to min + 1.
-    EXPECT_EQ(std::make_pair(DrawnValuesOf(1, 10).lowest, DrawnValuesOf(1, 10).highest),
-              std::make_pair(int64_t{2}, int64_t{10}));
-    EXPECT_EQ(std::make_pair(DrawnValuesOf(10, 5).lowest, DrawnValuesOf(10, 5).highest),
-              std::make_pair(int64_t{6}, int64_t{11}));
+    const DrawnValues rising = DrawnValuesOf(1, 10), falling = DrawnValuesOf(10, 5);
+    EXPECT_EQ(std::tie(rising.lowest, rising.highest, falling.lowest, falling.highest),
+              std::tuple(2, 10, 6, 11));
     // Ranges around and below zero, rising and falling, overlapping and apart.
     const int bounds[][4] = {{0, 10, 0, 3},    {0, 100, 1, 100}, {-7, 9, -5, 6},
                              {-20, -3, -4, 4}, {5, 5, 0, 12},    {30, 10, -1, 0},

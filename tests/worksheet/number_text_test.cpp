@@ -20,8 +20,4 @@ TEST(NumberText, SignPlaceFifteenDigitsAndRounding) {
     for (const auto& [value, text] : cases)
         EXPECT_EQ(NumberText(value), text) << text;
     EXPECT_EQ(TrimmedNumberText(7) + TrimmedNumberText(-12), "7-12");
-    std::string s = "x";
-    AppendNumberText(s, 4);
-    AppendTrimmedNumberText(s, -1.5);
-    EXPECT_EQ(s, "x 4-1.5");
 }

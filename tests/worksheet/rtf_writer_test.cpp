@@ -8,36 +8,17 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <string_view>
 #include <unistd.h>
 
-namespace {
-
-// A worksheet in miniature: centred heading, an empty line of another size, a grid row with an
-// underlined cell and a tab, a box line in the OEM font, a coloured right-aligned last line.
-Document Sample(const std::string& heading) {
-    Document d;
-    d.setTabStops({0, 15, 30, 45});
-    Add(d, "Arial", 18, "b", Alignment::Centre, heading + "\n");
-    Add(d, "Arial", 14, "", Alignment::Centre, "\n");
-    Add(d, "Courier New", 10.5, "i", Alignment::Left, "  1)  35");
-    Add(d, "Courier New", 10.5, "iu", Alignment::Left, "+ 17");
-    Add(d, "Courier New", 10.5, "", Alignment::Left, "\t=\n");
-    Add(d, "Terminal", 10.5, "", Alignment::Left, "\xE2\x94\x82\n");
-    Add(d, "Odd Font", 10.5, "", Alignment::Right, "end", {255, 0, 0});
-    return d;
-}
-
-const std::string kPage = "\\paperw12240\\paperh15840\\margl864\\margr864\\margt1080\\margb1080\n";
-
-} // namespace
+static const std::string kPage =
+    "\\paperw12240\\paperh15840\\margl864\\margr864\\margt1080\\margb1080\n";
 
 // Only the fonts and colours in use are listed; each paragraph states its alignment, the tabs
 // and its whole format; between runs only what changes; the mark carries the format of an
 // empty line; no \par after the last paragraph.
 TEST(RtfWriter, WholeFile) {
     const std::string tabs = "\\tx0\\tx15\\tx30\\tx45";
-    const Document d = Sample("Quiz {1} \\ \xC3\xB7");
+    const Document d = SampleSheet("Quiz {1} \\ \xC3\xB7");
     const std::string expected =
         "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
         "{\\fonttbl{\\f0\\fswiss\\fcharset0\\fprq2 Arial;}{\\f1\\fmodern\\fcharset0\\fprq1 Courier "
@@ -99,7 +80,8 @@ TEST(RtfWriter, LibreOfficeReadsTheTextBack) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / ("abacore-rtf-" + std::to_string(getpid()));
     fs::create_directories(dir);
-    const Document d = Sample("Quiz \\ {1} caf\xC3\xA9 \xCE\xA9\xCE\xBC \xD0\x96 \xE6\xBC\xA2");
+    const Document d =
+        SampleSheet("Quiz \\ {1} caf\xC3\xA9 \xCE\xA9\xCE\xBC \xD0\x96 \xE6\xBC\xA2");
     std::ofstream file(dir / "sheet.rtf", std::ios::binary);
     WriteRtf(file, d);
     file.close();

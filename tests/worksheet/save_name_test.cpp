@@ -1,4 +1,3 @@
-#include "../shell/temp_folder.h"
 #include "worksheet/save_name.h"
 
 #include <gtest/gtest.h>
@@ -35,15 +34,4 @@ TEST(SaveName, FilesHandedOnAndTheSavedMessage) {
     // A second print job into a file gets its own file rather than replacing the first.
     EXPECT_EQ(AnswerKeyCompanionPath("/tmp/out/sheet.pdf"), "/tmp/out/sheet(Answer Key).pdf");
     EXPECT_EQ(AnswerKeyCompanionPath("/tmp/sheet"), "/tmp/sheet(Answer Key)");
-}
-
-TEST(SaveName, FilesGoToTheWorksheetsFolderAsItIsSpelledOnDisk) {
-    TempFolder folder;
-    std::filesystem::create_directory(folder.path() / "WORKSHEETS"); // reused by start-up
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
-    EXPECT_EQ(WorksheetsPath("Quiz 1.rtf"), "WORKSHEETS/Quiz 1.rtf");
-    EXPECT_EQ(FullWorksheetsPath(folder.path().string(), "Quiz 1.rtf"),
-              (folder.path() / "WORKSHEETS" / "Quiz 1.rtf").string());
-    std::filesystem::current_path(previous);
 }

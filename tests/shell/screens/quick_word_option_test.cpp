@@ -1,10 +1,9 @@
+#include "file_bytes.h"
 #include "program_folder.h"
 #include "recording_navigator.h"
 #include "shell/screens/quick_word_option.h"
-#include "shell/shell_messages.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -17,16 +16,9 @@ QByteArray Settings(const QByteArray& line3) {
     return "reserved one \t\xE9 \r\n\r\n" + line3 + "\r\nlater\nlast";
 }
 
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 struct OptionScreen {
     explicit OptionScreen(const QByteArray& line3) {
-        QFile f(file);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(Settings(line3)) > 0);
-        f.close();
+        EXPECT_TRUE(WriteBytes(file, Settings(line3)));
         app.request.ProgramFolder = folder.path().toStdString();
         window = std::make_unique<QuickWordOption>(app.context);
         window->show();
@@ -65,26 +57,14 @@ TEST(QuickWordOption, CancelUnticksNoBeepsAndWritesNothingYesWritesOnlyLineThree
 
     screen.click("Command1");
     EXPECT_EQ(ReadBytes(screen.file), Settings(program.toUtf8()));
-    EXPECT_EQ(dialogs.shown.back().title, "Success!");
-    EXPECT_EQ(dialogs.shown.back().text, ShellText::Success);
+    EXPECT_EQ(dialogs.titles().back(), "Success!");
     EXPECT_TRUE(screen.app.navigator.quitRequested);
     EXPECT_FALSE(screen.app.request.QuickWordEnabled); // from the next start on
 }
 
-TEST(QuickWordOption, DoneUntickedWritesTheOffMarkerAndAsksForARestart) {
+TEST(QuickWordOption, AFailedWriteKeepsTheScreenAndDoneUntickedWritesTheOffMarker) {
     OptionScreen screen("/usr/bin/writer");
     EXPECT_TRUE(screen.ticked());
-    screen.click("Label1"); // the caption works like the box; unticking asks nothing
-    EXPECT_FALSE(screen.ticked());
-    screen.click("Command1");
-    EXPECT_EQ(ReadBytes(screen.file), Settings("*****"));
-    EXPECT_EQ(screen.app.dialogs.titles(), QStringList{"Restart"});
-    EXPECT_EQ(screen.app.dialogs.shown.back().text, ShellText::Restart);
-    EXPECT_TRUE(screen.app.navigator.quitRequested);
-}
-
-TEST(QuickWordOption, AFailedWriteIsReportedAndTheScreenStays) {
-    OptionScreen screen("/usr/bin/writer");
     // The file turns into a folder with something in it: nothing can replace it.
     ASSERT_TRUE(QFile::remove(screen.file));
     ASSERT_TRUE(QDir(screen.folder.path()).mkpath("kvtdata.dat/inside"));
@@ -93,4 +73,12 @@ TEST(QuickWordOption, AFailedWriteIsReportedAndTheScreenStays) {
     EXPECT_FALSE(screen.app.navigator.quitRequested);
     EXPECT_EQ(QDir(screen.folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{"AbacoreBack.jpg"}); // no temporary file left behind
+
+    ASSERT_TRUE(QDir(screen.file).removeRecursively() && WriteBytes(screen.file, Settings("/w")));
+    screen.click("Label1"); // the caption works like the box; unticking asks nothing
+    EXPECT_FALSE(screen.ticked());
+    screen.click("Command1");
+    EXPECT_EQ(ReadBytes(screen.file), Settings("*****"));
+    EXPECT_EQ(screen.app.dialogs.titles(), (QStringList{"Error!", "Restart"}));
+    EXPECT_TRUE(screen.app.navigator.quitRequested);
 }

@@ -3,10 +3,8 @@
 
 #include <QCheckBox>
 
-using SkillScreen = ScreenUnderTest<ChooseSkill>;
-
-TEST(ChooseSkillWindow, AnyClickEnablesContinueWhichComplainsWhenNothingIsTicked) {
-    SkillScreen s(Activity::SkillsPractice);
+TEST(ChooseSkillWindow, AnyClickEnablesContinueWhichRefusesNothingTickedThenAsksTheQuestions) {
+    ScreenUnderTest<ChooseSkill> s(Activity::SkillsPractice);
     EXPECT_FALSE(s.get("Command1")->isEnabled());
     s.click("Label2_1"); // the name ticks its box, and unticks it again
     s.click("Label2_1");
@@ -15,15 +13,13 @@ TEST(ChooseSkillWindow, AnyClickEnablesContinueWhichComplainsWhenNothingIsTicked
     s.click("Command1");
     EXPECT_EQ(s.titles(), (QStringList{"Hey!"}));
     EXPECT_TRUE(s.opened().empty());
-}
 
-TEST(ChooseSkillWindow, AsksRemaindersBeforeNegativesAndStoresTheAnswers) {
-    SkillScreen s(Activity::SkillsPractice);
+    // Remainders are asked before negatives.
     s.click("Check1_1");
     s.click("Check1_3");
     s.app.dialogs.answers = {true, false};
     s.click("Command1");
-    EXPECT_EQ(s.titles(), (QStringList{"Allow Remainders?", "Allow negative answers?"}));
+    EXPECT_EQ(s.titles(), (QStringList{"Hey!", "Allow Remainders?", "Allow negative answers?"}));
     EXPECT_EQ(s.app.request.AllowRemainders, std::optional<bool>(true));
     EXPECT_FALSE(s.app.request.AllowNegatives);
     EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseStyle}));

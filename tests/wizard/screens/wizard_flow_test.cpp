@@ -4,12 +4,10 @@
 #include "wizard/screen_flow.h"
 #include "wizard_test_helpers.h"
 
-namespace {
-
 // Presses "Continue" on each wizard screen from the skill screen on, ticking multiplication
 // (which asks no yes/no question) and the horizontal style on the way; the activities' own
 // screens are passed over. Returns the screens that the flow names after each wizard screen.
-std::vector<Screen> walk(TestApp& app) {
+static std::vector<Screen> walk(TestApp& app) {
     using enum Screen;
     std::vector<Screen> expected;
     for (Screen at = ChooseSkill; at != Worksheet && at != Crossword;
@@ -26,8 +24,6 @@ std::vector<Screen> walk(TestApp& app) {
     }
     return expected;
 }
-
-} // namespace
 
 TEST(WizardFlow, ContinueLeadsEachActivityToItsDocumentWithWhatTheScreensOffered) {
     for (int a = 1; a <= 7; ++a) {

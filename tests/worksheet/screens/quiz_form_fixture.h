@@ -1,6 +1,8 @@
 #pragma once
 // A worksheet window on a small hand-made sheet, with the helpers its tests share.
 
+#include "add_text.h"
+#include "file_bytes.h"
 #include "program_folder.h"
 #include "recording_navigator.h"
 #include "worksheet/screens/quiz_form.h"
@@ -12,22 +14,6 @@
 #include <QToolBar>
 #include <memory>
 
-// A bold 18-point Times New Roman heading, two problems in 11-point Courier New, an answer key.
-inline WorksheetDocuments SmallSheet(const std::string& heading) {
-    WorksheetDocuments documents;
-    Document& sheet = documents.worksheet;
-    sheet.SetFontName("Times New Roman");
-    sheet.SetFontSize(18);
-    sheet.SetBold(true);
-    sheet.Insert(heading + "\n");
-    sheet.SetFontName("Courier New");
-    sheet.SetFontSize(11);
-    sheet.SetBold(false);
-    sheet.Insert(" 1)  12 + 3=\n 2)  40 + 2=");
-    documents.answerKey.Insert(heading + "\nAnswer Key\n\n1)  15\n2)  42");
-    return documents;
-}
-
 class QuizFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,13 +22,17 @@ protected:
         app.request.ProgramFolder = folder.path().toStdString();
         QDir(folder.path()).mkdir("worksheets");
     }
+    // A bold 18-point heading, two problems in 11-point Courier New, an answer key.
     void open() {
-        window = std::make_unique<QuizForm>(app.context, SmallSheet(app.request.Heading));
+        WorksheetDocuments sheet;
+        const std::string& heading = app.request.Heading;
+        Add(sheet.worksheet, "Times New Roman", 18, "b", heading + "\n");
+        Add(sheet.worksheet, "Courier New", 11, "", " 1)  12 + 3=\n 2)  40 + 2=");
+        sheet.answerKey.Insert(heading + "\nAnswer Key\n\n1)  15\n2)  42");
+        window = std::make_unique<QuizForm>(app.context, std::move(sheet));
     }
     QTextEdit* quizBox() { return window->findChild<QTextEdit*>("QuizBox"); }
     QTextEdit* answerBox() { return window->findChild<QTextEdit*>("AnswerBox"); }
-    QComboBox* list(const char* name) { return window->findChild<QComboBox*>(name); }
-    QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
     QAction* button(const QString& caption) {
         for (QAction* action : window->findChild<QToolBar*>("Toolbar1")->actions())
             if (action->text() == caption)

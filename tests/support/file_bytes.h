@@ -1,0 +1,27 @@
+#pragma once
+// Byte-exact file helpers for the window, bridge and batch tests.
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A PDF's text laid out as printed, pages separated by form feeds; empty without pdftotext.
+inline QString PdfText(const QString& path) {
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool, {"-layout", "-enc", "UTF-8", path, "-"});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
