@@ -19,8 +19,6 @@ public:
         QDir::setCurrent(m_dir.path());
     }
     ~ProgramFolder() { QDir::setCurrent(m_previous); }
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
 
     QString path() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.filePath(name); }

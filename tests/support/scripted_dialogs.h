@@ -75,8 +75,9 @@ public:
     // The shown dialogs of one kind, and the titles of messages and questions.
     std::vector<ShownDialog> ofKind(const QString& kind) const {
         std::vector<ShownDialog> out;
-        std::copy_if(shown.begin(), shown.end(), std::back_inserter(out),
-                     [&](const ShownDialog& d) { return d.kind == kind; });
+        for (const auto& d : shown)
+            if (d.kind == kind)
+                out.push_back(d);
         return out;
     }
     QStringList titles() const {

@@ -21,13 +21,8 @@ TEST(DocumentBridge, ModelSurvivesTheWayThroughQtAndEditsReachTheRtf) {
     // The RTF states every paragraph's alignment, tabs, runs and mark format, so equal files
     // mean equal documents.
     EXPECT_EQ(RtfText(ReadTextDocument(qt)), RtfText(Sample));
-    // Filling again replaces everything, and the fill itself cannot be undone.
-    FillTextDocument(Sample, qt);
-    EXPECT_FALSE(qt.isUndoAvailable());
-    EXPECT_FALSE(qt.isModified());
-    EXPECT_EQ(RtfText(ReadTextDocument(qt)), RtfText(Sample));
-    // On Qt's side: the font for text the user types, the page, tabs in pixels.
-    EXPECT_EQ(qt.defaultFont().family(), "Times New Roman");
+    EXPECT_FALSE(qt.isUndoAvailable() || qt.isModified()) << "the fill itself cannot be undone";
+    // On Qt's side: the page and tabs in pixels.
     const double dpi = std::round(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
     EXPECT_NEAR(qt.pageSize().width(), PageSetup::textWidthInches * dpi, 0.01);
     EXPECT_NEAR(qt.pageSize().height(), PageSetup::textHeightInches * dpi, 0.01);

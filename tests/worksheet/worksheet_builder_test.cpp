@@ -46,7 +46,6 @@ TEST(WorksheetBuilder, SkillsFlashCardAndRiddleSheetsWithTheirAnswerKeys) {
                       "below.",
                   t + "10 b i|", row, row + "     1) 12 + 3 =           2) 12 + 3 =", row, row, row,
                   row, row}));
-    EXPECT_EQ(docs.worksheet.tabStops(), (std::vector<int>{0, 15, 30, 45}));
     // The entries start with their own line break, in the paragraph left-aligned before them.
     const std::string key = "L Times New Roman 12 b|";
     EXPECT_EQ(Shape(docs.answerKey),

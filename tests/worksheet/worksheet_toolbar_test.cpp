@@ -11,6 +11,4 @@ TEST(WorksheetToolbar, AvailabilityByRequest) {
     request.ActivityType = Activity::FlashCards;
     EXPECT_TRUE(ToolbarButtonEnabled(4, request));
     EXPECT_FALSE(ToolbarButtonEnabled(5, request));
-    EXPECT_TRUE(ToolbarButtonEnabled(6, request));
-    EXPECT_FALSE(ToolbarButtonEnabled(7, request));
 }

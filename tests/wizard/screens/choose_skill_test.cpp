@@ -12,7 +12,6 @@ TEST(ChooseSkillWindow, AnyClickEnablesContinueWhichRefusesNothingTickedThenAsks
     ASSERT_TRUE(s.get("Command1")->isEnabled());
     s.click("Command1");
     EXPECT_EQ(s.titles(), (QStringList{"Hey!"}));
-    EXPECT_TRUE(s.opened().empty());
 
     // Remainders are asked before negatives.
     s.click("Check1_1");

@@ -1,7 +1,6 @@
 #include "quiz_form_fixture.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <csignal>
@@ -23,7 +22,7 @@ TEST_F(QuizFormTest, SaveRefusesBadNamesWritesTheEditsAndKeepsTheEarlierFileOnAF
     app.dialogs.inputs = {QString("Quiz 1"), QString("Quiz 1")};
     button("Save")->trigger();
     const QByteArray rtf = ReadBytes(worksheetFile("Quiz 1.rtf"));
-    EXPECT_TRUE(rtf.startsWith("{\\rtf1") && rtf.contains("12 + 3="));
+    EXPECT_TRUE(rtf.contains("12 + 3="));
     EXPECT_TRUE(QRegularExpression("\\\\ul(?!none)").match(rtf).hasMatch()); // the edit
     EXPECT_EQ(app.request.Heading, "Quiz 1");
     // The next Save offers the saved name and overwrites without asking.
@@ -55,10 +54,8 @@ TEST_F(QuizFormTest, SaveRefusesBadNamesWritesTheEditsAndKeepsTheEarlierFileOnAF
 
 TEST_F(QuizFormTest, QuickWordRefusesABadHeadingAndStartsTheProgramWithTheAnswerKeyFirst) {
     // A stand-in word processor that writes its arguments, one a line, to a file.
-    QTemporaryDir helperDir;
-    const QString record = helperDir.filePath("arguments.txt");
+    const QString record = folder.file("arguments.txt"), program = folder.file("word-processor");
     const QByteArray to = QFile::encodeName(record);
-    const QString program = helperDir.filePath("fake-word-processor");
     ASSERT_TRUE(WriteBytes(program, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + to +
                                         ".part\"\nmv \"" + to + ".part\" \"" + to + "\"\n"));
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -70,8 +67,7 @@ TEST_F(QuizFormTest, QuickWordRefusesABadHeadingAndStartsTheProgramWithTheAnswer
     button("QuickWord")->trigger();
     EXPECT_EQ(app.dialogs.titles(), QStringList{"Oops!"});
     EXPECT_TRUE(app.dialogs.shown.back().text.contains("Save"));
-    EXPECT_TRUE(app.dialogs.ofKind("start").empty());
-    EXPECT_TRUE(QDir(folder.file("worksheets")).isEmpty());
+    EXPECT_TRUE(app.dialogs.ofKind("start").empty() && QDir(folder.file("worksheets")).isEmpty());
 
     app.dialogs.shown.clear();
     app.request.Heading = "Quiz 1";
