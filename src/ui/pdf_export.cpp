@@ -113,6 +113,16 @@ bool SyncFile(const QString& path) {
     return ok;
 }
 
+// Qt's PDF printer does not report a failed write (a full disk): a complete file ends with the
+// end-of-file marker.
+bool IsCompletePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
+}
+
 } // namespace
 
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer) {
@@ -176,7 +186,7 @@ QString WritePdf(const std::vector<const Document*>& documents, const QString& p
             return failure;
         }
     }
-    if (QFileInfo(temporary).size() == 0 || !SyncFile(temporary)) {
+    if (!IsCompletePdf(temporary) || !SyncFile(temporary)) {
         QFile::remove(temporary);
         return failure;
     }

@@ -1,5 +1,6 @@
 #include "add_text.h"
 #include "file_bytes.h"
+#include "file_size_limit.h"
 #include "ui/pdf_export.h"
 
 #include <QDir>
@@ -41,6 +42,10 @@ TEST(PdfExport, ReplacesAnEarlierFileEachDocumentFromANewPageBlocksKeptTogetherN
         << message.toStdString();
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.pdf"));
     EXPECT_FALSE(WritePdf({&key}, dir.filePath("taken.pdf")).isEmpty());
+    {
+        const FileSizeLimit fullDisk(16); // the printer reports no error: the file must be checked
+        EXPECT_FALSE(WritePdf({&key}, path).isEmpty());
+    }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quiz 1.pdf"});
 
     const QString text = PdfText(path);

@@ -1,10 +1,9 @@
+#include "file_size_limit.h"
 #include "quiz_form_fixture.h"
 
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
-#include <csignal>
-#include <sys/resource.h>
 
 TEST_F(QuizFormTest, SaveRefusesBadNamesWritesTheEditsAndKeepsTheEarlierFileOnAFailure) {
     open();
@@ -32,17 +31,11 @@ TEST_F(QuizFormTest, SaveRefusesBadNamesWritesTheEditsAndKeepsTheEarlierFileOnAF
 
     app.dialogs.shown.clear();
     ASSERT_TRUE(WriteBytes(worksheetFile("Quiz.rtf"), "earlier"));
-    // A file-size limit fails the write as a full disk would, whoever runs the test.
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit tiny = previous;
-    tiny.rlim_cur = 16;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     app.dialogs.inputs.push_back(QString("Quiz"));
-    button("Save")->trigger();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const FileSizeLimit fullDisk(16);
+        button("Save")->trigger();
+    }
 
     EXPECT_EQ(ReadBytes(worksheetFile("Quiz.rtf")), "earlier");
     EXPECT_EQ(app.request.Heading, "Quiz 1");
