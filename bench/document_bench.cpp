@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace abacore;
+
 // Row-by-row insertion as the grid flush does it: one run per underline change.
 static void BM_DocumentInsertRows(benchmark::State& state) {
     for (auto _ : state) {

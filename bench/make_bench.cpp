@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace abacore;
+
 extern char** environ;
 
 namespace {
@@ -25,7 +27,7 @@ WorksheetRequest skillsRequest(int16_t count) {
     r.SkillMode = Skill::Mixed;
     r.MixedSkills = true;
     r.AllowRemainders = true;
-    r.ProblemStyle = StyleBit::Bracket | StyleBit::Horizontal | StyleBit::Vertical;
+    r.ProblemStyle = StyleBit::kBracket | StyleBit::kHorizontal | StyleBit::kVertical;
     r.FirstMin = 0;
     r.FirstMax = 100;
     r.SecondMin = 1;

@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace abacore;
+
 namespace {
 
 // A worksheet as the grid flush writes it: 75-character rows, the second operand of each

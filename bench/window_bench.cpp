@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace abacore;
+
 namespace {
 
 // Answers every box at once: the benchmark measures windows, not a user.
@@ -91,7 +93,7 @@ void BM_CountContinueToWorksheetShown(benchmark::State& state) {
     request.SkillMode = Skill::Mixed;
     request.MixedSkills = true;
     request.AllowRemainders = true;
-    request.ProblemStyle = StyleBit::Bracket | StyleBit::Horizontal | StyleBit::Vertical;
+    request.ProblemStyle = StyleBit::kBracket | StyleBit::kHorizontal | StyleBit::kVertical;
     request.FirstMin = 0;
     request.FirstMax = 100;
     request.SecondMin = 1;

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace abacore;
+
 namespace {
 
 // A mixed sheet of every layout, with remainders, so that every path of the sheet is taken.

@@ -23,6 +23,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace abacore;
+
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "make") == 0)
         return RunMakeCommand(argc, argv);

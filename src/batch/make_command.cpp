@@ -22,6 +22,8 @@
 #include <memory>
 #include <optional>
 
+namespace abacore {
+
 namespace {
 
 // A mistake in the request: reported on stderr, exit code 2.
@@ -87,11 +89,11 @@ int16_t parseStyle(const QString& list) {
     int16_t style = 0;
     for (const std::string& item : splitList(list)) {
         if (item == "bracket" || item == "bracketed")
-            style |= StyleBit::Bracket;
+            style |= StyleBit::kBracket;
         else if (item == "horizontal")
-            style |= StyleBit::Horizontal;
+            style |= StyleBit::kHorizontal;
         else if (item == "vertical")
-            style |= StyleBit::Vertical;
+            style |= StyleBit::kVertical;
         else
             throw UserError{"Unknown style \"" + item + "\". Use bracket, horizontal or vertical."};
     }
@@ -108,7 +110,7 @@ void parseRange(const QString& text, const char* option, double& min, double& ma
     const auto low = WholeMagnitude(parts[0].trimmed().toStdString());
     const auto high = WholeMagnitude(parts[1].trimmed().toStdString());
     if (!low || !high)
-        throw UserError{std::string(RangeText::Invalid) + " " + option +
+        throw UserError{std::string(RangeText::kInvalid) + " " + option +
                         " takes two whole numbers, for example 0..100."};
     min = *low;
     max = *high;
@@ -143,7 +145,7 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
     request.ActivityType = Activity::SkillsPractice;
     const auto ticked = parseSkills(p.isSet("skills") ? p.value("skills") : QStringLiteral("add"));
     if (!ApplySkillChoice(request, ticked))
-        throw UserError{SkillText::NoSkill};
+        throw UserError{SkillText::kNoSkill};
     if (AsksRemainders(request))
         request.AllowRemainders = p.isSet("remainders");
     else if (p.isSet("remainders"))
@@ -155,7 +157,7 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
 
     const int16_t style =
         parseStyle(p.isSet("style") ? p.value("style") : QStringLiteral("horizontal"));
-    if ((style & StyleBit::Bracket) && !request.isChecked(Skill::Division))
+    if ((style & StyleBit::kBracket) && !request.isChecked(Skill::Division))
         throw UserError{"The bracket style is offered only for division: add div to --skills "
                         "or choose another style."};
     if (const auto refusal = StyleRefusal(request, style))
@@ -177,7 +179,7 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
         if (problem->fault == RangeFault::InvalidEntry)
             hint = " (" + option + ": each value from " +
                    std::to_string(setup.lowest[static_cast<size_t>(problem->box)]) + " to " +
-                   std::to_string(RangeCeiling) + ")";
+                   std::to_string(kRangeCeiling) + ")";
         throw UserError{problem->message.text + hint};
     }
     StoreRanges(request, values);
@@ -290,3 +292,5 @@ int RunMakeCommand(int argc, char** argv) {
         return fail(2, e.what());
     }
 }
+
+} // namespace abacore

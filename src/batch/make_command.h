@@ -1,4 +1,7 @@
 #pragma once
+
+namespace abacore {
+
 // `abacore-drill make ACTIVITY [options]`: builds a worksheet without opening a window. It fills
 // the same request record and runs the same rules and generators as the wizard.
 
@@ -7,3 +10,5 @@ int RunMakeCommand(int argc, char** argv);
 
 // The text of `abacore-drill --help`.
 const char* UsageText();
+
+} // namespace abacore

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace abacore {
+
 namespace fs = std::filesystem;
 
 std::string WriteFileAtomically(const fs::path& path, std::string_view bytes) {
@@ -64,3 +66,5 @@ bool ReadWholeFile(const fs::path& path, std::string& bytes) {
     bytes = s.str();
     return true;
 }
+
+} // namespace abacore

@@ -6,8 +6,12 @@
 #include <string>
 #include <string_view>
 
+namespace abacore {
+
 // Returns an empty string on success, otherwise the reason in words.
 std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Reads a whole file; false when it cannot be read.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
+
+} // namespace abacore

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace abacore {
+
 // The screens of the program, as the flow rules name them.
 
 enum class Screen {
@@ -14,3 +17,5 @@ enum class Screen {
     Worksheet,           // QuizForm
     Crossword,           // crossword problem set and window (later)
 };
+
+} // namespace abacore

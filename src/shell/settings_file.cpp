@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace abacore {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -122,3 +124,5 @@ bool ReadQuickWordSetting(const fs::path& file, WorksheetRequest& request) {
 std::string QuickWordLineToWrite(bool boxTicked, std::string_view rememberedPath) {
     return boxTicked ? std::string(rememberedPath) : std::string(QuickWordOffMarker);
 }
+
+} // namespace abacore

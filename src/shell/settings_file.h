@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace abacore {
+
 struct WorksheetRequest;
 
 inline constexpr char SettingsFileName[] = "kvtdata.dat";
@@ -60,3 +62,5 @@ bool ReadQuickWordSetting(const std::filesystem::path& file, WorksheetRequest& r
 
 // Line 3 as the option screen writes it: the remembered path while the box is ticked.
 std::string QuickWordLineToWrite(bool boxTicked, std::string_view rememberedPath);
+
+} // namespace abacore

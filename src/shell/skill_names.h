@@ -7,11 +7,15 @@
 #include <array>
 #include <string_view>
 
-inline constexpr std::array<const char*, 5> SkillNames = {"", "Addition", "Subtraction",
-                                                          "Multipication", "Division"};
+namespace abacore {
+
+inline constexpr std::array<const char*, 5> kSkillNames = {"", "Addition", "Subtraction",
+                                                           "Multipication", "Division"};
 
 // Empty for anything but a single skill.
 inline std::string_view SkillName(Skill skill) {
     const auto k = static_cast<size_t>(skill);
-    return k < SkillNames.size() ? SkillNames[k] : "";
+    return k < kSkillNames.size() ? kSkillNames[k] : "";
 }
+
+} // namespace abacore

@@ -8,6 +8,8 @@
 #include <cctype>
 #include <vector>
 
+namespace abacore {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -69,3 +71,5 @@ StartupOutcome RunStartup(WorksheetRequest& request, const fs::path& folder) {
     outcome.worksheetsProblem = EnsureWorksheetsFolder(request.ProgramFolder);
     return outcome;
 }
+
+} // namespace abacore

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+namespace abacore {
+
 struct WorksheetRequest;
 
 inline constexpr char WorksheetsFolderName[] = "worksheets";
@@ -28,3 +30,5 @@ struct StartupOutcome {
 // Runs the start-up steps in `folder` (the current folder) and records the program folder and
 // the QuickWord setting in the request. Stops after a settings failure.
 StartupOutcome RunStartup(WorksheetRequest& request, const std::filesystem::path& folder);
+
+} // namespace abacore

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace abacore {
+
 enum class Activity : int16_t {
     None = 0,
     SkillsPractice = 1,
@@ -29,9 +31,9 @@ enum class Skill : int16_t {
 
 // Bits of ProblemStyle.
 namespace StyleBit {
-inline constexpr int16_t Bracket = 1;
-inline constexpr int16_t Horizontal = 2;
-inline constexpr int16_t Vertical = 4;
+inline constexpr int16_t kBracket = 1;
+inline constexpr int16_t kHorizontal = 2;
+inline constexpr int16_t kVertical = 4;
 } // namespace StyleBit
 
 // A yes/no value that may never have been written; unset counts as false.
@@ -39,10 +41,10 @@ using YesNo = std::optional<bool>;
 // A number that may never have been written; unset computes as 0.
 using Number = std::optional<double>;
 
-inline bool isTrue(const YesNo& v) {
+inline bool IsTrue(const YesNo& v) {
     return v.value_or(false);
 }
-inline double valueOf(const Number& v) {
+inline double ValueOf(const Number& v) {
     return v.value_or(0.0);
 }
 
@@ -73,6 +75,8 @@ struct WorksheetRequest {
 
     bool isChecked(Skill s) const {
         const auto i = static_cast<int>(s);
-        return i >= 1 && i <= 4 && isTrue(SkillChecked[static_cast<size_t>(i)]);
+        return i >= 1 && i <= 4 && IsTrue(SkillChecked[static_cast<size_t>(i)]);
     }
 };
+
+} // namespace abacore

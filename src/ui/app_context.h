@@ -4,6 +4,8 @@
 
 #include "shell/screen.h"
 
+namespace abacore {
+
 struct WorksheetRequest;
 class RandomSource;
 class Dialogs;
@@ -23,3 +25,5 @@ struct AppContext {
     Dialogs& dialogs;
     Navigator& navigator;
 };
+
+} // namespace abacore

@@ -10,6 +10,8 @@
 class QWidget;
 class QPrinter;
 
+namespace abacore {
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -55,3 +57,5 @@ public:
     void beep() override;
     bool startDetached(const QString& program, const QStringList& arguments) override;
 };
+
+} // namespace abacore

@@ -16,6 +16,8 @@
 #include <cmath>
 #include <utility>
 
+namespace abacore {
+
 namespace {
 
 // Qt measures tab positions and the page in pixels of the screen's logical resolution (it scales
@@ -110,11 +112,12 @@ void FillTextDocument(const Document& source, QTextDocument& target) {
     target.clear();
     target.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
     const double dpi = DocumentDpi();
-    target.setPageSize(QSizeF(PageSetup::textWidthInches * dpi, PageSetup::textHeightInches * dpi));
+    target.setPageSize(
+        QSizeF(PageSetup::kTextWidthInches * dpi, PageSetup::kTextHeightInches * dpi));
 
     QList<QTextOption::Tab> tabs;
     for (int twips : source.tabStops())
-        tabs.append(QTextOption::Tab(twips * dpi / PageSetup::twipsPerInch, QTextOption::LeftTab));
+        tabs.append(QTextOption::Tab(twips * dpi / PageSetup::kTwipsPerInch, QTextOption::LeftTab));
 
     FormatCache formats;
     QTextCursor cursor(&target);
@@ -125,7 +128,7 @@ void FillTextDocument(const Document& source, QTextDocument& target) {
         block.setAlignment(ToQt(p.alignment));
         block.setTabPositions(tabs);
         if (p.keepWithNext)
-            block.setProperty(KeepWithNextProperty, true);
+            block.setProperty(kKeepWithNextProperty, true);
         // The block's own character format is its paragraph mark: it gives an empty line its
         // height.
         const QTextCharFormat& mark = formats.get(p.endFormat);
@@ -157,12 +160,12 @@ Document ReadTextDocument(const QTextDocument& source) {
             // The model keeps one set of tab stops; the first paragraph's stand for all.
             for (const QTextOption::Tab& tab : blockFormat.tabPositions())
                 tabStops.push_back(
-                    static_cast<int>(std::lround(tab.position * PageSetup::twipsPerInch / dpi)));
+                    static_cast<int>(std::lround(tab.position * PageSetup::kTwipsPerInch / dpi)));
             haveTabs = true;
         }
         Paragraph p;
         p.alignment = FromQt(blockFormat.alignment());
-        p.keepWithNext = blockFormat.boolProperty(KeepWithNextProperty);
+        p.keepWithNext = blockFormat.boolProperty(kKeepWithNextProperty);
         p.endFormat = FromQt(block.charFormat(), defaults);
         auto append = [&](const CharFormat& format, std::string text) {
             if (!p.runs.empty() && p.runs.back().format == format)
@@ -204,3 +207,5 @@ Document ReadTextDocument(const QTextDocument& source) {
     document.setParagraphs(std::move(paragraphs));
     return document;
 }
+
+} // namespace abacore

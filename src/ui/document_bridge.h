@@ -8,11 +8,15 @@
 
 class QTextDocument;
 
+namespace abacore {
+
 // Qt's blocks have no "keep with next"; the bridge keeps the paragraph's setting in this block
 // property, and printing honours it.
-inline constexpr int KeepWithNextProperty = QTextFormat::UserProperty + 1;
+inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
 
 // Replaces the contents of `target` with `source` (formats, alignment, tab stops); sets a page
 // size so that printing adds no page numbers.
 void FillTextDocument(const Document& source, QTextDocument& target);
 Document ReadTextDocument(const QTextDocument& source);
+
+} // namespace abacore

@@ -24,13 +24,15 @@
 #include <memory>
 #include <unistd.h>
 
+namespace abacore {
+
 namespace {
 
 QPageLayout WorksheetPageLayout() {
     using namespace PageSetup;
     return QPageLayout(
         QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-        QMarginsF(leftMarginInches, topMarginInches, rightMarginInches, bottomMarginInches),
+        QMarginsF(kLeftMarginInches, kTopMarginInches, kRightMarginInches, kBottomMarginInches),
         QPageLayout::Inch);
 }
 
@@ -41,12 +43,12 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
     // Qt lays a long document out in steps; asking for the page count finishes the layout, so
     // the positions read below are the final ones. Each break lays the rest out again, so very
     // long documents (thousands of problems) are printed without this, as they come.
-    constexpr int mostPages = 100;
-    if (document.pageCount() > mostPages)
+    constexpr int kMostPages = 100;
+    if (document.pageCount() > kMostPages)
         return;
     for (QTextBlock first = document.begin(); first.isValid();) {
         QTextBlock last = first;
-        while (last.blockFormat().boolProperty(KeepWithNextProperty) && last.next().isValid())
+        while (last.blockFormat().boolProperty(kKeepWithNextProperty) && last.next().isValid())
             last = last.next();
         const double top = layout->blockBoundingRect(first).top();
         const double bottom = layout->blockBoundingRect(last).bottom();
@@ -198,3 +200,5 @@ QString WritePdf(const std::vector<const Document*>& documents, const QString& p
     }
     return {};
 }
+
+} // namespace abacore

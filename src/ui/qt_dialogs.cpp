@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QProcess>
 
+namespace abacore {
+
 void QtDialogs::message(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
@@ -68,3 +70,5 @@ void QtDialogs::beep() {
 bool QtDialogs::startDetached(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
 }
+
+} // namespace abacore

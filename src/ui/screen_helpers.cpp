@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace abacore {
+
 void CentreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -42,3 +44,5 @@ void SetBackgroundPicture(QWidget* window, const QString& fileName) {
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
+
+} // namespace abacore

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace abacore {
+
 // Centres a window on its screen: top = (screen height - window height) / 2, left likewise.
 void CentreOnScreen(QWidget* window);
 // Paints the picture file (looked up in the current folder, ignoring letter case) behind the
@@ -12,3 +14,5 @@ void CentreOnScreen(QWidget* window);
 void SetBackgroundPicture(QWidget* window, const QString& fileName);
 // Finds a file in `folder` whose name matches `fileName` ignoring letter case; empty if none.
 QString FindFileIgnoringCase(const QString& folder, const QString& fileName);
+
+} // namespace abacore

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace abacore {
+
 ScreenHost::ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs& dialogs,
                        Factory factory)
     : m_context{request, random, dialogs, *this}, m_factory(std::move(factory)) {}
@@ -36,3 +38,5 @@ void ScreenHost::quit() {
     // Before the event loop runs this does nothing; main() checks quitRequested() instead.
     QCoreApplication::exit(0);
 }
+
+} // namespace abacore

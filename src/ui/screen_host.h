@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <functional>
 
+namespace abacore {
+
 class ScreenHost final : public Navigator {
 public:
     // Makes the window of a screen; returns nullptr to stay on the current screen. It may
@@ -30,3 +32,5 @@ private:
     QPointer<QWidget> m_current;
     bool m_quitRequested = false;
 };
+
+} // namespace abacore

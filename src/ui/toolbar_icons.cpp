@@ -4,9 +4,11 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+namespace abacore {
+
 namespace {
 
-constexpr int Size = 32;
+constexpr int kIconSize = 32;
 
 const QColor Ink(40, 40, 48);
 const QColor Paper(252, 252, 246);
@@ -145,7 +147,7 @@ void drawInfo(QPainter& p) {
 } // namespace
 
 QIcon ToolbarIcon(ToolbarPicture picture) {
-    QPixmap pixmap(Size, Size);
+    QPixmap pixmap(kIconSize, kIconSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -178,3 +180,5 @@ QIcon ToolbarIcon(ToolbarPicture picture) {
     p.end();
     return QIcon(pixmap);
 }
+
+} // namespace abacore

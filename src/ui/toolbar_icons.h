@@ -4,6 +4,8 @@
 
 #include <QIcon>
 
+namespace abacore {
+
 enum class ToolbarPicture {
     Print,
     Clipart,
@@ -16,3 +18,5 @@ enum class ToolbarPicture {
 };
 
 QIcon ToolbarIcon(ToolbarPicture picture);
+
+} // namespace abacore

@@ -2,6 +2,8 @@
 
 #include "wizard/number_entry.h"
 
+namespace abacore {
+
 CountScreenSetup CountScreenOpening(const WorksheetRequest& request) {
     if (request.ActivityType == Activity::MathSquares)
         return {"How many squares do you want on this worksheet?", "6"};
@@ -35,13 +37,13 @@ std::optional<WizardMessage> CountLimitRefusal(Activity activity, int count) {
         return std::nullopt;
     switch (activity) {
     case Activity::MathSquares:
-        return WizardMessage{CountText::TooManyTitle,
+        return WizardMessage{CountText::kTooManyTitle,
                              "There is a limit of 15 Math Squares for this activity."};
     case Activity::WordProblems:
-        return WizardMessage{CountText::TooManyTitle,
+        return WizardMessage{CountText::kTooManyTitle,
                              "There is a limit of 20 Word Problems for this activity."};
     default:
-        return WizardMessage{CountText::TooManyTitle,
+        return WizardMessage{CountText::kTooManyTitle,
                              "There is a limit of 25 problems for this activity."};
     }
 }
@@ -49,7 +51,9 @@ std::optional<WizardMessage> CountLimitRefusal(Activity activity, int count) {
 std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std::string_view text) {
     const auto count = ParseProblemCount(text);
     if (!count)
-        return WizardMessage{CountText::NotANumberTitle, CountText::NotANumber};
+        return WizardMessage{CountText::kNotANumberTitle, CountText::kNotANumber};
     request.ProblemCount = *count;
     return CountLimitRefusal(request.ActivityType, *count);
 }
+
+} // namespace abacore

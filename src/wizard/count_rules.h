@@ -8,12 +8,14 @@
 #include <string>
 #include <string_view>
 
+namespace abacore {
+
 namespace CountText {
-inline constexpr const char* Caption = "Choose number of problems";
-inline constexpr const char* NotANumberTitle = "Oops!";
-inline constexpr const char* NotANumber =
+inline constexpr const char* kCaption = "Choose number of problems";
+inline constexpr const char* kNotANumberTitle = "Oops!";
+inline constexpr const char* kNotANumber =
     "Please type the number of problems as a whole number from 0 to 32767.";
-inline constexpr const char* TooManyTitle = "Too many!";
+inline constexpr const char* kTooManyTitle = "Too many!";
 } // namespace CountText
 
 struct CountScreenSetup {
@@ -38,3 +40,5 @@ std::optional<WizardMessage> CountLimitRefusal(Activity activity, int count);
 // refused count stays stored until the next confirmation; a text that is not a count is
 // refused without storing. Returns the message to show, or nullopt when the wizard goes on.
 std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std::string_view text);
+
+} // namespace abacore

@@ -2,6 +2,8 @@
 
 #include "shell/skill_names.h"
 
+namespace abacore {
+
 std::string SkillWord(const WorksheetRequest& request) {
     if (request.MixedSkills)
         return "Math Skills";
@@ -30,3 +32,5 @@ std::string ActivityWord(Activity activity) {
 std::string DefaultHeading(const WorksheetRequest& request) {
     return SkillWord(request) + " " + ActivityWord(request.ActivityType);
 }
+
+} // namespace abacore

@@ -5,9 +5,11 @@
 
 #include <string>
 
+namespace abacore {
+
 namespace HeadingText {
-inline constexpr const char* Caption = "Choose a Heading";
-inline constexpr const char* Prompt = "Type a heading for this worksheet";
+inline constexpr const char* kCaption = "Choose a Heading";
+inline constexpr const char* kPrompt = "Type a heading for this worksheet";
 } // namespace HeadingText
 
 // "Math Skills" for mixed skills, else the skill's name; empty when neither applies.
@@ -15,3 +17,5 @@ std::string SkillWord(const WorksheetRequest& request);
 // The activity's name on its documents; empty for the flash cards, which have no heading.
 std::string ActivityWord(Activity activity);
 std::string DefaultHeading(const WorksheetRequest& request);
+
+} // namespace abacore

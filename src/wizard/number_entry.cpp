@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+namespace abacore {
+
 namespace {
 
 bool isDigit(char c) {
@@ -66,3 +68,5 @@ std::string DigitsOf(double wholeValue) {
     std::snprintf(buffer, sizeof buffer, "%.0f", std::fabs(wholeValue));
     return buffer;
 }
+
+} // namespace abacore

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace abacore {
+
 // The number at the start of `text` (after blanks): optional sign, digits, an optional
 // fraction and exponent. nullopt when the text does not start with a number.
 std::optional<double> LeadingNumber(std::string_view text);
@@ -16,3 +18,5 @@ std::optional<double> WholeMagnitude(std::string_view text);
 
 // A whole, non-negative value as plain digits ("1000", never "1e+03").
 std::string DigitsOf(double wholeValue);
+
+} // namespace abacore

@@ -5,28 +5,30 @@
 
 #include <cmath>
 
+namespace abacore {
+
 namespace {
 
-constexpr int FirstMinBox = 0;
-constexpr int FirstMaxBox = 1;
-constexpr int SecondMinBox = 2;
-constexpr int SecondMaxBox = 3;
+constexpr int kFirstMinBox = 0;
+constexpr int kFirstMaxBox = 1;
+constexpr int kSecondMinBox = 2;
+constexpr int kSecondMaxBox = 3;
 
 // Divisors come from the second row, so neither of its boxes may reach 0.
 void keepDivisorsAboveZero(RangeScreenSetup& setup) {
-    setup.lowest[SecondMinBox] = 1;
-    setup.lowest[SecondMaxBox] = 1;
-    setup.values[SecondMinBox] = 1;
+    setup.lowest[kSecondMinBox] = 1;
+    setup.lowest[kSecondMaxBox] = 1;
+    setup.values[kSecondMinBox] = 1;
 }
 
 RangeProblem invalidEntry(int box) {
-    return {RangeFault::InvalidEntry, box, {RangeText::InvalidTitle, RangeText::Invalid}};
+    return {RangeFault::InvalidEntry, box, {RangeText::kInvalidTitle, RangeText::kInvalid}};
 }
 
 RangeProblem maximumBelowMinimum(int box) {
     return {RangeFault::MaximumBelowMinimum,
             box,
-            {RangeText::MaximumTitle, RangeText::MaximumBelowMinimum}};
+            {RangeText::kMaximumTitle, RangeText::kMaximumBelowMinimum}};
 }
 
 double valueOfText(const std::string& text) {
@@ -77,7 +79,7 @@ std::optional<RangeProblem> CheckRangeBox(RangeBoxes& boxes, int box) {
     const auto i = static_cast<size_t>(box);
     const double value = WholeMagnitude(boxes.texts[i]).value_or(0.0);
     boxes.texts[i] = DigitsOf(value);
-    if (value < boxes.lowest[i] || value > RangeCeiling) {
+    if (value < boxes.lowest[i] || value > kRangeCeiling) {
         boxes.texts[i].clear();
         return invalidEntry(box);
     }
@@ -85,18 +87,18 @@ std::optional<RangeProblem> CheckRangeBox(RangeBoxes& boxes, int box) {
         boxes.arrows[i] = static_cast<int>(value);
 
     switch (box) {
-    case FirstMinBox:
-        pullMaximum(boxes, FirstMinBox, FirstMaxBox);
+    case kFirstMinBox:
+        pullMaximum(boxes, kFirstMinBox, kFirstMaxBox);
         break;
-    case SecondMinBox:
-        pullMaximum(boxes, SecondMinBox, SecondMaxBox);
+    case kSecondMinBox:
+        pullMaximum(boxes, kSecondMinBox, kSecondMaxBox);
         break;
-    case FirstMaxBox:
-        if (pullMaximum(boxes, FirstMinBox, FirstMaxBox))
+    case kFirstMaxBox:
+        if (pullMaximum(boxes, kFirstMinBox, kFirstMaxBox))
             return maximumBelowMinimum(box);
         break;
-    case SecondMaxBox:
-        if (pullMaximum(boxes, SecondMinBox, SecondMaxBox))
+    case kSecondMaxBox:
+        if (pullMaximum(boxes, kSecondMinBox, kSecondMaxBox))
             return maximumBelowMinimum(box);
         break;
     default:
@@ -119,13 +121,13 @@ std::optional<RangeProblem> CheckRangeValues(const std::array<int, 4>& lowest,
     std::array<double, 4> whole{};
     for (size_t i = 0; i < 4; ++i) {
         whole[i] = std::floor(values[i]);
-        if (!std::isfinite(whole[i]) || whole[i] < lowest[i] || whole[i] > RangeCeiling)
+        if (!std::isfinite(whole[i]) || whole[i] < lowest[i] || whole[i] > kRangeCeiling)
             return invalidEntry(static_cast<int>(i));
     }
-    if (whole[FirstMinBox] > whole[FirstMaxBox])
-        return maximumBelowMinimum(FirstMaxBox);
-    if (whole[SecondMinBox] > whole[SecondMaxBox])
-        return maximumBelowMinimum(SecondMaxBox);
+    if (whole[kFirstMinBox] > whole[kFirstMaxBox])
+        return maximumBelowMinimum(kFirstMaxBox);
+    if (whole[kSecondMinBox] > whole[kSecondMaxBox])
+        return maximumBelowMinimum(kSecondMaxBox);
     return std::nullopt;
 }
 
@@ -141,17 +143,19 @@ std::optional<RangeProblem> CheckRangeTexts(const RangeBoxes& boxes,
 }
 
 void StoreRanges(WorksheetRequest& request, const std::array<double, 4>& values) {
-    request.FirstMin = std::floor(values[FirstMinBox]);
-    request.FirstMax = std::floor(values[FirstMaxBox]);
-    request.SecondMin = std::floor(values[SecondMinBox]);
-    request.SecondMax = static_cast<int16_t>(std::floor(values[SecondMaxBox]));
+    request.FirstMin = std::floor(values[kFirstMinBox]);
+    request.FirstMax = std::floor(values[kFirstMaxBox]);
+    request.SecondMin = std::floor(values[kSecondMinBox]);
+    request.SecondMax = static_cast<int16_t>(std::floor(values[kSecondMaxBox]));
 }
 
 std::optional<WizardMessage> CrosswordRangeWarning(const WorksheetRequest& request) {
     if (request.ActivityType != Activity::Crossword)
         return std::nullopt;
-    if (valueOf(request.FirstMin) < 0 || valueOf(request.FirstMax) < 100 ||
-        valueOf(request.SecondMin) < 0 || request.SecondMax < 100)
-        return WizardMessage{RangeText::CrosswordTitle, RangeText::CrosswordRanges};
+    if (ValueOf(request.FirstMin) < 0 || ValueOf(request.FirstMax) < 100 ||
+        ValueOf(request.SecondMin) < 0 || request.SecondMax < 100)
+        return WizardMessage{RangeText::kCrosswordTitle, RangeText::kCrosswordRanges};
     return std::nullopt;
 }
+
+} // namespace abacore

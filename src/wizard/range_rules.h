@@ -10,23 +10,25 @@
 #include <optional>
 #include <string>
 
+namespace abacore {
+
 // The largest value of a box and of its arrow control (SecondMax is a 16-bit integer).
-inline constexpr int RangeCeiling = 32767;
+inline constexpr int kRangeCeiling = 32767;
 
 namespace RangeText {
-inline constexpr const char* Caption = "Choose Minimum and Maximum";
-inline constexpr const char* Prompt =
+inline constexpr const char* kCaption = "Choose Minimum and Maximum";
+inline constexpr const char* kPrompt =
     "Type or use the arrows provided to choose minimum and maximum values for the worksheet.";
-inline constexpr const char* Minimum = "Minimum";
-inline constexpr const char* Maximum = "Maximum";
-inline constexpr const char* Through = "through";
-inline constexpr const char* InvalidTitle = "Oops!";
-inline constexpr const char* Invalid = "Invalid entry...";
-inline constexpr const char* MaximumTitle = "Hey!";
-inline constexpr const char* MaximumBelowMinimum =
+inline constexpr const char* kMinimum = "Minimum";
+inline constexpr const char* kMaximum = "Maximum";
+inline constexpr const char* kThrough = "through";
+inline constexpr const char* kInvalidTitle = "Oops!";
+inline constexpr const char* kInvalid = "Invalid entry...";
+inline constexpr const char* kMaximumTitle = "Hey!";
+inline constexpr const char* kMaximumBelowMinimum =
     "The maximum value must be higher or equal to the minimum.";
-inline constexpr const char* CrosswordTitle = "Hey!";
-inline constexpr const char* CrosswordRanges =
+inline constexpr const char* kCrosswordTitle = "Hey!";
+inline constexpr const char* kCrosswordRanges =
     "For the crossword to be created properly, the maximum values should be at least 100.";
 } // namespace RangeText
 
@@ -51,7 +53,7 @@ RangeBoxes RangeBoxesFrom(const RangeScreenSetup& setup);
 
 // Whether an arrow control follows a box that holds `value`.
 inline bool ArrowFollows(int value) {
-    return value < RangeCeiling;
+    return value < kRangeCeiling;
 }
 
 enum class RangeFault {
@@ -67,7 +69,7 @@ struct RangeProblem {
 
 // The check when box (or arrow control) `box` loses the focus: the box's text becomes the
 // magnitude of the whole part of its leading number ("-7.9" gives "8", "abc" gives "0"); a value
-// below the box's lowest value or above RangeCeiling is an invalid entry (the box is emptied);
+// below the box's lowest value or above kRangeCeiling is an invalid entry (the box is emptied);
 // otherwise the arrow follows, and the pair rules keep minimum <= maximum: a minimum raised
 // above its maximum silently pulls the maximum up, a maximum lowered below its minimum is set
 // back to it with a message. Returns the message to show, if any.
@@ -78,7 +80,7 @@ std::optional<RangeProblem> CheckRangeBox(RangeBoxes& boxes, int box);
 std::optional<RangeProblem> CheckEditedRangeBox(RangeBoxes& boxes, int box);
 
 // The check on "Continue" for four values (the batch command passes its own): each one
-// at or above its box's lowest value and at most RangeCeiling, and each
+// at or above its box's lowest value and at most kRangeCeiling, and each
 // minimum at or below its maximum. Returns the first problem found.
 std::optional<RangeProblem> CheckRangeValues(const std::array<int, 4>& lowest,
                                              const std::array<double, 4>& values);
@@ -93,3 +95,5 @@ void StoreRanges(WorksheetRequest& request, const std::array<double, 4>& values)
 // After storing: the crossword's warning when a minimum is negative or a maximum below 100.
 // It is only a warning; the wizard goes on.
 std::optional<WizardMessage> CrosswordRangeWarning(const WorksheetRequest& request);
+
+} // namespace abacore

@@ -1,5 +1,7 @@
 #include "wizard/screen_flow.h"
 
+namespace abacore {
+
 namespace {
 
 // Only the practice sheet and the flash cards print problems in a choice of styles.
@@ -65,3 +67,5 @@ Screen PreviousScreen(Activity activity, Screen from) {
     }
     return Screen::MainMenu;
 }
+
+} // namespace abacore

@@ -4,7 +4,11 @@
 #include "shell/screen.h"
 #include "shell/worksheet_request.h"
 
+namespace abacore {
+
 // The screen that "Continue" on `from` opens for `activity`.
 Screen NextScreen(Activity activity, Screen from);
 // The screen that "Go Back" on `from` opens for `activity`.
 Screen PreviousScreen(Activity activity, Screen from);
+
+} // namespace abacore

@@ -1,5 +1,7 @@
 #include "wizard/skill_rules.h"
 
+namespace abacore {
+
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked) {
     request.SkillChecked.fill(std::nullopt);
     int tickedCount = 0;
@@ -37,3 +39,5 @@ bool AsksNegatives(const WorksheetRequest& request) {
            request.ActivityType != Activity::WordProblems &&
            request.ActivityType != Activity::Crossword;
 }
+
+} // namespace abacore

@@ -7,19 +7,21 @@
 
 #include <array>
 
+namespace abacore {
+
 namespace SkillText {
-inline constexpr const char* Caption = "Choose a skill...";
-inline constexpr const char* Prompt = "Choose the skill(s) for this worksheet";
+inline constexpr const char* kCaption = "Choose a skill...";
+inline constexpr const char* kPrompt = "Choose the skill(s) for this worksheet";
 // Index = skill code - 1.
-inline constexpr std::array<const char*, 4> Names = {SkillNames[1], SkillNames[2], SkillNames[3],
-                                                     SkillNames[4]};
-inline constexpr const char* NoSkillTitle = "Hey!";
-inline constexpr const char* NoSkill = "Please choose at least one skill...";
-inline constexpr const char* RemaindersTitle = "Allow Remainders?";
-inline constexpr const char* Remainders =
+inline constexpr std::array<const char*, 4> kNames = {kSkillNames[1], kSkillNames[2],
+                                                      kSkillNames[3], kSkillNames[4]};
+inline constexpr const char* kNoSkillTitle = "Hey!";
+inline constexpr const char* kNoSkill = "Please choose at least one skill...";
+inline constexpr const char* kRemaindersTitle = "Allow Remainders?";
+inline constexpr const char* kRemainders =
     "Do you want to allow remainders for the division problems?";
-inline constexpr const char* NegativesTitle = "Allow negative answers?";
-inline constexpr const char* Negatives =
+inline constexpr const char* kNegativesTitle = "Allow negative answers?";
+inline constexpr const char* kNegatives =
     "Do you want to allow negative answers for the subtraction problems?";
 } // namespace SkillText
 
@@ -35,3 +37,5 @@ bool AsksRemainders(const WorksheetRequest& request);
 // Whether "Allow negative answers?" is asked: subtraction chosen, and neither the word problems
 // nor the crossword, which never use negative answers.
 bool AsksNegatives(const WorksheetRequest& request);
+
+} // namespace abacore

@@ -2,7 +2,11 @@
 
 #include "worksheet/problem.h"
 
+namespace abacore {
+
 std::string SignText(Skill skill) {
     const std::string_view sign = SkillSign(skill);
     return std::string(sign.empty() ? SkillSign(Skill::Division) : sign);
 }
+
+} // namespace abacore

@@ -6,6 +6,10 @@
 
 #include <string>
 
+namespace abacore {
+
 // "+", "-", "x" or the division sign; the division sign also for anything else, which is
 // what the screens show before a single skill replaces it.
 std::string SignText(Skill skill);
+
+} // namespace abacore

@@ -2,6 +2,8 @@
 
 #include "wizard/skill_signs.h"
 
+namespace abacore {
+
 Skill RepresentativeSkill(const WorksheetRequest& request) {
     if (!request.MixedSkills)
         return request.SkillMode;
@@ -24,16 +26,18 @@ bool OffersBracket(const WorksheetRequest& request) {
 int16_t ProblemStyleOf(const std::array<bool, 3>& ticked) {
     int16_t style = 0;
     if (ticked[0])
-        style += StyleBit::Bracket;
+        style += StyleBit::kBracket;
     if (ticked[1])
-        style += StyleBit::Horizontal;
+        style += StyleBit::kHorizontal;
     if (ticked[2])
-        style += StyleBit::Vertical;
+        style += StyleBit::kVertical;
     return style;
 }
 
 std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style) {
-    if (request.MixedSkills && style == StyleBit::Bracket)
-        return StyleText::BracketAloneRefusal;
+    if (request.MixedSkills && style == StyleBit::kBracket)
+        return StyleText::kBracketAloneRefusal;
     return std::nullopt;
 }
+
+} // namespace abacore

@@ -8,13 +8,15 @@
 #include <optional>
 #include <string>
 
+namespace abacore {
+
 namespace StyleText {
-inline constexpr const char* Caption = "Choose Presentation Style";
-inline constexpr const char* Prompt = "Choose presentation style(s):";
+inline constexpr const char* kCaption = "Choose Presentation Style";
+inline constexpr const char* kPrompt = "Choose presentation style(s):";
 // Index = box: bracketed, horizontal, vertical.
-inline constexpr std::array<const char*, 3> Names = {"Bracketed", "Horizontal", "Vertical"};
-inline constexpr const char* RefusalTitle = "Hey!";
-inline constexpr const char* BracketAloneRefusal =
+inline constexpr std::array<const char*, 3> kNames = {"Bracketed", "Horizontal", "Vertical"};
+inline constexpr const char* kRefusalTitle = "Hey!";
+inline constexpr const char* kBracketAloneRefusal =
     "Brackets are fine for division, but you have also chosen other skills. Please choose an "
     "additional style.";
 } // namespace StyleText
@@ -37,7 +39,9 @@ bool OffersBracket(const WorksheetRequest& request);
 // ProblemStyle for the ticked boxes (bracketed, horizontal, vertical).
 int16_t ProblemStyleOf(const std::array<bool, 3>& ticked);
 
-// The text refusing `style` (shown titled StyleText::RefusalTitle), or nullopt when it is
+// The text refusing `style` (shown titled StyleText::kRefusalTitle), or nullopt when it is
 // acceptable: the bracket alone does not suit mixed skills, since only division problems can be
 // drawn in it.
 std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style);
+
+} // namespace abacore

@@ -4,9 +4,13 @@
 
 #include <string>
 
+namespace abacore {
+
 struct WizardMessage {
     std::string title;
     std::string text;
 
     bool operator==(const WizardMessage&) const = default;
 };
+
+} // namespace abacore

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace abacore {
+
 namespace {
 
 bool isContinuation(unsigned char byte) {
@@ -124,3 +126,5 @@ void GenerationState::FlushGrid(Document& worksheet) {
     CharGrid.clear();
     UnderlineGrid.clear();
 }
+
+} // namespace abacore

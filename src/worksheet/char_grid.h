@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+namespace abacore {
+
 inline constexpr int kGridLastColumn = 200;
 inline constexpr int kGridLastRow = 20;
 
@@ -73,3 +75,5 @@ private:
 
 // The number of characters (code points) of a UTF-8 text.
 int CharacterCount(std::string_view utf8);
+
+} // namespace abacore

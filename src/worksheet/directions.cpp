@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace abacore {
+
 namespace {
 
 std::string lowerCase(std::string_view text) {
@@ -94,3 +96,5 @@ std::string SkillListText(const WorksheetRequest& request) {
         list.replace(lastComma, 1, " or");
     return list;
 }
+
+} // namespace abacore

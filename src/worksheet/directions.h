@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace abacore {
+
 struct SkillWords {
     std::string_view name; // "Addition", ...; empty for several skills
     std::string_view verb; // "add", ...
@@ -24,3 +26,5 @@ std::string RiddleLineText(const WorksheetRequest& request);
 // The checked skills in lower case, joined by ", " with the last comma turned into " or":
 // "addition, subtraction or division".
 std::string SkillListText(const WorksheetRequest& request);
+
+} // namespace abacore

@@ -1,5 +1,7 @@
 #include "worksheet/document.h"
 
+namespace abacore {
+
 namespace {
 
 size_t paragraphLength(const Paragraph& p) {
@@ -134,3 +136,5 @@ std::string Document::plainText() const {
 bool Document::isEmpty() const {
     return m_paragraphs.size() == 1 && m_paragraphs[0].runs.empty();
 }
+
+} // namespace abacore

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace abacore {
+
 struct Rgb {
     uint8_t r = 0;
     uint8_t g = 0;
@@ -90,3 +92,5 @@ private:
     size_t m_para = 0;
     size_t m_offset = 0;
 };
+
+} // namespace abacore

@@ -1,5 +1,7 @@
 #include "worksheet/editing_tools.h"
 
+namespace abacore {
+
 const std::array<NamedColour, 4>& FontColourChoices() {
     static const std::array<NamedColour, 4> colours{{
         {"Black", {0, 0, 0}},
@@ -24,3 +26,5 @@ std::vector<int> FontSizeChoices() {
         sizes.push_back(points);
     return sizes;
 }
+
+} // namespace abacore

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace abacore {
+
 struct NamedColour {
     std::string_view name;
     Rgb rgb;
@@ -21,11 +23,13 @@ std::optional<size_t> FontColourIndex(Rgb colour);
 
 // 8, 10, 12, ... 72 points.
 std::vector<int> FontSizeChoices();
-inline constexpr int InitialFontSizeIndex = 1; // "10"
-inline constexpr std::string_view InitialFontName = "Courier New";
+inline constexpr int kInitialFontSizeIndex = 1; // "10"
+inline constexpr std::string_view kInitialFontName = "Courier New";
 
 // The attribute a button press gives the whole selection: a selection that has it throughout
 // loses it; one that has it nowhere or only in part gets it everywhere.
 inline bool AttributeAfterPress(bool wholeSelectionHasIt) {
     return !wholeSelectionHasIt;
 }
+
+} // namespace abacore

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+namespace abacore {
+
 namespace {
 
 // Pair counts reach the product of two range sizes of up to 15 digits each.
@@ -105,10 +107,10 @@ DrawnValues DrawnValuesOf(int64_t min, int64_t max) {
 double RuleProbability(const WorksheetRequest& request, RedrawRule rule) {
     if (rule == RedrawRule::None)
         return 1.0;
-    const DrawnValues a = DrawnValuesOf(static_cast<int64_t>(valueOf(request.FirstMin)),
-                                        static_cast<int64_t>(valueOf(request.FirstMax)));
+    const DrawnValues a = DrawnValuesOf(static_cast<int64_t>(ValueOf(request.FirstMin)),
+                                        static_cast<int64_t>(ValueOf(request.FirstMax)));
     const DrawnValues b =
-        DrawnValuesOf(static_cast<int64_t>(valueOf(request.SecondMin)), request.SecondMax);
+        DrawnValuesOf(static_cast<int64_t>(ValueOf(request.SecondMin)), request.SecondMax);
     const Count zeroDivisors = holds(b, 0) ? 1 : 0;
     Count pairs = 0;
     switch (rule) {
@@ -171,8 +173,8 @@ DrawLimits CheckProblemsCanBeMade(const WorksheetRequest& request, const Problem
     DrawLimits limits;
     if (request.ProblemCount <= 0)
         return limits;
-    if (!isWholeBound(valueOf(request.FirstMin)) || !isWholeBound(valueOf(request.FirstMax)) ||
-        !isWholeBound(valueOf(request.SecondMin)))
+    if (!isWholeBound(ValueOf(request.FirstMin)) || !isWholeBound(ValueOf(request.FirstMax)) ||
+        !isWholeBound(ValueOf(request.SecondMin)))
         throw GenerationError(
             "The smallest and largest numbers must be whole numbers of at most 15 digits.");
     const std::vector<Skill> skills = skillsThatCanOccur(request);
@@ -198,3 +200,5 @@ DrawLimits CheckProblemsCanBeMade(const WorksheetRequest& request, const Problem
     }
     return limits;
 }
+
+} // namespace abacore

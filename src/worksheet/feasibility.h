@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+namespace abacore {
+
 // Below this chance per drawn pair a sheet counts as impossible to make.
 inline constexpr double kLowestRuleProbability = 1e-6;
 
@@ -30,3 +32,5 @@ DrawLimits CheckProblemsCanBeMade(const WorksheetRequest& request, const Problem
 
 // The user's message for a rule that the ranges never (never true) or hardly ever meet.
 std::string RuleFailureMessage(RedrawRule rule, bool never, const ProblemRules& rules);
+
+} // namespace abacore

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace abacore {
+
 namespace {
 
 // Whole numbers below this print every digit through an integer; larger ones go through the
@@ -83,3 +85,5 @@ std::string TrimmedNumberText(double value) {
     AppendTrimmedNumberText(s, value);
     return s;
 }
+
+} // namespace abacore

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace abacore {
+
 std::string NumberText(double value);
 // NumberText without the leading blank of a non-negative number.
 std::string TrimmedNumberText(double value);
@@ -12,3 +14,5 @@ std::string TrimmedNumberText(double value);
 // Appending forms, for building long texts without temporary strings.
 void AppendNumberText(std::string& out, double value);
 void AppendTrimmedNumberText(std::string& out, double value);
+
+} // namespace abacore

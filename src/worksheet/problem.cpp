@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace abacore {
+
 namespace {
 
 // Four tries per pick on average even with one skill checked; (3/4)^10000 never happens.
@@ -56,7 +58,7 @@ RedrawRule RuleFor(const WorksheetRequest& request, const ProblemRules& rules, S
     case Skill::Subtraction:
         return request.AllowNegatives ? RedrawRule::None : RedrawRule::SecondNotLarger;
     case Skill::Division:
-        if (rules.divisionAlwaysExact || !isTrue(request.AllowRemainders))
+        if (rules.divisionAlwaysExact || !IsTrue(request.AllowRemainders))
             return RedrawRule::ExactDivision;
         return rules.remaindersNeedOrder ? RedrawRule::DivisorNotLarger : RedrawRule::AnyDivisor;
     default:
@@ -125,9 +127,9 @@ ArithmeticProblem MakeProblem(const WorksheetRequest& request, RandomSource& ran
     ArithmeticProblem problem;
     problem.skill = request.SkillMode;
     const RedrawRule rule = RuleFor(request, rules, problem.skill);
-    const double firstMin = valueOf(request.FirstMin);
-    const double firstMax = valueOf(request.FirstMax);
-    const double secondMin = valueOf(request.SecondMin);
+    const double firstMin = ValueOf(request.FirstMin);
+    const double firstMax = ValueOf(request.FirstMax);
+    const double secondMin = ValueOf(request.SecondMin);
     const double secondMax = request.SecondMax;
     uint64_t draws = 0;
     do {
@@ -174,3 +176,5 @@ ArithmeticProblem NextProblem(WorksheetRequest& request, RandomSource& random,
         random.ReseedFromClock();
     return MakeProblem(request, random, rules, limits.forSkill(request.SkillMode));
 }
+
+} // namespace abacore

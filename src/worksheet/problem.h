@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace abacore {
+
 class RandomSource;
 
 struct ArithmeticProblem {
@@ -77,3 +79,5 @@ ArithmeticProblem MakeProblem(const WorksheetRequest& request, RandomSource& ran
 // several skills are chosen, MakeProblem.
 ArithmeticProblem NextProblem(WorksheetRequest& request, RandomSource& random,
                               const ProblemRules& rules, const DrawLimits& limits);
+
+} // namespace abacore

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace abacore {
+
 namespace {
 
 uint64_t clockTicks() {
@@ -37,3 +39,5 @@ float RandomSource::Next() {
     // 24 random bits: every float of this form lies in [0, 1) exactly.
     return static_cast<float>(nextBits() >> 40) * (1.0f / 16777216.0f);
 }
+
+} // namespace abacore

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace abacore {
+
 class RandomSource {
 public:
     RandomSource(); // seeded from the clock
@@ -23,3 +25,5 @@ private:
     uint64_t m_state = 0;
     std::optional<uint64_t> m_fixedSeed;
 };
+
+} // namespace abacore

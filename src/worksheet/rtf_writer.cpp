@@ -8,18 +8,20 @@
 #include <sstream>
 #include <string_view>
 
+namespace abacore {
+
 namespace {
 
 // Windows-1252 bytes 0x80 to 0x9F; 0 marks the five unused codes. Bytes 0xA0 to 0xFF are the
 // code points U+00A0 to U+00FF.
-constexpr std::array<char16_t, 32> cp1252High = {
+constexpr std::array<char16_t, 32> kCp1252High = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // Code page 437 bytes 0x80 to 0xFF: the OEM set of the "Terminal" font, whose box-drawing and
 // block characters draw the math squares.
-constexpr std::array<char16_t, 128> cp437High = {
+constexpr std::array<char16_t, 128> kCp437High = {
     0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, // 80
     0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5, // 88
     0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, // 90
@@ -50,11 +52,11 @@ template <size_t N> unsigned char ByteIn(const std::array<char16_t, N>& high, ch
 unsigned char Cp1252Byte(char32_t cp) {
     if (cp >= 0xA0 && cp <= 0xFF)
         return static_cast<unsigned char>(cp);
-    return ByteIn(cp1252High, cp);
+    return ByteIn(kCp1252High, cp);
 }
 
 unsigned char Cp437Byte(char32_t cp) {
-    return ByteIn(cp437High, cp);
+    return ByteIn(kCp437High, cp);
 }
 
 // Decodes one UTF-8 character at `i` and moves past it; a broken sequence gives U+FFFD.
@@ -88,10 +90,10 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
 }
 
 void AppendHexByte(std::string& out, unsigned char byte) {
-    static constexpr char digits[] = "0123456789abcdef";
+    static constexpr char kHexDigits[] = "0123456789abcdef";
     out += "\\'";
-    out += digits[byte >> 4];
-    out += digits[byte & 0x0F];
+    out += kHexDigits[byte >> 4];
+    out += kHexDigits[byte & 0x0F];
 }
 
 // \uN takes a signed 16-bit number; the byte after it is what a reader without Unicode shows.
@@ -168,7 +170,7 @@ FontKind KindOfFont(std::string_view name) {
         std::string_view name;
         FontKind kind;
     };
-    static constexpr Known known[] = {
+    static constexpr Known kKnown[] = {
         {"Times New Roman", serif},
         {"Times", serif},
         {"Georgia", serif},
@@ -188,7 +190,7 @@ FontKind KindOfFont(std::string_view name) {
         {"Liberation Sans", sans},
         {"DejaVu Sans", sans},
     };
-    for (const Known& k : known)
+    for (const Known& k : kKnown)
         if (k.name == name)
             return k.kind;
     return {"\\fnil", ""};
@@ -217,12 +219,12 @@ public:
     }
 
     void write() {
-        m_buffer.reserve(bufferLimit + 4096);
+        m_buffer.reserve(kBufferLimit + 4096);
         writeHeader();
         const auto& paragraphs = m_document.paragraphs();
         for (size_t i = 0; i < paragraphs.size(); ++i) {
             writeParagraph(paragraphs[i], i + 1 == paragraphs.size());
-            if (m_buffer.size() >= bufferLimit)
+            if (m_buffer.size() >= kBufferLimit)
                 flush();
         }
         m_buffer += "}\n";
@@ -230,7 +232,7 @@ public:
     }
 
 private:
-    static constexpr size_t bufferLimit = 1 << 16;
+    static constexpr size_t kBufferLimit = 1 << 16;
 
     void addToTables(const CharFormat& format) {
         IndexOf(m_fonts, format.fontName);
@@ -255,11 +257,11 @@ private:
                         std::to_string(c.b) + ";";
         m_buffer += "}\n";
         using namespace PageSetup;
-        m_buffer += "\\paperw" + std::to_string(paperWidthTwips) + "\\paperh" +
-                    std::to_string(paperHeightTwips) + "\\margl" + std::to_string(leftMarginTwips) +
-                    "\\margr" + std::to_string(rightMarginTwips) + "\\margt" +
-                    std::to_string(topMarginTwips) + "\\margb" + std::to_string(bottomMarginTwips) +
-                    "\n";
+        m_buffer +=
+            "\\paperw" + std::to_string(kPaperWidthTwips) + "\\paperh" +
+            std::to_string(kPaperHeightTwips) + "\\margl" + std::to_string(kLeftMarginTwips) +
+            "\\margr" + std::to_string(kRightMarginTwips) + "\\margt" +
+            std::to_string(kTopMarginTwips) + "\\margb" + std::to_string(kBottomMarginTwips) + "\n";
         m_tabWords.clear();
         for (int twips : m_document.tabStops())
             m_tabWords += "\\tx" + std::to_string(twips);
@@ -341,3 +343,5 @@ std::string RtfText(const Document& document) {
     WriteRtf(out, document);
     return std::move(out).str();
 }
+
+} // namespace abacore

@@ -7,5 +7,9 @@
 #include <ostream>
 #include <string>
 
+namespace abacore {
+
 void WriteRtf(std::ostream& out, const Document& document);
 std::string RtfText(const Document& document);
+
+} // namespace abacore

@@ -4,13 +4,15 @@
 
 #include <filesystem>
 
+namespace abacore {
+
 namespace {
 
 // Linux allows a file name of at most this many bytes (NAME_MAX).
-constexpr size_t MaxFileNameBytes = 255;
+constexpr size_t kMaxFileNameBytes = 255;
 
-constexpr std::string_view WorksheetSuffix = ".rtf";
-constexpr std::string_view AnswerKeySuffix = "(Answer Key).rtf";
+constexpr std::string_view kWorksheetSuffix = ".rtf";
+constexpr std::string_view kAnswerKeySuffix = "(Answer Key).rtf";
 
 std::string joined(std::string_view a, std::string_view b) {
     std::string s(a);
@@ -26,7 +28,7 @@ bool isControl(char c) {
 // The file must lie directly in the worksheets folder, whatever the name holds.
 bool staysInFolder(std::string_view fileName) {
     namespace fs = std::filesystem;
-    const fs::path folder(WorksheetsFolder);
+    const fs::path folder(kWorksheetsFolder);
     const fs::path target = (folder / fs::path(std::string(fileName))).lexically_normal();
     return target.parent_path() == folder && target.filename() == fs::path(std::string(fileName));
 }
@@ -43,7 +45,7 @@ SaveNameProblem CheckSaveName(std::string_view name) {
     for (char c : name)
         if (isControl(c))
             return SaveNameProblem::ControlChar;
-    if (AnswerKeyFileName(name).size() > MaxFileNameBytes)
+    if (AnswerKeyFileName(name).size() > kMaxFileNameBytes)
         return SaveNameProblem::TooLong;
     if (!staysInFolder(WorksheetFileName(name)) || !staysInFolder(AnswerKeyFileName(name)))
         return SaveNameProblem::LeavesFolder;
@@ -88,11 +90,11 @@ std::string SaveNameMessage(SaveNameProblem problem, NameSource source) {
 }
 
 std::string WorksheetFileName(std::string_view name) {
-    return joined(name, WorksheetSuffix);
+    return joined(name, kWorksheetSuffix);
 }
 
 std::string AnswerKeyFileName(std::string_view name) {
-    return joined(name, AnswerKeySuffix);
+    return joined(name, kAnswerKeySuffix);
 }
 
 // The worksheets folder as it is spelled on disk: start-up reuses one in any letter case.
@@ -135,3 +137,5 @@ std::string AnswerKeyCompanionPath(std::string_view path) {
 std::string SaveFailedMessage(std::string_view reason) {
     return joined("The worksheet could not be saved. ", reason);
 }
+
+} // namespace abacore

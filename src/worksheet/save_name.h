@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr std::string_view WorksheetsFolder = "worksheets";
+namespace abacore {
+
+inline constexpr std::string_view kWorksheetsFolder = "worksheets";
 
 enum class SaveNameProblem {
     None,
@@ -27,7 +29,7 @@ enum class NameSource { Typed, Heading };
 
 // The message for a refused name: one or two sentences, in the program's style.
 std::string SaveNameMessage(SaveNameProblem problem, NameSource source);
-inline constexpr std::string_view SaveNameTitle = "Oops!";
+inline constexpr std::string_view kSaveNameTitle = "Oops!";
 
 std::string WorksheetFileName(std::string_view name); // name + ".rtf"
 std::string AnswerKeyFileName(std::string_view name); // name + "(Answer Key).rtf"
@@ -43,7 +45,7 @@ std::vector<std::string> QuickWordArguments(std::string_view programFolder, std:
 
 // The text of the "Worksheet Saved" message.
 std::string WorksheetSavedMessage(std::string_view name);
-inline constexpr std::string_view WorksheetSavedTitle = "Worksheet Saved";
+inline constexpr std::string_view kWorksheetSavedTitle = "Worksheet Saved";
 
 // A print job's companion file for the answer key when the "printer" is a file:
 // "sheet.pdf" -> "sheet(Answer Key).pdf", so the second job does not replace the first.
@@ -51,3 +53,5 @@ std::string AnswerKeyCompanionPath(std::string_view path);
 
 // The message for a write that failed; `reason` says why in words.
 std::string SaveFailedMessage(std::string_view reason);
+
+} // namespace abacore

@@ -2,6 +2,8 @@
 
 #include "worksheet/number_text.h"
 
+namespace abacore {
+
 namespace {
 
 constexpr int kGridWidth = 75;
@@ -197,8 +199,10 @@ void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const D
     SheetLayout layout(request.ProblemStyle, state, worksheet);
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
-        AppendSkillsAnswer(state.AnswerText, number, problem, isTrue(request.AllowRemainders));
+        AppendSkillsAnswer(state.AnswerText, number, problem, IsTrue(request.AllowRemainders));
         layout.place(number, problem);
     }
     layout.finish();
 }
+
+} // namespace abacore

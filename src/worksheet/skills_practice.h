@@ -10,6 +10,8 @@
 
 #include <string>
 
+namespace abacore {
+
 class RandomSource;
 
 // Makes request.ProblemCount problems, prints them through the grid into the worksheet and
@@ -21,3 +23,5 @@ void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const D
 // remainders are allowed) the remainder and the decimal quotient.
 void AppendSkillsAnswer(std::string& answerText, int number, const ArithmeticProblem& problem,
                         bool remaindersAllowed);
+
+} // namespace abacore

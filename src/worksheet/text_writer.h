@@ -5,4 +5,8 @@
 
 #include <string>
 
+namespace abacore {
+
 std::string PlainTextBytes(const Document& document);
+
+} // namespace abacore

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+namespace abacore {
+
 namespace {
 
 constexpr std::string_view kNameDateLine =
@@ -103,3 +105,5 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
         writeAnswerKey(documents.answerKey, request, state->AnswerText);
     return documents;
 }
+
+} // namespace abacore

@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace abacore {
+
 class RandomSource;
 
 struct WorksheetDocuments {
@@ -20,3 +22,5 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
 
 // Whether the activity's generator is part of this version.
 bool HasGenerator(Activity activity);
+
+} // namespace abacore

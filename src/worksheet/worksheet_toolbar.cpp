@@ -1,12 +1,14 @@
 #include "worksheet/worksheet_toolbar.h"
 
+namespace abacore {
+
 const std::array<ToolbarButton, 6>& WorksheetToolbarButtons() {
     static const std::array<ToolbarButton, 6> buttons{{
         {"Print", "Print Worksheet"},
         {"Clipart", "Add Clipart"},
         {"Save", "Save as File"},
         {"QuickWord", "Open in Your Word Processor"},
-        {AnswersCaption, "View Answer Sheet/Worksheet"},
+        {kAnswersCaption, "View Answer Sheet/Worksheet"},
         {"Quit", "Exit Abacore"},
     }};
     return buttons;
@@ -21,9 +23,9 @@ WorksheetCommand CommandForCaption(std::string_view caption) {
         return WorksheetCommand::Save;
     if (caption == "QuickWord")
         return WorksheetCommand::QuickWord;
-    if (caption == AnswersCaption)
+    if (caption == kAnswersCaption)
         return WorksheetCommand::ShowAnswers;
-    if (caption == WorksheetCaption)
+    if (caption == kWorksheetCaption)
         return WorksheetCommand::ShowWorksheet;
     if (caption == "Quit")
         return WorksheetCommand::Quit;
@@ -40,3 +42,5 @@ bool ToolbarButtonEnabled(int index, const WorksheetRequest& request) {
         return index >= 1 && index <= 6;
     }
 }
+
+} // namespace abacore

@@ -8,6 +8,8 @@
 #include <array>
 #include <string_view>
 
+namespace abacore {
+
 enum class WorksheetCommand {
     None,
     Print,
@@ -24,8 +26,8 @@ struct ToolbarButton {
     std::string_view tooltip;
 };
 
-inline constexpr std::string_view AnswersCaption = "Answers";
-inline constexpr std::string_view WorksheetCaption = "Worksheet";
+inline constexpr std::string_view kAnswersCaption = "Answers";
+inline constexpr std::string_view kWorksheetCaption = "Worksheet";
 
 // The six buttons, left to right; the view button with its first caption.
 const std::array<ToolbarButton, 6>& WorksheetToolbarButtons();
@@ -40,3 +42,5 @@ bool ToolbarButtonEnabled(int index, const WorksheetRequest& request);
 inline bool HasAnswerKey(const WorksheetRequest& request) {
     return request.ActivityType != Activity::FlashCards;
 }
+
+} // namespace abacore

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 namespace fs = std::filesystem;
 
 TEST(SettingsLines, SplitJoinAndLineThreeKeepEveryOtherByte) {

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 namespace fs = std::filesystem;
 
 // Start-up reuses the folder under another letter case, and saved files go into it.
-TEST(WorksheetsFolder, ReusedUnderAnotherLetterCase) {
+TEST(kWorksheetsFolder, ReusedUnderAnotherLetterCase) {
     TempFolder folder;
     fs::create_directory(folder.path() / "WORKSHEETS");
     EXPECT_EQ(EnsureWorksheetsFolder(folder.path()), "");
@@ -25,7 +27,7 @@ TEST(WorksheetsFolder, ReusedUnderAnotherLetterCase) {
     EXPECT_EQ(WorksheetsFolderPath(folder.path()), folder.path() / "worksheets");
 }
 
-TEST(WorksheetsFolder, AFileInTheWayIsReportedNotFatal) {
+TEST(kWorksheetsFolder, AFileInTheWayIsReportedNotFatal) {
     TempFolder folder;
     WriteBytes(folder.path() / "worksheets", "not a folder");
     const std::string problem = EnsureWorksheetsFolder(folder.path());

@@ -8,6 +8,8 @@
 #include <string>
 #include <unistd.h>
 
+namespace abacore {
+
 struct TempFolder {
     std::string name = (std::filesystem::temp_directory_path() / "abacore-XXXXXX").string();
     const std::filesystem::path m_path = mkdtemp(name.data());
@@ -23,3 +25,5 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+} // namespace abacore

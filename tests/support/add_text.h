@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace abacore {
+
 // Inserts text in the font and size with the styles named in `style`: b, i, u.
 inline void Add(Document& d, const std::string& font, double size, std::string_view style,
                 const std::string& text, Alignment alignment = Alignment::Left, Rgb colour = {}) {
@@ -32,3 +34,5 @@ inline Document SampleSheet(const std::string& heading) {
     Add(d, "Odd Font", 10.5, "", "end", Alignment::Right, {255, 0, 0});
     return d;
 }
+
+} // namespace abacore

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+namespace abacore {
+
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -25,3 +27,5 @@ inline QString PdfText(const QString& path) {
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+} // namespace abacore

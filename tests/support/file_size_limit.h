@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+namespace abacore {
+
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
@@ -26,3 +28,5 @@ private:
     rlimit m_previous{};
     void (*m_handler)(int) = nullptr;
 };
+
+} // namespace abacore

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace abacore {
+
 class ProgramFolder {
 public:
     explicit ProgramFolder(bool withData = true) : m_previous(QDir::currentPath()) {
@@ -27,3 +29,5 @@ private:
     QString m_previous;
     QTemporaryDir m_dir;
 };
+
+} // namespace abacore

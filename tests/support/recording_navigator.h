@@ -9,6 +9,8 @@
 
 #include <vector>
 
+namespace abacore {
+
 class RecordingNavigator final : public Navigator {
 public:
     explicit RecordingNavigator(const ScriptedDialogs& dialogs) : m_dialogs(dialogs) {}
@@ -34,3 +36,5 @@ struct TestApp {
     RecordingNavigator navigator{dialogs};
     AppContext context{request, random, dialogs, navigator};
 };
+
+} // namespace abacore

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+namespace abacore {
+
 struct ShownDialog {
     QString kind; // "message", "question", "input", "openFile", "saveFile", "print", "preview",
                   // "beep", "start"
@@ -95,3 +97,5 @@ private:
         return value;
     }
 };
+
+} // namespace abacore

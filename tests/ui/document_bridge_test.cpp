@@ -13,6 +13,8 @@
 #include <cmath>
 #include <string>
 
+using namespace abacore;
+
 static const Document Sample = SampleSheet("Math \xC3\xB7 Skills {1} \\ \xCE\xA9");
 
 TEST(DocumentBridge, ModelSurvivesTheWayThroughQtAndEditsReachTheRtf) {
@@ -24,8 +26,8 @@ TEST(DocumentBridge, ModelSurvivesTheWayThroughQtAndEditsReachTheRtf) {
     EXPECT_FALSE(qt.isUndoAvailable() || qt.isModified()) << "the fill itself cannot be undone";
     // On Qt's side: the page and tabs in pixels.
     const double dpi = std::round(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
-    EXPECT_NEAR(qt.pageSize().width(), PageSetup::textWidthInches * dpi, 0.01);
-    EXPECT_NEAR(qt.pageSize().height(), PageSetup::textHeightInches * dpi, 0.01);
+    EXPECT_NEAR(qt.pageSize().width(), PageSetup::kTextWidthInches * dpi, 0.01);
+    EXPECT_NEAR(qt.pageSize().height(), PageSetup::kTextHeightInches * dpi, 0.01);
     const QList<QTextOption::Tab> tabs = qt.lastBlock().blockFormat().tabPositions();
     ASSERT_EQ(tabs.size(), 4);
     EXPECT_NEAR(tabs[1].position, 15 * dpi / 1440, 1e-9);

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 const char* const kFullRow =
     "123456789012345678901234567890123456789012345678901234567890123456789012345";
 

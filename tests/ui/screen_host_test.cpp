@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(ScreenHost, ShowsTheNextScreenBeforeReleasingTheCurrentOrStaysWhenItCannotOpen) {
     TestApp app;
     bool refuse = false;

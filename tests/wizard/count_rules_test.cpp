@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(ProblemCountEntry, MagnitudeOfTheWholePartWithinSixteenBits) {
     const std::pair<const char*, std::optional<int16_t>> cases[] = {
         {"20", 20}, {"-12", 12}, {"7.8", 7}, {" 15 problems", 15}, {"0", 0},       {"32767", 32767},

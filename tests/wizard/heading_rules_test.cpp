@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(DefaultHeading, SkillWordThenActivityWord) {
     const std::tuple<Activity, std::array<bool, 4>, const char*> cases[] = {
         {Activity::MathSquares, {0, 0, 1, 0}, "Multipication Math Squares"},

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 constexpr std::array<bool, 4> Addition{1, 0, 0, 0}, Division{0, 0, 0, 1}, AddAndDivide{1, 0, 0, 1};
 const WizardMessage SetBack{"Hey!", "The maximum value must be higher or equal to the minimum."};
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using namespace abacore;
+
 TEST(ScreenFlow, ContinueAndGoBackOfEachActivity) {
     using enum Screen;
     using A = Activity;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(SkillChoice, EachChoiceReplacesTheLastAndNothingTickedIsRefused) {
     using S = Skill;
     const std::optional<bool> T = true, U; // ticked, unset (never false)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(StyleSamples, SignOfTheSkillOrOfDivisionThenAdditionThenSubtraction) {
     const std::pair<std::array<bool, 4>, std::string> cases[] = {
         {{1, 0, 0, 0}, "+"}, {{0, 0, 1, 0}, "x"}, {{0, 0, 0, 1}, "\u00F7"},

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+using namespace abacore;
+
 // Each paragraph's text with underlined runs in brackets; "_" when its line break is underlined.
 static std::vector<std::string> Shape(const Document& d) {
     std::vector<std::string> out;

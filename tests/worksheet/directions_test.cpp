@@ -7,6 +7,8 @@
 #include <array>
 #include <string>
 
+using namespace abacore;
+
 static std::string Text(Activity activity, Skill skill, std::array<YesNo, 5> checked = {},
                         bool firstSquareFilled = false) {
     WorksheetRequest r = RangesRequest(skill, 0, 0, 0, 0);

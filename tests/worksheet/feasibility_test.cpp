@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+using namespace abacore;
+
 static std::string MessageOf(const WorksheetRequest& r, const ProblemRules& rules = {}) {
     try {
         CheckProblemsCanBeMade(r, rules);

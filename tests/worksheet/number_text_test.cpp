@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+using namespace abacore;
+
 TEST(NumberText, SignPlaceFifteenDigitsAndRounding) {
     // Sign place, whole numbers without a point or exponent, 15 significant digits (not
     // decimals), small quotients in plain decimals, rounding that carries into the next digit.

@@ -10,6 +10,8 @@
 #include <set>
 #include <utility>
 
+using namespace abacore;
+
 TEST(MakeProblem, SubtractionAcceptsTiesAndGoesNegativeOnlyWhenAllowed) {
     RandomSource random(2);
     WorksheetRequest r = RangesRequest(Skill::Subtraction, 0, 4, 0, 4); // 1 to 4 both

@@ -3,6 +3,8 @@
 
 #include "shell/worksheet_request.h"
 
+namespace abacore {
+
 inline WorksheetRequest RangesRequest(Skill skill, double firstMin, double firstMax,
                                       double secondMin, int16_t secondMax, bool remainders = false,
                                       int16_t style = 2, int16_t count = 20) {
@@ -19,3 +21,5 @@ inline WorksheetRequest RangesRequest(Skill skill, double firstMin, double first
     r.ProblemCount = count;
     return r;
 }
+
+} // namespace abacore

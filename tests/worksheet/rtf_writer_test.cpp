@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <regex>
 
+using namespace abacore;
+
 static const std::string kPage =
     "\\paperw12240\\paperh15840\\margl864\\margr864\\margt1080\\margb1080\n";
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(SaveName, RefusesNamesThatAreNotFileNamesInTheFolder) {
     using P = SaveNameProblem;
     std::string wide; // 120 two-byte characters

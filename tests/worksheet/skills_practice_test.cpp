@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+using namespace abacore;
+
 namespace {
 
 struct Sheet {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(TextWriter, GivesExactlyTheCharactersInsertedInOrder) {
     EXPECT_EQ(PlainTextBytes(Document{}), "");
     Document d;

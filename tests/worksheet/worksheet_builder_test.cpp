@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace abacore;
+
 static WorksheetRequest AdditionSheet(int16_t count, Activity activity = Activity::SkillsPractice) {
     WorksheetRequest r = RangesRequest(Skill::Addition, 11, 12, 2, 3, false, 2, count); // 12 + 3
     r.ActivityType = activity;

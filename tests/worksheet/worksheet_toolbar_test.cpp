@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(WorksheetToolbar, AvailabilityByRequest) {
     WorksheetRequest request;
     request.ActivityType = Activity::SkillsPractice;

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Abacore--Drill"));
@@ -42,3 +44,5 @@ bool AboutForm::event(QEvent* event) {
         close();
     return handled;
 }
+
+} // namespace abacore

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+namespace abacore {
+
 class AboutForm final : public QDialog {
     Q_OBJECT
 public:
@@ -12,3 +14,5 @@ public:
 protected:
     bool event(QEvent* event) override;
 };
+
+} // namespace abacore

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace abacore {
+
 QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, bool bold, bool italic,
                        QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -15,3 +17,5 @@ QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, boo
     label->setStyleSheet(QStringLiteral("color: #1d3557;"));
     return label;
 }
+
+} // namespace abacore

@@ -6,5 +6,9 @@
 class QLabel;
 class QWidget;
 
+namespace abacore {
+
 QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, bool bold, bool italic,
                        QWidget* parent);
+
+} // namespace abacore

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 namespace {
 
 const char Explanation[] =
@@ -91,8 +93,8 @@ QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
     m_file = SettingsFilePath(SettingsFolder(m_context.request));
     std::optional<SettingsLines> lines = ReadSettingsFile(m_file);
     if (!lines) {
-        m_context.dialogs.message(parent, Text(ShellText::ErrorTitle),
-                                  Text(ShellText::MissingFiles));
+        m_context.dialogs.message(parent, Text(ShellText::kErrorTitle),
+                                  Text(ShellText::kMissingFiles));
         m_context.navigator.quit();
         return;
     }
@@ -115,10 +117,11 @@ bool QuickWordOption::eventFilter(QObject* watched, QEvent* event) {
 
 void QuickWordOption::checksClicked() {
     if (m_checks->isChecked()) {
-        m_context.dialogs.message(this, Text(ShellText::FindProgramTitle),
-                                  Text(ShellText::FindProgram));
-        m_chosenProgram = m_context.dialogs.openFile(
-            this, Text(ShellText::FindWordTitle), QStringLiteral("Programs (*)"), QDir::homePath());
+        m_context.dialogs.message(this, Text(ShellText::kFindProgramTitle),
+                                  Text(ShellText::kFindProgram));
+        m_chosenProgram =
+            m_context.dialogs.openFile(this, Text(ShellText::kFindWordTitle),
+                                       QStringLiteral("Programs (*)"), QDir::homePath());
     }
     if (!m_chosenProgram || m_chosenProgram->isEmpty())
         m_checks->setChecked(false);
@@ -129,7 +132,7 @@ void QuickWordOption::confirm() {
     if (ticked && m_chosenProgram && !m_chosenProgram->isEmpty()) {
         const std::string chosen = m_chosenProgram->toStdString();
         if (!m_context.dialogs.question(
-                this, Text(ShellText::EnableQuickWordTitle),
+                this, Text(ShellText::kEnableQuickWordTitle),
                 QString::fromStdString(ShellText::EnableQuickWordQuestion(chosen)))) {
             m_context.dialogs.beep();
             return;
@@ -137,11 +140,11 @@ void QuickWordOption::confirm() {
         m_rememberedPath = chosen;
         if (!writeSettings())
             return;
-        m_context.dialogs.message(this, Text(ShellText::SuccessTitle), Text(ShellText::Success));
+        m_context.dialogs.message(this, Text(ShellText::kSuccessTitle), Text(ShellText::kSuccess));
     } else {
         if (!writeSettings())
             return;
-        m_context.dialogs.message(this, Text(ShellText::RestartTitle), Text(ShellText::Restart));
+        m_context.dialogs.message(this, Text(ShellText::kRestartTitle), Text(ShellText::kRestart));
     }
     m_context.navigator.quit();
 }
@@ -152,7 +155,9 @@ bool QuickWordOption::writeSettings() {
     const std::string error = WriteSettingsFile(m_file, lines);
     if (error.empty())
         return true;
-    m_context.dialogs.message(this, Text(ShellText::ErrorTitle),
+    m_context.dialogs.message(this, Text(ShellText::kErrorTitle),
                               QString::fromStdString(ShellText::SettingsNotSaved(error)));
     return false;
 }
+
+} // namespace abacore

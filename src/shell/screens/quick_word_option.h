@@ -10,9 +10,12 @@
 #include <optional>
 #include <string>
 
-struct AppContext;
 class QCheckBox;
 class QLabel;
+
+namespace abacore {
+
+struct AppContext;
 
 class QuickWordOption final : public QDialog {
     Q_OBJECT
@@ -40,3 +43,5 @@ private:
     std::optional<QString> m_chosenProgram; // what the file dialog returned last
     bool m_usable = false;
 };
+
+} // namespace abacore

@@ -10,6 +10,8 @@
 #include "worksheet/screens/quiz_form.h"
 #include "worksheet/worksheet_builder.h"
 
+namespace abacore {
+
 namespace {
 
 QWidget* notInThisVersion(AppContext& context, QWidget* current) {
@@ -56,3 +58,5 @@ QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current) {
     }
     return nullptr;
 }
+
+} // namespace abacore

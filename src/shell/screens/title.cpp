@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+namespace abacore {
+
 namespace {
 
 struct ActivityButton {
@@ -112,23 +114,23 @@ void Title::runOpeningSequence() {
     const StartupOutcome outcome = RunStartup(m_context.request, folder);
     Dialogs& dialogs = m_context.dialogs;
     if (outcome.settingsFailed) {
-        dialogs.message(this, QString::fromUtf8(ShellText::ErrorTitle),
-                        QString::fromUtf8(ShellText::MissingFiles));
+        dialogs.message(this, QString::fromUtf8(ShellText::kErrorTitle),
+                        QString::fromUtf8(ShellText::kMissingFiles));
         m_context.navigator.quit();
         return;
     }
     if (outcome.firstRun)
-        dialogs.message(this, QString::fromUtf8(ShellText::ThankYouTitle),
-                        QString::fromUtf8(ShellText::ThankYou));
+        dialogs.message(this, QString::fromUtf8(ShellText::kThankYouTitle),
+                        QString::fromUtf8(ShellText::kThankYou));
     if (!outcome.worksheetsProblem.empty())
-        dialogs.message(this, QString::fromUtf8(ShellText::OopsTitle),
+        dialogs.message(this, QString::fromUtf8(ShellText::kOopsTitle),
                         QString::fromStdString(outcome.worksheetsProblem));
 }
 
 void Title::chooseActivity(Activity activity) {
     if (activity == Activity::Crossword)
-        m_context.dialogs.message(this, QString::fromUtf8(ShellText::CrosswordHelpTitle),
-                                  QString::fromUtf8(ShellText::CrosswordHelp));
+        m_context.dialogs.message(this, QString::fromUtf8(ShellText::kCrosswordHelpTitle),
+                                  QString::fromUtf8(ShellText::kCrosswordHelp));
     m_context.request.ActivityType = activity;
     m_context.navigator.open(Screen::ChooseSkill);
 }
@@ -145,3 +147,5 @@ void Title::openAbout() {
     auto* about = new AboutForm(this);
     about->show();
 }
+
+} // namespace abacore

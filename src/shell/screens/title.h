@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+namespace abacore {
+
 struct AppContext;
 
 class Title final : public QMainWindow {
@@ -26,3 +28,5 @@ private:
 
     AppContext& m_context;
 };
+
+} // namespace abacore

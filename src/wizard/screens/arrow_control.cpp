@@ -2,6 +2,8 @@
 
 #include <QWheelEvent>
 
+namespace abacore {
+
 ArrowControl::ArrowControl(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
     // The highest value at the top.
     setInvertedAppearance(true);
@@ -40,3 +42,5 @@ void ArrowControl::wheelEvent(QWheelEvent* event) {
     QScrollBar::wheelEvent(&turned);
     event->setAccepted(turned.isAccepted());
 }
+
+} // namespace abacore

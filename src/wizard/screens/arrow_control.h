@@ -5,6 +5,8 @@
 
 #include <QScrollBar>
 
+namespace abacore {
+
 class ArrowControl : public QScrollBar {
     Q_OBJECT
 public:
@@ -16,3 +18,5 @@ protected:
 private:
     void turnAround(int action);
 };
+
+} // namespace abacore

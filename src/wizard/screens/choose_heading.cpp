@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseHeading, HeadingText::Caption, QSize(520, 250), parent) {
-    auto* prompt = new QLabel(HeadingText::Prompt);
+    : WizardScreen(context, Screen::ChooseHeading, HeadingText::kCaption, QSize(520, 250), parent) {
+    auto* prompt = new QLabel(HeadingText::kPrompt);
     prompt->setObjectName("Label1");
     MakePromptLabel(prompt);
     contentLayout()->addWidget(prompt);
@@ -30,3 +32,5 @@ void ChooseHeading::confirm() {
     m_context.request.Heading = m_heading->text().toStdString();
     openNext();
 }
+
+} // namespace abacore

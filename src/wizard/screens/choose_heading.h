@@ -5,6 +5,8 @@
 
 class QLineEdit;
 
+namespace abacore {
+
 class ChooseHeading : public WizardScreen {
     Q_OBJECT
 public:
@@ -16,3 +18,5 @@ protected:
 private:
     QLineEdit* m_heading = nullptr;
 };
+
+} // namespace abacore

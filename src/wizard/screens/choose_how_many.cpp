@@ -8,8 +8,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 ChooseHowMany::ChooseHowMany(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseHowMany, CountText::Caption, QSize(480, 260), parent) {
+    : WizardScreen(context, Screen::ChooseHowMany, CountText::kCaption, QSize(480, 260), parent) {
     const CountScreenSetup setup = CountScreenOpening(context.request);
     auto* prompt = new QLabel(QString::fromStdString(setup.prompt));
     prompt->setObjectName("Label1");
@@ -44,3 +46,5 @@ void ChooseHowMany::confirm() {
     }
     openNext();
 }
+
+} // namespace abacore

@@ -6,6 +6,8 @@
 
 class QLineEdit;
 
+namespace abacore {
+
 class ChooseHowMany : public WizardScreen {
     Q_OBJECT
 public:
@@ -17,3 +19,5 @@ protected:
 private:
     QLineEdit* m_count = nullptr;
 };
+
+} // namespace abacore

@@ -13,6 +13,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 namespace {
 
 QLabel* makeLabel(const QString& text, const QString& name) {
@@ -24,11 +26,11 @@ QLabel* makeLabel(const QString& text, const QString& name) {
 } // namespace
 
 ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseMinMax, RangeText::Caption, QSize(520, 340), parent) {
+    : WizardScreen(context, Screen::ChooseMinMax, RangeText::kCaption, QSize(520, 340), parent) {
     const RangeScreenSetup setup = RangeScreenOpening(context.request);
     m_lowest = setup.lowest;
 
-    auto* prompt = makeLabel(RangeText::Prompt, "Label5");
+    auto* prompt = makeLabel(RangeText::kPrompt, "Label5");
     prompt->setWordWrap(true);
     MakePromptLabel(prompt);
     contentLayout()->addWidget(prompt);
@@ -40,8 +42,8 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
-    grid->addWidget(makeLabel(RangeText::Minimum, "Label1"), 0, 2, Qt::AlignCenter);
-    grid->addWidget(makeLabel(RangeText::Maximum, "Label2"), 0, 4, Qt::AlignCenter);
+    grid->addWidget(makeLabel(RangeText::kMinimum, "Label1"), 0, 2, Qt::AlignCenter);
+    grid->addWidget(makeLabel(RangeText::kMaximum, "Label2"), 0, 4, Qt::AlignCenter);
 
     for (int i = 0; i < 4; ++i) {
         const auto index = static_cast<size_t>(i);
@@ -52,7 +54,7 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
         box->setFixedWidth(90);
         auto* arrow = new ArrowControl;
         arrow->setObjectName(QString("NumScroll_%1").arg(i));
-        arrow->setRange(setup.lowest[index], RangeCeiling);
+        arrow->setRange(setup.lowest[index], kRangeCeiling);
         arrow->setValue(setup.values[index]);
         arrow->setFixedSize(18, box->sizeHint().height());
         m_values[index] = box;
@@ -76,8 +78,8 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
     signFont.setBold(true);
     typeLabel->setFont(signFont);
     grid->addWidget(typeLabel, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
-    auto* through1 = makeLabel(RangeText::Through, "Label3");
-    auto* through2 = makeLabel(RangeText::Through, "Label4");
+    auto* through1 = makeLabel(RangeText::kThrough, "Label3");
+    auto* through2 = makeLabel(RangeText::kThrough, "Label4");
     grid->addWidget(through1, 1, 3, Qt::AlignCenter);
     grid->addWidget(through2, 2, 3, Qt::AlignCenter);
     // The rule under the second number, as under a problem written in columns.
@@ -191,3 +193,5 @@ void ChooseMinMax::confirm() {
         showMessage(*warning);
     openNext();
 }
+
+} // namespace abacore

@@ -9,6 +9,9 @@
 #include <array>
 
 class QLineEdit;
+
+namespace abacore {
+
 class ArrowControl;
 
 class ChooseMinMax : public WizardScreen {
@@ -37,3 +40,5 @@ private:
     // must not start further checks.
     bool m_checking = false;
 };
+
+} // namespace abacore

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 namespace {
 
 // The decoration beside a skill: its sign in a coloured disc.
@@ -38,8 +40,8 @@ QPixmap skillBadge(Skill skill, const QColor& colour) {
 } // namespace
 
 ChooseSkill::ChooseSkill(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseSkill, SkillText::Caption, QSize(480, 370), parent) {
-    auto* prompt = new QLabel(SkillText::Prompt);
+    : WizardScreen(context, Screen::ChooseSkill, SkillText::kCaption, QSize(480, 370), parent) {
+    auto* prompt = new QLabel(SkillText::kPrompt);
     prompt->setObjectName("Label1");
     MakePromptLabel(prompt);
     contentLayout()->addWidget(prompt);
@@ -57,7 +59,7 @@ ChooseSkill::ChooseSkill(AppContext& context, QWidget* parent)
         auto* badge = new QLabel;
         badge->setObjectName(QString("Image%1").arg(i + 1));
         badge->setPixmap(skillBadge(skill, colours[static_cast<size_t>(i)]));
-        auto* name = new ClickableLabel(SkillText::Names[static_cast<size_t>(i)]);
+        auto* name = new ClickableLabel(SkillText::kNames[static_cast<size_t>(i)]);
         name->setObjectName(QString("Label2_%1").arg(i));
         QFont font = name->font();
         font.setPointSizeF(font.pointSizeF() * 1.15);
@@ -84,14 +86,16 @@ void ChooseSkill::confirm() {
     for (size_t i = 0; i < 4; ++i)
         ticked[i] = m_boxes[i]->isChecked();
     if (!ApplySkillChoice(request, ticked)) {
-        showMessage({SkillText::NoSkillTitle, SkillText::NoSkill});
+        showMessage({SkillText::kNoSkillTitle, SkillText::kNoSkill});
         return;
     }
     if (AsksRemainders(request))
         request.AllowRemainders =
-            m_context.dialogs.question(this, SkillText::RemaindersTitle, SkillText::Remainders);
+            m_context.dialogs.question(this, SkillText::kRemaindersTitle, SkillText::kRemainders);
     if (AsksNegatives(request))
         request.AllowNegatives =
-            m_context.dialogs.question(this, SkillText::NegativesTitle, SkillText::Negatives);
+            m_context.dialogs.question(this, SkillText::kNegativesTitle, SkillText::kNegatives);
     openNext();
 }
+
+} // namespace abacore

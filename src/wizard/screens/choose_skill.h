@@ -8,6 +8,8 @@
 
 class QCheckBox;
 
+namespace abacore {
+
 class ChooseSkill : public WizardScreen {
     Q_OBJECT
 public:
@@ -19,3 +21,5 @@ protected:
 private:
     std::array<QCheckBox*, 4> m_boxes{};
 };
+
+} // namespace abacore

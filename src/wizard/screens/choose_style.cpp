@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 namespace {
 
-constexpr int BracketStyle = 0;
-constexpr int VerticalStyle = 2;
+constexpr int kBracketStyle = 0;
+constexpr int kVerticalStyle = 2;
 constexpr QSize SampleAreaSize(150, 64);
 
 QFrame* makeRule(QWidget* parent, const QString& name) {
@@ -30,8 +32,8 @@ QFrame* makeRule(QWidget* parent, const QString& name) {
 } // namespace
 
 ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseStyle, StyleText::Caption, QSize(500, 400), parent) {
-    auto* prompt = new QLabel(StyleText::Prompt);
+    : WizardScreen(context, Screen::ChooseStyle, StyleText::kCaption, QSize(500, 400), parent) {
+    auto* prompt = new QLabel(StyleText::kPrompt);
     prompt->setObjectName("Label1");
     MakePromptLabel(prompt);
     contentLayout()->addWidget(prompt);
@@ -48,7 +50,7 @@ ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
         const auto index = static_cast<size_t>(i);
         auto* box = new QCheckBox;
         box->setObjectName(QString("StyleCheck_%1").arg(i));
-        auto* name = new ClickableLabel(StyleText::Names[index]);
+        auto* name = new ClickableLabel(StyleText::kNames[index]);
         name->setObjectName(QString("Label%1").arg(i + 2));
         QFont font = name->font();
         font.setPointSizeF(font.pointSizeF() * 1.15);
@@ -60,7 +62,7 @@ ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
         m_boxes[index] = box;
         connect(box, &QCheckBox::clicked, this, [this, i] { boxClicked(i); });
         connect(name, &ClickableLabel::clicked, box, &QCheckBox::click);
-        if (i == BracketStyle && !OffersBracket(context.request)) {
+        if (i == kBracketStyle && !OffersBracket(context.request)) {
             box->hide();
             name->hide();
             sampleArea->hide();
@@ -88,7 +90,7 @@ QWidget* ChooseStyle::makeSampleArea(int index, const QString& text) {
     m_samples[static_cast<size_t>(index)] = sample;
 
     const int top = 6;
-    if (index == VerticalStyle) {
+    if (index == kVerticalStyle) {
         // Narrow on purpose: the sample wraps into the first number above the sign and the
         // second number, as the problem is printed.
         const int width = metrics.horizontalAdvance("+ 3") + 4;
@@ -99,7 +101,7 @@ QWidget* ChooseStyle::makeSampleArea(int index, const QString& text) {
         m_verticalRule->setGeometry(2, sample->geometry().bottom() + 2, width + 6, 2);
     } else {
         sample->setGeometry(4, top, SampleAreaSize.width() - 8, metrics.height() + 4);
-        if (index == BracketStyle) {
+        if (index == kBracketStyle) {
             // The bar of the long-division bracket runs over the dividend.
             m_bracketBar = makeRule(area, "Line2");
             const int left = 4 + metrics.horizontalAdvance(text.left(text.indexOf(')') + 1));
@@ -117,8 +119,8 @@ void ChooseStyle::boxClicked(int index) {
     for (QCheckBox* box : m_boxes)
         anyTicked = anyTicked || box->isChecked();
     continueButton()->setEnabled(anyTicked);
-    m_bracketBar->setVisible(m_boxes[BracketStyle]->isChecked());
-    m_verticalRule->setVisible(m_boxes[VerticalStyle]->isChecked());
+    m_bracketBar->setVisible(m_boxes[kBracketStyle]->isChecked());
+    m_verticalRule->setVisible(m_boxes[kVerticalStyle]->isChecked());
 }
 
 void ChooseStyle::confirm() {
@@ -126,8 +128,10 @@ void ChooseStyle::confirm() {
     request.ProblemStyle =
         ProblemStyleOf({m_boxes[0]->isChecked(), m_boxes[1]->isChecked(), m_boxes[2]->isChecked()});
     if (const auto refusal = StyleRefusal(request, request.ProblemStyle)) {
-        showMessage({StyleText::RefusalTitle, *refusal});
+        showMessage({StyleText::kRefusalTitle, *refusal});
         return;
     }
     openNext();
 }
+
+} // namespace abacore

@@ -9,6 +9,8 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 
+namespace abacore {
+
 class ChooseStyle : public WizardScreen {
     Q_OBJECT
 public:
@@ -26,3 +28,5 @@ private:
     QFrame* m_bracketBar = nullptr;   // over the bracketed sample
     QFrame* m_verticalRule = nullptr; // under the vertical sample
 };
+
+} // namespace abacore

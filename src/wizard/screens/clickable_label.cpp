@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace abacore {
+
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
 }
@@ -11,3 +13,5 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         Q_EMIT clicked();
     QLabel::mouseReleaseEvent(event);
 }
+
+} // namespace abacore

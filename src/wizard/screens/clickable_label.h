@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+namespace abacore {
+
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -15,3 +17,5 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+} // namespace abacore

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 WizardScreen::WizardScreen(AppContext& context, Screen self, const QString& caption, QSize size,
                            QWidget* parent)
     : QWidget(parent), m_context(context), m_self(self) {
@@ -88,3 +90,5 @@ void MakePromptLabel(QWidget* label) {
     font.setBold(true);
     label->setFont(font);
 }
+
+} // namespace abacore

@@ -13,6 +13,8 @@
 class QPushButton;
 class QVBoxLayout;
 
+namespace abacore {
+
 class WizardScreen : public QWidget {
     Q_OBJECT
 protected:
@@ -44,3 +46,5 @@ private:
 
 // A bold heading line for the top of a screen's panel.
 void MakePromptLabel(QWidget* label);
+
+} // namespace abacore

@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace abacore {
+
 namespace {
 
 QString q(std::string_view text) {
@@ -133,14 +135,14 @@ QToolBar* QuizForm::buildToolbar() {
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar->setIconSize(QSize(32, 32));
     const auto& buttons = WorksheetToolbarButtons();
-    // The pictures in the buttons' order.
-    constexpr ToolbarPicture pictures[] = {ToolbarPicture::Print,   ToolbarPicture::Clipart,
-                                           ToolbarPicture::Save,    ToolbarPicture::QuickWord,
-                                           ToolbarPicture::Answers, ToolbarPicture::Quit};
-    static_assert(std::size(pictures) == 6);
+    // The kPictures in the buttons' order.
+    constexpr ToolbarPicture kPictures[] = {ToolbarPicture::Print,   ToolbarPicture::Clipart,
+                                            ToolbarPicture::Save,    ToolbarPicture::QuickWord,
+                                            ToolbarPicture::Answers, ToolbarPicture::Quit};
+    static_assert(std::size(kPictures) == 6);
     for (size_t i = 0; i < buttons.size(); ++i) {
         const int index = static_cast<int>(i) + 1;
-        QAction* button = toolbar->addAction(ToolbarIcon(pictures[i]), q(buttons[i].caption));
+        QAction* button = toolbar->addAction(ToolbarIcon(kPictures[i]), q(buttons[i].caption));
         button->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
         button->setToolTip(q(buttons[i].tooltip));
         connect(button, &QAction::triggered, this, [this, button] { onToolbarButton(button); });
@@ -265,11 +267,11 @@ void QuizForm::fillToolLists() {
 
     m_fontName->addItems(QFontDatabase::families());
     m_fontName->setCurrentIndex(0);
-    m_fontName->setEditText(q(InitialFontName));
+    m_fontName->setEditText(q(kInitialFontName));
 
     for (int points : FontSizeChoices())
         m_fontSize->addItem(QString::number(points));
-    m_fontSize->setCurrentIndex(InitialFontSizeIndex);
+    m_fontSize->setCurrentIndex(kInitialFontSizeIndex);
 }
 
 WorksheetOutput QuizForm::output() {
@@ -285,7 +287,7 @@ void QuizForm::onToolbarButton(QAction* button) {
     case WorksheetCommand::Clipart:
         m_context.request.ClipArtForWorksheet = true;
         m_context.dialogs.message(this, QStringLiteral("Sorry!"),
-                                  QStringLiteral("Adding pictures to a worksheet comes in a later "
+                                  QStringLiteral("Adding kPictures to a worksheet comes in a later "
                                                  "version of Abacore."));
         break;
     case WorksheetCommand::Save:
@@ -309,7 +311,7 @@ void QuizForm::onToolbarButton(QAction* button) {
 void QuizForm::switchView(WorksheetCommand command) {
     if (command == WorksheetCommand::ShowAnswers) {
         m_viewButton->setChecked(true);
-        m_viewButton->setText(q(WorksheetCaption));
+        m_viewButton->setText(q(kWorksheetCaption));
         m_answerBox->setGeometry(m_quizBox->geometry());
         m_quizBox->hide();
         m_answerBox->show();
@@ -318,7 +320,7 @@ void QuizForm::switchView(WorksheetCommand command) {
         m_fontTools->setEnabled(false);
     } else {
         m_viewButton->setChecked(false);
-        m_viewButton->setText(q(AnswersCaption));
+        m_viewButton->setText(q(kAnswersCaption));
         m_quizBox->show();
         m_answerBox->hide();
         m_quizBox->setFocus();
@@ -395,3 +397,5 @@ void QuizForm::showAbout() {
     auto* about = new AboutForm(this);
     about->show();
 }
+
+} // namespace abacore

@@ -12,13 +12,16 @@
 #include <QTextCharFormat>
 #include <functional>
 
-struct AppContext;
-struct WorksheetOutput;
 class QAction;
 class QComboBox;
 class QTextEdit;
 class QToolBar;
 class QToolButton;
+
+namespace abacore {
+
+struct AppContext;
+struct WorksheetOutput;
 
 class QuizForm : public QMainWindow {
     Q_OBJECT
@@ -57,3 +60,5 @@ private:
     QComboBox* m_fontSize = nullptr;
     QComboBox* m_fontColour = nullptr;
 };
+
+} // namespace abacore

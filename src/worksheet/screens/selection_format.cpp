@@ -5,6 +5,8 @@
 #include <QTextDocument>
 #include <QTextFragment>
 
+namespace abacore {
+
 namespace {
 
 // Calls `visit` with the format of every stretch of text inside the selection (or with the
@@ -98,3 +100,5 @@ std::optional<QColor> SelectionColour(const QTextCursor& cursor) {
         return std::nullopt;
     return QColor(*rgb);
 }
+
+} // namespace abacore

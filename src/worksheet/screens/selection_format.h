@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+namespace abacore {
+
 // True when every character of the selection satisfies `has`; without a selection, the format
 // that typing would use decides.
 bool WholeSelectionHas(const QTextCursor& cursor,
@@ -19,3 +21,5 @@ std::optional<double> SelectionFontSize(const QTextCursor& cursor);
 std::optional<QColor> SelectionColour(const QTextCursor& cursor);
 
 bool IsBold(const QTextCharFormat& format);
+
+} // namespace abacore

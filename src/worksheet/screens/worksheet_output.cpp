@@ -16,6 +16,8 @@
 #include <QTextDocument>
 #include <vector>
 
+namespace abacore {
+
 namespace {
 
 const QString Oops = QStringLiteral("Oops!");
@@ -62,7 +64,7 @@ void SaveWorksheet(const WorksheetOutput& output) {
         return;
     const std::string name = typed->toStdString();
     if (const SaveNameProblem problem = CheckSaveName(name); problem != SaveNameProblem::None) {
-        context.dialogs.message(output.window, q(SaveNameTitle),
+        context.dialogs.message(output.window, q(kSaveNameTitle),
                                 q(SaveNameMessage(problem, NameSource::Typed)));
         return;
     }
@@ -74,7 +76,7 @@ void SaveWorksheet(const WorksheetOutput& output) {
     }
     // The heading changes only once the file is safely written.
     request.Heading = name;
-    context.dialogs.message(output.window, q(WorksheetSavedTitle), q(WorksheetSavedMessage(name)));
+    context.dialogs.message(output.window, q(kWorksheetSavedTitle), q(WorksheetSavedMessage(name)));
 }
 
 void PrintWorksheet(const WorksheetOutput& output) {
@@ -117,7 +119,7 @@ void SendToWordProcessor(const WorksheetOutput& output) {
     Dialogs& dialogs = context.dialogs;
     const std::string name = request.Heading;
     if (const SaveNameProblem problem = CheckSaveName(name); problem != SaveNameProblem::None) {
-        dialogs.message(output.window, q(SaveNameTitle),
+        dialogs.message(output.window, q(kSaveNameTitle),
                         q(SaveNameMessage(problem, NameSource::Heading)));
         return;
     }
@@ -149,7 +151,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     const WorksheetRequest& request = context.request;
     Dialogs& dialogs = context.dialogs;
     QDir folder(ProgramFolderPath(request));
-    folder.cd(q(WorksheetsFolder));
+    folder.cd(q(kWorksheetsFolder));
     const bool headingIsName = CheckSaveName(request.Heading) == SaveNameProblem::None;
     const QString suggested = headingIsName
                                   ? folder.filePath(q(request.Heading) + QStringLiteral(".pdf"))
@@ -192,3 +194,5 @@ void PreviewWorksheet(const WorksheetOutput& output) {
         PrintDocuments(documents, *target);
     });
 }
+
+} // namespace abacore

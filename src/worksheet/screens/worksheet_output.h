@@ -1,12 +1,16 @@
 #pragma once
+
+class QTextDocument;
+class QWidget;
+
+namespace abacore {
+
 // The worksheet window's output commands: save, print, QuickWord, PDF export and print preview.
 // They always take the worksheet from the worksheet editor's document and the answer key from
 // the answer-key editor's, with the user's edits, and talk to the user only through
 // context.dialogs. A command that cannot finish says why and changes nothing else.
 
 struct AppContext;
-class QTextDocument;
-class QWidget;
 
 struct WorksheetOutput {
     AppContext& context;
@@ -25,3 +29,5 @@ void SendToWordProcessor(const WorksheetOutput& output);
 void ExportWorksheetPdf(const WorksheetOutput& output);
 // Shows the pages as they would print: the worksheet, then the answer key.
 void PreviewWorksheet(const WorksheetOutput& output);
+
+} // namespace abacore

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 // Its OK button is a plain close; closing when the user turns away is the box's own rule.
 TEST(AboutForm, ClosesWhenTheUserTurnsToAnotherWindow) {
     QPointer<AboutForm> about = new AboutForm;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+using namespace abacore;
+
 namespace {
 
 struct Program {
@@ -20,7 +22,9 @@ struct Program {
 
     Program() { host.open(Screen::MainMenu); }
     QWidget& screen() { return *host.current(); }
-    QString screenName() { return screen().metaObject()->className(); }
+    QString screenName() {
+        return QString(screen().metaObject()->className()).remove(QStringLiteral("abacore::"));
+    }
     // Clicks the named controls in turn, letting each screen replace the last.
     void click(std::initializer_list<const char*> names) {
         for (const char* name : names) {

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 namespace {
 
 // The settings file with line 3 set, around reserved lines a careless rewrite would change:

@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+using namespace abacore;
+
 TEST(Title, FirstStartThanksOnceLaterStartsAreSilentAndTheButtonsWork) {
     ProgramFolder folder;
     QByteArray expected = ReadBytes(folder.file("kvtdata.dat"));

@@ -1,6 +1,8 @@
 #include "wizard/screens/choose_heading.h"
 #include "wizard_test_helpers.h"
 
+using namespace abacore;
+
 // Return and Escape belong to every wizard screen; the heading screen stands for them all.
 TEST(ChooseHeadingWindow, ReturnStoresTheTypedHeadingAndEscapeGoesBack) {
     ScreenUnderTest<ChooseHeading> s(Activity::Crossword);

@@ -1,6 +1,8 @@
 #include "wizard/screens/choose_how_many.h"
 #include "wizard_test_helpers.h"
 
+using namespace abacore;
+
 TEST(ChooseHowManyWindow, RefusedCountKeepsTheScreenOpen) {
     ScreenUnderTest<ChooseHowMany> s(Activity::MathSquares);
     const auto confirm = [&](const QString& typed) {

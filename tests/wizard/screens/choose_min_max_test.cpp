@@ -3,6 +3,8 @@
 
 #include <QScrollBar>
 
+using namespace abacore;
+
 namespace {
 
 struct RangeScreen : ScreenUnderTest<ChooseMinMax> {

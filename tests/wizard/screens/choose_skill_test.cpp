@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 
+using namespace abacore;
+
 TEST(ChooseSkillWindow, AnyClickEnablesContinueWhichRefusesNothingTickedThenAsksTheQuestions) {
     ScreenUnderTest<ChooseSkill> s(Activity::SkillsPractice);
     EXPECT_FALSE(s.get("Command1")->isEnabled());

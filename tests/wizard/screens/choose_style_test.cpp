@@ -1,6 +1,8 @@
 #include "wizard/screens/choose_style.h"
 #include "wizard_test_helpers.h"
 
+using namespace abacore;
+
 using StyleScreen = ScreenUnderTest<ChooseStyle>;
 
 TEST(ChooseStyleWindow, BracketOnlyWithDivisionAndContinueOnlyWhileAStyleIsTicked) {

@@ -4,6 +4,8 @@
 #include "wizard/screen_flow.h"
 #include "wizard_test_helpers.h"
 
+using namespace abacore;
+
 // Presses "Continue" on each wizard screen from the skill screen on, ticking multiplication
 // (which asks no yes/no question) and the horizontal style on the way; the activities' own
 // screens are passed over. Returns the screens that the flow names after each wizard screen.

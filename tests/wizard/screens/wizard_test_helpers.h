@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace abacore {
+
 template <typename T> T* Control(QWidget& window, const QString& name) {
     T* control = window.findChild<T*>(name);
     EXPECT_NE(control, nullptr) << "no control " << name.toStdString();
@@ -50,3 +52,5 @@ template <typename Window> struct ScreenUnderTest {
     TestApp app;
     std::unique_ptr<Window> window;
 };
+
+} // namespace abacore

@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <memory>
 
+namespace abacore {
+
 class QuizFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -53,3 +55,5 @@ protected:
     TestApp app;
     std::unique_ptr<QuizForm> window;
 };
+
+} // namespace abacore

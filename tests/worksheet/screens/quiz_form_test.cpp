@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using namespace abacore;
+
 TEST_F(QuizFormTest, ToolbarAvailabilityTheViewSwitchAndQuitting) {
     open();
     EXPECT_TRUE(!button("QuickWord")->isEnabled() && button("Answers")->isEnabled());

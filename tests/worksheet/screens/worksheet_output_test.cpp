@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using namespace abacore;
+
 TEST_F(QuizFormTest, SaveRefusesBadNamesWritesTheEditsAndKeepsTheEarlierFileOnAFailure) {
     open();
     const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
