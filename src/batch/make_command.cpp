@@ -128,17 +128,20 @@ Format formatOf(const QString& path) {
                     "\": use a name ending in .rtf, .pdf or .txt."};
 }
 
-// Returns an empty string or the reason the file could not be written.
-std::string writeDocument(const Document& document, const QString& path) {
+// Throws WriteError when the file cannot be written.
+void writeDocument(const Document& document, const QString& path) {
     switch (formatOf(path)) {
     case Format::Rtf:
-        return WriteFileAtomically(path.toStdString(), RtfText(document));
+        WriteFileAtomically(path.toStdString(), RtfText(document));
+        return;
     case Format::Text:
-        return WriteFileAtomically(path.toStdString(), PlainTextBytes(document));
+        WriteFileAtomically(path.toStdString(), PlainTextBytes(document));
+        return;
     case Format::Pdf:
-        return WritePdf({&document}, path).toStdString();
+        if (const QString error = WritePdf({&document}, path); !error.isEmpty())
+            throw WriteError(error.toStdString());
+        return;
     }
-    return {};
 }
 
 void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
@@ -279,17 +282,16 @@ int RunMakeCommand(int argc, char** argv) {
             static int appArgc = 1;
             app = std::make_unique<QGuiApplication>(appArgc, argv);
         }
-        if (const std::string error = writeDocument(documents.worksheet, output); !error.empty())
-            return fail(1, error);
+        writeDocument(documents.worksheet, output);
         if (!answerKey.isEmpty())
-            if (const std::string error = writeDocument(documents.answerKey, answerKey);
-                !error.empty())
-                return fail(1, error);
+            writeDocument(documents.answerKey, answerKey);
         return 0;
     } catch (const UserError& e) {
         return fail(2, e.message);
     } catch (const GenerationError& e) {
         return fail(2, e.what());
+    } catch (const WriteError& e) {
+        return fail(1, e.what());
     }
 }
 

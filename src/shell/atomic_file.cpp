@@ -13,17 +13,18 @@ namespace abacore {
 
 namespace fs = std::filesystem;
 
-std::string WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     std::error_code ec;
     if (!fs::is_directory(folder, ec))
-        return "The folder " + folder.string() + " does not exist.";
+        throw WriteError("Cannot write " + path.string() + ": the folder " + folder.string() +
+                         " does not exist.");
     std::string hidden = ".";
     hidden.append(path.filename().string()).append(".XXXXXX");
     std::string tmpl = (folder / hidden).string();
     const int fd = mkstemp(tmpl.data());
     if (fd < 0)
-        return "Cannot write in " + folder.string() + ": " + std::strerror(errno) + ".";
+        throw WriteError("Cannot write in " + folder.string() + ": " + std::strerror(errno) + ".");
     const char* data = bytes.data();
     size_t left = bytes.size();
     std::string error;
@@ -50,21 +51,19 @@ std::string WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         error = std::strerror(errno);
     if (!error.empty()) {
         std::remove(tmpl.c_str());
-        return "Cannot write " + path.string() + ": " + error + ".";
+        throw WriteError("Cannot write " + path.string() + ": " + error + ".");
     }
-    return {};
 }
 
-bool ReadWholeFile(const fs::path& path, std::string& bytes) {
+std::string ReadWholeFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return false;
+        throw ReadError("Cannot read " + path.string() + ": " + std::strerror(errno) + ".");
     std::ostringstream s;
     s << in.rdbuf();
     if (in.bad())
-        return false;
-    bytes = s.str();
-    return true;
+        throw ReadError("Cannot read " + path.string() + ".");
+    return s.str();
 }
 
 } // namespace abacore

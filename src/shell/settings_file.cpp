@@ -75,21 +75,18 @@ fs::path SettingsFilePath(const fs::path& folder) {
     return usual;
 }
 
-std::optional<SettingsLines> ReadSettingsFile(const fs::path& file) {
+SettingsLines ReadSettingsFile(const fs::path& file) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
-        return std::nullopt;
-    std::string bytes;
-    if (!ReadWholeFile(file, bytes))
-        return std::nullopt;
-    SettingsLines lines = SplitSettingsLines(bytes);
+        throw ReadError("Cannot read " + file.string() + ": it is missing or not a file.");
+    SettingsLines lines = SplitSettingsLines(ReadWholeFile(file));
     if (lines.size() < MinimumLines)
-        return std::nullopt;
+        throw ReadError("Cannot read " + file.string() + ": it has fewer than three lines.");
     return lines;
 }
 
-std::string WriteSettingsFile(const fs::path& file, const SettingsLines& lines) {
-    return WriteFileAtomically(file, JoinSettingsLines(lines));
+void WriteSettingsFile(const fs::path& file, const SettingsLines& lines) {
+    WriteFileAtomically(file, JoinSettingsLines(lines));
 }
 
 bool ApplyFirstRun(SettingsLines& lines) {
@@ -100,25 +97,23 @@ bool ApplyFirstRun(SettingsLines& lines) {
 }
 
 FirstRunResult RunFirstRunStep(const fs::path& file) {
-    std::optional<SettingsLines> lines = ReadSettingsFile(file);
-    if (!lines)
+    try {
+        SettingsLines lines = ReadSettingsFile(file);
+        if (!ApplyFirstRun(lines))
+            return FirstRunResult::NothingToDo;
+        WriteSettingsFile(file, lines);
+        return FirstRunResult::Done;
+    } catch (const Failure&) {
         return FirstRunResult::Failed;
-    if (!ApplyFirstRun(*lines))
-        return FirstRunResult::NothingToDo;
-    if (!WriteSettingsFile(file, *lines).empty())
-        return FirstRunResult::Failed;
-    return FirstRunResult::Done;
+    }
 }
 
-bool ReadQuickWordSetting(const fs::path& file, WorksheetRequest& request) {
-    const std::optional<SettingsLines> lines = ReadSettingsFile(file);
-    if (!lines)
-        return false;
-    const std::string& line3 = QuickWordLine(*lines);
+void ReadQuickWordSetting(const fs::path& file, WorksheetRequest& request) {
+    const SettingsLines lines = ReadSettingsFile(file);
+    const std::string& line3 = QuickWordLine(lines);
     request.QuickWordEnabled = IsQuickWordOn(line3);
     if (request.QuickWordEnabled)
         request.WordProcessorPath = line3;
-    return true;
 }
 
 std::string QuickWordLineToWrite(bool boxTicked, std::string_view rememberedPath) {

@@ -4,6 +4,8 @@
 // The file is handled as bytes. A line ended by a bare LF (the file was edited on this system)
 // is read as a line too and keeps its ending, as does a last line without any ending.
 
+#include "shell/failure.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -41,10 +43,11 @@ bool IsQuickWordOn(std::string_view line3);
 // The settings file of a folder, whatever the letter case of its name; the usual name if none.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& folder);
 
-// The lines of the file; nullopt when it is missing, unreadable or shorter than three lines.
-std::optional<SettingsLines> ReadSettingsFile(const std::filesystem::path& file);
-// Rewrites the whole file atomically. Empty on success, otherwise the reason in words.
-std::string WriteSettingsFile(const std::filesystem::path& file, const SettingsLines& lines);
+// The lines of the file. Throws ReadError when it is missing, unreadable or shorter than three
+// lines.
+SettingsLines ReadSettingsFile(const std::filesystem::path& file);
+// Rewrites the whole file atomically. Throws WriteError.
+void WriteSettingsFile(const std::filesystem::path& file, const SettingsLines& lines);
 
 // The first start after installation turns line 3 from "+++++" into "*****".
 enum class FirstRunResult {
@@ -57,8 +60,8 @@ bool ApplyFirstRun(SettingsLines& lines);
 FirstRunResult RunFirstRunStep(const std::filesystem::path& file);
 
 // The start-up reader: sets QuickWordEnabled and, when it is on, WordProcessorPath (which keeps
-// its old value otherwise). False when the file cannot be read.
-bool ReadQuickWordSetting(const std::filesystem::path& file, WorksheetRequest& request);
+// its old value otherwise). Throws ReadError when the file cannot be read.
+void ReadQuickWordSetting(const std::filesystem::path& file, WorksheetRequest& request);
 
 // Line 3 as the option screen writes it: the remembered path while the box is ticked.
 std::string QuickWordLineToWrite(bool boxTicked, std::string_view rememberedPath);

@@ -47,15 +47,14 @@ fs::path WorksheetsFolderPath(const fs::path& programFolder) {
     return *std::min_element(matches.begin(), matches.end());
 }
 
-std::string EnsureWorksheetsFolder(const fs::path& programFolder) {
+void EnsureWorksheetsFolder(const fs::path& programFolder) {
     const fs::path folder = WorksheetsFolderPath(programFolder);
     std::error_code ec;
     if (fs::is_directory(folder, ec))
-        return {};
+        return;
     fs::create_directory(folder, ec);
     if (ec)
-        return ShellText::WorksheetsFolderProblem(folder.string(), ec.message());
-    return {};
+        throw WriteError(ShellText::WorksheetsFolderProblem(folder.string(), ec.message()));
 }
 
 StartupOutcome RunStartup(WorksheetRequest& request, const fs::path& folder) {
@@ -63,12 +62,20 @@ StartupOutcome RunStartup(WorksheetRequest& request, const fs::path& folder) {
     request.ProgramFolder = ProgramFolderText(folder);
     const fs::path settings = SettingsFilePath(folder);
     const FirstRunResult firstRun = RunFirstRunStep(settings);
-    if (firstRun == FirstRunResult::Failed || !ReadQuickWordSetting(settings, request)) {
+    try {
+        if (firstRun == FirstRunResult::Failed)
+            throw ReadError(settings.string());
+        ReadQuickWordSetting(settings, request);
+    } catch (const Failure&) {
         outcome.settingsFailed = true;
         return outcome;
     }
     outcome.firstRun = firstRun == FirstRunResult::Done;
-    outcome.worksheetsProblem = EnsureWorksheetsFolder(request.ProgramFolder);
+    try {
+        EnsureWorksheetsFolder(request.ProgramFolder);
+    } catch (const Failure& e) {
+        outcome.worksheetsProblem = e.what();
+    }
     return outcome;
 }
 

@@ -2,6 +2,8 @@
 // What the main menu prepares every time it opens: the program folder, the settings file's
 // first-run step, the QuickWord setting and the worksheets folder.
 
+#include "shell/failure.h"
+
 #include <filesystem>
 #include <string>
 
@@ -19,7 +21,7 @@ std::string ProgramFolderText(const std::filesystem::path& folder);
 std::filesystem::path WorksheetsFolderPath(const std::filesystem::path& programFolder);
 // Creates the worksheets folder unless one exists. Empty on success, otherwise a message for
 // the user.
-std::string EnsureWorksheetsFolder(const std::filesystem::path& programFolder);
+void EnsureWorksheetsFolder(const std::filesystem::path& programFolder);
 
 struct StartupOutcome {
     bool settingsFailed = false;   // the settings file is unusable: "Error!" and end the program

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <stdexcept>
+#include "shell/failure.h"
 
 namespace abacore {
 
 // The ranges cannot (or practically cannot) make the requested problems. what() is the
 // message for the user: it names the skill and what to change.
-class GenerationError : public std::runtime_error {
+class GenerationError : public Failure {
 public:
-    using std::runtime_error::runtime_error;
+    using Failure::Failure;
 };
 
 } // namespace abacore

@@ -10,10 +10,10 @@ using namespace abacore;
 namespace fs = std::filesystem;
 
 // Start-up reuses the folder under another letter case, and saved files go into it.
-TEST(kWorksheetsFolder, ReusedUnderAnotherLetterCase) {
+TEST(WorksheetsFolder, ReusedUnderAnotherLetterCase) {
     TempFolder folder;
     fs::create_directory(folder.path() / "WORKSHEETS");
-    EXPECT_EQ(EnsureWorksheetsFolder(folder.path()), "");
+    EnsureWorksheetsFolder(folder.path());
     EXPECT_FALSE(fs::exists(folder.path() / "worksheets"));
     EXPECT_EQ(WorksheetsFolderPath(folder.path()), folder.path() / "WORKSHEETS");
     EXPECT_EQ(FullWorksheetsPath(folder.path().string(), "Quiz 1.rtf"),
@@ -27,9 +27,15 @@ TEST(kWorksheetsFolder, ReusedUnderAnotherLetterCase) {
     EXPECT_EQ(WorksheetsFolderPath(folder.path()), folder.path() / "worksheets");
 }
 
-TEST(kWorksheetsFolder, AFileInTheWayIsReportedNotFatal) {
+TEST(WorksheetsFolder, AFileInTheWayIsReportedNotFatal) {
     TempFolder folder;
     WriteBytes(folder.path() / "worksheets", "not a folder");
-    const std::string problem = EnsureWorksheetsFolder(folder.path());
-    EXPECT_NE(problem.find((folder.path() / "worksheets").string()), std::string::npos) << problem;
+    try {
+        EnsureWorksheetsFolder(folder.path());
+        ADD_FAILURE() << "a file in the way was not reported";
+    } catch (const WriteError& e) {
+        const std::string problem = e.what();
+        EXPECT_NE(problem.find((folder.path() / "worksheets").string()), std::string::npos)
+            << problem;
+    }
 }

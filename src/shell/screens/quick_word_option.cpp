@@ -91,14 +91,14 @@ QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
     SetBackgroundPicture(this, QStringLiteral("abacoreback.jpg"));
 
     m_file = SettingsFilePath(SettingsFolder(m_context.request));
-    std::optional<SettingsLines> lines = ReadSettingsFile(m_file);
-    if (!lines) {
+    try {
+        m_lines = ReadSettingsFile(m_file);
+    } catch (const Failure&) {
         m_context.dialogs.message(parent, Text(ShellText::kErrorTitle),
                                   Text(ShellText::kMissingFiles));
         m_context.navigator.quit();
         return;
     }
-    m_lines = std::move(*lines);
     m_rememberedPath = QuickWordLine(m_lines);
     m_checks->setChecked(IsQuickWordOn(m_rememberedPath));
     m_usable = true;
@@ -152,12 +152,14 @@ void QuickWordOption::confirm() {
 bool QuickWordOption::writeSettings() {
     SettingsLines lines = m_lines;
     SetQuickWordLine(lines, QuickWordLineToWrite(m_checks->isChecked(), m_rememberedPath));
-    const std::string error = WriteSettingsFile(m_file, lines);
-    if (error.empty())
+    try {
+        WriteSettingsFile(m_file, lines);
         return true;
-    m_context.dialogs.message(this, Text(ShellText::kErrorTitle),
-                              QString::fromStdString(ShellText::SettingsNotSaved(error)));
-    return false;
+    } catch (const Failure& e) {
+        m_context.dialogs.message(this, Text(ShellText::kErrorTitle),
+                                  QString::fromStdString(ShellText::SettingsNotSaved(e.what())));
+        return false;
+    }
 }
 
 } // namespace abacore

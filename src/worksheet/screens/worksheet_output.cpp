@@ -34,9 +34,9 @@ QString ProgramFolderPath(const WorksheetRequest& request) {
     return QDir::current().absolutePath();
 }
 
-// Writes `document` as RTF to `relativePath`; returns the reason when it fails.
-std::string WriteRtfFile(const QTextDocument& document, const std::string& relativePath) {
-    return WriteFileAtomically(relativePath, RtfText(ReadTextDocument(document)));
+// Writes `document` as RTF to `relativePath`. Throws WriteError.
+void WriteRtfFile(const QTextDocument& document, const std::string& relativePath) {
+    WriteFileAtomically(relativePath, RtfText(ReadTextDocument(document)));
 }
 
 // Prints one document as one job; false when the printer (or its output file) failed.
@@ -68,10 +68,10 @@ void SaveWorksheet(const WorksheetOutput& output) {
                                 q(SaveNameMessage(problem, NameSource::Typed)));
         return;
     }
-    const std::string error =
+    try {
         WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
-    if (!error.empty()) {
-        context.dialogs.message(output.window, Oops, q(SaveFailedMessage(error)));
+    } catch (const Failure& e) {
+        context.dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
     }
     // The heading changes only once the file is safely written.
@@ -127,11 +127,12 @@ void SendToWordProcessor(const WorksheetOutput& output) {
         HasAnswerKey(request) &&
         dialogs.question(output.window, QStringLiteral("Answer Key?"),
                          QStringLiteral("Send Answer Key to Word Processor as well?"));
-    std::string error = WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
-    if (error.empty() && withKey)
-        error = WriteRtfFile(output.answerKey, WorksheetsPath(AnswerKeyFileName(name)));
-    if (!error.empty()) {
-        dialogs.message(output.window, Oops, q(SaveFailedMessage(error)));
+    try {
+        WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
+        if (withKey)
+            WriteRtfFile(output.answerKey, WorksheetsPath(AnswerKeyFileName(name)));
+    } catch (const Failure& e) {
+        dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
     }
     QStringList arguments;
