@@ -9,6 +9,7 @@
 #include "wizard/range_rules.h"
 #include "wizard/skill_rules.h"
 #include "wizard/style_rules.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/text_writer.h"
@@ -18,7 +19,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -33,33 +36,90 @@ struct UserError {
 
 enum class Format { Rtf, Pdf, Text };
 
-const char kUsage[] =
-    "Usage:\n"
-    "  abacore-drill                      start the program (main menu)\n"
-    "  abacore-drill --folder DIR         start it on another program folder\n"
-    "  abacore-drill make skills [options] -o FILE [--answer-key FILE]\n"
-    "\n"
-    "make builds a worksheet without opening a window. The format follows each file's\n"
-    "extension: .rtf (rich text), .pdf, or .txt (the plain characters, UTF-8).\n"
-    "\n"
-    "Options of make:\n"
-    "  -o, --output FILE        the worksheet file (required)\n"
-    "  --answer-key FILE        also write the answer key\n"
-    "  --skills LIST            skills, comma-separated: add,sub,mul,div (default add)\n"
-    "  --remainders             division problems may leave a remainder\n"
-    "  --negatives              subtraction answers may be negative\n"
-    "  --style LIST             layouts, comma-separated: bracket,horizontal,vertical\n"
-    "                           (default horizontal; bracket only with division)\n"
-    "  --first MIN..MAX         range of the first number (default 0..100)\n"
-    "  --second MIN..MAX        range of the second number (default 0..100; 1..100\n"
-    "                           when division is among the skills)\n"
-    "  --heading TEXT           heading (default: made from the skills and the activity)\n"
-    "  --count N                number of problems (default 20)\n"
-    "  --seed N                 fixed random seed: the same options give the same files\n"
-    "  --folder DIR             program folder (default: the folder of the program)\n"
-    "  -h, --help               show this text\n"
-    "\n"
-    "Exit codes: 0 done; 1 a file could not be written; 2 a mistake in the options.\n";
+// Every option of make: the parser and --help are both made from this list and the
+// activities' rows, so they cannot drift apart.
+struct CommonOption {
+    std::string_view shortName;
+    BatchOption option;
+};
+const std::array<CommonOption, 12> kCommonOptions{{
+    {"o", {"output", "FILE", "the worksheet file (required)"}},
+    {"", {"answer-key", "FILE", "also write the answer key"}},
+    {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
+    {"", {"remainders", "", "division problems may leave a remainder"}},
+    {"", {"negatives", "", "subtraction answers may be negative"}},
+    {"", {"first", "MIN..MAX", "range of the first number (default 0..100)"}},
+    {"",
+     {"second", "MIN..MAX",
+      "range of the second number (default 0..100; 1..100\nwhen division is among the skills)"}},
+    {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
+    {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
+    {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
+    {"", {"folder", "DIR", "program folder (default: the folder of the program)"}},
+    {"h", {"help", "", "show this text"}},
+}};
+
+// "  -o, --output FILE        the worksheet file", continuation lines under the text.
+void AppendOptionLine(std::string& out, std::string_view shortName, const BatchOption& option) {
+    std::string left = "  ";
+    if (!shortName.empty())
+        left.append("-").append(shortName).append(", ");
+    left.append("--").append(option.name);
+    if (!option.valueName.empty())
+        left.append(" ").append(option.valueName);
+    constexpr size_t kTextColumn = 27;
+    left.resize(std::max(left.size() + 1, kTextColumn), ' ');
+    out += left;
+    for (const char c : option.help) {
+        out += c;
+        if (c == '\n')
+            out.append(kTextColumn, ' ');
+    }
+    out += '\n';
+}
+
+std::string MakeUsage() {
+    std::string names;
+    for (const ActivityRow& row : Activities()) {
+        if (!row.generator)
+            continue;
+        names.append(names.empty() ? "" : ", ").append(row.batchName);
+    }
+    std::string out =
+        "Usage:\n"
+        "  abacore-drill                      start the program (main menu)\n"
+        "  abacore-drill --folder DIR         start it on another program folder\n"
+        "  abacore-drill make ACTIVITY [options] -o FILE [--answer-key FILE]\n"
+        "\n"
+        "make builds a worksheet without opening a window. ACTIVITY is one of: " +
+        names +
+        ".\nThe format follows each file's extension: .rtf (rich text), .pdf, or .txt (the plain\n"
+        "characters, UTF-8).\n"
+        "\n"
+        "Options of make:\n";
+    for (const CommonOption& common : kCommonOptions)
+        AppendOptionLine(out, common.shortName, common.option);
+    // Each activity option once, with the activities that take it.
+    std::vector<std::pair<const BatchOption*, std::string>> extra;
+    for (const ActivityRow& row : Activities()) {
+        if (!row.generator)
+            continue;
+        for (const BatchOption& option : row.options) {
+            auto it = std::find_if(extra.begin(), extra.end(),
+                                   [&](const auto& e) { return e.first->name == option.name; });
+            if (it == extra.end())
+                extra.emplace_back(&option, std::string(row.batchName));
+            else
+                it->second.append(", ").append(row.batchName);
+        }
+    }
+    for (const auto& [option, takers] : extra) {
+        out += "\nOnly for make " + takers + ":\n";
+        AppendOptionLine(out, "", *option);
+    }
+    out += "\nExit codes: 0 done; 1 a file could not be written; 2 a mistake in the options.\n";
+    return out;
+}
 
 std::vector<std::string> splitList(const QString& list) {
     std::vector<std::string> out;
@@ -83,23 +143,6 @@ std::array<bool, 4> parseSkills(const QString& list) {
             throw UserError{"Unknown skill \"" + item + "\". Use add, sub, mul or div."};
     }
     return ticked;
-}
-
-int16_t parseStyle(const QString& list) {
-    int16_t style = 0;
-    for (const std::string& item : splitList(list)) {
-        if (item == "bracket" || item == "bracketed")
-            style |= StyleBit::kBracket;
-        else if (item == "horizontal")
-            style |= StyleBit::kHorizontal;
-        else if (item == "vertical")
-            style |= StyleBit::kVertical;
-        else
-            throw UserError{"Unknown style \"" + item + "\". Use bracket, horizontal or vertical."};
-    }
-    if (style == 0)
-        throw UserError{"Please choose at least one style: bracket, horizontal or vertical."};
-    return style;
 }
 
 // "MIN..MAX": each side read as the range screen reads a box.
@@ -144,8 +187,8 @@ void writeDocument(const Document& document, const QString& path) {
     }
 }
 
-void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
-    request.ActivityType = Activity::SkillsPractice;
+void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QCommandLineParser& p) {
+    request.ActivityType = row.activity;
     const auto ticked = parseSkills(p.isSet("skills") ? p.value("skills") : QStringLiteral("add"));
     if (!ApplySkillChoice(request, ticked))
         throw UserError{SkillText::kNoSkill};
@@ -158,14 +201,19 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
     else if (p.isSet("negatives"))
         throw UserError{"--negatives applies only when subtraction is among the skills."};
 
-    const int16_t style =
-        parseStyle(p.isSet("style") ? p.value("style") : QStringLiteral("horizontal"));
-    if ((style & StyleBit::kBracket) && !request.isChecked(Skill::Division))
-        throw UserError{"The bracket style is offered only for division: add div to --skills "
-                        "or choose another style."};
-    if (const auto refusal = StyleRefusal(request, style))
-        throw UserError{*refusal};
-    request.ProblemStyle = style;
+    // The activity's own options, in the order of the wizard's screens.
+    for (const BatchOption& option : row.options) {
+        const QString name = QString::fromUtf8(option.name.data(), option.name.size());
+        std::string value;
+        if (p.isSet(name))
+            value = p.value(name).toStdString();
+        else if (!option.defaultValue.empty())
+            value = option.defaultValue;
+        else
+            continue;
+        if (auto refusal = option.apply(request, value))
+            throw UserError{*refusal};
+    }
 
     // The range screen's opening values are the defaults, and its checks apply.
     const RangeScreenSetup setup = RangeScreenOpening(request);
@@ -190,7 +238,8 @@ void fillRequest(WorksheetRequest& request, const QCommandLineParser& p) {
     request.Heading =
         p.isSet("heading") ? p.value("heading").toStdString() : DefaultHeading(request);
 
-    const std::string count = p.isSet("count") ? p.value("count").toStdString() : "20";
+    const std::string count =
+        p.isSet("count") ? p.value("count").toStdString() : std::to_string(row.defaultCount);
     if (const auto refusal = ConfirmProblemCount(request, count))
         throw UserError{refusal->text};
 }
@@ -203,7 +252,8 @@ int fail(int code, const std::string& message) {
 } // namespace
 
 const char* UsageText() {
-    return kUsage;
+    static const std::string usage = MakeUsage();
+    return usage.c_str();
 }
 
 int RunMakeCommand(int argc, char** argv) {
@@ -213,39 +263,53 @@ int RunMakeCommand(int argc, char** argv) {
 
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.addOptions({
-        {{"o", "output"}, "worksheet file", "FILE"},
-        {"answer-key", "answer-key file", "FILE"},
-        {"skills", "skills", "LIST"},
-        {"remainders", "allow remainders"},
-        {"negatives", "allow negative answers"},
-        {"style", "styles", "LIST"},
-        {"first", "first range", "MIN..MAX"},
-        {"second", "second range", "MIN..MAX"},
-        {"heading", "heading", "TEXT"},
-        {"count", "count", "N"},
-        {"seed", "seed", "N"},
-        {"folder", "program folder", "DIR"},
-        {{"h", "help"}, "help"},
-    });
+    QStringList added;
+    const auto addOption = [&p, &added](std::string_view shortName, const BatchOption& option) {
+        const QString name = QString::fromUtf8(option.name.data(), option.name.size());
+        if (added.contains(name))
+            return; // an option that several activities take
+        added << name;
+        QStringList names;
+        if (!shortName.empty())
+            names << QString::fromUtf8(shortName.data(), shortName.size());
+        names << name;
+        p.addOption(QCommandLineOption(
+            names, QString::fromUtf8(option.help.data(), option.help.size()),
+            QString::fromUtf8(option.valueName.data(), option.valueName.size())));
+    };
+    for (const CommonOption& common : kCommonOptions)
+        addOption(common.shortName, common.option);
+    for (const ActivityRow& row : Activities())
+        for (const BatchOption& option : row.options)
+            addOption("", option);
     p.addPositionalArgument("make", "make");
     p.addPositionalArgument("activity", "activity");
     if (!p.parse(arguments))
         return fail(2, p.errorText().toStdString() + " (see --help)");
     if (p.isSet("help")) {
-        std::fputs(kUsage, stdout);
+        std::fputs(UsageText(), stdout);
         return 0;
     }
 
     try {
         const QStringList positional = p.positionalArguments();
         if (positional.size() < 2)
-            throw UserError{"Which activity? Use: abacore-drill make skills -o FILE (see --help)"};
+            throw UserError{
+                "Which activity? Use: abacore-drill make ACTIVITY -o FILE (see --help)"};
         if (positional.size() > 2)
             throw UserError{"Unexpected argument \"" + positional[2].toStdString() + "\"."};
-        if (positional[1] != QLatin1String("skills"))
+        const ActivityRow* row = RowByBatchName(positional[1].toStdString());
+        if (!row || !row->generator)
             throw UserError{"The activity \"" + positional[1].toStdString() +
-                            "\" is not part of this version; use skills."};
+                            "\" is not part of this version (see --help)."};
+        // An option of another activity is a mistake, not something to ignore.
+        for (const ActivityRow& other : Activities())
+            for (const BatchOption& option : other.options)
+                if (p.isSet(QString::fromUtf8(option.name.data(), option.name.size())) &&
+                    std::none_of(row->options.begin(), row->options.end(),
+                                 [&](const BatchOption& o) { return o.name == option.name; }))
+                    throw UserError{"--" + std::string(option.name) + " does not apply to make " +
+                                    std::string(row->batchName) + "."};
         if (!p.isSet("output"))
             throw UserError{"Name the worksheet file with -o FILE (.rtf, .pdf or .txt)."};
 
@@ -269,7 +333,7 @@ int RunMakeCommand(int argc, char** argv) {
 
         WorksheetRequest request;
         request.ProgramFolder = QDir::currentPath().toStdString();
-        fillRequest(request, p);
+        fillRequest(request, *row, p);
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
         const WorksheetDocuments documents = BuildWorksheet(request, random);
@@ -279,12 +343,34 @@ int RunMakeCommand(int argc, char** argv) {
         if (needsPdf) {
             // No window is shown, so no display is needed.
             qputenv("QT_QPA_PLATFORM", "offscreen");
+            // The command's output holds only its own messages, not the platform's notes.
+            qInstallMessageHandler(
+                [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                    if (type == QtFatalMsg)
+                        std::fprintf(stderr, "%s\n", qPrintable(text));
+                });
             static int appArgc = 1;
             app = std::make_unique<QGuiApplication>(appArgc, argv);
         }
+        // Both files or neither: a key that cannot be written takes the worksheet back to
+        // what was there before.
+        const std::filesystem::path sheetPath = output.toStdString();
+        std::optional<std::string> earlierSheet;
+        if (!answerKey.isEmpty() && std::filesystem::is_regular_file(sheetPath))
+            earlierSheet = ReadWholeFile(sheetPath);
         writeDocument(documents.worksheet, output);
-        if (!answerKey.isEmpty())
-            writeDocument(documents.answerKey, answerKey);
+        if (!answerKey.isEmpty()) {
+            try {
+                writeDocument(documents.answerKey, answerKey);
+            } catch (const Failure&) {
+                std::error_code ignored;
+                if (earlierSheet)
+                    WriteFileAtomically(sheetPath, *earlierSheet);
+                else
+                    std::filesystem::remove(sheetPath, ignored);
+                throw;
+            }
+        }
         return 0;
     } catch (const UserError& e) {
         return fail(2, e.message);

@@ -34,6 +34,11 @@ namespace StyleBit {
 inline constexpr int16_t kBracket = 1;
 inline constexpr int16_t kHorizontal = 2;
 inline constexpr int16_t kVertical = 4;
+// The mixes whose rows take turns.
+inline constexpr int16_t kBracketHorizontal = kBracket | kHorizontal;
+inline constexpr int16_t kBracketVertical = kBracket | kVertical;
+inline constexpr int16_t kHorizontalVertical = kHorizontal | kVertical;
+inline constexpr int16_t kAll = kBracket | kHorizontal | kVertical;
 } // namespace StyleBit
 
 // A yes/no value that may never have been written; unset counts as false.

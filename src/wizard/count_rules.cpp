@@ -1,13 +1,15 @@
 #include "wizard/count_rules.h"
 
 #include "wizard/number_entry.h"
+#include "worksheet/activity_table.h"
 
 namespace abacore {
 
 CountScreenSetup CountScreenOpening(const WorksheetRequest& request) {
+    const std::string count = std::to_string(RowOf(request.ActivityType).defaultCount);
     if (request.ActivityType == Activity::MathSquares)
-        return {"How many squares do you want on this worksheet?", "6"};
-    return {"How many questions on this worksheet?", "20"};
+        return {"How many squares do you want on this worksheet?", count};
+    return {"How many questions on this worksheet?", count};
 }
 
 std::optional<int16_t> ParseProblemCount(std::string_view text) {
@@ -17,35 +19,13 @@ std::optional<int16_t> ParseProblemCount(std::string_view text) {
     return static_cast<int16_t>(*count);
 }
 
-std::optional<int> CountLimit(Activity activity) {
-    // Each limit is what one page of that activity holds.
-    switch (activity) {
-    case Activity::MathSquares:
-        return 15;
-    case Activity::WordProblems:
-        return 20;
-    case Activity::ValueMatching:
-        return 25;
-    default:
-        return std::nullopt;
-    }
-}
-
 std::optional<WizardMessage> CountLimitRefusal(Activity activity, int count) {
-    const auto limit = CountLimit(activity);
-    if (!limit || count <= *limit)
+    const ActivityRow& row = RowOf(activity);
+    if (!row.countLimit || count <= *row.countLimit)
         return std::nullopt;
-    switch (activity) {
-    case Activity::MathSquares:
-        return WizardMessage{CountText::kTooManyTitle,
-                             "There is a limit of 15 Math Squares for this activity."};
-    case Activity::WordProblems:
-        return WizardMessage{CountText::kTooManyTitle,
-                             "There is a limit of 20 Word Problems for this activity."};
-    default:
-        return WizardMessage{CountText::kTooManyTitle,
-                             "There is a limit of 25 problems for this activity."};
-    }
+    return WizardMessage{CountText::kTooManyTitle,
+                         "There is a limit of " + std::to_string(*row.countLimit) + " " +
+                             std::string(row.countLimitNoun) + " for this activity."};
 }
 
 std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std::string_view text) {

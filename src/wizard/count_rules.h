@@ -23,15 +23,12 @@ struct CountScreenSetup {
     std::string count;
 };
 
-// "How many questions...", 20; the math squares ask for squares, 6 by default.
+// "How many questions...", with the activity's default count; the math squares ask for squares.
 CountScreenSetup CountScreenOpening(const WorksheetRequest& request);
 
 // The magnitude of the whole part of the typed number ("-12" gives 12, "7.8" gives 7);
 // nullopt when the text does not start with a number or the count does not fit in 16 bits.
 std::optional<int16_t> ParseProblemCount(std::string_view text);
-
-// The largest count the activity accepts; nullopt when it has no limit.
-std::optional<int> CountLimit(Activity activity);
 
 // The "Too many!" message for a count above the activity's limit, or nullopt.
 std::optional<WizardMessage> CountLimitRefusal(Activity activity, int count);

@@ -1,71 +1,43 @@
 #include "wizard/screen_flow.h"
 
+#include "worksheet/activity_table.h"
+
+#include <algorithm>
+
 namespace abacore {
 
 namespace {
 
-// Only the practice sheet and the flash cards print problems in a choice of styles.
-bool hasStyleScreen(Activity activity) {
-    return activity == Activity::SkillsPractice || activity == Activity::FlashCards;
+// Where `from` stands in the activity's screens; nullopt for a screen it does not use.
+std::optional<size_t> PlaceOf(std::span<const Screen> screens, Screen from) {
+    const auto it = std::find(screens.begin(), screens.end(), from);
+    if (it == screens.end())
+        return std::nullopt;
+    return static_cast<size_t>(it - screens.begin());
 }
 
 } // namespace
 
 Screen NextScreen(Activity activity, Screen from) {
-    switch (from) {
-    case Screen::MainMenu:
-        return Screen::ChooseSkill;
-    case Screen::ChooseSkill:
-        return hasStyleScreen(activity) ? Screen::ChooseStyle : Screen::ChooseMinMax;
-    case Screen::ChooseStyle:
-        return Screen::ChooseMinMax;
-    case Screen::ChooseMinMax:
-        // Flash cards have no heading; their directions come instead.
-        return activity == Activity::FlashCards ? Screen::FlashDirections : Screen::ChooseHeading;
-    case Screen::FlashDirections:
-        return Screen::ChooseHowMany;
-    case Screen::ChooseHeading:
-        // The riddle's punch line decides the count, so the riddle comes instead of the count.
-        return activity == Activity::SecretRiddle ? Screen::ChooseRiddle : Screen::ChooseHowMany;
-    case Screen::ChooseHowMany:
-        if (activity == Activity::MathSquares)
-            return Screen::ChooseSquaresOption;
-        if (activity == Activity::Crossword)
-            return Screen::Crossword;
-        return Screen::Worksheet;
-    case Screen::ChooseRiddle:
-    case Screen::ChooseSquaresOption:
-        return Screen::Worksheet;
-    case Screen::Worksheet:
-    case Screen::Crossword:
+    const std::span<const Screen> screens = RowOf(activity).screens;
+    if (from == Screen::MainMenu)
+        return screens.front();
+    const auto place = PlaceOf(screens, from);
+    if (!place || *place + 1 == screens.size())
         return Screen::MainMenu;
-    }
-    return Screen::MainMenu;
+    return screens[*place + 1];
 }
 
 Screen PreviousScreen(Activity activity, Screen from) {
-    switch (from) {
-    case Screen::MainMenu:
-    case Screen::ChooseSkill:
+    const ActivityRow& row = RowOf(activity);
+    if (row.backJump && row.backJump->first == from)
+        return row.backJump->second;
+    const auto place = PlaceOf(row.screens, from);
+    // The last screen (the worksheet, the crossword) goes back to the main menu, as does the
+    // first wizard screen.
+    if (!place || *place == 0 || *place + 1 == row.screens.size())
         return Screen::MainMenu;
-    case Screen::ChooseStyle:
-        return Screen::ChooseSkill;
-    case Screen::ChooseMinMax:
-        return hasStyleScreen(activity) ? Screen::ChooseStyle : Screen::ChooseSkill;
-    case Screen::FlashDirections:
-    case Screen::ChooseHeading:
-        return Screen::ChooseMinMax;
-    case Screen::ChooseHowMany:
-        return activity == Activity::FlashCards ? Screen::FlashDirections : Screen::ChooseHeading;
-    case Screen::ChooseRiddle:
-    case Screen::ChooseSquaresOption:
-        // The squares option comes after the count, but its "Go Back" skips the count.
-        return Screen::ChooseHeading;
-    case Screen::Worksheet:
-    case Screen::Crossword:
-        return Screen::MainMenu;
-    }
-    return Screen::MainMenu;
+    return row.screens[*place - 1];
 }
 
 } // namespace abacore

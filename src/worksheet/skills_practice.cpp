@@ -14,20 +14,13 @@ constexpr int kProblemsInRow = 3; // horizontal and bracket rows
 
 enum class Layout { Horizontal, Vertical, Bracket };
 
+// Every mix with brackets starts with a bracket row; only vertical alone starts vertical.
 Layout firstLayout(int16_t style) {
-    switch (style) {
-    case 2:
-        return Layout::Horizontal;
-    case 4:
-        return Layout::Vertical;
-    case 1:
-    case 3:
-    case 5:
-    case 7:
+    if (style & StyleBit::kBracket)
         return Layout::Bracket;
-    default:
-        return Layout::Horizontal;
-    }
+    if (style == StyleBit::kVertical)
+        return Layout::Vertical;
+    return Layout::Horizontal;
 }
 
 class SheetLayout {
@@ -88,13 +81,13 @@ private:
         if (m_rowCount != kProblemsInRow)
             return;
         endRow(4);
-        if (m_style == 6) {
+        if (m_style == StyleBit::kHorizontalVertical) {
             m_state.GridRow += 3;
             m_layout = Layout::Vertical;
-        } else if (m_style == 3) {
+        } else if (m_style == StyleBit::kBracketHorizontal) {
             m_state.GridRow += 3;
             m_layout = Layout::Bracket;
-        } else if (m_style == 7) {
+        } else if (m_style == StyleBit::kAll) {
             m_layout = Layout::Vertical;
         }
     }
@@ -117,13 +110,13 @@ private:
         if (m_rowCount != kProblemsInRow)
             return;
         endRow(4);
-        if (m_style == 3) {
+        if (m_style == StyleBit::kBracketHorizontal) {
             m_state.GridRow += 3;
             m_layout = Layout::Horizontal;
-        } else if (m_style == 5) {
+        } else if (m_style == StyleBit::kBracketVertical) {
             m_state.GridRow += 3;
             m_layout = Layout::Vertical;
-        } else if (m_style == 7) {
+        } else if (m_style == StyleBit::kAll) {
             m_layout = Layout::Horizontal;
         }
     }
@@ -145,19 +138,19 @@ private:
         const int start = m_state.GridColumn + firstLength - CharacterCount(m_text);
         const int secondLength = m_state.write(start, row + 1, m_text);
         m_state.underline(start, row + 1, secondLength);
-        // Rows of style 6 hold three problems, spread wider.
-        m_state.GridColumn += m_style == 6 ? 17 : 9;
-        if (m_style == 6 && m_rowCount == 3)
+        // Rows of horizontal-and-vertical sheets hold three problems, spread wider.
+        m_state.GridColumn += m_style == StyleBit::kHorizontalVertical ? 17 : 9;
+        if (m_style == StyleBit::kHorizontalVertical && m_rowCount == 3)
             m_rowCount = 4;
         if (m_rowCount != 4)
             return;
         endRow(7);
-        if (m_style == 6) {
+        if (m_style == StyleBit::kHorizontalVertical) {
             m_layout = Layout::Horizontal;
-        } else if (m_style == 5) {
+        } else if (m_style == StyleBit::kBracketVertical) {
             m_state.GridRow += 3;
             m_layout = Layout::Bracket;
-        } else if (m_style == 7) {
+        } else if (m_style == StyleBit::kAll) {
             // Up one row, not two: the bracket row then sits where the sheet's first bracket
             // row does, with its bars on the printed row above it.
             m_state.GridRow -= 1;

@@ -1,9 +1,9 @@
 #include "worksheet/worksheet_builder.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/directions.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/skills_practice.h"
 
 #include <memory>
 
@@ -25,25 +25,6 @@ void writeDirections(Document& worksheet, const WorksheetRequest& request) {
     }
 }
 
-void runGenerator(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                  GenerationState& state, Document& worksheet) {
-    switch (request.ActivityType) {
-    case Activity::SkillsPractice:
-        MakeSkillsPractice(request, random, limits, state, worksheet);
-        break;
-    case Activity::MathSquares:
-        // The squares' box lines need the one font that draws them.
-        worksheet.SetBold(false);
-        worksheet.SetFontName("Terminal");
-        break;
-    case Activity::FlashCards:
-        worksheet.SetFontSize(50);
-        break;
-    default:
-        break;
-    }
-}
-
 void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
                     const std::string& answerText) {
     answerKey.Clear();
@@ -57,19 +38,18 @@ void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
 
 } // namespace
 
-bool HasGenerator(Activity activity) {
-    return activity == Activity::SkillsPractice;
-}
-
 WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random) {
+    const ActivityRow& row = RowOf(request.ActivityType);
     DrawLimits limits;
-    if (HasGenerator(request.ActivityType))
+    if (row.generator) {
         limits = CheckProblemsCanBeMade(request, RulesFor(request.ActivityType));
+        if (row.check)
+            row.check(request);
+    }
 
     WorksheetDocuments documents;
     Document& worksheet = documents.worksheet;
     const auto state = std::make_unique<GenerationState>();
-    const bool flashCards = request.ActivityType == Activity::FlashCards;
 
     worksheet.Clear();
     worksheet.setTabStops({0, 15, 30, 45});
@@ -83,14 +63,14 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.MoveToEnd();
     worksheet.SetFontSize(14);
     worksheet.SetBold(false);
-    if (!flashCards)
+    if (row.hasAnswerKey)
         worksheet.Insert(kNameDateLine);
 
     worksheet.MoveToEnd();
     worksheet.SetFontSize(10);
     worksheet.SetBold(true);
     worksheet.SetItalic(true);
-    if (!flashCards)
+    if (row.hasAnswerKey)
         writeDirections(worksheet, request);
 
     worksheet.MoveToEnd();
@@ -99,9 +79,10 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.SetAlignment(Alignment::Left);
     worksheet.SetFontName("Courier New");
 
-    runGenerator(request, random, limits, *state, worksheet);
+    if (row.generator)
+        row.generator(request, random, limits, *state, worksheet);
 
-    if (!flashCards)
+    if (row.hasAnswerKey)
         writeAnswerKey(documents.answerKey, request, state->AnswerText);
     return documents;
 }

@@ -20,7 +20,4 @@ struct WorksheetDocuments {
 // Throws GenerationError before writing anything when the ranges cannot make the problems.
 WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random);
 
-// Whether the activity's generator is part of this version.
-bool HasGenerator(Activity activity);
-
 } // namespace abacore

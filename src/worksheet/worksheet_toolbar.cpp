@@ -1,45 +1,48 @@
 #include "worksheet/worksheet_toolbar.h"
 
+#include "worksheet/activity_table.h"
+
 namespace abacore {
 
 const std::array<ToolbarButton, 6>& WorksheetToolbarButtons() {
+    using enum ToolbarButtonId;
     static const std::array<ToolbarButton, 6> buttons{{
-        {"Print", "Print Worksheet"},
-        {"Clipart", "Add Clipart"},
-        {"Save", "Save as File"},
-        {"QuickWord", "Open in Your Word Processor"},
-        {kAnswersCaption, "View Answer Sheet/Worksheet"},
-        {"Quit", "Exit Abacore"},
+        {Print, "Print", "Print Worksheet"},
+        {Clipart, "Clipart", "Add Clipart"},
+        {Save, "Save", "Save as File"},
+        {QuickWord, "QuickWord", "Open in Your Word Processor"},
+        {View, kAnswersCaption, "View Answer Sheet/Worksheet"},
+        {Quit, "Quit", "Exit Abacore"},
     }};
     return buttons;
 }
 
-WorksheetCommand CommandForCaption(std::string_view caption) {
-    if (caption == "Print")
+WorksheetCommand CommandFor(ToolbarButtonId button, bool answerKeyOnView) {
+    switch (button) {
+    case ToolbarButtonId::Print:
         return WorksheetCommand::Print;
-    if (caption == "Clipart")
+    case ToolbarButtonId::Clipart:
         return WorksheetCommand::Clipart;
-    if (caption == "Save")
+    case ToolbarButtonId::Save:
         return WorksheetCommand::Save;
-    if (caption == "QuickWord")
+    case ToolbarButtonId::QuickWord:
         return WorksheetCommand::QuickWord;
-    if (caption == kAnswersCaption)
-        return WorksheetCommand::ShowAnswers;
-    if (caption == kWorksheetCaption)
-        return WorksheetCommand::ShowWorksheet;
-    if (caption == "Quit")
-        return WorksheetCommand::Quit;
-    return WorksheetCommand::None;
+    case ToolbarButtonId::View:
+        return answerKeyOnView ? WorksheetCommand::ShowWorksheet : WorksheetCommand::ShowAnswers;
+    case ToolbarButtonId::Quit:
+        break;
+    }
+    return WorksheetCommand::Quit;
 }
 
-bool ToolbarButtonEnabled(int index, const WorksheetRequest& request) {
-    switch (index) {
-    case 4:
+bool ToolbarButtonEnabled(ToolbarButtonId button, const WorksheetRequest& request) {
+    switch (button) {
+    case ToolbarButtonId::QuickWord:
         return request.QuickWordEnabled;
-    case 5:
+    case ToolbarButtonId::View:
         return HasAnswerKey(request);
     default:
-        return index >= 1 && index <= 6;
+        return true;
     }
 }
 

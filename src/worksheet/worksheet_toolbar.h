@@ -1,7 +1,7 @@
 #pragma once
-// The worksheet window's toolbar: its buttons in order, and which command a click runs. The click
-// handler goes by the button's caption, so the view button runs one command or the other
-// depending on what it currently says.
+// The worksheet window's toolbar: its buttons in order, when each is available, and which
+// command a click runs. The view button runs one command or the other depending on which
+// document is on view, and its caption says which one a click will show.
 
 #include "shell/worksheet_request.h"
 
@@ -10,8 +10,9 @@
 
 namespace abacore {
 
+enum class ToolbarButtonId { Print, Clipart, Save, QuickWord, View, Quit };
+
 enum class WorksheetCommand {
-    None,
     Print,
     Clipart,
     Save,
@@ -22,6 +23,7 @@ enum class WorksheetCommand {
 };
 
 struct ToolbarButton {
+    ToolbarButtonId id;
     std::string_view caption;
     std::string_view tooltip;
 };
@@ -32,15 +34,10 @@ inline constexpr std::string_view kWorksheetCaption = "Worksheet";
 // The six buttons, left to right; the view button with its first caption.
 const std::array<ToolbarButton, 6>& WorksheetToolbarButtons();
 
-WorksheetCommand CommandForCaption(std::string_view caption);
+WorksheetCommand CommandFor(ToolbarButtonId button, bool answerKeyOnView);
 
-// Whether button `index` (1 to 6) is available for this request: QuickWord only when it is
-// switched on, the view button not for flash cards, which have no answer key.
-bool ToolbarButtonEnabled(int index, const WorksheetRequest& request);
-
-// Flash cards have no answer key: nothing asks about one or prints one.
-inline bool HasAnswerKey(const WorksheetRequest& request) {
-    return request.ActivityType != Activity::FlashCards;
-}
+// QuickWord only when it is switched on, the view button only for activities with an answer
+// key (not flash cards).
+bool ToolbarButtonEnabled(ToolbarButtonId button, const WorksheetRequest& request);
 
 } // namespace abacore

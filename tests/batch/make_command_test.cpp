@@ -2,6 +2,7 @@
 #include "file_bytes.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -92,9 +93,47 @@ TEST_F(MakeCommand, PdfNeedsNoDisplay) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
+    env.remove("XDG_RUNTIME_DIR");
     env.insert("QT_QPA_PLATFORM", "xcb");
     const Result r = runMake({"skills", "-o", file("w.pdf"), "--answer-key", file("k.pdf")}, env);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    // The platform's own notes stay out of the command's output.
+    EXPECT_EQ(r.err, "");
     EXPECT_TRUE(ReadBytes(file("w.pdf")).startsWith("%PDF"));
     EXPECT_TRUE(ReadBytes(file("k.pdf")).startsWith("%PDF"));
+}
+
+TEST_F(MakeCommand, AKeyThatCannotBeWrittenLeavesTheWorksheetAsItWas) {
+    const QString badKey = file("no/such/folder/k.txt");
+    // No earlier worksheet: none is left behind.
+    EXPECT_EQ(runMake({"skills", "-o", file("w.txt"), "--answer-key", badKey}).exitCode, 1);
+    EXPECT_FALSE(QFile::exists(file("w.txt")));
+    // An earlier worksheet keeps its bytes.
+    WriteBytes(file("w.txt"), "the teacher's sheet");
+    EXPECT_EQ(runMake({"skills", "-o", file("w.txt"), "--answer-key", badKey}).exitCode, 1);
+    EXPECT_EQ(ReadBytes(file("w.txt")), "the teacher's sheet");
+}
+
+TEST_F(MakeCommand, EveryOptionTheHelpNamesIsUnderstoodAndAnUnknownActivityIsRefused) {
+    QProcess help;
+    help.start(QStringLiteral(ABACORE_EXECUTABLE), {"--help"});
+    ASSERT_TRUE(help.waitForFinished(60000));
+    const QString text = QString::fromUtf8(help.readAllStandardOutput());
+    const QRegularExpression option(QStringLiteral("^  (?:-\\w, )?--([a-z-]+)( \\S+)?"),
+                                    QRegularExpression::MultilineOption);
+    int seen = 0;
+    for (auto it = option.globalMatch(text); it.hasNext(); ++seen) {
+        const auto m = it.next();
+        if (m.captured(1) == "folder" || m.captured(1) == "help")
+            continue;
+        QStringList args{"skills", "--" + m.captured(1)};
+        if (!m.captured(2).isEmpty())
+            args << "x";
+        const Result r = runMake(args);
+        EXPECT_FALSE(r.err.contains("Unknown option")) << r.err.toStdString();
+    }
+    EXPECT_GE(seen, 12);
+    const Result unknown = runMake({"shapes", "-o", file("x.txt")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("shapes")) << unknown.err.toStdString();
 }

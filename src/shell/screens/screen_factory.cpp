@@ -8,6 +8,7 @@
 #include "wizard/screens/choose_skill.h"
 #include "wizard/screens/choose_style.h"
 #include "worksheet/screens/quiz_form.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/worksheet_builder.h"
 
 namespace abacore {

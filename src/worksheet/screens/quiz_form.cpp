@@ -75,6 +75,24 @@ void ShowInList(QComboBox* list, const QString& text) {
     list->setEditText(text);
 }
 
+ToolbarPicture PictureOf(ToolbarButtonId button) {
+    switch (button) {
+    case ToolbarButtonId::Print:
+        return ToolbarPicture::Print;
+    case ToolbarButtonId::Clipart:
+        return ToolbarPicture::Clipart;
+    case ToolbarButtonId::Save:
+        return ToolbarPicture::Save;
+    case ToolbarButtonId::QuickWord:
+        return ToolbarPicture::QuickWord;
+    case ToolbarButtonId::View:
+        return ToolbarPicture::Answers;
+    case ToolbarButtonId::Quit:
+        break;
+    }
+    return ToolbarPicture::Quit;
+}
+
 } // namespace
 
 QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* parent)
@@ -111,8 +129,8 @@ QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* p
             [this](const QTextCharFormat&) { showSelectionFormat(); });
 
     // Toolbar availability; the tool lists; then the worksheet from its start.
-    for (int i = 0; i < m_toolbar->actions().size(); ++i)
-        m_toolbar->actions().at(i)->setEnabled(ToolbarButtonEnabled(i + 1, context.request));
+    for (const ToolbarButton& button : WorksheetToolbarButtons())
+        m_buttons.at(button.id)->setEnabled(ToolbarButtonEnabled(button.id, context.request));
     fillToolLists();
     m_quizBox->moveCursor(QTextCursor::End);
     m_quizBox->moveCursor(QTextCursor::Start);
@@ -134,23 +152,18 @@ QToolBar* QuizForm::buildToolbar() {
     toolbar->toggleViewAction()->setEnabled(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar->setIconSize(QSize(32, 32));
-    const auto& buttons = WorksheetToolbarButtons();
-    // The kPictures in the buttons' order.
-    constexpr ToolbarPicture kPictures[] = {ToolbarPicture::Print,   ToolbarPicture::Clipart,
-                                            ToolbarPicture::Save,    ToolbarPicture::QuickWord,
-                                            ToolbarPicture::Answers, ToolbarPicture::Quit};
-    static_assert(std::size(kPictures) == 6);
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        const int index = static_cast<int>(i) + 1;
-        QAction* button = toolbar->addAction(ToolbarIcon(kPictures[i]), q(buttons[i].caption));
-        button->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
-        button->setToolTip(q(buttons[i].tooltip));
-        connect(button, &QAction::triggered, this, [this, button] { onToolbarButton(button); });
+    int index = 0;
+    for (const ToolbarButton& button : WorksheetToolbarButtons()) {
+        QAction* action = toolbar->addAction(ToolbarIcon(PictureOf(button.id)), q(button.caption));
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(++index));
+        action->setToolTip(q(button.tooltip));
+        const ToolbarButtonId id = button.id;
+        connect(action, &QAction::triggered, this, [this, id] { onToolbarButton(id); });
+        m_buttons[id] = action;
     }
-    const QList<QAction*> actions = toolbar->actions();
-    actions.at(0)->setShortcut(QKeySequence::Print);
-    actions.at(2)->setShortcut(QKeySequence::Save);
-    m_viewButton = actions.at(4);
+    m_buttons.at(ToolbarButtonId::Print)->setShortcut(QKeySequence::Print);
+    m_buttons.at(ToolbarButtonId::Save)->setShortcut(QKeySequence::Save);
+    m_viewButton = m_buttons.at(ToolbarButtonId::View);
     m_viewButton->setCheckable(true);
     return toolbar;
 }
@@ -278,8 +291,8 @@ WorksheetOutput QuizForm::output() {
     return WorksheetOutput{m_context, this, *m_quizBox->document(), *m_answerBox->document()};
 }
 
-void QuizForm::onToolbarButton(QAction* button) {
-    const WorksheetCommand command = CommandForCaption(button->text().toStdString());
+void QuizForm::onToolbarButton(ToolbarButtonId button) {
+    const WorksheetCommand command = CommandFor(button, m_answerBox->isVisible());
     switch (command) {
     case WorksheetCommand::Print:
         PrintWorksheet(output());
@@ -287,7 +300,7 @@ void QuizForm::onToolbarButton(QAction* button) {
     case WorksheetCommand::Clipart:
         m_context.request.ClipArtForWorksheet = true;
         m_context.dialogs.message(this, QStringLiteral("Sorry!"),
-                                  QStringLiteral("Adding kPictures to a worksheet comes in a later "
+                                  QStringLiteral("Adding pictures to a worksheet comes in a later "
                                                  "version of Abacore."));
         break;
     case WorksheetCommand::Save:
@@ -302,8 +315,6 @@ void QuizForm::onToolbarButton(QAction* button) {
         break;
     case WorksheetCommand::Quit:
         m_context.navigator.quit();
-        break;
-    case WorksheetCommand::None:
         break;
     }
 }

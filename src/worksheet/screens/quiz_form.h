@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QTextCharFormat>
 #include <functional>
+#include <map>
 
 class QAction;
 class QComboBox;
@@ -34,7 +35,7 @@ private:
     void buildMenus();
     void fillToolLists();
 
-    void onToolbarButton(QAction* button);
+    void onToolbarButton(ToolbarButtonId button);
     void switchView(WorksheetCommand command);
     WorksheetOutput output();
 
@@ -51,6 +52,7 @@ private:
     QTextEdit* m_quizBox = nullptr;
     QTextEdit* m_answerBox = nullptr;
     QToolBar* m_toolbar = nullptr;
+    std::map<ToolbarButtonId, QAction*> m_buttons;
     QAction* m_viewButton = nullptr;
     QWidget* m_fontTools = nullptr;
     QToolButton* m_boldButton = nullptr;

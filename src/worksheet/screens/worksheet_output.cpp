@@ -6,6 +6,7 @@
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/pdf_export.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
 #include "worksheet/worksheet_toolbar.h"
