@@ -1,6 +1,7 @@
 #include "batch/make_command.h"
 
 #include "shell/atomic_file.h"
+#include "shell/output_check.h"
 #include "shell/worksheet_request.h"
 #include "ui/pdf_export.h"
 #include "wizard/count_rules.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -237,6 +239,8 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
 
     request.Heading =
         p.isSet("heading") ? p.value("heading").toStdString() : DefaultHeading(request);
+    if (const auto refusal = HeadingRefusal(request.Heading))
+        throw UserError{refusal->text + " (--heading)"};
 
     const std::string count =
         p.isSet("count") ? p.value("count").toStdString() : std::to_string(row.defaultCount);
@@ -245,7 +249,8 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
 }
 
 int fail(int code, const std::string& message) {
-    std::fprintf(stderr, "abacore-drill: %s\n", message.c_str());
+    // Messages echo what the user typed: never send its control characters to the terminal.
+    std::fprintf(stderr, "abacore-drill: %s\n", EscapedForTerminal(message).c_str());
     return code;
 }
 
@@ -312,13 +317,27 @@ int RunMakeCommand(int argc, char** argv) {
                                     std::string(row->batchName) + "."};
         if (!p.isSet("output"))
             throw UserError{"Name the worksheet file with -o FILE (.rtf, .pdf or .txt)."};
+        // Two values for one option are a mistake in a script, not a choice.
+        QStringList given = p.optionNames();
+        given.replaceInStrings(QRegularExpression(QStringLiteral("^o$")), QStringLiteral("output"));
+        given.replaceInStrings(QRegularExpression(QStringLiteral("^h$")), QStringLiteral("help"));
+        for (const QString& name : given)
+            if (given.count(name) > 1)
+                throw UserError{"--" + name.toStdString() + " is given more than once."};
 
         // Output names are relative to where the command was given, not to the program folder.
         const QString output = QFileInfo(p.value("output")).absoluteFilePath();
         const QString answerKey =
             p.isSet("answer-key") ? QFileInfo(p.value("answer-key")).absoluteFilePath() : QString();
-        const bool needsPdf = formatOf(output) == Format::Pdf ||
-                              (!answerKey.isEmpty() && formatOf(answerKey) == Format::Pdf);
+        // Every name is checked before anything is written, so a refused command leaves every
+        // file as it was.
+        const Format outputFormat = formatOf(output);
+        const bool hasKey = !answerKey.isEmpty();
+        const Format keyFormat = hasKey ? formatOf(answerKey) : outputFormat;
+        if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
+            throw UserError{"The worksheet and the answer key would be the same file: give "
+                            "--answer-key another name."};
+        const bool needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
         if (p.isSet("folder") && !QDir::setCurrent(p.value("folder")))
             throw UserError{"The folder \"" + p.value("folder").toStdString() +
                             "\" does not exist."};
@@ -334,6 +353,9 @@ int RunMakeCommand(int argc, char** argv) {
         WorksheetRequest request;
         request.ProgramFolder = QDir::currentPath().toStdString();
         fillRequest(request, *row, p);
+        CheckWritable(output.toStdString());
+        if (hasKey)
+            CheckWritable(answerKey.toStdString());
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
         const WorksheetDocuments documents = BuildWorksheet(request, random);

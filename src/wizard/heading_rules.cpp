@@ -1,6 +1,7 @@
 #include "wizard/heading_rules.h"
 
 #include "shell/skill_names.h"
+#include "worksheet/char_grid.h"
 
 namespace abacore {
 
@@ -31,6 +32,14 @@ std::string ActivityWord(Activity activity) {
 
 std::string DefaultHeading(const WorksheetRequest& request) {
     return SkillWord(request) + " " + ActivityWord(request.ActivityType);
+}
+
+std::optional<WizardMessage> HeadingRefusal(std::string_view heading) {
+    if (CharacterCount(heading) <= kLongestHeading)
+        return std::nullopt;
+    return WizardMessage{HeadingText::kTooLongTitle, "Please keep the heading to " +
+                                                         std::to_string(kLongestHeading) +
+                                                         " characters or fewer."};
 }
 
 } // namespace abacore

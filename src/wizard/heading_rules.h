@@ -3,19 +3,30 @@
 
 #include "shell/worksheet_request.h"
 
+#include "wizard/wizard_message.h"
+
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace abacore {
 
 namespace HeadingText {
 inline constexpr const char* kCaption = "Choose a Heading";
 inline constexpr const char* kPrompt = "Type a heading for this worksheet";
+inline constexpr const char* kTooLongTitle = "Oops!";
 } // namespace HeadingText
+
+// Far beyond any heading a page shows well, and short enough that every output stays quick.
+inline constexpr int kLongestHeading = 200;
 
 // "Math Skills" for mixed skills, else the skill's name; empty when neither applies.
 std::string SkillWord(const WorksheetRequest& request);
 // The activity's name on its documents; empty for the flash cards, which have no heading.
 std::string ActivityWord(Activity activity);
 std::string DefaultHeading(const WorksheetRequest& request);
+
+// The message for a heading longer than kLongestHeading characters, or nothing.
+std::optional<WizardMessage> HeadingRefusal(std::string_view heading);
 
 } // namespace abacore

@@ -28,8 +28,13 @@ ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
 }
 
 void ChooseHeading::confirm() {
-    // Any text will do, an empty one too.
-    m_context.request.Heading = m_heading->text().toStdString();
+    // Any text will do, an empty one too, within a length a page can show.
+    const std::string heading = m_heading->text().toStdString();
+    if (const auto refusal = HeadingRefusal(heading)) {
+        showMessage(*refusal);
+        return;
+    }
+    m_context.request.Heading = heading;
     openNext();
 }
 
