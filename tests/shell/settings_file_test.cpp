@@ -65,9 +65,13 @@ TEST(SettingsFile, MissingOrShortFilesFailAndTheReaderTakesLineThree) {
         EXPECT_FALSE(ReadQuickWordSetting(file, request)) << bytes;
         EXPECT_EQ(ReadBytes(file), bytes);
     }
-    // Three lines, the last one empty, are enough.
+    // Three lines, the last one empty, are enough. An empty line 3 is QuickWord off: its CR
+    // belongs to the line ending, it is not a program's path.
     WriteBytes(file, "one\r\ntwo\r\n\r\n");
-    EXPECT_TRUE(ReadSettingsFile(file).has_value());
+    request.QuickWordEnabled = true;
+    ASSERT_TRUE(ReadQuickWordSetting(file, request));
+    EXPECT_FALSE(request.QuickWordEnabled);
+    EXPECT_EQ(request.WordProcessorPath, "");
 
     // LF endings (edited on this system) leave no stray CR on the path.
     WriteBytes(file, "a\nb\n/opt/writer\n");
