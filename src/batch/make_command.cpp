@@ -1,6 +1,7 @@
 #include "batch/make_command.h"
 
 #include "shell/atomic_file.h"
+#include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
 #include "ui/pdf_export.h"
 #include "wizard/count_rules.h"
@@ -15,7 +16,7 @@
 #include "worksheet/worksheet_builder.h"
 
 #include <QCommandLineParser>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
@@ -203,7 +204,7 @@ const char* UsageText() {
     return kUsage;
 }
 
-int RunMakeCommand(int argc, char** argv) {
+int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -252,7 +253,10 @@ int RunMakeCommand(int argc, char** argv) {
             p.isSet("answer-key") ? QFileInfo(p.value("answer-key")).absoluteFilePath() : QString();
         const bool needsPdf = formatOf(output) == Format::Pdf ||
                               (!answerKey.isEmpty() && formatOf(answerKey) == Format::Pdf);
-        if (p.isSet("folder") && !QDir::setCurrent(p.value("folder")))
+        std::optional<std::string> folder = programFolder;
+        if (p.isSet("folder"))
+            folder = ProgramFolderNamed(QFile::encodeName(p.value("folder")).toStdString());
+        if (!folder)
             throw UserError{"The folder \"" + p.value("folder").toStdString() +
                             "\" does not exist."};
 
@@ -265,7 +269,7 @@ int RunMakeCommand(int argc, char** argv) {
         }
 
         WorksheetRequest request;
-        request.ProgramFolder = QDir::currentPath().toStdString();
+        request.ProgramFolder = *folder;
         fillRequest(request, p);
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();

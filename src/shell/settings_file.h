@@ -4,6 +4,8 @@
 // The file is handled as bytes. A line ended by a bare LF (the file was edited on this system)
 // is read as a line too and keeps its ending, as does a last line without any ending.
 
+#include "shell/program_folder.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,7 +16,6 @@ namespace abacore {
 
 struct WorksheetRequest;
 
-inline constexpr char SettingsFileName[] = "kvtdata.dat";
 inline constexpr std::string_view FreshInstallMarker = "+++++";
 inline constexpr std::string_view QuickWordOffMarker = "*****";
 

@@ -38,7 +38,7 @@ TEST(SettingsFile, FirstStartTurnsOnlyAnExactMarkerOffOnce) {
     ASSERT_EQ(SettingsFilePath(folder.path()), file);
     EXPECT_EQ(RunFirstRunStep(file), FirstRunResult::Done);
     EXPECT_EQ(ReadBytes(file), head + "*****\r\n" + tail);
-    EXPECT_FALSE(fs::exists(folder.path() / SettingsFileName));
+    EXPECT_FALSE(fs::exists(folder.path() / kSettingsFileName));
 
     // The next start finds nothing to do and does not write: the file's time stays put.
     const auto written = fs::last_write_time(file) - std::chrono::hours(1);
@@ -55,7 +55,7 @@ TEST(SettingsFile, FirstStartTurnsOnlyAnExactMarkerOffOnce) {
 
 TEST(SettingsFile, MissingOrShortFilesFailAndTheReaderTakesLineThree) {
     TempFolder folder;
-    const fs::path file = folder.path() / SettingsFileName;
+    const fs::path file = folder.path() / kSettingsFileName;
     WorksheetRequest request;
     EXPECT_EQ(RunFirstRunStep(file), FirstRunResult::Failed);
     EXPECT_FALSE(fs::exists(file));

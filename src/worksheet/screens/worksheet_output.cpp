@@ -1,6 +1,7 @@
 #include "worksheet/screens/worksheet_output.h"
 
 #include "shell/atomic_file.h"
+#include "shell/startup.h"
 #include "shell/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
@@ -26,17 +27,9 @@ QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The program folder as the word processor must be told it: absolute, without a trailing
-// separator. The files themselves are written relative to the current folder, which is it.
-QString ProgramFolderPath(const WorksheetRequest& request) {
-    if (!request.ProgramFolder.empty())
-        return q(request.ProgramFolder);
-    return QDir::current().absolutePath();
-}
-
-// Writes `document` as RTF to `relativePath`; returns the reason when it fails.
-std::string WriteRtfFile(const QTextDocument& document, const std::string& relativePath) {
-    return WriteFileAtomically(relativePath, RtfText(ReadTextDocument(document)));
+// Writes `document` as RTF to `path`; returns the reason when it fails.
+std::string WriteRtfFile(const QTextDocument& document, const std::string& path) {
+    return WriteFileAtomically(path, RtfText(ReadTextDocument(document)));
 }
 
 // Prints one document as one job; false when the printer (or its output file) failed.
@@ -68,8 +61,8 @@ void SaveWorksheet(const WorksheetOutput& output) {
                                 q(SaveNameMessage(problem, NameSource::Typed)));
         return;
     }
-    const std::string error =
-        WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
+    const std::string error = WriteRtfFile(
+        output.worksheet, FullWorksheetsPath(request.ProgramFolder, WorksheetFileName(name)));
     if (!error.empty()) {
         context.dialogs.message(output.window, Oops, q(SaveFailedMessage(error)));
         return;
@@ -127,16 +120,17 @@ void SendToWordProcessor(const WorksheetOutput& output) {
         HasAnswerKey(request) &&
         dialogs.question(output.window, QStringLiteral("Answer Key?"),
                          QStringLiteral("Send Answer Key to Word Processor as well?"));
-    std::string error = WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
+    const std::string& folder = request.ProgramFolder;
+    std::string error =
+        WriteRtfFile(output.worksheet, FullWorksheetsPath(folder, WorksheetFileName(name)));
     if (error.empty() && withKey)
-        error = WriteRtfFile(output.answerKey, WorksheetsPath(AnswerKeyFileName(name)));
+        error = WriteRtfFile(output.answerKey, FullWorksheetsPath(folder, AnswerKeyFileName(name)));
     if (!error.empty()) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(error)));
         return;
     }
     QStringList arguments;
-    for (const std::string& path :
-         QuickWordArguments(ProgramFolderPath(request).toStdString(), name, withKey))
+    for (const std::string& path : QuickWordArguments(folder, name, withKey))
         arguments << q(path);
     const QString program = q(request.WordProcessorPath);
     if (program.isEmpty() || !dialogs.startDetached(program, arguments))
@@ -150,8 +144,9 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     AppContext& context = output.context;
     const WorksheetRequest& request = context.request;
     Dialogs& dialogs = context.dialogs;
-    QDir folder(ProgramFolderPath(request));
-    folder.cd(q(kWorksheetsFolder));
+    // The worksheets folder in whatever letter case it has; the program folder without one.
+    QDir folder(q(request.ProgramFolder));
+    folder.cd(q(WorksheetsFolderPath(request.ProgramFolder).filename().string()));
     const bool headingIsName = CheckSaveName(request.Heading) == SaveNameProblem::None;
     const QString suggested = headingIsName
                                   ? folder.filePath(q(request.Heading) + QStringLiteral(".pdf"))
