@@ -62,7 +62,6 @@ QTemporaryDir& programFolder() {
         return true;
     }();
     (void)ready;
-    QDir::setCurrent(dir.path());
     return dir;
 }
 
@@ -72,8 +71,8 @@ void showPending() {
 
 void BM_MainMenuShown(benchmark::State& state) {
     app();
-    programFolder();
     WorksheetRequest request;
+    request.ProgramFolder = programFolder().path().toStdString();
     RandomSource random(1);
     SilentDialogs dialogs;
     for (auto _ : state) {
@@ -86,8 +85,8 @@ BENCHMARK(BM_MainMenuShown)->Unit(benchmark::kMillisecond);
 
 void BM_CountContinueToWorksheetShown(benchmark::State& state) {
     app();
-    programFolder();
     WorksheetRequest request;
+    request.ProgramFolder = programFolder().path().toStdString();
     request.ActivityType = Activity::SkillsPractice;
     request.SkillChecked = {std::nullopt, true, true, std::nullopt, true};
     request.SkillMode = Skill::Mixed;

@@ -11,6 +11,7 @@
 // - src/batch: the `make` command, a front end like the screens.
 
 #include "batch/make_command.h"
+#include "shell/program_folder.h"
 #include "shell/screens/screen_factory.h"
 #include "shell/worksheet_request.h"
 #include "ui/dialogs.h"
@@ -18,18 +19,34 @@
 #include "worksheet/random_source.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 using namespace abacore;
 
-int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "make") == 0)
-        return RunMakeCommand(argc, argv);
+namespace {
 
-    QString folder;
+// The folder that holds the running executable (and the data files beside it).
+std::string ExecutableFolder(const char* argv0) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path executable = fs::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        executable = argv0;
+    return ProgramFolderNamed(executable.parent_path()).value_or(executable.parent_path());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The program folder is decided here, once, and handed on as a value: the executable's
+    // folder unless --folder names another.
+    const std::string executableFolder = ExecutableFolder(argv[0]);
+    if (argc >= 2 && std::strcmp(argv[1], "make") == 0)
+        return RunMakeCommand(argc, argv, executableFolder);
+
+    const char* folder = nullptr;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
@@ -37,27 +54,27 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(arg, "--folder") == 0 && i + 1 < argc) {
-            folder = QString::fromLocal8Bit(argv[++i]);
+            folder = argv[++i];
         } else if (std::strncmp(arg, "--folder=", 9) == 0) {
-            folder = QString::fromLocal8Bit(arg + 9);
+            folder = arg + 9;
         } else if (arg[0] == '-' && std::strncmp(arg, "-platform", 9) != 0) {
             std::fprintf(stderr, "abacore-drill: unknown option %s (see --help)\n", arg);
             return 2;
         }
     }
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
-    // The program folder holds the executable and its data files; it is the current folder.
-    if (folder.isEmpty())
-        folder = QCoreApplication::applicationDirPath();
-    if (!QDir::setCurrent(folder)) {
-        std::fprintf(stderr, "abacore-drill: the folder %s does not exist\n",
-                     folder.toLocal8Bit().constData());
+    WorksheetRequest request;
+    if (!folder || !*folder) {
+        request.ProgramFolder = executableFolder;
+    } else if (const auto named = ProgramFolderNamed(folder)) {
+        request.ProgramFolder = *named;
+    } else {
+        std::fprintf(stderr, "abacore-drill: the folder %s does not exist\n", folder);
         return 2;
     }
 
-    WorksheetRequest request;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
     RandomSource random;
     QtDialogs dialogs;
     ScreenHost host(request, random, dialogs, MakeScreen);

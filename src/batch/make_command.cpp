@@ -2,6 +2,7 @@
 
 #include "shell/atomic_file.h"
 #include "shell/output_check.h"
+#include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
 #include "ui/pdf_export.h"
 #include "wizard/count_rules.h"
@@ -17,7 +18,7 @@
 #include "worksheet/worksheet_builder.h"
 
 #include <QCommandLineParser>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -261,7 +262,7 @@ const char* UsageText() {
     return usage.c_str();
 }
 
-int RunMakeCommand(int argc, char** argv) {
+int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -338,7 +339,10 @@ int RunMakeCommand(int argc, char** argv) {
             throw UserError{"The worksheet and the answer key would be the same file: give "
                             "--answer-key another name."};
         const bool needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
-        if (p.isSet("folder") && !QDir::setCurrent(p.value("folder")))
+        std::optional<std::string> folder = programFolder;
+        if (p.isSet("folder"))
+            folder = ProgramFolderNamed(QFile::encodeName(p.value("folder")).toStdString());
+        if (!folder)
             throw UserError{"The folder \"" + p.value("folder").toStdString() +
                             "\" does not exist."};
 
@@ -351,7 +355,7 @@ int RunMakeCommand(int argc, char** argv) {
         }
 
         WorksheetRequest request;
-        request.ProgramFolder = QDir::currentPath().toStdString();
+        request.ProgramFolder = *folder;
         fillRequest(request, *row, p);
         CheckWritable(output.toStdString());
         if (hasKey)

@@ -3,9 +3,6 @@
 #include "shell/atomic_file.h"
 #include "shell/worksheet_request.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace abacore {
 
 namespace fs = std::filesystem;
@@ -14,13 +11,6 @@ namespace {
 
 constexpr size_t QuickWordIndex = 2;
 constexpr size_t MinimumLines = 3;
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 } // namespace
 
@@ -64,15 +54,8 @@ bool IsQuickWordOn(std::string_view line3) {
 }
 
 fs::path SettingsFilePath(const fs::path& folder) {
-    const fs::path usual = folder / SettingsFileName;
-    std::error_code ec;
-    if (fs::exists(usual, ec))
-        return usual;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (EqualIgnoringCase(it->path().filename().string(), SettingsFileName))
-            return it->path();
-    }
-    return usual;
+    return FindIgnoringCase(folder, kSettingsFileName, EntryKind::File)
+        .value_or(folder / kSettingsFileName);
 }
 
 SettingsLines ReadSettingsFile(const fs::path& file) {

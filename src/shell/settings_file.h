@@ -5,6 +5,7 @@
 // is read as a line too and keeps its ending, as does a last line without any ending.
 
 #include "shell/failure.h"
+#include "shell/program_folder.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,7 +17,6 @@ namespace abacore {
 
 struct WorksheetRequest;
 
-inline constexpr char SettingsFileName[] = "kvtdata.dat";
 inline constexpr std::string_view FreshInstallMarker = "+++++";
 inline constexpr std::string_view QuickWordOffMarker = "*****";
 

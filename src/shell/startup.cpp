@@ -1,26 +1,13 @@
 #include "shell/startup.h"
 
+#include "shell/program_folder.h"
 #include "shell/settings_file.h"
 #include "shell/shell_messages.h"
 #include "shell/worksheet_request.h"
 
-#include <algorithm>
-#include <cctype>
-#include <vector>
-
 namespace abacore {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-} // namespace
 
 std::string ProgramFolderText(const fs::path& folder) {
     std::string text = folder.string();
@@ -30,21 +17,8 @@ std::string ProgramFolderText(const fs::path& folder) {
 }
 
 fs::path WorksheetsFolderPath(const fs::path& programFolder) {
-    const fs::path usual = programFolder / WorksheetsFolderName;
-    std::error_code ec;
-    if (fs::is_directory(usual, ec))
-        return usual;
-    // Sorted, so that the choice among several spellings is always the same.
-    std::vector<fs::path> matches;
-    for (fs::directory_iterator it(programFolder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError) &&
-            Lowered(it->path().filename().string()) == WorksheetsFolderName)
-            matches.push_back(it->path());
-    }
-    if (matches.empty())
-        return usual;
-    return *std::min_element(matches.begin(), matches.end());
+    return FindIgnoringCase(programFolder, kWorksheetsFolderName, EntryKind::Folder)
+        .value_or(programFolder / kWorksheetsFolderName);
 }
 
 void EnsureWorksheetsFolder(const fs::path& programFolder) {

@@ -11,8 +11,6 @@ namespace abacore {
 
 struct WorksheetRequest;
 
-inline constexpr char WorksheetsFolderName[] = "worksheets";
-
 // The folder as the program records it: no trailing separator (the root stays "/").
 std::string ProgramFolderText(const std::filesystem::path& folder);
 
@@ -29,8 +27,8 @@ struct StartupOutcome {
     std::string worksheetsProblem; // the worksheets folder could not be made: tell the user
 };
 
-// Runs the start-up steps in `folder` (the current folder) and records the program folder and
-// the QuickWord setting in the request. Stops after a settings failure.
+// Runs the start-up steps in the program folder `folder` and records it and the QuickWord
+// setting in the request. Stops after a settings failure.
 StartupOutcome RunStartup(WorksheetRequest& request, const std::filesystem::path& folder);
 
 } // namespace abacore

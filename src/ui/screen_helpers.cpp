@@ -1,6 +1,8 @@
 #include "ui/screen_helpers.h"
 
-#include <QDir>
+#include "shell/program_folder.h"
+
+#include <QFile>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
@@ -19,22 +21,11 @@ void CentreOnScreen(QWidget* window) {
                  area.top() + area.height() / 2 - size.height() / 2);
 }
 
-QString FindFileIgnoringCase(const QString& folder, const QString& fileName) {
-    const QDir dir(folder);
-    if (dir.exists(fileName))
-        return dir.filePath(fileName);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString& entry : entries)
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    return {};
-}
-
-void SetBackgroundPicture(QWidget* window, const QString& fileName) {
-    const QString path = FindFileIgnoringCase(QDir::currentPath(), fileName);
-    if (path.isEmpty())
+void SetBackgroundPicture(QWidget* window, const std::string& programFolder) {
+    const auto path = FindIgnoringCase(programFolder, kBackgroundPictureName, EntryKind::File);
+    if (!path)
         return;
-    const QPixmap picture(path);
+    const QPixmap picture(QFile::decodeName(path->c_str()));
     if (picture.isNull())
         return;
     QPalette palette = window->palette();

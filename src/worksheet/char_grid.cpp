@@ -4,77 +4,10 @@
 
 namespace abacore {
 
-namespace {
-
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// Reads one code point at text[i] and moves i past it; a malformed byte stands for itself.
-char32_t decodeNext(std::string_view text, size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t code = lead;
-    if (lead >= 0xF0 && lead < 0xF8) {
-        extra = 3;
-        code = lead & 0x07;
-    } else if (lead >= 0xE0) {
-        extra = 2;
-        code = lead & 0x0F;
-    } else if (lead >= 0xC0) {
-        extra = 1;
-        code = lead & 0x1F;
-    }
-    if (extra == 0 || lead >= 0xF8 || i + static_cast<size_t>(extra) >= text.size()) {
-        ++i;
-        return lead;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        const auto byte = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-        if (!isContinuation(byte)) {
-            ++i;
-            return lead;
-        }
-        code = (code << 6) | (byte & 0x3F);
-    }
-    i += static_cast<size_t>(extra) + 1;
-    return code;
-}
-
-// Writes c as UTF-8 at out; returns the end.
-char* encodeUtf8(char* out, char32_t c) {
-    if (c < 0x80) {
-        *out++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (c >> 6));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | (c >> 12));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | (c >> 18));
-        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
-} // namespace
-
-int CharacterCount(std::string_view utf8) {
-    int count = 0;
-    for (char c : utf8)
-        if (!isContinuation(static_cast<unsigned char>(c)))
-            ++count;
-    return count;
-}
-
 int GenerationState::write(int column, int row, std::string_view utf8) {
     int count = 0;
     for (size_t i = 0; i < utf8.size(); ++count)
-        CharGrid.set(column + count, row, decodeNext(utf8, i));
+        CharGrid.set(column + count, row, NextCodePoint(utf8, i));
     return count;
 }
 
@@ -116,7 +49,7 @@ void GenerationState::FlushGrid(Document& worksheet) {
                 if (c == 0)
                     *out++ = ' ';
                 else
-                    out = encodeUtf8(out, c);
+                    out = EncodeUtf8(out, c);
             }
             *out++ = '\n';
         }

@@ -6,6 +6,7 @@
 // grid are dropped.
 
 #include "worksheet/document.h"
+#include "worksheet/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -61,7 +62,7 @@ struct GenerationState {
     int GridWidth = 0;          // columns printed of each row
 
     // Puts the characters of utf8 into cells (column, row), (column + 1, row), ...; returns
-    // the number of characters.
+    // the number of characters. Broken UTF-8 reads as NextCodePoint reads it.
     int write(int column, int row, std::string_view utf8);
     void underline(int column, int row, int count);
 
@@ -72,8 +73,5 @@ struct GenerationState {
 private:
     std::string m_flushBuffer; // kept between flushes to save allocations
 };
-
-// The number of characters (code points) of a UTF-8 text.
-int CharacterCount(std::string_view utf8);
 
 } // namespace abacore

@@ -1,6 +1,7 @@
 #include "worksheet/rtf_writer.h"
 
 #include "worksheet/page_setup.h"
+#include "worksheet/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -57,36 +58,6 @@ unsigned char Cp1252Byte(char32_t cp) {
 
 unsigned char Cp437Byte(char32_t cp) {
     return ByteIn(kCp437High, cp);
-}
-
-// Decodes one UTF-8 character at `i` and moves past it; a broken sequence gives U+FFFD.
-char32_t NextCodePoint(std::string_view s, size_t& i) {
-    const auto lead = static_cast<unsigned char>(s[i++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    for (int k = 0; k < extra; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    const bool overlong = (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000);
-    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0xFFFD;
-    return cp;
 }
 
 void AppendHexByte(std::string& out, unsigned char byte) {

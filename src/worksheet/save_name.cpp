@@ -1,5 +1,6 @@
 #include "worksheet/save_name.h"
 
+#include "shell/program_folder.h"
 #include "shell/startup.h"
 
 #include <filesystem>
@@ -28,7 +29,7 @@ bool isControl(char c) {
 // The file must lie directly in the worksheets folder, whatever the name holds.
 bool staysInFolder(std::string_view fileName) {
     namespace fs = std::filesystem;
-    const fs::path folder(kWorksheetsFolder);
+    const fs::path folder(kWorksheetsFolderName);
     const fs::path target = (folder / fs::path(std::string(fileName))).lexically_normal();
     return target.parent_path() == folder && target.filename() == fs::path(std::string(fileName));
 }
@@ -95,12 +96,6 @@ std::string WorksheetFileName(std::string_view name) {
 
 std::string AnswerKeyFileName(std::string_view name) {
     return joined(name, kAnswerKeySuffix);
-}
-
-// The worksheets folder as it is spelled on disk: start-up reuses one in any letter case.
-std::string WorksheetsPath(std::string_view fileName) {
-    const std::string folder = WorksheetsFolderPath(".").filename().string();
-    return joined(joined(folder, "/"), fileName);
 }
 
 std::string FullWorksheetsPath(std::string_view programFolder, std::string_view fileName) {

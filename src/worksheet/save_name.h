@@ -8,8 +8,6 @@
 
 namespace abacore {
 
-inline constexpr std::string_view kWorksheetsFolder = "worksheets";
-
 enum class SaveNameProblem {
     None,
     Empty,
@@ -34,9 +32,8 @@ inline constexpr std::string_view kSaveNameTitle = "Oops!";
 std::string WorksheetFileName(std::string_view name); // name + ".rtf"
 std::string AnswerKeyFileName(std::string_view name); // name + "(Answer Key).rtf"
 
-// "worksheets/" + file name: where the program writes, relative to the program folder.
-std::string WorksheetsPath(std::string_view fileName);
-// The full path that the word processor is given: program folder + "/worksheets/" + file name.
+// Program folder + "/worksheets/" + file name, the worksheets folder spelled as it is on disk:
+// where the program writes, and the full path that the word processor is given.
 std::string FullWorksheetsPath(std::string_view programFolder, std::string_view fileName);
 
 // The word processor's arguments: the answer-key file first when it is sent, then the worksheet.

@@ -38,7 +38,7 @@ TEST(SettingsFile, FirstStartTurnsOnlyAnExactMarkerOffOnce) {
     ASSERT_EQ(SettingsFilePath(folder.path()), file);
     EXPECT_EQ(RunFirstRunStep(file), FirstRunResult::Done);
     EXPECT_EQ(ReadBytes(file), head + "*****\r\n" + tail);
-    EXPECT_FALSE(fs::exists(folder.path() / SettingsFileName));
+    EXPECT_FALSE(fs::exists(folder.path() / kSettingsFileName));
 
     // The next start finds nothing to do and does not write: the file's time stays put.
     const auto written = fs::last_write_time(file) - std::chrono::hours(1);
@@ -55,7 +55,7 @@ TEST(SettingsFile, FirstStartTurnsOnlyAnExactMarkerOffOnce) {
 
 TEST(SettingsFile, MissingOrShortFilesFailAndTheReaderTakesLineThree) {
     TempFolder folder;
-    const fs::path file = folder.path() / SettingsFileName;
+    const fs::path file = folder.path() / kSettingsFileName;
     WorksheetRequest request;
     EXPECT_EQ(RunFirstRunStep(file), FirstRunResult::Failed);
     EXPECT_FALSE(fs::exists(file));
@@ -65,9 +65,14 @@ TEST(SettingsFile, MissingOrShortFilesFailAndTheReaderTakesLineThree) {
         EXPECT_THROW(ReadQuickWordSetting(file, request), ReadError) << bytes;
         EXPECT_EQ(ReadBytes(file), bytes);
     }
-    // Three lines, the last one empty, are enough.
+    // Three lines, the last one empty, are enough. An empty line 3 is QuickWord off: its CR
+    // belongs to the line ending, it is not a program's path.
     WriteBytes(file, "one\r\ntwo\r\n\r\n");
     EXPECT_EQ(ReadSettingsFile(file).size(), 3u);
+    request.QuickWordEnabled = true;
+    ReadQuickWordSetting(file, request);
+    EXPECT_FALSE(request.QuickWordEnabled);
+    EXPECT_EQ(request.WordProcessorPath, "");
 
     // LF endings (edited on this system) leave no stray CR on the path.
     WriteBytes(file, "a\nb\n/opt/writer\n");

@@ -1,6 +1,6 @@
 #pragma once
-// A temporary program folder for a test: the shipped data files copied in, and made the
-// current folder for the test's lifetime.
+// A temporary program folder for a test, with the shipped data files copied in. The current
+// folder stays where it is: the program must find its files through the folder it is given.
 
 #include <QDir>
 #include <QFile>
@@ -11,22 +11,19 @@ namespace abacore {
 
 class ProgramFolder {
 public:
-    explicit ProgramFolder(bool withData = true) : m_previous(QDir::currentPath()) {
+    explicit ProgramFolder(bool withData = true) {
         EXPECT_TRUE(m_dir.isValid());
         if (withData) {
             const QDir data(QStringLiteral(ABACORE_SOURCE_DIR "/data"));
             for (const QString& name : data.entryList(QDir::Files))
                 QFile::copy(data.filePath(name), m_dir.filePath(name));
         }
-        QDir::setCurrent(m_dir.path());
     }
-    ~ProgramFolder() { QDir::setCurrent(m_previous); }
 
     QString path() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
 
 private:
-    QString m_previous;
     QTemporaryDir m_dir;
 };
 

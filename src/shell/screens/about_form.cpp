@@ -10,7 +10,7 @@
 
 namespace abacore {
 
-AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
+AboutForm::AboutForm(const std::string& programFolder, QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Abacore--Drill"));
 
@@ -33,7 +33,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(ok, 0, Qt::AlignHCenter);
 
     setFixedSize(320, 230);
-    SetBackgroundPicture(this, QStringLiteral("AbacoreBack.jpg"));
+    SetBackgroundPicture(this, programFolder);
     CentreOnScreen(this);
 }
 

@@ -4,12 +4,15 @@
 
 #include <QDialog>
 
+#include <string>
+
 namespace abacore {
 
 class AboutForm final : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutForm(QWidget* parent = nullptr);
+    // `programFolder` holds the background picture.
+    explicit AboutForm(const std::string& programFolder, QWidget* parent = nullptr);
 
 protected:
     bool event(QEvent* event) override;

@@ -28,13 +28,6 @@ QString Text(const char* text) {
     return QString::fromUtf8(text);
 }
 
-std::filesystem::path SettingsFolder(const WorksheetRequest& request) {
-    if (!request.ProgramFolder.empty())
-        return request.ProgramFolder;
-    std::error_code ec;
-    return std::filesystem::current_path(ec);
-}
-
 } // namespace
 
 QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
@@ -88,9 +81,9 @@ QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
 
     setFixedSize(460, 230);
     CentreOnScreen(this);
-    SetBackgroundPicture(this, QStringLiteral("abacoreback.jpg"));
+    SetBackgroundPicture(this, m_context.request.ProgramFolder);
 
-    m_file = SettingsFilePath(SettingsFolder(m_context.request));
+    m_file = SettingsFilePath(m_context.request.ProgramFolder);
     try {
         m_lines = ReadSettingsFile(m_file);
     } catch (const Failure&) {

@@ -16,7 +16,6 @@
 #include <QShowEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <filesystem>
 
 namespace abacore {
 
@@ -106,12 +105,11 @@ void Title::showEvent(QShowEvent* event) {
 void Title::runOpeningSequence() {
     // The picture fills the area under the toolbar, which keeps its usual look.
     layout()->activate();
-    SetBackgroundPicture(centralWidget(), QStringLiteral("AbacoreBack.jpg"));
+    WorksheetRequest& request = m_context.request;
+    SetBackgroundPicture(centralWidget(), request.ProgramFolder);
     CentreOnScreen(this);
 
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::current_path(ec);
-    const StartupOutcome outcome = RunStartup(m_context.request, folder);
+    const StartupOutcome outcome = RunStartup(request, request.ProgramFolder);
     Dialogs& dialogs = m_context.dialogs;
     if (outcome.settingsFailed) {
         dialogs.message(this, QString::fromUtf8(ShellText::kErrorTitle),
@@ -144,7 +142,7 @@ void Title::openQuickWordOption() {
 }
 
 void Title::openAbout() {
-    auto* about = new AboutForm(this);
+    auto* about = new AboutForm(m_context.request.ProgramFolder, this);
     about->show();
 }
 

@@ -52,7 +52,7 @@ WizardScreen::WizardScreen(AppContext& context, Screen self, const QString& capt
     connect(m_continue, &QPushButton::clicked, this, [this] { confirm(); });
     connect(m_goBack, &QPushButton::clicked, this, [this] { openPrevious(); });
 
-    SetBackgroundPicture(this, "AbacoreBack.jpg");
+    SetBackgroundPicture(this, context.request.ProgramFolder);
     CentreOnScreen(this);
 }
 

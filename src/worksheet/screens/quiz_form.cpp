@@ -405,7 +405,7 @@ void QuizForm::showSelectionFormat() {
 
 void QuizForm::showAbout() {
     // The About box deletes itself when it closes.
-    auto* about = new AboutForm(this);
+    auto* about = new AboutForm(m_context.request.ProgramFolder, this);
     about->show();
 }
 

@@ -1,6 +1,7 @@
 #include "worksheet/screens/worksheet_output.h"
 
 #include "shell/atomic_file.h"
+#include "shell/startup.h"
 #include "shell/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
@@ -27,17 +28,9 @@ QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The program folder as the word processor must be told it: absolute, without a trailing
-// separator. The files themselves are written relative to the current folder, which is it.
-QString ProgramFolderPath(const WorksheetRequest& request) {
-    if (!request.ProgramFolder.empty())
-        return q(request.ProgramFolder);
-    return QDir::current().absolutePath();
-}
-
-// Writes `document` as RTF to `relativePath`. Throws WriteError.
-void WriteRtfFile(const QTextDocument& document, const std::string& relativePath) {
-    WriteFileAtomically(relativePath, RtfText(ReadTextDocument(document)));
+// Writes `document` as RTF to `path`. Throws WriteError.
+void WriteRtfFile(const QTextDocument& document, const std::string& path) {
+    WriteFileAtomically(path, RtfText(ReadTextDocument(document)));
 }
 
 // Prints one document as one job; false when the printer (or its output file) failed.
@@ -70,7 +63,8 @@ void SaveWorksheet(const WorksheetOutput& output) {
         return;
     }
     try {
-        WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
+        WriteRtfFile(output.worksheet,
+                     FullWorksheetsPath(request.ProgramFolder, WorksheetFileName(name)));
     } catch (const Failure& e) {
         context.dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
@@ -128,17 +122,17 @@ void SendToWordProcessor(const WorksheetOutput& output) {
         HasAnswerKey(request) &&
         dialogs.question(output.window, QStringLiteral("Answer Key?"),
                          QStringLiteral("Send Answer Key to Word Processor as well?"));
+    const std::string& folder = request.ProgramFolder;
     try {
-        WriteRtfFile(output.worksheet, WorksheetsPath(WorksheetFileName(name)));
+        WriteRtfFile(output.worksheet, FullWorksheetsPath(folder, WorksheetFileName(name)));
         if (withKey)
-            WriteRtfFile(output.answerKey, WorksheetsPath(AnswerKeyFileName(name)));
+            WriteRtfFile(output.answerKey, FullWorksheetsPath(folder, AnswerKeyFileName(name)));
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
     }
     QStringList arguments;
-    for (const std::string& path :
-         QuickWordArguments(ProgramFolderPath(request).toStdString(), name, withKey))
+    for (const std::string& path : QuickWordArguments(folder, name, withKey))
         arguments << q(path);
     const QString program = q(request.WordProcessorPath);
     if (program.isEmpty() || !dialogs.startDetached(program, arguments))
@@ -152,8 +146,9 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     AppContext& context = output.context;
     const WorksheetRequest& request = context.request;
     Dialogs& dialogs = context.dialogs;
-    QDir folder(ProgramFolderPath(request));
-    folder.cd(q(kWorksheetsFolder));
+    // The worksheets folder in whatever letter case it has; the program folder without one.
+    QDir folder(q(request.ProgramFolder));
+    folder.cd(q(WorksheetsFolderPath(request.ProgramFolder).filename().string()));
     const bool headingIsName = CheckSaveName(request.Heading) == SaveNameProblem::None;
     const QString suggested = headingIsName
                                   ? folder.filePath(q(request.Heading) + QStringLiteral(".pdf"))

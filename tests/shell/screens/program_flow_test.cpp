@@ -20,7 +20,10 @@ struct Program {
     ScriptedDialogs dialogs;
     ScreenHost host{request, random, dialogs, MakeScreen};
 
-    Program() { host.open(Screen::MainMenu); }
+    Program() {
+        request.ProgramFolder = folder.path().toStdString();
+        host.open(Screen::MainMenu);
+    }
     QWidget& screen() { return *host.current(); }
     QString screenName() {
         return QString(screen().metaObject()->className()).remove(QStringLiteral("abacore::"));

@@ -1,0 +1,81 @@
+#include "worksheet/utf8.h"
+
+namespace abacore {
+
+char32_t NextCodePoint(std::string_view text, size_t& at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) {
+        ++at;
+        return lead;
+    }
+    // The lead byte gives the length; the range of the second byte rules out overlong forms,
+    // surrogates and values above U+10FFFF.
+    size_t extra = 0;
+    char32_t code = 0;
+    unsigned char secondLow = 0x80, secondHigh = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        code = lead & 0x0F;
+        if (lead == 0xE0)
+            secondLow = 0xA0;
+        else if (lead == 0xED)
+            secondHigh = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        code = lead & 0x07;
+        if (lead == 0xF0)
+            secondLow = 0x90;
+        else if (lead == 0xF4)
+            secondHigh = 0x8F;
+    } else {
+        ++at;
+        return kReplacementCharacter;
+    }
+    if (text.size() - at <= extra) {
+        ++at;
+        return kReplacementCharacter;
+    }
+    for (size_t k = 1; k <= extra; ++k) {
+        const auto byte = static_cast<unsigned char>(text[at + k]);
+        const unsigned char low = k == 1 ? secondLow : 0x80;
+        const unsigned char high = k == 1 ? secondHigh : 0xBF;
+        if (byte < low || byte > high) {
+            ++at;
+            return kReplacementCharacter;
+        }
+        code = (code << 6) | (byte & 0x3F);
+    }
+    at += extra + 1;
+    return code;
+}
+
+int CharacterCount(std::string_view utf8) {
+    int count = 0;
+    for (size_t at = 0; at < utf8.size(); ++count)
+        NextCodePoint(utf8, at);
+    return count;
+}
+
+char* EncodeUtf8(char* out, char32_t c) {
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+} // namespace abacore

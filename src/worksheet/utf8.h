@@ -1,0 +1,25 @@
+#pragma once
+// Reading and writing UTF-8, the form of all text inside the program.
+//
+// Broken input: a byte that does not start a well-formed sequence (a stray continuation byte,
+// a cut-off sequence, an overlong form, a surrogate, a value above U+10FFFF, or the bytes C0,
+// C1, F5 to FF) reads as one U+FFFD, and reading goes on with the next byte. Qt reads text the
+// same way, so a document shows the same characters on screen as in the files we write.
+
+#include <string_view>
+
+namespace abacore {
+
+inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
+
+// The code point that starts at text[at] (at < text.size()); moves `at` past its bytes.
+char32_t NextCodePoint(std::string_view text, size_t& at);
+
+// The number of characters (code points) of a UTF-8 text, counted as NextCodePoint reads them.
+int CharacterCount(std::string_view utf8);
+
+// Writes the UTF-8 bytes of `c` (at most 4) at `out`; returns the end. `c` is a code point
+// other than a surrogate.
+char* EncodeUtf8(char* out, char32_t c);
+
+} // namespace abacore

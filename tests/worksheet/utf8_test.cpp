@@ -1,0 +1,97 @@
+#include "worksheet/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+using namespace abacore;
+
+namespace {
+
+std::u32string Decoded(std::string_view text) {
+    std::u32string out;
+    for (size_t at = 0; at < text.size();)
+        out += NextCodePoint(text, at);
+    return out;
+}
+
+std::string Encoded(char32_t c) {
+    char bytes[4];
+    return {bytes, EncodeUtf8(bytes, c)};
+}
+
+} // namespace
+
+// Every code point goes through both ways in the shortest form, whatever stands around it.
+TEST(Utf8, EveryCodePointRoundTrips) {
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c == 0xD800) // surrogates are not characters
+            c = 0xE000;
+        const auto code = static_cast<uint32_t>(c); // for the messages
+        const std::string bytes = Encoded(c);
+        ASSERT_EQ(bytes.size(), c < 0x80 ? 1u : c < 0x800 ? 2u : c < 0x10000 ? 3u : 4u) << code;
+        const std::string text = "a" + bytes + "b";
+        size_t at = 1;
+        ASSERT_EQ(NextCodePoint(text, at), c);
+        ASSERT_EQ(at, 1 + bytes.size()) << code;
+        ASSERT_EQ(CharacterCount(text), 3) << code;
+    }
+}
+
+// One U+FFFD for each byte that does not start a well-formed sequence; the next byte is read
+// afresh, so a good character after a bad one survives.
+TEST(Utf8, EachBadByteReadsAsOneReplacementCharacter) {
+    const char32_t bad = kReplacementCharacter;
+    const struct {
+        std::string text;
+        std::u32string expected;
+    } cases[] = {
+        {"\xE2\x82"
+         "A",
+         {bad, bad, U'A'}},                             // cut off by an ASCII character
+        {"x\xF0\x9F\x98", {U'x', bad, bad, bad}},       // cut off by the end
+        {"\xE2\xC3\xB7", {bad, U'\u00F7'}},             // cut off by a new character
+        {"\x80\xBF", {bad, bad}},                       // continuation bytes alone
+        {"\xC0\x80", {bad, bad}},                       // overlong NUL
+        {"\xC1\xBF", {bad, bad}},                       // overlong U+007F
+        {"\xE0\x9F\xBF", {bad, bad, bad}},              // overlong U+07FF
+        {"\xF0\x8F\xBF\xBF", {bad, bad, bad, bad}},     // overlong U+FFFF
+        {"\xED\xA0\x80", {bad, bad, bad}},              // surrogate U+D800
+        {"\xED\xBF\xBF", {bad, bad, bad}},              // surrogate U+DFFF
+        {"\xED\x9F\xBF", {U'\uD7FF'}},                  // just below the surrogates
+        {"\xF4\x8F\xBF\xBF", {U'\U0010FFFF'}},          // the last code point
+        {"\xF4\x90\x80\x80", {bad, bad, bad, bad}},     // above U+10FFFF
+        {"\xF5\x80\xFE\xFF", {bad, bad, bad, bad}},     // never in UTF-8
+        {"\xF0\x9F\x98\x80\x80", {U'\U0001F600', bad}}, // one continuation too many
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(Decoded(text), expected) << text;
+        EXPECT_EQ(CharacterCount(text), static_cast<int>(expected.size())) << text;
+    }
+}
+
+// Whatever the bytes, reading moves on by 1 to 4 bytes, yields a code point that is not a
+// surrogate, and an encoded well-formed character comes back as the bytes it was read from.
+TEST(Utf8, AnyBytesReadAsCharactersThatEncodeBackUnlessReplaced) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> byte(0, 255), length(1, 12);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        for (int n = length(random); n > 0; --n)
+            text += static_cast<char>(random() % 3 == 0 ? byte(random) : 0x80 + byte(random) / 2);
+        int count = 0;
+        for (size_t at = 0; at < text.size(); ++count) {
+            const size_t from = at;
+            const char32_t c = NextCodePoint(text, at);
+            ASSERT_GT(at, from);
+            ASSERT_LE(at - from, 4u);
+            ASSERT_FALSE(c >= 0xD800 && c <= 0xDFFF);
+            if (c == kReplacementCharacter && text.compare(from, 3, "\xEF\xBF\xBD") != 0)
+                ASSERT_EQ(at - from, 1u);
+            else
+                ASSERT_EQ(Encoded(c), text.substr(from, at - from));
+        }
+        ASSERT_EQ(CharacterCount(text), count);
+    }
+}
