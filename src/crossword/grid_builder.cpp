@@ -5,7 +5,10 @@
 #include "worksheet/generation_error.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace abacore {
@@ -15,6 +18,33 @@ namespace {
 constexpr int kFirstWordColumn = 16;
 constexpr int kLastAcrossColumn = 17;
 constexpr int kLastDownRow = 14;
+
+// Columns 2 to 17 take 16 characters across; rows 2 to 14 take 13 down.
+constexpr int kLongestEntry = kLastAcrossColumn - 1;
+
+// Where each character stands in an answer, one bit per position from the first, so that the
+// scan passes over a cell whose character the answer lacks with one look-up.
+class AnswerPositions {
+public:
+    explicit AnswerPositions(std::u32string_view answer) : m_answer(answer) {
+        for (size_t i = 0; i < answer.size(); ++i)
+            if (answer[i] < m_ascii.size())
+                m_ascii[answer[i]] |= 1u << i;
+    }
+    uint32_t of(char32_t c) const {
+        if (c < m_ascii.size())
+            return m_ascii[c];
+        uint32_t at = 0;
+        for (size_t i = 0; i < m_answer.size(); ++i)
+            if (m_answer[i] == c)
+                at |= 1u << i;
+        return at;
+    }
+
+private:
+    std::u32string_view m_answer;
+    std::array<uint32_t, 128> m_ascii{};
+};
 
 // TryAcross and TryDown are one test along different axes: (dx, dy) steps along the entry,
 // (dy, dx) steps to the cells beside it.
@@ -98,15 +128,17 @@ bool PlaceFirstWord(CrosswordGrid& grid, std::u32string_view answer) {
 }
 
 bool PlaceWord(CrosswordGrid& grid, int w, std::u32string_view answer, RandomSource& random) {
-    const int length = static_cast<int>(answer.size());
+    // Too long for either direction: no crossing could take it, whatever was drawn.
+    if (answer.empty() || static_cast<int>(answer.size()) > kLongestEntry)
+        return false;
+    const AnswerPositions positions(answer);
     for (int x = 1; x <= kCrosswordColumns; ++x) {
         for (int y = 1; y <= kCrosswordRows; ++y) {
             const char32_t c = grid.LetterGrid[CrosswordGrid::index(x, y)];
             if (c == 0)
                 continue;
-            for (int pos = 1; pos <= length; ++pos) {
-                if (answer[static_cast<size_t>(pos - 1)] != c)
-                    continue;
+            for (uint32_t at = positions.of(c); at != 0; at &= at - 1) {
+                const int pos = std::countr_zero(at) + 1;
                 // The direction is drawn for every crossing, and only it is tried.
                 const int d = static_cast<int>(std::floor(2.0 * random.Next() + 1.0));
                 const bool placed = d == 1 ? TryAcross(grid, w, answer, x, y, pos)
