@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace abacore {
+
 inline WorksheetRequest CrosswordRequest(Skill skill, double firstMin, double firstMax,
                                          double secondMin, int16_t secondMax, int16_t count) {
     WorksheetRequest r;
@@ -27,3 +29,5 @@ inline WorksheetRequest EverySkillRequest(int16_t count) {
     r.AllowNegatives = true;
     return r;
 }
+
+} // namespace abacore
