@@ -1,0 +1,79 @@
+// The crossword as the builder window opens it: the problem set, the grid with its
+// replacements, and the page. Each iteration is one whole puzzle; the counters give the median
+// and the slowest build, since a few builds need many more replacements than the rest.
+#include "crossword/crossword_page.h"
+#include "shell/worksheet_request.h"
+#include "worksheet/generation_error.h"
+#include "worksheet/random_source.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace {
+
+using namespace abacore;
+
+WorksheetRequest crosswordRequest(Skill skill, double firstMax, int16_t secondMax, int16_t count) {
+    WorksheetRequest r;
+    r.ActivityType = Activity::Crossword;
+    r.SkillMode = skill;
+    r.FirstMin = 0; // draws 1 to firstMax
+    r.FirstMax = firstMax;
+    r.SecondMin = 0;
+    r.SecondMax = secondMax;
+    r.ProblemCount = count;
+    r.Heading = "Math Crossword Puzzle";
+    return r;
+}
+
+void buildCrosswords(benchmark::State& state, const WorksheetRequest& request) {
+    RandomSource random(2024);
+    std::vector<double> seconds;
+    int gaveUp = 0;
+    for (auto _ : state) {
+        WorksheetRequest r = request;
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            CrosswordPage page = MakeCrossword(r, random);
+            benchmark::DoNotOptimize(page);
+        } catch (const GenerationError&) {
+            ++gaveUp;
+        }
+        seconds.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(seconds.begin(), seconds.end());
+    state.counters["median_ms"] = seconds[seconds.size() / 2] * 1e3;
+    state.counters["slowest_ms"] = seconds.back() * 1e3;
+    state.counters["gave_up"] = gaveUp;
+}
+
+void BM_Crossword30Sums(benchmark::State& state) {
+    buildCrosswords(state, crosswordRequest(Skill::Addition, 1000, 1000, 30));
+}
+BENCHMARK(BM_Crossword30Sums)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+void BM_Crossword100Sums(benchmark::State& state) {
+    buildCrosswords(state, crosswordRequest(Skill::Addition, 1000, 1000, 100));
+}
+BENCHMARK(BM_Crossword100Sums)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// The slowest request measured: a hundred products of up to seven digits.
+void BM_Crossword100Products(benchmark::State& state) {
+    buildCrosswords(state, crosswordRequest(Skill::Multiplication, 1000, 1000, 100));
+}
+BENCHMARK(BM_Crossword100Products)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Hopeless: products of 17 digits and more never fit after the first; the builder gives up.
+void BM_CrosswordGivesUp(benchmark::State& state) {
+    WorksheetRequest r = crosswordRequest(Skill::Multiplication, 999999999999999.0, 32767, 100);
+    r.FirstMin = 1e14;
+    r.SecondMin = 1000;
+    buildCrosswords(state, r);
+}
+BENCHMARK(BM_CrosswordGivesUp)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace

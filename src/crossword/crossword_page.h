@@ -1,0 +1,57 @@
+#pragma once
+// What the crossword's windows, printing and files show, made once from the built grid and the
+// request: the heading, the 27 x 19 cells with their characters and entry numbers, and the
+// Across and Down clue lists. The screen answer display shows the characters; the printed
+// puzzle shows empty boxes with the numbers in the start cells.
+
+#include "crossword/crossword_grid.h"
+#include "shell/worksheet_request.h"
+#include "worksheet/random_source.h"
+
+#include <string>
+#include <vector>
+
+namespace abacore {
+
+namespace CrosswordText {
+// The line printed above the heading on the puzzle page.
+inline constexpr const char* NameDateLine = "              Name_______________________________"
+                                            "                Date____________________";
+} // namespace CrosswordText
+
+struct PageCell {
+    std::string character; // UTF-8, one character; empty for a cell without an entry
+    int number = 0;        // the entry number printed in a start cell; 0 elsewhere
+
+    bool isEmpty() const { return character.empty(); }
+};
+
+struct ClueEntry {
+    int number = 0; // the entry number
+    std::string clue;
+    int word = 0; // the index of the problem in the request's tables
+};
+
+struct CrosswordPage {
+    std::string heading;
+    // Row by row from the top left: cell (x, y) is at (y - 1) * 27 + (x - 1).
+    std::vector<PageCell> cells = std::vector<PageCell>(kCrosswordColumns * kCrosswordRows);
+    // In increasing word index, as the lists show them.
+    std::vector<ClueEntry> across;
+    std::vector<ClueEntry> down;
+
+    // x from 1 to 27, y from 1 to 19.
+    const PageCell& cell(int x, int y) const {
+        return cells.at(static_cast<size_t>((y - 1) * kCrosswordColumns + (x - 1)));
+    }
+};
+
+// The clues come from the request's CrosswordClues, by word index.
+CrosswordPage MakeCrosswordPage(const CrosswordGrid& grid, const WorksheetRequest& request);
+
+// The whole crossword as the builder window opens it: the problem set (MakeCrosswordProblems),
+// the grid (BuildGrid) and its page. Throws GenerationError when the ranges cannot make the
+// problems or the builder gives up (CrosswordText::FailedMessage).
+CrosswordPage MakeCrossword(WorksheetRequest& request, RandomSource& random);
+
+} // namespace abacore

@@ -1,0 +1,71 @@
+#include "crossword/crossword_problems.h"
+
+#include "worksheet/feasibility.h"
+#include "worksheet/generation_error.h"
+#include "worksheet/number_text.h"
+
+#include <array>
+#include <stdexcept>
+#include <utility>
+
+namespace abacore {
+
+namespace {
+
+struct ClueAndAnswer {
+    std::string clue;
+    std::string answer;
+};
+
+// Only the texts are kept: the remainder of a division is shown nowhere in the crossword.
+ClueAndAnswer Texts(const ArithmeticProblem& problem) {
+    ClueAndAnswer texts;
+    AppendTrimmedNumberText(texts.clue, problem.first);
+    texts.clue += ' ';
+    texts.clue += SkillSign(problem.skill);
+    texts.clue += ' ';
+    AppendTrimmedNumberText(texts.clue, problem.second);
+    texts.clue += " =";
+    AppendTrimmedNumberText(texts.answer, problem.answer);
+    return texts;
+}
+
+void Store(WorksheetRequest& request, int i, ClueAndAnswer texts) {
+    request.CrosswordClues[static_cast<size_t>(i)] = std::move(texts.clue);
+    request.CrosswordAnswers[static_cast<size_t>(i)] = std::move(texts.answer);
+}
+
+} // namespace
+
+ProblemRules CrosswordRules() {
+    return RulesFor(Activity::Crossword);
+}
+
+DrawLimits MakeCrosswordProblems(WorksheetRequest& request, RandomSource& random) {
+    const int count = request.ProblemCount;
+    if (count < 0 || count > kMostCrosswordProblems)
+        throw GenerationError("A crossword holds at most 100 problems. Please choose a number "
+                              "from 0 to 100.");
+    const ProblemRules rules = CrosswordRules();
+    const DrawLimits limits = CheckProblemsCanBeMade(request, rules);
+    // Made aside first, so that a failure leaves the earlier set whole.
+    std::array<ClueAndAnswer, kMostCrosswordProblems + 1> made;
+    for (int i = 1; i <= count; ++i)
+        made[static_cast<size_t>(i)] = Texts(NextProblem(request, random, rules, limits));
+    request.CrosswordCount = request.ProblemCount;
+    for (int i = 1; i <= count; ++i)
+        Store(request, i, std::move(made[static_cast<size_t>(i)]));
+    return limits;
+}
+
+std::string ReplaceCrosswordProblem(WorksheetRequest& request, RandomSource& random, int w,
+                                    const DrawLimits& limits) {
+    if (w < 1 || w > kMostCrosswordProblems)
+        throw std::out_of_range("crossword problem index out of range");
+    ProblemRules rules = CrosswordRules();
+    rules.reseed = Reseed::Never;
+    Store(request, w, Texts(NextProblem(request, random, rules, limits)));
+    return request.CrosswordAnswers[static_cast<size_t>(w)];
+}
+
+} // namespace abacore

@@ -1,0 +1,141 @@
+#include "crossword/clue_lists.h"
+#include "crossword/code_points.h"
+#include "crossword/crossword_page.h"
+#include "crossword/crossword_problems.h"
+#include "crossword/crossword_writers.h"
+#include "crossword/grid_builder.h"
+
+#include "crossword_request.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+using namespace abacore;
+
+namespace {
+
+struct Seen {
+    bool across = false, shared = false, covered = false, negative = false;
+};
+
+void ExpectInvariants(const CrosswordGrid& g, const WorksheetRequest& r, Seen& seen) {
+    ASSERT_EQ(g.WordCount, r.CrosswordCount);
+    std::map<std::pair<int, int>, int> firstOnCell, firstStartingOn;
+    // Per direction, how many entries join each cell to the next one along it.
+    std::map<std::tuple<int, int, bool>, int> joins;
+    for (int w = 1; w <= g.WordCount; ++w) {
+        const WordEntry& e = g.word(w);
+        const bool across = e.Direction == EntryDirection::Across;
+        ASSERT_TRUE(across || e.Direction == EntryDirection::Down);
+        EXPECT_EQ(e.answer, r.CrosswordAnswers[w]);
+        const std::u32string answer = CodePoints(e.answer);
+        const int last = static_cast<int>(answer.size()) - 1;
+        if (w == 1)
+            EXPECT_EQ(std::tuple(e.column, e.row, across),
+                      std::tuple(16, (18 - last) / 2 + 1, false));
+        else
+            EXPECT_TRUE(across ? e.column >= 2 && e.column + last <= 17
+                               : e.row >= 2 && e.row + last <= 14);
+        // Readable at its entry, crossing what is already there.
+        bool crosses = w == 1;
+        for (int k = 0; k <= last; ++k) {
+            const int x = e.column + (across ? k : 0), y = e.row + (across ? 0 : k);
+            EXPECT_EQ(g.letter(x, y), answer[k]) << "word " << w;
+            crosses = crosses || firstOnCell.count({x, y});
+            firstOnCell.emplace(std::pair(x, y), w);
+            if (k < last)
+                seen.covered = ++joins[{x, y, across}] > 1 || seen.covered;
+        }
+        EXPECT_TRUE(crosses) << "word " << w;
+        const int first = firstStartingOn.emplace(std::pair(e.column, e.row), w).first->second;
+        EXPECT_EQ(e.EntryNumber, first) << "word " << w; // a shared start cell's first word
+        seen.across = seen.across || across;
+        seen.shared = seen.shared || first != w;
+        seen.negative = seen.negative || answer[0] == U'-';
+    }
+    for (int y = 0; y < CrosswordGrid::kTableRows; ++y) {
+        for (int x = 0; x < CrosswordGrid::kTableColumns; ++x) {
+            const auto starts = firstStartingOn.find({x, y});
+            EXPECT_EQ(g.number(x, y), starts == firstStartingOn.end() ? 0 : starts->second);
+            if (g.letter(x, y) == 0)
+                continue;
+            EXPECT_TRUE(firstOnCell.count({x, y})) << x << "," << y;
+            // No unintended adjacency: two filled cells side by side are joined by an entry.
+            EXPECT_TRUE(g.letter(x + 1, y) == 0 || joins.count({x, y, true})) << x << "," << y;
+            EXPECT_TRUE(g.letter(x, y + 1) == 0 || joins.count({x, y, false})) << x << "," << y;
+        }
+    }
+}
+
+// The page shows the grid, and the lists every word once under its direction.
+void ExpectPageOf(const CrosswordGrid& g, const WorksheetRequest& r, const CrosswordPage& page) {
+    for (int y = 1; y <= 19; ++y)
+        for (int x = 1; x <= 27; ++x)
+            EXPECT_EQ(std::tuple(CodePoints(page.cell(x, y).character), page.cell(x, y).number),
+                      std::tuple(g.letter(x, y) ? std::u32string(1, g.letter(x, y)) : U"",
+                                 g.number(x, y)));
+    std::vector<std::tuple<int, std::string, int>> lists[3], shown[3];
+    for (int w = 1; w <= g.WordCount; ++w)
+        lists[static_cast<int>(g.word(w).Direction)].emplace_back(g.word(w).EntryNumber,
+                                                                  r.CrosswordClues[w], w);
+    for (const auto& [d, list] : {std::pair(1, page.across), std::pair(2, page.down)})
+        for (const ClueEntry& e : list)
+            shown[d].emplace_back(e.number, e.clue, e.word);
+    EXPECT_EQ(shown[1], lists[1]);
+    EXPECT_EQ(shown[2], lists[2]);
+}
+
+} // namespace
+
+TEST(CrosswordBuild, InvariantsHoldOverManySeededBuilds) {
+    const WorksheetRequest requests[] = {EverySkillRequest(100),
+                                         CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 30),
+                                         CrosswordRequest(Skill::Multiplication, 0, 99, 0, 99, 60),
+                                         CrosswordRequest(Skill::Addition, 0, 9, 0, 9, 100),
+                                         EverySkillRequest(1),
+                                         EverySkillRequest(0)};
+    Seen seen;
+    for (const WorksheetRequest& request : requests) {
+        for (uint64_t seed = 0; seed < 40; ++seed) {
+            WorksheetRequest r = request;
+            RandomSource random(seed);
+            const DrawLimits limits = MakeCrosswordProblems(r, random);
+            const CrosswordGrid g = BuildGrid(r, random, limits);
+            ExpectInvariants(g, r, seen);
+            ExpectPageOf(g, r, MakeCrosswordPage(g, r));
+            if (::testing::Test::HasFailure())
+                FAIL() << "count " << request.ProblemCount << ", seed " << seed;
+        }
+    }
+    // The builds went through the cases that the rules single out.
+    EXPECT_TRUE(seen.across && seen.shared && seen.covered && seen.negative);
+}
+
+TEST(CrosswordBuild, ASeedGivesTheSamePuzzleAndAReplacedProblemIsTheOneListed) {
+    std::vector<std::string> keys;
+    for (const uint64_t seed : {7, 7, 8}) {
+        WorksheetRequest r = EverySkillRequest(40);
+        RandomSource random(seed);
+        const CrosswordPage page = MakeCrossword(r, random);
+        keys.push_back(CrosswordKeyText(page) + BuilderListText(page));
+    }
+    EXPECT_EQ(keys[0], keys[1]);
+    EXPECT_NE(keys[0], keys[2]);
+
+    // 777 shares nothing with 4096: problem 2 is made again from the request's ranges.
+    WorksheetRequest r = CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 2);
+    r.CrosswordCount = 2;
+    r.CrosswordAnswers[1] = "4096";
+    r.CrosswordAnswers[2] = "777";
+    r.CrosswordClues[2] = "700 + 77 =";
+    RandomSource random(3);
+    const CrosswordGrid g = BuildGrid(r, random);
+    EXPECT_NE(r.CrosswordClues[2], "700 + 77 =");
+    EXPECT_EQ(g.word(2).answer, r.CrosswordAnswers[2]);
+    const CrosswordPage page = MakeCrosswordPage(g, r);
+    EXPECT_EQ((page.across.empty() ? page.down : page.across).at(0).clue, r.CrosswordClues[2]);
+}
