@@ -130,19 +130,26 @@ MathSquare MakeMathSquare(const WorksheetRequest& request, RandomSource& random,
     const RedrawRule rule = RuleFor(request, RulesFor(Activity::MathSquares), s.skill);
     const double min = request.FirstMin.value_or(0.0);
     const double max = request.FirstMax.value_or(0.0);
-    uint64_t draws = 0;
-    do {
-        if (draws++ == maxDraws) {
+    // A square is given up at its first failing row or column, before the rest is drawn: the
+    // four draws are independent, so the squares kept are the same as when all four are drawn
+    // first, and exact division (most tries failing on the first row) runs twice as fast.
+    for (uint64_t draws = 0;; ++draws) {
+        if (draws == maxDraws) {
             throw GenerationError("These number ranges hardly ever give a math square whose "
                                   "rows and columns all work out. Change the first number's "
                                   "range or choose another skill.");
         }
         s.a = DrawOperand(min, max, random);
         s.b = DrawOperand(min, max, random);
+        if (!MeetsRule(rule, s.a, s.b))
+            continue;
         s.c = DrawOperand(min, max, random);
+        if (!MeetsRule(rule, s.a, s.c))
+            continue;
         s.d = DrawOperand(min, max, random);
-    } while (!MeetsRule(rule, s.a, s.b) || !MeetsRule(rule, s.c, s.d) ||
-             !MeetsRule(rule, s.a, s.c) || !MeetsRule(rule, s.b, s.d));
+        if (MeetsRule(rule, s.c, s.d) && MeetsRule(rule, s.b, s.d))
+            break;
+    }
 
     const std::array<std::array<double, 2>, 4> pairs = {
         {{s.a, s.b}, {s.c, s.d}, {s.a, s.c}, {s.b, s.d}}};
