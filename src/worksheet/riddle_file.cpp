@@ -1,0 +1,46 @@
+#include "worksheet/riddle_file.h"
+
+#include "shell/atomic_file.h"
+#include "worksheet/data_file_text.h"
+
+namespace abacore {
+
+std::vector<Riddle> ParseRiddles(std::string_view bytes) {
+    std::vector<std::string> lines = SplitDataFileLines(DecodeDataFileText(bytes));
+    std::vector<Riddle> riddles;
+    riddles.reserve(lines.size() / 2);
+    for (size_t i = 0; i + 1 < lines.size(); i += 2)
+        riddles.push_back({std::move(lines[i]), std::move(lines[i + 1])});
+    return riddles;
+}
+
+RiddleFile ReadRiddleFile(const std::filesystem::path& programFolder) {
+    const std::filesystem::path path = DataFilePath(programFolder, kRiddleFileName);
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return {RiddleFileStatus::Missing, {}};
+    std::string bytes;
+    if (!std::filesystem::is_regular_file(path, ec) || !ReadWholeFile(path, bytes))
+        return {RiddleFileStatus::Unreadable, {}};
+    return {RiddleFileStatus::Read, ParseRiddles(bytes)};
+}
+
+std::optional<std::string> RiddleFileNotice(const RiddleFile& file) {
+    const std::string name(kRiddleFileName);
+    const std::string ownRiddle = " You can still type a riddle and its punch line of your own.";
+    switch (file.status) {
+    case RiddleFileStatus::Missing:
+        return "The riddle file \"" + name +
+               "\" is missing from the program folder, so there are no riddles to choose from." +
+               ownRiddle;
+    case RiddleFileStatus::Unreadable:
+        return "The riddle file \"" + name + "\" could not be read." + ownRiddle;
+    case RiddleFileStatus::Read:
+        if (file.riddles.empty())
+            return "The riddle file \"" + name + "\" holds no riddles." + ownRiddle;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace abacore

@@ -1,0 +1,39 @@
+#pragma once
+// The riddle file "Riddles.dat" beside the program: a riddle and its punch line on alternating
+// lines, no header and no comments. The riddle screen offers its riddles in file order.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace abacore {
+
+inline constexpr std::string_view kRiddleFileName = "Riddles.dat";
+
+struct Riddle {
+    std::string question;
+    std::string punchLine;
+    bool operator==(const Riddle&) const = default;
+};
+
+// The riddles in the file's bytes, in file order. Lines are taken whole, blank ones included;
+// a last riddle without its punch line (an odd number of lines) is left out.
+std::vector<Riddle> ParseRiddles(std::string_view bytes);
+
+enum class RiddleFileStatus { Read, Missing, Unreadable };
+
+struct RiddleFile {
+    RiddleFileStatus status = RiddleFileStatus::Missing;
+    std::vector<Riddle> riddles; // empty unless read
+};
+
+// Reads the riddle file of the program folder, whatever the letter case of its name.
+RiddleFile ReadRiddleFile(const std::filesystem::path& programFolder);
+
+// What the riddle screen tells the user once when it opens: nothing when the file gave at
+// least one riddle. Typing an own riddle works either way.
+std::optional<std::string> RiddleFileNotice(const RiddleFile& file);
+
+} // namespace abacore

@@ -1,0 +1,155 @@
+#include "worksheet/secret_riddle.h"
+
+#include "worksheet/generation_error.h"
+#include "worksheet/number_text.h"
+#include "worksheet/punch_line_row.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace abacore {
+
+namespace {
+
+constexpr int kGridWidth = 75;
+constexpr int kRowStartColumn = 5;
+constexpr int kFirstRow = 2;
+constexpr int kColumnStep = 22;
+constexpr int kProblemsInRow = 3;
+
+// A safety net behind CheckSecretRiddleCanBeMade, which makes sure there are enough different
+// answers: with 26 letters and the rarest answer one draw in a thousand, running out of
+// redraws has a chance below e^-100.
+constexpr int kMostAnswerRedraws = 100'000;
+
+// The letters in random order. Each draw picks one of the letters not yet taken, which deals
+// them as fairly as drawing slots until an untaken one turns up, and never spins.
+std::string shuffled(std::string letters, RandomSource& random) {
+    std::string result;
+    result.reserve(letters.size());
+    while (!letters.empty()) {
+        const double r = random.Next();
+        const auto k =
+            std::min(letters.size() - 1,
+                     static_cast<size_t>(std::floor(r * static_cast<double>(letters.size()))));
+        result += letters[k];
+        letters.erase(k, 1);
+    }
+    return result;
+}
+
+char upper(char letter) {
+    return static_cast<char>(letter - 'a' + 'A');
+}
+
+class ProblemLayout {
+public:
+    ProblemLayout(GenerationState& state, Document& worksheet)
+        : m_state(state), m_worksheet(worksheet) {
+        m_state.GridWidth = kGridWidth;
+        m_state.GridColumn = kRowStartColumn;
+        m_state.GridRow = kFirstRow;
+    }
+
+    // "1)  Letter: T" and under the word Letter the problem, "12 + 5 =".
+    void place(int number, char letter, const ArithmeticProblem& problem) {
+        m_text.clear();
+        AppendTrimmedNumberText(m_text, number);
+        m_text += ")  ";
+        const int labelLength = CharacterCount(m_text);
+        m_text += "Letter: ";
+        m_text += upper(letter);
+        m_state.write(m_state.GridColumn + 1, m_state.GridRow, m_text);
+        m_text.clear();
+        AppendTrimmedNumberText(m_text, problem.first);
+        m_text += ' ';
+        m_text += SkillSign(problem.skill);
+        m_text += ' ';
+        AppendTrimmedNumberText(m_text, problem.second);
+        m_text += " =";
+        m_state.write(m_state.GridColumn + labelLength + 1, m_state.GridRow + 1, m_text);
+        m_state.GridColumn += kColumnStep;
+        if (++m_inRow == kProblemsInRow)
+            endRow();
+    }
+
+    void finish() {
+        if (m_inRow > 0)
+            endRow();
+    }
+
+private:
+    void endRow() {
+        m_inRow = 0;
+        m_state.GridRow += 4;
+        m_state.GridColumn = kRowStartColumn;
+        m_state.FlushGrid(m_worksheet);
+    }
+
+    GenerationState& m_state;
+    Document& m_worksheet;
+    int m_inRow = 0;
+    std::string m_text;
+};
+
+} // namespace
+
+std::string PunchLineLetters(std::string_view punchLine) {
+    std::string letters;
+    for (char c : punchLine) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'a' && c <= 'z' && letters.find(c) == std::string::npos)
+            letters += c;
+    }
+    return letters;
+}
+
+void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
+                      GenerationState& state, Document& worksheet) {
+    const ProblemRules rules = RulesFor(Activity::SecretRiddle);
+    const std::string letters = PunchLineLetters(request.PunchLine);
+    request.ProblemCount = static_cast<int16_t>(letters.size());
+    random.ReseedFromClock();
+    const std::string order = shuffled(letters, random);
+
+    state.AnswerText.clear();
+    std::vector<std::string> answerTexts; // of the problems so far, as the pupil sees them
+    LetterNumbers numbers;
+    ProblemLayout layout(state, worksheet);
+    for (int number = 1; number <= request.ProblemCount; ++number) {
+        const char letter = order[static_cast<size_t>(number - 1)];
+        ArithmeticProblem problem = NextProblem(request, random, rules, limits);
+        std::string answer = NumberText(problem.answer);
+        // Same skill, new numbers, until the answer is one no other letter has.
+        for (int redraws = 0;
+             std::find(answerTexts.begin(), answerTexts.end(), answer) != answerTexts.end();
+             ++redraws) {
+            if (redraws == kMostAnswerRedraws) {
+                throw GenerationError(
+                    "These number ranges hardly ever give " + std::to_string(letters.size()) +
+                    " different answers, one for each letter of the punch line. Widen the "
+                    "number ranges or choose a punch line with fewer different letters.");
+            }
+            problem = MakeProblem(request, random, rules, limits.forSkill(request.SkillMode));
+            answer = NumberText(problem.answer);
+        }
+        state.AnswerText += '\n';
+        AppendNumberText(state.AnswerText, number);
+        state.AnswerText += ")  ";
+        state.AnswerText += upper(letter);
+        state.AnswerText += "=  ";
+        state.AnswerText += answer;
+        answerTexts.push_back(std::move(answer));
+        std::string& under = numbers[static_cast<size_t>(letter - 'a')];
+        under.assign(1, '(');
+        AppendTrimmedNumberText(under, problem.answer);
+        under += ')';
+        layout.place(number, letter, problem);
+    }
+    layout.finish();
+    WritePunchLineRow(request.PunchLine, numbers, state, worksheet);
+}
+
+} // namespace abacore

@@ -1,0 +1,28 @@
+#pragma once
+// The secret riddle worksheet: one problem for every distinct letter of the punch line, each
+// labelled with its letter and with an answer no other problem has, then the punch line as
+// blanks with the answer of each letter's problem under them. The directions, with the riddle
+// itself, are written before the generator runs.
+
+#include "shell/worksheet_request.h"
+#include "worksheet/char_grid.h"
+#include "worksheet/document.h"
+#include "worksheet/problem.h"
+#include "worksheet/random_source.h"
+
+#include <string>
+#include <string_view>
+
+namespace abacore {
+
+// The letters a to z of a punch line, lower case, each once, in order of first appearance.
+std::string PunchLineLetters(std::string_view punchLine);
+
+// Sets request.ProblemCount to the number of letters, makes their problems in shuffled letter
+// order, prints them three to a row and the punch-line row through the grid into the worksheet,
+// and fills state.AnswerText with one line per problem. The request must have passed
+// CheckSecretRiddleCanBeMade; its limits bound each problem's draws.
+void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
+                      GenerationState& state, Document& worksheet);
+
+} // namespace abacore

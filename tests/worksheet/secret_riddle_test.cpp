@@ -1,0 +1,289 @@
+#include "worksheet/secret_riddle.h"
+
+#include "printed_lines.h"
+#include "ranges_request.h"
+#include "worksheet/feasibility.h"
+#include "worksheet/generation_error.h"
+#include "worksheet/number_text.h"
+#include "worksheet/riddle_feasibility.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <regex>
+#include <set>
+
+using namespace abacore;
+
+namespace {
+
+struct Problem {
+    char letter = 0;
+    int column = 0; // of the label
+    double first = 0, second = 0;
+    std::string sign;
+    double answer() const {
+        return sign == "+"   ? first + second
+               : sign == "-" ? first - second
+               : sign == "x" ? first * second
+                             : std::trunc(first / second);
+    }
+};
+
+struct RiddleSheet {
+    WorksheetRequest request;
+    std::vector<std::string> lines;
+    std::string answers;
+    std::vector<Problem> problems;
+    std::map<char, std::string> numberOf; // letter: "(answer)" as under its blanks
+    size_t answerLine = 0;                // "The Answer: "
+};
+
+WorksheetRequest RiddleRequest(std::string punchLine, Skill skill = Skill::Addition,
+                               double firstMax = 100, int16_t secondMax = 100) {
+    WorksheetRequest r = RangesRequest(skill, 0, firstMax, 0, secondMax);
+    r.ActivityType = Activity::SecretRiddle;
+    r.PunchLine = std::move(punchLine);
+    return r;
+}
+
+// Makes the sheet and reads its problems back: each label, and the problem under "Letter".
+RiddleSheet Make(WorksheetRequest r, uint64_t seed = 1) {
+    RiddleSheet sheet;
+    RandomSource random(seed);
+    GenerationState state;
+    Document document;
+    MakeSecretRiddle(r, random, CheckSecretRiddleCanBeMade(r), state, document);
+    sheet.request = r;
+    sheet.lines = PrintedLines(document);
+    sheet.answers = state.AnswerText;
+    const std::regex label(R"((\d+)\)  Letter: ([A-Z]))"), problem(R"(^(\d+) (.) (\d+) =)");
+    for (size_t i = 0; i < sheet.lines.size(); ++i) {
+        const std::string& line = sheet.lines[i];
+        if (line == "The Answer: ")
+            sheet.answerLine = i;
+        for (auto m = std::sregex_iterator(line.begin(), line.end(), label);
+             m != std::sregex_iterator(); ++m) {
+            Problem p;
+            p.letter = (*m)[2].str()[0];
+            p.column = static_cast<int>(m->position()) + 1;
+            std::smatch parts;
+            const std::string below =
+                sheet.lines[i + 1].substr(m->position() + (*m)[1].length() + 3);
+            EXPECT_TRUE(std::regex_search(below, parts, problem)) << below;
+            p.first = std::stod(parts[1]);
+            p.sign = parts[2];
+            p.second = std::stod(parts[3]);
+            EXPECT_EQ(std::stoi((*m)[1]), static_cast<int>(sheet.problems.size()) + 1);
+            sheet.problems.push_back(p);
+            sheet.numberOf[p.letter].append("(").append(TrimmedNumberText(p.answer())).append(")");
+        }
+    }
+    return sheet;
+}
+
+// The punch line read back: each blank's number (checked to start under its first underscore
+// and end inside the blank) and each other character, in reading order.
+std::vector<std::string> ReadPunchLine(const RiddleSheet& sheet) {
+    std::vector<std::string> items;
+    for (size_t i = sheet.answerLine + 1; i + 1 < sheet.lines.size(); ++i) {
+        const std::string &blanks = sheet.lines[i], &numbers = sheet.lines[i + 1];
+        EXPECT_EQ(blanks.size(), 140u);
+        if (TrimRight(blanks).empty())
+            continue;
+        for (size_t c = 0; c < blanks.size(); ++c) {
+            if (blanks[c] == '_' && blanks[c - 1] != '_') {
+                const size_t end = blanks.find_first_not_of('_', c), close = numbers.find(')', c);
+                EXPECT_TRUE(numbers[c] == '(' && close <= end) << "line " << i << " col " << c;
+                items.push_back(numbers.substr(c, close - c + 1));
+            } else if (blanks[c] != '_' && blanks[c] != ' ') {
+                items.emplace_back(1, blanks[c]);
+            }
+        }
+        ++i;
+    }
+    return items;
+}
+
+} // namespace
+
+TEST(SecretRiddle, ProblemsThreeToARowThenThePunchLineAsNumberedBlanks) {
+    const RiddleSheet fox = Make(RiddleRequest("The quick brown fox"));
+    EXPECT_EQ(fox.request.ProblemCount, 15);
+    ASSERT_EQ(fox.problems.size(), 15u);
+    std::string key;
+    for (size_t k = 0; k < 15; ++k) {
+        EXPECT_EQ(fox.problems[k].column, 6 + 22 * static_cast<int>(k % 3));
+        key += "\n" + NumberText(static_cast<double>(k + 1)) + ")  " + fox.problems[k].letter +
+               "=  " + NumberText(fox.problems[k].answer());
+    }
+    EXPECT_EQ(fox.answers, key);
+    // Bands of 6 then 7 printed lines (the grid starts again at row 3), 75 columns wide; the
+    // problem under "Letter" (where Make reads it), one column further from problem 10 on.
+    EXPECT_EQ(fox.answerLine, 6u + 7 * 4 + 1);
+    for (size_t i = 0; i + 1 < fox.answerLine; ++i)
+        EXPECT_EQ(fox.lines[i].size(), 75u) << i;
+
+    // A blank of seven columns per letter; another character stands on the last column of the
+    // blank before it.
+    const RiddleSheet tie = Make(RiddleRequest("A tie!"));
+    EXPECT_EQ(tie.request.ProblemCount, 4);
+    ASSERT_EQ(tie.lines.size(), tie.answerLine + 7);
+    EXPECT_EQ(TrimRight(tie.lines[tie.answerLine + 3]), "      _____    ______ ______ _____!");
+    std::string numbers(40, ' ');
+    for (const auto& [letter, at] : {std::pair{'A', 6}, {'T', 15}, {'I', 22}, {'E', 29}})
+        numbers.replace(static_cast<size_t>(at), tie.numberOf.at(letter).size(),
+                        tie.numberOf.at(letter));
+    EXPECT_EQ(TrimRight(tie.lines[tie.answerLine + 4]), TrimRight(numbers));
+
+    // Both cases of a letter share its problem and number; no letters, no problems.
+    const RiddleSheet boo = Make(RiddleRequest("Boo bOO"));
+    const std::string b = boo.numberOf.at('B'), o = boo.numberOf.at('O');
+    EXPECT_EQ(ReadPunchLine(boo), (std::vector<std::string>{b, o, o, b, o, o}));
+    const RiddleSheet none = Make(RiddleRequest("?!"));
+    EXPECT_EQ(none.request.ProblemCount, 0);
+    EXPECT_EQ(none.answers, "");
+    EXPECT_EQ(ReadPunchLine(none), (std::vector<std::string>{"?", "!"}));
+}
+
+TEST(SecretRiddle, EveryLetterGetsOneProblemWithAnAnswerOfItsOwnForAnySkill) {
+    const std::string punchLine = "Jackdaws love my big sphinx of quartz!"; // all 26 letters
+    struct Case {
+        Skill skill;
+        bool negatives, remainders;
+        double firstMax;
+        int16_t secondMax;
+    } const cases[] = {{Skill::Addition, false, false, 20, 20},
+                       {Skill::Subtraction, false, false, 30, 10},
+                       {Skill::Division, false, false, 200, 12},
+                       {Skill::Division, false, true, 30, 40},
+                       {Skill::Mixed, true, true, 30, 30}};
+    std::set<char> firstLetters;
+    bool quotientOfZero = false;
+    for (const Case& c : cases) {
+        for (uint64_t seed = 1000 * static_cast<uint64_t>(&c - cases); seed % 1000 < 40; ++seed) {
+            WorksheetRequest r = RiddleRequest(punchLine, c.skill, c.firstMax, c.secondMax);
+            r.AllowNegatives = c.negatives;
+            r.AllowRemainders = c.remainders;
+            r.SkillChecked = {false, true, true, true, true};
+            const RiddleSheet sheet = Make(r, seed);
+            ASSERT_EQ(sheet.problems.size(), 26u);
+            std::set<std::string> answers;
+            for (const Problem& p : sheet.problems) {
+                EXPECT_TRUE(answers.insert(sheet.numberOf.at(p.letter)).second) << seed;
+                EXPECT_TRUE(p.first >= 1 && p.first <= c.firstMax && p.second >= 1 &&
+                            p.second <= c.secondMax);
+                EXPECT_FALSE(p.sign == "-" && !c.negatives && p.second > p.first);
+                EXPECT_FALSE(p.sign == "/" && !c.remainders && std::fmod(p.first, p.second) != 0);
+                // With remainders there is no order rule: a quotient can be 0.
+                quotientOfZero = quotientOfZero || (p.sign == "/" && p.answer() == 0);
+            }
+            firstLetters.insert(sheet.problems[0].letter);
+            std::vector<std::string> expected;
+            for (char ch : punchLine)
+                if (ch != ' ')
+                    expected.push_back(std::isalpha(ch)
+                                           ? sheet.numberOf.at(static_cast<char>(std::toupper(ch)))
+                                           : std::string(1, ch));
+            EXPECT_EQ(ReadPunchLine(sheet), expected) << seed;
+        }
+    }
+    EXPECT_EQ(firstLetters.size(), 26u); // shuffled: any letter can come first
+    EXPECT_TRUE(quotientOfZero);
+}
+
+TEST(SecretRiddle, LongPunchLinesWrapAndLongAnswersWidenTheBlanks) {
+    // A line ends after the first blank past column 90. A word that would run past column 140
+    // starts the next line; a word wider than a line breaks where it runs out; lines past the
+    // grid's last row go on in a new block, still five lines apart.
+    std::string punchLine = "abcdefghijk abcdefghijkl " + std::string(30, 'm') + " ";
+    for (int k = 0; k < 24; ++k)
+        punchLine += "no ";
+    const RiddleSheet sheet = Make(RiddleRequest(punchLine + "end."));
+    std::vector<int> blanksPerLine;
+    for (size_t i = sheet.answerLine + 1, previous = 0; i < sheet.lines.size(); ++i) {
+        const std::string& line = sheet.lines[i];
+        if (line.find('_') == std::string::npos)
+            continue;
+        EXPECT_TRUE(previous == 0 || i - previous == 5) << i;
+        previous = i;
+        blanksPerLine.push_back(0);
+        for (size_t c = 1; c < line.size(); ++c)
+            blanksPerLine.back() += line[c] == '_' && line[c - 1] != '_';
+    }
+    EXPECT_EQ(blanksPerLine, (std::vector<int>{11, 12, 19, 13, 12, 12, 12, 13}));
+    EXPECT_EQ(ReadPunchLine(sheet).size(), 11u + 12 + 30 + 48 + 3 + 1);
+
+    // Answers past 16 bits, printed whole, inside blanks one column wider than the longest.
+    WorksheetRequest r = RiddleRequest("Big sums", Skill::Multiplication, 99'999, 30'000);
+    r.FirstMin = 90'000;
+    r.SecondMin = 20'000;
+    const RiddleSheet big = Make(r);
+    EXPECT_EQ(ReadPunchLine(big).size(), 7u);
+    size_t longest = 0;
+    for (const auto& [letter, number] : big.numberOf) {
+        EXPECT_GT(std::stod(number.substr(1)), 1e9);
+        longest = std::max(longest, number.size());
+    }
+    EXPECT_EQ(big.lines[big.answerLine + 3].find(" " + std::string(longest, '_') + " "), 5u);
+}
+
+TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
+    auto message = [](const WorksheetRequest& r) -> std::string {
+        try {
+            CheckSecretRiddleCanBeMade(r);
+        } catch (const GenerationError& e) {
+            return e.what();
+        }
+        return {};
+    };
+    WorksheetRequest r = RiddleRequest("abcdefghijklmnopqrs", Skill::Addition, 10, 10);
+    EXPECT_EQ(message(r), ""); // 19 letters, sums 2 to 20
+    r.PunchLine += "t";
+    EXPECT_EQ(message(r), "The punch line has 20 different letters, and each letter needs a "
+                          "problem with an answer of its own, but with these number ranges "
+                          "addition gives only 19 different answers. Widen the number ranges or "
+                          "choose a punch line with fewer different letters.");
+    r.MixedSkills = true; // every skill that can occur is checked: quotients 1 to 10
+    r.SkillChecked = {false, false, false, false, true};
+    EXPECT_NE(message(r).find("division gives only 10 different"), std::string::npos);
+    r = RiddleRequest("abc", Skill::Subtraction, 5, 20);
+    r.SecondMin = 10;
+    EXPECT_NE(message(r).find("Subtraction without negative answers"), std::string::npos);
+    r.PunchLine = "";
+    EXPECT_EQ(message(r), ""); // nothing to make
+
+    // The counts match counting every pair, for each skill and redraw rule.
+    const int bounds[][4] = {{0, 10, 0, 3},  {0, 6, 0, 9},   {5, 5, 0, 12}, {-7, 4, -5, 6},
+                             {0, 2, 10, 20}, {30, 40, 2, 7}, {0, 1, 0, 1},  {-9, -2, 0, 4}};
+    for (const auto& b : bounds) {
+        for (int k = 1; k <= 4; ++k) {
+            for (int variant = 0; variant < 4; ++variant) {
+                const auto skill = static_cast<Skill>(k);
+                WorksheetRequest q =
+                    RangesRequest(skill, b[0], b[1], b[2], static_cast<int16_t>(b[3]));
+                q.AllowNegatives = variant & 1;
+                q.AllowRemainders = variant >= 2;
+                const ProblemRules rules =
+                    variant == 3 ? ProblemRules{} : RulesFor(Activity::SecretRiddle);
+                const RedrawRule rule = RuleFor(q, rules, skill);
+                const DrawnValues first = DrawnValuesOf(b[0], b[1]),
+                                  second = DrawnValuesOf(b[2], b[3]);
+                std::set<double> answers;
+                for (double x = first.lowest; x <= first.highest; ++x)
+                    for (double y = second.lowest; y <= second.highest; ++y)
+                        if (MeetsRule(rule, x, y))
+                            answers.insert(k == 1   ? x + y
+                                           : k == 2 ? x - y
+                                           : k == 3 ? x * y
+                                                    : std::trunc(x / y));
+                const auto all = static_cast<int64_t>(answers.size());
+                EXPECT_EQ(DistinctAnswerCount(q, rules, skill, 1000), all)
+                    << b[0] << ".." << b[1] << " / " << b[2] << ".." << b[3] << " skill " << k
+                    << " variant " << variant;
+                EXPECT_EQ(DistinctAnswerCount(q, rules, skill, 3), std::min<int64_t>(3, all));
+            }
+        }
+    }
+}
