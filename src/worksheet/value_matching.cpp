@@ -16,9 +16,9 @@ namespace abacore {
 
 namespace {
 
-// The description's own partner search first: draw a skill and a first number, keep the pair if
-// it fits. It nearly always finds one within a few tries; after these many the partners are
-// counted instead.
+// The plain partner search first: draw a skill and a first number, keep the pair if it fits.
+// It nearly always finds one within a few tries; after these many the partners are counted
+// instead, which gives each of them the same chance without an unbounded loop.
 constexpr int kQuickTries = 256;
 // A problem without any partner is drawn again, this many times at most per problem.
 constexpr int kMostProblemDraws = 1000;
@@ -62,7 +62,7 @@ int64_t ceilDiv(int64_t a, int64_t b) {
 
 // Partners of one skill whose free number runs through lowest..highest, less a few values: the
 // first number for addition and subtraction, the second for division.
-struct Run {
+struct PartnerRun {
     Skill skill = Skill::None;
     int64_t lowest = 0;
     int64_t highest = -1;
@@ -124,13 +124,13 @@ public:
 
     int64_t total() const {
         int64_t sum = static_cast<int64_t>(m_listed.size());
-        for (const Run& run : m_runs)
+        for (const PartnerRun& run : m_runs)
             sum += run.count();
         return sum;
     }
 
     Partner at(int64_t index) const {
-        for (const Run& run : m_runs) {
+        for (const PartnerRun& run : m_runs) {
             if (index < run.count()) {
                 const auto free = static_cast<double>(run.at(index));
                 if (run.skill == Skill::Division)
@@ -144,7 +144,8 @@ public:
 
 private:
     void addFirstRun(Skill skill, int64_t lowest, int64_t highest) {
-        Run run{skill, std::max(lowest, m_firstLowest), std::min(highest, m_firstHighest), {}};
+        PartnerRun run{
+            skill, std::max(lowest, m_firstLowest), std::min(highest, m_firstHighest), {}};
         run.skip(m_a);
         m_runs.push_back(std::move(run));
     }
@@ -155,7 +156,7 @@ private:
             return;
         const int64_t low = m_v > 0 ? ceilDiv(m_firstLowest, m_v) : ceilDiv(m_firstHighest, m_v);
         const int64_t high = m_v > 0 ? floorDiv(m_firstHighest, m_v) : floorDiv(m_firstLowest, m_v);
-        Run run{
+        PartnerRun run{
             Skill::Division, std::max(low, m_windowLowest), std::min(high, m_windowHighest), {}};
         if (m_a % m_v == 0)
             run.skip(m_a / m_v);
@@ -166,7 +167,7 @@ private:
         if (m_v == 0) {
             // 0 / first is 0 for every first number but 0.
             if (m_window.holds(0)) {
-                Run run{Skill::Multiplication, m_firstLowest, m_firstHighest, {}};
+                PartnerRun run{Skill::Multiplication, m_firstLowest, m_firstHighest, {}};
                 run.skip(0);
                 run.skip(m_a);
                 m_runs.push_back(std::move(run));
@@ -213,7 +214,7 @@ private:
     int64_t m_windowHighest = -1;
     int64_t m_a = 0;
     int64_t m_v = 0;
-    std::vector<Run> m_runs;
+    std::vector<PartnerRun> m_runs;
     std::vector<Partner> m_listed;
 };
 
