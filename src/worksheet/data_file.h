@@ -1,0 +1,29 @@
+#pragma once
+// The text files that ship beside the program (riddles, word-problem templates): found in the
+// program folder whatever the letter case of their names, read as UTF-8 when they are valid
+// UTF-8 and as Windows-1252 otherwise, and cut into lines ended by CR LF.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace abacore {
+
+// The file called `name` in `folder`: the exact name first, else the one entry whose name
+// matches it ignoring letter case, else the exact name (which does not exist).
+std::filesystem::path DataFilePath(const std::filesystem::path& folder, std::string_view name);
+
+// The bytes as UTF-8: unchanged when they are valid UTF-8 (a leading byte-order mark dropped),
+// otherwise each byte taken as a Windows-1252 character.
+std::string DataFileText(std::string_view bytes);
+
+// The lines of a text, without their endings (CR LF, or a bare LF from an edit on this
+// system). The ending of the last line is optional; an ending closes its line and opens none.
+std::vector<std::string> DataFileLines(std::string_view text);
+
+// The lines of a data file, decoded; nullopt when it is missing or cannot be read.
+std::optional<std::vector<std::string>> ReadDataFileLines(const std::filesystem::path& file);
+
+} // namespace abacore

@@ -1,0 +1,187 @@
+#include "worksheet/flash_cards.h"
+
+#include "worksheet/number_text.h"
+
+#include <cmath>
+
+namespace abacore {
+
+namespace {
+
+enum class Card { Horizontal, Vertical, Bracket };
+
+Card firstCard(int16_t style) {
+    switch (style) {
+    case 4:
+        return Card::Vertical;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+        return Card::Bracket;
+    default:
+        return Card::Horizontal;
+    }
+}
+
+// The kind of the next card: styles of two kinds alternate, style 7 goes bracket, horizontal,
+// vertical, and a single kind stays.
+Card nextCard(int16_t style, Card card) {
+    switch (style) {
+    case 3:
+        return card == Card::Horizontal ? Card::Bracket
+               : card == Card::Bracket  ? Card::Horizontal
+                                        : card;
+    case 5:
+        return card == Card::Vertical  ? Card::Bracket
+               : card == Card::Bracket ? Card::Vertical
+                                       : card;
+    case 6:
+        return card == Card::Horizontal ? Card::Vertical
+               : card == Card::Vertical ? Card::Horizontal
+                                        : card;
+    case 7:
+        return card == Card::Horizontal ? Card::Vertical
+               : card == Card::Vertical ? Card::Bracket
+                                        : Card::Horizontal;
+    default:
+        return card;
+    }
+}
+
+std::string trimmed(double value) {
+    return TrimmedNumberText(value);
+}
+
+class CardWriter {
+public:
+    CardWriter(GenerationState& state, Document& worksheet)
+        : m_state(state), m_worksheet(worksheet) {}
+
+    void horizontal(const ArithmeticProblem& problem) {
+        m_worksheet.SetFontName(kCardFont);
+        m_state.GridWidth = kWideCardWidth;
+        std::string text = " ";
+        AppendTrimmedNumberText(text, problem.first);
+        text += ' ';
+        text += SkillSign(problem.skill);
+        text += ' ';
+        AppendTrimmedNumberText(text, problem.second);
+        appendGap(text, CharacterCount(text), 2);
+        text += m_state.AnswerText;
+        text += "\n\n\n\n";
+        m_worksheet.Insert(text);
+    }
+
+    // A bar of "_" over the dividend, then divisor, the bracket's side, dividend and answer.
+    void bracket(const ArithmeticProblem& problem) {
+        m_worksheet.SetFontName(kCardFont);
+        m_state.GridWidth = kWideCardWidth;
+        const std::string divisor = trimmed(problem.second);
+        const std::string dividend = trimmed(problem.first);
+        const int sLength = CharacterCount(divisor) + 2; // " " + divisor + "/"
+        std::string bar(static_cast<size_t>(sLength + 1), ' ');
+        bar.append(static_cast<size_t>(CharacterCount(dividend) + 1), '_');
+        bar += '\n';
+        m_worksheet.Insert(bar);
+        m_worksheet.Insert(divisor);
+        m_worksheet.SetFontName(kBracketSideFont);
+        m_worksheet.Insert(kBracketSide);
+        m_worksheet.SetFontName(kCardFont);
+        std::string text = dividend;
+        appendGap(text, sLength + CharacterCount(dividend), 0);
+        text += m_state.AnswerText;
+        text += "\n\n\n\n";
+        m_worksheet.Insert(text);
+    }
+
+    // First number over sign and second number, right-aligned on the digits; the second line
+    // underlined; the answer after the first line's gap.
+    void vertical(const ArithmeticProblem& problem) {
+        m_worksheet.SetFontName(kVerticalCardFont);
+        m_state.GridWidth = kVerticalCardWidth;
+        const std::string a = trimmed(problem.first);
+        const std::string b = trimmed(problem.second);
+        const int lengthA = CharacterCount(a);
+        const int lengthB = CharacterCount(b);
+        std::string first;
+        if (lengthB > lengthA)
+            first.append(static_cast<size_t>(lengthB - lengthA), ' ') += "  ";
+        else if (lengthB == lengthA)
+            first = "  ";
+        else
+            first = " ";
+        first += a;
+        appendGap(first, CharacterCount(first), 0);
+        first += m_state.AnswerText;
+        first += '\n';
+        m_worksheet.Insert(first);
+
+        std::string second(SkillSign(problem.skill));
+        if (lengthA > lengthB)
+            second.append(static_cast<size_t>(lengthA - lengthB), ' ');
+        else
+            second += ' ';
+        second += b;
+        second += "\n\n\n";
+        m_worksheet.SetUnderline(true);
+        m_worksheet.Insert(second);
+        m_worksheet.SetUnderline(false);
+    }
+
+private:
+    void appendGap(std::string& text, int questionLength, double less) {
+        const int gap =
+            CardGap(m_state.GridWidth, questionLength, CharacterCount(m_state.AnswerText), less);
+        text.append(static_cast<size_t>(gap), ' ');
+    }
+
+    GenerationState& m_state;
+    Document& m_worksheet;
+};
+
+} // namespace
+
+std::string CardAnswerText(const ArithmeticProblem& problem, bool remaindersAllowed) {
+    std::string text = NumberText(problem.answer);
+    if (problem.skill == Skill::Division && remaindersAllowed && !problem.exact) {
+        text += " R (";
+        AppendNumberText(text, problem.remainder);
+        text += ')';
+    }
+    return text;
+}
+
+int CardGap(int width, int questionLength, int answerLength, double less) {
+    const double half = width / 2.0;
+    const double n = (half - questionLength) + (half - answerLength) / 2.0 - less;
+    return n < 1 ? 0 : static_cast<int>(std::floor(n));
+}
+
+void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
+                    GenerationState& state, Document& worksheet) {
+    const ProblemRules rules = RulesFor(Activity::FlashCards);
+    const bool remainders = request.AllowRemainders.value_or(false);
+    const int16_t style = request.ProblemStyle;
+    worksheet.SetAlignment(Alignment::Left);
+    CardWriter writer(state, worksheet);
+    Card card = firstCard(style);
+    for (int number = 1; number <= request.ProblemCount; ++number) {
+        const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
+        state.AnswerText = CardAnswerText(problem, remainders);
+        switch (card) {
+        case Card::Horizontal:
+            writer.horizontal(problem);
+            break;
+        case Card::Vertical:
+            writer.vertical(problem);
+            break;
+        case Card::Bracket:
+            writer.bracket(problem);
+            break;
+        }
+        card = nextCard(style, card);
+    }
+}
+
+} // namespace abacore

@@ -1,0 +1,42 @@
+#pragma once
+// Flash cards: one strip per problem in a large font, the question at one end and its answer
+// at the other, so that the strip folds into a card. The card kinds (horizontal, vertical,
+// bracketed) take turns card by card as ProblemStyle says. There is no answer key.
+
+#include "shell/worksheet_request.h"
+#include "worksheet/char_grid.h"
+#include "worksheet/document.h"
+#include "worksheet/problem.h"
+#include "worksheet/random_source.h"
+
+#include <string>
+
+namespace abacore {
+
+// The fonts of the cards. The vertical cards name their font as the sheet always has,
+// misspelt; a reader that lacks it falls back on another.
+inline constexpr const char* kCardFont = "Times New Roman";
+inline constexpr const char* kVerticalCardFont = "Courrier New";
+inline constexpr const char* kBracketSideFont = "Terminal";
+// The side of the division bracket: code 179 of the "Terminal" font's character set.
+inline constexpr const char* kBracketSide = "\u2502";
+
+// Widths of a strip in characters.
+inline constexpr int kWideCardWidth = 35; // horizontal and bracketed cards
+inline constexpr int kVerticalCardWidth = 20;
+
+// Inserts request.ProblemCount cards into the worksheet, at the font size already set (the
+// builder sets 50). state.AnswerText holds the last card's answer; state.GridWidth the last
+// card's width.
+void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
+                    GenerationState& state, Document& worksheet);
+
+// The answer as a card shows it: NumberText of the answer, and for a division that leaves a
+// remainder (when remainders are allowed) " R (" + NumberText(remainder) + ")".
+std::string CardAnswerText(const ArithmeticProblem& problem, bool remaindersAllowed);
+
+// The blanks between a card's question and its answer: the largest whole number not above
+// (width / 2 - questionLength) + (width / 2 - answerLength) / 2 - less, none below 1.
+int CardGap(int width, int questionLength, int answerLength, double less);
+
+} // namespace abacore

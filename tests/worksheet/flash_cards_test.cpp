@@ -1,0 +1,151 @@
+#include "worksheet/flash_cards.h"
+
+#include "ranges_request.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace abacore;
+
+namespace {
+
+WorksheetRequest Cards(Skill skill, double firstMin, double firstMax, double secondMin,
+                       int16_t secondMax, int16_t style, int16_t count) {
+    return RangesRequest(skill, firstMin, firstMax, secondMin, secondMax, true, style, count);
+}
+
+// The cards' paragraphs (each with its text and its runs), made on a worksheet as the builder
+// leaves it: centred heading, then 50 points, bold.
+struct Sheet {
+    Document document;
+    GenerationState state;
+    std::vector<std::string> texts;
+    std::vector<Paragraph> paragraphs;
+};
+
+std::unique_ptr<Sheet> Make(WorksheetRequest r, uint64_t seed = 1) {
+    auto sheet = std::make_unique<Sheet>();
+    sheet->document.SetAlignment(Alignment::Centre);
+    sheet->document.Insert("Heading\n");
+    sheet->document.SetBold(true);
+    sheet->document.SetFontSize(50);
+    RandomSource random(seed);
+    MakeFlashCards(r, random, DrawLimits{}, sheet->state, sheet->document);
+    const auto& all = sheet->document.paragraphs();
+    sheet->paragraphs.assign(all.begin() + 1, all.end());
+    for (const Paragraph& p : sheet->paragraphs) {
+        sheet->texts.emplace_back();
+        for (const auto& run : p.runs) {
+            sheet->texts.back() += run.text;
+            EXPECT_EQ(run.format.fontSize, 50);
+            EXPECT_TRUE(run.format.bold);
+        }
+        EXPECT_EQ(p.alignment, Alignment::Left);
+    }
+    return sheet;
+}
+
+bool IsStacked(const Paragraph& p) {
+    return !p.runs.empty() && p.runs[0].format.fontName == "Courrier New";
+}
+
+} // namespace
+
+TEST(FlashCards, EachKindOfCardHasItsLinesGapsAndFonts) {
+    // 12 + 3: the question, (17.5 - 7) + (17.5 - 3) / 2 - 2 = 15.75 blanks, the answer.
+    const auto horizontal = Make(Cards(Skill::Addition, 11, 12, 2, 3, 2, 2));
+    const std::string card = " 12 + 3" + std::string(15, ' ') + " 15\n\n\n\n";
+    EXPECT_EQ(horizontal->document.plainText(), "Heading\n" + card + card);
+    EXPECT_EQ(horizontal->paragraphs[0].runs[0].format.fontName, "Times New Roman");
+    EXPECT_EQ(horizontal->state.AnswerText, " 15"); // the last card's answer only
+    EXPECT_EQ(horizontal->state.GridWidth, 35);
+
+    // 12 / 3: a bar over the dividend, the bracket's side in "Terminal", then
+    // (17.5 - 5) + (17.5 - 2) / 2 = 20.25 blanks, no 2 taken off.
+    const auto bracket = Make(Cards(Skill::Division, 11, 12, 2, 3, 1, 1));
+    EXPECT_EQ(bracket->texts,
+              (std::vector<std::string>{"    ___", "3\u250212" + std::string(20, ' ') + " 4", "",
+                                        "", "", ""}));
+    const auto& side = bracket->paragraphs[1].runs;
+    ASSERT_EQ(side.size(), 3u);
+    EXPECT_EQ(side[1].text + side[1].format.fontName, "\u2502Terminal");
+    EXPECT_EQ(side[2].format.fontName, "Times New Roman");
+
+    // 12 + 3 stacked: " 12", (10 - 3) + (10 - 3) / 2 = 10.5 blanks and the answer; "+ 3"
+    // underlined beneath with its line breaks, in the font as the sheet has always named it.
+    const auto stacked = Make(Cards(Skill::Addition, 11, 12, 2, 3, 4, 1));
+    EXPECT_EQ(stacked->texts[0], " 12" + std::string(10, ' ') + " 15");
+    EXPECT_TRUE(IsStacked(stacked->paragraphs[0]));
+    EXPECT_FALSE(stacked->paragraphs[0].runs[0].format.underline);
+    EXPECT_EQ(stacked->texts[1], "+ 3");
+    EXPECT_TRUE(stacked->paragraphs[1].runs[0].format.underline);
+    EXPECT_TRUE(stacked->paragraphs[2].endFormat.underline);
+    EXPECT_FALSE(stacked->document.currentFormat().underline);
+    EXPECT_EQ(stacked->state.GridWidth, 20);
+
+    // A long question with a long answer gets no gap.
+    EXPECT_EQ(Make(Cards(Skill::Addition, 99'999'999'999'999, 1e14, 32766, 32767, 2, 1))->texts[0],
+              " 100000000000000 + 32767 100000000032767");
+    const ArithmeticProblem sevenByTwo{7, 2, Skill::Division, 3, 1, false, 3.5};
+    EXPECT_EQ(CardAnswerText(sevenByTwo, true), " 3 R ( 1)");
+    EXPECT_EQ(CardAnswerText(sevenByTwo, false), " 3");
+}
+
+TEST(FlashCards, KindsTakeTurnsCardByCard) {
+    const std::pair<int16_t, std::string> cases[] = {
+        {0, "HHHHHHH"}, {1, "BBBBBBB"}, {2, "HHHHHHH"}, {3, "BHBHBHB"},
+        {4, "VVVVVVV"}, {5, "BVBVBVB"}, {6, "HVHVHVH"}, {7, "BHVBHVB"},
+    };
+    for (const auto& [style, expected] : cases) {
+        const auto sheet = Make(Cards(Skill::Division, 0, 100, 1, 9, style, 7));
+        std::string kinds;
+        for (size_t i = 0; i < sheet->texts.size(); ++i) {
+            if (sheet->texts[i].empty())
+                continue;
+            const bool bar = sheet->texts[i].find_first_not_of(" _") == std::string::npos;
+            kinds += bar ? 'B' : IsStacked(sheet->paragraphs[i]) ? 'V' : 'H';
+            i += kinds.back() != 'H'; // the card's second line
+        }
+        EXPECT_EQ(kinds, expected) << "style " << style;
+    }
+}
+
+TEST(FlashCards, AnswersMatchTheirProblemsAndStackedNumbersLineUp) {
+    for (uint64_t seed = 1; seed <= 30; ++seed) {
+        // Either number may be the longer one.
+        WorksheetRequest r = Cards(Skill::Mixed, 0, seed % 2 ? 9999 : 99, 1, 999, 6, 40);
+        r.AllowNegatives = true;
+        r.MixedSkills = true;
+        r.SkillChecked = {false, true, true, true, true};
+        const auto sheet = Make(r, seed);
+        for (size_t i = 0; i < sheet->texts.size(); ++i) {
+            std::string question = sheet->texts[i];
+            if (question.empty())
+                continue;
+            if (IsStacked(sheet->paragraphs[i])) {
+                // The sign and second number end under the first number's last digit.
+                const std::string& second = sheet->texts[++i];
+                const size_t end = question.find(' ', question.find_first_not_of(' '));
+                EXPECT_EQ(static_cast<int>(end), CharacterCount(second)) << question;
+                question = question.substr(0, end) + " " + second + question.substr(end);
+            }
+            std::istringstream in(question);
+            double a = 0, b = 0, q = 0, remainder = 0;
+            std::string sign, r1, r2;
+            in >> a >> sign >> b >> q >> r1 >> r2 >> remainder;
+            if (sign == "\u00F7") {
+                const double expected = std::fmod(a, b);
+                EXPECT_EQ(q * b + remainder, a) << question;
+                EXPECT_EQ(r1 + r2, expected == 0 ? "" : "R(") << question;
+                EXPECT_TRUE(remainder == expected && b <= a) << question;
+            } else {
+                EXPECT_EQ(q, sign == "+" ? a + b : sign == "-" ? a - b : a * b) << question;
+            }
+        }
+    }
+}

@@ -1,0 +1,114 @@
+#include "worksheet/template_file.h"
+
+#include "../shell/temp_folder.h"
+#include "ranges_request.h"
+#include "worksheet/data_file.h"
+#include "worksheet/generation_error.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace abacore;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+WorksheetRequest Words(Skill skill, int16_t count, std::initializer_list<Skill> mixed = {}) {
+    WorksheetRequest r = RangesRequest(skill, 0, 10, 0, 10, false, 0, count);
+    r.MixedSkills = mixed.size() > 0;
+    for (Skill s : mixed)
+        r.SkillChecked[static_cast<size_t>(s)] = true;
+    return r;
+}
+
+std::string LoadMessage(const WorksheetRequest& r, const std::filesystem::path& folder) {
+    try {
+        LoadWordTemplates(r, folder);
+    } catch (const GenerationError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(TemplateFile, ReadsUtf8OrWindows1252LinesAndFillsPlaceholdersLeftToRight) {
+    EXPECT_EQ(DataFileText("\xEF\xBB\xBF"
+                           "caf\xC3\xA9"),
+              "caf\u00E9"); // byte-order mark dropped
+    // Not UTF-8 (a Latin-1 byte, an overlong form, a cut-off character): Windows-1252.
+    EXPECT_EQ(DataFileText("caf\xE9 \x93hi\x94 \x80"), "caf\u00E9 \u201Chi\u201D \u20AC");
+    EXPECT_EQ(DataFileText("\xC0\xAF x\xC3"), "\u00C0\u00AF x\u00C3");
+    EXPECT_EQ(DataFileLines("a\r\n\r\nb\nc\r\n"), (Lines{"a", "", "b", "c"}));
+    EXPECT_EQ(TemplatesOf({"one [1]", "", "  \t", "two"}), (Lines{"one [1]", "two"}));
+
+    EXPECT_EQ(FillTemplate("Sam had [1] marbles and won [2] more.", "12", "5"),
+              "Sam had 12 marbles and won 5 more.");
+    EXPECT_EQ(FillTemplate("[1]+[1]=[2] [3] [1 ]", "-4", "9"), "-4+-4=9 [3] [1 ]");
+    // Inserted text is not scanned again.
+    EXPECT_EQ(FillTemplate("[1] [2] [[1]]", "[2]", "[1]"), "[2] [1] [[2]]");
+}
+
+TEST(TemplateFile, LoadsTheFilesTheSheetNeedsOrNamesTheOneThatFails) {
+    const TempFolder folder;
+    std::string twelve;
+    for (int k = 1; k <= 12; ++k)
+        twelve += "Story " + std::to_string(k) + " with [1] and [2].\r\n";
+    WriteBytes(folder.path() / "add.dat", twelve + "\r\n   \r\n");
+    WriteBytes(folder.path() / "SUBTRACT.DAT", "[1] - [2]\r\n"); // any letter case will do
+
+    const WordTemplates t = LoadWordTemplates(Words(Skill::Addition, 12), folder.path());
+    EXPECT_EQ(t.forSkill(Skill::Addition).size(), 12u);  // blank lines are no stories
+    EXPECT_TRUE(t.forSkill(Skill::Subtraction).empty()); // not needed, not read
+    // One story per problem with a single skill; one per file with several.
+    EXPECT_EQ(LoadMessage(Words(Skill::Addition, 13), folder.path()),
+              "The word problems file \"add.dat\" holds 12 stories, but this worksheet needs 13, "
+              "one for each problem. Ask for 12 problems or fewer, or add stories to the file.");
+    EXPECT_EQ(
+        LoadMessage(Words(Skill::Mixed, 20, {Skill::Addition, Skill::Subtraction}), folder.path()),
+        "");
+    EXPECT_EQ(
+        LoadMessage(Words(Skill::Mixed, 2, {Skill::Addition, Skill::Division}), folder.path()),
+        "The word problems file \"divide.dat\" is missing from the program folder \"" +
+            folder.path().string() + "\". Put the file back, or choose other skills.");
+    WriteBytes(folder.path() / "divide.dat", "\r\n \r\n");
+    EXPECT_EQ(LoadMessage(Words(Skill::Division, 1), folder.path()),
+              "The word problems file \"divide.dat\" holds no stories. Add stories to the file, "
+              "or choose other skills.");
+    std::filesystem::create_directory(folder.path() / "multiply.dat"); // cannot be read
+    EXPECT_NE(LoadMessage(Words(Skill::Multiplication, 1), folder.path()).find("multiply.dat"),
+              std::string::npos);
+}
+
+// Our own stories: plain ASCII with CR LF, enough for a full sheet of one skill, each with both
+// numbers and no other bracket that could pass for a placeholder.
+TEST(TemplateFile, ShippedFilesHoldEnoughStoriesWithBothPlaceholders) {
+    const std::filesystem::path data = std::filesystem::path(ABACORE_SOURCE_DIR) / "data";
+    for (int k = 1; k <= 4; ++k) {
+        const auto skill = static_cast<Skill>(k);
+        const std::string name(TemplateFileName(skill));
+        const std::string bytes = ReadBytes(data / name);
+        std::string lineEnds;
+        for (char c : bytes) {
+            EXPECT_TRUE(c >= 0x20 || c == '\r' || c == '\n') << name << ": byte " << int(c);
+            if (c == '\r' || c == '\n')
+                lineEnds += c;
+        }
+        const Lines lines = DataFileLines(bytes);
+        std::string crLf;
+        for (size_t i = 0; i < lines.size(); ++i)
+            crLf += "\r\n";
+        EXPECT_EQ(lineEnds, crLf) << name;
+        EXPECT_EQ(TemplatesOf(lines), lines) << name << ": a blank line";
+        EXPECT_GE(lines.size(), 25u) << name;
+        EXPECT_EQ(std::set<std::string>(lines.begin(), lines.end()).size(), lines.size());
+        for (const std::string& line : lines) {
+            EXPECT_TRUE(line.find("[1]") != line.npos && line.find("[2]") != line.npos) << line;
+            EXPECT_EQ(FillTemplate(line, "1", "2").find_first_of("[]"), line.npos) << line;
+        }
+        EXPECT_EQ(LoadWordTemplates(Words(skill, 20), data).forSkill(skill), lines);
+    }
+}

@@ -1,0 +1,155 @@
+#include "worksheet/word_problems.h"
+
+#include "../shell/temp_folder.h"
+#include "ranges_request.h"
+#include "worksheet/generation_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <set>
+#include <sstream>
+#include <string>
+
+using namespace abacore;
+
+namespace {
+
+WorksheetRequest Words(Skill skill, double firstMax, int16_t secondMax, int16_t count,
+                       std::initializer_list<Skill> mixed = {}) {
+    WorksheetRequest r = RangesRequest(skill, 0, firstMax, 0, secondMax, false, 0, count);
+    r.MixedSkills = mixed.size() > 0;
+    for (Skill s : mixed)
+        r.SkillChecked[static_cast<size_t>(s)] = true;
+    return r;
+}
+
+// Stories that tell their skill and number and show both numbers: "S<skill> T<n> [1] [2]".
+WordTemplates Tagged(int perSkill) {
+    WordTemplates t;
+    for (int k = 1; k <= 4; ++k)
+        for (int n = 1; n <= perSkill; ++n)
+            t.bySkill[static_cast<size_t>(k)].push_back(
+                std::string("S").append(std::to_string(k) + " T" + std::to_string(n) + " [1] [2]"));
+    return t;
+}
+
+struct Story {
+    int skill = 0, template_ = 0;
+    double a = 0, b = 0, answer = 0;
+};
+
+// Makes a sheet and reads each story back with its answer-key entry.
+std::vector<Story> Make(WorksheetRequest& r, const WordTemplates& t, uint64_t seed) {
+    Document d;
+    RandomSource random(seed);
+    GenerationState state;
+    MakeWordProblems(r, random, DrawLimits{}, t, state, d);
+    std::istringstream text(d.plainText()), key(state.AnswerText);
+    std::vector<Story> stories;
+    std::string line, entry;
+    std::getline(key, entry); // the key starts with LF
+    while (std::getline(text, line)) {
+        if (line.empty())
+            continue;
+        Story s;
+        int number = 0, keyNumber = 0;
+        EXPECT_EQ(std::sscanf(line.c_str(), "%d)   S%d T%d %lf %lf", &number, &s.skill,
+                              &s.template_, &s.a, &s.b),
+                  5)
+            << line;
+        EXPECT_EQ(line.find('['), std::string::npos) << line; // every placeholder filled
+        std::getline(key, entry);
+        EXPECT_EQ(std::sscanf(entry.c_str(), " %d)   %lf", &keyNumber, &s.answer), 2) << entry;
+        EXPECT_EQ(number, static_cast<int>(stories.size()) + 1);
+        EXPECT_EQ(keyNumber, number);
+        stories.push_back(s);
+    }
+    return stories;
+}
+
+double Operate(int skill, double a, double b) {
+    return skill == 1 ? a + b : skill == 2 ? a - b : skill == 3 ? a * b : std::trunc(a / b);
+}
+
+} // namespace
+
+TEST(WordProblems, NumberedStoriesInTimesNewRomanWithTheirAnswers) {
+    WorksheetRequest r = RangesRequest(Skill::Addition, 11, 12, 4, 5, false, 0, 2);
+    WordTemplates t;
+    t.bySkill[1].assign(2, "Sam had [1] marbles and won [2] more. How many marbles now?");
+    Document d;
+    d.SetFontName("Courier New");
+    RandomSource random(3);
+    GenerationState state;
+    MakeWordProblems(r, random, DrawLimits{}, t, state, d);
+    const std::string story = "Sam had 12 marbles and won 5 more. How many marbles now?\n\n\n";
+    EXPECT_EQ(d.plainText(), "\n\n1)   " + story + "2)   " + story);
+    EXPECT_EQ(state.AnswerText, "\n 1)   17\n 2)   17");
+    for (const Paragraph& p : d.paragraphs())
+        for (const auto& run : p.runs)
+            EXPECT_EQ(run.format.fontName, "Times New Roman");
+}
+
+TEST(WordProblems, OneSkillNeverRepeatsAStoryAndEveryAnswerFitsItsStory) {
+    for (int skill = 1; skill <= 4; ++skill) {
+        for (uint64_t seed = 1; seed <= 40; ++seed) {
+            WorksheetRequest r = Words(static_cast<Skill>(skill), 60, 12, 20);
+            r.AllowRemainders = seed % 2 == 0;
+            std::set<int> used;
+            for (const Story& s : Make(r, Tagged(20), seed)) {
+                EXPECT_EQ(s.skill, skill);
+                EXPECT_EQ(s.answer, Operate(skill, s.a, s.b));
+                used.insert(s.template_);
+            }
+            EXPECT_EQ(used.size(), 20u) << "skill " << skill << " seed " << seed;
+        }
+    }
+}
+
+TEST(WordProblems, MixedSkillsTakeEachStoryFromAFreshCopyOfItsSkill) {
+    WorksheetRequest r = Words(Skill::Mixed, 30, 30, 20, {Skill::Addition, Skill::Subtraction});
+    std::set<int> skills;
+    for (uint64_t seed = 1; seed <= 30; ++seed) {
+        // One story a skill: twenty problems need each of them again and again.
+        for (const Story& s : Make(r, Tagged(1), seed)) {
+            skills.insert(s.skill);
+            EXPECT_EQ(s.answer, Operate(s.skill, s.a, s.b));
+        }
+    }
+    EXPECT_EQ(skills, (std::set<int>{1, 2}));
+}
+
+TEST(WordProblems, DifferencesStayAtZeroOrAboveWhateverAnEarlierRequestAllowed) {
+    WorksheetRequest r = Words(Skill::Subtraction, 10, 10, 20);
+    r.AllowNegatives = true; // left by an earlier skills sheet: this sheet never asks
+    for (uint64_t seed = 1; seed <= 50; ++seed)
+        for (const Story& s : Make(r, Tagged(20), seed))
+            EXPECT_GE(s.answer, 0);
+    EXPECT_TRUE(r.AllowNegatives); // kept for later requests
+
+    // The check counts without negatives too: first numbers below every second number.
+    const TempFolder folder;
+    WriteBytes(folder.path() / "subtract.dat", "[1] - [2]\r\n");
+    WorksheetRequest impossible = RangesRequest(Skill::Subtraction, 0, 5, 10, 20, false, 0, 1);
+    impossible.AllowNegatives = true;
+    EXPECT_THROW(CheckWordProblemsCanBeMade(impossible, folder.path()), GenerationError);
+    impossible.SecondMin = 0;
+    EXPECT_EQ(CheckWordProblemsCanBeMade(impossible, folder.path())
+                  .templates.forSkill(Skill::Subtraction)
+                  .size(),
+              1u);
+}
+
+TEST(WordProblems, TooFewStoriesAreRefusedBeforeAnythingIsWritten) {
+    for (Skill skill : {Skill::Multiplication, Skill::None}) {
+        WorksheetRequest r = Words(skill, 10, 10, 20);
+        Document d;
+        RandomSource random(1);
+        GenerationState state;
+        EXPECT_THROW(MakeWordProblems(r, random, DrawLimits{}, Tagged(19), state, d),
+                     GenerationError);
+        EXPECT_EQ(d.plainText(), "");
+    }
+}
