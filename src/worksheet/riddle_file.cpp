@@ -1,12 +1,12 @@
 #include "worksheet/riddle_file.h"
 
 #include "shell/atomic_file.h"
-#include "worksheet/data_file_text.h"
+#include "worksheet/data_file.h"
 
 namespace abacore {
 
 std::vector<Riddle> ParseRiddles(std::string_view bytes) {
-    std::vector<std::string> lines = SplitDataFileLines(DecodeDataFileText(bytes));
+    std::vector<std::string> lines = DataFileLines(DataFileText(bytes));
     std::vector<Riddle> riddles;
     riddles.reserve(lines.size() / 2);
     for (size_t i = 0; i + 1 < lines.size(); i += 2)
@@ -19,10 +19,13 @@ RiddleFile ReadRiddleFile(const std::filesystem::path& programFolder) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return {RiddleFileStatus::Missing, {}};
-    std::string bytes;
-    if (!std::filesystem::is_regular_file(path, ec) || !ReadWholeFile(path, bytes))
+    if (!std::filesystem::is_regular_file(path, ec))
         return {RiddleFileStatus::Unreadable, {}};
-    return {RiddleFileStatus::Read, ParseRiddles(bytes)};
+    try {
+        return {RiddleFileStatus::Read, ParseRiddles(ReadWholeFile(path))};
+    } catch (const ReadError&) {
+        return {RiddleFileStatus::Unreadable, {}};
+    }
 }
 
 std::optional<std::string> RiddleFileNotice(const RiddleFile& file) {

@@ -78,4 +78,36 @@ char* EncodeUtf8(char* out, char32_t c) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i++]);
+        if (lead < 0x80)
+            continue;
+        int extra = 0;
+        char32_t c = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+            c = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            c = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            c = lead & 0x07;
+        } else {
+            return false;
+        }
+        for (int k = 0; k < extra; ++k, ++i) {
+            if (i >= bytes.size() || (static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (static_cast<unsigned char>(bytes[i]) & 0x3F);
+        }
+        const bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
+        if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+    }
+    return true;
+}
+
 } // namespace abacore

@@ -18,6 +18,10 @@ char32_t NextCodePoint(std::string_view text, size_t& at);
 // The number of characters (code points) of a UTF-8 text, counted as NextCodePoint reads them.
 int CharacterCount(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8 throughout (no overlong forms, surrogates or values
+// past U+10FFFF), as a text file must be to be read as UTF-8 rather than Windows-1252.
+bool IsValidUtf8(std::string_view bytes);
+
 // Writes the UTF-8 bytes of `c` (at most 4) at `out`; returns the end. `c` is a code point
 // other than a surrogate.
 char* EncodeUtf8(char* out, char32_t c);

@@ -1,8 +1,9 @@
 #include "worksheet/riddle_file.h"
 
 #include "../shell/temp_folder.h"
-#include "worksheet/data_file_text.h"
+#include "worksheet/data_file.h"
 #include "worksheet/secret_riddle.h"
+#include "worksheet/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,18 @@ using namespace abacore;
 using Lines = std::vector<std::string>;
 
 TEST(DataFileText, Utf8WhenValidOtherwiseWindows1252InCrLfLines) {
-    EXPECT_EQ(DecodeDataFileText("\xEF\xBB\xBF"
-                                 "caf\xC3\xA9 \xE2\x82\xAC"),
+    EXPECT_EQ(DataFileText("\xEF\xBB\xBF"
+                           "caf\xC3\xA9 \xE2\x82\xAC"),
               "caf\xC3\xA9 \xE2\x82\xAC");
     // A lone high byte, an overlong form, a surrogate, a cut sequence: Windows-1252, whose
     // unused codes keep their control code point.
-    EXPECT_EQ(DecodeDataFileText("caf\xE9 \x80\x93\x81"),
-              "caf\xC3\xA9 \xE2\x82\xAC\xE2\x80\x9C\xC2\x81");
+    EXPECT_EQ(DataFileText("caf\xE9 \x80\x93\x81"), "caf\xC3\xA9 \xE2\x82\xAC\xE2\x80\x9C\xC2\x81");
     for (const char* bad : {"\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"})
         EXPECT_FALSE(IsValidUtf8(bad)) << bad;
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
 
-    EXPECT_EQ(SplitDataFileLines("a\r\n\r\nc\nd\re"), (Lines{"a", "", "c", "d\re"}));
-    EXPECT_EQ(SplitDataFileLines("\r\n"), Lines{""});
+    EXPECT_EQ(DataFileLines("a\r\n\r\nc\nd\re"), (Lines{"a", "", "c", "d\re"}));
+    EXPECT_EQ(DataFileLines("\r\n"), Lines{""});
 }
 
 TEST(RiddleFile, PairsInFileOrderAMissingOrEmptyFileIsReportedOnce) {
