@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDoubleValidator>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -199,7 +198,8 @@ QWidget* QuizForm::buildFontTools() {
     m_fontSize->setToolTip(QStringLiteral("Font Size"));
     m_fontSize->setEditable(true);
     m_fontSize->setInsertPolicy(QComboBox::NoInsert);
-    m_fontSize->setValidator(new QDoubleValidator(1, 1638, 1, m_fontSize));
+    // Completing a typed "5" to "50" would give a size nobody asked for.
+    m_fontSize->setCompleter(nullptr);
     m_fontSize->setMinimumContentsLength(3);
     m_fontSize->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
@@ -217,10 +217,8 @@ QWidget* QuizForm::buildFontTools() {
         if (m_fontName->findText(m_fontName->currentText(), Qt::MatchFixedString) < 0)
             applyFontName(m_fontName->currentText());
     });
-    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        if (m_fontSize->findText(m_fontSize->currentText()) < 0)
-            applyFontSize(m_fontSize->currentText());
-    });
+    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { applyFontSize(m_fontSize->currentText()); });
 
     row->addWidget(m_boldButton);
     row->addWidget(m_italicButton);
@@ -265,7 +263,11 @@ void QuizForm::fillToolLists() {
         m_fontColour->addItem(q(colour.name));
     m_fontColour->setCurrentIndex(0);
 
-    m_fontName->addItems(QFontDatabase::families());
+    std::vector<std::string> families;
+    for (const QString& family : QFontDatabase::families())
+        families.push_back(family.toStdString());
+    for (const std::string& name : FontNameChoices(families))
+        m_fontName->addItem(q(name));
     m_fontName->setCurrentIndex(0);
     m_fontName->setEditText(q(kInitialFontName));
 
@@ -354,12 +356,18 @@ void QuizForm::applyFontName(const QString& name) {
 }
 
 void QuizForm::applyFontSize(const QString& size) {
-    bool ok = false;
-    const double points = size.toDouble(&ok);
-    if (!ok || points <= 0)
+    const std::optional<int> points = TypedFontSize(size.toStdString());
+    if (!points) {
+        m_context.dialogs.message(this, q(kFontSizeTitle), q(FontSizeMessage()));
+        // The box goes back to the size that is really in use.
+        m_fontSize->setEditText(QString());
+        showSelectionFormat();
+        m_fontSize->setFocus();
+        m_fontSize->lineEdit()->selectAll();
         return;
+    }
     QTextCharFormat format;
-    format.setFontPointSize(points);
+    format.setFontPointSize(*points);
     applyFormat(format);
 }
 

@@ -2,6 +2,7 @@
 
 #include "worksheet/screens/selection_format.h"
 
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 
@@ -77,4 +78,36 @@ TEST_F(QuizFormTest, BoldOnAPartlyBoldSelectionMakesItAllBoldThenNone) {
     bold->click();
     EXPECT_TRUE(WholeSelectionHas(quizBox()->textCursor(),
                                   [](const QTextCharFormat& f) { return !IsBold(f); }));
+}
+
+TEST_F(QuizFormTest, FontListNamesEachFamilyOnceAndTypedSizesOutsideTheLimitsAreRefused) {
+    open();
+    window->show();
+    auto* names = window->findChild<QComboBox*>("cmbFontName");
+    QStringList listed;
+    for (int i = 0; i < names->count(); ++i)
+        listed << names->itemText(i);
+    EXPECT_EQ(listed.filter("[").size(), 0) << listed.join(", ").toStdString();
+    EXPECT_EQ(listed.removeDuplicates(), 0);
+    EXPECT_TRUE(listed.contains("Courier New") && listed.contains("Times New Roman"));
+
+    auto* size = window->findChild<QComboBox*>("cmbFontSize");
+    const auto type = [size](const QString& text) {
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), text);
+        QTest::keyClick(size->lineEdit(), Qt::Key_Return);
+    };
+    select(body(), body() + 5);
+    const QString before = quizBox()->toHtml();
+    for (const QString refused : {"0", "500", "5", "12.5", "big"}) {
+        type(refused);
+        EXPECT_EQ(size->currentText().toStdString(), "11")
+            << "shows the size in use after " << refused.toStdString();
+    }
+    EXPECT_EQ(quizBox()->toHtml(), before);
+    EXPECT_EQ(app.dialogs.titles(), QStringList(5, "Oops!"));
+    EXPECT_EQ(app.dialogs.shown.back().text, "The font size must be a whole number from 6 to 144.");
+    type("144");
+    select(body(), body() + 5);
+    EXPECT_EQ(size->currentText(), "144");
 }
