@@ -7,6 +7,7 @@
 #include "ui/document_bridge.h"
 #include "ui/toolbar_icons.h"
 #include "worksheet/editing_tools.h"
+#include "worksheet/page_setup.h"
 #include "worksheet/screens/selection_format.h"
 #include "worksheet/screens/worksheet_output.h"
 
@@ -41,6 +42,11 @@ QTextEdit* MakeEditor(const char* name, const Document& document, QWidget* paren
     editor->document()->setUndoRedoEnabled(true);
     editor->document()->clearUndoRedoStacks();
     editor->document()->setModified(false);
+    // Lines are as long as on the printed page, whatever the window's width: the grid's rows
+    // must not wrap. A narrower window scrolls sideways.
+    editor->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    editor->setLineWrapColumnOrWidth(qRound(PageSetup::kTextWidthInches * editor->logicalDpiX() +
+                                            2 * editor->document()->documentMargin()));
     return editor;
 }
 

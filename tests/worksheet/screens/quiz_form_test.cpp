@@ -3,7 +3,10 @@
 #include "worksheet/screens/selection_format.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolButton>
 
 using namespace abacore;
@@ -110,4 +113,31 @@ TEST_F(QuizFormTest, FontListNamesEachFamilyOnceAndTypedSizesOutsideTheLimitsAre
     type("144");
     select(body(), body() + 5);
     EXPECT_EQ(size->currentText(), "144");
+}
+
+// Rows of the grid are as long as the printed page allows; wrapped at the window's edge their
+// columns would fall apart.
+TEST_F(QuizFormTest, TextIsLaidOutAtThePageWidthAndScrollsSidewaysInANarrowWindow) {
+    open();
+    QTextCursor end(quizBox()->document());
+    end.movePosition(QTextCursor::End);
+    QTextCharFormat courier;
+    courier.setFontFamilies({"Courier New"});
+    courier.setFontPointSize(11);
+    end.insertText("\n" + QString(75, 'x'), courier); // a skills sheet's grid row
+    const QTextBlock row = quizBox()->document()->lastBlock();
+    window->show();
+    window->resize(1000, 700);
+    QApplication::processEvents();
+    const qreal pageWidth = quizBox()->document()->textWidth();
+    EXPECT_EQ(row.layout()->lineCount(), 1);
+    EXPECT_EQ(quizBox()->horizontalScrollBar()->maximum(), 0);
+
+    window->resize(300, 700);
+    QApplication::processEvents();
+    ASSERT_LT(quizBox()->viewport()->width(), pageWidth);
+    EXPECT_EQ(quizBox()->document()->textWidth(), pageWidth);
+    EXPECT_EQ(row.layout()->lineCount(), 1);
+    EXPECT_GT(quizBox()->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(answerBox()->lineWrapMode(), QTextEdit::FixedPixelWidth);
 }
