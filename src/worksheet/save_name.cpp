@@ -138,4 +138,17 @@ std::string SaveFailedMessage(std::string_view reason) {
     return joined("The worksheet could not be saved. ", reason);
 }
 
+std::string PrintedMessage(const std::vector<std::string>& files) {
+    if (files.empty())
+        return "This activity has been sent to your printer.";
+    std::string text = files.size() == 1 ? "This activity has been printed to the file "
+                                         : "This activity has been printed to the files ";
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == files.size() ? " and " : ", ";
+        text += "\"" + files[i] + "\"";
+    }
+    return text + ".";
+}
+
 } // namespace abacore

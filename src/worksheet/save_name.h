@@ -54,4 +54,9 @@ std::string AnswerKeyCompanionPath(std::string_view path);
 // The message for a write that failed; `reason` says why in words.
 std::string SaveFailedMessage(std::string_view reason);
 
+// The text of the "Worksheet Printed" message: where the pages went when the print jobs were
+// written to `files` (the print dialog's "print to file"), else that they went to the printer.
+std::string PrintedMessage(const std::vector<std::string>& files);
+inline constexpr std::string_view kWorksheetPrintedTitle = "Worksheet Printed";
+
 } // namespace abacore

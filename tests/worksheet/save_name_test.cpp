@@ -36,3 +36,12 @@ TEST(SaveName, FilesHandedOnAndTheSavedMessage) {
     // A second print job into a file gets its own file rather than replacing the first.
     EXPECT_EQ(AnswerKeyCompanionPath("/tmp/sheet"), "/tmp/sheet(Answer Key)");
 }
+
+TEST(SaveName, ThePrintedMessageSaysWhereThePagesWent) {
+    EXPECT_EQ(PrintedMessage({}), "This activity has been sent to your printer.");
+    EXPECT_EQ(PrintedMessage({"/tmp/a b.pdf"}),
+              "This activity has been printed to the file \"/tmp/a b.pdf\".");
+    EXPECT_EQ(PrintedMessage({"/tmp/s.pdf", "/tmp/s(Answer Key).pdf"}),
+              "This activity has been printed to the files \"/tmp/s.pdf\" and "
+              "\"/tmp/s(Answer Key).pdf\".");
+}

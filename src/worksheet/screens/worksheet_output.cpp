@@ -94,6 +94,15 @@ void PrintWorksheet(const WorksheetOutput& output) {
         dialogs.message(output.window, Oops, failed);
         return;
     }
+    // Where the pages went when the "printer" was a file.
+    std::vector<std::string> files;
+    const auto noteFile = [&printer, &files] {
+        if (!printer.outputFileName().isEmpty())
+            files.push_back(
+                QDir::toNativeSeparators(QFileInfo(printer.outputFileName()).absoluteFilePath())
+                    .toStdString());
+    };
+    noteFile();
     if (HasAnswerKey(context.request)) {
         const QString askKey = QStringLiteral("Print Answer Key?");
         if (dialogs.question(output.window, askKey, askKey)) {
@@ -107,10 +116,10 @@ void PrintWorksheet(const WorksheetOutput& output) {
                                                "check the printer and try again."));
                 return;
             }
+            noteFile();
         }
     }
-    dialogs.message(output.window, QStringLiteral("Worksheet Printed"),
-                    QStringLiteral("This activity has been sent to your printer."));
+    dialogs.message(output.window, q(kWorksheetPrintedTitle), q(PrintedMessage(files)));
 }
 
 void SendToWordProcessor(const WorksheetOutput& output) {
