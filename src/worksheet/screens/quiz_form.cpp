@@ -12,6 +12,7 @@
 #include "worksheet/screens/worksheet_output.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -242,8 +243,10 @@ void QuizForm::buildMenus() {
     file->setObjectName(QStringLiteral("Go"));
     QAction* back = file->addAction(QStringLiteral("&Back to Main Screen"));
     back->setObjectName(QStringLiteral("Back"));
-    connect(back, &QAction::triggered, this,
-            [this] { m_context.navigator.open(Screen::MainMenu); });
+    connect(back, &QAction::triggered, this, [this] {
+        if (mayDiscardEdits())
+            m_context.navigator.open(Screen::MainMenu);
+    });
     file->addSeparator();
     QAction* exportPdf = file->addAction(QStringLiteral("&Export PDF..."));
     exportPdf->setObjectName(QStringLiteral("ExportPdf"));
@@ -255,7 +258,10 @@ void QuizForm::buildMenus() {
     QAction* quit = file->addAction(QStringLiteral("&Quit"));
     quit->setObjectName(QStringLiteral("Quit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, [this] { m_context.navigator.quit(); });
+    connect(quit, &QAction::triggered, this, [this] {
+        if (mayDiscardEdits())
+            m_context.navigator.quit();
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -283,7 +289,11 @@ void QuizForm::fillToolLists() {
 }
 
 WorksheetOutput QuizForm::output() {
-    return WorksheetOutput{m_context, this, *m_quizBox->document(), *m_answerBox->document()};
+    return WorksheetOutput{m_context, this, *m_quizBox->document(), *m_answerBox->document(),
+                           [this] {
+                               m_quizBox->document()->setModified(false);
+                               m_answerBox->document()->setModified(false);
+                           }};
 }
 
 void QuizForm::onToolbarButton(QAction* button) {
@@ -309,7 +319,8 @@ void QuizForm::onToolbarButton(QAction* button) {
         switchView(command);
         break;
     case WorksheetCommand::Quit:
-        m_context.navigator.quit();
+        if (mayDiscardEdits())
+            m_context.navigator.quit();
         break;
     case WorksheetCommand::None:
         break;
@@ -410,6 +421,21 @@ void QuizForm::showAbout() {
     // The About box deletes itself when it closes.
     auto* about = new AboutForm(this);
     about->show();
+}
+
+bool QuizForm::mayDiscardEdits() {
+    if (!m_quizBox->document()->isModified() && !m_answerBox->document()->isModified())
+        return true;
+    return m_context.dialogs.question(
+        this, QStringLiteral("Discard Changes?"),
+        QStringLiteral("Your changes to this worksheet have not been saved. Discard them?"));
+}
+
+void QuizForm::closeEvent(QCloseEvent* event) {
+    if (mayDiscardEdits())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }
 
 } // namespace abacore

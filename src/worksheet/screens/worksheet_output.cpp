@@ -34,6 +34,11 @@ QString ProgramFolderPath(const WorksheetRequest& request) {
     return QDir::current().absolutePath();
 }
 
+void MarkKept(const WorksheetOutput& output) {
+    if (output.kept)
+        output.kept();
+}
+
 // Writes `document` as RTF to `relativePath`; returns the reason when it fails.
 std::string WriteRtfFile(const QTextDocument& document, const std::string& relativePath) {
     return WriteFileAtomically(relativePath, RtfText(ReadTextDocument(document)));
@@ -76,6 +81,7 @@ void SaveWorksheet(const WorksheetOutput& output) {
     }
     // The heading changes only once the file is safely written.
     request.Heading = name;
+    MarkKept(output);
     context.dialogs.message(output.window, q(kWorksheetSavedTitle), q(WorksheetSavedMessage(name)));
 }
 
@@ -94,6 +100,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
         dialogs.message(output.window, Oops, failed);
         return;
     }
+    MarkKept(output);
     // Where the pages went when the "printer" was a file.
     std::vector<std::string> files;
     const auto noteFile = [&printer, &files] {
@@ -143,6 +150,7 @@ void SendToWordProcessor(const WorksheetOutput& output) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(error)));
         return;
     }
+    MarkKept(output);
     QStringList arguments;
     for (const std::string& path :
          QuickWordArguments(ProgramFolderPath(request).toStdString(), name, withKey))
@@ -189,6 +197,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
                         QStringLiteral("The PDF could not be written. %1").arg(error));
         return;
     }
+    MarkKept(output);
     dialogs.message(output.window, QStringLiteral("PDF Saved"),
                     QStringLiteral("The worksheet has been saved as \"%1\".")
                         .arg(QDir::toNativeSeparators(path)));

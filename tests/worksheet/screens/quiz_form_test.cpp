@@ -36,11 +36,14 @@ TEST_F(QuizFormTest, ToolbarAvailabilityTheViewSwitchAndQuitting) {
     EXPECT_EQ(view->text(), "Answers");
     EXPECT_TRUE(answerBox()->isHidden() && window->findChild<QWidget*>("FontTools")->isEnabled());
 
+    // The heading lost its bold, an edit not saved: leaving asks first.
+    app.dialogs.answers = {true, true};
     window->findChild<QAction*>("Back")->trigger();
     EXPECT_EQ(app.navigator.opened, std::vector<Screen>{Screen::MainMenu});
     EXPECT_FALSE(app.navigator.quitRequested);
     button("Quit")->trigger();
     EXPECT_TRUE(app.navigator.quitRequested);
+    EXPECT_EQ(app.dialogs.titles(), (QStringList{"Discard Changes?", "Discard Changes?"}));
 }
 
 TEST_F(QuizFormTest, ToolsFollowTheSelectionAndFormatIt) {
@@ -140,4 +143,34 @@ TEST_F(QuizFormTest, TextIsLaidOutAtThePageWidthAndScrollsSidewaysInANarrowWindo
     EXPECT_EQ(row.layout()->lineCount(), 1);
     EXPECT_GT(quizBox()->horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(answerBox()->lineWrapMode(), QTextEdit::FixedPixelWidth);
+}
+
+TEST_F(QuizFormTest, LeavingAsksBeforeDiscardingEditsThatWereNotKept) {
+    open();
+    window->show();
+    window->findChild<QAction*>("Back")->trigger(); // nothing edited: no question
+    EXPECT_TRUE(app.dialogs.shown.empty());
+    EXPECT_EQ(app.navigator.opened, std::vector<Screen>{Screen::MainMenu});
+
+    QTextCursor(answerBox()->document()).insertText("x"); // either document counts
+    app.dialogs.answers = {false, false, false, false};
+    window->findChild<QAction*>("Back")->trigger();
+    window->findChild<QAction*>("Quit")->trigger();
+    button("Quit")->trigger();
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(app.dialogs.titles(), QStringList(4, "Discard Changes?"));
+    EXPECT_TRUE(app.navigator.opened.size() == 1 && !app.navigator.quitRequested);
+    EXPECT_TRUE(window->isVisible());
+
+    // Saved, the edits are kept: no question.
+    app.dialogs.inputs = {QString("Quiz")};
+    button("Save")->trigger();
+    button("Quit")->trigger();
+    EXPECT_TRUE(app.navigator.quitRequested);
+    EXPECT_EQ(app.dialogs.titles().size(), 5);
+
+    QTextCursor(quizBox()->document()).insertText("y");
+    app.dialogs.answers = {true};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(app.dialogs.titles().last(), "Discard Changes?");
 }

@@ -80,12 +80,15 @@ TEST_F(QuizFormTest, QuickWordRefusesABadHeadingAndStartsTheProgramWithTheAnswer
 
 TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder) {
     open();
+    answerBox()->document()->setModified(true); // an edit, kept only once printed
     app.dialogs.answers = {false, true, true, true};
     button("Print")->trigger();
     EXPECT_TRUE(app.dialogs.ofKind("print").empty());
     app.dialogs.printToPdf = {folder.file("no-such-folder/sheet.pdf"), folder.file("printed.pdf")};
     button("Print")->trigger();
+    EXPECT_TRUE(answerBox()->document()->isModified());
     button("Print")->trigger();
+    EXPECT_FALSE(answerBox()->document()->isModified());
     EXPECT_EQ(app.dialogs.titles(),
               (QStringList{"Confirm Print", "Confirm Print", "Oops!", "Confirm Print",
                            "Print Answer Key?", "Worksheet Printed"}));
