@@ -138,17 +138,16 @@ std::string SaveFailedMessage(std::string_view reason) {
     return joined("The worksheet could not be saved. ", reason);
 }
 
-std::string PrintedMessage(const std::vector<std::string>& files) {
-    if (files.empty())
+std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames) {
+    if (fileNames.empty())
         return "This activity has been sent to your printer.";
-    std::string text = files.size() == 1 ? "This activity has been printed to the file "
-                                         : "This activity has been printed to the files ";
-    for (size_t i = 0; i < files.size(); ++i) {
+    std::string text = "This activity has been printed to ";
+    for (size_t i = 0; i < fileNames.size(); ++i) {
         if (i > 0)
-            text += i + 1 == files.size() ? " and " : ", ";
-        text += "\"" + files[i] + "\"";
+            text += i + 1 == fileNames.size() ? " and " : ", ";
+        text += "\"" + fileNames[i] + "\"";
     }
-    return text + ".";
+    return text + " in the folder \"" + std::string(folder) + "\".";
 }
 
 } // namespace abacore

@@ -38,10 +38,10 @@ TEST(SaveName, FilesHandedOnAndTheSavedMessage) {
 }
 
 TEST(SaveName, ThePrintedMessageSaysWhereThePagesWent) {
-    EXPECT_EQ(PrintedMessage({}), "This activity has been sent to your printer.");
-    EXPECT_EQ(PrintedMessage({"/tmp/a b.pdf"}),
-              "This activity has been printed to the file \"/tmp/a b.pdf\".");
-    EXPECT_EQ(PrintedMessage({"/tmp/s.pdf", "/tmp/s(Answer Key).pdf"}),
-              "This activity has been printed to the files \"/tmp/s.pdf\" and "
-              "\"/tmp/s(Answer Key).pdf\".");
+    EXPECT_EQ(PrintedMessage("", {}), "This activity has been sent to your printer.");
+    EXPECT_EQ(PrintedMessage("/tmp/my files", {"a b.pdf"}),
+              "This activity has been printed to \"a b.pdf\" in the folder \"/tmp/my files\".");
+    EXPECT_EQ(PrintedMessage("/tmp", {"s.pdf", "s(Answer Key).pdf"}),
+              "This activity has been printed to \"s.pdf\" and \"s(Answer Key).pdf\" in the "
+              "folder \"/tmp\".");
 }

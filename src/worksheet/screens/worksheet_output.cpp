@@ -102,12 +102,14 @@ void PrintWorksheet(const WorksheetOutput& output) {
     }
     MarkKept(output);
     // Where the pages went when the "printer" was a file.
+    QString folder;
     std::vector<std::string> files;
-    const auto noteFile = [&printer, &files] {
-        if (!printer.outputFileName().isEmpty())
-            files.push_back(
-                QDir::toNativeSeparators(QFileInfo(printer.outputFileName()).absoluteFilePath())
-                    .toStdString());
+    const auto noteFile = [&printer, &folder, &files] {
+        if (printer.outputFileName().isEmpty())
+            return;
+        const QFileInfo file(printer.outputFileName());
+        folder = QDir::toNativeSeparators(file.absolutePath());
+        files.push_back(file.fileName().toStdString());
     };
     noteFile();
     if (HasAnswerKey(context.request)) {
@@ -126,7 +128,8 @@ void PrintWorksheet(const WorksheetOutput& output) {
             noteFile();
         }
     }
-    dialogs.message(output.window, q(kWorksheetPrintedTitle), q(PrintedMessage(files)));
+    dialogs.message(output.window, q(kWorksheetPrintedTitle),
+                    q(PrintedMessage(folder.toStdString(), files)));
 }
 
 void SendToWordProcessor(const WorksheetOutput& output) {
