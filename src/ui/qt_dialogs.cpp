@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -11,13 +12,37 @@
 
 namespace abacore {
 
+namespace {
+
+// A message box is only as wide as its text and buttons, and window managers cut a title that
+// does not fit beside their own icon and buttons ("Oops!" became "O..."). The box sizes itself
+// when shown, so the room goes into its layout as an empty item as wide as the title needs.
+void MakeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont font = box.font();
+    font.setBold(true); // title bars tend to use a bold face, and a larger one
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    const QFontMetrics metrics(font);
+    // The frame's icon and its three buttons, with some space between them.
+    const int decorations = 6 * (metrics.height() + 6);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + decorations;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
+
 void QtDialogs::message(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    MakeRoomForTitle(box);
     box.exec();
 }
 
 bool QtDialogs::question(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    MakeRoomForTitle(box);
     box.setDefaultButton(QMessageBox::Yes);
     // The questions cannot be cancelled: Escape answers No.
     box.setEscapeButton(QMessageBox::No);

@@ -107,6 +107,16 @@ std::optional<RangeProblem> CheckRangeBox(RangeBoxes& boxes, int box) {
     return std::nullopt;
 }
 
+std::optional<RangeProblem> CheckRangeBoxInPair(RangeBoxes& boxes, int box) {
+    const auto i = static_cast<size_t>(box);
+    if (boxes.texts[i].find_first_not_of(" \t") == std::string::npos) {
+        boxes.texts[i].clear();
+        boxes.arrows[i] = boxes.lowest[i];
+        return std::nullopt;
+    }
+    return CheckRangeBox(boxes, box);
+}
+
 std::optional<RangeProblem> CheckEditedRangeBox(RangeBoxes& boxes, int box) {
     const std::string& text = boxes.texts[static_cast<size_t>(box)];
     if (text.find_first_not_of(" \t") == std::string::npos) {

@@ -75,6 +75,12 @@ struct RangeProblem {
 // back to it with a message. Returns the message to show, if any.
 std::optional<RangeProblem> CheckRangeBox(RangeBoxes& boxes, int box);
 
+// The check when the focus moves between box `box` and its own arrow control, which act as one
+// control: a box left empty by an invalid entry is not refused again, and its arrow goes to the
+// box's lowest value so that the arrows step from there. Any other text is checked as
+// CheckRangeBox does.
+std::optional<RangeProblem> CheckRangeBoxInPair(RangeBoxes& boxes, int box);
+
 // The check of the box being edited when "Continue" is pressed (Return does not move the
 // focus): as CheckRangeBox, except that an empty box is an invalid entry rather than 0.
 std::optional<RangeProblem> CheckEditedRangeBox(RangeBoxes& boxes, int box);

@@ -133,4 +133,16 @@ std::string SaveFailedMessage(std::string_view reason) {
     return joined("The worksheet could not be saved. ", reason);
 }
 
+std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames) {
+    if (fileNames.empty())
+        return "This activity has been sent to your printer.";
+    std::string text = "This activity has been printed to ";
+    for (size_t i = 0; i < fileNames.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == fileNames.size() ? " and " : ", ";
+        text += "\"" + fileNames[i] + "\"";
+    }
+    return text + " in the folder \"" + std::string(folder) + "\".";
+}
+
 } // namespace abacore

@@ -51,4 +51,10 @@ std::string AnswerKeyCompanionPath(std::string_view path);
 // The message for a write that failed; `reason` says why in words.
 std::string SaveFailedMessage(std::string_view reason);
 
+// The text of the "Worksheet Printed" message: where the pages went when the print jobs were
+// written to files (the print dialog's "print to file"; a job's file and its answer key's lie in
+// one folder), else that they went to the printer.
+std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames);
+inline constexpr std::string_view kWorksheetPrintedTitle = "Worksheet Printed";
+
 } // namespace abacore

@@ -87,6 +87,37 @@ TEST(RangeBoxCheck, MinimumPullsItsMaximumSilentlyAndMaximumIsSetBackWithAMessag
     }
 }
 
+// After an invalid entry the box is empty; moving to its own arrows must not refuse it again,
+// and the arrows start from the box's lowest value. Text in the box is checked as usual.
+TEST(RangeBoxCheck, AnEmptiedBoxLetsItsArrowsStepFromTheLowestValue) {
+    for (const Activity activity : {Activity::SkillsPractice, Activity::Crossword}) {
+        const RangeBoxes opened =
+            RangeBoxesFrom(RangeScreenOpening(RequestFor(activity, AddAndDivide)));
+        for (int box = 0; box < 4; ++box) {
+            const auto i = static_cast<size_t>(box);
+            RangeBoxes boxes = opened;
+            boxes.texts[i] = "40000";
+            ASSERT_EQ(CheckRangeBox(boxes, box)->fault, RangeFault::InvalidEntry);
+            EXPECT_EQ(CheckRangeBoxInPair(boxes, box), std::nullopt) << box;
+            RangeBoxes expected = opened;
+            expected.texts[i].clear();
+            expected.arrows[i] = opened.lowest[i];
+            EXPECT_EQ(std::tie(boxes.texts, boxes.arrows),
+                      std::tie(expected.texts, expected.arrows))
+                << box;
+            for (const char* typed : {"7", "0", "-3.5", "abc", "99999"}) {
+                RangeBoxes paired = opened, alone = opened;
+                paired.texts[i] = alone.texts[i] = typed;
+                EXPECT_EQ(Fault(CheckRangeBoxInPair(paired, box)),
+                          Fault(CheckRangeBox(alone, box)));
+                EXPECT_EQ(std::tie(paired.texts, paired.arrows),
+                          std::tie(alone.texts, alone.arrows))
+                    << typed;
+            }
+        }
+    }
+}
+
 TEST(RangeContinueCheck, EditedBoxMayNotBeEmptyAndEachBoxMustBeInBounds) {
     RangeBoxes boxes = practiceBoxes(Division);
     boxes.texts[1] = std::string(" "); // assigning the literal trips a false g++ 12 warning

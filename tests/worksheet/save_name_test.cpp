@@ -36,3 +36,12 @@ TEST(SaveName, FilesHandedOnAndTheSavedMessage) {
     // A second print job into a file gets its own file rather than replacing the first.
     EXPECT_EQ(AnswerKeyCompanionPath("/tmp/sheet"), "/tmp/sheet(Answer Key)");
 }
+
+TEST(SaveName, ThePrintedMessageSaysWhereThePagesWent) {
+    EXPECT_EQ(PrintedMessage("", {}), "This activity has been sent to your printer.");
+    EXPECT_EQ(PrintedMessage("/tmp/my files", {"a b.pdf"}),
+              "This activity has been printed to \"a b.pdf\" in the folder \"/tmp/my files\".");
+    EXPECT_EQ(PrintedMessage("/tmp", {"s.pdf", "s(Answer Key).pdf"}),
+              "This activity has been printed to \"s.pdf\" and \"s(Answer Key).pdf\" in the "
+              "folder \"/tmp\".");
+}

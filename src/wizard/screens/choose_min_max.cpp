@@ -68,6 +68,9 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
 
         connect(arrow, &QScrollBar::valueChanged, box,
                 [box](int value) { box->setText(QString::number(value)); });
+        // Also a step stopped at the arrow's end fills a box left empty by an invalid entry.
+        connect(arrow, &QAbstractSlider::actionTriggered, box,
+                [box, arrow] { box->setText(QString::number(arrow->sliderPosition())); });
         box->installEventFilter(this);
         arrow->installEventFilter(this);
     }
@@ -118,8 +121,10 @@ bool ChooseMinMax::eventFilter(QObject* watched, QEvent* event) {
         // Leaving the window or opening a box's context menu is not leaving the box.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             const int index = indexOf(watched);
+            // The focus has already moved on when the control hears of it.
             if (index >= 0)
-                checkBox(index);
+                checkBox(index, indexOf(focusWidget()) == index ? BoxCheck::WithinPair
+                                                                : BoxCheck::Leaving);
         }
     }
     return WizardScreen::eventFilter(watched, event);
@@ -153,11 +158,12 @@ void ChooseMinMax::writeBoxes(const RangeBoxes& boxes) {
     }
 }
 
-bool ChooseMinMax::checkBox(int index, bool onContinue) {
+bool ChooseMinMax::checkBox(int index, BoxCheck when) {
     m_checking = true;
     RangeBoxes boxes = readBoxes();
-    const auto problem =
-        onContinue ? CheckEditedRangeBox(boxes, index) : CheckRangeBox(boxes, index);
+    const auto problem = when == BoxCheck::OnContinue   ? CheckEditedRangeBox(boxes, index)
+                         : when == BoxCheck::WithinPair ? CheckRangeBoxInPair(boxes, index)
+                                                        : CheckRangeBox(boxes, index);
     writeBoxes(boxes);
     if (problem)
         report(*problem);
@@ -180,7 +186,7 @@ void ChooseMinMax::report(const RangeProblem& problem) {
 void ChooseMinMax::confirm() {
     // Return does not move the focus, so the box being edited is checked here first.
     const int focused = indexOf(focusWidget());
-    if (focused >= 0 && checkBox(focused, true))
+    if (focused >= 0 && checkBox(focused, BoxCheck::OnContinue))
         return;
     std::array<double, 4> values{};
     if (const auto problem = CheckRangeTexts(readBoxes(), values)) {

@@ -24,9 +24,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Runs the check of box `index` (the focus-loss one, or the one for the box being edited
-    // when "Continue" is pressed); true when it showed a message.
-    bool checkBox(int index, bool onContinue = false);
+    // When a box is checked: the focus left it (or its arrow) for another control, moved
+    // between the box and its own arrow, or "Continue" was pressed while it was being edited.
+    enum class BoxCheck { Leaving, WithinPair, OnContinue };
+    // Runs the check of box `index`; true when it showed a message.
+    bool checkBox(int index, BoxCheck when);
     // Shows a problem, and for an invalid entry empties the box and hands it the focus.
     void report(const RangeProblem& problem);
     int indexOf(const QObject* control) const;

@@ -7,12 +7,13 @@
 #include "ui/document_bridge.h"
 #include "ui/toolbar_icons.h"
 #include "worksheet/editing_tools.h"
+#include "worksheet/page_setup.h"
 #include "worksheet/screens/selection_format.h"
 #include "worksheet/screens/worksheet_output.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QDoubleValidator>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -42,6 +43,11 @@ QTextEdit* MakeEditor(const char* name, const Document& document, QWidget* paren
     editor->document()->setUndoRedoEnabled(true);
     editor->document()->clearUndoRedoStacks();
     editor->document()->setModified(false);
+    // Lines are as long as on the printed page, whatever the window's width: the grid's rows
+    // must not wrap. A narrower window scrolls sideways.
+    editor->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    editor->setLineWrapColumnOrWidth(qRound(PageSetup::kTextWidthInches * editor->logicalDpiX() +
+                                            2 * editor->document()->documentMargin()));
     return editor;
 }
 
@@ -212,7 +218,8 @@ QWidget* QuizForm::buildFontTools() {
     m_fontSize->setToolTip(QStringLiteral("Font Size"));
     m_fontSize->setEditable(true);
     m_fontSize->setInsertPolicy(QComboBox::NoInsert);
-    m_fontSize->setValidator(new QDoubleValidator(1, 1638, 1, m_fontSize));
+    // Completing a typed "5" to "50" would give a size nobody asked for.
+    m_fontSize->setCompleter(nullptr);
     m_fontSize->setMinimumContentsLength(3);
     m_fontSize->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
@@ -230,10 +237,8 @@ QWidget* QuizForm::buildFontTools() {
         if (m_fontName->findText(m_fontName->currentText(), Qt::MatchFixedString) < 0)
             applyFontName(m_fontName->currentText());
     });
-    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        if (m_fontSize->findText(m_fontSize->currentText()) < 0)
-            applyFontSize(m_fontSize->currentText());
-    });
+    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { applyFontSize(m_fontSize->currentText()); });
 
     row->addWidget(m_boldButton);
     row->addWidget(m_italicButton);
@@ -251,8 +256,10 @@ void QuizForm::buildMenus() {
     file->setObjectName(QStringLiteral("Go"));
     QAction* back = file->addAction(QStringLiteral("&Back to Main Screen"));
     back->setObjectName(QStringLiteral("Back"));
-    connect(back, &QAction::triggered, this,
-            [this] { m_context.navigator.open(Screen::MainMenu); });
+    connect(back, &QAction::triggered, this, [this] {
+        if (mayDiscardEdits())
+            m_context.navigator.open(Screen::MainMenu);
+    });
     file->addSeparator();
     QAction* exportPdf = file->addAction(QStringLiteral("&Export PDF..."));
     exportPdf->setObjectName(QStringLiteral("ExportPdf"));
@@ -264,7 +271,10 @@ void QuizForm::buildMenus() {
     QAction* quit = file->addAction(QStringLiteral("&Quit"));
     quit->setObjectName(QStringLiteral("Quit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, [this] { m_context.navigator.quit(); });
+    connect(quit, &QAction::triggered, this, [this] {
+        if (mayDiscardEdits())
+            m_context.navigator.quit();
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -278,7 +288,11 @@ void QuizForm::fillToolLists() {
         m_fontColour->addItem(q(colour.name));
     m_fontColour->setCurrentIndex(0);
 
-    m_fontName->addItems(QFontDatabase::families());
+    std::vector<std::string> families;
+    for (const QString& family : QFontDatabase::families())
+        families.push_back(family.toStdString());
+    for (const std::string& name : FontNameChoices(families))
+        m_fontName->addItem(q(name));
     m_fontName->setCurrentIndex(0);
     m_fontName->setEditText(q(kInitialFontName));
 
@@ -288,7 +302,11 @@ void QuizForm::fillToolLists() {
 }
 
 WorksheetOutput QuizForm::output() {
-    return WorksheetOutput{m_context, this, *m_quizBox->document(), *m_answerBox->document()};
+    return WorksheetOutput{m_context, this, *m_quizBox->document(), *m_answerBox->document(),
+                           [this] {
+                               m_quizBox->document()->setModified(false);
+                               m_answerBox->document()->setModified(false);
+                           }};
 }
 
 void QuizForm::onToolbarButton(ToolbarButtonId button) {
@@ -314,7 +332,8 @@ void QuizForm::onToolbarButton(ToolbarButtonId button) {
         switchView(command);
         break;
     case WorksheetCommand::Quit:
-        m_context.navigator.quit();
+        if (mayDiscardEdits())
+            m_context.navigator.quit();
         break;
     }
 }
@@ -365,12 +384,18 @@ void QuizForm::applyFontName(const QString& name) {
 }
 
 void QuizForm::applyFontSize(const QString& size) {
-    bool ok = false;
-    const double points = size.toDouble(&ok);
-    if (!ok || points <= 0)
+    const std::optional<int> points = TypedFontSize(size.toStdString());
+    if (!points) {
+        m_context.dialogs.message(this, q(kFontSizeTitle), q(FontSizeMessage()));
+        // The box goes back to the size that is really in use.
+        m_fontSize->setEditText(QString());
+        showSelectionFormat();
+        m_fontSize->setFocus();
+        m_fontSize->lineEdit()->selectAll();
         return;
+    }
     QTextCharFormat format;
-    format.setFontPointSize(points);
+    format.setFontPointSize(*points);
     applyFormat(format);
 }
 
@@ -407,6 +432,21 @@ void QuizForm::showAbout() {
     // The About box deletes itself when it closes.
     auto* about = new AboutForm(m_context.request.ProgramFolder, this);
     about->show();
+}
+
+bool QuizForm::mayDiscardEdits() {
+    if (!m_quizBox->document()->isModified() && !m_answerBox->document()->isModified())
+        return true;
+    return m_context.dialogs.question(
+        this, QStringLiteral("Discard Changes?"),
+        QStringLiteral("Your changes to this worksheet have not been saved. Discard them?"));
+}
+
+void QuizForm::closeEvent(QCloseEvent* event) {
+    if (mayDiscardEdits())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }
 
 } // namespace abacore

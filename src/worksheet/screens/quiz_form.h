@@ -29,6 +29,9 @@ class QuizForm : public QMainWindow {
 public:
     QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* parent = nullptr);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QToolBar* buildToolbar();
     QWidget* buildFontTools();
@@ -47,6 +50,8 @@ private:
     void applyFontColour(int index);
     void showSelectionFormat();
     void showAbout();
+    // Leaving the window: true when nothing is unsaved, or the user agrees to lose it.
+    bool mayDiscardEdits();
 
     AppContext& m_context;
     QTextEdit* m_quizBox = nullptr;

@@ -28,6 +28,11 @@ QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+void MarkKept(const WorksheetOutput& output) {
+    if (output.kept)
+        output.kept();
+}
+
 // Writes `document` as RTF to `path`. Throws WriteError.
 void WriteRtfFile(const QTextDocument& document, const std::string& path) {
     WriteFileAtomically(path, RtfText(ReadTextDocument(document)));
@@ -71,6 +76,7 @@ void SaveWorksheet(const WorksheetOutput& output) {
     }
     // The heading changes only once the file is safely written.
     request.Heading = name;
+    MarkKept(output);
     context.dialogs.message(output.window, q(kWorksheetSavedTitle), q(WorksheetSavedMessage(name)));
 }
 
@@ -89,6 +95,18 @@ void PrintWorksheet(const WorksheetOutput& output) {
         dialogs.message(output.window, Oops, failed);
         return;
     }
+    MarkKept(output);
+    // Where the pages went when the "printer" was a file.
+    QString folder;
+    std::vector<std::string> files;
+    const auto noteFile = [&printer, &folder, &files] {
+        if (printer.outputFileName().isEmpty())
+            return;
+        const QFileInfo file(printer.outputFileName());
+        folder = QDir::toNativeSeparators(file.absolutePath());
+        files.push_back(file.fileName().toStdString());
+    };
+    noteFile();
     if (HasAnswerKey(context.request)) {
         const QString askKey = QStringLiteral("Print Answer Key?");
         if (dialogs.question(output.window, askKey, askKey)) {
@@ -102,10 +120,11 @@ void PrintWorksheet(const WorksheetOutput& output) {
                                                "check the printer and try again."));
                 return;
             }
+            noteFile();
         }
     }
-    dialogs.message(output.window, QStringLiteral("Worksheet Printed"),
-                    QStringLiteral("This activity has been sent to your printer."));
+    dialogs.message(output.window, q(kWorksheetPrintedTitle),
+                    q(PrintedMessage(folder.toStdString(), files)));
 }
 
 void SendToWordProcessor(const WorksheetOutput& output) {
@@ -131,6 +150,7 @@ void SendToWordProcessor(const WorksheetOutput& output) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
     }
+    MarkKept(output);
     QStringList arguments;
     for (const std::string& path : QuickWordArguments(folder, name, withKey))
         arguments << q(path);
@@ -177,6 +197,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
                         QStringLiteral("The PDF could not be written. %1").arg(error));
         return;
     }
+    MarkKept(output);
     dialogs.message(output.window, QStringLiteral("PDF Saved"),
                     QStringLiteral("The worksheet has been saved as \"%1\".")
                         .arg(QDir::toNativeSeparators(path)));

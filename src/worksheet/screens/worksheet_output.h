@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QTextDocument;
 class QWidget;
 
@@ -17,6 +19,8 @@ struct WorksheetOutput {
     QWidget* window;
     const QTextDocument& worksheet;
     const QTextDocument& answerKey;
+    // Called once the edits are kept: saved, printed, exported or handed to the word processor.
+    std::function<void()> kept = {};
 };
 
 // Asks for a name and saves the worksheet as worksheets/<name>.rtf; the name becomes the heading.

@@ -71,8 +71,8 @@ TEST(QuickWordOption, AFailedWriteKeepsTheScreenAndDoneUntickedWritesTheOffMarke
     screen.click("Command1");
     EXPECT_EQ(screen.app.dialogs.titles(), QStringList{"Error!"});
     EXPECT_FALSE(screen.app.navigator.quitRequested);
-    EXPECT_EQ(QDir(screen.folder.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"AbacoreBack.jpg"}); // no temporary file left behind
+    // No temporary file left behind.
+    EXPECT_TRUE(QDir(screen.folder.path()).entryList({".*"}, QDir::Files | QDir::Hidden).isEmpty());
 
     ASSERT_TRUE(QDir(screen.file).removeRecursively() && WriteBytes(screen.file, Settings("/w")));
     screen.click("Label1"); // the caption works like the box; unticking asks nothing

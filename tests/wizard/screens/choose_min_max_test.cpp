@@ -52,6 +52,26 @@ TEST(ChooseMinMaxWindow, ArrowsStepFromTheTypedValue) {
     EXPECT_EQ(s.box(1)->text(), "61");
 }
 
+// An emptied box and its arrows act as one control: the arrows step from the lowest value.
+TEST(ChooseMinMaxWindow, ArrowsOfAnEmptiedBoxStepFromItsLowestValue) {
+    RangeScreen s(Activity::SkillsPractice, Division);
+    s.enter(2, "0");
+    QTest::mouseClick(s.arrow(2), Qt::LeftButton, {}, QPoint(s.arrow(2)->width() / 2, 3));
+    EXPECT_EQ(s.box(2)->text(), "2");
+    s.enter(2, "0");
+    QTest::keyClick(s.box(2), Qt::Key_Tab); // from the box to its arrow
+    EXPECT_EQ(QApplication::focusWidget(), s.arrow(2));
+    QTest::keyClick(s.arrow(2), Qt::Key_Down); // already at the lowest value
+    EXPECT_EQ(s.box(2)->text(), "1");
+    EXPECT_EQ(s.titles(), (QStringList{"Oops!", "Oops!"}));
+    // An emptied box left for another control is still refused.
+    s.enter(3, "0");
+    QTest::keyClick(s.box(3), Qt::Key_Tab);
+    QTest::keyClick(s.arrow(3), Qt::Key_Tab);
+    EXPECT_EQ(s.titles(), (QStringList{"Oops!", "Oops!", "Oops!", "Oops!"}));
+    EXPECT_EQ(QApplication::focusWidget(), s.box(3));
+}
+
 // Return does not leave the box, so "Continue" checks it: unchecked, -50.5 would be refused.
 TEST(ChooseMinMaxWindow, ReturnChecksTheEditedBoxAndTheCrosswordWarningLetsItGoOn) {
     RangeScreen s(Activity::Crossword, Division);

@@ -2,7 +2,11 @@
 
 #include "worksheet/screens/selection_format.h"
 
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolButton>
 
 using namespace abacore;
@@ -32,11 +36,14 @@ TEST_F(QuizFormTest, ToolbarAvailabilityTheViewSwitchAndQuitting) {
     EXPECT_EQ(view->text(), "Answers");
     EXPECT_TRUE(answerBox()->isHidden() && window->findChild<QWidget*>("FontTools")->isEnabled());
 
+    // The heading lost its bold, an edit not saved: leaving asks first.
+    app.dialogs.answers = {true, true};
     window->findChild<QAction*>("Back")->trigger();
     EXPECT_EQ(app.navigator.opened, std::vector<Screen>{Screen::MainMenu});
     EXPECT_FALSE(app.navigator.quitRequested);
     button("Quit")->trigger();
     EXPECT_TRUE(app.navigator.quitRequested);
+    EXPECT_EQ(app.dialogs.titles(), (QStringList{"Discard Changes?", "Discard Changes?"}));
 }
 
 TEST_F(QuizFormTest, ToolsFollowTheSelectionAndFormatIt) {
@@ -77,4 +84,93 @@ TEST_F(QuizFormTest, BoldOnAPartlyBoldSelectionMakesItAllBoldThenNone) {
     bold->click();
     EXPECT_TRUE(WholeSelectionHas(quizBox()->textCursor(),
                                   [](const QTextCharFormat& f) { return !IsBold(f); }));
+}
+
+TEST_F(QuizFormTest, FontListNamesEachFamilyOnceAndTypedSizesOutsideTheLimitsAreRefused) {
+    open();
+    window->show();
+    auto* names = window->findChild<QComboBox*>("cmbFontName");
+    QStringList listed;
+    for (int i = 0; i < names->count(); ++i)
+        listed << names->itemText(i);
+    EXPECT_EQ(listed.filter("[").size(), 0) << listed.join(", ").toStdString();
+    EXPECT_EQ(listed.removeDuplicates(), 0);
+    EXPECT_TRUE(listed.contains("Courier New") && listed.contains("Times New Roman"));
+
+    auto* size = window->findChild<QComboBox*>("cmbFontSize");
+    const auto type = [size](const QString& text) {
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), text);
+        QTest::keyClick(size->lineEdit(), Qt::Key_Return);
+    };
+    select(body(), body() + 5);
+    const QString before = quizBox()->toHtml();
+    for (const QString refused : {"0", "500", "5", "12.5", "big"}) {
+        type(refused);
+        EXPECT_EQ(size->currentText().toStdString(), "11")
+            << "shows the size in use after " << refused.toStdString();
+    }
+    EXPECT_EQ(quizBox()->toHtml(), before);
+    EXPECT_EQ(app.dialogs.titles(), QStringList(5, "Oops!"));
+    EXPECT_EQ(app.dialogs.shown.back().text, "The font size must be a whole number from 6 to 144.");
+    type("144");
+    select(body(), body() + 5);
+    EXPECT_EQ(size->currentText(), "144");
+}
+
+// Rows of the grid are as long as the printed page allows; wrapped at the window's edge their
+// columns would fall apart.
+TEST_F(QuizFormTest, TextIsLaidOutAtThePageWidthAndScrollsSidewaysInANarrowWindow) {
+    open();
+    QTextCursor end(quizBox()->document());
+    end.movePosition(QTextCursor::End);
+    QTextCharFormat courier;
+    courier.setFontFamilies({"Courier New"});
+    courier.setFontPointSize(11);
+    end.insertText("\n" + QString(75, 'x'), courier); // a skills sheet's grid row
+    const QTextBlock row = quizBox()->document()->lastBlock();
+    window->show();
+    window->resize(1000, 700);
+    QApplication::processEvents();
+    const qreal pageWidth = quizBox()->document()->textWidth();
+    EXPECT_EQ(row.layout()->lineCount(), 1);
+    EXPECT_EQ(quizBox()->horizontalScrollBar()->maximum(), 0);
+
+    window->resize(300, 700);
+    QApplication::processEvents();
+    ASSERT_LT(quizBox()->viewport()->width(), pageWidth);
+    EXPECT_EQ(quizBox()->document()->textWidth(), pageWidth);
+    EXPECT_EQ(row.layout()->lineCount(), 1);
+    EXPECT_GT(quizBox()->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(answerBox()->lineWrapMode(), QTextEdit::FixedPixelWidth);
+}
+
+TEST_F(QuizFormTest, LeavingAsksBeforeDiscardingEditsThatWereNotKept) {
+    open();
+    window->show();
+    window->findChild<QAction*>("Back")->trigger(); // nothing edited: no question
+    EXPECT_TRUE(app.dialogs.shown.empty());
+    EXPECT_EQ(app.navigator.opened, std::vector<Screen>{Screen::MainMenu});
+
+    QTextCursor(answerBox()->document()).insertText("x"); // either document counts
+    app.dialogs.answers = {false, false, false, false};
+    window->findChild<QAction*>("Back")->trigger();
+    window->findChild<QAction*>("Quit")->trigger();
+    button("Quit")->trigger();
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(app.dialogs.titles(), QStringList(4, "Discard Changes?"));
+    EXPECT_TRUE(app.navigator.opened.size() == 1 && !app.navigator.quitRequested);
+    EXPECT_TRUE(window->isVisible());
+
+    // Saved, the edits are kept: no question.
+    app.dialogs.inputs = {QString("Quiz")};
+    button("Save")->trigger();
+    button("Quit")->trigger();
+    EXPECT_TRUE(app.navigator.quitRequested);
+    EXPECT_EQ(app.dialogs.titles().size(), 5);
+
+    QTextCursor(quizBox()->document()).insertText("y");
+    app.dialogs.answers = {true};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(app.dialogs.titles().last(), "Discard Changes?");
 }

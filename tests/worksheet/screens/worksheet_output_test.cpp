@@ -80,16 +80,24 @@ TEST_F(QuizFormTest, QuickWordRefusesABadHeadingAndStartsTheProgramWithTheAnswer
 
 TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder) {
     open();
+    answerBox()->document()->setModified(true); // an edit, kept only once printed
     app.dialogs.answers = {false, true, true, true};
     button("Print")->trigger();
     EXPECT_TRUE(app.dialogs.ofKind("print").empty());
     app.dialogs.printToPdf = {folder.file("no-such-folder/sheet.pdf"), folder.file("printed.pdf")};
     button("Print")->trigger();
+    EXPECT_TRUE(answerBox()->document()->isModified());
     button("Print")->trigger();
+    EXPECT_FALSE(answerBox()->document()->isModified());
     EXPECT_EQ(app.dialogs.titles(),
               (QStringList{"Confirm Print", "Confirm Print", "Oops!", "Confirm Print",
                            "Print Answer Key?", "Worksheet Printed"}));
     const QString pdf = folder.file("printed.pdf"), key = folder.file("printed(Answer Key).pdf");
+    // Printed into files, the pages did not go to a printer: the message says where they are.
+    EXPECT_EQ(app.dialogs.shown.back().text,
+              "This activity has been printed to \"printed.pdf\" and \"printed(Answer Key).pdf\" "
+              "in the folder \"" +
+                  folder.path() + "\".");
     ASSERT_TRUE(ReadBytes(pdf).startsWith("%PDF") && ReadBytes(key).startsWith("%PDF"));
     if (const QString text = PdfText(pdf).simplified(); !text.isEmpty()) {
         EXPECT_EQ(text.toStdString(), "Math Skills Practice Worksheet 1) 12 + 3= 2) 40 + 2=");

@@ -1,0 +1,48 @@
+#include "ui/dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace abacore;
+
+namespace {
+
+// Runs `show` and, once its box is up, measures the box and answers it with `button`.
+int WidthOfBox(const std::function<void()>& show, QMessageBox::StandardButton button) {
+    int width = -1;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        EXPECT_NE(box, nullptr);
+        if (!box)
+            return;
+        width = box->width();
+        box->button(button)->click();
+    });
+    show();
+    return width;
+}
+
+} // namespace
+
+// A window manager puts its icon and three buttons beside the title; short boxes used to leave
+// too little room, and the title was cut ("Oops!" showed as "O...").
+TEST(QtDialogs, MessageBoxesAreWideEnoughForTheirTitles) {
+    QtDialogs dialogs;
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int decorations = 4 * metrics.height(); // icon and buttons, at the least
+    for (const QString title : {"Oops!", "Confirm Print", "Send Answer Key to Word Processor?"}) {
+        const int message =
+            WidthOfBox([&] { dialogs.message(nullptr, title, "Hi."); }, QMessageBox::Ok);
+        EXPECT_GE(message, metrics.horizontalAdvance(title) + decorations) << title.toStdString();
+        bool answer = false;
+        const int question =
+            WidthOfBox([&] { answer = dialogs.question(nullptr, title, "Yes?"); }, QMessageBox::No);
+        EXPECT_GE(question, metrics.horizontalAdvance(title) + decorations) << title.toStdString();
+        EXPECT_FALSE(answer);
+    }
+}

@@ -1,0 +1,48 @@
+#include "worksheet/editing_tools.h"
+
+#include <gtest/gtest.h>
+
+using namespace abacore;
+
+TEST(EditingTools, ATypedFontSizeIsAWholeNumberWithinTheLimits) {
+    for (int points = -10; points <= 1000; ++points) {
+        const bool allowed = points >= kSmallestFontSize && points <= kLargestFontSize;
+        EXPECT_EQ(TypedFontSize(std::to_string(points)),
+                  allowed ? std::optional<int>(points) : std::nullopt)
+            << points;
+    }
+    EXPECT_EQ(TypedFontSize(" 12\t"), 12);
+    EXPECT_EQ(TypedFontSize("012"), 12);
+    for (const char* refused : {"", "  ", "12.5", "12pt", "1 2", "+12", "abc", "99999999999999999"})
+        EXPECT_EQ(TypedFontSize(refused), std::nullopt) << refused;
+}
+
+TEST(EditingTools, FontListNamesEachFamilyOnceAndOffersTheDocumentFonts) {
+    // As a system with fonts from several foundries reports them.
+    const std::vector<std::string> system{"C059 [UKWN]",
+                                          "C059 [urw]",
+                                          "D050000L [urw]",
+                                          "D050000L [URW ]",
+                                          "DejaVu Sans",
+                                          "Liberation Mono",
+                                          "Liberation Serif",
+                                          "Nimbus Sans [urw]",
+                                          "Nimbus Sans [URW ]",
+                                          "Nimbus Sans Narrow [urw]",
+                                          "Standard Symbols PS [URW ]",
+                                          "URW Bookman [urw]",
+                                          "Z003 [UKWN]"};
+    EXPECT_EQ(FontNameChoices(system),
+              (std::vector<std::string>{"C059", "Courier New", "D050000L", "DejaVu Sans",
+                                        "Liberation Mono", "Liberation Serif", "Nimbus Sans",
+                                        "Nimbus Sans Narrow", "Standard Symbols PS",
+                                        "Times New Roman", "URW Bookman", "Z003"}));
+
+    // A system that has the document fonts keeps its own spelling and place for them.
+    const std::vector<std::string> own{"Arial", "courier new", "Times New Roman [Monotype]"};
+    EXPECT_EQ(FontNameChoices(own),
+              (std::vector<std::string>{"Arial", "courier new", "Times New Roman"}));
+    EXPECT_EQ(FontNameChoices({}), (std::vector<std::string>{"Courier New", "Times New Roman"}));
+    // A bracket that is part of a family's name is not a foundry's tag.
+    EXPECT_EQ(FontNameChoices({"[Brackets]", "Zed"}).front(), "[Brackets]");
+}
