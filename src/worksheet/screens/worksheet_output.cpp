@@ -184,17 +184,14 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     const bool withKey = HasAnswerKey(request) &&
                          dialogs.question(output.window, QStringLiteral("Answer Key?"),
                                           QStringLiteral("Add the answer key to the PDF as well?"));
-    const Document worksheet = ReadTextDocument(output.worksheet);
-    std::vector<const Document*> documents{&worksheet};
-    Document answerKey;
-    if (withKey) {
-        answerKey = ReadTextDocument(output.answerKey);
-        documents.push_back(&answerKey);
-    }
-    const QString error = WritePdf(documents, path);
-    if (!error.isEmpty()) {
+    std::vector<const QTextDocument*> documents{&output.worksheet};
+    if (withKey)
+        documents.push_back(&output.answerKey);
+    try {
+        WritePdf(documents, path);
+    } catch (const Failure& e) {
         dialogs.message(output.window, Oops,
-                        QStringLiteral("The PDF could not be written. %1").arg(error));
+                        QStringLiteral("The PDF could not be written. %1").arg(q(e.what())));
         return;
     }
     MarkKept(output);
