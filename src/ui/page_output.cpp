@@ -1,6 +1,7 @@
 #include "ui/page_output.h"
 
 #include "shell/atomic_file.h"
+#include "ui/reproducible_pdf.h"
 #include "worksheet/page_setup.h"
 
 #include <QBuffer>
@@ -57,6 +58,7 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
 QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title) {
     QByteArray bytes;
     {
+        const FixedHashOrder fixedOrder;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
@@ -66,7 +68,7 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
         if (!DrawPages(sources, writer))
             return {};
     }
-    return bytes;
+    return WithoutDates(bytes);
 }
 
 void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path) {

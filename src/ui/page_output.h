@@ -16,7 +16,7 @@ namespace abacore {
 // PDF writer), each from a new page. False when the device cannot be painted on.
 bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& device);
 
-// The sources as a PDF titled `title`, made in memory.
+// The sources as a PDF titled `title`, made in memory; the same pages give the same bytes.
 // Empty when the pages could not be drawn.
 QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title);
 
