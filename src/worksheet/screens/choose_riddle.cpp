@@ -51,6 +51,11 @@ QPushButton* arrowButton(const char* name, bool right) {
     button->setIcon(arrowPicture(right));
     button->setIconSize(QSize(30, 30));
     button->setFlat(true);
+    // A flat button shows no focus of its own: a ring around the arrow does.
+    button->setStyleSheet("QPushButton { border: 2px solid transparent; border-radius: 18px;"
+                          " padding: 1px; }"
+                          "QPushButton:focus { border-color: rgba(21, 101, 192, 170); }"
+                          "QPushButton:pressed { background-color: rgba(21, 101, 192, 50); }");
     button->setAutoDefault(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(right ? RiddleChoiceText::kNext : RiddleChoiceText::kPrevious);
@@ -69,7 +74,7 @@ ClickableLabel* arrowLabel(const char* name, const char* text) {
 } // namespace
 
 ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseRiddle, RiddleChoiceText::kCaption, QSize(620, 300),
+    : WizardScreen(context, Screen::ChooseRiddle, RiddleChoiceText::kCaption, QSize(620, 290),
                    parent) {
     auto* prompt = new QLabel(RiddleChoiceText::kPrompt);
     prompt->setObjectName("Label1");
@@ -85,6 +90,9 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
         MakePromptLabel(label);
         auto* box = new QLineEdit;
         box->setObjectName(name);
+        QFont font = box->font();
+        font.setPointSizeF(font.pointSizeF() * 1.1);
+        box->setFont(font);
         label->setBuddy(box);
         boxes->addWidget(label, row, 0);
         boxes->addWidget(box, row, 1);

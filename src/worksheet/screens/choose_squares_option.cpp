@@ -12,7 +12,7 @@ namespace abacore {
 
 ChooseSquaresOption::ChooseSquaresOption(AppContext& context, QWidget* parent)
     : WizardScreen(context, Screen::ChooseSquaresOption, SquaresOptionText::kCaption,
-                   QSize(520, 290), parent) {
+                   QSize(520, 260), parent) {
     auto* question = new QLabel(SquaresOptionText::kQuestion);
     question->setObjectName("Label1");
     question->setWordWrap(true);
@@ -26,6 +26,10 @@ ChooseSquaresOption::ChooseSquaresOption(AppContext& context, QWidget* parent)
     m_filled = new QCheckBox;
     m_filled->setObjectName("Check1");
     m_filled->setAccessibleName(SquaresOptionText::kYes);
+    // Without a caption the style draws no focus: a ring around the box shows it.
+    m_filled->setStyleSheet("QCheckBox { border: 2px solid transparent; border-radius: 4px;"
+                            " padding: 2px; }"
+                            "QCheckBox:focus { border-color: rgba(21, 101, 192, 170); }");
     auto* yes = new ClickableLabel(SquaresOptionText::kYes);
     yes->setObjectName("Label2");
     QFont yesFont = yes->font();

@@ -9,7 +9,7 @@
 namespace abacore {
 
 FlashDirections::FlashDirections(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::FlashDirections, FlashDirectionsText::kCaption, QSize(540, 300),
+    : WizardScreen(context, Screen::FlashDirections, FlashDirectionsText::kCaption, QSize(540, 285),
                    parent) {
     auto* title = new QLabel(FlashDirectionsText::kTitle);
     title->setObjectName("Label1");
