@@ -21,7 +21,9 @@ std::string Encoded(const QImage& image, PictureFormat format) {
     if (format == PictureFormat::Jpeg)
         writer.setQuality(92);
     else
-        writer.setCompression(9); // the smallest PNG: the bytes end up in every saved file
+        // The smallest PNG (Qt counts PNG compression from 0 to 100): the bytes end up in every
+        // saved file.
+        writer.setCompression(100);
     if (!writer.write(image))
         return {};
     return bytes.toStdString();

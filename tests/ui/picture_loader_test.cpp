@@ -4,6 +4,7 @@
 #include "ui/picture_loader.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,6 +51,19 @@ TEST(PictureLoader, KeepsJpegAsItIsAndTurnsOtherTypesIntoPngWithTheSamePixels) {
         EXPECT_EQ(p.widthTwips, 600);
         EXPECT_EQ(p.heightTwips, 450);
     }
+}
+
+// A bitmap is stored uncompressed; in a worksheet it must not be.
+TEST(PictureLoader, ABitmapIsEmbeddedCompressed) {
+    QTemporaryDir dir;
+    QImage plain(600, 400, QImage::Format_RGB32);
+    plain.fill(qRgb(250, 160, 20));
+    ASSERT_TRUE(plain.save(dir.filePath("plain.bmp"), "bmp"));
+    ASSERT_GT(QFileInfo(dir.filePath("plain.bmp")).size(), 600 * 400 * 3);
+    const LoadedPicture loaded = LoadPicture(dir.filePath("plain.bmp"));
+    EXPECT_LT(loaded.picture->bytes.size(), 10000u);
+    EXPECT_TRUE(
+        SamePixels(QImage::fromData(QByteArray::fromStdString(loaded.picture->bytes)), plain));
 }
 
 // A picture wider than the page is shown at the page's width, and keeps no more than 300

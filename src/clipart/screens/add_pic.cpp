@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QTreeWidget>
 
 namespace abacore {
 
@@ -50,6 +51,7 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
+    button->setMinimumWidth(button->sizeHint().width() + 16);
     return button;
 }
 
@@ -65,8 +67,13 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     m_driveList->setObjectName(QStringLiteral("Drive1"));
     for (const Drive& drive : m_drives)
         m_driveList->addItem(FromPath(drive.label), FromPath(drive.path));
-    m_folderList = new QListWidget(this);
+    // The way down to the folder on show, and the folders in it, as an opened-out tree.
+    m_folderList = new QTreeWidget(this);
     m_folderList->setObjectName(QStringLiteral("Dir1"));
+    m_folderList->setHeaderHidden(true);
+    m_folderList->setRootIsDecorated(false);
+    m_folderList->setItemsExpandable(false);
+    m_folderList->setIndentation(12);
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(QStringLiteral("File1"));
     m_fileList->setToolTip(q(m_pattern));
@@ -103,8 +110,8 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     grid->addLayout(buttons, 4, 0, 1, 3);
 
     connect(m_driveList, &QComboBox::activated, this, &AddPic::chooseDrive);
-    connect(m_folderList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        showFolder(ToPath(item->data(Qt::UserRole).toString()));
+    connect(m_folderList, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item, int) {
+        showFolder(ToPath(item->data(0, Qt::UserRole).toString()));
     });
     connect(m_fileList, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem* item) { chooseFile(item); });
@@ -141,17 +148,21 @@ void AddPic::showFolder(const std::string& folder) {
     m_folderList->clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    QTreeWidgetItem* parent = nullptr;
     for (const FolderEntry& entry : entries) {
-        auto* item = new QListWidgetItem(open, QString(entry.depth * 3, QLatin1Char(' ')) +
-                                                   FromPath(entry.name));
-        if (!entry.open)
-            item->setIcon(closed);
-        item->setData(Qt::UserRole, FromPath(entry.path));
-        m_folderList->addItem(item);
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_folderList);
+        item->setText(0, FromPath(entry.name));
+        item->setIcon(0, entry.open ? open : closed);
+        item->setData(0, Qt::UserRole, FromPath(entry.path));
         if (entry.open) {
             m_folder = entry.path; // the last open folder is the one on show
-            m_folderList->setCurrentItem(item);
+            parent = item;
         }
+    }
+    m_folderList->expandAll();
+    if (parent) {
+        m_folderList->setCurrentItem(parent);
+        m_folderList->scrollToItem(parent);
     }
     m_fileList->blockSignals(true);
     m_fileList->clear();

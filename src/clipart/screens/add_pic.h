@@ -19,6 +19,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class QTreeWidget;
 
 namespace abacore {
 
@@ -53,7 +54,7 @@ private:
     std::string m_folder;
     std::string m_chosen; // full path of the clicked file, once it could be shown
     QComboBox* m_driveList = nullptr;
-    QListWidget* m_folderList = nullptr;
+    QTreeWidget* m_folderList = nullptr;
     QListWidget* m_fileList = nullptr;
     QLabel* m_preview = nullptr;
     QPushButton* m_add = nullptr;

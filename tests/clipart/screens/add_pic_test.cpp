@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "../../worksheet/rtf_picture_reader.h"
 
@@ -16,7 +18,7 @@ using namespace abacore;
 
 namespace {
 
-QStringList Items(const QListWidget* list) {
+QStringList Items(QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
         out << list->item(i)->text().trimmed();
@@ -32,12 +34,19 @@ void Click(QListWidget* list, const QString& text) {
                       list->visualItemRect(found[0]).center());
 }
 
+QStringList Items(QTreeWidget* tree) {
+    QStringList out;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        out << (*it)->text(0);
+    return out;
+}
+
 // Opens a folder of the folder list, as Enter on it does.
-void OpenFolder(QListWidget* list, const QString& text) {
-    const auto found = list->findItems(text, Qt::MatchEndsWith);
+void OpenFolder(QTreeWidget* tree, const QString& text) {
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-    list->setCurrentItem(found.back());
-    QTest::keyClick(list, Qt::Key_Return);
+    tree->setCurrentItem(found.back());
+    QTest::keyClick(tree, Qt::Key_Return);
 }
 
 class AddPicTest : public QuizFormTest {
@@ -63,7 +72,8 @@ protected:
         return window->findChild<AddPic*>();
     }
     static QListWidget* files(AddPic* w) { return w->findChild<QListWidget*>("File1"); }
-    static QListWidget* folders(AddPic* w) { return w->findChild<QListWidget*>("Dir1"); }
+    static QTreeWidget* folders(AddPic* w) { return w->findChild<QTreeWidget*>("Dir1"); }
+    static QComboBox* drives(AddPic* w) { return w->findChild<QComboBox*>("Drive1"); }
     static QLabel* preview(AddPic* w) { return w->findChild<QLabel*>("Image1"); }
     static QPushButton* add(AddPic* w) { return w->findChild<QPushButton*>("Command1"); }
     static bool previewShown(AddPic* w) { return preview(w)->isVisibleTo(w); }
@@ -86,7 +96,12 @@ TEST_F(AddPicTest, OpensOnTheProgramFolderOffersBitmapsAndPreviewsAClickedFile) 
 
     EXPECT_EQ(pic->folder(), folder.path().toStdString());
     EXPECT_EQ(Items(files(pic)), (QStringList{"a.bmp", "B.BMP", "fake.bmp"}));
-    EXPECT_TRUE(Items(folders(pic)).contains("art") && Items(folders(pic)).contains("worksheets"));
+    // The way down from the drive, the program folder chosen, its folders below it.
+    EXPECT_EQ(Items(folders(pic)).first().toStdString(),
+              drives(pic)->currentData().toString().toStdString());
+    EXPECT_EQ(folders(pic)->currentItem()->text(0), QDir(folder.path()).dirName());
+    EXPECT_EQ(folders(pic)->currentItem()->childCount(), 2); // art, worksheets
+    EXPECT_TRUE(Items(folders(pic)).endsWith("worksheets"));
     EXPECT_FALSE(previewShown(pic));
     EXPECT_FALSE(add(pic)->isEnabled());
     for (const char* caption : {"Label3", "Label1", "Label2"})
@@ -117,11 +132,10 @@ TEST_F(AddPicTest, OpensOnTheProgramFolderOffersBitmapsAndPreviewsAClickedFile) 
     Click(files(pic), "d.bmp");
     EXPECT_TRUE(previewShown(pic));
     // So does another drive.
-    auto* drives = pic->findChild<QComboBox*>("Drive1");
-    const int root = drives->findText("/", Qt::MatchExactly);
+    const int root = drives(pic)->findText("/", Qt::MatchExactly);
     ASSERT_GE(root, 0);
-    drives->setCurrentIndex(root);
-    Q_EMIT drives->activated(root);
+    drives(pic)->setCurrentIndex(root);
+    Q_EMIT drives(pic)->activated(root);
     EXPECT_EQ(pic->folder(), "/");
     EXPECT_FALSE(previewShown(pic) || add(pic)->isEnabled());
     EXPECT_EQ(app.dialogs.shown.size(), 1u);
