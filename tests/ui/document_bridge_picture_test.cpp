@@ -1,13 +1,11 @@
 #include "add_text.h"
 #include "test_pictures.h"
 #include "ui/document_bridge.h"
-#include "ui/pdf_export.h"
 #include "ui/picture_loader.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -128,35 +126,4 @@ TEST(DocumentBridgePicture, APastedImageComesBackAsPng) {
     EXPECT_EQ(pictures[0]->heightTwips, 375);
     EXPECT_EQ(pictures[1]->widthTwips, 300);
     EXPECT_EQ(pictures[1]->heightTwips, 188);
-}
-
-// The picture goes in at the cursor; selected text stays; the cursor ends up after the picture.
-TEST(DocumentBridgePicture, InsertPictureAtTheCursorKeepsTheSelection) {
-    QTextDocument q;
-    QTextCursor cursor(&q);
-    cursor.insertText("abcdef");
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor); // "bc", the cursor after it
-    InsertPicture(cursor, PngPicture(10, 10, 150, 150));
-    EXPECT_EQ(q.toPlainText(), QString("abc") + QChar::ObjectReplacementCharacter + "def");
-    EXPECT_EQ(cursor.position(), 4);
-    EXPECT_FALSE(cursor.hasSelection());
-    InsertPicture(cursor, nullptr); // nothing to insert
-    EXPECT_EQ(q.characterCount(), 8);
-}
-
-// Printed to PDF, the picture is on the page at its shown size.
-TEST(DocumentBridgePicture, ThePdfShowsThePictureAtItsSize) {
-    if (QStandardPaths::findExecutable("pdfimages").isEmpty())
-        GTEST_SKIP() << "pdfimages is not installed";
-    QTemporaryDir dir;
-    Document d;
-    d.Insert("Heading\n");
-    d.InsertPicture(PngPicture(300, 150, 2880, 1440)); // 2 x 1 inches
-    d.Insert("\nend");
-    ASSERT_EQ(WritePdf({&d}, dir.filePath("sheet.pdf")), QString());
-    const auto images = PdfImages(dir.filePath("sheet.pdf"));
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_NEAR(images[0].widthInches(), 2.0, 0.03);
-    EXPECT_NEAR(images[0].heightInches(), 1.0, 0.03);
 }

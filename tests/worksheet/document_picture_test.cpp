@@ -88,22 +88,3 @@ TEST(DocumentPicture, TheRtfPictureGroupReadsBackToTheSamePicture) {
         EXPECT_NE(rtf.find("line \\{2\\}\\par"), std::string::npos);
     }
 }
-
-// A megabyte picture goes out in full, in short lines, and the file ends as RTF does.
-TEST(DocumentPicture, ALargePictureIsWrittenWholeInShortLines) {
-    std::mt19937 random(5);
-    auto big = std::make_shared<Picture>(*MakePicture(random, PictureFormat::Jpeg));
-    big->bytes.resize(1 << 20, '\xA5');
-    Document d;
-    d.InsertPicture(big);
-    const std::string rtf = RtfText(d);
-    EXPECT_EQ(ReadRtfPictures(rtf).at(0).bytes, big->bytes);
-    EXPECT_LT(rtf.size(), 2 * big->bytes.size() + 40000);
-    size_t longest = 0;
-    for (size_t start = 0, end; start < rtf.size(); start = end + 1) {
-        end = std::min(rtf.find('\n', start), rtf.size());
-        longest = std::max(longest, end - start);
-    }
-    EXPECT_LE(longest, 200u);
-    EXPECT_TRUE(rtf.ends_with("}\n"));
-}
