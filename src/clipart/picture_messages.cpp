@@ -5,7 +5,10 @@ namespace abacore {
 namespace {
 
 std::string Quoted(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted.append(1, '"').append(name).append(1, '"');
+    return quoted;
 }
 
 } // namespace
