@@ -1,5 +1,6 @@
 #include "shell/screens/screen_factory.h"
 
+#include "crossword/screens/crossword_handover.h"
 #include "shell/screens/title.h"
 #include "ui/dialogs.h"
 #include "wizard/screens/choose_heading.h"
@@ -54,8 +55,9 @@ QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current) {
     case Screen::ChooseRiddle:
     case Screen::FlashDirections:
     case Screen::ChooseSquaresOption:
-    case Screen::Crossword:
         return notInThisVersion(context, current);
+    case Screen::Crossword:
+        return MakeCrosswordScreen(context, current);
     }
     return nullptr;
 }
