@@ -19,6 +19,7 @@ constexpr int kMostShrinkSteps = 12;
 // Entry numbers at 7.5 points, digits at 12.6 points in a printed cell.
 constexpr int kNumberSize = 150;
 constexpr int kCharacterSize = kCellHeight * 3 / 5;
+constexpr int kFittedTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 QString q(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -52,19 +53,22 @@ void PaintHeading(QPainter& painter, const QRectF& band, const std::string& head
     if (heading.empty())
         return;
     const QRectF box = band.adjusted(kGridMargin, kLinePitch / 2, -kGridMargin, -kLinePitch / 2);
+    const QString text = q(heading);
     painter.save();
     if (look.showsPicture()) {
-        // Readable over any picture.
+        // Readable over any picture: a light plate just round the text.
+        painter.setFont(FittedFont(painter, box, text, CrosswordFont(kHeadingSize, true)));
+        const QRectF used = painter.boundingRect(box, kFittedTextFlags, text) & box;
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 210));
         painter.drawRoundedRect(
-            box.adjusted(-kGridMargin / 2, -kLinePitch / 4, kGridMargin / 2, kLinePitch / 4),
-            kLinePitch / 2, kLinePitch / 2);
+            used.adjusted(-kLinePitch / 2, -kLinePitch / 4, kLinePitch / 2, kLinePitch / 4),
+            kLinePitch / 3, kLinePitch / 3);
         painter.setPen(Qt::black);
     } else {
         painter.setPen(IsDark(look.colour) ? Qt::white : Qt::black);
     }
-    DrawFittedText(painter, box, q(heading), CrosswordFont(kHeadingSize, true));
+    DrawFittedText(painter, box, text, CrosswordFont(kHeadingSize, true));
     painter.restore();
 }
 
@@ -123,19 +127,22 @@ QFont CrosswordFont(int size, bool bold) {
     return font;
 }
 
-void DrawFittedText(QPainter& painter, const QRectF& box, const QString& text, QFont font) {
-    constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
+QFont FittedFont(QPainter& painter, const QRectF& box, const QString& text, QFont font) {
     for (int step = 0; step < kMostShrinkSteps; ++step) {
         painter.setFont(font);
-        const QRectF needed = painter.boundingRect(box, flags, text);
+        const QRectF needed = painter.boundingRect(box, kFittedTextFlags, text);
         if (needed.height() <= box.height() && needed.width() <= box.width())
             break;
         font.setPixelSize(std::max(1, font.pixelSize() * 9 / 10));
     }
-    painter.setFont(font);
+    return font;
+}
+
+void DrawFittedText(QPainter& painter, const QRectF& box, const QString& text, QFont font) {
     painter.save();
+    painter.setFont(FittedFont(painter, box, text, std::move(font)));
     painter.setClipRect(box, Qt::IntersectClip);
-    painter.drawText(box, flags, text);
+    painter.drawText(box, kFittedTextFlags, text);
     painter.restore();
 }
 

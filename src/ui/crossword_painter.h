@@ -41,8 +41,10 @@ void PaintCrossword(QPainter& painter, const QRectF& area, const CrosswordPage& 
 // The width-to-height ratio of what PaintCrossword draws, for windows that size themselves.
 double CrosswordAspect(const CrosswordPage& page, bool withHeading);
 
-// Draws `text` centred in `box`, wrapped at blanks and made smaller until it fits.
+// Draws `text` centred in `box`, wrapped at blanks and made smaller until it fits; FittedFont is
+// the font it is drawn in.
 void DrawFittedText(QPainter& painter, const QRectF& box, const QString& text, QFont font);
+QFont FittedFont(QPainter& painter, const QRectF& box, const QString& text, QFont font);
 
 // "Times New Roman" at `size` of the painter's units (fonts of the crossword scale with it).
 QFont CrosswordFont(int size, bool bold = false);

@@ -70,8 +70,15 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     auto* columns = new QHBoxLayout;
     columns->addWidget(buildClueList(), 0);
     columns->addWidget(buildBackgroundFrame(), 0);
+    // A thin frame shows where the grid's background ends, also while it is white.
+    auto* previewFrame = new QFrame(panel);
+    previewFrame->setObjectName(QStringLiteral("PreviewFrame"));
+    previewFrame->setStyleSheet("#PreviewFrame { border: 1px solid rgba(0, 0, 0, 110); }");
+    auto* framed = new QVBoxLayout(previewFrame);
+    framed->setContentsMargins(1, 1, 1, 1);
+    framed->addWidget(m_preview);
     auto* previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(m_preview, 0, Qt::AlignTop);
+    previewColumn->addWidget(previewFrame, 0, Qt::AlignTop);
     previewColumn->addStretch(1);
     columns->addLayout(previewColumn, 1);
 
