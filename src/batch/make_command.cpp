@@ -378,7 +378,7 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
         std::optional<CrosswordPage> puzzle;
         std::optional<WorksheetDocuments> documents;
         if (crossword)
-            puzzle = MakeCrossword(request, random);
+            puzzle = MakeBatchCrossword(request, random);
         else
             documents = BuildWorksheet(request, random);
 

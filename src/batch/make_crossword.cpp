@@ -1,9 +1,12 @@
 #include "batch/make_crossword.h"
 
+#include "crossword/crossword_problems.h"
 #include "crossword/crossword_writers.h"
+#include "crossword/grid_builder.h"
 #include "shell/atomic_file.h"
 #include "ui/crossword_pages.h"
 #include "ui/page_output.h"
+#include "worksheet/generation_error.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +51,15 @@ std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QSt
 bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey) {
     return SuffixOf(puzzle) == QLatin1String("pdf") ||
            (!answerKey.isEmpty() && SuffixOf(answerKey) == QLatin1String("pdf"));
+}
+
+CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random) {
+    const DrawLimits limits = MakeCrosswordProblems(request, random);
+    try {
+        return MakeCrosswordPage(BuildGrid(request, random, limits), request);
+    } catch (const GenerationError& e) {
+        throw GenerationError(std::string(CrosswordText::FailedTitle) + " " + e.what());
+    }
 }
 
 void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path) {

@@ -20,6 +20,10 @@ std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QSt
 // Whether either file is a PDF (which needs Qt's fonts and painter).
 bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey);
 
+// The crossword as the builder window makes it (MakeCrossword). Throws GenerationError: for
+// ranges that cannot make the problems, and, titled "Failed.", when the builder gives up.
+CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random);
+
 // Write one file each, in the format of the name's extension. Throw WriteError naming the file
 // and the reason; an earlier file is then left as it was.
 void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path);
