@@ -1,5 +1,6 @@
 #include "batch/make_command.h"
 
+#include "batch/make_crossword.h"
 #include "clipart/picture_messages.h"
 #include "clipart/picture_placement.h"
 #include "shell/atomic_file.h"
@@ -54,10 +55,13 @@ const std::array<CommonOption, 13> kCommonOptions{{
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
     {"", {"remainders", "", "division problems may leave a remainder"}},
     {"", {"negatives", "", "subtraction answers may be negative"}},
-    {"", {"first", "MIN..MAX", "range of the first number (default 0..100)"}},
+    {"",
+     {"first", "MIN..MAX",
+      "range of the first number (default 0..100;\n0..1000 for the crossword)"}},
     {"",
      {"second", "MIN..MAX",
-      "range of the second number (default 0..100; 1..100\nwhen division is among the skills)"}},
+      "range of the second number (default 0..100; 1..100\nwhen division is among the skills; "
+      "0..1000\nfor the crossword)"}},
     {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
     {"", {"picture", "FILE", "a picture at the top of the worksheet, below the heading"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
@@ -88,7 +92,7 @@ void AppendOptionLine(std::string& out, std::string_view shortName, const BatchO
 std::string MakeUsage() {
     std::string names;
     for (const ActivityRow& row : Activities()) {
-        if (!row.generator)
+        if (!row.generator && !MakesCrossword(row))
             continue;
         names.append(names.empty() ? "" : ", ").append(row.batchName);
     }
@@ -101,7 +105,8 @@ std::string MakeUsage() {
         "make builds a worksheet without opening a window. ACTIVITY is one of: " +
         names +
         ".\nThe format follows each file's extension: .rtf (rich text), .pdf, or .txt (the plain\n"
-        "characters, UTF-8).\n"
+        "characters, UTF-8). A crossword is written as .pdf, .ipuz (for crossword programs) or\n"
+        ".txt (its clue list), its answer key as .pdf or .txt (the grid, \".\" for empty cells).\n"
         "\n"
         "Options of make:\n";
     for (const CommonOption& common : kCommonOptions)
@@ -308,7 +313,7 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
         if (positional.size() > 2)
             throw UserError{"Unexpected argument \"" + positional[2].toStdString() + "\"."};
         const ActivityRow* row = RowByBatchName(positional[1].toStdString());
-        if (!row || !row->generator)
+        if (!row || (!row->generator && !MakesCrossword(*row)))
             throw UserError{"The activity \"" + positional[1].toStdString() +
                             "\" is not part of this version (see --help)."};
         // An option of another activity is a mistake, not something to ignore.
@@ -335,13 +340,21 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
             p.isSet("answer-key") ? QFileInfo(p.value("answer-key")).absoluteFilePath() : QString();
         // Every name is checked before anything is written, so a refused command leaves every
         // file as it was.
-        const Format outputFormat = formatOf(output);
         const bool hasKey = !answerKey.isEmpty();
-        const Format keyFormat = hasKey ? formatOf(answerKey) : outputFormat;
+        const bool crossword = MakesCrossword(*row);
+        bool needsPdf = false;
+        if (crossword) {
+            if (auto refusal = CrosswordFileRefusal(output, answerKey))
+                throw UserError{*refusal};
+            needsPdf = CrosswordNeedsPdf(output, answerKey);
+        } else {
+            const Format outputFormat = formatOf(output);
+            const Format keyFormat = hasKey ? formatOf(answerKey) : outputFormat;
+            needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
+        }
         if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
             throw UserError{"The worksheet and the answer key would be the same file: give "
                             "--answer-key another name."};
-        const bool needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
         std::optional<std::string> folder = programFolder;
         if (p.isSet("folder"))
             folder = ProgramFolderNamed(QFile::encodeName(p.value("folder")).toStdString());
@@ -370,8 +383,15 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
             picture = LoadPicture(QFileInfo(p.value("picture")).absoluteFilePath()).picture;
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
-        WorksheetDocuments documents = BuildWorksheet(request, random);
-        PlacePictureBelowHeading(documents.worksheet, picture);
+        // The crossword is built as its builder window builds it, a worksheet as its window.
+        std::optional<CrosswordPage> puzzle;
+        std::optional<WorksheetDocuments> documents;
+        if (crossword) {
+            puzzle = MakeBatchCrossword(request, random);
+        } else {
+            documents = BuildWorksheet(request, random);
+            PlacePictureBelowHeading(documents->worksheet, picture);
+        }
 
         // PDF needs Qt's fonts and painter; everything else runs without a GUI application.
         std::unique_ptr<QGuiApplication> app;
@@ -393,10 +413,16 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
         std::optional<std::string> earlierSheet;
         if (!answerKey.isEmpty() && std::filesystem::is_regular_file(sheetPath))
             earlierSheet = ReadWholeFile(sheetPath);
-        writeDocument(documents.worksheet, output);
+        if (puzzle)
+            WriteCrosswordPuzzle(*puzzle, output);
+        else
+            writeDocument(documents->worksheet, output);
         if (!answerKey.isEmpty()) {
             try {
-                writeDocument(documents.answerKey, answerKey);
+                if (puzzle)
+                    WriteCrosswordKey(*puzzle, answerKey);
+                else
+                    writeDocument(documents->answerKey, answerKey);
             } catch (const Failure&) {
                 std::error_code ignored;
                 if (earlierSheet)

@@ -15,7 +15,7 @@ enum class Screen {
     FlashDirections,     // flash cards' directions
     ChooseSquaresOption, // math squares' option
     Worksheet,           // QuizForm
-    Crossword,           // crossword problem set and window (later)
+    Crossword,           // crossword problem set and builder window CrossPrint
 };
 
 } // namespace abacore

@@ -1,5 +1,6 @@
 #include "shell/screens/screen_factory.h"
 
+#include "crossword/screens/crossword_handover.h"
 #include "shell/screens/title.h"
 #include "ui/dialogs.h"
 #include "wizard/screens/choose_heading.h"
@@ -61,7 +62,7 @@ QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current) {
     case Screen::ChooseSquaresOption:
         return new ChooseSquaresOption(context);
     case Screen::Crossword:
-        return notInThisVersion(context, current);
+        return MakeCrosswordScreen(context, current);
     }
     return nullptr;
 }

@@ -1,0 +1,86 @@
+#include "batch/make_crossword.h"
+
+#include "crossword/crossword_problems.h"
+#include "crossword/crossword_writers.h"
+#include "crossword/grid_builder.h"
+#include "shell/atomic_file.h"
+#include "ui/crossword_pages.h"
+#include "ui/page_output.h"
+#include "worksheet/generation_error.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace abacore {
+
+namespace {
+
+QString SuffixOf(const QString& path) {
+    return QFileInfo(path).suffix().toLower();
+}
+
+std::string Name(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// A crossword in the batch has no background picture or colour: white prints everywhere.
+const CrosswordLook kPlainLook;
+
+} // namespace
+
+bool MakesCrossword(const ActivityRow& row) {
+    return !row.screens.empty() && row.screens.back() == Screen::Crossword;
+}
+
+std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey) {
+    const QString suffix = SuffixOf(puzzle);
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz") &&
+        suffix != QLatin1String("txt"))
+        return "Cannot tell the format of \"" + puzzle.toStdString() +
+               "\": a crossword is written as .pdf, .ipuz or .txt.";
+    if (answerKey.isEmpty())
+        return std::nullopt;
+    const QString keySuffix = SuffixOf(answerKey);
+    if (keySuffix != QLatin1String("pdf") && keySuffix != QLatin1String("txt"))
+        return "Cannot tell the format of \"" + answerKey.toStdString() +
+               "\": a crossword's answer key is written as .pdf or .txt (an .ipuz puzzle holds "
+               "its answers already).";
+    return std::nullopt;
+}
+
+bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey) {
+    return SuffixOf(puzzle) == QLatin1String("pdf") ||
+           (!answerKey.isEmpty() && SuffixOf(answerKey) == QLatin1String("pdf"));
+}
+
+CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random) {
+    const DrawLimits limits = MakeCrosswordProblems(request, random);
+    try {
+        return MakeCrosswordPage(BuildGrid(request, random, limits), request);
+    } catch (const GenerationError& e) {
+        throw GenerationError(std::string(CrosswordText::FailedTitle) + " " + e.what());
+    }
+}
+
+void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path) {
+    const QString suffix = SuffixOf(path);
+    if (suffix == QLatin1String("pdf")) {
+        PainterPages pages = CrosswordPuzzlePages(page, kPlainLook);
+        WritePdfFile({&pages}, path);
+    } else if (suffix == QLatin1String("ipuz")) {
+        WriteFileAtomically(Name(path), CrosswordIpuz(page));
+    } else {
+        WriteFileAtomically(Name(path), CrosswordPuzzleText(page));
+    }
+}
+
+void WriteCrosswordKey(const CrosswordPage& page, const QString& path) {
+    if (SuffixOf(path) == QLatin1String("pdf")) {
+        PainterPages pages = CrosswordKeyPages(page, kPlainLook);
+        WritePdfFile({&pages}, path);
+    } else {
+        WriteFileAtomically(Name(path), CrosswordKeyText(page));
+    }
+}
+
+} // namespace abacore

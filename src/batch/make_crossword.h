@@ -1,0 +1,32 @@
+#pragma once
+// The crossword's part of `make crossword`: which files it can write, and writing them. The
+// crossword is built by MakeCrossword (crossword/crossword_page.h), as the builder window does.
+
+#include "crossword/crossword_page.h"
+#include "worksheet/activity_table.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace abacore {
+
+// The activity whose screens end in the crossword's builder window.
+bool MakesCrossword(const ActivityRow& row);
+
+// The message for an output name the crossword cannot be written as, or nothing: the puzzle as
+// .pdf, .ipuz or .txt (its clue list), the answer key as .pdf or .txt (the grid's characters).
+std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey);
+// Whether either file is a PDF (which needs Qt's fonts and painter).
+bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey);
+
+// The crossword as the builder window makes it (MakeCrossword). Throws GenerationError: for
+// ranges that cannot make the problems, and, titled "Failed.", when the builder gives up.
+CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random);
+
+// Write one file each, in the format of the name's extension. Throw WriteError naming the file
+// and the reason; an earlier file is then left as it was.
+void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path);
+void WriteCrosswordKey(const CrosswordPage& page, const QString& path);
+
+} // namespace abacore

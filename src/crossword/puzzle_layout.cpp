@@ -1,0 +1,177 @@
+#include "crossword/puzzle_layout.h"
+
+#include "crossword/clue_lists.h"
+#include "crossword/crossword_messages.h"
+#include "worksheet/utf8.h"
+
+#include <algorithm>
+
+namespace abacore {
+
+namespace {
+
+using namespace PuzzleGeometry;
+
+// A caption goes to the next column unless its blank line and first entry fit under it.
+constexpr int kCaptionGroup = 3;
+
+PrintedLine Line(std::string text, PrintedLineKind kind) {
+    PrintedLine line;
+    line.text = std::move(text);
+    line.kind = kind;
+    return line;
+}
+
+// The lines of a printed list box: its text starts with a line feed and ends each entry with
+// one, so the blank line comes from the box itself.
+void AppendBox(std::vector<PrintedLine>& lines, const char* caption, const std::string& box) {
+    lines.push_back(Line(caption, PrintedLineKind::Caption));
+    size_t start = 0;
+    while (start < box.size()) {
+        size_t end = box.find('\n', start);
+        if (end == std::string::npos)
+            end = box.size();
+        std::string text = box.substr(start, end - start);
+        const PrintedLineKind kind = text.empty() ? PrintedLineKind::Blank : PrintedLineKind::Entry;
+        lines.push_back(Line(std::move(text), kind));
+        start = end + 1;
+    }
+}
+
+std::vector<PrintedLine> ListLines(const CrosswordPage& page) {
+    std::vector<PrintedLine> lines;
+    AppendBox(lines, CrosswordText::AcrossCaption, AcrossBoxText(page));
+    lines.push_back(Line("", PrintedLineKind::Blank));
+    AppendBox(lines, CrosswordText::DownCaption, DownBoxText(page));
+    return lines;
+}
+
+struct Room {
+    int firstTop = 0;  // where the lists start on the first page
+    int firstRows = 0; // lines that fit under the grid
+    int pageRows = kPageHeight / kLinePitch;
+};
+
+// The lines a caption needs at the bottom of a column: itself, its blank line and its first
+// entry, as far as they exist.
+int GroupSize(const std::vector<PrintedLine>& lines, size_t i) {
+    int size = 1;
+    while (size < kCaptionGroup && i + static_cast<size_t>(size) < lines.size() &&
+           lines[i + static_cast<size_t>(size)].kind != PrintedLineKind::Caption)
+        ++size;
+    return size;
+}
+
+// Places the lines column by column, page by page; returns the number of pages.
+int Flow(std::vector<PrintedLine>& lines, int columns, const Room& room) {
+    const int columnWidth = (kPageWidth - (columns - 1) * kColumnGap) / columns;
+    int page = 0;
+    int column = 0;
+    int row = 0;
+    int rows = room.firstRows;
+    int top = room.firstTop;
+    if (rows < kCaptionGroup) {
+        page = 1;
+        rows = room.pageRows;
+        top = 0;
+    }
+    std::vector<PrintedLine> placed;
+    placed.reserve(lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        PrintedLine& line = lines[i];
+        const int needed = line.kind == PrintedLineKind::Caption ? GroupSize(lines, i) : 1;
+        if (row + needed > rows) {
+            row = 0;
+            if (++column == columns) {
+                column = 0;
+                ++page;
+                rows = room.pageRows;
+                top = 0;
+            }
+        }
+        if (line.kind == PrintedLineKind::Blank && row == 0)
+            continue;
+        line.page = page;
+        line.box = {column * (columnWidth + kColumnGap), top + row * kLinePitch, columnWidth,
+                    kLinePitch};
+        placed.push_back(std::move(line));
+        ++row;
+    }
+    lines = std::move(placed);
+    return page + 1;
+}
+
+} // namespace
+
+int HeadingLines(std::string_view heading) {
+    // Bold 20-point text takes about 0.575 em a character.
+    constexpr int kHeadingCharacter = kHeadingSize * 23 / 40;
+    const int width = CharacterCount(heading) * kHeadingCharacter;
+    return std::clamp((width + kPageWidth - 1) / kPageWidth, 1, 3);
+}
+
+int HeadingBand(std::string_view heading) {
+    return HeadingLines(heading) * kHeadingPitch + kLinePitch;
+}
+
+PuzzleLayout LayOutPuzzle(const CrosswordPage& page) {
+    PuzzleLayout layout;
+    // An empty line, the Name/Date line, an empty line, then the heading.
+    layout.nameDate = {0, kLinePitch, kPageWidth, kLinePitch};
+    layout.heading = {0, 3 * kLinePitch, kPageWidth, HeadingLines(page.heading) * kHeadingPitch};
+    const int gridWidth = std::min(kPageWidth, kGridAreaWidth);
+    layout.gridArea = {(kPageWidth - gridWidth) / 2, layout.heading.bottom() + kLinePitch / 2,
+                       gridWidth,
+                       (gridWidth * kGridAreaHeight + kGridAreaWidth / 2) / kGridAreaWidth};
+
+    Room room;
+    room.firstTop = layout.gridArea.bottom() + kLinePitch;
+    room.firstRows = std::max(0, (kPageHeight - room.firstTop) / kLinePitch);
+
+    const std::vector<PrintedLine> lines = ListLines(page);
+    int longest = 0;
+    for (const PrintedLine& line : lines)
+        longest = std::max(longest, CharacterCount(line.text));
+    const int most = std::clamp(
+        (kPageWidth + kColumnGap) / (longest * kCharacterWidth + kColumnGap), 1, kMostColumns);
+    // As few columns as keep the lists on the first page; all of them when nothing does.
+    for (int columns = 1; columns <= most; ++columns) {
+        std::vector<PrintedLine> flowed = lines;
+        const int pages = Flow(flowed, columns, room);
+        if (pages == 1 || columns == most) {
+            layout.pages = pages;
+            layout.columns = columns;
+            layout.lines = std::move(flowed);
+            break;
+        }
+    }
+    return layout;
+}
+
+TwipOffset CentringOffset(const CrosswordPage& page) {
+    int left = kCrosswordColumns + 1;
+    int right = 0;
+    int top = kCrosswordRows + 1;
+    int bottom = 0;
+    for (int y = 1; y <= kCrosswordRows; ++y)
+        for (int x = 1; x <= kCrosswordColumns; ++x)
+            if (!page.cell(x, y).isEmpty()) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right == 0)
+        return {};
+    return {((kCrosswordColumns - right) - (left - 1)) * kCellWidth / 2,
+            ((kCrosswordRows - bottom) - (top - 1)) * kCellHeight / 2};
+}
+
+TwipRect KeyArea(std::string_view heading) {
+    const int height = HeadingBand(heading) + kGridAreaHeight;
+    const int width = std::min(kPageWidth, kGridAreaWidth);
+    return {(kPageWidth - width) / 2, 0, width,
+            (width * height + kGridAreaWidth / 2) / kGridAreaWidth};
+}
+
+} // namespace abacore

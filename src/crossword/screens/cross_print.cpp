@@ -1,0 +1,210 @@
+#include "crossword/screens/cross_print.h"
+
+#include "crossword/clue_lists.h"
+#include "crossword/crossword_messages.h"
+#include "crossword/screens/crossword_output.h"
+#include "crossword/screens/crossword_picture.h"
+#include "crossword/screens/crossword_view.h"
+#include "shell/worksheet_request.h"
+#include "ui/document_bridge.h"
+#include "ui/screen_helpers.h"
+#include "wizard/screens/clickable_label.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace abacore {
+
+namespace {
+
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QPixmap Swatch(const Rgb& colour, int size) {
+    QPixmap swatch(size, size);
+    swatch.fill(QColor(colour.r, colour.g, colour.b));
+    QPainter painter(&swatch);
+    painter.setPen(QColor(0, 0, 0, 140));
+    painter.drawRect(0, 0, size - 1, size - 1);
+    return swatch;
+}
+
+QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(q(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumWidth(130);
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
+    : QWidget(parent), m_context(context), m_page(std::move(page)) {
+    setWindowTitle(q(CrosswordText::BuilderCaption));
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel"));
+    panel->setStyleSheet("#Panel { background-color: rgba(255, 255, 255, 225);"
+                         " border: 1px solid rgba(0, 0, 0, 70); border-radius: 10px; }");
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(24, 20, 24, 20);
+    outer->addWidget(panel);
+
+    m_preview = new CrosswordView(m_page, CellText::EntryNumbers, false, panel);
+    m_preview->setObjectName(QStringLiteral("PuzzlePreview"));
+    m_preview->setMinimumWidth(440);
+    m_preview->setToolTip(QStringLiteral("The grid as it will be printed"));
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildClueList(), 0);
+    columns->addWidget(buildBackgroundFrame(), 0);
+    // A thin frame shows where the grid's background ends, also while it is white.
+    auto* previewFrame = new QFrame(panel);
+    previewFrame->setObjectName(QStringLiteral("PreviewFrame"));
+    previewFrame->setStyleSheet("#PreviewFrame { border: 1px solid rgba(0, 0, 0, 110); }");
+    auto* framed = new QVBoxLayout(previewFrame);
+    framed->setContentsMargins(1, 1, 1, 1);
+    framed->addWidget(m_preview);
+    auto* previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(previewFrame, 0, Qt::AlignTop);
+    previewColumn->addStretch(1);
+    columns->addLayout(previewColumn, 1);
+
+    auto* view = MakeButton("Command1", CrosswordText::ViewPuzzle, panel);
+    auto* print = MakeButton("Command2", CrosswordText::PrintPuzzle, panel);
+    auto* quit = MakeButton("Command3", CrosswordText::QuitWithoutPrinting, panel);
+    auto* exportButton = MakeButton("ExportButton", CrosswordText::Export, panel);
+    exportButton->setToolTip(QStringLiteral("Save the puzzle as a PDF file, or as an .ipuz file "
+                                            "for crossword programs"));
+    print->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(view);
+    buttons->addWidget(print);
+    buttons->addWidget(exportButton);
+    buttons->addStretch(1);
+    buttons->addWidget(quit);
+
+    auto* inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(18, 16, 18, 16);
+    inner->addLayout(columns, 1);
+    inner->addSpacing(10);
+    inner->addLayout(buttons);
+
+    connect(view, &QPushButton::clicked, this, [this] { viewPuzzle(); });
+    connect(print, &QPushButton::clicked, this, [this] { printPuzzle(); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportPuzzle(); });
+    connect(quit, &QPushButton::clicked, this, [this] { m_context.navigator.quit(); });
+
+    m_display = new CrossWord(m_page, this);
+    m_display->hide();
+
+    setFixedSize(1080, 620);
+    SetBackgroundPicture(this, context.request.ProgramFolder);
+    CentreOnScreen(this);
+    print->setFocus();
+}
+
+QWidget* CrossPrint::buildClueList() {
+    auto* box = new QTextEdit(this);
+    box->setObjectName(QStringLiteral("Box1"));
+    box->setReadOnly(true);
+    FillTextDocument(BuilderClueList(m_page), *box->document());
+    box->setFixedWidth(250);
+    box->moveCursor(QTextCursor::Start);
+    return box;
+}
+
+QWidget* CrossPrint::buildBackgroundFrame() {
+    auto* frame = new QGroupBox(q(CrosswordText::BackgroundFrame), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(8);
+    auto* group = new QButtonGroup(frame);
+    const int swatchSize = fontMetrics().height() - 2;
+    int row = 0;
+    for (const BackgroundOption& option : BackgroundOptions()) {
+        const int i = row;
+        auto* button = new QRadioButton(frame);
+        button->setObjectName(QStringLiteral("Coloroption_%1").arg(i));
+        group->addButton(button, i);
+        m_options[static_cast<size_t>(i)] = button;
+        auto* label = new ClickableLabel(q(option.label), frame);
+        label->setObjectName(QStringLiteral("ColorLabel_%1").arg(i));
+        grid->addWidget(button, row, 0);
+        if (!option.picture) {
+            auto* swatch = new QLabel(frame);
+            swatch->setPixmap(Swatch(option.colour, swatchSize));
+            grid->addWidget(swatch, row, 1);
+        }
+        grid->addWidget(label, row, 2);
+        // The caption selects its option, as the option itself does.
+        connect(label, &ClickableLabel::clicked, button, [button] { button->click(); });
+        ++row;
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) { applyBackground(id); });
+
+    m_choosePicture = new QPushButton(q(CrosswordText::ChoosePicture), frame);
+    m_choosePicture->setObjectName(QStringLiteral("Command4"));
+    m_choosePicture->setAutoDefault(true);
+    m_choosePicture->hide();
+    connect(m_choosePicture, &QPushButton::clicked, this, [this] { choosePicture(); });
+    grid->addWidget(m_choosePicture, row++, 0, 1, 3, Qt::AlignLeft);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(2, 1);
+    return frame;
+}
+
+void CrossPrint::applyBackground(int selected) {
+    m_selected = selected;
+    m_look = WithBackground(m_look, selected);
+    m_choosePicture->setVisible(m_look.pictureShown);
+    showLook();
+}
+
+void CrossPrint::choosePicture() {
+    if (std::optional<QImage> picture = ChooseCrosswordPicture(m_context, this)) {
+        m_look.picture = std::move(*picture);
+        showLook();
+    }
+}
+
+void CrossPrint::showLook() {
+    m_preview->setLook(m_look);
+    m_display->setLook(m_look);
+}
+
+void CrossPrint::viewPuzzle() {
+    m_display->show();
+    m_display->raise();
+    m_display->activateWindow();
+    m_display->setFocus();
+}
+
+void CrossPrint::printPuzzle() {
+    if (PrintCrossword({m_context, this, m_page, m_look}))
+        m_context.navigator.open(Screen::MainMenu);
+}
+
+void CrossPrint::exportPuzzle() {
+    ExportCrossword({m_context, this, m_page, m_look});
+}
+
+void CrossPrint::closeEvent(QCloseEvent* event) {
+    // Closing the window is quitting without printing; the answer display goes with it.
+    event->accept();
+    m_context.navigator.quit();
+}
+
+} // namespace abacore

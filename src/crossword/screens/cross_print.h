@@ -1,0 +1,53 @@
+#pragma once
+// The crossword builder window: the clue lists, the puzzle background (eight colours or a
+// picture) with a preview of the printed grid, and the buttons to view, print or export the
+// puzzle or to quit without printing. The crossword is built before the window opens.
+
+#include "ui/app_context.h"
+#include "ui/crossword_painter.h"
+
+#include <QWidget>
+#include <array>
+
+class QPushButton;
+class QRadioButton;
+
+namespace abacore {
+
+class CrossWord;
+class CrosswordView;
+
+class CrossPrint final : public QWidget {
+    Q_OBJECT
+public:
+    CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent = nullptr);
+
+    const CrosswordLook& look() const { return m_look; }
+    // -1 until the user picks a background.
+    int selectedBackground() const { return m_selected; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildClueList();
+    QWidget* buildBackgroundFrame();
+    // Shows background option `selected` on the preview and the answer display.
+    void applyBackground(int selected);
+    void choosePicture();
+    void showLook();
+    void viewPuzzle();
+    void printPuzzle();
+    void exportPuzzle();
+
+    AppContext& m_context;
+    CrosswordPage m_page;
+    CrosswordLook m_look;
+    int m_selected = -1;
+    std::array<QRadioButton*, 9> m_options{};
+    QPushButton* m_choosePicture = nullptr;
+    CrosswordView* m_preview = nullptr;
+    CrossWord* m_display = nullptr;
+};
+
+} // namespace abacore

@@ -1,0 +1,135 @@
+#include "crossword/screens/crossword_output.h"
+
+#include "crossword/crossword_messages.h"
+#include "crossword/crossword_writers.h"
+#include "shell/atomic_file.h"
+#include "shell/startup.h"
+#include "shell/worksheet_request.h"
+#include "ui/app_context.h"
+#include "ui/crossword_pages.h"
+#include "ui/dialogs.h"
+#include "ui/page_output.h"
+#include "worksheet/save_name.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <string>
+#include <vector>
+
+namespace abacore {
+
+namespace {
+
+const QString Oops = QStringLiteral("Oops!");
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// One print job; false when the printer (or its output file) failed.
+bool PrintJob(PageSource& pages, QPrinter& printer) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QFileInfo file(printer.outputFileName());
+    // Qt's PDF printer fails silently on a file it cannot write, so look before printing.
+    if (toFile && !(file.exists() ? file.isWritable() : QFileInfo(file.path()).isWritable()))
+        return false;
+    if (!DrawPages({&pages}, printer) || printer.printerState() == QPrinter::Error)
+        return false;
+    return !toFile || QFileInfo(file.filePath()).size() > 0;
+}
+
+} // namespace
+
+bool PrintCrossword(const CrosswordOutput& output) {
+    Dialogs& dialogs = output.context.dialogs;
+    if (!dialogs.question(output.window, q(CrosswordText::ConfirmPrintTitle),
+                          q(CrosswordText::ConfirmPrint)))
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(q(output.page.heading));
+    if (!dialogs.choosePrinter(output.window, printer))
+        return false;
+    PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
+    if (!PrintJob(puzzle, printer)) {
+        dialogs.message(output.window, Oops, q(CrosswordText::PrintFailed));
+        return false;
+    }
+    // Where the pages went when the "printer" was a file.
+    QString folder;
+    std::vector<std::string> files;
+    const auto noteFile = [&printer, &folder, &files] {
+        if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+            return;
+        const QFileInfo file(printer.outputFileName());
+        folder = QDir::toNativeSeparators(file.absolutePath());
+        files.push_back(file.fileName().toStdString());
+    };
+    noteFile();
+    if (dialogs.question(output.window, q(CrosswordText::AnswerKeyTitle),
+                         q(CrosswordText::AnswerKey))) {
+        // A second job into the same file would replace the puzzle.
+        if (printer.outputFormat() == QPrinter::PdfFormat)
+            printer.setOutputFileName(
+                q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
+        PainterPages key = CrosswordKeyPages(output.page, output.look);
+        if (PrintJob(key, printer))
+            noteFile();
+        else
+            // The puzzle is printed all the same: say so below, after this message.
+            dialogs.message(output.window, Oops, q(CrosswordText::KeyPrintFailed));
+    }
+    dialogs.message(output.window, q(CrosswordText::PrintedTitle),
+                    q(CrosswordPrintedMessage(folder.toStdString(), files)));
+    return true;
+}
+
+void ExportCrossword(const CrosswordOutput& output) {
+    AppContext& context = output.context;
+    const WorksheetRequest& request = context.request;
+    Dialogs& dialogs = context.dialogs;
+    // The worksheets folder in whatever letter case it has; the program folder without one.
+    QDir folder(q(request.ProgramFolder));
+    folder.cd(q(WorksheetsFolderPath(request.ProgramFolder).filename().string()));
+    const bool headingIsName = CheckSaveName(output.page.heading) == SaveNameProblem::None;
+    const QString suggested = headingIsName
+                                  ? folder.filePath(q(output.page.heading) + QStringLiteral(".pdf"))
+                                  : folder.path();
+    const std::optional<QString> chosen = dialogs.saveFile(
+        output.window, q(CrosswordText::ExportTitle), q(CrosswordText::ExportFilter), suggested);
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString path = *chosen;
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty()) {
+        path += QStringLiteral(".pdf");
+        suffix = QStringLiteral("pdf");
+    }
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz")) {
+        dialogs.message(output.window, Oops, q(CrosswordText::ExportWrongType));
+        return;
+    }
+    try {
+        if (suffix == QLatin1String("ipuz")) {
+            WriteFileAtomically(QFile::encodeName(path).toStdString(), CrosswordIpuz(output.page));
+        } else {
+            const bool withKey = dialogs.question(output.window, q(CrosswordText::AnswerKeyTitle),
+                                                  q(CrosswordText::ExportKey));
+            PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
+            PainterPages key = CrosswordKeyPages(output.page, output.look);
+            std::vector<PageSource*> sources{&puzzle};
+            if (withKey)
+                sources.push_back(&key);
+            WritePdfFile(sources, path);
+        }
+    } catch (const Failure& e) {
+        dialogs.message(output.window, Oops,
+                        QStringLiteral("The puzzle could not be saved. %1").arg(q(e.what())));
+        return;
+    }
+    dialogs.message(output.window, q(CrosswordText::ExportedTitle),
+                    q(CrosswordExportedMessage(QDir::toNativeSeparators(path).toStdString())));
+}
+
+} // namespace abacore

@@ -1,0 +1,86 @@
+#include "ui/crossword_pages.h"
+
+#include "crossword/puzzle_layout.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <memory>
+
+namespace abacore {
+
+namespace {
+
+using namespace PuzzleGeometry;
+
+QString q(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRectF Rect(const TwipRect& r) {
+    return QRectF(r.x, r.y, r.width, r.height);
+}
+
+// From here on the painter draws in twips of the layout, scaled to the printable area (a
+// printer that keeps wider margins gets the same page a little smaller).
+void ScaleToPage(QPainter& painter, const QRectF& page) {
+    const double scale = std::min(page.width() / kPageWidth, page.height() / kPageHeight);
+    painter.translate(page.left() + (page.width() - kPageWidth * scale) / 2, page.top());
+    painter.scale(scale, scale);
+}
+
+void PaintListLine(QPainter& painter, const PrintedLine& line) {
+    if (line.kind == PrintedLineKind::Blank)
+        return;
+    QFont font = CrosswordFont(kTextSize, line.kind == PrintedLineKind::Caption);
+    font.setUnderline(line.kind == PrintedLineKind::Caption);
+    painter.setFont(font);
+    const QRectF box = Rect(line.box);
+    // The layout leaves room for every line; a font wider than expected is cut, never
+    // drawn over the next column.
+    const QString text = QFontMetricsF(font).elidedText(q(line.text), Qt::ElideRight, box.width());
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+}
+
+void PaintPuzzlePage(QPainter& painter, const QRectF& page, int index, const CrosswordPage& puzzle,
+                     const CrosswordLook& look, const PuzzleLayout& layout) {
+    ScaleToPage(painter, page);
+    painter.setPen(Qt::black);
+    if (index == 0) {
+        painter.setFont(CrosswordFont(kTextSize));
+        painter.drawText(Rect(layout.nameDate), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromLatin1(CrosswordText::NameDateLine));
+        DrawFittedText(painter, Rect(layout.heading), q(puzzle.heading),
+                       CrosswordFont(kHeadingSize, true));
+        painter.setPen(Qt::black);
+        PaintCrossword(painter, Rect(layout.gridArea), puzzle, CellText::EntryNumbers, look, false);
+    }
+    for (const PrintedLine& line : layout.lines)
+        if (line.page == index)
+            PaintListLine(painter, line);
+}
+
+} // namespace
+
+PainterPages CrosswordPuzzlePages(const CrosswordPage& page, const CrosswordLook& look) {
+    auto shared = std::make_shared<const CrosswordPage>(page);
+    auto layout = std::make_shared<const PuzzleLayout>(LayOutPuzzle(page));
+    std::vector<PainterPages::PaintPage> pages;
+    for (int i = 0; i < layout->pages; ++i)
+        pages.push_back([shared, layout, look, i](QPainter& painter, const QRectF& area) {
+            PaintPuzzlePage(painter, area, i, *shared, look, *layout);
+        });
+    return PainterPages(std::move(pages));
+}
+
+PainterPages CrosswordKeyPages(const CrosswordPage& page, const CrosswordLook& look) {
+    auto shared = std::make_shared<const CrosswordPage>(page);
+    std::vector<PainterPages::PaintPage> pages;
+    pages.push_back([shared, look](QPainter& painter, const QRectF& area) {
+        ScaleToPage(painter, area);
+        PaintCrossword(painter, Rect(KeyArea(shared->heading)), *shared, CellText::Characters, look,
+                       true);
+    });
+    return PainterPages(std::move(pages));
+}
+
+} // namespace abacore

@@ -1,0 +1,163 @@
+// The printed puzzle's layout: nothing overlaps, everything lies on the page, every clue is
+// printed once and in the order of the lists, and lists that do not fit go on to further pages.
+#include "crossword/clue_lists.h"
+#include "crossword/crossword_page.h"
+#include "crossword/puzzle_layout.h"
+#include "worksheet/utf8.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <tuple>
+
+using namespace abacore;
+using namespace PuzzleGeometry;
+
+namespace {
+
+// A page with `across` and `down` clues of the given length (before the entry number).
+CrosswordPage PageWith(int across, int down, int clueLength = 10, std::string heading = "Puzzle") {
+    CrosswordPage page;
+    page.heading = std::move(heading);
+    for (int w = 1; w <= across + down; ++w) {
+        std::string clue = std::to_string(w) + " + ";
+        clue.resize(static_cast<size_t>(clueLength), '7');
+        (w <= across ? page.across : page.down).push_back({w, clue, w});
+    }
+    return page;
+}
+
+std::vector<std::string> EntryTexts(const CrosswordPage& page) {
+    std::vector<std::string> texts;
+    for (const auto* list : {&page.across, &page.down})
+        for (const ClueEntry& entry : *list) {
+            std::string line = EntryLine(entry.number, entry.clue);
+            line.pop_back(); // its line feed
+            texts.push_back(line);
+        }
+    return texts;
+}
+
+void ExpectSoundLayout(const CrosswordPage& page, const std::string& what) {
+    SCOPED_TRACE(what);
+    const PuzzleLayout layout = LayOutPuzzle(page);
+    const TwipRect onPage{0, 0, kPageWidth, kPageHeight};
+
+    // Everything in its page and apart from everything else on that page.
+    std::vector<std::pair<int, TwipRect>> boxes{
+        {0, layout.nameDate}, {0, layout.heading}, {0, layout.gridArea}};
+    for (const PrintedLine& line : layout.lines)
+        boxes.emplace_back(line.page, line.box);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        const auto& [page_i, box] = boxes[i];
+        EXPECT_TRUE(box.x >= 0 && box.y >= 0 && box.right() <= kPageWidth &&
+                    box.bottom() <= kPageHeight)
+            << "item " << i << " leaves the page";
+        EXPECT_TRUE(page_i >= 0 && page_i < layout.pages);
+        EXPECT_TRUE(box.intersects(onPage));
+        for (size_t j = i + 1; j < boxes.size(); ++j)
+            EXPECT_FALSE(page_i == boxes[j].first && box.intersects(boxes[j].second))
+                << "items " << i << " and " << j << " overlap on page " << page_i;
+    }
+    // The grid keeps the proportions of its cells.
+    EXPECT_NEAR(static_cast<double>(layout.gridArea.width) / layout.gridArea.height,
+                static_cast<double>(kGridAreaWidth) / kGridAreaHeight, 0.001);
+
+    // "Across", its entries, "Down", its entries; every entry once, in list order, in reading
+    // order (page, then column, then row).
+    std::vector<std::string> texts;
+    std::vector<std::string> captions;
+    for (const PrintedLine& line : layout.lines) {
+        if (line.kind == PrintedLineKind::Entry)
+            texts.push_back(line.text);
+        if (line.kind == PrintedLineKind::Caption)
+            captions.push_back(line.text);
+        EXPECT_GE(line.box.width, CharacterCount(line.text) * kCharacterWidth) << line.text;
+    }
+    EXPECT_EQ(texts, EntryTexts(page));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Across", "Down"}));
+    for (size_t i = 1; i < layout.lines.size(); ++i) {
+        const PrintedLine& a = layout.lines[i - 1];
+        const PrintedLine& b = layout.lines[i];
+        const bool sameColumn = a.page == b.page && a.box.x == b.box.x;
+        EXPECT_TRUE(a.page < b.page || (a.page == b.page && a.box.x < b.box.x) ||
+                    (sameColumn && b.box.y == a.box.bottom()))
+            << "line " << i << " is out of reading order";
+        // A caption stays with its first entry; a column never opens with a blank line.
+        if (a.kind == PrintedLineKind::Caption) {
+            EXPECT_TRUE(sameColumn) << a.text << " ends a column";
+        }
+        if (!sameColumn) {
+            EXPECT_NE(b.kind, PrintedLineKind::Blank);
+        }
+    }
+    ASSERT_FALSE(layout.lines.empty());
+    EXPECT_EQ(layout.lines.back().page, layout.pages - 1);
+}
+
+} // namespace
+
+TEST(PuzzleLayout, NothingOverlapsAndEveryClueIsPrintedOnceInOrder) {
+    // Every length of the across list, so that each caption and blank line meets the end of a
+    // column somewhere.
+    for (int across = 0; across <= 100; ++across)
+        for (const int down : {0, 1, 13, 50})
+            for (const int length : {8, 17})
+                if (across + down <= 100)
+                    ExpectSoundLayout(PageWith(across, down, length),
+                                      std::to_string(across) + " across, " + std::to_string(down) +
+                                          " down, clues of " + std::to_string(length));
+    ExpectSoundLayout(PageWith(40, 40, 12, std::string(200, 'W')), "the longest heading");
+}
+
+// Few clues stay on the first page in as few columns as hold them; many go on overleaf, from
+// the top of the page. A long heading takes up to three lines, counted in characters.
+TEST(PuzzleLayout, ListsThatDoNotFitGoOnToFurtherPagesAndTheHeadingTakesItsLines) {
+    const PuzzleLayout few = LayOutPuzzle(PageWith(3, 2));
+    EXPECT_EQ(std::tie(few.pages, few.columns), std::tuple(1, 1));
+    const PuzzleLayout many = LayOutPuzzle(PageWith(60, 40, 17));
+    EXPECT_GT(many.pages, 1);
+    EXPECT_GT(many.lines.front().box.y, many.gridArea.bottom());
+    const auto overleaf = std::find_if(many.lines.begin(), many.lines.end(),
+                                       [](const PrintedLine& line) { return line.page == 1; });
+    ASSERT_NE(overleaf, many.lines.end());
+    EXPECT_EQ(overleaf->box.y, 0);
+
+    std::string signs; // 40 division signs: one line, though 80 bytes
+    for (int i = 0; i < 40; ++i)
+        signs += "\xC3\xB7";
+    EXPECT_EQ(HeadingLines(signs), 1);
+    EXPECT_EQ(HeadingLines(std::string(60, 'e')), 2);
+    EXPECT_EQ(HeadingLines(std::string(200, 'e')), 3);
+}
+
+// The drawn cells sit in the middle of the grid, inside it, whatever the builder made.
+TEST(PuzzleLayout, TheEntriesAreCentredInTheGrid) {
+    EXPECT_EQ(CentringOffset(CrosswordPage{}).x, 0);
+    for (uint64_t seed = 1; seed <= 40; ++seed) {
+        WorksheetRequest request;
+        request.ActivityType = Activity::Crossword;
+        request.SkillMode = seed % 2 ? Skill::Addition : Skill::Multiplication;
+        request.FirstMax = 1000;
+        request.SecondMax = 1000;
+        request.ProblemCount = static_cast<int16_t>(1 + seed % 30);
+        RandomSource random(seed);
+        const CrosswordPage page = MakeCrossword(request, random);
+        const TwipOffset shift = CentringOffset(page);
+        int left = kGridAreaWidth, right = 0, top = kGridAreaHeight, bottom = 0;
+        for (int y = 1; y <= kCrosswordRows; ++y)
+            for (int x = 1; x <= kCrosswordColumns; ++x)
+                if (!page.cell(x, y).isEmpty()) {
+                    left = std::min(left, (x - 1) * kCellWidth + shift.x);
+                    right = std::max(right, x * kCellWidth + shift.x);
+                    top = std::min(top, (y - 1) * kCellHeight + shift.y);
+                    bottom = std::max(bottom, y * kCellHeight + shift.y);
+                }
+        const int width = kCrosswordColumns * kCellWidth;
+        const int height = kCrosswordRows * kCellHeight;
+        EXPECT_GE(left, 0);
+        EXPECT_GE(top, 0);
+        EXPECT_LE(std::abs(left - (width - right)), 1) << "seed " << seed;
+        EXPECT_LE(std::abs(top - (height - bottom)), 1) << "seed " << seed;
+    }
+}

@@ -1,0 +1,218 @@
+// The crossword builder window: its clue list, the background choice, the answer display, the
+// print sequence and the export, driven the way a user drives them.
+#include "crossword/clue_lists.h"
+#include "crossword/crossword_messages.h"
+#include "crossword_fixture.h"
+#include "file_bytes.h"
+
+#include <QJsonDocument>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+
+using namespace abacore;
+
+namespace {
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Each entry line as the lists print it, without its leading blank.
+QStringList EntryLines(const CrosswordPage& page) {
+    QStringList lines;
+    for (const auto* list : {&page.across, &page.down})
+        for (const ClueEntry& entry : *list)
+            lines << q(EntryLine(entry.number, entry.clue)).trimmed();
+    return lines;
+}
+
+int DigitCells(const CrosswordPage& page) {
+    int digits = 0;
+    for (const PageCell& cell : page.cells)
+        digits += !cell.isEmpty() && cell.character != "-";
+    return digits;
+}
+
+} // namespace
+
+TEST(CrossPrint, ListsTheCluesUnderUnderlinedAcrossAndDown) {
+    BuilderWindow b;
+    EXPECT_EQ(b.window->windowTitle(), "Success!");
+    auto* box = b.get<QTextEdit>("Box1");
+    EXPECT_EQ(box->toPlainText(), q(BuilderListText(b.page)));
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        const bool caption = block.text() == "Across:" || block.text() == "Down:";
+        if (!block.text().isEmpty()) {
+            EXPECT_EQ(block.begin().fragment().charFormat().fontUnderline(), caption)
+                << block.text().toStdString();
+        }
+    }
+}
+
+// A colour hides the picture and the "Choose picture..." button; the picture option shows both
+// again, on white, with the picture chosen earlier.
+TEST(CrossPrint, BackgroundOptionsColourBothGridsAndAColourHidesThePicture) {
+    BuilderWindow b;
+    QTemporaryDir dir;
+    CrossWord& display = b.display();
+    display.resize(546, 450);
+    auto* choose = b.get<QPushButton>("Command4");
+    auto* preview = b.get<CrosswordView>("PuzzlePreview");
+    EXPECT_FALSE(choose->isVisible());
+    EXPECT_EQ(b.window->selectedBackground(), -1);
+    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(Qt::white));
+
+    // An option by its caption, as a user clicks it.
+    b.click("ColorLabel_7");
+    EXPECT_TRUE(b.get<QRadioButton>("Coloroption_7")->isChecked());
+    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(255, 0, 255));
+    EXPECT_EQ(PixelOf(*preview, {1, 1}), QColor(255, 0, 255));
+    b.click("ColorLabel_4"); // Blue
+    b.click("Coloroption_8");
+    EXPECT_TRUE(choose->isVisible());
+    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(Qt::white));
+
+    b.app.request.ClipArtForWorksheet = true;
+    b.app.dialogs.files = {SolidPicture(dir.filePath("red.png"), QColor(200, 0, 0))};
+    b.click("Command4");
+    EXPECT_FALSE(b.app.request.ClipArtForWorksheet);
+    EXPECT_EQ(b.app.dialogs.ofKind("openFile").back().title, "Add A Picture");
+    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0));
+    EXPECT_EQ(PixelOf(*preview, {1, 1}), QColor(200, 0, 0));
+
+    b.click("ColorLabel_2"); // Grey
+    EXPECT_FALSE(choose->isVisible());
+    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(192, 192, 192));
+    b.click("Coloroption_8");
+    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0)) << "the picture is kept";
+
+    // A file that is no picture: the "Error:" message, and the picture stays as it was.
+    WriteBytes(dir.filePath("broken.jpg"), "not a picture");
+    b.app.dialogs.files = {dir.filePath("broken.jpg")};
+    b.click("Command4");
+    EXPECT_EQ(b.app.dialogs.titles().back(), "Error:");
+    EXPECT_TRUE(b.app.dialogs.shown.back().text.startsWith("This control uses Active X"));
+    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0));
+    b.click("Command4"); // cancelled: nothing changes, nothing said
+    EXPECT_EQ(b.app.dialogs.titles().size(), 1);
+}
+
+TEST(CrossPrint, ViewPuzzleShowsTheAnswerDisplayUntilAClickOrAKey) {
+    BuilderWindow b;
+    CrossWord& display = b.display();
+    EXPECT_FALSE(display.isVisible());
+    EXPECT_EQ(display.windowTitle(), "Crossword");
+    b.click("Command1");
+    ASSERT_TRUE(display.isVisible());
+    QTest::mouseClick(&display, Qt::LeftButton, {}, QPoint(display.width() / 2, 10));
+    EXPECT_FALSE(display.isVisible());
+    b.click("Command1");
+    ASSERT_TRUE(display.isVisible());
+    QTest::keyClick(&display, Qt::Key_Space);
+    EXPECT_FALSE(display.isVisible());
+}
+
+// Yes, a PDF file chosen in the print dialog, Yes: the puzzle and its key in two files, the
+// message naming them, and the main menu.
+TEST(CrossPrint, PrintsThePuzzleAndOnRequestTheKeyThenGoesBackToTheMainMenu) {
+    BuilderWindow b(20);
+    QTemporaryDir dir;
+    b.click("ColorLabel_6"); // Yellow
+    b.app.dialogs.answers = {true, true};
+    b.app.dialogs.printToPdf = {dir.filePath("puzzle.pdf")};
+    b.click("Command2");
+
+    const auto& shown = b.app.dialogs.shown;
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0].title + "|" + shown[0].text, "Confirm Print|Print this Crossword Puzzle?");
+    EXPECT_EQ(shown[1].kind, "print");
+    EXPECT_EQ(shown[2].title + "|" + shown[2].text, "Answer Key?|Print answer key?");
+    EXPECT_EQ(shown[3].title, "Puzzle printed.");
+    EXPECT_TRUE(shown[3].text.contains("\"puzzle.pdf\" and \"puzzle(Answer Key).pdf\""))
+        << shown[3].text.toStdString();
+    EXPECT_EQ(b.app.navigator.opened, std::vector<Screen>{Screen::MainMenu});
+
+    const QString puzzle = PdfText(dir.filePath("puzzle.pdf"));
+    if (puzzle.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(puzzle.contains("Name___") && puzzle.contains("Date___"));
+    EXPECT_TRUE(puzzle.contains("Addition Crossword Puzzle"));
+    EXPECT_TRUE(puzzle.contains(QRegularExpression("(^|\\s)Across\\s")));
+    EXPECT_TRUE(puzzle.contains(QRegularExpression("(^|\\s)Down\\s")));
+    for (const QString& line : EntryLines(b.page))
+        EXPECT_TRUE(puzzle.contains(line)) << line.toStdString();
+    // The printed grid holds the entry numbers, not the answers.
+    const QString key = PdfText(dir.filePath("puzzle(Answer Key).pdf"));
+    EXPECT_TRUE(key.contains("Addition Crossword Puzzle"));
+    EXPECT_EQ(key.count(QRegularExpression("\\d")), DigitCells(b.page));
+}
+
+// No, Cancel in the print dialog or a file the printer cannot write leave the window open; No to
+// the key still ends in the main menu.
+TEST(CrossPrint, NoCancelOrAFailedPrintKeepTheWindowAndNoKeyStillEndsInTheMainMenu) {
+    QTemporaryDir dir;
+    const struct {
+        std::deque<bool> answers;
+        QString file; // empty: Cancel in the print dialog
+        QStringList titles;
+        size_t screensOpened;
+    } cases[] = {
+        {{false}, "", {"Confirm Print"}, 0},
+        {{true}, "", {"Confirm Print"}, 0},
+        {{true}, dir.filePath("missing/p.pdf"), {"Confirm Print", "Oops!"}, 0},
+        {{true, false},
+         dir.filePath("only.pdf"),
+         {"Confirm Print", "Answer Key?", "Puzzle printed."},
+         1},
+    };
+    for (const auto& c : cases) {
+        BuilderWindow b;
+        b.app.dialogs.answers = c.answers;
+        if (!c.file.isEmpty())
+            b.app.dialogs.printToPdf = {c.file};
+        b.click("Command2");
+        EXPECT_EQ(b.app.dialogs.titles(), c.titles);
+        EXPECT_EQ(b.app.navigator.opened.size(), c.screensOpened);
+    }
+    EXPECT_TRUE(QFile::exists(dir.filePath("only.pdf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("only(Answer Key).pdf")));
+    BuilderWindow b;
+    b.click("Command3");
+    EXPECT_TRUE(b.app.navigator.quitRequested);
+}
+
+TEST(CrossPrint, ExportsThePuzzleAsPdfOrIpuzAndSaysWhyAFileCannotBeWritten) {
+    BuilderWindow b;
+    QTemporaryDir dir;
+    b.app.dialogs.files = {dir.filePath("both")}; // no extension: a PDF
+    b.app.dialogs.answers = {true};
+    b.click("ExportButton");
+    EXPECT_EQ(b.app.dialogs.ofKind("saveFile").back().title, "Export Puzzle");
+    EXPECT_TRUE(b.app.dialogs.ofKind("saveFile")
+                    .back()
+                    .arguments.front()
+                    .endsWith("/Addition Crossword Puzzle.pdf"));
+    EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
+    EXPECT_TRUE(ReadBytes(dir.filePath("both.pdf")).startsWith("%PDF"));
+    if (const QString text = PdfText(dir.filePath("both.pdf")); !text.isEmpty()) {
+        EXPECT_EQ(text.count("Addition Crossword Puzzle"), 2) << "the puzzle and its key";
+        EXPECT_EQ(text.count('\f'), 2);
+    }
+
+    b.app.dialogs.files = {dir.filePath("puzzle.ipuz")};
+    b.click("ExportButton");
+    EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
+    EXPECT_EQ(QJsonDocument::fromJson(ReadBytes(dir.filePath("puzzle.ipuz")))["title"].toString(),
+              "Addition Crossword Puzzle");
+
+    b.app.dialogs.files = {dir.filePath("gone/puzzle.ipuz")};
+    b.click("ExportButton");
+    const ShownDialog failure = b.app.dialogs.shown.back();
+    EXPECT_EQ(failure.title, "Oops!");
+    EXPECT_TRUE(failure.text.contains("puzzle.ipuz") && failure.text.contains("gone"))
+        << failure.text.toStdString();
+    EXPECT_TRUE(b.window->isVisible());
+}

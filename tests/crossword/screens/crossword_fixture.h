@@ -1,0 +1,51 @@
+#pragma once
+// A crossword builder window over a real, seeded crossword, in a temporary program folder.
+
+#include "../../wizard/screens/wizard_test_helpers.h"
+#include "../crossword_request.h"
+#include "crossword/crossword_page.h"
+#include "crossword/screens/cross_print.h"
+#include "crossword/screens/crossword_view.h"
+#include "program_folder.h"
+
+#include <QImage>
+#include <memory>
+#include <string>
+
+namespace abacore {
+
+struct BuilderWindow {
+    ProgramFolder folder;
+    TestApp app;
+    CrosswordPage page;
+    std::unique_ptr<CrossPrint> window;
+
+    explicit BuilderWindow(int16_t count = 12, Skill skill = Skill::Addition) {
+        app.request = CrosswordRequest(skill, 0, 1000, 0, 1000, count);
+        app.request.Heading = "Addition Crossword Puzzle";
+        app.request.ProgramFolder = folder.path().toStdString();
+        page = MakeCrossword(app.request, app.random);
+        window = std::make_unique<CrossPrint>(app.context, page);
+        ShowActive(*window);
+    }
+    template <typename T = QWidget> T* get(const QString& name) {
+        return Control<T>(*window, name);
+    }
+    void click(const QString& name) { QTest::mouseClick(get(name), Qt::LeftButton); }
+    CrossWord& display() { return *window->findChild<CrossWord*>(QStringLiteral("CrossWord")); }
+};
+
+// A picture file of one colour.
+inline QString SolidPicture(const QString& path, const QColor& colour) {
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(colour);
+    EXPECT_TRUE(picture.save(path));
+    return path;
+}
+
+// The colour of a widget's pixel as the user sees it.
+inline QColor PixelOf(QWidget& widget, QPoint at) {
+    return widget.grab().toImage().pixelColor(at);
+}
+
+} // namespace abacore

@@ -1,0 +1,105 @@
+// The count screen's hand-over to the crossword: the crossword is made before its window, and a
+// crossword that cannot be made leads back to where the user can change the request.
+#include "crossword/grid_builder.h"
+#include "crossword/screens/crossword_handover.h"
+#include "crossword_fixture.h"
+#include "shell/screens/screen_factory.h"
+#include "ui/screen_host.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+using namespace abacore;
+
+namespace {
+
+QString ClassOf(const QWidget* window) {
+    return window ? QString(window->metaObject()->className()).remove("abacore::") : "nothing";
+}
+
+struct HandOver {
+    ProgramFolder folder;
+    TestApp app;
+    std::unique_ptr<QWidget> window;
+
+    explicit HandOver(WorksheetRequest request) {
+        app.request = std::move(request);
+        app.request.ProgramFolder = folder.path().toStdString();
+        window.reset(MakeScreen(Screen::Crossword, app.context, nullptr));
+    }
+};
+
+} // namespace
+
+TEST(CrosswordHandOver, RangesThatCannotMakeTheProblemsLeadBackToTheRangeScreen) {
+    // Subtraction without negative answers, every second number above every first.
+    HandOver h(CrosswordRequest(Skill::Subtraction, 0, 100, 500, 1000, 10));
+    EXPECT_EQ(ClassOf(h.window.get()), "ChooseMinMax");
+    ASSERT_EQ(h.app.dialogs.titles(), QStringList{"Hey!"});
+    EXPECT_TRUE(h.app.dialogs.shown[0].text.contains("Subtraction"));
+}
+
+TEST(CrosswordHandOver, ABuilderThatGivesUpSaysFailedAndLeadsToTheMainMenu) {
+    // Products of 17 digits and more fit nowhere beside the first.
+    WorksheetRequest request =
+        CrosswordRequest(Skill::Multiplication, 1e14, 999999999999999.0, 1000, 32767, 3);
+    request.Heading = "Kept";
+    HandOver h(request);
+    EXPECT_EQ(ClassOf(h.window.get()), "Title");
+    const auto messages = h.app.dialogs.ofKind("message");
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].title, "Failed.");
+    EXPECT_EQ(messages[0].text, CrosswordText::FailedMessage);
+    EXPECT_EQ(h.app.request.Heading, "Kept");
+    EXPECT_FALSE(h.app.navigator.quitRequested);
+}
+
+TEST(CrosswordHandOver, ACountOfZeroOpensAnEmptyGrid) {
+    HandOver h(CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 0));
+    ASSERT_EQ(ClassOf(h.window.get()), "CrossPrint");
+    EXPECT_TRUE(h.app.dialogs.shown.empty());
+    EXPECT_EQ(Control<QTextEdit>(*h.window, "Box1")->toPlainText(), "Across:\n\nDown:\n\n");
+    const auto* preview = Control<CrosswordView>(*h.window, "PuzzlePreview");
+    for (const PageCell& cell : preview->page().cells)
+        EXPECT_TRUE(cell.isEmpty());
+}
+
+// Main menu, the crossword's help, the wizard with its offered values, the builder window,
+// printed into a file, and the main menu again.
+TEST(CrosswordHandOver, FromTheMainMenuToAPrintedPuzzleAndBack) {
+    ProgramFolder folder;
+    QTemporaryDir out;
+    WorksheetRequest request;
+    request.ProgramFolder = folder.path().toStdString();
+    RandomSource random(7);
+    ScriptedDialogs dialogs;
+    ScreenHost host(request, random, dialogs, MakeScreen);
+    host.open(Screen::MainMenu);
+    const auto click = [&host](const char* name) {
+        QTest::mouseClick(Control<QWidget>(*host.current(), name), Qt::LeftButton);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    for (const char* name : {"Command4", "Check1_0", "Command1", "Command1", "Command1"})
+        click(name);
+    ASSERT_EQ(ClassOf(host.current()), "ChooseHowMany");
+    EXPECT_TRUE(dialogs.titles().contains("Crossword Help."));
+    EXPECT_EQ(request.FirstMax, 1000);
+    Control<QLineEdit>(*host.current(), "Text1")->setText("101");
+    click("Command1");
+    EXPECT_EQ(dialogs.titles().back(), "Too many!");
+    Control<QLineEdit>(*host.current(), "Text1")->setText("25");
+    click("Command1");
+    ASSERT_EQ(ClassOf(host.current()), "CrossPrint");
+    EXPECT_EQ(request.CrosswordCount, 25);
+    const QString list = Control<QTextEdit>(*host.current(), "Box1")->toPlainText();
+    EXPECT_EQ(list.count(QRegularExpression("^ \\d+\\) ", QRegularExpression::MultilineOption)),
+              25);
+
+    dialogs.answers = {true, false};
+    dialogs.printToPdf = {out.filePath("puzzle.pdf")};
+    click("Command2");
+    EXPECT_EQ(ClassOf(host.current()), "Title");
+    EXPECT_EQ(dialogs.titles().back(), "Puzzle printed.");
+    EXPECT_TRUE(QFile::exists(out.filePath("puzzle.pdf")));
+}

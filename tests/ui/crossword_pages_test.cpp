@@ -1,0 +1,136 @@
+// The crossword's pages as drawn: read back pixel by pixel, cell by cell.
+#include "../crossword/crossword_request.h"
+#include "crossword/crossword_page.h"
+#include "crossword/puzzle_layout.h"
+#include "ui/crossword_pages.h"
+
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace abacore;
+using namespace PuzzleGeometry;
+
+namespace {
+
+constexpr double kDotsPerInch = 200;
+constexpr double kPixelsPerTwip = kDotsPerInch / 1440;
+
+QImage Render(PageSource& pages, int index) {
+    QImage image(qRound(kPageWidth * kPixelsPerTwip), qRound(kPageHeight * kPixelsPerTwip),
+                 QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(kDotsPerInch / 0.0254));
+    image.setDotsPerMeterY(qRound(kDotsPerInch / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    pages.paint(painter, index, QRectF(image.rect()));
+    painter.end();
+    return image;
+}
+
+bool IsDark(const QColor& c) {
+    return c.red() < 90 && c.green() < 90 && c.blue() < 90;
+}
+
+// Whether any pixel of the rectangle (in twips of the page) passes `test`.
+bool AnyPixel(const QImage& image, const QRectF& twips, const std::function<bool(QColor)>& test) {
+    const QRect pixels(
+        QPoint(qCeil(twips.left() * kPixelsPerTwip), qCeil(twips.top() * kPixelsPerTwip)),
+        QPoint(qFloor(twips.right() * kPixelsPerTwip), qFloor(twips.bottom() * kPixelsPerTwip)));
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (test(image.pixelColor(x, y)))
+                return true;
+    return false;
+}
+
+struct Grid {
+    QRectF area;         // the grid's background, in twips of the page
+    TwipOffset centring; // of the cells in it
+    QRectF cell(int x, int y) const {
+        const double k = area.width() / kGridAreaWidth;
+        return QRectF(area.left() + k * (kGridMargin + centring.x + (x - 1) * kCellWidth),
+                      area.top() + k * (kGridMargin + centring.y + (y - 1) * kCellHeight),
+                      k * kCellWidth, k * kCellHeight);
+    }
+};
+
+CrosswordPage ThirtySums() {
+    WorksheetRequest request = CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 30);
+    request.Heading = "Thirty Sums";
+    RandomSource random(5);
+    return MakeCrossword(request, random);
+}
+
+} // namespace
+
+// Empty cells show the background; each cell of an entry is a white box in a black frame with
+// its entry number in the puzzle and its character in the key.
+TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
+    const CrosswordPage page = ThirtySums();
+    CrosswordLook look;
+    look.colour = QColor(0, 0, 255);
+    PainterPages puzzlePages = CrosswordPuzzlePages(page, look);
+    PainterPages keyPages = CrosswordKeyPages(page, look);
+    const QImage puzzle = Render(puzzlePages, 0);
+    const QImage key = Render(keyPages, 0);
+    const TwipRect area = LayOutPuzzle(page).gridArea;
+    const TwipOffset centring = CentringOffset(page);
+    EXPECT_GT(centring.x, 0) << "the builder leaves the right of the grid empty";
+    const Grid puzzleGrid{QRectF(area.x, area.y, area.width, area.height), centring};
+    // On the key the grid lies under the heading's band.
+    const TwipRect keyArea = KeyArea(page.heading);
+    const double k = static_cast<double>(keyArea.width) / kGridAreaWidth;
+    const Grid keyGrid{QRectF(keyArea.x, keyArea.y + k * HeadingBand(page.heading), keyArea.width,
+                              k * kGridAreaHeight),
+                       centring};
+
+    const auto blue = [](QColor c) { return c == QColor(0, 0, 255); };
+    const auto notWhite = [](QColor c) { return c != QColor(Qt::white); };
+    int framed = 0;
+    for (int y = 1; y <= kCrosswordRows; ++y) {
+        for (int x = 1; x <= kCrosswordColumns; ++x) {
+            const PageCell& cell = page.cell(x, y);
+            const QRectF box = puzzleGrid.cell(x, y);
+            const QRectF inner = box.adjusted(box.width() / 5, box.height() / 5, -box.width() / 5,
+                                              -box.height() / 5);
+            const QRectF keyBox = keyGrid.cell(x, y);
+            const QRectF keyInner = keyBox.adjusted(keyBox.width() / 5, keyBox.height() / 5,
+                                                    -keyBox.width() / 5, -keyBox.height() / 5);
+            const QString where = QStringLiteral("cell %1,%2").arg(x).arg(y);
+            // Cells moved past the grid's edge by the centring hold nothing.
+            if (!puzzleGrid.area.contains(box)) {
+                EXPECT_TRUE(cell.isEmpty()) << where.toStdString();
+                continue;
+            }
+            if (cell.isEmpty()) {
+                EXPECT_EQ(puzzle.pixelColor((box.center() * kPixelsPerTwip).toPoint()),
+                          QColor(0, 0, 255))
+                    << where.toStdString();
+                EXPECT_EQ(key.pixelColor((keyBox.center() * kPixelsPerTwip).toPoint()),
+                          QColor(0, 0, 255))
+                    << where.toStdString();
+                continue;
+            }
+            EXPECT_FALSE(AnyPixel(puzzle, inner.adjusted(0, box.height() / 5, 0, 0), blue))
+                << where.toStdString();
+            // The number in the top left corner of a start cell; nothing in the others.
+            const QRectF corner(box.topLeft(), QSizeF(box.width() * 0.7, box.height() * 0.45));
+            EXPECT_EQ(
+                AnyPixel(puzzle, corner.adjusted(box.width() / 8, box.height() / 8, 0, 0), IsDark),
+                cell.number != 0)
+                << where.toStdString();
+            EXPECT_FALSE(AnyPixel(puzzle, inner.adjusted(0, box.height() / 5, 0, 0), notWhite))
+                << where.toStdString();
+            EXPECT_TRUE(AnyPixel(key, keyInner, IsDark)) << where.toStdString();
+            // The frame on the side of an empty neighbour.
+            if (x > 1 && page.cell(x - 1, y).isEmpty()) {
+                const QRectF edge(box.left() - 10, box.center().y() - 10, 20, 20);
+                EXPECT_TRUE(AnyPixel(puzzle, edge, IsDark)) << where.toStdString();
+                ++framed;
+            }
+        }
+    }
+    EXPECT_GT(framed, 5);
+}
