@@ -58,7 +58,7 @@ CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random
     try {
         return MakeCrosswordPage(BuildGrid(request, random, limits), request);
     } catch (const GenerationError& e) {
-        throw GenerationError(std::string(CrosswordText::FailedTitle) + " " + e.what());
+        throw GenerationError(std::string(CrosswordText::kFailedTitle) + " " + e.what());
     }
 }
 

@@ -5,7 +5,7 @@ namespace abacore {
 std::string CrosswordPrintedMessage(std::string_view folder,
                                     const std::vector<std::string>& fileNames) {
     if (fileNames.empty())
-        return CrosswordText::SentToPrinter;
+        return CrosswordText::kSentToPrinter;
     std::string text = "The puzzle has been printed to ";
     for (size_t i = 0; i < fileNames.size(); ++i) {
         if (i > 0)

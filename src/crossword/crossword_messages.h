@@ -10,39 +10,39 @@ namespace abacore {
 
 namespace CrosswordText {
 
-inline constexpr const char* BuilderCaption = "Success!";
-inline constexpr const char* DisplayCaption = "Crossword";
-inline constexpr const char* BackgroundFrame = "Puzzle Background";
-inline constexpr const char* ViewPuzzle = "View Puzzle";
-inline constexpr const char* PrintPuzzle = "Print Puzzle";
-inline constexpr const char* QuitWithoutPrinting = "Quit without printing";
-inline constexpr const char* ChoosePicture = "Choose picture...";
-inline constexpr const char* Export = "Export...";
+inline constexpr const char* kBuilderCaption = "Success!";
+inline constexpr const char* kDisplayCaption = "Crossword";
+inline constexpr const char* kBackgroundFrame = "Puzzle Background";
+inline constexpr const char* kViewPuzzle = "View Puzzle";
+inline constexpr const char* kPrintPuzzle = "Print Puzzle";
+inline constexpr const char* kQuitWithoutPrinting = "Quit without printing";
+inline constexpr const char* kChoosePicture = "Choose picture...";
+inline constexpr const char* kExport = "Export...";
 
-inline constexpr const char* ConfirmPrintTitle = "Confirm Print";
-inline constexpr const char* ConfirmPrint = "Print this Crossword Puzzle?";
-inline constexpr const char* AnswerKeyTitle = "Answer Key?";
-inline constexpr const char* AnswerKey = "Print answer key?";
-inline constexpr const char* PrintedTitle = "Puzzle printed.";
-inline constexpr const char* SentToPrinter = "Puzzle has been sent to the printer";
-inline constexpr const char* PrintFailed =
+inline constexpr const char* kConfirmPrintTitle = "Confirm Print";
+inline constexpr const char* kConfirmPrint = "Print this Crossword Puzzle?";
+inline constexpr const char* kAnswerKeyTitle = "Answer Key?";
+inline constexpr const char* kAnswerKey = "Print answer key?";
+inline constexpr const char* kPrintedTitle = "Puzzle printed.";
+inline constexpr const char* kSentToPrinter = "Puzzle has been sent to the printer";
+inline constexpr const char* kPrintFailed =
     "The puzzle could not be printed. Please check the printer and try again.";
-inline constexpr const char* KeyPrintFailed =
+inline constexpr const char* kKeyPrintFailed =
     "The answer key could not be printed. Please check the printer and try again.";
 
-inline constexpr const char* ExportTitle = "Export Puzzle";
-inline constexpr const char* ExportFilter = "PDF files (*.pdf);;Crossword files (*.ipuz)";
-inline constexpr const char* ExportKey = "Add the answer key to the PDF as well?";
-inline constexpr const char* ExportWrongType =
+inline constexpr const char* kExportTitle = "Export Puzzle";
+inline constexpr const char* kExportFilter = "PDF files (*.pdf);;Crossword files (*.ipuz)";
+inline constexpr const char* kExportKey = "Add the answer key to the PDF as well?";
+inline constexpr const char* kExportWrongType =
     "Please choose a name ending in .pdf (to print) or .ipuz (for crossword programs).";
-inline constexpr const char* ExportedTitle = "Puzzle Saved";
+inline constexpr const char* kExportedTitle = "Puzzle Saved";
 
 // The picture behind the crossword.
-inline constexpr const char* PictureTitle = "Add A Picture";
-inline constexpr const char* PictureFilter =
+inline constexpr const char* kPictureTitle = "Add A Picture";
+inline constexpr const char* kPictureFilter =
     "Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.ico *.cur *.dib *.wmf *.emf)";
-inline constexpr const char* PictureErrorTitle = "Error:";
-inline constexpr const char* PictureError =
+inline constexpr const char* kPictureErrorTitle = "Error:";
+inline constexpr const char* kPictureError =
     "This control uses Active X to add clipart to your worksheet. It appears that Active X is "
     "not properly installed on your computer. You have several other options. You can <copy and "
     "paste> clipart onto the worksheet, you can save the worksheet to open in another "
@@ -50,8 +50,8 @@ inline constexpr const char* PictureError =
     "word processor.";
 
 // The printed page's captions over the clue lists.
-inline constexpr const char* AcrossCaption = "Across";
-inline constexpr const char* DownCaption = "Down";
+inline constexpr const char* kAcrossCaption = "Across";
+inline constexpr const char* kDownCaption = "Down";
 
 } // namespace CrosswordText
 

@@ -15,7 +15,7 @@ namespace abacore {
 
 namespace CrosswordText {
 // The line printed above the heading on the puzzle page.
-inline constexpr const char* NameDateLine = "              Name_______________________________"
+inline constexpr const char* kNameDateLine = "              Name_______________________________"
                                             "                Date____________________";
 } // namespace CrosswordText
 
@@ -51,7 +51,7 @@ CrosswordPage MakeCrosswordPage(const CrosswordGrid& grid, const WorksheetReques
 
 // The whole crossword as the builder window opens it: the problem set (MakeCrosswordProblems),
 // the grid (BuildGrid) and its page. Throws GenerationError when the ranges cannot make the
-// problems or the builder gives up (CrosswordText::FailedMessage).
+// problems or the builder gives up (CrosswordText::kFailedMessage).
 CrosswordPage MakeCrossword(WorksheetRequest& request, RandomSource& random);
 
 } // namespace abacore

@@ -165,7 +165,7 @@ CrosswordGrid BuildGrid(std::vector<std::string> answers, RandomSource& random,
             if (placed)
                 break;
             if (forThisWord >= limits.perWord || replacements >= limits.perBuild)
-                throw GenerationError(CrosswordText::FailedMessage);
+                throw GenerationError(CrosswordText::kFailedMessage);
             ++replacements;
             answer = CodePoints(replace(w));
         }

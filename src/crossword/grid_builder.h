@@ -17,8 +17,8 @@
 namespace abacore {
 
 namespace CrosswordText {
-inline constexpr const char* FailedTitle = "Failed.";
-inline constexpr const char* FailedMessage = "Unable to create this puzzle. Please try raising "
+inline constexpr const char* kFailedTitle = "Failed.";
+inline constexpr const char* kFailedMessage = "Unable to create this puzzle. Please try raising "
                                              "the minimum or lowering the number of problems.";
 } // namespace CrosswordText
 

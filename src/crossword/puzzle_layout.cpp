@@ -40,9 +40,9 @@ void AppendBox(std::vector<PrintedLine>& lines, const char* caption, const std::
 
 std::vector<PrintedLine> ListLines(const CrosswordPage& page) {
     std::vector<PrintedLine> lines;
-    AppendBox(lines, CrosswordText::AcrossCaption, AcrossBoxText(page));
+    AppendBox(lines, CrosswordText::kAcrossCaption, AcrossBoxText(page));
     lines.push_back(Line("", PrintedLineKind::Blank));
-    AppendBox(lines, CrosswordText::DownCaption, DownBoxText(page));
+    AppendBox(lines, CrosswordText::kDownCaption, DownBoxText(page));
     return lines;
 }
 

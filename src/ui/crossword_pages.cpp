@@ -48,7 +48,7 @@ void PaintPuzzlePage(QPainter& painter, const QRectF& page, int index, const Cro
     if (index == 0) {
         painter.setFont(CrosswordFont(kTextSize));
         painter.drawText(Rect(layout.nameDate), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(CrosswordText::NameDateLine));
+                         QString::fromLatin1(CrosswordText::kNameDateLine));
         DrawFittedText(painter, Rect(layout.heading), q(puzzle.heading),
                        CrosswordFont(kHeadingSize, true));
         painter.setPen(Qt::black);

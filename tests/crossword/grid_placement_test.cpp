@@ -185,7 +185,7 @@ TEST(CrosswordPlacement, WordsThatFitNowhereAreReplacedUntilOneFitsOrTheBuilderG
             BuildGrid(
                 {"4096", "777", "888"}, random, [&](int) { return ++calls, "777"; }, limits);
         } catch (const GenerationError& e) {
-            EXPECT_STREQ(e.what(), CrosswordText::FailedMessage);
+            EXPECT_STREQ(e.what(), CrosswordText::kFailedMessage);
             return calls;
         }
         return -1;

@@ -52,7 +52,7 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) 
 
 CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     : QWidget(parent), m_context(context), m_page(std::move(page)) {
-    setWindowTitle(q(CrosswordText::BuilderCaption));
+    setWindowTitle(q(CrosswordText::kBuilderCaption));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel"));
@@ -82,10 +82,10 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     previewColumn->addStretch(1);
     columns->addLayout(previewColumn, 1);
 
-    auto* view = MakeButton("Command1", CrosswordText::ViewPuzzle, panel);
-    auto* print = MakeButton("Command2", CrosswordText::PrintPuzzle, panel);
-    auto* quit = MakeButton("Command3", CrosswordText::QuitWithoutPrinting, panel);
-    auto* exportButton = MakeButton("ExportButton", CrosswordText::Export, panel);
+    auto* view = MakeButton("Command1", CrosswordText::kViewPuzzle, panel);
+    auto* print = MakeButton("Command2", CrosswordText::kPrintPuzzle, panel);
+    auto* quit = MakeButton("Command3", CrosswordText::kQuitWithoutPrinting, panel);
+    auto* exportButton = MakeButton("ExportButton", CrosswordText::kExport, panel);
     exportButton->setToolTip(QStringLiteral("Save the puzzle as a PDF file, or as an .ipuz file "
                                             "for crossword programs"));
     print->setDefault(true);
@@ -127,7 +127,7 @@ QWidget* CrossPrint::buildClueList() {
 }
 
 QWidget* CrossPrint::buildBackgroundFrame() {
-    auto* frame = new QGroupBox(q(CrosswordText::BackgroundFrame), this);
+    auto* frame = new QGroupBox(q(CrosswordText::kBackgroundFrame), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(8);
@@ -155,7 +155,7 @@ QWidget* CrossPrint::buildBackgroundFrame() {
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { applyBackground(id); });
 
-    m_choosePicture = new QPushButton(q(CrosswordText::ChoosePicture), frame);
+    m_choosePicture = new QPushButton(q(CrosswordText::kChoosePicture), frame);
     m_choosePicture->setObjectName(QStringLiteral("Command4"));
     m_choosePicture->setAutoDefault(true);
     m_choosePicture->hide();

@@ -47,7 +47,7 @@ QWidget* MakeCrosswordScreen(AppContext& context, QWidget* current) {
         context.dialogs.message(current, QStringLiteral("Hey!"), QString::fromStdString(failure));
         return MakeScreen(Screen::ChooseMinMax, context, current);
     }
-    context.dialogs.message(current, QString::fromUtf8(CrosswordText::FailedTitle),
+    context.dialogs.message(current, QString::fromUtf8(CrosswordText::kFailedTitle),
                             QString::fromStdString(failure));
     return MakeScreen(Screen::MainMenu, context, current);
 }

@@ -44,8 +44,8 @@ bool PrintJob(PageSource& pages, QPrinter& printer) {
 
 bool PrintCrossword(const CrosswordOutput& output) {
     Dialogs& dialogs = output.context.dialogs;
-    if (!dialogs.question(output.window, q(CrosswordText::ConfirmPrintTitle),
-                          q(CrosswordText::ConfirmPrint)))
+    if (!dialogs.question(output.window, q(CrosswordText::kConfirmPrintTitle),
+                          q(CrosswordText::kConfirmPrint)))
         return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(q(output.page.heading));
@@ -53,7 +53,7 @@ bool PrintCrossword(const CrosswordOutput& output) {
         return false;
     PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
     if (!PrintJob(puzzle, printer)) {
-        dialogs.message(output.window, Oops, q(CrosswordText::PrintFailed));
+        dialogs.message(output.window, Oops, q(CrosswordText::kPrintFailed));
         return false;
     }
     // Where the pages went when the "printer" was a file.
@@ -67,8 +67,8 @@ bool PrintCrossword(const CrosswordOutput& output) {
         files.push_back(file.fileName().toStdString());
     };
     noteFile();
-    if (dialogs.question(output.window, q(CrosswordText::AnswerKeyTitle),
-                         q(CrosswordText::AnswerKey))) {
+    if (dialogs.question(output.window, q(CrosswordText::kAnswerKeyTitle),
+                         q(CrosswordText::kAnswerKey))) {
         // A second job into the same file would replace the puzzle.
         if (printer.outputFormat() == QPrinter::PdfFormat)
             printer.setOutputFileName(
@@ -78,9 +78,9 @@ bool PrintCrossword(const CrosswordOutput& output) {
             noteFile();
         else
             // The puzzle is printed all the same: say so below, after this message.
-            dialogs.message(output.window, Oops, q(CrosswordText::KeyPrintFailed));
+            dialogs.message(output.window, Oops, q(CrosswordText::kKeyPrintFailed));
     }
-    dialogs.message(output.window, q(CrosswordText::PrintedTitle),
+    dialogs.message(output.window, q(CrosswordText::kPrintedTitle),
                     q(CrosswordPrintedMessage(folder.toStdString(), files)));
     return true;
 }
@@ -97,7 +97,7 @@ void ExportCrossword(const CrosswordOutput& output) {
                                   ? folder.filePath(q(output.page.heading) + QStringLiteral(".pdf"))
                                   : folder.path();
     const std::optional<QString> chosen = dialogs.saveFile(
-        output.window, q(CrosswordText::ExportTitle), q(CrosswordText::ExportFilter), suggested);
+        output.window, q(CrosswordText::kExportTitle), q(CrosswordText::kExportFilter), suggested);
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;
@@ -107,15 +107,15 @@ void ExportCrossword(const CrosswordOutput& output) {
         suffix = QStringLiteral("pdf");
     }
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz")) {
-        dialogs.message(output.window, Oops, q(CrosswordText::ExportWrongType));
+        dialogs.message(output.window, Oops, q(CrosswordText::kExportWrongType));
         return;
     }
     try {
         if (suffix == QLatin1String("ipuz")) {
             WriteFileAtomically(QFile::encodeName(path).toStdString(), CrosswordIpuz(output.page));
         } else {
-            const bool withKey = dialogs.question(output.window, q(CrosswordText::AnswerKeyTitle),
-                                                  q(CrosswordText::ExportKey));
+            const bool withKey = dialogs.question(output.window, q(CrosswordText::kAnswerKeyTitle),
+                                                  q(CrosswordText::kExportKey));
             PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
             PainterPages key = CrosswordKeyPages(output.page, output.look);
             std::vector<PageSource*> sources{&puzzle};
@@ -128,7 +128,7 @@ void ExportCrossword(const CrosswordOutput& output) {
                         QStringLiteral("The puzzle could not be saved. %1").arg(q(e.what())));
         return;
     }
-    dialogs.message(output.window, q(CrosswordText::ExportedTitle),
+    dialogs.message(output.window, q(CrosswordText::kExportedTitle),
                     q(CrosswordExportedMessage(QDir::toNativeSeparators(path).toStdString())));
 }
 

@@ -12,8 +12,8 @@ namespace abacore {
 std::optional<QImage> ChooseCrosswordPicture(AppContext& context, QWidget* parent) {
     context.request.ClipArtForWorksheet = false;
     const std::optional<QString> path =
-        context.dialogs.openFile(parent, QString::fromUtf8(CrosswordText::PictureTitle),
-                                 QString::fromUtf8(CrosswordText::PictureFilter),
+        context.dialogs.openFile(parent, QString::fromUtf8(CrosswordText::kPictureTitle),
+                                 QString::fromUtf8(CrosswordText::kPictureFilter),
                                  QString::fromStdString(context.request.ProgramFolder));
     if (!path || path->isEmpty())
         return std::nullopt;
@@ -22,8 +22,8 @@ std::optional<QImage> ChooseCrosswordPicture(AppContext& context, QWidget* paren
     reader.setAutoTransform(true);
     QImage picture = reader.read();
     if (picture.isNull()) {
-        context.dialogs.message(parent, QString::fromUtf8(CrosswordText::PictureErrorTitle),
-                                QString::fromUtf8(CrosswordText::PictureError));
+        context.dialogs.message(parent, QString::fromUtf8(CrosswordText::kPictureErrorTitle),
+                                QString::fromUtf8(CrosswordText::kPictureError));
         return std::nullopt;
     }
     // Enough for a full page at 200 dots per inch; a camera's full size only slows the drawing

@@ -43,7 +43,7 @@ CrossWord::CrossWord(CrosswordPage page, QWidget* parent)
     : CrosswordView(std::move(page), CellText::Characters, true, parent) {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("CrossWord"));
-    setWindowTitle(QString::fromUtf8(CrosswordText::DisplayCaption));
+    setWindowTitle(QString::fromUtf8(CrosswordText::kDisplayCaption));
     setFocusPolicy(Qt::StrongFocus);
     QSize size = sizeHint();
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -50,7 +50,7 @@ TEST(CrosswordHandOver, ABuilderThatGivesUpSaysFailedAndLeadsToTheMainMenu) {
     const auto messages = h.app.dialogs.ofKind("message");
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages[0].title, "Failed.");
-    EXPECT_EQ(messages[0].text, CrosswordText::FailedMessage);
+    EXPECT_EQ(messages[0].text, CrosswordText::kFailedMessage);
     EXPECT_EQ(h.app.request.Heading, "Kept");
     EXPECT_FALSE(h.app.navigator.quitRequested);
 }
