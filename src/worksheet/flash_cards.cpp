@@ -163,6 +163,7 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawL
     const ProblemRules rules = RulesFor(Activity::FlashCards);
     const bool remainders = request.AllowRemainders.value_or(false);
     const int16_t style = request.ProblemStyle;
+    worksheet.SetFontSize(kCardFontSize);
     worksheet.SetAlignment(Alignment::Left);
     CardWriter writer(state, worksheet);
     Card card = firstCard(style);

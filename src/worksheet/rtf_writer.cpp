@@ -122,6 +122,7 @@ FontKind KindOfFont(std::string_view name) {
         {"Liberation Serif", serif},
         {"DejaVu Serif", serif},
         {"Courier New", fixed},
+        {"Courrier New", fixed}, // as the vertical flash cards spell it
         {"Courier", fixed},
         {"Terminal", fixed},
         {"Lucida Console", fixed},

@@ -1,0 +1,26 @@
+#include "worksheet/riddle_options.h"
+
+#include "worksheet/riddle_file.h"
+
+namespace abacore {
+
+std::optional<std::string> ApplyRiddleOption(WorksheetRequest& request, std::string_view text) {
+    request.RiddleQuestion = text;
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyPunchLineOption(WorksheetRequest& request, std::string_view text) {
+    request.PunchLine = text;
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyFirstRiddle(WorksheetRequest& request) {
+    const RiddleFile file = ReadRiddleFile(request.ProgramFolder);
+    if (const auto notice = RiddleFileNotice(file))
+        return *notice + " (--riddle TEXT --punchline TEXT)";
+    request.RiddleQuestion = file.riddles.front().question;
+    request.PunchLine = file.riddles.front().punchLine;
+    return std::nullopt;
+}
+
+} // namespace abacore
