@@ -206,8 +206,7 @@ void writeDocument(const Document& document, const QString& path) {
         WriteFileAtomically(path.toStdString(), PlainTextBytes(document));
         return;
     case Format::Pdf:
-        if (const QString error = WritePdf({&document}, path); !error.isEmpty())
-            throw WriteError(error.toStdString());
+        WritePdf({&document}, path);
         return;
     }
 }

@@ -11,9 +11,9 @@ enum class Screen {
     ChooseMinMax,
     ChooseHeading,
     ChooseHowMany,
-    ChooseRiddle,        // riddle worksheet's riddle choice (later)
-    FlashDirections,     // flash cards' directions (later)
-    ChooseSquaresOption, // math squares' option (later)
+    ChooseRiddle,        // riddle worksheet's riddle choice
+    FlashDirections,     // flash cards' directions
+    ChooseSquaresOption, // math squares' option
     Worksheet,           // QuizForm
     Crossword,           // crossword problem set and window (later)
 };

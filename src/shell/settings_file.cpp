@@ -9,8 +9,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t QuickWordIndex = 2;
-constexpr size_t MinimumLines = 3;
+constexpr size_t kQuickWordIndex = 2;
+constexpr size_t kMinimumLines = 3;
 
 } // namespace
 
@@ -39,18 +39,18 @@ std::string JoinSettingsLines(const SettingsLines& lines) {
 }
 
 const std::string& QuickWordLine(const SettingsLines& lines) {
-    return lines.at(QuickWordIndex).text;
+    return lines.at(kQuickWordIndex).text;
 }
 
 void SetQuickWordLine(SettingsLines& lines, std::string_view text) {
-    SettingsLine& line = lines.at(QuickWordIndex);
+    SettingsLine& line = lines.at(kQuickWordIndex);
     line.text = text;
     if (line.ending.empty())
         line.ending = "\r\n";
 }
 
 bool IsQuickWordOn(std::string_view line3) {
-    return !line3.empty() && line3 != QuickWordOffMarker && line3 != FreshInstallMarker;
+    return !line3.empty() && line3 != kQuickWordOffMarker && line3 != kFreshInstallMarker;
 }
 
 fs::path SettingsFilePath(const fs::path& folder) {
@@ -63,7 +63,7 @@ SettingsLines ReadSettingsFile(const fs::path& file) {
     if (!fs::is_regular_file(file, ec))
         throw ReadError("Cannot read " + file.string() + ": it is missing or not a file.");
     SettingsLines lines = SplitSettingsLines(ReadWholeFile(file));
-    if (lines.size() < MinimumLines)
+    if (lines.size() < kMinimumLines)
         throw ReadError("Cannot read " + file.string() + ": it has fewer than three lines.");
     return lines;
 }
@@ -73,9 +73,9 @@ void WriteSettingsFile(const fs::path& file, const SettingsLines& lines) {
 }
 
 bool ApplyFirstRun(SettingsLines& lines) {
-    if (lines.size() < MinimumLines || QuickWordLine(lines) != FreshInstallMarker)
+    if (lines.size() < kMinimumLines || QuickWordLine(lines) != kFreshInstallMarker)
         return false;
-    SetQuickWordLine(lines, QuickWordOffMarker);
+    SetQuickWordLine(lines, kQuickWordOffMarker);
     return true;
 }
 
@@ -100,7 +100,7 @@ void ReadQuickWordSetting(const fs::path& file, WorksheetRequest& request) {
 }
 
 std::string QuickWordLineToWrite(bool boxTicked, std::string_view rememberedPath) {
-    return boxTicked ? std::string(rememberedPath) : std::string(QuickWordOffMarker);
+    return boxTicked ? std::string(rememberedPath) : std::string(kQuickWordOffMarker);
 }
 
 } // namespace abacore

@@ -17,8 +17,8 @@ namespace abacore {
 
 struct WorksheetRequest;
 
-inline constexpr std::string_view FreshInstallMarker = "+++++";
-inline constexpr std::string_view QuickWordOffMarker = "*****";
+inline constexpr std::string_view kFreshInstallMarker = "+++++";
+inline constexpr std::string_view kQuickWordOffMarker = "*****";
 
 struct SettingsLine {
     std::string text;   // the line's bytes without its ending

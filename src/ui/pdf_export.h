@@ -1,5 +1,5 @@
 #pragma once
-// PDF through Qt's own renderer; works on the offscreen platform.
+// Printing and PDF files of whole documents, through the one page-drawing path (page_output.h).
 
 #include "worksheet/document.h"
 
@@ -14,7 +14,9 @@ namespace abacore {
 // Prints each document on `printer`, each one starting on a new page, on the page of
 // worksheet/page_setup.h and without page numbers. False when the printer cannot be opened.
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer);
-// Writes the documents to a PDF file atomically; returns an empty string or the reason.
-QString WritePdf(const std::vector<const Document*>& documents, const QString& path);
+// Writes the documents, each from a new page, to a PDF file. Throws WriteError naming the file
+// and the reason; an earlier file is then left as it was.
+void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path);
+void WritePdf(const std::vector<const Document*>& documents, const QString& path);
 
 } // namespace abacore

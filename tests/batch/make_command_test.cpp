@@ -137,3 +137,23 @@ TEST_F(MakeCommand, EveryOptionTheHelpNamesIsUnderstoodAndAnUnknownActivityIsRef
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains("shapes")) << unknown.err.toStdString();
 }
+
+TEST_F(MakeCommand, APdfWithASeedRepeatsEveryByteInAnyTimeZone) {
+    // Each run salts Qt's hash tables afresh and reads the clock in its own zone.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_HASH_SEED");
+    std::vector<QByteArray> sheets, keys;
+    for (const char* zone : {"UTC", "Asia/Kolkata", "America/New_York", "UTC"}) {
+        env.insert("TZ", zone);
+        const Result r = runMake({"skills", "--skills", "add,div", "--seed", "9", "-o",
+                                  file("w.pdf"), "--answer-key", file("k.pdf")},
+                                 env);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        sheets.push_back(ReadBytes(file("w.pdf")));
+        keys.push_back(ReadBytes(file("k.pdf")));
+    }
+    for (size_t i = 1; i < sheets.size(); ++i) {
+        EXPECT_EQ(sheets[0], sheets[i]) << i;
+        EXPECT_EQ(keys[0], keys[i]) << i;
+    }
+}

@@ -28,6 +28,7 @@ public:
     std::deque<std::optional<QString>> inputs; // input boxes
     std::deque<std::optional<QString>> files;  // open and save dialogs
     std::deque<QString> printToPdf; // print dialog: print into this PDF file; empty means Cancel
+    QString previewToPdf;           // print preview: draw the pages into this PDF file
     bool startSucceeds = true;
     bool reallyStart = false; // start the program for real (detached)
 
@@ -66,6 +67,10 @@ public:
     void printPreview(QWidget*, QPrinter& printer,
                       const std::function<void(QPrinter*)>& paint) override {
         shown.push_back({"preview", {}, {}, {}});
+        if (!previewToPdf.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(previewToPdf);
+        }
         paint(&printer);
     }
     void beep() override { shown.push_back({"beep", {}, {}, {}}); }

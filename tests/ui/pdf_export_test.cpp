@@ -1,11 +1,13 @@
 #include "add_text.h"
 #include "file_bytes.h"
 #include "file_size_limit.h"
+#include "shell/atomic_file.h"
 #include "ui/pdf_export.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace abacore;
@@ -29,6 +31,17 @@ static Document Sheet(int blocks) {
     return d;
 }
 
+// The failure's message for the user, or empty when the file was written.
+static std::string WriteFailure(const std::vector<const Document*>& documents,
+                                const QString& path) {
+    try {
+        WritePdf(documents, path);
+    } catch (const WriteError& e) {
+        return e.what();
+    }
+    return {};
+}
+
 // Replacing an earlier file and the refusals come first: the rest needs pdftotext.
 TEST(PdfExport, ReplacesAnEarlierFileEachDocumentFromANewPageBlocksKeptTogetherNoPageNumbers) {
     QTemporaryDir dir;
@@ -37,16 +50,20 @@ TEST(PdfExport, ReplacesAnEarlierFileEachDocumentFromANewPageBlocksKeptTogetherN
     Document key;
     key.Insert("Answer Key\n\n 1)   15");
     const Document sheet = Sheet(60);
-    EXPECT_EQ(WritePdf({&sheet, &key}, path), "");
+    EXPECT_EQ(WriteFailure({&sheet, &key}, path), "");
     ASSERT_TRUE(ReadBytes(path).startsWith("%PDF-"));
-    const QString message = WritePdf({&key}, dir.filePath("no such folder/sheet.pdf"));
-    EXPECT_TRUE(message.contains("no such folder") && message.contains("does not exist"))
-        << message.toStdString();
+    // Each refusal names the file and says why.
+    const auto refusal = [&](const QString& target, const std::string& reason) {
+        const std::string message = WriteFailure({&key}, target);
+        EXPECT_NE(message.find(target.toStdString()), std::string::npos) << message;
+        EXPECT_NE(message.find(reason), std::string::npos) << message;
+    };
+    refusal(dir.filePath("no such folder/sheet.pdf"), "does not exist");
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.pdf"));
-    EXPECT_FALSE(WritePdf({&key}, dir.filePath("taken.pdf")).isEmpty());
+    refusal(dir.filePath("taken.pdf"), ReasonInWords(EISDIR));
     {
-        const FileSizeLimit fullDisk(16); // the printer reports no error: the file must be checked
-        EXPECT_FALSE(WritePdf({&key}, path).isEmpty());
+        const FileSizeLimit fullDisk(16);
+        refusal(path, ReasonInWords(EFBIG));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quiz 1.pdf"});
 

@@ -7,8 +7,11 @@
 #include "wizard/screens/choose_min_max.h"
 #include "wizard/screens/choose_skill.h"
 #include "wizard/screens/choose_style.h"
-#include "worksheet/screens/quiz_form.h"
 #include "worksheet/activity_table.h"
+#include "worksheet/screens/choose_riddle.h"
+#include "worksheet/screens/choose_squares_option.h"
+#include "worksheet/screens/flash_directions.h"
+#include "worksheet/screens/quiz_form.h"
 #include "worksheet/worksheet_builder.h"
 
 namespace abacore {
@@ -52,8 +55,11 @@ QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current) {
     case Screen::Worksheet:
         return makeWorksheet(context, current);
     case Screen::ChooseRiddle:
+        return new ChooseRiddle(context);
     case Screen::FlashDirections:
+        return new FlashDirections(context);
     case Screen::ChooseSquaresOption:
+        return new ChooseSquaresOption(context);
     case Screen::Crossword:
         return notInThisVersion(context, current);
     }

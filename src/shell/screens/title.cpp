@@ -28,7 +28,7 @@ struct ActivityButton {
 };
 
 // In the order they stand on the menu.
-constexpr ActivityButton ActivityButtons[] = {
+constexpr ActivityButton kActivityButtons[] = {
     {"Command1", "Skills Practice Sheet", Activity::SkillsPractice},
     {"Command2", "Secret Riddle Worksheet", Activity::SecretRiddle},
     {"Command3", "Math Squares Puzzle", Activity::MathSquares},
@@ -78,7 +78,7 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
     QFont buttonFont = font();
     buttonFont.setPointSize(12);
     buttonFont.setBold(true);
-    for (const ActivityButton& entry : ActivityButtons) {
+    for (const ActivityButton& entry : kActivityButtons) {
         auto* button = new QPushButton(QString::fromLatin1(entry.caption), central);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setFont(buttonFont);

@@ -9,6 +9,7 @@
 #include "worksheet/editing_tools.h"
 #include "worksheet/page_setup.h"
 #include "worksheet/screens/selection_format.h"
+#include "worksheet/worksheet_messages.h"
 #include "worksheet/screens/worksheet_output.h"
 
 #include <QAction>
@@ -103,7 +104,7 @@ ToolbarPicture PictureOf(ToolbarButtonId button) {
 
 QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* parent)
     : QMainWindow(parent), m_context(context) {
-    setWindowTitle(QStringLiteral("Abacore -Drill-  Worksheet"));
+    setWindowTitle(QString::fromUtf8(WorksheetText::kCaption));
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -437,9 +438,8 @@ void QuizForm::showAbout() {
 bool QuizForm::mayDiscardEdits() {
     if (!m_quizBox->document()->isModified() && !m_answerBox->document()->isModified())
         return true;
-    return m_context.dialogs.question(
-        this, QStringLiteral("Discard Changes?"),
-        QStringLiteral("Your changes to this worksheet have not been saved. Discard them?"));
+    return m_context.dialogs.question(this, QString::fromUtf8(WorksheetText::kDiscardTitle),
+                                      QString::fromUtf8(WorksheetText::kDiscard));
 }
 
 void QuizForm::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
+#include "worksheet/worksheet_messages.h"
 #include "worksheet/worksheet_toolbar.h"
 
 #include <QDir>
@@ -22,7 +23,11 @@ namespace abacore {
 
 namespace {
 
-const QString Oops = QStringLiteral("Oops!");
+const QString Oops = QString::fromUtf8(WorksheetText::kOopsTitle);
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -56,9 +61,9 @@ bool PrintJob(const QTextDocument& document, QPrinter& printer) {
 void SaveWorksheet(const WorksheetOutput& output) {
     AppContext& context = output.context;
     WorksheetRequest& request = context.request;
-    const std::optional<QString> typed = context.dialogs.input(
-        output.window, QStringLiteral("Name Saved File"),
-        QStringLiteral("What would you like to call this file?"), q(request.Heading));
+    const std::optional<QString> typed =
+        context.dialogs.input(output.window, Text(WorksheetText::kNameSavedFileTitle),
+                              Text(WorksheetText::kNameSavedFile), q(request.Heading));
     if (!typed || typed->isEmpty())
         return;
     const std::string name = typed->toStdString();
@@ -83,14 +88,13 @@ void SaveWorksheet(const WorksheetOutput& output) {
 void PrintWorksheet(const WorksheetOutput& output) {
     AppContext& context = output.context;
     Dialogs& dialogs = context.dialogs;
-    if (!dialogs.question(output.window, QStringLiteral("Confirm Print"),
-                          QStringLiteral("Print this worksheet?")))
+    if (!dialogs.question(output.window, Text(WorksheetText::kConfirmPrintTitle),
+                          Text(WorksheetText::kConfirmPrint)))
         return;
     QPrinter printer(QPrinter::HighResolution);
     if (!dialogs.choosePrinter(output.window, printer))
         return;
-    const QString failed = QStringLiteral("The worksheet could not be printed. Please check the "
-                                          "printer and try again.");
+    const QString failed = Text(WorksheetText::kWorksheetNotPrinted);
     if (!PrintJob(output.worksheet, printer)) {
         dialogs.message(output.window, Oops, failed);
         return;
@@ -108,16 +112,14 @@ void PrintWorksheet(const WorksheetOutput& output) {
     };
     noteFile();
     if (HasAnswerKey(context.request)) {
-        const QString askKey = QStringLiteral("Print Answer Key?");
+        const QString askKey = Text(WorksheetText::kPrintAnswerKey);
         if (dialogs.question(output.window, askKey, askKey)) {
             // A second job into the same file would replace the worksheet.
             if (printer.outputFormat() == QPrinter::PdfFormat)
                 printer.setOutputFileName(
                     q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
             if (!PrintJob(output.answerKey, printer)) {
-                dialogs.message(output.window, Oops,
-                                QStringLiteral("The answer key could not be printed. Please "
-                                               "check the printer and try again."));
+                dialogs.message(output.window, Oops, Text(WorksheetText::kAnswerKeyNotPrinted));
                 return;
             }
             noteFile();
@@ -137,10 +139,9 @@ void SendToWordProcessor(const WorksheetOutput& output) {
                         q(SaveNameMessage(problem, NameSource::Heading)));
         return;
     }
-    const bool withKey =
-        HasAnswerKey(request) &&
-        dialogs.question(output.window, QStringLiteral("Answer Key?"),
-                         QStringLiteral("Send Answer Key to Word Processor as well?"));
+    const bool withKey = HasAnswerKey(request) &&
+                         dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
+                                          Text(WorksheetText::kSendAnswerKey));
     const std::string& folder = request.ProgramFolder;
     try {
         WriteRtfFile(output.worksheet, FullWorksheetsPath(folder, WorksheetFileName(name)));
@@ -157,9 +158,7 @@ void SendToWordProcessor(const WorksheetOutput& output) {
     const QString program = q(request.WordProcessorPath);
     if (program.isEmpty() || !dialogs.startDetached(program, arguments))
         dialogs.message(output.window, Oops,
-                        QStringLiteral("The word processor \"%1\" could not be started. The "
-                                       "worksheet is saved in the \"worksheets\" folder.")
-                            .arg(program));
+                        Text(WorksheetText::kWordProcessorNotStarted).arg(program));
 }
 
 void ExportWorksheetPdf(const WorksheetOutput& output) {
@@ -174,33 +173,28 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
                                   ? folder.filePath(q(request.Heading) + QStringLiteral(".pdf"))
                                   : folder.path();
     std::optional<QString> chosen =
-        dialogs.saveFile(output.window, QStringLiteral("Export PDF"),
-                         QStringLiteral("PDF files (*.pdf)"), suggested);
+        dialogs.saveFile(output.window, Text(WorksheetText::kExportPdfTitle),
+                         Text(WorksheetText::kPdfFilter), suggested);
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     const bool withKey = HasAnswerKey(request) &&
-                         dialogs.question(output.window, QStringLiteral("Answer Key?"),
-                                          QStringLiteral("Add the answer key to the PDF as well?"));
-    const Document worksheet = ReadTextDocument(output.worksheet);
-    std::vector<const Document*> documents{&worksheet};
-    Document answerKey;
-    if (withKey) {
-        answerKey = ReadTextDocument(output.answerKey);
-        documents.push_back(&answerKey);
-    }
-    const QString error = WritePdf(documents, path);
-    if (!error.isEmpty()) {
-        dialogs.message(output.window, Oops,
-                        QStringLiteral("The PDF could not be written. %1").arg(error));
+                         dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
+                                          Text(WorksheetText::kAddAnswerKeyToPdf));
+    std::vector<const QTextDocument*> documents{&output.worksheet};
+    if (withKey)
+        documents.push_back(&output.answerKey);
+    try {
+        WritePdf(documents, path);
+    } catch (const Failure& e) {
+        dialogs.message(output.window, Oops, Text(WorksheetText::kPdfNotWritten).arg(q(e.what())));
         return;
     }
     MarkKept(output);
-    dialogs.message(output.window, QStringLiteral("PDF Saved"),
-                    QStringLiteral("The worksheet has been saved as \"%1\".")
-                        .arg(QDir::toNativeSeparators(path)));
+    dialogs.message(output.window, Text(WorksheetText::kPdfSavedTitle),
+                    Text(WorksheetText::kPdfSaved).arg(QDir::toNativeSeparators(path)));
 }
 
 void PreviewWorksheet(const WorksheetOutput& output) {

@@ -1,21 +1,21 @@
 // Walks the wizard window by window, the way a user does: each "Continue" must open what the
 // activity's flow names next, and the request must hold what the screens offered.
+#include "program_folder.h"
 #include "shell/screens/screen_factory.h"
 #include "wizard/screen_flow.h"
 #include "wizard_test_helpers.h"
+#include "worksheet/riddle_file.h"
 
 using namespace abacore;
 
 // Presses "Continue" on each wizard screen from the skill screen on, ticking multiplication
-// (which asks no yes/no question) and the horizontal style on the way; the activities' own
-// screens are passed over. Returns the screens that the flow names after each wizard screen.
+// (which asks no yes/no question) and the horizontal style on the way, and taking what the
+// activities' own screens offer. Returns the screens that the flow names after each wizard screen.
 static std::vector<Screen> walk(TestApp& app) {
     using enum Screen;
     std::vector<Screen> expected;
     for (Screen at = ChooseSkill; at != Worksheet && at != Crossword;
          at = NextScreen(app.request.ActivityType, at)) {
-        if (at == ChooseRiddle || at == ChooseSquaresOption || at == FlashDirections)
-            continue;
         const std::unique_ptr<QWidget> window(MakeScreen(at, app.context, nullptr));
         ShowActive(*window);
         for (const char* box : {"Check1_2", "StyleCheck_1"})
@@ -30,6 +30,8 @@ static std::vector<Screen> walk(TestApp& app) {
 TEST(WizardFlow, ContinueLeadsEachActivityToItsDocumentWithWhatTheScreensOffered) {
     for (int a = 1; a <= 7; ++a) {
         TestApp app;
+        const ProgramFolder folder;
+        app.request.ProgramFolder = folder.path().toStdString();
         app.request.ActivityType = static_cast<Activity>(a);
         const std::vector<Screen> expected = walk(app);
         EXPECT_EQ(app.navigator.opened, expected) << "activity " << a;
@@ -38,6 +40,12 @@ TEST(WizardFlow, ContinueLeadsEachActivityToItsDocumentWithWhatTheScreensOffered
         if (r.ActivityType == Activity::SkillsPractice) {
             EXPECT_EQ(std::tie(r.ProblemStyle, r.SecondMax, r.Heading, r.ProblemCount),
                       std::tuple(2, 100, "Multipication Practice Worksheet", 20));
+        }
+        if (r.ActivityType == Activity::SecretRiddle) {
+            const Riddle first = ReadRiddleFile(r.ProgramFolder).riddles.at(0);
+            EXPECT_EQ(std::tie(r.RiddleQuestion, r.PunchLine),
+                      std::tie(first.question, first.punchLine));
+            EXPECT_GT(r.ProblemCount, 0);
         }
     }
 }

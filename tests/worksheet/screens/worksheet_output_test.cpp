@@ -104,3 +104,26 @@ TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder)
         EXPECT_TRUE(PdfText(key).simplified().contains("Answer Key 1) 15 2) 42"));
     }
 }
+
+TEST_F(QuizFormTest, ExportPdfDrawsThePagesThePreviewShowsAndSaysWhyAWriteFailed) {
+    open();
+    app.dialogs.previewToPdf = folder.file("preview.pdf");
+    window->findChild<QAction*>("PrintPreview")->trigger();
+    const QString missing = folder.file("no-such-folder/sheet.pdf");
+    app.dialogs.files = {missing, folder.file("exported")};
+    app.dialogs.answers = {true, true};
+    for (int i = 0; i < 2; ++i)
+        window->findChild<QAction*>("ExportPdf")->trigger();
+    EXPECT_EQ(app.dialogs.titles(),
+              (QStringList{"Answer Key?", "Oops!", "Answer Key?", "PDF Saved"}));
+    const QString failure = app.dialogs.ofKind("message").front().text;
+    EXPECT_TRUE(failure.startsWith("The PDF could not be written.") && failure.contains(missing) &&
+                failure.contains("does not exist"))
+        << failure.toStdString();
+    const QString exported = PdfText(folder.file("exported.pdf"));
+    ASSERT_TRUE(ReadBytes(folder.file("exported.pdf")).startsWith("%PDF"));
+    if (!exported.isEmpty()) {
+        EXPECT_EQ(exported, PdfText(folder.file("preview.pdf")));
+        EXPECT_EQ(exported.count('\f'), 2); // the worksheet's page, the answer key's
+    }
+}

@@ -1,0 +1,82 @@
+#include "ui/page_output.h"
+
+#include "shell/atomic_file.h"
+#include "ui/reproducible_pdf.h"
+#include "worksheet/page_setup.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace abacore {
+
+namespace {
+
+QPageLayout WorksheetPageLayout() {
+    using namespace PageSetup;
+    return QPageLayout(
+        QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+        QMarginsF(kLeftMarginInches, kTopMarginInches, kRightMarginInches, kBottomMarginInches),
+        QPageLayout::Inch);
+}
+
+// The resolution of Qt's high-resolution printer, so a PDF file and a print match.
+constexpr int kPdfDotsPerInch = 1200;
+
+} // namespace
+
+bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& device) {
+    if (!device.setPageLayout(WorksheetPageLayout())) {
+        // A printer whose smallest margins are wider keeps its own, on the same paper.
+        device.setPageSize(QPageSize(QPageSize::Letter));
+    }
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QSizeF size(device.width(), device.height());
+    const QRectF page(QPointF(0, 0), size);
+    bool first = true;
+    for (PageSource* source : sources) {
+        if (!source)
+            continue;
+        const int pages = source->layOut(device, size);
+        for (int i = 0; i < pages; ++i) {
+            if (!first)
+                device.newPage();
+            first = false;
+            source->paint(painter, i, page);
+        }
+    }
+    return painter.end();
+}
+
+QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title) {
+    QByteArray bytes;
+    {
+        const FixedHashOrder fixedOrder;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setCreator(QStringLiteral("Abacore -Drill-"));
+        writer.setTitle(title);
+        if (!DrawPages(sources, writer))
+            return {};
+    }
+    return WithoutDates(bytes);
+}
+
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path) {
+    const QByteArray bytes = PdfBytes(sources, QFileInfo(path).completeBaseName());
+    const std::string name = QFile::encodeName(path).toStdString();
+    if (bytes.isEmpty())
+        throw WriteError("Cannot write " + name + ": the pages could not be drawn.");
+    WriteFileAtomically(name, std::string_view(bytes.constData(), bytes.size()));
+}
+
+} // namespace abacore

@@ -1,0 +1,27 @@
+#pragma once
+// The one way pages are drawn: Print, Print Preview and PDF files all go through here, for text
+// documents and for pages drawn with QPainter alike, on the page of worksheet/page_setup.h.
+
+#include "ui/page_source.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace abacore {
+
+// Draws the sources one after the other on `device` (a printer, the print preview's printer, a
+// PDF writer), each from a new page. False when the device cannot be painted on.
+bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& device);
+
+// The sources as a PDF titled `title`, made in memory; the same pages give the same bytes.
+// Empty when the pages could not be drawn.
+QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title);
+
+// Writes the sources as a PDF file, titled with the file's name, through the one atomic writer.
+// Throws WriteError naming the file and the reason; an earlier file is then left as it was.
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path);
+
+} // namespace abacore

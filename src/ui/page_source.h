@@ -1,0 +1,42 @@
+#pragma once
+// Something that fills printed pages: a text document cut into pages, or pages drawn with
+// QPainter (the crossword). Print, Print Preview and PDF export all draw through
+// page_output.h, whatever the source.
+
+#include <QRectF>
+#include <QSizeF>
+#include <functional>
+#include <vector>
+
+class QPainter;
+class QPaintDevice;
+
+namespace abacore {
+
+class PageSource {
+public:
+    virtual ~PageSource() = default;
+    // Lays the content out for `device`, on pages of `page` (the printable area, in the device's
+    // pixels), and returns the number of pages. Called once before the pages are painted.
+    virtual int layOut(QPaintDevice& device, const QSizeF& page) = 0;
+    // Paints page `index` (from 0). The painter's origin is the top left of the printable area
+    // and `page` is that area; units are the device's pixels
+    // (painter.device()->logicalDpiX() to the inch), so fonts sized in points come out right.
+    virtual void paint(QPainter& painter, int index, const QRectF& page) const = 0;
+};
+
+// Pages drawn by hand, one function a page, each clipped to the printable area.
+class PainterPages final : public PageSource {
+public:
+    using PaintPage = std::function<void(QPainter& painter, const QRectF& page)>;
+
+    explicit PainterPages(std::vector<PaintPage> pages) : m_pages(std::move(pages)) {}
+
+    int layOut(QPaintDevice&, const QSizeF&) override { return static_cast<int>(m_pages.size()); }
+    void paint(QPainter& painter, int index, const QRectF& page) const override;
+
+private:
+    std::vector<PaintPage> m_pages;
+};
+
+} // namespace abacore

@@ -1,0 +1,23 @@
+#include "worksheet/riddle_choice.h"
+
+#include "worksheet/secret_riddle.h"
+
+namespace abacore {
+
+RiddleStep StepRiddle(int index, int step, int count) {
+    int next = index + step;
+    bool pastEnd = false;
+    if (next > count - 1 || next < 0) {
+        next = index;
+        pastEnd = true;
+    }
+    return {next, pastEnd, next >= 0 && next < count};
+}
+
+void ApplyRiddleChoice(WorksheetRequest& request, std::string question, std::string punchLine) {
+    request.ProblemCount = static_cast<int16_t>(PunchLineLetters(punchLine).size());
+    request.RiddleQuestion = std::move(question);
+    request.PunchLine = std::move(punchLine);
+}
+
+} // namespace abacore

@@ -1,0 +1,38 @@
+#pragma once
+// The riddle screen's rules: its texts, paging through the file's riddles, and what "Continue"
+// stores. The riddle activity has no count screen: the punch line's letters are the count.
+
+#include "shell/worksheet_request.h"
+#include "worksheet/riddle_file.h"
+
+#include <optional>
+#include <string>
+
+namespace abacore {
+
+namespace RiddleChoiceText {
+inline constexpr const char* kCaption = "Choose a Riddle";
+inline constexpr const char* kPrompt = "Choose a riddle for this activity or type your own...";
+inline constexpr const char* kQuestionMark = "Q";
+inline constexpr const char* kAnswerMark = "A";
+inline constexpr const char* kNext = "Next Riddle";
+inline constexpr const char* kPrevious = "Previous Riddle";
+// Our own: the title over RiddleFileNotice.
+inline constexpr const char* kNoticeTitle = "Oops!";
+} // namespace RiddleChoiceText
+
+struct RiddleStep {
+    int index;    // the riddle on view after the step
+    bool pastEnd; // the step ran past the first or last riddle: beep, and stay
+    bool show;    // put riddle `index` into the boxes; false when there is none to show
+};
+
+// "Next Riddle" (step +1) or "Previous Riddle" (step -1) from riddle `index` of `count`.
+// Without riddles every step runs past an end and the boxes keep what the user typed.
+RiddleStep StepRiddle(int index, int step, int count);
+
+// "Continue": the riddle and punch line as the boxes hold them, nothing checked, and the
+// problem count the punch line gives (one problem per distinct letter).
+void ApplyRiddleChoice(WorksheetRequest& request, std::string question, std::string punchLine);
+
+} // namespace abacore

@@ -1,0 +1,149 @@
+#include "add_text.h"
+#include "file_bytes.h"
+#include "ui/dialogs.h"
+#include "ui/document_bridge.h"
+#include "ui/page_output.h"
+#include "ui/text_document_pages.h"
+
+#include <QApplication>
+#include <QHashSeed>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
+#include <ctime>
+#include <gtest/gtest.h>
+
+using namespace abacore;
+
+namespace {
+
+// Two pages drawn by hand, as the crossword's puzzle and key will be: a grid of boxes with a
+// word in two corners of the printable area, then a line of text. Records the areas handed over.
+struct HandDrawn {
+    std::vector<QRectF> areas;
+    PainterPages pages{{
+        [this](QPainter& painter, const QRectF& page) {
+            areas.push_back(page);
+            const double box = painter.device()->logicalDpiX() * 0.3;
+            for (int x = 0; x < 5; ++x)
+                for (int y = 0; y < 5; ++y)
+                    painter.drawRect(QRectF(page.left() + x * box, page.top() + y * box, box, box));
+            painter.setFont(QFont("Times New Roman", 12));
+            painter.drawText(page, Qt::AlignRight | Qt::AlignTop, "TopRightCorner");
+            painter.drawText(page, Qt::AlignLeft | Qt::AlignBottom, "BottomLeftCorner");
+        },
+        [this](QPainter& painter, const QRectF& page) {
+            areas.push_back(page);
+            painter.setFont(QFont("Times New Roman", 12));
+            painter.drawText(page, Qt::AlignCenter, "Key page");
+        },
+    }};
+};
+
+std::unique_ptr<QTextDocument> TextOf(const Document& document) {
+    auto text = std::make_unique<QTextDocument>();
+    FillTextDocument(document, *text);
+    return text;
+}
+
+QStringList PagesOf(const QString& pdfText) {
+    QStringList pages = pdfText.split('\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+// Every entry of the cross-reference table points at the start of its object, as a reader needs.
+bool CrossReferencesHold(const QByteArray& pdf) {
+    const qsizetype table = pdf.lastIndexOf("\nxref\n") + 1;
+    const QList<QByteArray> lines = pdf.mid(table).split('\n');
+    if (table == 0 || lines.size() < 3)
+        return false;
+    const int count = lines[1].split(' ').value(1).toInt();
+    for (int object = 1; object < count; ++object) {
+        const QByteArray entry = lines.value(2 + object);
+        const QByteArray start = QByteArray::number(object) + " 0 obj";
+        if (entry.endsWith("n ") && pdf.mid(entry.left(10).toLongLong(), start.size()) != start)
+            return false;
+    }
+    const qsizetype startxref = pdf.lastIndexOf("startxref\n") + 10;
+    return pdf.mid(startxref).split('\n').value(0).trimmed().toLongLong() == table;
+}
+
+} // namespace
+
+TEST(PagePath, PagesDrawnByHandAndATextDocumentGoIntoOnePdfInOrder) {
+    HandDrawn puzzle;
+    const auto sheet = TextOf(SampleSheet("Math Skills Practice Worksheet"));
+    TextDocumentPages text(*sheet);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("mixed.pdf");
+    WritePdfFile({&puzzle.pages, &text}, path);
+
+    // Each page drawn by hand gets the printable area: 7.3 by 9.5 inches at 1200 dots an inch
+    // (Qt rounds the margins to whole points).
+    ASSERT_EQ(puzzle.areas.size(), 2u);
+    for (const QRectF& area : puzzle.areas) {
+        EXPECT_EQ(area.topLeft(), QPointF(0, 0));
+        EXPECT_NEAR(area.width(), 7.3 * 1200, 2 * 1200 / 72);
+        EXPECT_NEAR(area.height(), 9.5 * 1200, 2 * 1200 / 72);
+    }
+    const QStringList pages = PagesOf(PdfText(path));
+    if (pages.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_TRUE(pages[0].contains("TopRightCorner") && pages[0].contains("BottomLeftCorner"));
+    EXPECT_EQ(pages[1].simplified(), "Key page");
+    EXPECT_TRUE(pages[2].simplified().startsWith("Math Skills Practice Worksheet 1) 35+ 17"))
+        << pages[2].toStdString();
+}
+
+TEST(PagePath, TheSamePagesGiveTheSameBytesInAnyRunAndTimeZone) {
+    const auto sheet = TextOf(SampleSheet("Quiz"));
+    const auto render = [&] {
+        HandDrawn puzzle;
+        TextDocumentPages text(*sheet);
+        return PdfBytes({&text, &puzzle.pages}, "Quiz");
+    };
+    const QByteArray first = render();
+    // As another run elsewhere would: hash tables salted afresh, the clock in another zone.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Asia/Kolkata");
+    tzset();
+    QHashSeed::resetRandomGlobalSeed();
+    const QByteArray second = render();
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+
+    ASSERT_TRUE(first.startsWith("%PDF-"));
+    EXPECT_EQ(first, second);
+    EXPECT_FALSE(first.contains("/CreationDate"));
+    EXPECT_TRUE(CrossReferencesHold(first));
+    EXPECT_TRUE(first.contains(QByteArray("/Title (\xFE\xFF\0Q\0u\0i\0z)", 19)));
+}
+
+TEST(PagePath, PrintPreviewShowsThePagesThePathDraws) {
+    HandDrawn puzzle;
+    const auto sheet = TextOf(SampleSheet("Quiz"));
+    TextDocumentPages text(*sheet);
+    QtDialogs dialogs;
+    QPrinter printer(QPrinter::HighResolution);
+    int shown = -1;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        shown = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+        dialog->close();
+    });
+    dialogs.printPreview(nullptr, printer, [&](QPrinter* target) {
+        DrawPages({&puzzle.pages, &text}, *target);
+    });
+    EXPECT_EQ(shown, 3);
+}
