@@ -1,5 +1,6 @@
 #include "worksheet/riddle_options.h"
 
+#include "worksheet/riddle_choice.h"
 #include "worksheet/riddle_file.h"
 
 namespace abacore {
@@ -9,8 +10,9 @@ std::optional<std::string> ApplyRiddleOption(WorksheetRequest& request, std::str
     return std::nullopt;
 }
 
+// Comes after --riddle: stores both as the riddle screen's "Continue" does, count included.
 std::optional<std::string> ApplyPunchLineOption(WorksheetRequest& request, std::string_view text) {
-    request.PunchLine = text;
+    ApplyRiddleChoice(request, request.RiddleQuestion, std::string(text));
     return std::nullopt;
 }
 
@@ -18,8 +20,7 @@ std::optional<std::string> ApplyFirstRiddle(WorksheetRequest& request) {
     const RiddleFile file = ReadRiddleFile(request.ProgramFolder);
     if (const auto notice = RiddleFileNotice(file))
         return *notice + " (--riddle TEXT --punchline TEXT)";
-    request.RiddleQuestion = file.riddles.front().question;
-    request.PunchLine = file.riddles.front().punchLine;
+    ApplyRiddleChoice(request, file.riddles.front().question, file.riddles.front().punchLine);
     return std::nullopt;
 }
 

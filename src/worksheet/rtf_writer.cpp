@@ -107,9 +107,11 @@ struct FontKind {
     std::string_view pitch;
 };
 
+constexpr std::string_view kFixedPitch = "\\fprq1";
+
 FontKind KindOfFont(std::string_view name) {
     static constexpr FontKind serif{"\\froman", "\\fprq2"};
-    static constexpr FontKind fixed{"\\fmodern", "\\fprq1"};
+    static constexpr FontKind fixed{"\\fmodern", kFixedPitch};
     static constexpr FontKind sans{"\\fswiss", "\\fprq2"};
     struct Known {
         std::string_view name;
@@ -208,6 +210,14 @@ private:
             std::to_string(kPaperHeightTwips) + "\\margl" + std::to_string(kLeftMarginTwips) +
             "\\margr" + std::to_string(kRightMarginTwips) + "\\margt" +
             std::to_string(kTopMarginTwips) + "\\margb" + std::to_string(kBottomMarginTwips) + "\n";
+        // Readers that imitate older Word widen every blank after the first of a run, in all
+        // fonts but Courier New, unless told not to balance narrow and wide characters; the
+        // layouts lined up with blanks in another fixed-pitch font (the squares' grid, the
+        // cards) need the blanks at their true width.
+        if (std::any_of(m_fonts.begin(), m_fonts.end(), [](const std::string& name) {
+                return KindOfFont(name).pitch == kFixedPitch && name != "Courier New";
+            }))
+            m_buffer += "\\dntblnsbdb\n";
         m_tabWords.clear();
         for (int twips : m_document.tabStops())
             m_tabWords += "\\tx" + std::to_string(twips);
