@@ -179,6 +179,7 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
     // sheets' problems, the squares are not bold.
     worksheet.SetBold(false);
     worksheet.SetFontName(kSquaresFont);
+    worksheet.SetLineHeight(kSquaresLineHeight);
     state.AnswerText = kMathSquaresNote;
     BandLayout layout(state, worksheet, request.FirstSquareFilled,
                       request.AllowRemainders.value_or(false));
@@ -199,6 +200,7 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
         layout.place(square);
     }
     layout.finish();
+    worksheet.SetLineHeight(0);
 }
 
 } // namespace abacore

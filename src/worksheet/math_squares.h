@@ -22,6 +22,9 @@ inline constexpr std::string_view kMathSquaresNote =
     "only one possible solution.\n\n";
 
 inline constexpr const char* kSquaresFont = "Terminal";
+// Lines of the 11-point squares exactly this tall: a little less than most fixed-pitch fonts
+// give, so the box lines of one row run into the next whatever font stands in for "Terminal".
+inline constexpr double kSquaresLineHeight = 12;
 
 // The vertical box line: code 179 of code page 437, the character set of "Terminal".
 inline constexpr std::string_view kBoxLine = "\u2502";

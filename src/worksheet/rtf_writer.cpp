@@ -238,6 +238,8 @@ private:
         }
         if (p.keepWithNext)
             m_buffer += "\\keepn";
+        if (p.lineHeight > 0) // a negative \sl is an exact height, in twips
+            m_buffer += "\\sl-" + std::to_string(std::lround(p.lineHeight * 20)) + "\\slmult0";
         m_buffer += m_tabWords;
         // Each paragraph states its whole character format, so it reads the same on its own.
         m_current = nullptr;

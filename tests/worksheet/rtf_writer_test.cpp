@@ -16,7 +16,8 @@ static const std::string kPage =
 
 // Only the fonts and colours in use are listed; each paragraph states its alignment, the tabs
 // and its whole format; between runs only what changes; the mark carries the format of an
-// empty line; a kept paragraph says \keepn; no \par after the last paragraph.
+// empty line; a kept paragraph says \keepn, one of exact line height \sl with a negative
+// height; no \par after the last paragraph.
 TEST(RtfWriter, WholeFile) {
     const std::string tabs = "\\tx0\\tx15\\tx30\\tx45";
     const Document d = SampleSheet("Quiz {1} \\ \xC3\xB7");
@@ -29,8 +30,9 @@ TEST(RtfWriter, WholeFile) {
         "\\f0\\fs36\\b\\i0\\ulnone\\cf1 Quiz \\{1\\} \\\\ \\'f7\\par\n" + "\\pard\\qc" + tabs +
         "\\f0\\fs28\\b0\\i0\\ulnone\\cf1 \\par\n" + "\\pard\\ql\\keepn" + tabs +
         "\\f1\\fs21\\b0\\i\\ulnone\\cf1   1)  35\\ul + 17\\i0\\ulnone \\tab =\\par\n" +
-        "\\pard\\ql" + tabs + "\\f2\\fs21\\b0\\i0\\ulnone\\cf1 \\u9474\\'b3\\par\n" + "\\pard\\qr" +
-        tabs + "\\f3\\fs21\\b0\\i0\\ulnone\\cf2 end}\n";
+        "\\pard\\ql\\sl-230\\slmult0" + tabs +
+        "\\f2\\fs21\\b0\\i0\\ulnone\\cf1 \\u9474\\'b3\\par\n" + "\\pard\\qr" + tabs +
+        "\\f3\\fs21\\b0\\i0\\ulnone\\cf2 end}\n";
     EXPECT_EQ(RtfText(d), expected);
 
     EXPECT_EQ(RtfText(Document{}),

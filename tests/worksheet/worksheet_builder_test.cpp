@@ -4,6 +4,7 @@
 #include "ranges_request.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/math_squares.h"
 #include "worksheet/random_source.h"
 
 #include <gtest/gtest.h>
@@ -148,6 +149,21 @@ TEST(WorksheetBuilder, EverySheetOfTheTableBuildsWithItsFontsAndAnswerKey) {
             if (row.activity == Activity::MathSquares) {
                 EXPECT_EQ(f.fontName, "Terminal");
             }
+            // Only the squares' lines have an exact height, so their box lines touch.
+            const auto& paragraphs = docs.worksheet.paragraphs();
+            for (const Paragraph& p : paragraphs) {
+                std::string text;
+                for (const abacore::Run& run : p.runs)
+                    text += run.text;
+                const bool boxLine = text.find("\u2502") != std::string::npos;
+                if (row.activity == Activity::MathSquares && boxLine) {
+                    EXPECT_EQ(p.lineHeight, kSquaresLineHeight) << text;
+                } else if (row.activity != Activity::MathSquares) {
+                    EXPECT_EQ(p.lineHeight, 0) << text;
+                }
+            }
+            EXPECT_EQ(paragraphs.front().lineHeight, 0);
+            EXPECT_EQ(paragraphs.back().lineHeight, 0);
         }
     }
     EXPECT_EQ(built, 6);
