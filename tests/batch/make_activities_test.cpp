@@ -192,3 +192,21 @@ TEST_F(MakeActivities, HelpListsEveryActivityAndItsOptions) {
     for (const QString& line : usage.split('\n'))
         EXPECT_LE(line.size(), 100) << line.toStdString();
 }
+
+// The PDF path substitutes the fonts the window does: the stacked cards and the squares come
+// out in a fixed-pitch font that has the box line.
+TEST_F(MakeActivities, PdfsSetTheCardsAndSquaresInFixedPitchFonts) {
+    const QRegularExpression baseFont(QStringLiteral("/BaseFont */([A-Za-z+-]+)"));
+    for (const QStringList& args :
+         {QStringList{"cards", "--style", "vertical"}, QStringList{"squares", "--count", "2"}}) {
+        ASSERT_EQ(RunMake(args + QStringList{"--seed", "3", "-o", file("p.pdf")}).exitCode, 0);
+        const QString pdf = QString::fromLatin1(ReadBytes(file("p.pdf")));
+        QStringList fonts;
+        for (auto it = baseFont.globalMatch(pdf); it.hasNext();)
+            fonts << it.next().captured(1);
+        EXPECT_FALSE(fonts.filter("Mono").isEmpty()) << fonts.join(' ').toStdString();
+        if (args[0] == "squares") {
+            EXPECT_TRUE(PdfText(file("p.pdf")).contains(QString::fromUtf8("\u2502")));
+        }
+    }
+}
