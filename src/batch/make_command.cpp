@@ -1,11 +1,14 @@
 #include "batch/make_command.h"
 
+#include "clipart/picture_messages.h"
+#include "clipart/picture_placement.h"
 #include "shell/atomic_file.h"
 #include "shell/output_check.h"
 #include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
 #include "ui/font_substitutes.h"
 #include "ui/pdf_export.h"
+#include "ui/picture_loader.h"
 #include "wizard/count_rules.h"
 #include "wizard/heading_rules.h"
 #include "wizard/number_entry.h"
@@ -50,7 +53,7 @@ struct CommonOption {
     std::string_view shortName;
     BatchOption option;
 };
-const std::array<CommonOption, 12> kCommonOptions{{
+const std::array<CommonOption, 13> kCommonOptions{{
     {"o", {"output", "FILE", "the worksheet file (required)"}},
     {"", {"answer-key", "FILE", "also write the answer key"}},
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
@@ -61,6 +64,7 @@ const std::array<CommonOption, 12> kCommonOptions{{
      {"second", "MIN..MAX",
       "range of the second number (default 0..100; 1..100\nwhen division is among the skills)"}},
     {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
+    {"", {"picture", "FILE", "a picture at the top of the worksheet, below the heading"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
     {"", {"folder", "DIR", "program folder (default: the folder of the program)"}},
@@ -398,8 +402,14 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
         if (hasKey)
             CheckWritable(answerKey.toStdString());
 
+        // The picture is read, and refused, before anything is made or written.
+        std::shared_ptr<const Picture> picture;
+        if (p.isSet("picture"))
+            picture = LoadPicture(QFileInfo(p.value("picture")).absoluteFilePath()).picture;
+
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
-        const WorksheetDocuments documents = BuildWorksheet(request, random);
+        WorksheetDocuments documents = BuildWorksheet(request, random);
+        PlacePictureBelowHeading(documents.worksheet, picture);
 
         // PDF needs Qt's fonts and painter; everything else runs without a GUI application.
         std::unique_ptr<QGuiApplication> app;
@@ -440,6 +450,9 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
         return fail(2, e.message);
     } catch (const GenerationError& e) {
         return fail(2, e.what());
+    } catch (const PictureError& e) {
+        return fail(2, std::string(kPictureErrorTitle) + " " + e.what() + " " +
+                           std::string(kPictureErrorText));
     } catch (const WriteError& e) {
         return fail(1, e.what());
     }

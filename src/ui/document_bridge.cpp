@@ -1,10 +1,12 @@
 #include "ui/document_bridge.h"
 
+#include "ui/picture_loader.h"
 #include "worksheet/page_setup.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBrush>
 #include <QColor>
+#include <QCryptographicHash>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,9 +14,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QUrl>
 
 #include <cmath>
 #include <utility>
+
+// A document keeps each picture's model beside its image, so the bytes it came with go back out.
+Q_DECLARE_METATYPE(std::shared_ptr<const abacore::Picture>)
 
 namespace abacore {
 
@@ -28,6 +34,75 @@ double DocumentDpi() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         return std::round(screen->logicalDotsPerInchY());
     return 96;
+}
+
+// The resource that holds a picture's model, under a name made from its image's name.
+constexpr int kPictureResource = QTextDocument::UserResource + 1;
+
+QUrl PictureResourceUrl(const QString& imageName) {
+    return QUrl(QStringLiteral("abacore-picture-file:") + imageName);
+}
+
+// Inserts the picture with the text format `text` (its font, for the line it stands in).
+void InsertPictureAs(QTextCursor& cursor, const std::shared_ptr<const Picture>& picture,
+                     const QImage& decoded, const QTextCharFormat& text) {
+    if (!picture)
+        return;
+    QTextDocument* document = cursor.document();
+    const QByteArray bytes = QByteArray::fromRawData(picture->bytes.data(),
+                                                     static_cast<qsizetype>(picture->bytes.size()));
+    // Named after its content: the same picture twice shares one image.
+    const QString name =
+        QStringLiteral("abacore-picture:") +
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+    const QImage image = decoded.isNull() ? QImage::fromData(bytes) : decoded;
+    document->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    document->addResource(kPictureResource, PictureResourceUrl(name), QVariant::fromValue(picture));
+    QTextImageFormat format;
+    format.merge(text);
+    format.setName(name);
+    const double dpi = DocumentDpi();
+    format.setWidth(picture->widthTwips * dpi / PageSetup::kTwipsPerInch);
+    format.setHeight(picture->heightTwips * dpi / PageSetup::kTwipsPerInch);
+    cursor.insertImage(format);
+}
+
+// The picture of an image in a document: its own model when it went in through the bridge,
+// otherwise made from the image the document shows (pasted from elsewhere).
+std::shared_ptr<const Picture> PictureOf(const QTextDocument& document,
+                                         const QTextImageFormat& format) {
+    const double dpi = DocumentDpi();
+    const auto twips = [dpi](double pixels) {
+        return static_cast<int>(std::lround(pixels * PageSetup::kTwipsPerInch / dpi));
+    };
+    const QVariant model = document.resource(kPictureResource, PictureResourceUrl(format.name()));
+    if (model.canConvert<std::shared_ptr<const Picture>>()) {
+        auto picture = model.value<std::shared_ptr<const Picture>>();
+        if (picture && (format.width() <= 0 || format.height() <= 0 ||
+                        (twips(format.width()) == picture->widthTwips &&
+                         twips(format.height()) == picture->heightTwips)))
+            return picture;
+        if (picture) { // the same image at another size
+            auto resized = std::make_shared<Picture>(*picture);
+            resized->widthTwips = twips(format.width());
+            resized->heightTwips = twips(format.height());
+            return resized;
+        }
+    }
+    const QImage image =
+        document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+    if (image.isNull())
+        return nullptr;
+    int width = format.width() > 0 ? twips(format.width()) : 0;
+    int height = format.height() > 0 ? twips(format.height()) : 0;
+    // One side given: the other keeps the image's shape.
+    if (width > 0 && height <= 0)
+        height = static_cast<int>(
+            std::lround(static_cast<double>(width) * image.height() / image.width()));
+    else if (height > 0 && width <= 0)
+        width = static_cast<int>(
+            std::lround(static_cast<double>(height) * image.width() / image.height()));
+    return PictureFromImage(image, width, height);
 }
 
 QTextCharFormat ToQt(const CharFormat& f) {
@@ -143,13 +218,30 @@ void FillTextDocument(const Document& source, QTextDocument& target) {
         } else {
             cursor.insertBlock(block, mark);
         }
-        for (const Run& r : p.runs)
+        for (const Run& r : p.runs) {
+            if (r.picture)
+                InsertPictureAs(cursor, r.picture, QImage(), formats.get(r.format));
             if (!r.text.empty())
                 cursor.insertText(QString::fromStdString(r.text), formats.get(r.format));
+        }
     }
     cursor.endEditBlock();
     target.setUndoRedoEnabled(undo);
     target.setModified(false);
+}
+
+void InsertPicture(QTextCursor& cursor, const std::shared_ptr<const Picture>& picture,
+                   const QImage& image) {
+    cursor.clearSelection();
+    QTextCharFormat text = cursor.charFormat();
+    // Next to another picture the cursor's format is that picture's: keep only the font.
+    if (text.isImageFormat()) {
+        text.clearProperty(QTextFormat::ImageName);
+        text.clearProperty(QTextFormat::ImageWidth);
+        text.clearProperty(QTextFormat::ImageHeight);
+        text.clearProperty(QTextFormat::ObjectType);
+    }
+    InsertPictureAs(cursor, picture, image, text);
 }
 
 Document ReadTextDocument(const QTextDocument& source) {
@@ -176,7 +268,7 @@ Document ReadTextDocument(const QTextDocument& source) {
         }
         p.endFormat = FromQt(block.charFormat(), defaults);
         auto append = [&](const CharFormat& format, std::string text) {
-            if (!p.runs.empty() && p.runs.back().format == format)
+            if (!p.runs.empty() && !p.runs.back().picture && p.runs.back().format == format)
                 p.runs.back().text += text;
             else
                 p.runs.push_back(Run{format, std::move(text)});
@@ -187,6 +279,14 @@ Document ReadTextDocument(const QTextDocument& source) {
                 continue;
             const CharFormat format = FromQt(fragment.charFormat(), defaults);
             const QString text = fragment.text();
+            if (fragment.charFormat().isImageFormat()) {
+                // Images side by side in one format make one fragment, a character each.
+                const auto picture = PictureOf(source, fragment.charFormat().toImageFormat());
+                if (picture)
+                    for (qsizetype i = 0; i < text.size(); ++i)
+                        p.runs.push_back(Run{format, std::string(), picture});
+                continue;
+            }
             // A line break typed with Shift+Enter starts a paragraph in the model, which keeps
             // line breaks as paragraphs; embedded objects have no text to carry.
             qsizetype start = 0;

@@ -4,8 +4,11 @@
 
 #include "worksheet/document.h"
 
+#include <QImage>
 #include <QTextFormat>
+#include <memory>
 
+class QTextCursor;
 class QTextDocument;
 
 namespace abacore {
@@ -17,6 +20,14 @@ inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
 // Replaces the contents of `target` with `source` (formats, alignment, tab stops); sets a page
 // size so that printing adds no page numbers.
 void FillTextDocument(const Document& source, QTextDocument& target);
+// Pictures come back with the file bytes they went in with; a picture pasted from elsewhere
+// comes back as PNG.
 Document ReadTextDocument(const QTextDocument& source);
+
+// Puts the picture in at the cursor's position (selected text is kept, not replaced), at its
+// shown size, in the font in use there, and moves the cursor past it. `image` is the decoded
+// picture when the caller has it already; otherwise it is decoded from the picture's bytes.
+void InsertPicture(QTextCursor& cursor, const std::shared_ptr<const Picture>& picture,
+                   const QImage& image = QImage());
 
 } // namespace abacore

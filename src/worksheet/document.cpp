@@ -4,18 +4,23 @@ namespace abacore {
 
 namespace {
 
+// A picture takes one place, so the insertion point can stand before or after it.
+size_t runLength(const Run& r) {
+    return r.picture ? 1 : r.text.size();
+}
+
 size_t paragraphLength(const Paragraph& p) {
     size_t n = 0;
     for (const Run& r : p.runs)
-        n += r.text.size();
+        n += runLength(r);
     return n;
 }
 
-// Splits the runs of p at byte offset `at`, returning the index of the first run at or after it.
+// Splits the runs of p at offset `at`, returning the index of the first run at or after it.
 size_t splitAt(Paragraph& p, size_t at) {
     size_t pos = 0;
     for (size_t i = 0; i < p.runs.size(); ++i) {
-        const size_t len = p.runs[i].text.size();
+        const size_t len = runLength(p.runs[i]);
         if (at == pos)
             return i;
         if (at < pos + len) {
@@ -90,7 +95,7 @@ void Document::insertLine(std::string_view text) {
     else
         index = splitAt(p, m_offset);
     // Extend the run before the insertion point when it has the same format.
-    if (index > 0 && p.runs[index - 1].format == m_format)
+    if (index > 0 && !p.runs[index - 1].picture && p.runs[index - 1].format == m_format)
         p.runs[index - 1].text.append(text);
     else
         p.runs.insert(p.runs.begin() + static_cast<std::ptrdiff_t>(index),
@@ -98,6 +103,16 @@ void Document::insertLine(std::string_view text) {
     m_offset += text.size();
     if (p.runs.empty() || m_para + 1 == m_paragraphs.size())
         p.endFormat = m_format;
+}
+
+void Document::InsertPicture(std::shared_ptr<const Picture> picture) {
+    if (!picture)
+        return;
+    Paragraph& p = m_paragraphs[m_para];
+    const size_t index = splitAt(p, m_offset);
+    p.runs.insert(p.runs.begin() + static_cast<std::ptrdiff_t>(index),
+                  Run{m_format, std::string(), std::move(picture)});
+    ++m_offset;
 }
 
 void Document::breakParagraph() {

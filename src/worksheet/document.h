@@ -4,7 +4,10 @@
 // as a rich-text control would be driven; the windows turn it into a QTextDocument and back,
 // and the writers turn it into RTF or plain text.
 
+#include "worksheet/picture.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,10 +33,13 @@ struct CharFormat {
 
 enum class Alignment { Left, Centre, Right };
 
-// A stretch of text with one format. Never holds a line break: LF ends a paragraph.
+// A stretch of text with one format, or one picture (its text empty). Never holds a line
+// break: LF ends a paragraph.
 struct Run {
     CharFormat format;
     std::string text; // UTF-8
+    // Shared, not copied, when documents are copied: a picture can be megabytes.
+    std::shared_ptr<const Picture> picture = {};
 };
 
 struct Paragraph {
@@ -66,6 +72,8 @@ public:
     void SetKeepWithNext(bool on);
     void SetLineHeight(double points);
     void Insert(std::string_view utf8);
+    // Puts the picture in at the insertion point, which moves past it.
+    void InsertPicture(std::shared_ptr<const Picture> picture);
 
     const CharFormat& currentFormat() const { return m_format; }
     void setCurrentFormat(const CharFormat& format) { m_format = format; }
@@ -92,7 +100,8 @@ private:
     std::vector<Paragraph> m_paragraphs;
     std::vector<int> m_tabStops;
     CharFormat m_format;
-    // Insertion point: paragraph index, and byte offset inside that paragraph's text.
+    // Insertion point: paragraph index, and offset inside that paragraph: the bytes of its text,
+    // a picture counting as one.
     size_t m_para = 0;
     size_t m_offset = 0;
 };

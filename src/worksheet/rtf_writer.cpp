@@ -244,6 +244,8 @@ private:
         // Each paragraph states its whole character format, so it reads the same on its own.
         m_current = nullptr;
         for (const Run& r : p.runs) {
+            if (r.picture)
+                writePicture(*r.picture);
             if (r.text.empty())
                 continue;
             switchTo(r.format);
@@ -253,6 +255,32 @@ private:
         switchTo(p.endFormat);
         if (!last)
             m_buffer += "\\par\n";
+    }
+
+    // The image file itself, in hex as readers expect it, with its size in pixels and the size it
+    // is shown at; JPEG and PNG are what Word and LibreOffice both take in a \pict group.
+    void writePicture(const Picture& picture) {
+        m_buffer +=
+            picture.format == PictureFormat::Jpeg ? "{\\pict\\jpegblip" : "{\\pict\\pngblip";
+        m_buffer += "\\picw" + std::to_string(picture.widthPixels) + "\\pich" +
+                    std::to_string(picture.heightPixels) + "\\picwgoal" +
+                    std::to_string(picture.widthTwips) + "\\pichgoal" +
+                    std::to_string(picture.heightTwips) + "\n";
+        static constexpr char kHexDigits[] = "0123456789abcdef";
+        constexpr size_t kBytesPerLine = 64;
+        const std::string& bytes = picture.bytes;
+        for (size_t start = 0; start < bytes.size(); start += kBytesPerLine) {
+            const size_t end = std::min(bytes.size(), start + kBytesPerLine);
+            for (size_t i = start; i < end; ++i) {
+                const auto byte = static_cast<unsigned char>(bytes[i]);
+                m_buffer += kHexDigits[byte >> 4];
+                m_buffer += kHexDigits[byte & 0x0F];
+            }
+            m_buffer += '\n';
+            if (m_buffer.size() >= kBufferLimit)
+                flush();
+        }
+        m_buffer += '}';
     }
 
     // Writes the control words that differ from the format in force, then the delimiter.

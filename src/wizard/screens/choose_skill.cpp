@@ -78,6 +78,8 @@ ChooseSkill::ChooseSkill(AppContext& context, QWidget* parent)
     contentLayout()->addStretch(1);
 
     continueButton()->setEnabled(false);
+    // The keyboard starts on the skills, not on "Go Back".
+    m_boxes[0]->setFocus();
 }
 
 void ChooseSkill::confirm() {

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kBracketStyle = 0;
 constexpr int kVerticalStyle = 2;
-constexpr QSize SampleAreaSize(150, 64);
+constexpr QSize kSampleAreaSize(150, 64);
 
 QFrame* makeRule(QWidget* parent, const QString& name) {
     auto* rule = new QFrame(parent);
@@ -73,11 +73,13 @@ ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
     contentLayout()->addStretch(1);
 
     continueButton()->setEnabled(false);
+    // The keyboard starts on the first style on offer, not on "Go Back".
+    m_boxes[OffersBracket(context.request) ? 0 : 1]->setFocus();
 }
 
 QWidget* ChooseStyle::makeSampleArea(int index, const QString& text) {
     auto* area = new QWidget;
-    area->setFixedSize(SampleAreaSize);
+    area->setFixedSize(kSampleAreaSize);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(15);
     font.setBold(true);
@@ -100,7 +102,7 @@ QWidget* ChooseStyle::makeSampleArea(int index, const QString& text) {
         m_verticalRule = makeRule(area, "Line1");
         m_verticalRule->setGeometry(2, sample->geometry().bottom() + 2, width + 6, 2);
     } else {
-        sample->setGeometry(4, top, SampleAreaSize.width() - 8, metrics.height() + 4);
+        sample->setGeometry(4, top, kSampleAreaSize.width() - 8, metrics.height() + 4);
         if (index == kBracketStyle) {
             // The bar of the long-division bracket runs over the dividend.
             m_bracketBar = makeRule(area, "Line2");

@@ -1,5 +1,6 @@
 #include "worksheet/screens/quiz_form.h"
 
+#include "clipart/screens/add_pic.h"
 #include "shell/screens/about_form.h"
 #include "shell/worksheet_request.h"
 #include "ui/app_context.h"
@@ -317,10 +318,14 @@ void QuizForm::onToolbarButton(ToolbarButtonId button) {
         PrintWorksheet(output());
         break;
     case WorksheetCommand::Clipart:
-        m_context.request.ClipArtForWorksheet = true;
-        m_context.dialogs.message(this, QStringLiteral("Sorry!"),
-                                  QStringLiteral("Adding pictures to a worksheet comes in a later "
-                                                 "version of Abacore."));
+        // The picture goes in where the worksheet's insertion point stands, whichever
+        // document is on view.
+        OpenPictureWindow(m_context, PictureOpener::Worksheet, this,
+                          [this](const LoadedPicture& loaded) {
+                              QTextCursor cursor = m_quizBox->textCursor();
+                              InsertPicture(cursor, loaded.picture, loaded.image);
+                              m_quizBox->setTextCursor(cursor);
+                          });
         break;
     case WorksheetCommand::Save:
         SaveWorksheet(output());

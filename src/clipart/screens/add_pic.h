@@ -1,0 +1,69 @@
+#pragma once
+// The picture window "Add A Picture": the user picks a drive, a folder and a picture file, sees
+// it, and "Add This Picture" hands it to the window that opened this one. Which files are offered
+// depends on that opener (clipart/picture_pattern.h). A file that cannot be shown is reported
+// when it is clicked and cannot be added; a file that fails when it is added gives the "Error:"
+// message, and the opener stays as it was.
+
+#include "clipart/drive_list.h"
+#include "clipart/picture_pattern.h"
+#include "ui/picture_loader.h"
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QTreeWidget;
+
+namespace abacore {
+
+struct AppContext;
+
+class AddPic final : public QDialog {
+    Q_OBJECT
+public:
+    // Takes the chosen picture into the opener. Throws Failure when it cannot; it must then
+    // leave the opener as it was.
+    using Receiver = std::function<void(const LoadedPicture&)>;
+
+    // Opens on the program folder, with the files for the opener that the request's
+    // ClipArtForWorksheet names. `drives` are the drives to list (SystemDrives() by default).
+    AddPic(AppContext& context, Receiver receiver, QWidget* parent = nullptr,
+           std::vector<Drive> drives = SystemDrives());
+
+    // The folder on show in the folder and file lists.
+    const std::string& folder() const { return m_folder; }
+
+private:
+    void chooseDrive(int index);
+    void showFolder(const std::string& folder);
+    void chooseFile(QListWidgetItem* item);
+    void addPicture();
+    void hidePreview();
+
+    AppContext& m_context;
+    Receiver m_receiver;
+    std::vector<Drive> m_drives;
+    std::string m_pattern;
+    std::string m_folder;
+    std::string m_chosen; // full path of the clicked file, once it could be shown
+    QComboBox* m_driveList = nullptr;
+    QTreeWidget* m_folderList = nullptr;
+    QListWidget* m_fileList = nullptr;
+    QLabel* m_preview = nullptr;
+    QPushButton* m_add = nullptr;
+};
+
+// What an opener calls: sets ClipArtForWorksheet for `opener`, then shows the picture window
+// over `parent`, which it keeps from other input until the window closes. An open picture
+// window of `parent` is brought to the front instead of opening a second one.
+AddPic* OpenPictureWindow(AppContext& context, PictureOpener opener, QWidget* parent,
+                          AddPic::Receiver receiver);
+
+} // namespace abacore

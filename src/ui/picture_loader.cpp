@@ -1,0 +1,115 @@
+#include "ui/picture_loader.h"
+
+#include "clipart/picture_messages.h"
+#include "clipart/picture_size.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+
+namespace abacore {
+
+namespace {
+
+std::string Encoded(const QImage& image, PictureFormat format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format == PictureFormat::Jpeg ? "jpeg" : "png");
+    if (format == PictureFormat::Jpeg)
+        writer.setQuality(92);
+    else
+        // The smallest PNG (Qt counts PNG compression from 0 to 100): the bytes end up in every
+        // saved file.
+        writer.setCompression(100);
+    if (!writer.write(image))
+        return {};
+    return bytes.toStdString();
+}
+
+// Keeps no more pixels than print needs at the shown size and encodes them; `image` becomes
+// what was encoded. Nothing when the image cannot be encoded.
+std::shared_ptr<Picture> Reencoded(QImage& image, TwipSize shown, PictureFormat format) {
+    const PixelSize pixels{image.width(), image.height()};
+    const PixelSize kept = KeptPixels(pixels, shown);
+    if (kept != pixels)
+        image =
+            image.scaled(kept.width, kept.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    auto picture = std::make_shared<Picture>();
+    picture->format = format;
+    picture->bytes = Encoded(image, format);
+    if (picture->bytes.empty())
+        return nullptr;
+    picture->widthPixels = image.width();
+    picture->heightPixels = image.height();
+    picture->widthTwips = shown.width;
+    picture->heightTwips = shown.height;
+    return picture;
+}
+
+} // namespace
+
+LoadedPicture LoadPicture(const QString& path) {
+    const QFileInfo info(path);
+    const std::string name = info.fileName().toStdString();
+    if (info.isDir())
+        throw PictureError(PictureUnreadableReason(name, "it is a folder"));
+    // A device or a pipe could keep a read waiting for ever.
+    if (info.exists() && !info.isFile())
+        throw PictureError(PictureUnreadableReason(name, "it is not an ordinary file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError(PictureUnreadableReason(name, file.errorString().toStdString()));
+    if (file.size() > kLargestPictureFileBytes)
+        throw PictureError(PictureFileTooLargeReason(name));
+    // A device can claim size 0 and still deliver: read one byte past the limit to tell.
+    const QByteArray bytes = file.read(kLargestPictureFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw PictureError(PictureUnreadableReason(name, file.errorString().toStdString()));
+    if (bytes.size() > kLargestPictureFileBytes)
+        throw PictureError(PictureFileTooLargeReason(name));
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer); // no format given: the content decides
+    // A photo turned by its camera's note is shown, and embedded, the way up it was taken.
+    reader.setAutoTransform(true);
+    const QByteArray format = reader.format();
+    QImage image = reader.read();
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        throw PictureError(NotAPictureReason(name));
+
+    const TwipSize shown = ShownSize(PixelSize{image.width(), image.height()});
+    const bool jpeg = format == "jpeg" || format == "jpg";
+    if (jpeg && reader.transformation() == QImageIOHandler::TransformationNone) {
+        auto picture = std::make_shared<Picture>();
+        picture->format = PictureFormat::Jpeg;
+        picture->bytes = bytes.toStdString();
+        picture->widthPixels = image.width();
+        picture->heightPixels = image.height();
+        picture->widthTwips = shown.width;
+        picture->heightTwips = shown.height;
+        return LoadedPicture{image, std::move(picture)};
+    }
+    // A turned photo stays a photo: JPEG again, without the note that turned it.
+    auto picture = Reencoded(image, shown, jpeg ? PictureFormat::Jpeg : PictureFormat::Png);
+    if (!picture)
+        throw PictureError(NotAPictureReason(name));
+    return LoadedPicture{image, std::move(picture)};
+}
+
+std::shared_ptr<const Picture> PictureFromImage(const QImage& image, int shownWidthTwips,
+                                                int shownHeightTwips) {
+    if (image.isNull())
+        return nullptr;
+    TwipSize shown{shownWidthTwips, shownHeightTwips};
+    if (shown.width <= 0 || shown.height <= 0)
+        shown = ShownSize(PixelSize{image.width(), image.height()});
+    QImage embedded = image;
+    return Reencoded(embedded, shown, PictureFormat::Png);
+}
+
+} // namespace abacore

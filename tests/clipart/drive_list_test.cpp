@@ -1,0 +1,69 @@
+#include "clipart/drive_list.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace abacore;
+
+// A desktop in a container: the root on an overlay, a data disk, a USB stick whose name has a
+// blank, a network share, single files bound in from the host, a snap package, kernel and
+// memory file systems, and a point mounted twice.
+static const char* kMounts = "overlay / overlay rw,relatime,lowerdir=/a:/b 0 0\n"
+                             "proc /proc proc rw,nosuid,nodev,noexec,relatime 0 0\n"
+                             "tmpfs /dev tmpfs rw,nosuid,size=65536k,mode=755 0 0\n"
+                             "sysfs /sys sysfs ro,nosuid,nodev,noexec,relatime 0 0\n"
+                             "cgroup /sys/fs/cgroup cgroup2 ro,nosuid 0 0\n"
+                             "/dev/sda1 /etc/hosts ext4 rw,relatime 0 0\n"
+                             "/dev/sda2 /home/ann ext4 rw,relatime 0 0\n"
+                             "/dev/nvme0n1p3 /data\\040disk btrfs rw 0 0\n"
+                             "/dev/sdb1 /media/ann/USB\\040STICK vfat rw,nosuid,nodev 0 0\n"
+                             "server:/export /mnt/share nfs4 rw,relatime 0 0\n"
+                             "/dev/loop3 /snap/core/1234 squashfs ro 0 0\n"
+                             "/dev/sdc1 /mnt/old ext4 rw 0 0\n"
+                             "/dev/sdc2 /mnt/old ext4 rw 0 0\n"
+                             "tmpfs /run/user/1000 tmpfs rw 0 0\n"
+                             "broken line\n"
+                             "\n";
+
+TEST(DriveList, ParsesTheKernelsLinesAndUndoesItsEscapes) {
+    const auto entries = ParseMounts(kMounts);
+    ASSERT_EQ(entries.size(), 14u); // the broken and empty lines are no entries
+    EXPECT_EQ(entries[7].mountPoint, "/data disk");
+    EXPECT_EQ(entries[8].mountPoint, "/media/ann/USB STICK");
+    EXPECT_EQ(entries[9].source, "server:/export");
+    EXPECT_EQ(entries[9].type, "nfs4");
+    EXPECT_EQ(ParseMounts("a /x\\011y\\012z\\134w\\04 t 0 0")[0].mountPoint, "/x\ty\nz\\w\\04");
+}
+
+TEST(DriveList, HomeFirstThenTheRootThenTheVolumesThatHoldFiles) {
+    std::set<std::string> asked;
+    const auto drives = DriveList(kMounts, "/home/ann/", [&](const std::string& path) {
+        asked.insert(path);
+        return path != "/etc/hosts";
+    });
+    std::vector<std::string> paths;
+    for (const Drive& d : drives)
+        paths.push_back(d.path);
+    EXPECT_EQ(paths, (std::vector<std::string>{"/home/ann", "/", "/data disk",
+                                               "/media/ann/USB STICK", "/mnt/old", "/mnt/share"}));
+    EXPECT_EQ(drives[0].label, "Home folder  (/home/ann)");
+    EXPECT_EQ(drives[3].label, "/media/ann/USB STICK  (sdb1)");
+    EXPECT_EQ(drives[4].label, "/mnt/old  (sdc2)"); // the later mount hides the earlier one
+    EXPECT_EQ(drives[5].label, "/mnt/share  (server:/export)");
+    EXPECT_TRUE(asked.count("/etc/hosts")); // a bound file is not a drive
+
+    // Without a home folder the root leads.
+    EXPECT_EQ(DriveList("", "", [](const std::string&) { return true; })[0].path, "/");
+    EXPECT_EQ(DriveList("", "/gone", [](const std::string&) { return false; }).size(), 1u);
+}
+
+TEST(DriveList, AFolderBelongsToTheDriveWithTheLongestLeadingPath) {
+    const std::vector<Drive> drives{{"/home/ann", ""}, {"/", ""}, {"/home", ""}, {"/mnt/a", ""}};
+    EXPECT_EQ(DriveOf(drives, "/home/ann/pictures"), 0u);
+    EXPECT_EQ(DriveOf(drives, "/home/ann"), 0u);
+    EXPECT_EQ(DriveOf(drives, "/home/annex"), 2u); // a name that only starts the same
+    EXPECT_EQ(DriveOf(drives, "/mnt/a/b"), 3u);
+    EXPECT_EQ(DriveOf(drives, "/mnt/ab"), 1u);
+    EXPECT_EQ(DriveOf(drives, "relative"), 0u);
+}

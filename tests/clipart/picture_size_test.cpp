@@ -1,0 +1,71 @@
+#include "clipart/picture_placement.h"
+#include "clipart/picture_size.h"
+#include "worksheet/page_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+using namespace abacore;
+
+// Over many sizes: a picture that fits the text area keeps its screen size; a larger one fills
+// the width or the height exactly and keeps its shape; the pixels kept never exceed 300 per
+// inch and keep the shape too.
+TEST(PictureSize, FitsThePageKeepsItsShapeAndKeepsOnlyThePixelsPrintNeeds) {
+    using namespace PageSetup;
+    const int widest = ToTwips(kTextWidthInches), tallest = ToTwips(kTextHeightInches);
+    std::mt19937 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        const int most = i % 2 ? 20000 : 1500;
+        const PixelSize pixels{std::uniform_int_distribution(1, most)(random),
+                               std::uniform_int_distribution(1, most)(random)};
+        const TwipSize shown = ShownSize(pixels);
+        ASSERT_LE(shown.width, widest);
+        ASSERT_LE(shown.height, tallest);
+        ASSERT_GE(std::min(shown.width, shown.height), 1);
+        if (pixels.width * 15 <= widest && pixels.height * 15 <= tallest) {
+            ASSERT_EQ(shown, (TwipSize{pixels.width * 15, pixels.height * 15}));
+        } else {
+            ASSERT_TRUE(shown.width == widest || shown.height == tallest);
+            // Each side is rounded to a whole twip: the shape is kept to within that.
+            const double expected = static_cast<double>(pixels.height) / pixels.width;
+            ASSERT_NEAR(static_cast<double>(shown.height), shown.width * expected, 1.0 + expected)
+                << pixels.width << "x" << pixels.height;
+        }
+        const PixelSize kept = KeptPixels(pixels, shown);
+        ASSERT_LE(kept.width, pixels.width);
+        // 300 to the inch, to the nearest pixel; never less than one pixel across.
+        ASSERT_LE(kept.width, std::max(1L, std::lround(shown.width * 300.0 / 1440)))
+            << pixels.width << "x" << pixels.height;
+        if (kept != pixels) {
+            const double shape = static_cast<double>(pixels.height) / pixels.width;
+            ASSERT_NEAR(kept.height, kept.width * shape, 1.0 + shape);
+        }
+    }
+    EXPECT_EQ(ShownSize({800, 600}), (TwipSize{widest, widest * 600 / 800}));
+    EXPECT_EQ(KeptPixels({100, 50}, {1440, 720}), (PixelSize{100, 50}));
+    EXPECT_EQ(KeptPixels({3000, 1500}, {1440, 720}), (PixelSize{300, 150}));
+}
+
+TEST(PicturePlacement, ThePictureGetsACentredLineOfItsOwnBelowTheHeading) {
+    Document d;
+    d.SetAlignment(Alignment::Centre);
+    d.Insert("Heading\n");
+    d.SetAlignment(Alignment::Left);
+    d.Insert("Name\nbody");
+    d.setTabStops({0, 15});
+    const std::string before = d.plainText();
+    auto picture = std::make_shared<const Picture>();
+    PlacePictureBelowHeading(d, picture);
+    ASSERT_EQ(d.paragraphs().size(), 4u);
+    const Paragraph& line = d.paragraphs()[1];
+    EXPECT_EQ(line.alignment, Alignment::Centre);
+    ASSERT_EQ(line.runs.size(), 1u);
+    EXPECT_EQ(line.runs[0].picture, picture);
+    EXPECT_EQ(d.paragraphs()[0].runs[0].text, "Heading");
+    EXPECT_EQ(d.paragraphs()[2].runs[0].text, "Name");
+    // A picture is no text: the plain text gains only the empty line.
+    EXPECT_EQ(d.plainText(), "Heading\n\n" + before.substr(8));
+    EXPECT_EQ(d.tabStops(), (std::vector<int>{0, 15}));
+}

@@ -1,0 +1,254 @@
+#include "../../worksheet/screens/quiz_form_fixture.h"
+#include "clipart/picture_messages.h"
+#include "clipart/screens/add_pic.h"
+#include "test_pictures.h"
+#include "worksheet/rtf_writer.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "../../worksheet/rtf_picture_reader.h"
+
+using namespace abacore;
+
+namespace {
+
+QStringList Items(QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text().trimmed();
+    return out;
+}
+
+// A click on the entry, as with the mouse.
+void Click(QListWidget* list, const QString& text) {
+    const auto found = list->findItems(text, Qt::MatchEndsWith);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    list->scrollToItem(found[0]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found[0]).center());
+}
+
+QStringList Items(QTreeWidget* tree) {
+    QStringList out;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        out << (*it)->text(0);
+    return out;
+}
+
+// Opens a folder of the folder list, as Enter on it does.
+void OpenFolder(QTreeWidget* tree, const QString& text) {
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+    tree->setCurrentItem(found.back());
+    QTest::keyClick(tree, Qt::Key_Return);
+}
+
+class AddPicTest : public QuizFormTest {
+protected:
+    void SetUp() override {
+        QuizFormTest::SetUp();
+        bitmap = WritePicture(folder.file("a.bmp"), 120, 80, "bmp");
+        WritePicture(folder.file("B.BMP"), 10, 10, "bmp");
+        WritePicture(folder.file("c.jpg"), 64, 48, "jpeg");
+        WritePicture(folder.file("e.ico"), 16, 16, "ico");
+        WriteBytes(folder.file("fake.bmp"), "A text file with a picture's name.\n");
+        WriteBytes(folder.file("notes.txt"), "notes\n");
+        QDir(folder.path()).mkpath("art/old");
+        WritePicture(folder.file("art/d.bmp"), 20, 20, "bmp");
+    }
+
+    // Clicks "Clipart" with the worksheet's insertion point at `position`.
+    AddPic* clipart(int position) {
+        QTextCursor cursor = quizBox()->textCursor();
+        cursor.setPosition(position);
+        quizBox()->setTextCursor(cursor);
+        button("Clipart")->trigger();
+        return window->findChild<AddPic*>();
+    }
+    static QListWidget* files(AddPic* w) { return w->findChild<QListWidget*>("File1"); }
+    static QTreeWidget* folders(AddPic* w) { return w->findChild<QTreeWidget*>("Dir1"); }
+    static QComboBox* drives(AddPic* w) { return w->findChild<QComboBox*>("Drive1"); }
+    static QLabel* preview(AddPic* w) { return w->findChild<QLabel*>("Image1"); }
+    static QPushButton* add(AddPic* w) { return w->findChild<QPushButton*>("Command1"); }
+    static bool previewShown(AddPic* w) { return preview(w)->isVisibleTo(w); }
+
+    QImage bitmap;
+};
+
+} // namespace
+
+TEST_F(AddPicTest, OpensOnTheProgramFolderOffersBitmapsAndPreviewsAClickedFile) {
+    open();
+    window->show();
+    AddPic* pic = clipart(body());
+    ASSERT_TRUE(pic);
+    EXPECT_TRUE(pic->isVisible());
+    EXPECT_EQ(pic->windowTitle(), "Add A Picture");
+    EXPECT_TRUE(app.request.ClipArtForWorksheet);
+    button("Clipart")->trigger(); // one picture window at a time
+    EXPECT_EQ(window->findChildren<AddPic*>().size(), 1);
+
+    EXPECT_EQ(pic->folder(), folder.path().toStdString());
+    EXPECT_EQ(Items(files(pic)), (QStringList{"a.bmp", "B.BMP", "fake.bmp"}));
+    // The way down from the drive, the program folder chosen, its folders below it.
+    EXPECT_EQ(Items(folders(pic)).first().toStdString(),
+              drives(pic)->currentData().toString().toStdString());
+    EXPECT_EQ(folders(pic)->currentItem()->text(0), QDir(folder.path()).dirName());
+    EXPECT_EQ(folders(pic)->currentItem()->childCount(), 2); // art, worksheets
+    EXPECT_TRUE(Items(folders(pic)).endsWith("worksheets"));
+    EXPECT_FALSE(previewShown(pic));
+    EXPECT_FALSE(add(pic)->isEnabled());
+    EXPECT_EQ(pic->findChild<QLabel*>("Label2")->text(), "Pictures Available:");
+
+    // A file that is no picture is reported and cannot be added.
+    Click(files(pic), "fake.bmp");
+    ASSERT_EQ(app.dialogs.titles(), QStringList{"Oops!"});
+    EXPECT_EQ(app.dialogs.shown.back().text.toStdString(),
+              PreviewFailedMessage(NotAPictureReason("fake.bmp")));
+    EXPECT_FALSE(previewShown(pic) || add(pic)->isEnabled());
+
+    Click(files(pic), "a.bmp");
+    EXPECT_TRUE(previewShown(pic) && add(pic)->isEnabled());
+    EXPECT_EQ(preview(pic)->pixmap().size(), QSize(120, 80));
+
+    // Another folder hides the preview until a file is clicked again.
+    OpenFolder(folders(pic), "art");
+    EXPECT_EQ(pic->folder(), folder.file("art").toStdString());
+    EXPECT_EQ(Items(files(pic)), QStringList{"d.bmp"});
+    EXPECT_EQ(Items(folders(pic)).last(), "old");
+    EXPECT_FALSE(previewShown(pic) || add(pic)->isEnabled());
+    Click(files(pic), "d.bmp");
+    EXPECT_TRUE(previewShown(pic));
+    // So does another drive.
+    const int root = drives(pic)->findText("/", Qt::MatchExactly);
+    ASSERT_GE(root, 0);
+    drives(pic)->setCurrentIndex(root);
+    Q_EMIT drives(pic)->activated(root);
+    EXPECT_EQ(pic->folder(), "/");
+    EXPECT_FALSE(previewShown(pic) || add(pic)->isEnabled());
+    EXPECT_EQ(app.dialogs.shown.size(), 1u);
+}
+
+// The picture goes in where the insertion point stood, shows in the editor, stays through the
+// view switches and is saved with the worksheet at its size.
+TEST_F(AddPicTest, TheAddedPictureIsInTheWorksheetAtTheInsertionPointAndInTheSavedFile) {
+    open();
+    window->show();
+    const QString before = quizBox()->toPlainText();
+    const int at = body();
+    QPointer<AddPic> pic = clipart(at);
+    Click(files(pic), "a.bmp");
+    add(pic)->click();
+    EXPECT_TRUE(pic.isNull() || !pic->isVisible());
+    EXPECT_TRUE(app.dialogs.shown.empty());
+
+    EXPECT_EQ(quizBox()->toPlainText(),
+              before.left(at) + QChar::ObjectReplacementCharacter + before.mid(at));
+    EXPECT_EQ(quizBox()->textCursor().position(), at + 1);
+    EXPECT_TRUE(quizBox()->document()->isModified());
+    QTextCursor image(quizBox()->document());
+    image.setPosition(at + 1);
+    ASSERT_TRUE(image.charFormat().isImageFormat());
+    const QImage shown = quizBox()
+                             ->document()
+                             ->resource(QTextDocument::ImageResource,
+                                        QUrl(image.charFormat().toImageFormat().name()))
+                             .value<QImage>();
+    EXPECT_TRUE(SamePixels(shown, bitmap));
+
+    for (int i = 0; i < 2; ++i) {
+        button("Answers")->trigger();
+        button("Worksheet")->trigger();
+    }
+    EXPECT_EQ(quizBox()->toPlainText(),
+              before.left(at) + QChar::ObjectReplacementCharacter + before.mid(at));
+
+    app.dialogs.inputs.push_back(QString("With picture"));
+    button("Save")->trigger();
+    const std::string rtf = ReadBytes(worksheetFile("With picture.rtf")).toStdString();
+    const auto pictures = ReadRtfPictures(rtf);
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0].kind, "pngblip");
+    EXPECT_EQ(pictures[0].size.at("picwgoal"), 120 * 15);
+    EXPECT_EQ(pictures[0].size.at("pichgoal"), 80 * 15);
+    EXPECT_EQ(pictures[0].paragraph, 1u); // at the start of the first problem's line
+    EXPECT_TRUE(SamePixels(QImage::fromData(QByteArray::fromStdString(pictures[0].bytes)), bitmap));
+    // The problem's text follows the picture on its line.
+    const size_t picture = rtf.find("{\\pict"), text = rtf.find(" 1)  12 + 3=");
+    EXPECT_LT(picture, text);
+    EXPECT_EQ(rtf.find("\\par", picture), rtf.find("\\par", text));
+
+    // Printed, the picture is on the page at its size.
+    app.dialogs.answers = {true, false}; // print it; no answer key
+    app.dialogs.printToPdf.push_back(folder.file("printed.pdf"));
+    button("Print")->trigger();
+    if (QStandardPaths::findExecutable("pdfimages").isEmpty())
+        GTEST_SKIP() << "pdfimages is not installed";
+    const auto printed = PdfImages(folder.file("printed.pdf"));
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_NEAR(printed[0].widthInches(), 1.25, 0.02);
+    EXPECT_NEAR(printed[0].heightInches(), 80.0 / 96, 0.02);
+}
+
+TEST_F(AddPicTest, AFileThatFailsWhenAddedGivesTheErrorMessageAndChangesNothing) {
+    open();
+    window->show();
+    const QString before = quizBox()->toPlainText();
+    QPointer<AddPic> pic = clipart(body());
+    Click(files(pic), "a.bmp");
+    ASSERT_TRUE(add(pic)->isEnabled());
+    // The file turns into something else between the click and "Add This Picture".
+    WriteBytes(folder.file("a.bmp"), "no longer a picture");
+    add(pic)->click();
+    ASSERT_EQ(app.dialogs.titles(), QStringList{"Error:"});
+    EXPECT_EQ(app.dialogs.shown[0].text,
+              "This control uses Active X to add clipart to your worksheet. It appears that "
+              "Active X is not properly installed on your computer. You have several other "
+              "options. You can <copy and paste> clipart onto the worksheet, you can save the "
+              "worksheet to open in another application, or you can use the <QuickWord> feature "
+              "to open the worksheet directly in your word processor.");
+    EXPECT_TRUE(pic.isNull() || !pic->isVisible());
+    EXPECT_EQ(quizBox()->toPlainText(), before);
+    EXPECT_FALSE(quizBox()->document()->isModified());
+
+    // Cancel changes nothing either.
+    pic = clipart(0);
+    Click(files(pic), "B.BMP");
+    pic->findChild<QPushButton*>("Command2")->click();
+    EXPECT_TRUE(pic.isNull() || !pic->isVisible());
+    EXPECT_EQ(quizBox()->toPlainText(), before);
+    EXPECT_EQ(app.dialogs.shown.size(), 1u);
+}
+
+// The crossword's window offers every background type and receives the picture itself; the
+// worksheet's offers bitmaps again afterwards, whatever came before.
+TEST_F(AddPicTest, EachOpenerGetsItsOwnFilesAndThePicture) {
+    app.request.ProgramFolder = folder.path().toStdString();
+    QWidget crossword;
+    std::vector<LoadedPicture> received;
+    QPointer<AddPic> pic =
+        OpenPictureWindow(app.context, PictureOpener::Crossword, &crossword,
+                          [&received](const LoadedPicture& loaded) { received.push_back(loaded); });
+    EXPECT_FALSE(app.request.ClipArtForWorksheet);
+    EXPECT_EQ(Items(files(pic)), (QStringList{"a.bmp", "B.BMP", "c.jpg", "e.ico", "fake.bmp"}));
+    Click(files(pic), "c.jpg");
+    add(pic)->click();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].image.size(), QSize(64, 48));
+    EXPECT_EQ(received[0].picture->format, PictureFormat::Jpeg);
+
+    pic = OpenPictureWindow(app.context, PictureOpener::Worksheet, &crossword,
+                            [](const LoadedPicture&) {});
+    EXPECT_TRUE(app.request.ClipArtForWorksheet);
+    EXPECT_EQ(Items(files(pic)), (QStringList{"a.bmp", "B.BMP", "fake.bmp"}));
+    pic->close();
+    pic = OpenPictureWindow(app.context, PictureOpener::Crossword, &crossword,
+                            [](const LoadedPicture&) {});
+    EXPECT_EQ(files(pic)->count(), 5);
+}

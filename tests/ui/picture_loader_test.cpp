@@ -1,0 +1,105 @@
+#include "clipart/picture_messages.h"
+#include "file_bytes.h"
+#include "test_pictures.h"
+#include "ui/picture_loader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace abacore;
+
+namespace {
+
+std::string ReasonFor(const QString& path) {
+    try {
+        LoadPicture(path);
+    } catch (const PictureError& e) {
+        return e.what();
+    }
+    return "loaded";
+}
+
+} // namespace
+
+// A JPEG is kept byte for byte; every other type becomes PNG with the same pixels. Each is shown
+// at 15 twips a pixel.
+TEST(PictureLoader, KeepsJpegAsItIsAndTurnsOtherTypesIntoPngWithTheSamePixels) {
+    QTemporaryDir dir;
+    const QImage jpegPattern = WritePicture(dir.filePath("photo.jpg"), 64, 48, "jpeg");
+    const LoadedPicture jpeg = LoadPicture(dir.filePath("photo.jpg"));
+    EXPECT_EQ(jpeg.picture->format, PictureFormat::Jpeg);
+    EXPECT_EQ(QByteArray::fromStdString(jpeg.picture->bytes), ReadBytes(dir.filePath("photo.jpg")));
+    EXPECT_EQ(jpeg.picture->widthTwips, 64 * 15);
+    EXPECT_EQ(jpeg.picture->heightTwips, 48 * 15);
+    EXPECT_EQ(jpeg.image.size(), jpegPattern.size());
+
+    for (const char* type : {"bmp", "png", "ico"}) {
+        // A bitmap named as if it were a JPEG: the content decides, not the name.
+        const QString path = dir.filePath(QString("picture-%1.jpg").arg(type));
+        const QImage written = WritePicture(path, 40, 30, type);
+        ASSERT_FALSE(written.isNull()) << type;
+        const LoadedPicture loaded = LoadPicture(path);
+        const Picture& p = *loaded.picture;
+        EXPECT_EQ(p.format, PictureFormat::Png) << type;
+        const QImage decoded = QImage::fromData(QByteArray::fromStdString(p.bytes), "png");
+        EXPECT_TRUE(SamePixels(decoded, QImage(path))) << type;
+        EXPECT_TRUE(SamePixels(decoded, loaded.image)) << type;
+        EXPECT_EQ(p.widthPixels, 40);
+        EXPECT_EQ(p.heightPixels, 30);
+        EXPECT_EQ(p.widthTwips, 600);
+        EXPECT_EQ(p.heightTwips, 450);
+    }
+}
+
+// A bitmap is stored uncompressed; in a worksheet it must not be.
+TEST(PictureLoader, ABitmapIsEmbeddedCompressed) {
+    QTemporaryDir dir;
+    QImage plain(600, 400, QImage::Format_RGB32);
+    plain.fill(qRgb(250, 160, 20));
+    ASSERT_TRUE(plain.save(dir.filePath("plain.bmp"), "bmp"));
+    ASSERT_GT(QFileInfo(dir.filePath("plain.bmp")).size(), 600 * 400 * 3);
+    const LoadedPicture loaded = LoadPicture(dir.filePath("plain.bmp"));
+    EXPECT_LT(loaded.picture->bytes.size(), 10000u);
+    EXPECT_TRUE(
+        SamePixels(QImage::fromData(QByteArray::fromStdString(loaded.picture->bytes)), plain));
+}
+
+// A picture wider than the page is shown at the page's width, and keeps no more than 300
+// pixels to the inch of it.
+TEST(PictureLoader, AVeryLargePictureIsFittedToThePageWidth) {
+    QTemporaryDir dir;
+    WritePicture(dir.filePath("wide.bmp"), 4000, 1000, "bmp");
+    const LoadedPicture loaded = LoadPicture(dir.filePath("wide.bmp"));
+    EXPECT_EQ(loaded.picture->widthTwips, 10512); // 7.3 inches
+    EXPECT_EQ(loaded.picture->heightTwips, 2628);
+    EXPECT_EQ(loaded.picture->widthPixels, 2190); // 7.3 inches at 300 per inch
+    EXPECT_EQ(loaded.picture->heightPixels, 548);
+    const QImage decoded = QImage::fromData(QByteArray::fromStdString(loaded.picture->bytes));
+    EXPECT_EQ(decoded.size(), QSize(2190, 548));
+
+    // A tall one is fitted to the page's height.
+    WritePicture(dir.filePath("tall.png"), 100, 3000, "png");
+    EXPECT_EQ(LoadPicture(dir.filePath("tall.png")).picture->heightTwips, 13680);
+}
+
+TEST(PictureLoader, RefusesWhatIsNotAReadablePictureNamingTheFileAndTheReason) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.filePath("notes.bmp"), "These are my notes, not a bitmap.\n"));
+    EXPECT_EQ(ReasonFor(dir.filePath("notes.bmp")), NotAPictureReason("notes.bmp"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("empty.bmp"), ""));
+    EXPECT_EQ(ReasonFor(dir.filePath("empty.bmp")), NotAPictureReason("empty.bmp"));
+    // The start of a real bitmap, cut off.
+    WritePicture(dir.filePath("whole.bmp"), 50, 50, "bmp");
+    ASSERT_TRUE(WriteBytes(dir.filePath("cut.bmp"), ReadBytes(dir.filePath("whole.bmp")).left(40)));
+    EXPECT_EQ(ReasonFor(dir.filePath("cut.bmp")), NotAPictureReason("cut.bmp"));
+
+    EXPECT_EQ(ReasonFor(dir.filePath("gone.bmp")),
+              PictureUnreadableReason("gone.bmp", "No such file or directory"));
+    QDir(dir.path()).mkdir("folder.bmp");
+    EXPECT_EQ(ReasonFor(dir.filePath("folder.bmp")),
+              PictureUnreadableReason("folder.bmp", "it is a folder"));
+    EXPECT_EQ(ReasonFor("/dev/zero"),
+              PictureUnreadableReason("zero", "it is not an ordinary file"));
+}
