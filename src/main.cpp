@@ -15,6 +15,7 @@
 #include "shell/screens/screen_factory.h"
 #include "shell/worksheet_request.h"
 #include "ui/dialogs.h"
+#include "ui/font_substitutes.h"
 #include "ui/screen_host.h"
 #include "worksheet/random_source.h"
 
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
+    InstallFontSubstitutes();
     RandomSource random;
     QtDialogs dialogs;
     ScreenHost host(request, random, dialogs, MakeScreen);

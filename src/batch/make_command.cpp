@@ -7,6 +7,7 @@
 #include "shell/output_check.h"
 #include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
+#include "ui/font_substitutes.h"
 #include "ui/pdf_export.h"
 #include "ui/picture_loader.h"
 #include "wizard/count_rules.h"
@@ -35,6 +36,10 @@
 namespace abacore {
 
 namespace {
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A mistake in the request: reported on stderr, exit code 2.
 struct UserError {
@@ -102,7 +107,7 @@ std::string MakeUsage() {
         "  abacore-drill --folder DIR         start it on another program folder\n"
         "  abacore-drill make ACTIVITY [options] -o FILE [--answer-key FILE]\n"
         "\n"
-        "make builds a worksheet without opening a window. ACTIVITY is one of: " +
+        "make builds a worksheet without opening a window. ACTIVITY is one of:\n  " +
         names +
         ".\nThe format follows each file's extension: .rtf (rich text), .pdf, or .txt (the plain\n"
         "characters, UTF-8). A crossword is written as .pdf, .ipuz (for crossword programs) or\n"
@@ -125,10 +130,27 @@ std::string MakeUsage() {
                 it->second.append(", ").append(row.batchName);
         }
     }
-    for (const auto& [option, takers] : extra) {
-        out += "\nOnly for make " + takers + ":\n";
-        AppendOptionLine(out, "", *option);
+    for (size_t i = 0; i < extra.size(); ++i) {
+        if (i == 0 || extra[i].second != extra[i - 1].second)
+            out += "\nOnly for make " + extra[i].second + ":\n";
+        AppendOptionLine(out, "", *extra[i].first);
     }
+    // What the rows leave out, so a script learns it here rather than from a refusal.
+    std::string withoutCount, withoutKey;
+    for (const ActivityRow& row : Activities()) {
+        if (!row.generator)
+            continue;
+        if (!UsesScreen(row.activity, Screen::ChooseHowMany))
+            withoutCount.append(withoutCount.empty() ? "" : ", ").append(row.batchName);
+        if (!row.hasAnswerKey)
+            withoutKey.append(withoutKey.empty() ? "" : ", ").append(row.batchName);
+    }
+    if (!withoutCount.empty() || !withoutKey.empty())
+        out += "\n";
+    if (!withoutCount.empty())
+        out += "make " + withoutCount + " takes no --count (the sheet sets its own count).\n";
+    if (!withoutKey.empty())
+        out += "make " + withoutKey + " has no answer key.\n";
     out += "\nExit codes: 0 done; 1 a file could not be written; 2 a mistake in the options.\n";
     return out;
 }
@@ -214,15 +236,18 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
 
     // The activity's own options, in the order of the wizard's screens.
     for (const BatchOption& option : row.options) {
-        const QString name = QString::fromUtf8(option.name.data(), option.name.size());
-        std::string value;
-        if (p.isSet(name))
-            value = p.value(name).toStdString();
+        const bool given = p.isSet(qt(option.name));
+        if (!option.givenWith.empty() && given != p.isSet(qt(option.givenWith)))
+            throw UserError{"--" + std::string(option.name) + " and --" +
+                            std::string(option.givenWith) + " go together: give both, or neither."};
+        std::optional<std::string> refusal;
+        if (given)
+            refusal = option.apply(request, p.value(qt(option.name)).toStdString());
         else if (!option.defaultValue.empty())
-            value = option.defaultValue;
-        else
-            continue;
-        if (auto refusal = option.apply(request, value))
+            refusal = option.apply(request, option.defaultValue);
+        else if (option.applyDefault)
+            refusal = option.applyDefault(request);
+        if (refusal)
             throw UserError{*refusal};
     }
 
@@ -246,11 +271,21 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
     }
     StoreRanges(request, values);
 
-    request.Heading =
-        p.isSet("heading") ? p.value("heading").toStdString() : DefaultHeading(request);
+    // Without a heading screen the sheet keeps the heading it has: none, in a fresh request.
+    if (p.isSet("heading"))
+        request.Heading = p.value("heading").toStdString();
+    else if (UsesScreen(row.activity, Screen::ChooseHeading))
+        request.Heading = DefaultHeading(request);
     if (const auto refusal = HeadingRefusal(request.Heading))
         throw UserError{refusal->text + " (--heading)"};
 
+    // Without a count screen the sheet decides its count itself (the riddle, from its letters).
+    if (!UsesScreen(row.activity, Screen::ChooseHowMany)) {
+        if (p.isSet("count"))
+            throw UserError{"make " + std::string(row.batchName) +
+                            " takes no --count: the sheet decides how many problems it holds."};
+        return;
+    }
     const std::string count =
         p.isSet("count") ? p.value("count").toStdString() : std::to_string(row.defaultCount);
     if (const auto refusal = ConfirmProblemCount(request, count))
@@ -326,6 +361,9 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
                                     std::string(row->batchName) + "."};
         if (!p.isSet("output"))
             throw UserError{"Name the worksheet file with -o FILE (.rtf, .pdf or .txt)."};
+        if (p.isSet("answer-key") && !row->hasAnswerKey)
+            throw UserError{"make " + std::string(row->batchName) +
+                            " has no answer key: leave out --answer-key."};
         // Two values for one option are a mistake in a script, not a choice.
         QStringList given = p.optionNames();
         given.replaceInStrings(QRegularExpression(QStringLiteral("^o$")), QStringLiteral("output"));
@@ -406,6 +444,7 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
                 });
             static int appArgc = 1;
             app = std::make_unique<QGuiApplication>(appArgc, argv);
+            InstallFontSubstitutes();
         }
         // Both files or neither: a key that cannot be written takes the worksheet back to
         // what was there before.

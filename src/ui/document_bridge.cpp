@@ -28,6 +28,8 @@ namespace {
 
 // Qt measures tab positions and the page in pixels of the screen's logical resolution (it scales
 // them by the paint device's resolution against this one when it lays out on a printer).
+constexpr double kPointsPerInch = 72;
+
 double DocumentDpi() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         return std::round(screen->logicalDotsPerInchY());
@@ -204,6 +206,8 @@ void FillTextDocument(const Document& source, QTextDocument& target) {
         block.setTabPositions(tabs);
         if (p.keepWithNext)
             block.setProperty(kKeepWithNextProperty, true);
+        if (p.lineHeight > 0)
+            block.setLineHeight(p.lineHeight * dpi / kPointsPerInch, QTextBlockFormat::FixedHeight);
         // The block's own character format is its paragraph mark: it gives an empty line its
         // height.
         const QTextCharFormat& mark = formats.get(p.endFormat);
@@ -258,6 +262,10 @@ Document ReadTextDocument(const QTextDocument& source) {
         Paragraph p;
         p.alignment = FromQt(blockFormat.alignment());
         p.keepWithNext = blockFormat.boolProperty(kKeepWithNextProperty);
+        if (blockFormat.lineHeightType() == QTextBlockFormat::FixedHeight) {
+            // In twentieths of a point, as the RTF holds it, so a round trip keeps the value.
+            p.lineHeight = std::round(blockFormat.lineHeight() * kPointsPerInch / dpi * 20) / 20;
+        }
         p.endFormat = FromQt(block.charFormat(), defaults);
         auto append = [&](const CharFormat& format, std::string text) {
             if (!p.runs.empty() && !p.runs.back().picture && p.runs.back().format == format)
@@ -292,6 +300,7 @@ Document ReadTextDocument(const QTextDocument& source) {
                 if (c == QChar::LineSeparator) {
                     Paragraph next;
                     next.alignment = p.alignment;
+                    next.lineHeight = p.lineHeight;
                     next.endFormat = p.endFormat;
                     p.endFormat = format;
                     paragraphs.push_back(std::move(p));

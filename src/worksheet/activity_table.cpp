@@ -1,7 +1,18 @@
 #include "worksheet/activity_table.h"
 
+#include "worksheet/directions.h"
+#include "worksheet/feasibility.h"
+#include "worksheet/flash_cards.h"
+#include "worksheet/math_squares.h"
+#include "worksheet/riddle_feasibility.h"
+#include "worksheet/riddle_options.h"
+#include "worksheet/secret_riddle.h"
 #include "worksheet/skills_practice.h"
+#include "worksheet/squares_feasibility.h"
+#include "worksheet/squares_option.h"
 #include "worksheet/style_option.h"
+#include "worksheet/value_matching.h"
+#include "worksheet/word_problems.h"
 
 #include <array>
 
@@ -25,74 +36,152 @@ constexpr std::array kCrosswordScreens{ChooseSkill, ChooseMinMax, ChooseHeading,
                                        Crossword};
 
 const std::array kStyleOptions{kStyleOption};
+const std::array kRiddleOptions{kRiddleOption, kPunchLineOption};
+const std::array kSquaresOptions{kFirstSquareFilledOption};
+
+// The checks: every activity's ranges must be able to make its problems; some need more.
+PreparedSheet SharedRulesOnly(const WorksheetRequest& r) {
+    return {CheckProblemsCanBeMade(r, RulesFor(r.ActivityType)), {}};
+}
+PreparedSheet RiddleCheck(const WorksheetRequest& r) {
+    return {CheckSecretRiddleCanBeMade(r), {}};
+}
+// Replaces the shared check, which would test the second range that squares do not use.
+PreparedSheet SquaresCheck(const WorksheetRequest& r) {
+    return {CheckMathSquaresCanBeMade(r), {}};
+}
+PreparedSheet WordsCheck(const WorksheetRequest& r) {
+    WordProblemsSetup setup = CheckWordProblemsCanBeMade(r, r.ProgramFolder);
+    return {setup.limits, std::move(setup.templates)};
+}
+PreparedSheet MatchingCheck(const WorksheetRequest& r) {
+    PreparedSheet prepared = SharedRulesOnly(r);
+    CheckValueMatchingCanBeMade(r);
+    return prepared;
+}
+
+// The generators, each given what its check prepared.
+void SkillsSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
+                 GenerationState& s, Document& d) {
+    MakeSkillsPractice(r, random, p.limits, s, d);
+}
+void RiddleSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
+                 GenerationState& s, Document& d) {
+    MakeSecretRiddle(r, random, p.limits, s, d);
+}
+void SquaresSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
+                  GenerationState& s, Document& d) {
+    MakeMathSquares(r, random, p.limits, s, d);
+}
+void WordsSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
+                GenerationState& s, Document& d) {
+    MakeWordProblems(r, random, p.limits, p.templates, s, d);
+}
+void CardsSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
+                GenerationState& s, Document& d) {
+    MakeFlashCards(r, random, p.limits, s, d);
+}
+void MatchingSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
+                   GenerationState& s, Document& d) {
+    MakeValueMatching(r, random, p.limits, s, d);
+}
 
 const std::array<ActivityRow, 7> kRows{{
-    {Activity::SkillsPractice, "skills", "Skills Practice Sheet", &MakeSkillsPractice, nullptr,
-     true, kSkillsScreens, std::nullopt, std::nullopt, "", 20, kStyleOptions},
-    {Activity::SecretRiddle,
-     "riddle",
-     "Secret Riddle Worksheet",
-     nullptr,
-     nullptr,
-     true,
-     kRiddleScreens,
-     std::nullopt,
-     std::nullopt,
-     "",
-     20,
-     {}},
+    {.activity = Activity::SkillsPractice,
+     .batchName = "skills",
+     .title = "Skills Practice Sheet",
+     .check = &SharedRulesOnly,
+     .generator = &SkillsSheet,
+     .hasAnswerKey = true,
+     .afterDirections = nullptr,
+     .screens = kSkillsScreens,
+     .backJump = std::nullopt,
+     .countLimit = std::nullopt,
+     .countLimitNoun = "",
+     .defaultCount = 20,
+     .options = kStyleOptions},
+    // No count screen: the punch line's letters set the number of problems.
+    {.activity = Activity::SecretRiddle,
+     .batchName = "riddle",
+     .title = "Secret Riddle Worksheet",
+     .check = &RiddleCheck,
+     .generator = &RiddleSheet,
+     .hasAnswerKey = true,
+     .afterDirections = &WriteRiddleLine,
+     .screens = kRiddleScreens,
+     .backJump = std::nullopt,
+     .countLimit = std::nullopt,
+     .countLimitNoun = "",
+     .defaultCount = 20,
+     .options = kRiddleOptions},
     // The squares' option comes after the count, but its "Go Back" skips the count.
-    {Activity::MathSquares,
-     "squares",
-     "Math Squares Puzzle",
-     nullptr,
-     nullptr,
-     true,
-     kSquaresScreens,
-     std::pair{ChooseSquaresOption, ChooseHeading},
-     15,
-     "Math Squares",
-     6,
-     {}},
-    {Activity::WordProblems,
-     "words",
-     "Word Problems Sheet",
-     nullptr,
-     nullptr,
-     true,
-     kPlainScreens,
-     std::nullopt,
-     20,
-     "Word Problems",
-     20,
-     {}},
-    {Activity::FlashCards, "cards", "Make Flash Cards", nullptr, nullptr, false, kCardScreens,
-     std::nullopt, std::nullopt, "", 20, kStyleOptions},
-    {Activity::ValueMatching,
-     "matching",
-     "Value-Matching Worksheet",
-     nullptr,
-     nullptr,
-     true,
-     kPlainScreens,
-     std::nullopt,
-     25,
-     "problems",
-     20,
-     {}},
+    {.activity = Activity::MathSquares,
+     .batchName = "squares",
+     .title = "Math Squares Puzzle",
+     .check = &SquaresCheck,
+     .generator = &SquaresSheet,
+     .hasAnswerKey = true,
+     .afterDirections = nullptr,
+     .screens = kSquaresScreens,
+     .backJump = std::pair{ChooseSquaresOption, ChooseHeading},
+     .countLimit = 15,
+     .countLimitNoun = "Math Squares",
+     .defaultCount = 6,
+     .options = kSquaresOptions},
+    {.activity = Activity::WordProblems,
+     .batchName = "words",
+     .title = "Word Problems Sheet",
+     .check = &WordsCheck,
+     .generator = &WordsSheet,
+     .hasAnswerKey = true,
+     .afterDirections = nullptr,
+     .screens = kPlainScreens,
+     .backJump = std::nullopt,
+     .countLimit = 20,
+     .countLimitNoun = "Word Problems",
+     .defaultCount = 20,
+     .options = {}},
+    // The cards are cut apart, so any number of them fits.
+    {.activity = Activity::FlashCards,
+     .batchName = "cards",
+     .title = "Make Flash Cards",
+     .check = &SharedRulesOnly,
+     .generator = &CardsSheet,
+     .hasAnswerKey = false,
+     .afterDirections = nullptr,
+     .screens = kCardScreens,
+     .backJump = std::nullopt,
+     .countLimit = std::nullopt,
+     .countLimitNoun = "",
+     .defaultCount = 20,
+     .options = kStyleOptions},
+    {.activity = Activity::ValueMatching,
+     .batchName = "matching",
+     .title = "Value-Matching Worksheet",
+     .check = &MatchingCheck,
+     .generator = &MatchingSheet,
+     .hasAnswerKey = true,
+     .afterDirections = nullptr,
+     .screens = kPlainScreens,
+     .backJump = std::nullopt,
+     .countLimit = kMostMatchingProblems,
+     .countLimitNoun = "problems",
+     .defaultCount = 20,
+     .options = {}},
     // Each word of a crossword takes a grid line; a hundred is what the grid can hold.
-    {Activity::Crossword,
-     "crossword",
-     "Math Crossword Puzzle",
-     nullptr,
-     nullptr,
-     true,
-     kCrosswordScreens,
-     std::nullopt,
-     100,
-     "problems",
-     20,
-     {}},
+    {.activity = Activity::Crossword,
+     .batchName = "crossword",
+     .title = "Math Crossword Puzzle",
+     .check = nullptr,
+     .generator = nullptr,
+     .hasAnswerKey = true,
+     .afterDirections = nullptr,
+     .screens = kCrosswordScreens,
+     .backJump = std::nullopt,
+     .countLimit = 100,
+     .countLimitNoun = "problems",
+     .defaultCount = 20,
+     .options = {}},
 }};
 
 } // namespace

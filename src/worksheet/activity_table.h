@@ -6,6 +6,7 @@
 
 #include "shell/screen.h"
 #include "shell/worksheet_request.h"
+#include "worksheet/prepared_sheet.h"
 
 #include <optional>
 #include <span>
@@ -16,36 +17,45 @@ namespace abacore {
 
 class Document;
 class RandomSource;
-struct DrawLimits;
 struct GenerationState;
 
-// Writes the activity's problems into the worksheet (after the heading, Name/Date line and
-// directions) and its answer lines into state.AnswerText.
-using Generator = void (*)(WorksheetRequest& request, RandomSource& random,
-                           const DrawLimits& limits, GenerationState& state, Document& worksheet);
 // Throws GenerationError, before anything is written, when the request cannot make the sheet
-// for a reason of the activity's own (beyond the draw rules every activity shares).
-using GenerationCheck = void (*)(const WorksheetRequest& request);
+// (ranges that cannot give the problems, a missing data file); otherwise returns what the
+// generator needs. Data files are read from request.ProgramFolder.
+using SheetCheck = PreparedSheet (*)(const WorksheetRequest& request);
+// Writes the activity's problems into the worksheet (after the heading, Name/Date line and
+// directions), in the fonts it needs, and its answer lines into state.AnswerText.
+using Generator = void (*)(WorksheetRequest& request, RandomSource& random,
+                           const PreparedSheet& prepared, GenerationState& state,
+                           Document& worksheet);
+// Writes what an activity prints after its directions, in their format.
+using DirectionsAddition = void (*)(const WorksheetRequest& request, Document& worksheet);
 
-// An option of the `make` command. Those of an activity's row are applied after the common
-// ones: `apply` stores the value (empty for a switch) in the request, or returns the message
-// for a value it refuses.
+// An option of the `make` command. Those of an activity's row are applied after the skills
+// and before the ranges, in row order: `apply` stores the value (empty for a switch) in the
+// request, or returns the message for a value it refuses.
 struct BatchOption {
-    std::string_view name;         // without the dashes
-    std::string_view valueName;    // empty for a switch
-    std::string_view help;         // may span lines
+    std::string_view name;              // without the dashes
+    std::string_view valueName;         // empty for a switch
+    std::string_view help;              // may span lines
     std::string_view defaultValue = {}; // applied when the option is not given; empty: nothing
     std::optional<std::string> (*apply)(WorksheetRequest& request,
                                         std::string_view value) = nullptr;
+    // Fills the request when the option is not given, where the default is not a fixed text
+    // (it may read request.ProgramFolder); returns the message when it cannot.
+    std::optional<std::string> (*applyDefault)(WorksheetRequest& request) = nullptr;
+    // An option that must be given with this one (or both left out).
+    std::string_view givenWith = {};
 };
 
 struct ActivityRow {
     Activity activity;
     std::string_view batchName; // the word after `make`
     std::string_view title;     // as on the main menu's button
-    Generator generator;        // nullptr: not part of this version
-    GenerationCheck check;      // nullptr: only the shared draw rules apply
-    bool hasAnswerKey;          // also the Name/Date line and the directions: flash cards have none
+    SheetCheck check;           // nullptr, with the generator: not part of this version
+    Generator generator;
+    bool hasAnswerKey; // also the Name/Date line and the directions: flash cards have none
+    DirectionsAddition afterDirections; // nullptr: nothing
     // The screens after the main menu, in order, the last one the worksheet or the crossword.
     std::span<const Screen> screens;
     // A screen whose "Go Back" skips the one before it: {screen, where it goes back to}.

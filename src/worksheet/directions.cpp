@@ -80,6 +80,14 @@ std::string RiddleLineText(const WorksheetRequest& request) {
     return "Riddle: " + request.RiddleQuestion + "\n\n";
 }
 
+void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet) {
+    worksheet.SetItalic(true);
+    worksheet.SetFontSize(14);
+    worksheet.Insert(RiddleLineText(request));
+    worksheet.SetItalic(false);
+    worksheet.SetFontSize(10);
+}
+
 std::string SkillListText(const WorksheetRequest& request) {
     static constexpr std::array<std::string_view, 4> kWords = {"addition", "subtraction",
                                                                "multipication", "division"};

@@ -3,6 +3,7 @@
 // skill in them.
 
 #include "shell/worksheet_request.h"
+#include "worksheet/document.h"
 
 #include <string>
 #include <string_view>
@@ -22,6 +23,8 @@ std::string DirectionsText(const WorksheetRequest& request);
 
 // The riddle worksheet's second line, printed in larger italics after the directions.
 std::string RiddleLineText(const WorksheetRequest& request);
+// Inserts it in 14-point italics and goes back to the directions' 10 points, upright.
+void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet);
 
 // The checked skills in lower case, joined by ", " with the last comma turned into " or":
 // "addition, subtraction or division".

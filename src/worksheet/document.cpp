@@ -69,6 +69,10 @@ void Document::SetKeepWithNext(bool on) {
     m_paragraphs[m_para].keepWithNext = on;
 }
 
+void Document::SetLineHeight(double points) {
+    m_paragraphs[m_para].lineHeight = points;
+}
+
 void Document::Insert(std::string_view utf8) {
     size_t start = 0;
     while (start <= utf8.size()) {
@@ -116,6 +120,7 @@ void Document::breakParagraph() {
     Paragraph next;
     next.alignment = p.alignment;
     next.keepWithNext = p.keepWithNext;
+    next.lineHeight = p.lineHeight;
     next.endFormat = p.endFormat;
     const size_t index = splitAt(p, m_offset);
     next.runs.assign(std::make_move_iterator(p.runs.begin() + static_cast<std::ptrdiff_t>(index)),

@@ -49,6 +49,9 @@ struct Paragraph {
     CharFormat endFormat;
     // Printed on the same page as the next paragraph, so a problem is never cut by a page end.
     bool keepWithNext = false;
+    // The exact height of each line in points, for characters that must touch from line to
+    // line (box-drawing lines); 0 for the height the font gives.
+    double lineHeight = 0;
 };
 
 class Document {
@@ -67,6 +70,7 @@ public:
     void SetAlignment(Alignment alignment);
     // Like the alignment, the setting holds for the paragraphs that the following text opens.
     void SetKeepWithNext(bool on);
+    void SetLineHeight(double points);
     void Insert(std::string_view utf8);
     // Puts the picture in at the insertion point, which moves past it.
     void InsertPicture(std::shared_ptr<const Picture> picture);

@@ -83,7 +83,10 @@ public:
         std::string bar(static_cast<size_t>(sLength + 1), ' ');
         bar.append(static_cast<size_t>(CharacterCount(dividend) + 1), '_');
         bar += '\n';
+        // The bar and the line under it are one card: never cut apart by a page end.
+        m_worksheet.SetKeepWithNext(true);
         m_worksheet.Insert(bar);
+        m_worksheet.SetKeepWithNext(false);
         m_worksheet.Insert(divisor);
         m_worksheet.SetFontName(kBracketSideFont);
         m_worksheet.Insert(kBracketSide);
@@ -115,7 +118,9 @@ public:
         appendGap(first, CharacterCount(first), 0);
         first += m_state.AnswerText;
         first += '\n';
+        m_worksheet.SetKeepWithNext(true);
         m_worksheet.Insert(first);
+        m_worksheet.SetKeepWithNext(false);
 
         std::string second(SkillSign(problem.skill));
         if (lengthA > lengthB)
@@ -163,6 +168,7 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawL
     const ProblemRules rules = RulesFor(Activity::FlashCards);
     const bool remainders = request.AllowRemainders.value_or(false);
     const int16_t style = request.ProblemStyle;
+    worksheet.SetFontSize(kCardFontSize);
     worksheet.SetAlignment(Alignment::Left);
     CardWriter writer(state, worksheet);
     Card card = firstCard(style);

@@ -21,13 +21,15 @@ inline constexpr const char* kBracketSideFont = "Terminal";
 // The side of the division bracket: code 179 of the "Terminal" font's character set.
 inline constexpr const char* kBracketSide = "\u2502";
 
+// Large enough to read across a classroom.
+inline constexpr double kCardFontSize = 50;
+
 // Widths of a strip in characters.
 inline constexpr int kWideCardWidth = 35; // horizontal and bracketed cards
 inline constexpr int kVerticalCardWidth = 20;
 
-// Inserts request.ProblemCount cards into the worksheet, at the font size already set (the
-// builder sets 50). state.AnswerText holds the last card's answer; state.GridWidth the last
-// card's width.
+// Inserts request.ProblemCount cards into the worksheet in 50-point type. state.AnswerText
+// holds the last card's answer; state.GridWidth the last card's width.
 void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
                     GenerationState& state, Document& worksheet);
 

@@ -175,6 +175,11 @@ std::string SquareResultText(const MathSquare& square, int which, bool remainder
 
 void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
                      GenerationState& state, Document& worksheet) {
+    // A fixed-pitch font whose box-drawing lines join from row to row; unlike the other
+    // sheets' problems, the squares are not bold.
+    worksheet.SetBold(false);
+    worksheet.SetFontName(kSquaresFont);
+    worksheet.SetLineHeight(kSquaresLineHeight);
     state.AnswerText = kMathSquaresNote;
     BandLayout layout(state, worksheet, request.FirstSquareFilled,
                       request.AllowRemainders.value_or(false));
@@ -195,6 +200,7 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
         layout.place(square);
     }
     layout.finish();
+    worksheet.SetLineHeight(0);
 }
 
 } // namespace abacore

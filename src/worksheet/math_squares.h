@@ -21,6 +21,11 @@ inline constexpr std::string_view kMathSquaresNote =
     "Note: There are multiple solutions for most math squares. The answers provided below are "
     "only one possible solution.\n\n";
 
+inline constexpr const char* kSquaresFont = "Terminal";
+// Lines of the 11-point squares exactly this tall: a little less than most fixed-pitch fonts
+// give, so the box lines of one row run into the next whatever font stands in for "Terminal".
+inline constexpr double kSquaresLineHeight = 12;
+
 // The vertical box line: code 179 of code page 437, the character set of "Terminal".
 inline constexpr std::string_view kBoxLine = "\u2502";
 
@@ -43,7 +48,8 @@ MathSquare MakeMathSquare(const WorksheetRequest& request, RandomSource& random,
 std::string SquareResultText(const MathSquare& square, int which, bool remaindersAllowed);
 
 // Makes request.ProblemCount squares, re-seeding the random source before each as the other
-// activities do, prints them through the grid into the worksheet and fills state.AnswerText.
+// activities do, prints them through the grid into the worksheet (in "Terminal", not bold)
+// and fills state.AnswerText.
 // The request must have passed CheckMathSquaresCanBeMade, whose limits count whole squares.
 void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
                      GenerationState& state, Document& worksheet);

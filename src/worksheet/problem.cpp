@@ -44,9 +44,6 @@ ProblemRules RulesFor(Activity activity) {
     case Activity::WordProblems:
         rules.reseed = Reseed::AfterPick;
         break;
-    case Activity::MathSquares:
-        rules.reseed = Reseed::Never;
-        break;
     default:
         break;
     }

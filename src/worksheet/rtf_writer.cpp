@@ -107,9 +107,11 @@ struct FontKind {
     std::string_view pitch;
 };
 
+constexpr std::string_view kFixedPitch = "\\fprq1";
+
 FontKind KindOfFont(std::string_view name) {
     static constexpr FontKind serif{"\\froman", "\\fprq2"};
-    static constexpr FontKind fixed{"\\fmodern", "\\fprq1"};
+    static constexpr FontKind fixed{"\\fmodern", kFixedPitch};
     static constexpr FontKind sans{"\\fswiss", "\\fprq2"};
     struct Known {
         std::string_view name;
@@ -122,6 +124,7 @@ FontKind KindOfFont(std::string_view name) {
         {"Liberation Serif", serif},
         {"DejaVu Serif", serif},
         {"Courier New", fixed},
+        {"Courrier New", fixed}, // as the vertical flash cards spell it
         {"Courier", fixed},
         {"Terminal", fixed},
         {"Lucida Console", fixed},
@@ -207,6 +210,14 @@ private:
             std::to_string(kPaperHeightTwips) + "\\margl" + std::to_string(kLeftMarginTwips) +
             "\\margr" + std::to_string(kRightMarginTwips) + "\\margt" +
             std::to_string(kTopMarginTwips) + "\\margb" + std::to_string(kBottomMarginTwips) + "\n";
+        // Readers that imitate older Word widen every blank after the first of a run, in all
+        // fonts but Courier New, unless told not to balance narrow and wide characters; the
+        // layouts lined up with blanks in another fixed-pitch font (the squares' grid, the
+        // cards) need the blanks at their true width.
+        if (std::any_of(m_fonts.begin(), m_fonts.end(), [](const std::string& name) {
+                return KindOfFont(name).pitch == kFixedPitch && name != "Courier New";
+            }))
+            m_buffer += "\\dntblnsbdb\n";
         m_tabWords.clear();
         for (int twips : m_document.tabStops())
             m_tabWords += "\\tx" + std::to_string(twips);
@@ -227,6 +238,8 @@ private:
         }
         if (p.keepWithNext)
             m_buffer += "\\keepn";
+        if (p.lineHeight > 0) // a negative \sl is an exact height, in twips
+            m_buffer += "\\sl-" + std::to_string(std::lround(p.lineHeight * 20)) + "\\slmult0";
         m_buffer += m_tabWords;
         // Each paragraph states its whole character format, so it reads the same on its own.
         m_current = nullptr;

@@ -3,7 +3,6 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/directions.h"
-#include "worksheet/feasibility.h"
 
 #include <memory>
 
@@ -13,17 +12,6 @@ namespace {
 
 constexpr std::string_view kNameDateLine =
     "\nName_____________________________     Date_______________\n";
-
-void writeDirections(Document& worksheet, const WorksheetRequest& request) {
-    worksheet.Insert(DirectionsText(request));
-    if (request.ActivityType == Activity::SecretRiddle) {
-        worksheet.SetItalic(true);
-        worksheet.SetFontSize(14);
-        worksheet.Insert(RiddleLineText(request));
-        worksheet.SetItalic(false);
-        worksheet.SetFontSize(10);
-    }
-}
 
 void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
                     const std::string& answerText) {
@@ -40,12 +28,9 @@ void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
 
 WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random) {
     const ActivityRow& row = RowOf(request.ActivityType);
-    DrawLimits limits;
-    if (row.generator) {
-        limits = CheckProblemsCanBeMade(request, RulesFor(request.ActivityType));
-        if (row.check)
-            row.check(request);
-    }
+    PreparedSheet prepared;
+    if (row.check)
+        prepared = row.check(request);
 
     WorksheetDocuments documents;
     Document& worksheet = documents.worksheet;
@@ -70,8 +55,11 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.SetFontSize(10);
     worksheet.SetBold(true);
     worksheet.SetItalic(true);
-    if (row.hasAnswerKey)
-        writeDirections(worksheet, request);
+    if (row.hasAnswerKey) {
+        worksheet.Insert(DirectionsText(request));
+        if (row.afterDirections)
+            row.afterDirections(request, worksheet);
+    }
 
     worksheet.MoveToEnd();
     worksheet.SetItalic(false);
@@ -80,7 +68,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.SetFontName("Courier New");
 
     if (row.generator)
-        row.generator(request, random, limits, *state, worksheet);
+        row.generator(request, random, prepared, *state, worksheet);
 
     if (row.hasAnswerKey)
         writeAnswerKey(documents.answerKey, request, state->AnswerText);

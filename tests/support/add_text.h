@@ -18,8 +18,8 @@ inline void Add(Document& d, const std::string& font, double size, std::string_v
 }
 
 // A worksheet in miniature: centred heading, an empty line of another size, a grid row kept with
-// the next line, with an underlined cell and a tab, a box line in the OEM font, a coloured
-// right-aligned last line.
+// the next line, with an underlined cell and a tab, a box line in the OEM font on a line of
+// exact height, a coloured right-aligned last line.
 inline Document SampleSheet(const std::string& heading) {
     Document d;
     d.setTabStops({0, 15, 30, 45});
@@ -30,7 +30,9 @@ inline Document SampleSheet(const std::string& heading) {
     Add(d, "Courier New", 10.5, "iu", "+ 17");
     Add(d, "Courier New", 10.5, "", "\t=\n");
     d.SetKeepWithNext(false);
+    d.SetLineHeight(11.5);
     Add(d, "Terminal", 10.5, "", "\xE2\x94\x82\n");
+    d.SetLineHeight(0);
     Add(d, "Odd Font", 10.5, "", "end", Alignment::Right, {255, 0, 0});
     return d;
 }

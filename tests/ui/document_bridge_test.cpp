@@ -31,6 +31,12 @@ TEST(DocumentBridge, ModelSurvivesTheWayThroughQtAndEditsReachTheRtf) {
     const QList<QTextOption::Tab> tabs = qt.lastBlock().blockFormat().tabPositions();
     ASSERT_EQ(tabs.size(), 4);
     EXPECT_NEAR(tabs[1].position, 15 * dpi / 1440, 1e-9);
+    // The box line's exact line height, in pixels too; the lines around it keep the font's.
+    const QTextBlock box = qt.findBlockByNumber(3);
+    ASSERT_EQ(box.text(), QString::fromUtf8("\xE2\x94\x82"));
+    EXPECT_EQ(box.blockFormat().lineHeightType(), QTextBlockFormat::FixedHeight);
+    EXPECT_NEAR(box.blockFormat().lineHeight(), 11.5 * dpi / 72, 1e-9);
+    EXPECT_EQ(box.next().blockFormat().lineHeightType(), QTextBlockFormat::SingleHeight);
 
     // Select "Skills" in the heading and make it blue and italic, as the font tools do.
     QTextCursor cursor(&qt);

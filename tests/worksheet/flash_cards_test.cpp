@@ -20,7 +20,7 @@ WorksheetRequest Cards(Skill skill, double firstMin, double firstMax, double sec
 }
 
 // The cards' paragraphs (each with its text and its runs), made on a worksheet as the builder
-// leaves it: centred heading, then 50 points, bold.
+// leaves it: centred heading, then bold; the cards set their own size.
 struct Sheet {
     Document document;
     GenerationState state;
@@ -33,7 +33,6 @@ std::unique_ptr<Sheet> Make(WorksheetRequest r, uint64_t seed = 1) {
     sheet->document.SetAlignment(Alignment::Centre);
     sheet->document.Insert("Heading\n");
     sheet->document.SetBold(true);
-    sheet->document.SetFontSize(50);
     RandomSource random(seed);
     MakeFlashCards(r, random, DrawLimits{}, sheet->state, sheet->document);
     const auto& all = sheet->document.paragraphs();
@@ -148,4 +147,18 @@ TEST(FlashCards, AnswersMatchTheirProblemsAndStackedNumbersLineUp) {
             }
         }
     }
+}
+
+// A page may end between cards, but never inside a card of two lines.
+TEST(FlashCards, TwoLineCardsStayOnOnePage) {
+    const auto sheet = Make(Cards(Skill::Division, 1, 100, 1, 12, StyleBit::kAll, 9));
+    const auto& texts = sheet->texts;
+    auto blank = [](const std::string& t) { return t.find_first_not_of(' ') == std::string::npos; };
+    int kept = 0;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const bool firstOfTwo = !blank(texts[i]) && i + 1 < texts.size() && !blank(texts[i + 1]);
+        EXPECT_EQ(sheet->paragraphs[i].keepWithNext, firstOfTwo) << i << ": " << texts[i];
+        kept += firstOfTwo;
+    }
+    EXPECT_EQ(kept, 6); // three bracketed and three stacked cards
 }
