@@ -184,7 +184,7 @@ TEST_F(MakeActivities, HelpListsEveryActivityAndItsOptions) {
     ASSERT_TRUE(list.hasMatch()) << usage.toStdString();
     QStringList names = list.captured(1).split(", ");
     names.sort();
-    EXPECT_EQ(names, (QStringList{"cards", "matching", "riddle", "skills", "squares", "words"}));
+    EXPECT_EQ(names, (QStringList{"cards", "crossword", "matching", "riddle", "skills", "squares", "words"}));
     for (const char* section :
          {"Only for make skills, cards:\n  --style LIST", "Only for make riddle:\n  --riddle TEXT",
           "  --punchline TEXT", "Only for make squares:\n  --first-square-filled"})

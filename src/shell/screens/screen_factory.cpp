@@ -19,16 +19,7 @@ namespace abacore {
 
 namespace {
 
-QWidget* notInThisVersion(AppContext& context, QWidget* current) {
-    context.dialogs.message(current, QStringLiteral("Sorry!"),
-                            QStringLiteral("This activity is not part of this version yet. "
-                                           "Please choose another activity."));
-    return nullptr;
-}
-
 QWidget* makeWorksheet(AppContext& context, QWidget* current) {
-    if (!HasGenerator(context.request.ActivityType))
-        return notInThisVersion(context, current);
     try {
         return new QuizForm(context, BuildWorksheet(context.request, context.random));
     } catch (const GenerationError& e) {

@@ -9,8 +9,8 @@ namespace abacore {
 
 // Makes the window for `screen`. The worksheet window's documents are built here, before the
 // window exists: ranges that cannot make the problems are reported and lead back to the range
-// screen instead of an empty window. Screens of activities not in this version are reported
-// and the current screen stays (nullptr).
+// screen instead of an empty window; the crossword is built the same way, and a builder that
+// gives up leads back to the main menu.
 QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current);
 
 } // namespace abacore

@@ -91,13 +91,6 @@ TEST(ProgramFlow, FromTheMenuThroughARefusalToASheetAndBack) {
     EXPECT_TRUE(p.request.ProblemCount == 5 && p.request.SkillMode == Skill::Subtraction);
 }
 
-TEST(ProgramFlow, ActivitiesOfLaterVersionsStopWithAMessageOnTheirLastScreen) {
-    Program p;
-    p.click({"Command4", "Check1_0", "Command1", "Command1", "Command1", "Command1"});
-    EXPECT_EQ(p.screenName(), "ChooseHowMany");
-    EXPECT_EQ(p.dialogs.titles().back(), "Sorry!");
-}
-
 // Word problems and value matching have no screens of their own: the count screen opens their
 // sheets. A missing story file is named, and no sheet opens.
 TEST(ProgramFlow, WordProblemsAndMatchingOpenTheirSheetsAndAMissingStoryFileIsNamed) {
