@@ -72,7 +72,7 @@ static void BM_WordProblems20(benchmark::State& state) {
     RandomSource random(12345);
     for (auto _ : state) {
         const WordProblemsSetup setup =
-            CheckWordProblemsCanBeMade(request, ABACORE_SOURCE_DIR "/data");
+            CheckWordProblemsCanBeMade(request, {ABACORE_SOURCE_DIR "/data"});
         Document worksheet = SheetStart(request);
         auto generation = std::make_unique<GenerationState>();
         MakeWordProblems(request, random, setup.limits, setup.templates, *generation, worksheet);

@@ -1,5 +1,6 @@
 #include "batch/make_command.h"
 
+#include "batch/man_page.h"
 #include "shell/atomic_file.h"
 #include "shell/output_check.h"
 #include "shell/program_folder.h"
@@ -58,7 +59,10 @@ const std::array<CommonOption, 12> kCommonOptions{{
     {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
-    {"", {"folder", "DIR", "program folder (default: the folder of the program)"}},
+    {"",
+     {"folder", "DIR",
+      "program folder (default: the folder of the program;\nfor an installed copy your own folder, "
+      "then the\ninstalled files)"}},
     {"h", {"help", "", "show this text"}},
 }};
 
@@ -81,13 +85,37 @@ void AppendOptionLine(std::string& out, std::string_view shortName, const BatchO
     out += '\n';
 }
 
-std::string MakeUsage() {
+// The activities that make builds, comma-separated.
+std::string ActivityNames() {
     std::string names;
     for (const ActivityRow& row : Activities()) {
         if (!row.generator)
             continue;
         names.append(names.empty() ? "" : ", ").append(row.batchName);
     }
+    return names;
+}
+
+// Each activity option once, with the activities that take it.
+std::vector<std::pair<const BatchOption*, std::string>> ActivityOptions() {
+    std::vector<std::pair<const BatchOption*, std::string>> extra;
+    for (const ActivityRow& row : Activities()) {
+        if (!row.generator)
+            continue;
+        for (const BatchOption& option : row.options) {
+            auto it = std::find_if(extra.begin(), extra.end(),
+                                   [&](const auto& e) { return e.first->name == option.name; });
+            if (it == extra.end())
+                extra.emplace_back(&option, std::string(row.batchName));
+            else
+                it->second.append(", ").append(row.batchName);
+        }
+    }
+    return extra;
+}
+
+std::string MakeUsage() {
+    const std::string names = ActivityNames();
     std::string out =
         "Usage:\n"
         "  abacore-drill                      start the program (main menu)\n"
@@ -102,21 +130,7 @@ std::string MakeUsage() {
         "Options of make:\n";
     for (const CommonOption& common : kCommonOptions)
         AppendOptionLine(out, common.shortName, common.option);
-    // Each activity option once, with the activities that take it.
-    std::vector<std::pair<const BatchOption*, std::string>> extra;
-    for (const ActivityRow& row : Activities()) {
-        if (!row.generator)
-            continue;
-        for (const BatchOption& option : row.options) {
-            auto it = std::find_if(extra.begin(), extra.end(),
-                                   [&](const auto& e) { return e.first->name == option.name; });
-            if (it == extra.end())
-                extra.emplace_back(&option, std::string(row.batchName));
-            else
-                it->second.append(", ").append(row.batchName);
-        }
-    }
-    for (const auto& [option, takers] : extra) {
+    for (const auto& [option, takers] : ActivityOptions()) {
         out += "\nOnly for make " + takers + ":\n";
         AppendOptionLine(out, "", *option);
     }
@@ -262,7 +276,17 @@ const char* UsageText() {
     return usage.c_str();
 }
 
-int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
+const char* ManPageText() {
+    std::vector<ManOptionGroup> groups{{"Options of make", {}}};
+    for (const CommonOption& common : kCommonOptions)
+        groups.front().options.push_back({common.shortName, &common.option});
+    for (const auto& [option, takers] : ActivityOptions())
+        groups.push_back({"Only for make " + takers, {{"", option}}});
+    static const std::string page = ManPage(ActivityNames(), groups);
+    return page.c_str();
+}
+
+int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -339,12 +363,15 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
             throw UserError{"The worksheet and the answer key would be the same file: give "
                             "--answer-key another name."};
         const bool needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
-        std::optional<std::string> folder = programFolder;
-        if (p.isSet("folder"))
-            folder = ProgramFolderNamed(QFile::encodeName(p.value("folder")).toStdString());
-        if (!folder)
-            throw UserError{"The folder \"" + p.value("folder").toStdString() +
-                            "\" does not exist."};
+        ProgramPlaces run = places;
+        if (p.isSet("folder")) {
+            const auto folder =
+                ProgramFolderNamed(QFile::encodeName(p.value("folder")).toStdString());
+            if (!folder)
+                throw UserError{"The folder \"" + p.value("folder").toStdString() +
+                                "\" does not exist."};
+            run = {*folder, {}, {}};
+        }
 
         std::optional<uint64_t> seed;
         if (p.isSet("seed")) {
@@ -355,7 +382,7 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
         }
 
         WorksheetRequest request;
-        request.ProgramFolder = *folder;
+        RecordPlaces(request, run);
         fillRequest(request, *row, p);
         CheckWritable(output.toStdString());
         if (hasKey)

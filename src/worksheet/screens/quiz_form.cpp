@@ -430,7 +430,7 @@ void QuizForm::showSelectionFormat() {
 
 void QuizForm::showAbout() {
     // The About box deletes itself when it closes.
-    auto* about = new AboutForm(m_context.request.ProgramFolder, this);
+    auto* about = new AboutForm(DataFoldersOf(m_context.request), this);
     about->show();
 }
 
