@@ -84,7 +84,10 @@ TEST(UserFolder, TheFirstStartMakesItThanksOnceAndNeverWritesTheShippedFolder) {
     SettingsLines expected = SplitSettingsLines(ReadBytes(installed.shipped / "kvtdata.dat"));
     ASSERT_TRUE(ApplyFirstRun(expected));
     EXPECT_EQ(ReadBytes(own / "kvtdata.dat"), JoinSettingsLines(expected));
-    EXPECT_EQ(fs::directory_iterator(own)->path().filename(), "kvtdata.dat"); // nothing else
+    std::vector<fs::path> made;
+    for (const auto& entry : fs::directory_iterator(own))
+        made.push_back(entry.path().filename());
+    EXPECT_EQ(made, std::vector<fs::path>{"kvtdata.dat"}); // and nothing else
     EXPECT_TRUE(fs::is_directory(installed.home / "Documents" / "Abacore Worksheets"));
 
     // The next start is silent and does not write the user's file either.
