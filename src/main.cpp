@@ -20,6 +20,7 @@
 #include "worksheet/random_source.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
+    // The menu entry and the icon of an installed copy; desktops match windows to it by name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.abacore.drill"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));
     RandomSource random;
     QtDialogs dialogs;
     ScreenHost host(request, random, dialogs, MakeScreen);
