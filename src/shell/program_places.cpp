@@ -137,10 +137,15 @@ std::optional<ProgramPlaces> PlacesOfRun(const fs::path& executableFolder,
     const std::optional<std::string> shipped = ShippedDataFolder(executableFolder);
     if (!shipped)
         return ProgramPlaces{executableFolder.string(), {}, {}};
-    const auto own = UserProgramFolder(environment);
+    auto own = UserProgramFolder(environment);
     const auto documents = UserDocumentsFolder(environment);
     if (!own || !documents)
         return std::nullopt;
+    // Installed into the data home itself (cmake --install --prefix ~/.local): the user's
+    // files go one folder down, where installing again neither replaces nor removes them.
+    std::error_code ec;
+    if (fs::equivalent(*own, *shipped, ec))
+        own = *own / kOwnFilesFolderName;
     return ProgramPlaces{own->string(), *shipped, documents->string()};
 }
 

@@ -17,6 +17,8 @@ struct WorksheetRequest;
 
 inline constexpr std::string_view kPackageName = "abacore-drill";
 inline constexpr std::string_view kUserWorksheetsFolderName = "Abacore Worksheets";
+// The user's own folder inside the shipped one, when the two would be the same folder.
+inline constexpr std::string_view kOwnFilesFolderName = "user";
 
 struct ProgramPlaces {
     std::string programFolder;   // the settings file, and the user's own copies of data files
@@ -56,7 +58,8 @@ std::optional<std::filesystem::path> UserDocumentsFolder(const UserEnvironment& 
 std::optional<std::string> DocumentsDirSetting(std::string_view userDirs, std::string_view home);
 
 // The places of a run started without --folder. Nothing when an installed copy cannot tell
-// the user's home.
+// the user's home. When the copy is installed into the user's data home, so that the user's
+// folder would be the shipped folder itself, the user's files go to its "user" subfolder.
 std::optional<ProgramPlaces> PlacesOfRun(const std::filesystem::path& executableFolder,
                                          const UserEnvironment& environment);
 

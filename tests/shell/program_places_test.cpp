@@ -56,6 +56,25 @@ TEST(ProgramPlaces, TheUserFolderFollowsTheDataHomeWhenItIsAnAbsolutePath) {
               (ProgramPlaces{prefix.path().string(), "", ""}));
 }
 
+// Installed with --prefix ~/.local: the shipped folder is where the user's folder would be.
+TEST(ProgramPlaces, AnInstallIntoTheDataHomeKeepsTheUsersFilesApart) {
+    TempFolder home;
+    const fs::path local = home.path() / ".local";
+    fs::create_directories(local / "bin");
+    fs::create_directories(local / "share" / "abacore-drill");
+    const fs::path shipped = local / "share" / "abacore-drill";
+    const auto places = PlacesOfRun(local / "bin", {home.path().string(), "", ""});
+    ASSERT_TRUE(places);
+    EXPECT_EQ(places->shippedFolder, shipped.string());
+    EXPECT_EQ(places->programFolder, (shipped / "user").string());
+    // The same through another name for the data home (a link).
+    fs::create_symlink(local / "share", home.path() / "data");
+    EXPECT_EQ(
+        PlacesOfRun(local / "bin", {home.path().string(), (home.path() / "data").string(), ""})
+            ->programFolder,
+        (home.path() / "data" / "abacore-drill" / "user").string());
+}
+
 TEST(ProgramPlaces, TheDocumentsSettingIsReadAsTheUserDirsFileMeansIt) {
     const std::string home = "/home/ann";
     const std::pair<std::string, std::optional<std::string>> cases[] = {
