@@ -36,7 +36,11 @@ void EnsureWorksheetsFolder(const WorksheetRequest& request) {
     std::error_code ec;
     if (fs::is_directory(folder, ec))
         return;
-    fs::create_directories(folder, ec);
+    // The documents folder may not exist yet; the program folder always does.
+    if (request.DocumentsFolder.empty())
+        fs::create_directory(folder, ec);
+    else
+        fs::create_directories(folder, ec);
     if (ec)
         throw WriteError(ShellText::WorksheetsFolderProblem(folder.string(), ec.message()));
 }

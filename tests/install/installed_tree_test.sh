@@ -44,9 +44,14 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv > /dev/null; then
   chown -R 65534:65534 "$home" "$work/out" "$work/runtime"
   as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
+# A clean environment, but for the sanitizers' settings of a sanitizer build.
+sanitizers=()
+for name in ASAN_OPTIONS UBSAN_OPTIONS; do
+  [ -n "${!name:-}" ] && sanitizers+=("$name=${!name}")
+done
 run() {
   env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
-    ${as_user[@]+"${as_user[@]}"} "$@"
+    ${sanitizers[@]+"${sanitizers[@]}"} ${as_user[@]+"${as_user[@]}"} "$@"
 }
 own="$home/.local/share/abacore-drill"
 worksheets="$home/Documents/Abacore Worksheets"
