@@ -173,20 +173,13 @@ TEST(UserFolder, AUsersOwnCopyOfADataFileWinsInAnyLetterCase) {
     }
 }
 
-TEST(UserFolder, WorksheetsGoToTheDocumentsFolderAndTheMessageSaysWhere) {
+TEST(UserFolder, WorksheetsGoToTheDocumentsFolder) {
     Installed installed;
     WorksheetRequest request = installed.request(installed.home / "data");
     const fs::path documents = installed.home / "Documents";
     EXPECT_EQ(WorksheetsFolderOf(request), documents / "Abacore Worksheets");
-    EXPECT_EQ(QuickWordArguments(request, "Quiz 1", true),
-              (std::vector<std::string>{
-                  (documents / "Abacore Worksheets" / "Quiz 1(Answer Key).rtf").string(),
-                  (documents / "Abacore Worksheets" / "Quiz 1.rtf").string()}));
-    EXPECT_EQ(WorksheetSavedMessage(request, "Quiz 1"),
-              "This worksheet has been saved in the folder \"" +
-                  (documents / "Abacore Worksheets").string() +
-                  "\" as \"Quiz 1.rtf\". You can now open it with a word processor for further "
-                  "editing.");
+    EXPECT_EQ(FullWorksheetsPath(request, "Quiz 1.rtf"),
+              (documents / "Abacore Worksheets" / "Quiz 1.rtf").string());
 
     // A folder the user made under another letter case is used, not doubled.
     fs::create_directories(documents / "ABACORE WORKSHEETS");
