@@ -12,6 +12,7 @@
 
 #include "batch/make_command.h"
 #include "shell/program_folder.h"
+#include "shell/program_places.h"
 #include "shell/screens/screen_factory.h"
 #include "shell/worksheet_request.h"
 #include "ui/dialogs.h"
@@ -20,6 +21,7 @@
 #include "worksheet/random_source.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -42,16 +44,26 @@ std::string ExecutableFolder(const char* argv0) {
 
 int main(int argc, char** argv) {
     // The program folder is decided here, once, and handed on as a value: the executable's
-    // folder unless --folder names another.
-    const std::string executableFolder = ExecutableFolder(argv[0]);
+    // folder, or for an installed copy the user's own, unless --folder names another.
+    const std::optional<ProgramPlaces> places =
+        PlacesOfRun(ExecutableFolder(argv[0]), ProcessEnvironment());
+    if (!places) {
+        std::fputs("abacore-drill: cannot tell your home folder; set HOME\n", stderr);
+        return 2;
+    }
     if (argc >= 2 && std::strcmp(argv[1], "make") == 0)
-        return RunMakeCommand(argc, argv, executableFolder);
+        return RunMakeCommand(argc, argv, *places);
 
     const char* folder = nullptr;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             std::fputs(UsageText(), stdout);
+            return 0;
+        }
+        // Not in --help: the build makes the manual page with it, from the same option list.
+        if (std::strcmp(arg, "--man") == 0) {
+            std::fputs(ManPageText(), stdout);
             return 0;
         }
         if (std::strcmp(arg, "--folder") == 0 && i + 1 < argc) {
@@ -66,9 +78,9 @@ int main(int argc, char** argv) {
 
     WorksheetRequest request;
     if (!folder || !*folder) {
-        request.ProgramFolder = executableFolder;
+        RecordPlaces(request, *places);
     } else if (const auto named = ProgramFolderNamed(folder)) {
-        request.ProgramFolder = *named;
+        RecordPlaces(request, {*named, {}, {}});
     } else {
         std::fprintf(stderr, "abacore-drill: the folder %s does not exist\n", folder);
         return 2;
@@ -77,6 +89,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
     InstallFontSubstitutes();
+    // The menu entry and the icon of an installed copy; desktops match windows to it by name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.abacore.drill"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));
     RandomSource random;
     QtDialogs dialogs;
     ScreenHost host(request, random, dialogs, MakeScreen);

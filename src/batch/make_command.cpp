@@ -1,6 +1,7 @@
 #include "batch/make_command.h"
 
 #include "batch/make_crossword.h"
+#include "batch/man_page.h"
 #include "clipart/picture_messages.h"
 #include "clipart/picture_placement.h"
 #include "shell/atomic_file.h"
@@ -71,7 +72,10 @@ const std::array<CommonOption, 13> kCommonOptions{{
     {"", {"picture", "FILE", "a picture at the top of the worksheet, below the heading"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
-    {"", {"folder", "DIR", "program folder (default: the folder of the program)"}},
+    {"",
+     {"folder", "DIR",
+      "program folder (default: the folder of the program;\nfor an installed copy your own folder, "
+      "then the\ninstalled files)"}},
     {"h", {"help", "", "show this text"}},
 }};
 
@@ -94,13 +98,37 @@ void AppendOptionLine(std::string& out, std::string_view shortName, const BatchO
     out += '\n';
 }
 
-std::string MakeUsage() {
+// The activities that make builds, comma-separated.
+std::string ActivityNames() {
     std::string names;
     for (const ActivityRow& row : Activities()) {
         if (!row.generator && !MakesCrossword(row))
             continue;
         names.append(names.empty() ? "" : ", ").append(row.batchName);
     }
+    return names;
+}
+
+// Each activity option once, with the activities that take it.
+std::vector<std::pair<const BatchOption*, std::string>> ActivityOptions() {
+    std::vector<std::pair<const BatchOption*, std::string>> extra;
+    for (const ActivityRow& row : Activities()) {
+        if (!row.generator)
+            continue;
+        for (const BatchOption& option : row.options) {
+            auto it = std::find_if(extra.begin(), extra.end(),
+                                   [&](const auto& e) { return e.first->name == option.name; });
+            if (it == extra.end())
+                extra.emplace_back(&option, std::string(row.batchName));
+            else
+                it->second.append(", ").append(row.batchName);
+        }
+    }
+    return extra;
+}
+
+std::string MakeUsage() {
+    const std::string names = ActivityNames();
     std::string out =
         "Usage:\n"
         "  abacore-drill                      start the program (main menu)\n"
@@ -116,20 +144,7 @@ std::string MakeUsage() {
         "Options of make:\n";
     for (const CommonOption& common : kCommonOptions)
         AppendOptionLine(out, common.shortName, common.option);
-    // Each activity option once, with the activities that take it.
-    std::vector<std::pair<const BatchOption*, std::string>> extra;
-    for (const ActivityRow& row : Activities()) {
-        if (!row.generator)
-            continue;
-        for (const BatchOption& option : row.options) {
-            auto it = std::find_if(extra.begin(), extra.end(),
-                                   [&](const auto& e) { return e.first->name == option.name; });
-            if (it == extra.end())
-                extra.emplace_back(&option, std::string(row.batchName));
-            else
-                it->second.append(", ").append(row.batchName);
-        }
-    }
+    const auto extra = ActivityOptions();
     for (size_t i = 0; i < extra.size(); ++i) {
         if (i == 0 || extra[i].second != extra[i - 1].second)
             out += "\nOnly for make " + extra[i].second + ":\n";
@@ -305,7 +320,17 @@ const char* UsageText() {
     return usage.c_str();
 }
 
-int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
+const char* ManPageText() {
+    std::vector<ManOptionGroup> groups{{"Options of make", {}}};
+    for (const CommonOption& common : kCommonOptions)
+        groups.front().options.push_back({common.shortName, &common.option});
+    for (const auto& [option, takers] : ActivityOptions())
+        groups.push_back({"Only for make " + takers, {{"", option}}});
+    static const std::string page = ManPage(ActivityNames(), groups);
+    return page.c_str();
+}
+
+int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -393,12 +418,15 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
         if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
             throw UserError{"The worksheet and the answer key would be the same file: give "
                             "--answer-key another name."};
-        std::optional<std::string> folder = programFolder;
-        if (p.isSet("folder"))
-            folder = ProgramFolderNamed(QFile::encodeName(p.value("folder")).toStdString());
-        if (!folder)
-            throw UserError{"The folder \"" + p.value("folder").toStdString() +
-                            "\" does not exist."};
+        ProgramPlaces run = places;
+        if (p.isSet("folder")) {
+            const auto folder =
+                ProgramFolderNamed(QFile::encodeName(p.value("folder")).toStdString());
+            if (!folder)
+                throw UserError{"The folder \"" + p.value("folder").toStdString() +
+                                "\" does not exist."};
+            run = {*folder, {}, {}};
+        }
 
         std::optional<uint64_t> seed;
         if (p.isSet("seed")) {
@@ -409,7 +437,7 @@ int RunMakeCommand(int argc, char** argv, const std::string& programFolder) {
         }
 
         WorksheetRequest request;
-        request.ProgramFolder = *folder;
+        RecordPlaces(request, run);
         fillRequest(request, *row, p);
         CheckWritable(output.toStdString());
         if (hasKey)

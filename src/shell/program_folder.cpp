@@ -1,5 +1,7 @@
 #include "shell/program_folder.h"
 
+#include "shell/worksheet_request.h"
+
 #include <algorithm>
 
 namespace abacore {
@@ -50,6 +52,23 @@ std::optional<fs::path> FindIgnoringCase(const fs::path& folder, std::string_vie
             found = entry;
     }
     return found;
+}
+
+DataFolders DataFoldersOf(const WorksheetRequest& request) {
+    return {request.ProgramFolder, request.ShippedFolder};
+}
+
+std::optional<fs::path> FindDataFile(const DataFolders& folders, std::string_view name) {
+    if (auto own = FindIgnoringCase(folders.own, name, EntryKind::File))
+        return own;
+    return FindIgnoringCase(folders.shipped, name, EntryKind::File);
+}
+
+std::string DataFoldersText(const DataFolders& folders) {
+    if (folders.shipped.empty())
+        return "the program folder \"" + folders.own.string() + "\"";
+    return "your folder \"" + folders.own.string() + "\" or the installed folder \"" +
+           folders.shipped.string() + "\"";
 }
 
 } // namespace abacore

@@ -4,7 +4,8 @@
 // "abacoreback.jpg") and a copied folder may have had its letter case changed on the way.
 //
 // The program folder itself is a value: decided once at start-up (the executable's folder, or
-// --folder DIR) and handed to whoever opens a file, never taken from the current folder.
+// --folder DIR, or an installed copy's per-user folder) and handed to whoever opens a file, never
+// taken from the current folder.
 
 #include <filesystem>
 #include <optional>
@@ -12,6 +13,8 @@
 #include <string_view>
 
 namespace abacore {
+
+struct WorksheetRequest;
 
 inline constexpr std::string_view kSettingsFileName = "kvtdata.dat";
 inline constexpr std::string_view kWorksheetsFolderName = "worksheets";
@@ -33,5 +36,25 @@ enum class EntryKind {
 // when `folder` is empty.
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& folder,
                                                       std::string_view name, EntryKind kind);
+
+// Where the data files that ship with the program (riddles, word-problem templates, the
+// background picture) are looked for: the program folder first, so that a teacher's edited
+// copy wins, then an installed copy's shipped folder.
+struct DataFolders {
+    std::filesystem::path own;
+    std::filesystem::path shipped = {}; // empty: the program folder holds everything
+};
+
+// The data folders of the run the request belongs to.
+DataFolders DataFoldersOf(const WorksheetRequest& request);
+
+// The data file `name`, found ignoring letter case in `own` and then in `shipped`. Nothing
+// when neither holds it.
+std::optional<std::filesystem::path> FindDataFile(const DataFolders& folders,
+                                                  std::string_view name);
+
+// The folders as a message names them: "the program folder "X"", or, with a shipped folder,
+// "your folder "X" or the installed folder "Y"".
+std::string DataFoldersText(const DataFolders& folders);
 
 } // namespace abacore

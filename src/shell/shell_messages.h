@@ -60,6 +60,34 @@ inline std::string SettingsNotSaved(std::string_view reason) {
     return text;
 }
 
+// Our own, in the About box: how a teacher uses riddles and word problems of their own. An
+// installed copy's files are read-only, so its users edit a copy in their own folder, which is
+// read first.
+inline std::string OwnDataFilesNote(std::string_view programFolder, std::string_view shipped) {
+    const std::string files = "Riddles.dat or the word problems files (add.dat, subtract.dat, "
+                              "multiply.dat, divide.dat)";
+    std::string text = "Riddles and word problems of your own: ";
+    if (shipped.empty())
+        return text.append("edit ")
+            .append(files)
+            .append(" in the program folder \"")
+            .append(programFolder)
+            .append("\".");
+    return text.append("copy ")
+        .append(files)
+        .append(" from \"")
+        .append(shipped)
+        .append("\" into \"")
+        .append(programFolder)
+        .append("\" and edit the copy; your copy is used instead.");
+}
+
+// Our own: the per-user program folder of an installed copy could not be set up.
+inline std::string UserFolderProblem(std::string_view reason) {
+    std::string text = "Your Abacore folder could not be set up. ";
+    return text.append(reason);
+}
+
 } // namespace ShellText
 
 } // namespace abacore

@@ -1,6 +1,8 @@
 #include "shell/startup.h"
 
+#include "shell/atomic_file.h"
 #include "shell/program_folder.h"
+#include "shell/program_places.h"
 #include "shell/settings_file.h"
 #include "shell/shell_messages.h"
 #include "shell/worksheet_request.h"
@@ -21,19 +23,56 @@ fs::path WorksheetsFolderPath(const fs::path& programFolder) {
         .value_or(programFolder / kWorksheetsFolderName);
 }
 
-void EnsureWorksheetsFolder(const fs::path& programFolder) {
-    const fs::path folder = WorksheetsFolderPath(programFolder);
+fs::path WorksheetsFolderOf(const WorksheetRequest& request) {
+    if (request.DocumentsFolder.empty())
+        return WorksheetsFolderPath(request.ProgramFolder);
+    const fs::path documents(request.DocumentsFolder);
+    return FindIgnoringCase(documents, kUserWorksheetsFolderName, EntryKind::Folder)
+        .value_or(documents / kUserWorksheetsFolderName);
+}
+
+void EnsureWorksheetsFolder(const WorksheetRequest& request) {
+    const fs::path folder = WorksheetsFolderOf(request);
     std::error_code ec;
     if (fs::is_directory(folder, ec))
         return;
-    fs::create_directory(folder, ec);
+    // The documents folder may not exist yet; the program folder always does.
+    if (request.DocumentsFolder.empty())
+        fs::create_directory(folder, ec);
+    else
+        fs::create_directories(folder, ec);
     if (ec)
         throw WriteError(ShellText::WorksheetsFolderProblem(folder.string(), ec.message()));
+}
+
+void PrepareUserFolder(const WorksheetRequest& request) {
+    if (request.ShippedFolder.empty())
+        return;
+    const fs::path own(request.ProgramFolder);
+    if (FindIgnoringCase(own, kSettingsFileName, EntryKind::File))
+        return;
+    const fs::path shipped = SettingsFilePath(request.ShippedFolder);
+    const std::string bytes = ReadWholeFile(shipped);
+    std::error_code ec;
+    fs::create_directories(own, ec);
+    if (ec)
+        throw WriteError("The folder " + own.string() +
+                         " could not be created: " + ReasonInWords(ec.value()) + ".");
+    WriteFileAtomically(own / kSettingsFileName, bytes);
 }
 
 StartupOutcome RunStartup(WorksheetRequest& request, const fs::path& folder) {
     StartupOutcome outcome;
     request.ProgramFolder = ProgramFolderText(folder);
+    try {
+        PrepareUserFolder(request);
+    } catch (const WriteError& e) {
+        outcome.userFolderProblem = ShellText::UserFolderProblem(e.what());
+        return outcome;
+    } catch (const ReadError&) {
+        outcome.settingsFailed = true; // a damaged installation: "re-install"
+        return outcome;
+    }
     const fs::path settings = SettingsFilePath(folder);
     const FirstRunResult firstRun = RunFirstRunStep(settings);
     try {
@@ -46,7 +85,7 @@ StartupOutcome RunStartup(WorksheetRequest& request, const fs::path& folder) {
     }
     outcome.firstRun = firstRun == FirstRunResult::Done;
     try {
-        EnsureWorksheetsFolder(request.ProgramFolder);
+        EnsureWorksheetsFolder(request);
     } catch (const Failure& e) {
         outcome.worksheetsProblem = e.what();
     }

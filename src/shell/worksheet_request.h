@@ -77,6 +77,11 @@ struct WorksheetRequest {
     bool QuickWordEnabled = false;
     std::string WordProcessorPath;
     std::string ProgramFolder;
+    // An installed copy's places beside the program folder (which is then the user's own):
+    // the shipped data files, read after the program folder's, and the documents folder that
+    // holds the saved worksheets. Both empty when the program folder holds everything.
+    std::string ShippedFolder;
+    std::string DocumentsFolder;
 
     bool isChecked(Skill s) const {
         const auto i = static_cast<int>(s);

@@ -21,8 +21,8 @@ void CentreOnScreen(QWidget* window) {
                  area.top() + area.height() / 2 - size.height() / 2);
 }
 
-void SetBackgroundPicture(QWidget* window, const std::string& programFolder) {
-    const auto path = FindIgnoringCase(programFolder, kBackgroundPictureName, EntryKind::File);
+void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
+    const auto path = FindDataFile(folders, kBackgroundPictureName);
     if (!path)
         return;
     const QPixmap picture(QFile::decodeName(path->c_str()));

@@ -1,4 +1,5 @@
 #include "worksheet/activity_table.h"
+#include "shell/program_folder.h"
 
 #include "worksheet/directions.h"
 #include "worksheet/feasibility.h"
@@ -51,7 +52,7 @@ PreparedSheet SquaresCheck(const WorksheetRequest& r) {
     return {CheckMathSquaresCanBeMade(r), {}};
 }
 PreparedSheet WordsCheck(const WorksheetRequest& r) {
-    WordProblemsSetup setup = CheckWordProblemsCanBeMade(r, r.ProgramFolder);
+    WordProblemsSetup setup = CheckWordProblemsCanBeMade(r, DataFoldersOf(r));
     return {setup.limits, std::move(setup.templates)};
 }
 PreparedSheet MatchingCheck(const WorksheetRequest& r) {

@@ -10,9 +10,9 @@
 
 namespace abacore {
 
-std::filesystem::path DataFilePath(const std::filesystem::path& folder, std::string_view name) {
-    return FindIgnoringCase(folder, name, EntryKind::File)
-        .value_or(folder / std::filesystem::path(std::string(name)));
+std::filesystem::path DataFilePath(const DataFolders& folders, std::string_view name) {
+    return FindDataFile(folders, name)
+        .value_or(folders.own / std::filesystem::path(std::string(name)));
 }
 
 std::string DataFileText(std::string_view bytes) {

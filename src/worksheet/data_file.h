@@ -1,7 +1,10 @@
 #pragma once
-// The text files that ship beside the program (riddles, word-problem templates): found in the
-// program folder whatever the letter case of their names, read as UTF-8 when they are valid
-// UTF-8 and as Windows-1252 otherwise, and cut into lines ended by CR LF.
+// The text files that ship with the program (riddles, word-problem templates): found in the
+// program folder, or else in an installed copy's shipped folder, whatever the letter case of
+// their names, read as UTF-8 when they are valid UTF-8 and as Windows-1252 otherwise, and cut
+// into lines ended by CR LF.
+
+#include "shell/program_folder.h"
 
 #include <filesystem>
 #include <optional>
@@ -11,9 +14,9 @@
 
 namespace abacore {
 
-// The file called `name` in `folder`: the exact name first, else the one entry whose name
-// matches it ignoring letter case, else the exact name (which does not exist).
-std::filesystem::path DataFilePath(const std::filesystem::path& folder, std::string_view name);
+// The file called `name` in the data folders (FindDataFile), else the exact name in the program
+// folder (which does not exist).
+std::filesystem::path DataFilePath(const DataFolders& folders, std::string_view name);
 
 // The bytes as UTF-8: unchanged when they are valid UTF-8 (a leading byte-order mark dropped),
 // otherwise each byte taken as a Windows-1252 character.

@@ -14,8 +14,8 @@ std::vector<Riddle> ParseRiddles(std::string_view bytes) {
     return riddles;
 }
 
-RiddleFile ReadRiddleFile(const std::filesystem::path& programFolder) {
-    const std::filesystem::path path = DataFilePath(programFolder, kRiddleFileName);
+RiddleFile ReadRiddleFile(const DataFolders& folders) {
+    const std::filesystem::path path = DataFilePath(folders, kRiddleFileName);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return {RiddleFileStatus::Missing, {}};

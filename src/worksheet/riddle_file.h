@@ -1,6 +1,9 @@
 #pragma once
-// The riddle file "Riddles.dat" beside the program: a riddle and its punch line on alternating
-// lines, no header and no comments. The riddle screen offers its riddles in file order.
+// The riddle file "Riddles.dat" of the program's data folders: a riddle and its punch line on
+// alternating lines, no header and no comments. The riddle screen offers its riddles in file
+// order.
+
+#include "shell/program_folder.h"
 
 #include <filesystem>
 #include <optional>
@@ -29,8 +32,9 @@ struct RiddleFile {
     std::vector<Riddle> riddles; // empty unless read
 };
 
-// Reads the riddle file of the program folder, whatever the letter case of its name.
-RiddleFile ReadRiddleFile(const std::filesystem::path& programFolder);
+// Reads the riddle file of the data folders (a teacher's own copy first), whatever the letter
+// case of its name.
+RiddleFile ReadRiddleFile(const DataFolders& folders);
 
 // What the riddle screen tells the user once when it opens: nothing when the file gave at
 // least one riddle. Typing an own riddle works either way.

@@ -1,4 +1,5 @@
 #include "worksheet/riddle_options.h"
+#include "shell/program_folder.h"
 
 #include "worksheet/riddle_choice.h"
 #include "worksheet/riddle_file.h"
@@ -17,7 +18,7 @@ std::optional<std::string> ApplyPunchLineOption(WorksheetRequest& request, std::
 }
 
 std::optional<std::string> ApplyFirstRiddle(WorksheetRequest& request) {
-    const RiddleFile file = ReadRiddleFile(request.ProgramFolder);
+    const RiddleFile file = ReadRiddleFile(DataFoldersOf(request));
     if (const auto notice = RiddleFileNotice(file))
         return *notice + " (--riddle TEXT --punchline TEXT)";
     ApplyRiddleChoice(request, file.riddles.front().question, file.riddles.front().punchLine);

@@ -2,6 +2,7 @@
 
 #include "shell/program_folder.h"
 #include "shell/startup.h"
+#include "shell/worksheet_request.h"
 
 #include <filesystem>
 
@@ -98,22 +99,30 @@ std::string AnswerKeyFileName(std::string_view name) {
     return joined(name, kAnswerKeySuffix);
 }
 
-std::string FullWorksheetsPath(std::string_view programFolder, std::string_view fileName) {
-    const std::string folder =
-        WorksheetsFolderPath(std::filesystem::path(std::string(programFolder))).string();
-    return joined(joined(folder, "/"), fileName);
+std::string FullWorksheetsPath(const WorksheetRequest& request, std::string_view fileName) {
+    return joined(joined(WorksheetsFolderOf(request).string(), "/"), fileName);
 }
 
-std::vector<std::string> QuickWordArguments(std::string_view programFolder, std::string_view name,
+std::vector<std::string> QuickWordArguments(const WorksheetRequest& request, std::string_view name,
                                             bool withAnswerKey) {
     std::vector<std::string> arguments;
     if (withAnswerKey)
-        arguments.push_back(FullWorksheetsPath(programFolder, AnswerKeyFileName(name)));
-    arguments.push_back(FullWorksheetsPath(programFolder, WorksheetFileName(name)));
+        arguments.push_back(FullWorksheetsPath(request, AnswerKeyFileName(name)));
+    arguments.push_back(FullWorksheetsPath(request, WorksheetFileName(name)));
     return arguments;
 }
 
-std::string WorksheetSavedMessage(std::string_view name) {
+std::string WorksheetsFolderWords(const WorksheetRequest& request) {
+    if (request.DocumentsFolder.empty())
+        return "the \"worksheets\" folder";
+    return "the folder \"" + WorksheetsFolderOf(request).string() + "\"";
+}
+
+std::string WorksheetSavedMessage(const WorksheetRequest& request, std::string_view name) {
+    if (!request.DocumentsFolder.empty())
+        return "This worksheet has been saved in " + WorksheetsFolderWords(request) + " as \"" +
+               WorksheetFileName(name) +
+               "\". You can now open it with a word processor for further editing.";
     std::string text = "This worksheet has been saved in the \"worksheets\" folder of your "
                        "Abacore directory as \"";
     text.append(WorksheetFileName(name));

@@ -1,12 +1,15 @@
 #pragma once
-// The names under which the worksheet window saves its files in the `worksheets` folder, and the
-// checks that keep a typed name from writing anywhere else or failing half-way.
+// The names under which the worksheet window saves its files in the `worksheets` folder (an
+// installed copy's: "Abacore Worksheets" in the user's documents folder), and the checks that
+// keep a typed name from writing anywhere else or failing half-way.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace abacore {
+
+struct WorksheetRequest;
 
 enum class SaveNameProblem {
     None,
@@ -32,16 +35,21 @@ inline constexpr std::string_view kSaveNameTitle = "Oops!";
 std::string WorksheetFileName(std::string_view name); // name + ".rtf"
 std::string AnswerKeyFileName(std::string_view name); // name + "(Answer Key).rtf"
 
-// Program folder + "/worksheets/" + file name, the worksheets folder spelled as it is on disk:
-// where the program writes, and the full path that the word processor is given.
-std::string FullWorksheetsPath(std::string_view programFolder, std::string_view fileName);
+// The worksheets folder (WorksheetsFolderOf, spelled as it is on disk) + "/" + file name: where
+// the program writes, and the full path that the word processor is given.
+std::string FullWorksheetsPath(const WorksheetRequest& request, std::string_view fileName);
 
 // The word processor's arguments: the answer-key file first when it is sent, then the worksheet.
-std::vector<std::string> QuickWordArguments(std::string_view programFolder, std::string_view name,
+std::vector<std::string> QuickWordArguments(const WorksheetRequest& request, std::string_view name,
                                             bool withAnswerKey);
 
-// The text of the "Worksheet Saved" message.
-std::string WorksheetSavedMessage(std::string_view name);
+// The worksheets folder as messages name it: the "worksheets" folder, or, away from the
+// program folder, the folder by its full name.
+std::string WorksheetsFolderWords(const WorksheetRequest& request);
+
+// The text of the "Worksheet Saved" message; it says where the file went when that is not the
+// program folder's "worksheets".
+std::string WorksheetSavedMessage(const WorksheetRequest& request, std::string_view name);
 inline constexpr std::string_view kWorksheetSavedTitle = "Worksheet Saved";
 
 // A print job's companion file for the answer key when the "printer" is a file:

@@ -93,19 +93,17 @@ void CheckTemplatesSuffice(const WorksheetRequest& request, const WordTemplates&
     }
 }
 
-WordTemplates LoadWordTemplates(const WorksheetRequest& request,
-                                const std::filesystem::path& programFolder) {
+WordTemplates LoadWordTemplates(const WorksheetRequest& request, const DataFolders& folders) {
     WordTemplates templates;
     if (TemplatesNeeded(request) == 0)
         return templates;
     for (Skill skill : WordProblemSkills(request)) {
         const std::string_view name = TemplateFileName(skill);
-        const std::filesystem::path file = DataFilePath(programFolder, name);
+        const std::filesystem::path file = DataFilePath(folders, name);
         std::error_code error;
         if (!std::filesystem::exists(file, error))
-            throw GenerationError("The word problems file " + inQuotes(name) +
-                                  " is missing from the program folder " +
-                                  inQuotes(programFolder.string()) +
+            throw GenerationError("The word problems file " + inQuotes(name) + " is missing from " +
+                                  DataFoldersText(folders) +
                                   ". Put the file back, or choose other skills.");
         const auto lines = ReadDataFileLines(file);
         if (!lines)

@@ -4,6 +4,7 @@
 // once, before the sheet is made, so that a missing or short file is reported before anything
 // is written.
 
+#include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
 
 #include <array>
@@ -35,11 +36,11 @@ std::vector<Skill> WordProblemSkills(const WorksheetRequest& request);
 // story twice on a sheet), one with several (each problem takes from a fresh copy).
 int TemplatesNeeded(const WorksheetRequest& request);
 
-// Reads the template file of each skill the sheet uses from the program folder. Throws
+// Reads the template file of each skill the sheet uses from the data folders (a teacher's own
+// copy first). Throws
 // GenerationError, naming the file and what to do, when one is missing, cannot be read or
 // holds fewer templates than the sheet needs.
-WordTemplates LoadWordTemplates(const WorksheetRequest& request,
-                                const std::filesystem::path& programFolder);
+WordTemplates LoadWordTemplates(const WorksheetRequest& request, const DataFolders& folders);
 
 // Throws GenerationError, naming the file, when `templates` cannot fill the sheet.
 void CheckTemplatesSuffice(const WorksheetRequest& request, const WordTemplates& templates);

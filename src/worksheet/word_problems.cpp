@@ -42,12 +42,12 @@ void fillList(TemplateList& list, const std::vector<std::string>& templates) {
 } // namespace
 
 WordProblemsSetup CheckWordProblemsCanBeMade(const WorksheetRequest& request,
-                                             const std::filesystem::path& programFolder) {
+                                             const DataFolders& folders) {
     WorksheetRequest counting = request;
     counting.AllowNegatives = false;
     WordProblemsSetup setup;
     setup.limits = CheckProblemsCanBeMade(counting, RulesFor(Activity::WordProblems));
-    setup.templates = LoadWordTemplates(request, programFolder);
+    setup.templates = LoadWordTemplates(request, folders);
     return setup;
 }
 

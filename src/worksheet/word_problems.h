@@ -26,7 +26,7 @@ struct WordProblemsSetup {
 // Throws GenerationError, saying what to change, when the ranges cannot make the problems or
 // a template file is missing or short; otherwise returns the redraw limits and the templates.
 WordProblemsSetup CheckWordProblemsCanBeMade(const WorksheetRequest& request,
-                                             const std::filesystem::path& programFolder);
+                                             const DataFolders& folders);
 
 // Makes request.ProblemCount stories into the worksheet (in "Times New Roman") and fills
 // state.AnswerText. Reads no file. Throws GenerationError before writing anything when

@@ -23,10 +23,9 @@ inline constexpr const char kAnswerKeyNotPrinted[] =
 
 inline constexpr const char kAnswerKeyTitle[] = "Answer Key?";
 inline constexpr const char kSendAnswerKey[] = "Send Answer Key to Word Processor as well?";
-// %1: the word processor's path.
+// %1: the word processor's path; %2: where the worksheets folder is, in words.
 inline constexpr const char kWordProcessorNotStarted[] =
-    "The word processor \"%1\" could not be started. The worksheet is saved in the "
-    "\"worksheets\" folder.";
+    "The word processor \"%1\" could not be started. The worksheet is saved in %2.";
 
 inline constexpr const char kExportPdfTitle[] = "Export PDF";
 inline constexpr const char kPdfFilter[] = "PDF files (*.pdf)";

@@ -1,4 +1,5 @@
 #include "shell/startup.h"
+#include "shell/worksheet_request.h"
 #include "worksheet/save_name.h"
 
 #include "temp_folder.h"
@@ -12,11 +13,13 @@ namespace fs = std::filesystem;
 // Start-up reuses the folder under another letter case, and saved files go into it.
 TEST(WorksheetsFolder, ReusedUnderAnotherLetterCase) {
     TempFolder folder;
+    WorksheetRequest request;
+    request.ProgramFolder = folder.path().string();
     fs::create_directory(folder.path() / "WORKSHEETS");
-    EnsureWorksheetsFolder(folder.path());
+    EnsureWorksheetsFolder(request);
     EXPECT_FALSE(fs::exists(folder.path() / "worksheets"));
     EXPECT_EQ(WorksheetsFolderPath(folder.path()), folder.path() / "WORKSHEETS");
-    EXPECT_EQ(FullWorksheetsPath(folder.path().string(), "Quiz 1.rtf"),
+    EXPECT_EQ(FullWorksheetsPath(request, "Quiz 1.rtf"),
               (folder.path() / "WORKSHEETS" / "Quiz 1.rtf").string());
     // The plain spelling wins when both are there.
     fs::create_directory(folder.path() / "worksheets");
@@ -25,9 +28,11 @@ TEST(WorksheetsFolder, ReusedUnderAnotherLetterCase) {
 
 TEST(WorksheetsFolder, AFileInTheWayIsReportedNotFatal) {
     TempFolder folder;
+    WorksheetRequest request;
+    request.ProgramFolder = folder.path().string();
     WriteBytes(folder.path() / "worksheets", "not a folder");
     try {
-        EnsureWorksheetsFolder(folder.path());
+        EnsureWorksheetsFolder(request);
         ADD_FAILURE() << "a file in the way was not reported";
     } catch (const WriteError& e) {
         const std::string problem = e.what();

@@ -34,22 +34,22 @@ TEST(RiddleFile, PairsInFileOrderAMissingOrEmptyFileIsReportedOnce) {
               (std::vector<Riddle>{{"", "A1"}, {"Q2", ""}}));
 
     TempFolder folder;
-    const RiddleFile missing = ReadRiddleFile(folder.path());
+    const RiddleFile missing = ReadRiddleFile({folder.path()});
     EXPECT_EQ(missing.status, RiddleFileStatus::Missing);
     EXPECT_EQ(RiddleFileNotice(missing),
               "The riddle file \"Riddles.dat\" is missing from the program folder, so there are "
               "no riddles to choose from. You can still type a riddle and its punch line of your "
               "own.");
     WriteBytes(folder.path() / "riddles.DAT", "Q\r\nA\r\n"); // any letter case
-    const RiddleFile read = ReadRiddleFile(folder.path());
+    const RiddleFile read = ReadRiddleFile({folder.path()});
     EXPECT_EQ(read.riddles, (std::vector<Riddle>{{"Q", "A"}}));
     EXPECT_FALSE(RiddleFileNotice(read));
     WriteBytes(folder.path() / "riddles.DAT", "Only a riddle\r\n");
-    EXPECT_NE(RiddleFileNotice(ReadRiddleFile(folder.path()))->find("holds no riddles"),
+    EXPECT_NE(RiddleFileNotice(ReadRiddleFile({folder.path()}))->find("holds no riddles"),
               std::string::npos);
     std::filesystem::remove(folder.path() / "riddles.DAT");
     std::filesystem::create_directory(folder.path() / "Riddles.dat");
-    EXPECT_EQ(ReadRiddleFile(folder.path()).status, RiddleFileStatus::Unreadable);
+    EXPECT_EQ(ReadRiddleFile({folder.path()}).status, RiddleFileStatus::Unreadable);
 }
 
 TEST(RiddleFile, ShippedRiddlesArePlainCrLfTextThatFitsTheSheet) {

@@ -1,5 +1,7 @@
 #include "worksheet/save_name.h"
 
+#include "shell/worksheet_request.h"
+
 #include <gtest/gtest.h>
 
 using namespace abacore;
@@ -27,9 +29,11 @@ TEST(SaveName, RefusesNamesThatAreNotFileNamesInTheFolder) {
 }
 
 TEST(SaveName, FilesHandedOnAndTheSavedMessage) {
-    EXPECT_EQ(QuickWordArguments("/p", "Quiz 1", false),
+    WorksheetRequest request;
+    request.ProgramFolder = "/p";
+    EXPECT_EQ(QuickWordArguments(request, "Quiz 1", false),
               std::vector<std::string>{"/p/worksheets/Quiz 1.rtf"});
-    EXPECT_EQ(WorksheetSavedMessage("Quiz 1"),
+    EXPECT_EQ(WorksheetSavedMessage(request, "Quiz 1"),
               "This worksheet has been saved in the \"worksheets\" folder of your Abacore "
               "directory as \"Quiz 1.rtf\" .  You can now open it with a word processor for "
               "further editing.");

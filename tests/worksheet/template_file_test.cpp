@@ -26,7 +26,7 @@ WorksheetRequest Words(Skill skill, int16_t count, std::initializer_list<Skill> 
 
 std::string LoadMessage(const WorksheetRequest& r, const std::filesystem::path& folder) {
     try {
-        LoadWordTemplates(r, folder);
+        LoadWordTemplates(r, {folder});
     } catch (const GenerationError& e) {
         return e.what();
     }
@@ -60,7 +60,7 @@ TEST(TemplateFile, LoadsTheFilesTheSheetNeedsOrNamesTheOneThatFails) {
     WriteBytes(folder.path() / "add.dat", twelve + "\r\n   \r\n");
     WriteBytes(folder.path() / "SUBTRACT.DAT", "[1] - [2]\r\n"); // any letter case will do
 
-    const WordTemplates t = LoadWordTemplates(Words(Skill::Addition, 12), folder.path());
+    const WordTemplates t = LoadWordTemplates(Words(Skill::Addition, 12), {folder.path()});
     EXPECT_EQ(t.forSkill(Skill::Addition).size(), 12u);  // blank lines are no stories
     EXPECT_TRUE(t.forSkill(Skill::Subtraction).empty()); // not needed, not read
     // One story per problem with a single skill; one per file with several.
@@ -109,6 +109,6 @@ TEST(TemplateFile, ShippedFilesHoldEnoughStoriesWithBothPlaceholders) {
             EXPECT_TRUE(line.find("[1]") != line.npos && line.find("[2]") != line.npos) << line;
             EXPECT_EQ(FillTemplate(line, "1", "2").find_first_of("[]"), line.npos) << line;
         }
-        EXPECT_EQ(LoadWordTemplates(Words(skill, 20), data).forSkill(skill), lines);
+        EXPECT_EQ(LoadWordTemplates(Words(skill, 20), {data}).forSkill(skill), lines);
     }
 }

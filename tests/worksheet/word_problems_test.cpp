@@ -134,9 +134,9 @@ TEST(WordProblems, DifferencesStayAtZeroOrAboveWhateverAnEarlierRequestAllowed) 
     WriteBytes(folder.path() / "subtract.dat", "[1] - [2]\r\n");
     WorksheetRequest impossible = RangesRequest(Skill::Subtraction, 0, 5, 10, 20, false, 0, 1);
     impossible.AllowNegatives = true;
-    EXPECT_THROW(CheckWordProblemsCanBeMade(impossible, folder.path()), GenerationError);
+    EXPECT_THROW(CheckWordProblemsCanBeMade(impossible, {folder.path()}), GenerationError);
     impossible.SecondMin = 0;
-    EXPECT_EQ(CheckWordProblemsCanBeMade(impossible, folder.path())
+    EXPECT_EQ(CheckWordProblemsCanBeMade(impossible, {folder.path()})
                   .templates.forSkill(Skill::Subtraction)
                   .size(),
               1u);

@@ -1,4 +1,5 @@
 #include "clipart/screens/add_pic.h"
+#include "shell/program_folder.h"
 
 #include "clipart/folder_listing.h"
 #include "clipart/picture_messages.h"
@@ -119,7 +120,7 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
     resize(720, 440);
-    SetBackgroundPicture(this, context.request.ProgramFolder);
+    SetBackgroundPicture(this, DataFoldersOf(context.request));
     CentreOnScreen(this);
 
     // The program folder is the current folder; without one, the first drive (home).

@@ -1,4 +1,5 @@
 #include "crossword/screens/cross_print.h"
+#include "shell/program_folder.h"
 
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_messages.h"
@@ -111,7 +112,7 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     m_display->hide();
 
     setFixedSize(1080, 620);
-    SetBackgroundPicture(this, context.request.ProgramFolder);
+    SetBackgroundPicture(this, DataFoldersOf(context.request));
     CentreOnScreen(this);
     print->setFocus();
 }

@@ -1,6 +1,7 @@
 #include "shell/screens/about_form.h"
 
 #include "shell/screens/brand_label.h"
+#include "shell/shell_messages.h"
 #include "ui/screen_helpers.h"
 
 #include <QEvent>
@@ -10,7 +11,7 @@
 
 namespace abacore {
 
-AboutForm::AboutForm(const std::string& programFolder, QWidget* parent) : QDialog(parent) {
+AboutForm::AboutForm(const DataFolders& folders, QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Abacore--Drill"));
 
@@ -23,6 +24,17 @@ AboutForm::AboutForm(const std::string& programFolder, QWidget* parent) : QDialo
     layout->addSpacing(8);
     layout->addWidget(
         MakeBrandLabel("Label5", QStringLiteral("Version 1.0"), 11, false, false, this));
+    layout->addSpacing(8);
+    auto* note = new QLabel(QString::fromStdString(ShellText::OwnDataFilesNote(
+                                folders.own.string(), folders.shipped.string())),
+                            this);
+    note->setObjectName(QStringLiteral("DataFilesNote"));
+    note->setWordWrap(true);
+    note->setTextInteractionFlags(Qt::TextSelectableByMouse); // the folder names can be copied
+    QFont small = note->font();
+    small.setPointSize(8);
+    note->setFont(small);
+    layout->addWidget(note);
     layout->addStretch(1);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -32,8 +44,8 @@ AboutForm::AboutForm(const std::string& programFolder, QWidget* parent) : QDialo
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
 
-    setFixedSize(320, 230);
-    SetBackgroundPicture(this, programFolder);
+    setFixedSize(360, 320);
+    SetBackgroundPicture(this, folders);
     CentreOnScreen(this);
 }
 

@@ -1,18 +1,19 @@
 #pragma once
-// The About box: name and version. It closes on "OK" and by itself as soon as the user turns
-// to another window, and deletes itself when closed.
+// The About box: name, version, and where a teacher's own riddles and word problems go. It closes
+// on "OK" and by itself as soon as the user turns to another window, and deletes itself when
+// closed.
+
+#include "shell/program_folder.h"
 
 #include <QDialog>
-
-#include <string>
 
 namespace abacore {
 
 class AboutForm final : public QDialog {
     Q_OBJECT
 public:
-    // `programFolder` holds the background picture.
-    explicit AboutForm(const std::string& programFolder, QWidget* parent = nullptr);
+    // `folders` hold the background picture and the data files the box tells about.
+    explicit AboutForm(const DataFolders& folders, QWidget* parent = nullptr);
 
 protected:
     bool event(QEvent* event) override;

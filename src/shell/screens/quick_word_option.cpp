@@ -1,5 +1,6 @@
 #include "shell/screens/quick_word_option.h"
 
+#include "shell/program_folder.h"
 #include "shell/shell_messages.h"
 #include "shell/worksheet_request.h"
 #include "ui/app_context.h"
@@ -81,7 +82,7 @@ QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
 
     setFixedSize(460, 230);
     CentreOnScreen(this);
-    SetBackgroundPicture(this, m_context.request.ProgramFolder);
+    SetBackgroundPicture(this, DataFoldersOf(m_context.request));
 
     m_file = SettingsFilePath(m_context.request.ProgramFolder);
     try {

@@ -106,11 +106,17 @@ void Title::runOpeningSequence() {
     // The picture fills the area under the toolbar, which keeps its usual look.
     layout()->activate();
     WorksheetRequest& request = m_context.request;
-    SetBackgroundPicture(centralWidget(), request.ProgramFolder);
+    SetBackgroundPicture(centralWidget(), DataFoldersOf(request));
     CentreOnScreen(this);
 
     const StartupOutcome outcome = RunStartup(request, request.ProgramFolder);
     Dialogs& dialogs = m_context.dialogs;
+    if (!outcome.userFolderProblem.empty()) {
+        dialogs.message(this, QString::fromUtf8(ShellText::kErrorTitle),
+                        QString::fromStdString(outcome.userFolderProblem));
+        m_context.navigator.quit();
+        return;
+    }
     if (outcome.settingsFailed) {
         dialogs.message(this, QString::fromUtf8(ShellText::kErrorTitle),
                         QString::fromUtf8(ShellText::kMissingFiles));
@@ -142,7 +148,7 @@ void Title::openQuickWordOption() {
 }
 
 void Title::openAbout() {
-    auto* about = new AboutForm(m_context.request.ProgramFolder, this);
+    auto* about = new AboutForm(DataFoldersOf(m_context.request), this);
     about->show();
 }
 

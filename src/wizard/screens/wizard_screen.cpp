@@ -1,5 +1,6 @@
 #include "wizard/screens/wizard_screen.h"
 
+#include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "ui/screen_helpers.h"
@@ -52,7 +53,7 @@ WizardScreen::WizardScreen(AppContext& context, Screen self, const QString& capt
     connect(m_continue, &QPushButton::clicked, this, [this] { confirm(); });
     connect(m_goBack, &QPushButton::clicked, this, [this] { openPrevious(); });
 
-    SetBackgroundPicture(this, context.request.ProgramFolder);
+    SetBackgroundPicture(this, DataFoldersOf(context.request));
     CentreOnScreen(this);
 }
 

@@ -1,4 +1,5 @@
 #include "worksheet/screens/choose_riddle.h"
+#include "shell/program_folder.h"
 
 #include "shell/worksheet_request.h"
 #include "ui/dialogs.h"
@@ -128,7 +129,7 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
     setTabOrder(goBackButton(), continueButton());
 
     // The file is read afresh each time the screen opens.
-    RiddleFile file = ReadRiddleFile(context.request.ProgramFolder);
+    RiddleFile file = ReadRiddleFile(DataFoldersOf(context.request));
     const std::optional<std::string> notice = RiddleFileNotice(file);
     m_riddles = std::move(file.riddles);
     if (!m_riddles.empty())

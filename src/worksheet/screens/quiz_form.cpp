@@ -10,8 +10,8 @@
 #include "worksheet/editing_tools.h"
 #include "worksheet/page_setup.h"
 #include "worksheet/screens/selection_format.h"
-#include "worksheet/worksheet_messages.h"
 #include "worksheet/screens/worksheet_output.h"
+#include "worksheet/worksheet_messages.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -436,7 +436,7 @@ void QuizForm::showSelectionFormat() {
 
 void QuizForm::showAbout() {
     // The About box deletes itself when it closes.
-    auto* about = new AboutForm(m_context.request.ProgramFolder, this);
+    auto* about = new AboutForm(DataFoldersOf(m_context.request), this);
     about->show();
 }
 

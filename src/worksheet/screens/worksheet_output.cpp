@@ -73,8 +73,7 @@ void SaveWorksheet(const WorksheetOutput& output) {
         return;
     }
     try {
-        WriteRtfFile(output.worksheet,
-                     FullWorksheetsPath(request.ProgramFolder, WorksheetFileName(name)));
+        WriteRtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)));
     } catch (const Failure& e) {
         context.dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
@@ -82,7 +81,8 @@ void SaveWorksheet(const WorksheetOutput& output) {
     // The heading changes only once the file is safely written.
     request.Heading = name;
     MarkKept(output);
-    context.dialogs.message(output.window, q(kWorksheetSavedTitle), q(WorksheetSavedMessage(name)));
+    context.dialogs.message(output.window, q(kWorksheetSavedTitle),
+                            q(WorksheetSavedMessage(request, name)));
 }
 
 void PrintWorksheet(const WorksheetOutput& output) {
@@ -142,32 +142,33 @@ void SendToWordProcessor(const WorksheetOutput& output) {
     const bool withKey = HasAnswerKey(request) &&
                          dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
                                           Text(WorksheetText::kSendAnswerKey));
-    const std::string& folder = request.ProgramFolder;
     try {
-        WriteRtfFile(output.worksheet, FullWorksheetsPath(folder, WorksheetFileName(name)));
+        WriteRtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)));
         if (withKey)
-            WriteRtfFile(output.answerKey, FullWorksheetsPath(folder, AnswerKeyFileName(name)));
+            WriteRtfFile(output.answerKey, FullWorksheetsPath(request, AnswerKeyFileName(name)));
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
     }
     MarkKept(output);
     QStringList arguments;
-    for (const std::string& path : QuickWordArguments(folder, name, withKey))
+    for (const std::string& path : QuickWordArguments(request, name, withKey))
         arguments << q(path);
     const QString program = q(request.WordProcessorPath);
     if (program.isEmpty() || !dialogs.startDetached(program, arguments))
         dialogs.message(output.window, Oops,
-                        Text(WorksheetText::kWordProcessorNotStarted).arg(program));
+                        Text(WorksheetText::kWordProcessorNotStarted)
+                            .arg(program, q(WorksheetsFolderWords(request))));
 }
 
 void ExportWorksheetPdf(const WorksheetOutput& output) {
     AppContext& context = output.context;
     const WorksheetRequest& request = context.request;
     Dialogs& dialogs = context.dialogs;
-    // The worksheets folder in whatever letter case it has; the program folder without one.
-    QDir folder(q(request.ProgramFolder));
-    folder.cd(q(WorksheetsFolderPath(request.ProgramFolder).filename().string()));
+    // The worksheets folder in whatever letter case it has; the folder above it without one.
+    const std::filesystem::path worksheets = WorksheetsFolderOf(request);
+    QDir folder(q(worksheets.parent_path().string()));
+    folder.cd(q(worksheets.filename().string()));
     const bool headingIsName = CheckSaveName(request.Heading) == SaveNameProblem::None;
     const QString suggested = headingIsName
                                   ? folder.filePath(q(request.Heading) + QStringLiteral(".pdf"))

@@ -8,7 +8,7 @@ using namespace abacore;
 
 // Its OK button is a plain close; closing when the user turns away is the box's own rule.
 TEST(AboutForm, ClosesWhenTheUserTurnsToAnotherWindow) {
-    QPointer<AboutForm> about = new AboutForm(ABACORE_SOURCE_DIR "/data");
+    QPointer<AboutForm> about = new AboutForm({ABACORE_SOURCE_DIR "/data"});
     about->show();
     QEvent deactivate(QEvent::WindowDeactivate);
     QCoreApplication::sendEvent(about, &deactivate);

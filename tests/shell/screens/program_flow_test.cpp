@@ -1,6 +1,7 @@
 // The whole program as a user meets it: the real screen host and screens, with scripted dialogs.
 #include "../../wizard/screens/wizard_test_helpers.h"
 #include "program_folder.h"
+#include "shell/program_folder.h"
 #include "shell/screens/screen_factory.h"
 #include "ui/screen_host.h"
 #include "worksheet/riddle_file.h"
@@ -118,7 +119,7 @@ TEST(ProgramFlow, RiddleFromTheMenuThroughTheRiddleScreen) {
     Program p;
     p.click({"Command2", "Check1_0", "Command1", "Command1", "Command1"});
     ASSERT_EQ(p.screenName(), "ChooseRiddle");
-    const std::vector<Riddle> riddles = ReadRiddleFile(p.request.ProgramFolder).riddles;
+    const std::vector<Riddle> riddles = ReadRiddleFile(DataFoldersOf(p.request)).riddles;
     ASSERT_GE(riddles.size(), 2u);
     EXPECT_EQ(p.text("RiddleBox").toStdString(), riddles[0].question);
     p.key(Qt::Key_Escape);

@@ -1,6 +1,7 @@
 // Walks the wizard window by window, the way a user does: each "Continue" must open what the
 // activity's flow names next, and the request must hold what the screens offered.
 #include "program_folder.h"
+#include "shell/program_folder.h"
 #include "shell/screens/screen_factory.h"
 #include "wizard/screen_flow.h"
 #include "wizard_test_helpers.h"
@@ -42,7 +43,7 @@ TEST(WizardFlow, ContinueLeadsEachActivityToItsDocumentWithWhatTheScreensOffered
                       std::tuple(2, 100, "Multipication Practice Worksheet", 20));
         }
         if (r.ActivityType == Activity::SecretRiddle) {
-            const Riddle first = ReadRiddleFile(r.ProgramFolder).riddles.at(0);
+            const Riddle first = ReadRiddleFile(DataFoldersOf(r)).riddles.at(0);
             EXPECT_EQ(std::tie(r.RiddleQuestion, r.PunchLine),
                       std::tie(first.question, first.punchLine));
             EXPECT_GT(r.ProblemCount, 0);
