@@ -69,7 +69,10 @@ const std::array<CommonOption, 13> kCommonOptions{{
       "range of the second number (default 0..100; 1..100\nwhen division is among the skills; "
       "0..1000\nfor the crossword)"}},
     {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
-    {"", {"picture", "FILE", "a picture at the top of the worksheet, below the heading"}},
+    {"",
+     {"picture", "FILE",
+      "a picture at the top of the worksheet, below the heading;\nbehind the crossword (a .pdf "
+      "puzzle and key)"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
     {"",
@@ -407,7 +410,7 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         const bool crossword = MakesCrossword(*row);
         bool needsPdf = false;
         if (crossword) {
-            if (auto refusal = CrosswordFileRefusal(output, answerKey))
+            if (auto refusal = CrosswordFileRefusal(output, answerKey, p.isSet("picture")))
                 throw UserError{*refusal};
             needsPdf = CrosswordNeedsPdf(output, answerKey);
         } else {
@@ -444,9 +447,9 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             CheckWritable(answerKey.toStdString());
 
         // The picture is read, and refused, before anything is made or written.
-        std::shared_ptr<const Picture> picture;
+        LoadedPicture picture;
         if (p.isSet("picture"))
-            picture = LoadPicture(QFileInfo(p.value("picture")).absoluteFilePath()).picture;
+            picture = LoadPicture(QFileInfo(p.value("picture")).absoluteFilePath());
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
         // The crossword is built as its builder window builds it, a worksheet as its window.
@@ -456,7 +459,7 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             puzzle = MakeBatchCrossword(request, random);
         } else {
             documents = BuildWorksheet(request, random);
-            PlacePictureBelowHeading(documents->worksheet, picture);
+            PlacePictureBelowHeading(documents->worksheet, picture.picture);
         }
 
         // PDF needs Qt's fonts and painter; everything else runs without a GUI application.
@@ -481,13 +484,13 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         if (!answerKey.isEmpty() && std::filesystem::is_regular_file(sheetPath))
             earlierSheet = ReadWholeFile(sheetPath);
         if (puzzle)
-            WriteCrosswordPuzzle(*puzzle, output);
+            WriteCrosswordPuzzle(*puzzle, output, picture.image);
         else
             writeDocument(documents->worksheet, output);
         if (!answerKey.isEmpty()) {
             try {
                 if (puzzle)
-                    WriteCrosswordKey(*puzzle, answerKey);
+                    WriteCrosswordKey(*puzzle, answerKey, picture.image);
                 else
                     writeDocument(documents->answerKey, answerKey);
             } catch (const Failure&) {

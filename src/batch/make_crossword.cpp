@@ -23,8 +23,12 @@ std::string Name(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// A crossword in the batch has no background picture or colour: white prints everywhere.
-const CrosswordLook kPlainLook;
+// A crossword in the batch has no background colour: white, or the picture when one is given.
+CrosswordLook BatchLook(const QImage& picture) {
+    if (picture.isNull())
+        return {};
+    return WithPicture(WithBackground({}, kPictureBackground), picture);
+}
 
 } // namespace
 
@@ -32,12 +36,19 @@ bool MakesCrossword(const ActivityRow& row) {
     return !row.screens.empty() && row.screens.back() == Screen::Crossword;
 }
 
-std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey) {
+std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey,
+                                                bool withPicture) {
     const QString suffix = SuffixOf(puzzle);
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz") &&
         suffix != QLatin1String("txt"))
         return "Cannot tell the format of \"" + puzzle.toStdString() +
                "\": a crossword is written as .pdf, .ipuz or .txt.";
+    // Said rather than silently dropped: the teacher asked for the picture.
+    if (withPicture && suffix != QLatin1String("pdf"))
+        return "--picture puts a picture behind the crossword on PDF pages, and \"" +
+               puzzle.toStdString() + "\" is " +
+               (suffix == QLatin1String("ipuz") ? "an .ipuz" : "a .txt") +
+               " file, which cannot hold one. Write the puzzle as .pdf, or leave out --picture.";
     if (answerKey.isEmpty())
         return std::nullopt;
     const QString keySuffix = SuffixOf(answerKey);
@@ -62,10 +73,10 @@ CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random
     }
 }
 
-void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path) {
+void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path, const QImage& picture) {
     const QString suffix = SuffixOf(path);
     if (suffix == QLatin1String("pdf")) {
-        PainterPages pages = CrosswordPuzzlePages(page, kPlainLook);
+        PainterPages pages = CrosswordPuzzlePages(page, BatchLook(picture));
         WritePdfFile({&pages}, path);
     } else if (suffix == QLatin1String("ipuz")) {
         WriteFileAtomically(Name(path), CrosswordIpuz(page));
@@ -74,9 +85,9 @@ void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path) {
     }
 }
 
-void WriteCrosswordKey(const CrosswordPage& page, const QString& path) {
+void WriteCrosswordKey(const CrosswordPage& page, const QString& path, const QImage& picture) {
     if (SuffixOf(path) == QLatin1String("pdf")) {
-        PainterPages pages = CrosswordKeyPages(page, kPlainLook);
+        PainterPages pages = CrosswordKeyPages(page, BatchLook(picture));
         WritePdfFile({&pages}, path);
     } else {
         WriteFileAtomically(Name(path), CrosswordKeyText(page));

@@ -5,6 +5,7 @@
 #include "crossword/crossword_page.h"
 #include "worksheet/activity_table.h"
 
+#include <QImage>
 #include <QString>
 #include <optional>
 #include <string>
@@ -16,7 +17,9 @@ bool MakesCrossword(const ActivityRow& row);
 
 // The message for an output name the crossword cannot be written as, or nothing: the puzzle as
 // .pdf, .ipuz or .txt (its clue list), the answer key as .pdf or .txt (the grid's characters).
-std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey);
+// With a picture (`withPicture`) the puzzle must be a PDF: the other forms cannot hold it.
+std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey,
+                                                bool withPicture);
 // Whether either file is a PDF (which needs Qt's fonts and painter).
 bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey);
 
@@ -24,9 +27,10 @@ bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey);
 // ranges that cannot make the problems, and, titled "Failed.", when the builder gives up.
 CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random);
 
-// Write one file each, in the format of the name's extension. Throw WriteError naming the file
-// and the reason; an earlier file is then left as it was.
-void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path);
-void WriteCrosswordKey(const CrosswordPage& page, const QString& path);
+// Write one file each, in the format of the name's extension; a PDF shows `picture` (when not
+// null) behind the grid, as the builder window's picture option does. Throw WriteError naming
+// the file and the reason; an earlier file is then left as it was.
+void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path, const QImage& picture);
+void WriteCrosswordKey(const CrosswordPage& page, const QString& path, const QImage& picture);
 
 } // namespace abacore

@@ -37,18 +37,6 @@ inline constexpr const char* kExportWrongType =
     "Please choose a name ending in .pdf (to print) or .ipuz (for crossword programs).";
 inline constexpr const char* kExportedTitle = "Puzzle Saved";
 
-// The picture behind the crossword.
-inline constexpr const char* kPictureTitle = "Add A Picture";
-inline constexpr const char* kPictureFilter =
-    "Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.ico *.cur *.dib *.wmf *.emf)";
-inline constexpr const char* kPictureErrorTitle = "Error:";
-inline constexpr const char* kPictureError =
-    "This control uses Active X to add clipart to your worksheet. It appears that Active X is "
-    "not properly installed on your computer. You have several other options. You can <copy and "
-    "paste> clipart onto the worksheet, you can save the worksheet to open in another "
-    "application, or you can use the <QuickWord> feature to open the worksheet directly in your "
-    "word processor.";
-
 // The printed page's captions over the clue lists.
 inline constexpr const char* kAcrossCaption = "Across";
 inline constexpr const char* kDownCaption = "Down";

@@ -20,6 +20,9 @@ constexpr int kMostShrinkSteps = 12;
 constexpr int kNumberSize = 150;
 constexpr int kCharacterSize = kCellHeight * 3 / 5;
 constexpr int kFittedTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+// Enough for a full page at 200 dots per inch; a camera's full size only slows the drawing and
+// swells the PDF files.
+constexpr int kLargestPictureSide = 2200;
 
 QString q(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -117,6 +120,14 @@ CrosswordLook WithBackground(CrosswordLook look, int selected) {
     const BackgroundLook chosen = LookOf(selected);
     look.colour = QColor(chosen.colour.r, chosen.colour.g, chosen.colour.b);
     look.pictureShown = chosen.pictureShown;
+    return look;
+}
+
+CrosswordLook WithPicture(CrosswordLook look, const QImage& picture) {
+    look.picture = picture.width() > kLargestPictureSide || picture.height() > kLargestPictureSide
+                       ? picture.scaled(kLargestPictureSide, kLargestPictureSide,
+                                        Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                       : picture;
     return look;
 }
 

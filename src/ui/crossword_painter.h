@@ -27,6 +27,10 @@ struct CrosswordLook {
 // The look of background option `selected`, keeping the picture already chosen.
 CrosswordLook WithBackground(CrosswordLook look, int selected);
 
+// The look with `picture` as the background picture, made small enough for a full page (shown
+// only while the picture option is chosen).
+CrosswordLook WithPicture(CrosswordLook look, const QImage& picture);
+
 // What the cells of an entry show: the puzzle's entry numbers in the start cells, or the
 // characters of the answers (the answer display and the key).
 enum class CellText { EntryNumbers, Characters };

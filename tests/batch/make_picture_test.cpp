@@ -83,3 +83,42 @@ TEST(MakePicture, ABadPictureIsRefusedBeforeAnythingIsWritten) {
     const Result help = RunMake({"--help"});
     EXPECT_TRUE(help.out.contains("--picture FILE")) << help.out.toStdString();
 }
+
+// The crossword's PDF pages show the picture behind the grid, the puzzle and its key alike; a
+// form that cannot hold it, or a file that is no picture, is refused before anything is written.
+TEST(MakePicture, TheCrosswordPictureIsBehindThePdfGridAndOtherFormsAreRefused) {
+    QTemporaryDir dir;
+    QImage teal(60, 40, QImage::Format_RGB32);
+    teal.fill(QColor(0, 128, 128));
+    ASSERT_TRUE(teal.save(dir.filePath("teal.bmp")));
+    const QStringList picture{"crossword", "--seed", "4", "--picture", dir.filePath("teal.bmp")};
+    ASSERT_EQ(RunMake(picture + QStringList{"-o", dir.filePath("p.pdf"), "--answer-key",
+                                            dir.filePath("k.pdf")})
+                  .exitCode,
+              0);
+    ASSERT_EQ(RunMake({"crossword", "--seed", "4", "-o", dir.filePath("plain.pdf")}).exitCode, 0);
+    if (!QStandardPaths::findExecutable("pdftoppm").isEmpty()) {
+        EXPECT_GT(ShareNear(PdfPageImage(dir.filePath("p.pdf")), QColor(0, 128, 128)), 0.1);
+        EXPECT_GT(ShareNear(PdfPageImage(dir.filePath("k.pdf")), QColor(0, 128, 128)), 0.1);
+        EXPECT_EQ(ShareNear(PdfPageImage(dir.filePath("plain.pdf")), QColor(0, 128, 128)), 0);
+    }
+
+    WriteBytes(dir.filePath("notes.bmp"), "not a picture\n");
+    const struct {
+        QStringList args;
+        QString message;
+    } refused[] = {
+        {picture + QStringList{"-o", dir.filePath("r.ipuz")}, "is an .ipuz file"},
+        {picture + QStringList{"-o", dir.filePath("r.txt"), "--answer-key", dir.filePath("rk.pdf")},
+         "is a .txt file"},
+        {{"crossword", "--picture", dir.filePath("notes.bmp"), "-o", dir.filePath("r.pdf")},
+         "Error: " + QString::fromStdString(NotAPictureReason("notes.bmp"))},
+    };
+    for (const auto& c : refused) {
+        const Result r = RunMake(c.args);
+        EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+    }
+    const QStringList written = QDir(dir.path()).entryList({"r*"}, QDir::Files);
+    EXPECT_TRUE(written.isEmpty()) << written.join(' ').toStdString();
+}

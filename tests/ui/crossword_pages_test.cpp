@@ -63,14 +63,7 @@ CrosswordPage ThirtySums() {
     return MakeCrossword(request, random);
 }
 
-} // namespace
-
-// Empty cells show the background; each cell of an entry is a white box in a black frame with
-// its entry number in the puzzle and its character in the key.
-TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
-    const CrosswordPage page = ThirtySums();
-    CrosswordLook look;
-    look.colour = QColor(0, 0, 255);
+void CheckCells(const CrosswordPage& page, const CrosswordLook& look, const QColor& background) {
     PainterPages puzzlePages = CrosswordPuzzlePages(page, look);
     PainterPages keyPages = CrosswordKeyPages(page, look);
     const QImage puzzle = Render(puzzlePages, 0);
@@ -86,7 +79,7 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
                               k * kGridAreaHeight),
                        centring};
 
-    const auto blue = [](QColor c) { return c == QColor(0, 0, 255); };
+    const auto isBackground = [&background](QColor c) { return c == background; };
     const auto notWhite = [](QColor c) { return c != QColor(Qt::white); };
     int framed = 0;
     for (int y = 1; y <= kCrosswordRows; ++y) {
@@ -105,15 +98,13 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
                 continue;
             }
             if (cell.isEmpty()) {
-                EXPECT_EQ(puzzle.pixelColor((box.center() * kPixelsPerTwip).toPoint()),
-                          QColor(0, 0, 255))
+                EXPECT_EQ(puzzle.pixelColor((box.center() * kPixelsPerTwip).toPoint()), background)
                     << where.toStdString();
-                EXPECT_EQ(key.pixelColor((keyBox.center() * kPixelsPerTwip).toPoint()),
-                          QColor(0, 0, 255))
+                EXPECT_EQ(key.pixelColor((keyBox.center() * kPixelsPerTwip).toPoint()), background)
                     << where.toStdString();
                 continue;
             }
-            EXPECT_FALSE(AnyPixel(puzzle, inner.adjusted(0, box.height() / 5, 0, 0), blue))
+            EXPECT_FALSE(AnyPixel(puzzle, inner.adjusted(0, box.height() / 5, 0, 0), isBackground))
                 << where.toStdString();
             // The number in the top left corner of a start cell; nothing in the others.
             const QRectF corner(box.topLeft(), QSizeF(box.width() * 0.7, box.height() * 0.45));
@@ -133,4 +124,41 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
         }
     }
     EXPECT_GT(framed, 5);
+}
+
+QImage SolidImage(int width, int height, const QColor& colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+// Empty cells show the background, a colour or the picture; each cell of an entry is a white box
+// in a black frame with its entry number in the puzzle and its character in the key.
+TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
+    const CrosswordPage page = ThirtySums();
+    CrosswordLook blue;
+    blue.colour = QColor(0, 0, 255);
+    const QColor green(30, 140, 60);
+    const CrosswordLook picture =
+        WithPicture(WithBackground({}, kPictureBackground), SolidImage(64, 48, green));
+    const struct {
+        const char* name;
+        CrosswordLook look;
+        QColor background;
+    } cases[] = {
+        {"blue", blue, QColor(0, 0, 255)},
+        {"picture", picture, green},
+        // A colour chosen after the picture hides it; the picture option shows it again.
+        {"grey after the picture", WithBackground(picture, 2), QColor(192, 192, 192)},
+        {"the picture again", WithBackground(WithBackground(picture, 2), kPictureBackground),
+         green},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CheckCells(page, c.look, c.background);
+    }
+    // A camera's picture is made small enough for a page before it is drawn.
+    EXPECT_EQ(WithPicture({}, SolidImage(4400, 3300, green)).picture.size(), QSize(2200, 1650));
 }

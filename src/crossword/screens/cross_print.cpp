@@ -1,10 +1,10 @@
 #include "crossword/screens/cross_print.h"
 #include "shell/program_folder.h"
 
+#include "clipart/screens/add_pic.h"
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_messages.h"
 #include "crossword/screens/crossword_output.h"
-#include "crossword/screens/crossword_picture.h"
 #include "crossword/screens/crossword_view.h"
 #include "shell/worksheet_request.h"
 #include "ui/document_bridge.h"
@@ -175,10 +175,13 @@ void CrossPrint::applyBackground(int selected) {
 }
 
 void CrossPrint::choosePicture() {
-    if (std::optional<QImage> picture = ChooseCrosswordPicture(m_context, this)) {
-        m_look.picture = std::move(*picture);
-        showLook();
-    }
+    // The picture window keeps this window from input until it closes; the picture arrives with
+    // "Add This Picture", and a file that fails there is reported by the window itself.
+    OpenPictureWindow(m_context, PictureOpener::Crossword, this,
+                      [this](const LoadedPicture& loaded) {
+                          m_look = WithPicture(m_look, loaded.image);
+                          showLook();
+                      });
 }
 
 void CrossPrint::showLook() {

@@ -1,11 +1,14 @@
 // The crossword builder window: its clue list, the background choice, the answer display, the
 // print sequence and the export, driven the way a user drives them.
+#include "clipart/screens/add_pic.h"
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_messages.h"
 #include "crossword_fixture.h"
 #include "file_bytes.h"
+#include "test_pictures.h"
 
 #include <QJsonDocument>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -36,6 +39,29 @@ int DigitCells(const CrosswordPage& page) {
     return digits;
 }
 
+// "Choose picture...": the picture window over the builder window, the crossword's picture
+// types in the program folder; `name` is clicked and added, as a user does. `meanwhile` runs
+// between the click and "Add This Picture".
+void AddPicture(BuilderWindow& b, const QString& name,
+                const std::function<void()>& meanwhile = {}) {
+    b.click("Command4");
+    AddPic* pic = nullptr;
+    for (AddPic* open : b.window->findChildren<AddPic*>())
+        if (open->isVisible())
+            pic = open;
+    ASSERT_TRUE(pic);
+    EXPECT_TRUE(pic->isModal());
+    auto* files = pic->findChild<QListWidget*>("File1");
+    const auto found = files->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(found[0]).center());
+    if (meanwhile)
+        meanwhile();
+    pic->findChild<QPushButton*>("Command1")->click();
+    EXPECT_FALSE(pic->isVisible());
+}
+
 } // namespace
 
 TEST(CrossPrint, ListsTheCluesUnderUnderlinedAcrossAndDown) {
@@ -56,7 +82,6 @@ TEST(CrossPrint, ListsTheCluesUnderUnderlinedAcrossAndDown) {
 // again, on white, with the picture chosen earlier.
 TEST(CrossPrint, BackgroundOptionsColourBothGridsAndAColourHidesThePicture) {
     BuilderWindow b;
-    QTemporaryDir dir;
     CrossWord& display = b.display();
     display.resize(546, 450);
     auto* choose = b.get<QPushButton>("Command4");
@@ -76,10 +101,9 @@ TEST(CrossPrint, BackgroundOptionsColourBothGridsAndAColourHidesThePicture) {
     EXPECT_EQ(PixelOf(display, {1, 1}), QColor(Qt::white));
 
     b.app.request.ClipArtForWorksheet = true;
-    b.app.dialogs.files = {SolidPicture(dir.filePath("red.png"), QColor(200, 0, 0))};
-    b.click("Command4");
+    SolidPicture(b.folder.file("red.bmp"), QColor(200, 0, 0));
+    AddPicture(b, "red.bmp");
     EXPECT_FALSE(b.app.request.ClipArtForWorksheet);
-    EXPECT_EQ(b.app.dialogs.ofKind("openFile").back().title, "Add A Picture");
     EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0));
     EXPECT_EQ(PixelOf(*preview, {1, 1}), QColor(200, 0, 0));
 
@@ -89,15 +113,15 @@ TEST(CrossPrint, BackgroundOptionsColourBothGridsAndAColourHidesThePicture) {
     b.click("Coloroption_8");
     EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0)) << "the picture is kept";
 
-    // A file that is no picture: the "Error:" message, and the picture stays as it was.
-    WriteBytes(dir.filePath("broken.jpg"), "not a picture");
-    b.app.dialogs.files = {dir.filePath("broken.jpg")};
-    b.click("Command4");
-    EXPECT_EQ(b.app.dialogs.titles().back(), "Error:");
+    // A picture that is no longer one when it is added: the "Error:" message, and the crossword
+    // stays as it was.
+    SolidPicture(b.folder.file("blue.bmp"), QColor(0, 0, 200));
+    EXPECT_TRUE(b.app.dialogs.shown.empty());
+    AddPicture(b, "blue.bmp", [&b] { WriteBytes(b.folder.file("blue.bmp"), "not a picture"); });
+    EXPECT_EQ(b.app.dialogs.titles(), QStringList{"Error:"});
     EXPECT_TRUE(b.app.dialogs.shown.back().text.startsWith("This control uses Active X"));
     EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0));
-    b.click("Command4"); // cancelled: nothing changes, nothing said
-    EXPECT_EQ(b.app.dialogs.titles().size(), 1);
+    EXPECT_EQ(PixelOf(*preview, {1, 1}), QColor(200, 0, 0));
 }
 
 TEST(CrossPrint, ViewPuzzleShowsTheAnswerDisplayUntilAClickOrAKey) {
@@ -115,12 +139,15 @@ TEST(CrossPrint, ViewPuzzleShowsTheAnswerDisplayUntilAClickOrAKey) {
     EXPECT_FALSE(display.isVisible());
 }
 
-// Yes, a PDF file chosen in the print dialog, Yes: the puzzle and its key in two files, the
-// message naming them, and the main menu.
+// Yes, a PDF file chosen in the print dialog, Yes: the puzzle and its key in two files, both
+// with the chosen picture behind the grid, the message naming them, and the main menu.
 TEST(CrossPrint, PrintsThePuzzleAndOnRequestTheKeyThenGoesBackToTheMainMenu) {
     BuilderWindow b(20);
     QTemporaryDir dir;
-    b.click("ColorLabel_6"); // Yellow
+    b.click("Coloroption_8");
+    const QColor teal(0, 128, 128);
+    SolidPicture(b.folder.file("teal.bmp"), teal);
+    AddPicture(b, "teal.bmp");
     b.app.dialogs.answers = {true, true};
     b.app.dialogs.printToPdf = {dir.filePath("puzzle.pdf")};
     b.click("Command2");
@@ -148,6 +175,9 @@ TEST(CrossPrint, PrintsThePuzzleAndOnRequestTheKeyThenGoesBackToTheMainMenu) {
     const QString key = PdfText(dir.filePath("puzzle(Answer Key).pdf"));
     EXPECT_TRUE(key.contains("Addition Crossword Puzzle"));
     EXPECT_EQ(key.count(QRegularExpression("\\d")), DigitCells(b.page));
+    // The grid area is a good part of either page; the picture shows between the cells.
+    EXPECT_GT(ShareNear(PdfPageImage(dir.filePath("puzzle.pdf")), teal), 0.1);
+    EXPECT_GT(ShareNear(PdfPageImage(dir.filePath("puzzle(Answer Key).pdf")), teal), 0.1);
 }
 
 // No, Cancel in the print dialog or a file the printer cannot write leave the window open; No to
