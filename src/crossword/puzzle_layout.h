@@ -6,6 +6,7 @@
 // printer and in every PDF; the painter scales it to the page it is given.
 
 #include "crossword/crossword_page.h"
+#include "worksheet/page_setup.h"
 
 #include <string>
 #include <string_view>
@@ -28,8 +29,10 @@ struct TwipRect {
 
 namespace PuzzleGeometry {
 // The page's printable area (US Letter less the margins of the worksheets).
-inline constexpr int kPageWidth = 10512;
-inline constexpr int kPageHeight = 13680;
+inline constexpr int kPageWidth =
+    PageSetup::kPaperWidthTwips - PageSetup::kLeftMarginTwips - PageSetup::kRightMarginTwips;
+inline constexpr int kPageHeight =
+    PageSetup::kPaperHeightTwips - PageSetup::kTopMarginTwips - PageSetup::kBottomMarginTwips;
 
 // Cells sit edge to edge; the background reaches half a cell beyond the grid on every side.
 inline constexpr int kCellWidth = 390;

@@ -82,18 +82,6 @@ bool isWholeBound(double v) {
     return std::isfinite(v) && v == std::trunc(v) && std::fabs(v) <= kLargestBound;
 }
 
-std::vector<Skill> skillsThatCanOccur(const WorksheetRequest& request) {
-    std::vector<Skill> skills;
-    if (request.MixedSkills) {
-        for (int k = 1; k <= 4; ++k)
-            if (request.isChecked(static_cast<Skill>(k)))
-                skills.push_back(static_cast<Skill>(k));
-    } else if (request.SkillMode >= Skill::Addition && request.SkillMode <= Skill::Division) {
-        skills.push_back(request.SkillMode);
-    }
-    return skills;
-}
-
 } // namespace
 
 DrawnValues DrawnValuesOf(int64_t min, int64_t max) {
@@ -177,7 +165,7 @@ DrawLimits CheckProblemsCanBeMade(const WorksheetRequest& request, const Problem
         !isWholeBound(ValueOf(request.SecondMin)))
         throw GenerationError(
             "The smallest and largest numbers must be whole numbers of at most 15 digits.");
-    const std::vector<Skill> skills = skillsThatCanOccur(request);
+    const std::vector<Skill> skills = SkillsThatCanOccur(request);
     if (skills.empty())
         throw GenerationError("No skill is chosen for the problems. Choose at least one skill.");
 

@@ -99,6 +99,16 @@ std::string_view SkillSign(Skill skill) {
     }
 }
 
+std::vector<Skill> SkillsThatCanOccur(const WorksheetRequest& request) {
+    std::vector<Skill> skills;
+    for (int k = 1; k <= 4; ++k) {
+        const auto skill = static_cast<Skill>(k);
+        if (request.MixedSkills ? request.isChecked(skill) : request.SkillMode == skill)
+            skills.push_back(skill);
+    }
+    return skills;
+}
+
 void PickSkill(WorksheetRequest& request, RandomSource& random) {
     bool anyChecked = false;
     for (int k = 1; k <= 4; ++k)

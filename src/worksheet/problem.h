@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace abacore {
 
@@ -62,6 +63,10 @@ struct DrawLimits {
 
 // "+", "-", "x" or the division sign (UTF-8); empty for any other code.
 std::string_view SkillSign(Skill skill);
+
+// The skills the sheet's problems can have: the checked ones when several are chosen, else
+// SkillMode (nothing for a code that is no skill).
+std::vector<Skill> SkillsThatCanOccur(const WorksheetRequest& request);
 
 // Sets SkillMode to a randomly chosen checked skill. Throws GenerationError when none is checked.
 void PickSkill(WorksheetRequest& request, RandomSource& random);

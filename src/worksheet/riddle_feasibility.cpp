@@ -115,16 +115,6 @@ int64_t quotientCount(const DrawnValues& a, const DrawnValues& b, RedrawRule rul
     return quotients.count();
 }
 
-std::vector<Skill> skillsThatCanOccur(const WorksheetRequest& request) {
-    std::vector<Skill> skills;
-    for (int k = 1; k <= 4; ++k) {
-        const auto skill = static_cast<Skill>(k);
-        if (request.MixedSkills ? request.isChecked(skill) : request.SkillMode == skill)
-            skills.push_back(skill);
-    }
-    return skills;
-}
-
 std::string_view skillWord(Skill skill) {
     static constexpr std::array<std::string_view, 5> kWords = {"", "addition", "subtraction",
                                                                "multiplication", "division"};
@@ -170,7 +160,7 @@ DrawLimits CheckSecretRiddleCanBeMade(const WorksheetRequest& request) {
     sized.ProblemCount = static_cast<int16_t>(letters);
     const ProblemRules rules = RulesFor(Activity::SecretRiddle);
     const DrawLimits limits = CheckProblemsCanBeMade(sized, rules);
-    for (Skill skill : skillsThatCanOccur(request)) {
+    for (Skill skill : SkillsThatCanOccur(request)) {
         const int64_t answers = DistinctAnswerCount(request, rules, skill, letters);
         if (answers < letters) {
             throw GenerationError(

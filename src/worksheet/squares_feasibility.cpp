@@ -53,16 +53,6 @@ double exactDivisionBound(const DrawnValues& v) {
     return pair * pair;
 }
 
-std::vector<Skill> skillsThatCanOccur(const WorksheetRequest& request) {
-    std::vector<Skill> skills;
-    for (int k = 1; k <= 4; ++k) {
-        const auto skill = static_cast<Skill>(k);
-        if (request.MixedSkills ? request.isChecked(skill) : request.SkillMode == skill)
-            skills.push_back(skill);
-    }
-    return skills;
-}
-
 // The largest first-range maximum, from `lo` up to `hi`, whose exact-division squares are not
 // too rare; the chance falls as the range widens, so halving finds it.
 int64_t widestExactRange(const WorksheetRequest& request, int64_t lo, int64_t hi) {
@@ -133,7 +123,7 @@ DrawLimits CheckMathSquaresCanBeMade(const WorksheetRequest& request) {
         !isWholeBound(request.FirstMax.value_or(0.0)))
         throw GenerationError(
             "The smallest and largest numbers must be whole numbers of at most 15 digits.");
-    const std::vector<Skill> skills = skillsThatCanOccur(request);
+    const std::vector<Skill> skills = SkillsThatCanOccur(request);
     if (skills.empty())
         throw GenerationError("No skill is chosen for the problems. Choose at least one skill.");
     const DrawnValues v = firstValues(request);

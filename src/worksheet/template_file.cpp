@@ -1,4 +1,5 @@
 #include "worksheet/template_file.h"
+#include "worksheet/problem.h"
 
 #include "worksheet/data_file.h"
 #include "worksheet/generation_error.h"
@@ -64,15 +65,7 @@ const std::vector<std::string>& WordTemplates::forSkill(Skill skill) const {
 }
 
 std::vector<Skill> WordProblemSkills(const WorksheetRequest& request) {
-    std::vector<Skill> skills;
-    if (request.MixedSkills) {
-        for (int k = 1; k <= 4; ++k)
-            if (request.isChecked(static_cast<Skill>(k)))
-                skills.push_back(static_cast<Skill>(k));
-    } else if (request.SkillMode >= Skill::Addition && request.SkillMode <= Skill::Division) {
-        skills.push_back(request.SkillMode);
-    }
-    return skills;
+    return SkillsThatCanOccur(request);
 }
 
 int TemplatesNeeded(const WorksheetRequest& request) {

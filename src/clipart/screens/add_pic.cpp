@@ -1,9 +1,9 @@
 #include "clipart/screens/add_pic.h"
-#include "shell/program_folder.h"
 
 #include "clipart/folder_listing.h"
 #include "clipart/picture_messages.h"
 #include "shell/failure.h"
+#include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"

@@ -1,11 +1,11 @@
 #include "crossword/screens/cross_print.h"
-#include "shell/program_folder.h"
 
 #include "clipart/screens/add_pic.h"
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_messages.h"
 #include "crossword/screens/crossword_output.h"
 #include "crossword/screens/crossword_view.h"
+#include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
 #include "ui/document_bridge.h"
 #include "ui/screen_helpers.h"

@@ -1,6 +1,6 @@
 #include "worksheet/screens/choose_riddle.h"
-#include "shell/program_folder.h"
 
+#include "shell/program_folder.h"
 #include "shell/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "wizard/screens/clickable_label.h"
