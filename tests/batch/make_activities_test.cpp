@@ -6,17 +6,14 @@
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace abacore;
 
 namespace {
 
-class MakeActivities : public ::testing::Test {
+class MakeActivities : public MakeTest {
 protected:
-    QTemporaryDir dir;
-    QString file(const QString& name) const { return dir.filePath(name); }
     QString text(const QString& name) const { return QString::fromUtf8(ReadBytes(file(name))); }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
@@ -49,6 +46,7 @@ int Count(const QString& text, const QString& pattern) {
 // no key, and asking for one is refused.
 TEST_F(MakeActivities, EachActivityMakesTextRtfAndPdfWithItsKey) {
     const std::pair<const char*, const char*> activities[] = {
+        {"skills", "Addition Practice Worksheet"},
         {"riddle", "Addition Solve-The-Riddle Worksheet"},
         {"squares", "Addition Math Squares"},
         {"words", "Addition Word Problems Worksheet"},
@@ -171,26 +169,6 @@ TEST_F(MakeActivities, WordProblemsNameTheTemplateFileTheyLack) {
     ASSERT_TRUE(WriteBytes(folder.file("divide.dat"), "Share [1] by [2].\r\n"));
     EXPECT_TRUE(refusal("words", {"--folder", folder.path(), "--skills", "div", "--count", "3"})
                     .contains("divide.dat"));
-}
-
-// --help names every activity that make can build, and each one's own options.
-TEST_F(MakeActivities, HelpListsEveryActivityAndItsOptions) {
-    QProcess help;
-    help.start(QStringLiteral(ABACORE_EXECUTABLE), {"--help"});
-    ASSERT_TRUE(help.waitForFinished(60000));
-    const QString usage = QString::fromUtf8(help.readAllStandardOutput());
-    const QRegularExpressionMatch list =
-        QRegularExpression("ACTIVITY is one of:\\s+([a-z, ]+)\\.").match(usage);
-    ASSERT_TRUE(list.hasMatch()) << usage.toStdString();
-    QStringList names = list.captured(1).split(", ");
-    names.sort();
-    EXPECT_EQ(names, (QStringList{"cards", "crossword", "matching", "riddle", "skills", "squares", "words"}));
-    for (const char* section :
-         {"Only for make skills, cards:\n  --style LIST", "Only for make riddle:\n  --riddle TEXT",
-          "  --punchline TEXT", "Only for make squares:\n  --first-square-filled"})
-        EXPECT_TRUE(usage.contains(section)) << section;
-    for (const QString& line : usage.split('\n'))
-        EXPECT_LE(line.size(), 100) << line.toStdString();
 }
 
 // The PDF path substitutes the fonts the window does: the stacked cards and the squares come

@@ -1,34 +1,20 @@
 // The make command checks everything before it writes anything, and what it says is safe to
 // print.
 #include "file_bytes.h"
+#include "run_make.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace abacore;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QByteArray err;
-};
-
-Outcome Make(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ABACORE_EXECUTABLE), QStringList{"make", "skills"} + args);
-    EXPECT_TRUE(p.waitForFinished(60000)) << "make did not finish";
-    return {p.exitCode(), p.readAllStandardError()};
+MakeResult Make(const QStringList& args) {
+    return RunMake(QStringList{"skills"} + args);
 }
-
-class MakeFileSafety : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QString file(const QString& name) const { return dir.filePath(name); }
-};
+using MakeFileSafety = MakeTest;
 
 } // namespace
 
@@ -45,7 +31,7 @@ TEST_F(MakeFileSafety, ARefusedCommandLeavesEveryExistingFileAsItWas) {
         {"-o", file("sheet.pdf"), "--count", "5", "--count", "6"},
     };
     for (const QStringList& args : refused) {
-        const Outcome r = Make(args);
+        const MakeResult r = Make(args);
         EXPECT_NE(r.exitCode, 0) << args.join(' ').toStdString();
         EXPECT_EQ(ReadBytes(file("sheet.pdf")), "the teacher's sheet");
         EXPECT_EQ(ReadBytes(file("sheet.txt")), "the teacher's text");
@@ -61,16 +47,16 @@ TEST_F(MakeFileSafety, ARefusedCommandLeavesEveryExistingFileAsItWas) {
 }
 
 TEST_F(MakeFileSafety, UserTextIsEchoedWithItsControlCharactersEscaped) {
-    const Outcome r = Make({"-o", file("x.txt"), "--skills", "add\x1b[31m,sub"});
+    const MakeResult r = Make({"-o", file("x.txt"), "--skills", "add\x1b[31m,sub"});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_FALSE(r.err.contains('\x1b')) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QChar(0x1b))) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("\\x1B[31m")) << r.err.toStdString();
 }
 
 TEST_F(MakeFileSafety, HeadingsUpToTheLimitAreMadeLongerOnesRefused) {
     const QString longest(200, QChar(u'é'));
     EXPECT_EQ(Make({"-o", file("a.txt"), "--heading", longest}).exitCode, 0);
-    const Outcome r = Make({"-o", file("b.txt"), "--heading", longest + "x"});
+    const MakeResult r = Make({"-o", file("b.txt"), "--heading", longest + "x"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.contains("200 characters")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(file("b.txt")));

@@ -2,30 +2,13 @@
 #include "../worksheet/rtf_picture_reader.h"
 #include "clipart/picture_messages.h"
 #include "file_bytes.h"
+#include "run_make.h"
 #include "test_pictures.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace abacore;
-
-namespace {
-
-struct Result {
-    int exitCode = -1;
-    QString out, err;
-};
-
-Result RunMake(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ABACORE_EXECUTABLE), QStringList{"make"} + args);
-    EXPECT_TRUE(p.waitForFinished(60000)) << "make did not finish";
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-} // namespace
 
 TEST(MakePicture, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
     QTemporaryDir dir;
@@ -70,8 +53,8 @@ TEST(MakePicture, ABadPictureIsRefusedBeforeAnythingIsWritten) {
          PictureUnreadableReason(QDir(dir.path()).dirName().toStdString(), "it is a folder")},
     };
     for (const auto& [picture, reason] : cases) {
-        const Result r = RunMake({"skills", "--picture", picture, "-o", dir.filePath("w.rtf"),
-                                  "--answer-key", dir.filePath("k.rtf")});
+        const MakeResult r = RunMake({"skills", "--picture", picture, "-o", dir.filePath("w.rtf"),
+                                      "--answer-key", dir.filePath("k.rtf")});
         EXPECT_EQ(r.exitCode, 2) << reason;
         EXPECT_TRUE(r.err.startsWith("abacore-drill: Error: " + QString::fromStdString(reason)))
             << r.err.toStdString();
@@ -80,8 +63,7 @@ TEST(MakePicture, ABadPictureIsRefusedBeforeAnythingIsWritten) {
         EXPECT_EQ(ReadBytes(dir.filePath("w.rtf")), "earlier");
         EXPECT_FALSE(QFile::exists(dir.filePath("k.rtf")));
     }
-    const Result help = RunMake({"--help"});
-    EXPECT_TRUE(help.out.contains("--picture FILE")) << help.out.toStdString();
+    EXPECT_TRUE(HelpText().contains("--picture FILE"));
 }
 
 // The crossword's PDF pages show the picture behind the grid, the puzzle and its key alike; a

@@ -1,5 +1,6 @@
 // The one writer every file goes through: what a replace keeps, what a failure leaves behind,
 // and what it tells the user.
+#include "../support/failure_text.h"
 #include "shell/atomic_file.h"
 #include "temp_folder.h"
 
@@ -24,12 +25,7 @@ std::vector<std::string> Litter(const fs::path& folder, const std::string& keep)
 }
 
 std::string WriteMessage(const fs::path& file, std::string_view bytes) {
-    try {
-        WriteFileAtomically(file, bytes);
-    } catch (const WriteError& e) {
-        return e.what();
-    }
-    return {};
+    return FailureText<WriteError>([&] { WriteFileAtomically(file, bytes); });
 }
 
 mode_t ModeOf(const fs::path& file) {

@@ -2,6 +2,7 @@
 #include "shell/worksheet_request.h"
 #include "worksheet/save_name.h"
 
+#include "../support/failure_text.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -31,12 +32,6 @@ TEST(WorksheetsFolder, AFileInTheWayIsReportedNotFatal) {
     WorksheetRequest request;
     request.ProgramFolder = folder.path().string();
     WriteBytes(folder.path() / "worksheets", "not a folder");
-    try {
-        EnsureWorksheetsFolder(request);
-        ADD_FAILURE() << "a file in the way was not reported";
-    } catch (const WriteError& e) {
-        const std::string problem = e.what();
-        EXPECT_NE(problem.find((folder.path() / "worksheets").string()), std::string::npos)
-            << problem;
-    }
+    const std::string problem = FailureText<WriteError>([&] { EnsureWorksheetsFolder(request); });
+    EXPECT_NE(problem.find((folder.path() / "worksheets").string()), std::string::npos) << problem;
 }

@@ -11,6 +11,7 @@
 #include "worksheet/save_name.h"
 #include "worksheet/template_file.h"
 
+#include "../support/failure_text.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -163,14 +164,10 @@ TEST(UserFolder, AUsersOwnCopyOfADataFileWinsInAnyLetterCase) {
     // A file missing from both is reported with both folders.
     fs::permissions(installed.shipped, fs::perms::owner_write, fs::perm_options::add);
     fs::remove(installed.shipped / "subtract.dat");
-    try {
-        LoadWordTemplates(request, folders);
-        ADD_FAILURE() << "a missing file was not reported";
-    } catch (const GenerationError& e) {
-        const std::string message = e.what();
-        EXPECT_NE(message.find(own.string()), std::string::npos) << message;
-        EXPECT_NE(message.find(installed.shipped.string()), std::string::npos) << message;
-    }
+    const std::string message =
+        FailureText<GenerationError>([&] { LoadWordTemplates(request, folders); });
+    EXPECT_NE(message.find(own.string()), std::string::npos) << message;
+    EXPECT_NE(message.find(installed.shipped.string()), std::string::npos) << message;
 }
 
 TEST(UserFolder, WorksheetsGoToTheDocumentsFolder) {

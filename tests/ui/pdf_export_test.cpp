@@ -1,4 +1,5 @@
 #include "add_text.h"
+#include "failure_text.h"
 #include "file_bytes.h"
 #include "file_size_limit.h"
 #include "shell/atomic_file.h"
@@ -34,12 +35,7 @@ static Document Sheet(int blocks) {
 // The failure's message for the user, or empty when the file was written.
 static std::string WriteFailure(const std::vector<const Document*>& documents,
                                 const QString& path) {
-    try {
-        WritePdf(documents, path);
-    } catch (const WriteError& e) {
-        return e.what();
-    }
-    return {};
+    return FailureText<WriteError>([&] { WritePdf(documents, path); });
 }
 
 // Replacing an earlier file and the refusals come first: the rest needs pdftotext.

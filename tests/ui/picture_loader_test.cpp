@@ -1,4 +1,5 @@
 #include "clipart/picture_messages.h"
+#include "failure_text.h"
 #include "file_bytes.h"
 #include "test_pictures.h"
 #include "ui/picture_loader.h"
@@ -13,12 +14,7 @@ using namespace abacore;
 namespace {
 
 std::string ReasonFor(const QString& path) {
-    try {
-        LoadPicture(path);
-    } catch (const PictureError& e) {
-        return e.what();
-    }
-    return "loaded";
+    return FailureText<PictureError>([&] { LoadPicture(path); });
 }
 
 } // namespace

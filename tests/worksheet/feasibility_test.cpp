@@ -1,5 +1,6 @@
 #include "worksheet/feasibility.h"
 
+#include "../support/failure_text.h"
 #include "ranges_request.h"
 #include "worksheet/generation_error.h"
 
@@ -11,12 +12,7 @@
 using namespace abacore;
 
 static std::string MessageOf(const WorksheetRequest& r, const ProblemRules& rules = {}) {
-    try {
-        CheckProblemsCanBeMade(r, rules);
-    } catch (const GenerationError& e) {
-        return e.what();
-    }
-    return {};
+    return FailureText<GenerationError>([&] { CheckProblemsCanBeMade(r, rules); });
 }
 
 TEST(Feasibility, ProbabilitiesMatchCountingEveryPair) {

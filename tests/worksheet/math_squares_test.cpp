@@ -1,5 +1,6 @@
 #include "worksheet/math_squares.h"
 
+#include "../support/failure_text.h"
 #include "printed_lines.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
@@ -49,12 +50,7 @@ SquaresSheet Make(WorksheetRequest r, uint64_t seed = 1) {
 }
 
 std::string Message(const WorksheetRequest& r) {
-    try {
-        CheckMathSquaresCanBeMade(r);
-    } catch (const GenerationError& e) {
-        return e.what();
-    }
-    return {};
+    return FailureText<GenerationError>([&] { CheckMathSquaresCanBeMade(r); });
 }
 
 // A result as it must be printed, worked out here from its two numbers.

@@ -1,5 +1,6 @@
 #include "worksheet/secret_riddle.h"
 
+#include "../support/failure_text.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
 #include "worksheet/feasibility.h"
@@ -230,13 +231,8 @@ TEST(SecretRiddle, LongPunchLinesWrapAndLongAnswersWidenTheBlanks) {
 }
 
 TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
-    auto message = [](const WorksheetRequest& r) -> std::string {
-        try {
-            CheckSecretRiddleCanBeMade(r);
-        } catch (const GenerationError& e) {
-            return e.what();
-        }
-        return {};
+    auto message = [](const WorksheetRequest& r) {
+        return FailureText<GenerationError>([&] { CheckSecretRiddleCanBeMade(r); });
     };
     WorksheetRequest r = RiddleRequest("abcdefghijklmnopqrs", Skill::Addition, 10, 10);
     EXPECT_EQ(message(r), ""); // 19 letters, sums 2 to 20

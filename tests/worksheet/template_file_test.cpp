@@ -1,6 +1,7 @@
 #include "worksheet/template_file.h"
 
 #include "../shell/temp_folder.h"
+#include "../support/failure_text.h"
 #include "ranges_request.h"
 #include "worksheet/data_file.h"
 #include "worksheet/generation_error.h"
@@ -25,12 +26,7 @@ WorksheetRequest Words(Skill skill, int16_t count, std::initializer_list<Skill> 
 }
 
 std::string LoadMessage(const WorksheetRequest& r, const std::filesystem::path& folder) {
-    try {
-        LoadWordTemplates(r, {folder});
-    } catch (const GenerationError& e) {
-        return e.what();
-    }
-    return {};
+    return FailureText<GenerationError>([&] { LoadWordTemplates(r, {folder}); });
 }
 
 } // namespace

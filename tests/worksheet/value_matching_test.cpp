@@ -1,5 +1,6 @@
 #include "worksheet/value_matching.h"
 
+#include "../support/failure_text.h"
 #include "ranges_request.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
@@ -103,12 +104,7 @@ void CheckSheet(const WorksheetRequest& r, const Sheet& sheet) {
 }
 
 std::string MessageOf(const WorksheetRequest& r) {
-    try {
-        CheckValueMatchingCanBeMade(r);
-    } catch (const GenerationError& e) {
-        return e.what();
-    }
-    return {};
+    return FailureText<GenerationError>([&] { CheckValueMatchingCanBeMade(r); });
 }
 
 } // namespace

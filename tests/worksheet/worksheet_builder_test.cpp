@@ -1,6 +1,7 @@
 #include "worksheet/worksheet_builder.h"
 
 #include "../shell/temp_folder.h"
+#include "../support/failure_text.h"
 #include "ranges_request.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/generation_error.h"
@@ -96,12 +97,7 @@ WorksheetRequest SheetOf(const ActivityRow& row) {
 
 std::string BuildMessage(WorksheetRequest& r) {
     RandomSource random(1);
-    try {
-        BuildWorksheet(r, random);
-    } catch (const GenerationError& e) {
-        return e.what();
-    }
-    return {};
+    return FailureText<GenerationError>([&] { BuildWorksheet(r, random); });
 }
 
 } // namespace
