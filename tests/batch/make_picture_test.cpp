@@ -97,7 +97,7 @@ TEST(MakePicture, TheCrosswordPictureIsBehindThePdfGridAndOtherFormsAreRefused) 
          "Error: " + QString::fromStdString(NotAPictureReason("notes.bmp"))},
     };
     for (const auto& c : refused) {
-        const Result r = RunMake(c.args);
+        const MakeResult r = RunMake(c.args);
         EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
     }
