@@ -61,7 +61,7 @@ std::string Expected(Skill skill, double x, double y, bool remainders, const cha
                                                            : std::trunc(x / y);
     std::string text = TrimmedNumberText(result);
     if (skill == Skill::Division && remainders && std::fmod(x, y) != 0)
-        text += before + ("(R" + TrimmedNumberText(std::fmod(x, y)) + ")");
+        text.append(before).append("(R").append(TrimmedNumberText(std::fmod(x, y))).append(")");
     return text;
 }
 
