@@ -16,7 +16,7 @@ namespace abacore {
 namespace CrosswordText {
 // The line printed above the heading on the puzzle page.
 inline constexpr const char* kNameDateLine = "              Name_______________________________"
-                                            "                Date____________________";
+                                             "                Date____________________";
 } // namespace CrosswordText
 
 struct PageCell {

@@ -19,7 +19,7 @@ namespace abacore {
 namespace CrosswordText {
 inline constexpr const char* kFailedTitle = "Failed.";
 inline constexpr const char* kFailedMessage = "Unable to create this puzzle. Please try raising "
-                                             "the minimum or lowering the number of problems.";
+                                              "the minimum or lowering the number of problems.";
 } // namespace CrosswordText
 
 // How many fresh answers the builder may take before it gives up. One more answer costs a scan
