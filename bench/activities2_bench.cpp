@@ -8,26 +8,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "mixed_request.h"
+
 using namespace abacore;
 
 namespace {
 
 WorksheetRequest MixedRequest(Activity activity, int16_t count) {
-    WorksheetRequest r;
-    r.ActivityType = activity;
-    r.SkillMode = Skill::Mixed;
-    r.MixedSkills = true;
-    r.SkillChecked = {false, true, true, true, true};
-    r.AllowRemainders = true;
-    r.ProblemStyle = 7;
-    r.FirstMin = 0;
-    r.FirstMax = 100;
-    r.SecondMin = 0;
-    r.SecondMax = 100;
-    r.ProblemCount = count;
-    r.Heading = "Benchmark Sheet";
-    r.ProgramFolder = ABACORE_SOURCE_DIR "/data";
-    return r;
+    return MixedSheetRequest(activity, 100, 100, count);
 }
 
 void Measure(benchmark::State& state, WorksheetRequest request) {

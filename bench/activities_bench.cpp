@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "mixed_request.h"
+
 using namespace abacore;
 
 namespace {
@@ -18,20 +20,9 @@ size_t BuildAndWrite(WorksheetRequest& request, RandomSource& random) {
 }
 
 WorksheetRequest Mixed(Activity activity, double firstMax, int16_t secondMax) {
-    WorksheetRequest r;
-    r.ActivityType = activity;
-    r.SkillMode = Skill::Mixed;
-    r.MixedSkills = true;
-    r.SkillChecked = {false, true, true, true, true};
-    r.AllowRemainders = true;
-    r.FirstMin = 0;
-    r.FirstMax = firstMax;
-    r.SecondMin = 0;
-    r.SecondMax = secondMax;
-    r.Heading = "Benchmark";
+    WorksheetRequest r = MixedSheetRequest(activity, firstMax, secondMax, 15);
     r.RiddleQuestion = "Which sentence uses every letter?";
     r.PunchLine = "Jackdaws love my big sphinx of quartz!"; // all 26 letters
-    r.ProblemCount = 15;
     return r;
 }
 

@@ -3,26 +3,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include "mixed_request.h"
+
 using namespace abacore;
 
 namespace {
 
 // A mixed sheet of every layout, with remainders, so that every path of the sheet is taken.
 WorksheetRequest skillsSheet(int16_t count) {
-    WorksheetRequest r;
-    r.ActivityType = Activity::SkillsPractice;
-    r.SkillMode = Skill::Mixed;
-    r.MixedSkills = true;
-    r.SkillChecked = {false, true, true, true, true};
-    r.AllowRemainders = true;
-    r.ProblemStyle = 7;
-    r.FirstMin = 0;
-    r.FirstMax = 999;
-    r.SecondMin = 0;
-    r.SecondMax = 99;
-    r.ProblemCount = count;
-    r.Heading = "Skills Practice";
-    return r;
+    return MixedSheetRequest(Activity::SkillsPractice, 999, 99, count);
 }
 
 } // namespace
