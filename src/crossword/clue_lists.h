@@ -1,6 +1,6 @@
 #pragma once
 // The clue lists: one entry line per word, " 3) 12 + 7 =" and a line feed, the across words
-// and the down words each in increasing word index.
+// and the down words each in increasing entry number.
 
 #include "crossword/crossword_page.h"
 #include "worksheet/document.h"

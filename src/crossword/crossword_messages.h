@@ -40,6 +40,8 @@ inline constexpr const char* kExportedTitle = "Puzzle Saved";
 // The printed page's captions over the clue lists.
 inline constexpr const char* kAcrossCaption = "Across";
 inline constexpr const char* kDownCaption = "Down";
+// After a caption at the top of a page whose list began on the page before.
+inline constexpr const char* kContinued = " (continued)";
 
 } // namespace CrosswordText
 

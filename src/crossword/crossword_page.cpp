@@ -4,6 +4,8 @@
 #include "crossword/crossword_problems.h"
 #include "crossword/grid_builder.h"
 
+#include <algorithm>
+
 namespace abacore {
 
 CrosswordPage MakeCrosswordPage(const CrosswordGrid& grid, const WorksheetRequest& request) {
@@ -26,6 +28,13 @@ CrosswordPage MakeCrosswordPage(const CrosswordGrid& grid, const WorksheetReques
         else if (entry.Direction == EntryDirection::Down)
             page.down.push_back(std::move(clue));
     }
+    // A word that starts where an earlier word of the other direction starts takes that word's
+    // smaller number, so word order is not number order.
+    const auto byNumber = [](const ClueEntry& a, const ClueEntry& b) {
+        return a.number < b.number;
+    };
+    std::stable_sort(page.across.begin(), page.across.end(), byNumber);
+    std::stable_sort(page.down.begin(), page.down.end(), byNumber);
     return page;
 }
 

@@ -36,7 +36,7 @@ struct CrosswordPage {
     std::string heading;
     // Row by row from the top left: cell (x, y) is at (y - 1) * 27 + (x - 1).
     std::vector<PageCell> cells = std::vector<PageCell>(kCrosswordColumns * kCrosswordRows);
-    // In increasing word index, as the lists show them.
+    // In increasing entry number, as every list shows them; a number occurs once in each.
     std::vector<ClueEntry> across;
     std::vector<ClueEntry> down;
 

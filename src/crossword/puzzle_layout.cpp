@@ -76,7 +76,15 @@ int Flow(std::vector<PrintedLine>& lines, int columns, const Room& room) {
         top = 0;
     }
     std::vector<PrintedLine> placed;
-    placed.reserve(lines.size());
+    placed.reserve(lines.size() + 2);
+    std::string list; // the caption of the list being printed
+    const auto place = [&](PrintedLine line) {
+        line.page = page;
+        line.box = {column * (columnWidth + kColumnGap), top + row * kLinePitch, columnWidth,
+                    kLinePitch};
+        placed.push_back(std::move(line));
+        ++row;
+    };
     for (size_t i = 0; i < lines.size(); ++i) {
         PrintedLine& line = lines[i];
         const int needed = line.kind == PrintedLineKind::Caption ? GroupSize(lines, i) : 1;
@@ -91,11 +99,12 @@ int Flow(std::vector<PrintedLine>& lines, int columns, const Room& room) {
         }
         if (line.kind == PrintedLineKind::Blank && row == 0)
             continue;
-        line.page = page;
-        line.box = {column * (columnWidth + kColumnGap), top + row * kLinePitch, columnWidth,
-                    kLinePitch};
-        placed.push_back(std::move(line));
-        ++row;
+        if (line.kind == PrintedLineKind::Caption)
+            list = line.text;
+        // A list that goes on overleaf says so at the top of the page.
+        else if (line.kind == PrintedLineKind::Entry && page > 0 && column == 0 && row == 0)
+            place(Line(list + CrosswordText::kContinued, PrintedLineKind::Caption));
+        place(std::move(line));
     }
     lines = std::move(placed);
     return page + 1;
@@ -132,19 +141,29 @@ PuzzleLayout LayOutPuzzle(const CrosswordPage& page) {
     int longest = 0;
     for (const PrintedLine& line : lines)
         longest = std::max(longest, CharacterCount(line.text));
-    const int most = std::clamp(
-        (kPageWidth + kColumnGap) / (longest * kCharacterWidth + kColumnGap), 1, kMostColumns);
+    const auto lay = [&](int columns) {
+        layout.columns = columns;
+        layout.lines = lines;
+        layout.pages = Flow(layout.lines, columns, room);
+    };
+    const auto mostColumns = [](int characters) {
+        return std::clamp((kPageWidth + kColumnGap) / (characters * kCharacterWidth + kColumnGap),
+                          1, kMostColumns);
+    };
     // As few columns as keep the lists on the first page; all of them when nothing does.
+    const int most = mostColumns(longest);
     for (int columns = 1; columns <= most; ++columns) {
-        std::vector<PrintedLine> flowed = lines;
-        const int pages = Flow(flowed, columns, room);
-        if (pages == 1 || columns == most) {
-            layout.pages = pages;
-            layout.columns = columns;
-            layout.lines = std::move(flowed);
-            break;
-        }
+        lay(columns);
+        if (layout.pages == 1)
+            return layout;
     }
+    // Overleaf, a caption that says the list goes on may be the widest line.
+    int continued = 0;
+    for (const char* caption : {CrosswordText::kAcrossCaption, CrosswordText::kDownCaption})
+        continued =
+            std::max(continued, CharacterCount(std::string(caption) + CrosswordText::kContinued));
+    if (const int columns = mostColumns(std::max(longest, continued)); columns < most)
+        lay(columns);
     return layout;
 }
 

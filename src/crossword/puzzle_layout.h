@@ -85,7 +85,8 @@ struct PuzzleLayout {
     int columns = 1;
     // "Across" (bold, underlined), a blank line, the across entry lines, a blank line, "Down",
     // a blank line and the down entry lines, in reading order. A blank line that would open a
-    // column is left out, and a caption never ends a column.
+    // column is left out, and a caption never ends a column. A page that goes on with a list
+    // begun on the page before opens with "Across (continued)" or "Down (continued)".
     std::vector<PrintedLine> lines;
 };
 

@@ -169,7 +169,9 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimitNoun = "problems",
      .defaultCount = 20,
      .options = {}},
-    // Each word of a crossword takes a grid line; a hundred is what the grid can hold.
+    // As many words as the grid holds, every one with its own run of cells: at the ranges the
+    // range screen offers (0 to 1000), 41 products, the longest answers, build for 19 seeds in
+    // 20 (42 for only 16 in 20); sums, differences and quotients fill it later.
     {.activity = Activity::Crossword,
      .batchName = "crossword",
      .title = "Math Crossword Puzzle",
@@ -179,7 +181,7 @@ const std::array<ActivityRow, 7> kRows{{
      .afterDirections = nullptr,
      .screens = kCrosswordScreens,
      .backJump = std::nullopt,
-     .countLimit = 100,
+     .countLimit = 41,
      .countLimitNoun = "problems",
      .defaultCount = 20,
      .options = {}},

@@ -106,12 +106,12 @@ TEST_F(MakeCrossword, RefusesWhatItCannotWriteBeforeWritingAnything) {
         {{"-o", file("p.rtf")}, ".pdf, .ipuz or .txt"},
         {{"-o", file("p.pdf"), "--answer-key", file("k.ipuz")}, "answer key"},
         {{"-o", file("p.pdf"), "--answer-key", file("p.pdf")}, "same file"},
-        {{"-o", file("p.txt"), "--count", "101"}, "limit of 100"},
+        {{"-o", file("p.txt"), "--count", "42"}, "limit of 41"},
         {{"-o", file("p.txt"), "--first", "0..50"}, "Invalid entry"},
         {{"-o", file("p.txt"), "--answer-key", file("no/such/k.txt")}, "k.txt"},
         // Products of nine and ten digits: the builder gives up.
         {{"-o", file("p.txt"), "--skills", "mul", "--first", "10000..32767", "--second",
-          "10000..32767", "--count", "100"},
+          "10000..32767", "--count", "41"},
          "Failed. Unable to create this puzzle. Please try raising the minimum"},
     };
     for (const auto& [args, message] : cases) {

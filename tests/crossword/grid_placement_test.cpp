@@ -98,34 +98,71 @@ TEST(CrosswordPlacement, NewCellsNeedEmptySidesTheEndsMustBeFreeAndFilledCellsMu
     }
 }
 
-TEST(CrosswordPlacement, CoveringSharedStartsOneCharacterAndMinusSign) {
-    CrosswordGrid g(7);
-    ASSERT_TRUE(PlaceFirstWord(g, U"4096")); // rows 8 to 11 of column 16
-    // From the first word's start cell: shows number 1, and 2 is shown nowhere.
-    ASSERT_TRUE(TryAcross(g, 2, U"41", 16, 8, 1));
-    EXPECT_EQ(EntryOf(g, 2), std::tuple(16, 8, kAcross, 1));
-
-    // 12 crosses the down word 313 at (5, 10); 123 covers it from the same start and shares
-    // its number; 01234 covers both from the cell before, with its own number.
-    Put(g, 5, 9, U"313", true);
-    ASSERT_TRUE(TryAcross(g, 3, U"12", 5, 10, 1));
-    ASSERT_TRUE(TryAcross(g, 4, U"123", 5, 10, 1));
-    EXPECT_EQ(EntryOf(g, 4), std::tuple(5, 10, kAcross, 3));
-    EXPECT_FALSE(TryAcross(g, 5, U"9124", 6, 10, 3)); // disagrees at (7, 10)
-    ASSERT_TRUE(TryAcross(g, 5, U"01234", 6, 10, 3));
-    EXPECT_EQ(EntryOf(g, 5), std::tuple(4, 10, kAcross, 5));
-    EXPECT_EQ(g.letter(3, 10) + g.letter(9, 10), 0u);
-
-    // One character: the crossing cell alone, sharing the number already there.
-    EXPECT_FALSE(TryAcross(g, 6, U"1", 5, 10, 1)); // within 01234: its neighbours are filled
-    ASSERT_TRUE(TryDown(g, 6, U"0", 4, 10, 1));
-    EXPECT_EQ(EntryOf(g, 6), std::tuple(4, 10, kDown, 5));
-
+TEST(CrosswordPlacement, NoEntryLiesOnAnotherOfItsDirectionNorOnOneCellAndStartsMayBeShared) {
+    // 4096 runs down column 16, rows 8 to 11; 12 runs across row 10 from column 5, over the
+    // down word 313 in column 5. Each case tries one more word on that grid.
+    const struct {
+        const char* what;
+        EntryDirection d;
+        std::u32string answer;
+        int x, y, pos;
+        bool fits;
+        int number; // the entry's number when it fits
+    } cases[] = {
+        {"from the first word's start cell", kAcross, U"41", 16, 8, 1, true, 1},
+        {"over 12 from its start", kAcross, U"123", 5, 10, 1, false, 0},
+        {"over 12 from the cell before", kAcross, U"0123", 5, 10, 2, false, 0},
+        {"exactly on 12", kAcross, U"12", 5, 10, 1, false, 0},
+        {"exactly on 313", kDown, U"313", 5, 10, 2, false, 0},
+        {"one character on a crossing", kAcross, U"9", 16, 11, 1, false, 0},
+        {"one character down", kDown, U"2", 6, 10, 1, false, 0},
+        {"across a down word's end, beside 12", kAcross, U"36", 5, 11, 1, false, 0},
+        {"across a down word's end", kAcross, U"63", 5, 11, 2, true, 3},
+        {"down through 12", kDown, U"929", 6, 10, 2, false, 0},   // beside 313
+        {"down from 12's end", kDown, U"25", 6, 10, 1, false, 0}, // beside 313
+    };
+    for (const auto& c : cases) {
+        CrosswordGrid g(3);
+        ASSERT_TRUE(PlaceFirstWord(g, U"4096"));
+        Put(g, 5, 9, U"313", true);
+        ASSERT_TRUE(TryAcross(g, 2, U"12", 5, 10, 1));
+        const bool placed = c.d == kAcross ? TryAcross(g, 3, c.answer, c.x, c.y, c.pos)
+                                           : TryDown(g, 3, c.answer, c.x, c.y, c.pos);
+        EXPECT_EQ(placed, c.fits) << c.what;
+        EXPECT_EQ(g.word(3).EntryNumber, c.number) << c.what;
+    }
     // A minus sign crosses a minus sign like any digit.
     CrosswordGrid n(2);
     ASSERT_TRUE(PlaceFirstWord(n, U"-12")); // rows 9 to 11
     ASSERT_TRUE(TryAcross(n, 2, U"3-5", 16, 9, 2));
     EXPECT_EQ(std::u32string({n.letter(15, 9), n.letter(17, 9)}), U"35");
+}
+
+TEST(CrosswordPlacement, AWordThatWouldLeaveNoRoomIsPassedOverWhileMoreAreToCome) {
+    // 353 across the middle of 151 makes a cross that no entry can join: every cell beside it
+    // touches it, and both words' ends are their own.
+    const auto cross = [] {
+        CrosswordGrid g(3);
+        EXPECT_TRUE(PlaceFirstWord(g, U"151")); // rows 9 to 11
+        return g;
+    };
+    CrosswordGrid locked = cross();
+    EXPECT_TRUE(HasRoomForAnEntry(locked));
+    ASSERT_TRUE(TryAcross(locked, 2, U"353", 16, 10, 2));
+    EXPECT_FALSE(HasRoomForAnEntry(locked));
+
+    int placedAnyway = 0;
+    for (uint64_t seed = 0; seed < 20; ++seed) {
+        CrosswordGrid g = cross();
+        RandomSource random(seed);
+        EXPECT_FALSE(PlaceWord(g, 2, U"353", random, true)) << "seed " << seed;
+        // Taken back whole.
+        EXPECT_EQ(std::tuple(g.LetterGrid, g.NumberGrid, g.word(2).Direction),
+                  std::tuple(cross().LetterGrid, cross().NumberGrid, EntryDirection::None));
+        RandomSource again(seed);
+        placedAnyway += PlaceWord(g, 2, U"353", again);
+    }
+    EXPECT_GT(placedAnyway, 0); // the last word may lock the grid
 }
 
 TEST(CrosswordPlacement, OnlyTheDrawnDirectionIsTriedAndTheFirstFittingCrossingWins) {
@@ -179,18 +216,26 @@ TEST(CrosswordPlacement, WordsThatFitNowhereAreReplacedUntilOneFitsOrTheBuilderG
         BuildGrid({"12345678901234567890"}, random, [](int) { return "4096"; }).word(1).answer,
         "4096");
 
-    const auto givesUp = [&](const ReplacementLimits& limits) {
-        int calls = 0;
+    // A word stuck on its grid for perWord replacements starts a new grid with the answers as
+    // they are, which waits twice as long; perBuild counts every try of a word, on every grid,
+    // and ends the build.
+    const auto build = [&](const ReplacementLimits& limits, int stuckFor) {
+        int made = 0;
         try {
-            BuildGrid(
-                {"4096", "777", "888"}, random, [&](int) { return ++calls, "777"; }, limits);
+            const CrosswordGrid built = BuildGrid(
+                {"4096", "777"}, random, [&](int) { return ++made > stuckFor ? "1234" : "777"; },
+                limits);
+            EXPECT_EQ(built.word(2).answer, "1234");
         } catch (const GenerationError& e) {
             EXPECT_STREQ(e.what(), CrosswordText::kFailedMessage);
-            return calls;
+            return -made;
         }
-        return -1;
+        return made;
     };
-    EXPECT_EQ(givesUp({10, 1000}), 10);
-    EXPECT_EQ(givesUp({1000, 7}), 7);
-    EXPECT_EQ(givesUp({}), ReplacementLimits{}.perWord);
+    EXPECT_GT(build({3, 1000}, 3), 3);
+    EXPECT_GT(build({1, 1000}, 10), 10);
+    EXPECT_EQ(build({1'000'000, 100}, 1'000'000), -99); // every try but 4096's on one grid
+    // Grids waiting 5, 10, 20 and 40 answers, each with 4096 and 777 tried first; the fifth
+    // ends the build.
+    EXPECT_EQ(build({5, 100}, 1'000'000), -91);
 }

@@ -70,12 +70,26 @@ void ExpectSoundLayout(const CrosswordPage& page, const std::string& what) {
     for (const PrintedLine& line : layout.lines) {
         if (line.kind == PrintedLineKind::Entry)
             texts.push_back(line.text);
-        if (line.kind == PrintedLineKind::Caption)
+        if (line.kind == PrintedLineKind::Caption && !line.text.ends_with(" (continued)"))
             captions.push_back(line.text);
         EXPECT_GE(line.box.width, CharacterCount(line.text) * kCharacterWidth) << line.text;
     }
     EXPECT_EQ(texts, EntryTexts(page));
     EXPECT_EQ(captions, (std::vector<std::string>{"Across", "Down"}));
+    // Every later page opens with a caption: the next list's, or that of the list it goes on
+    // with, saying so.
+    std::string list;
+    for (size_t i = 0; i < layout.lines.size(); ++i) {
+        const PrintedLine& line = layout.lines[i];
+        const bool opensPage = line.page > 0 && (i == 0 || layout.lines[i - 1].page < line.page);
+        EXPECT_EQ(opensPage, opensPage && line.kind == PrintedLineKind::Caption) << line.text;
+        if (line.text.ends_with(" (continued)")) {
+            EXPECT_EQ(line.text, list + " (continued)");
+            EXPECT_TRUE(opensPage && layout.lines.at(i + 1).kind == PrintedLineKind::Entry);
+        } else if (line.kind == PrintedLineKind::Caption) {
+            list = line.text;
+        }
+    }
     for (size_t i = 1; i < layout.lines.size(); ++i) {
         const PrintedLine& a = layout.lines[i - 1];
         const PrintedLine& b = layout.lines[i];

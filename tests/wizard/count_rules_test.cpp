@@ -18,8 +18,8 @@ TEST(ProblemCountLimits, EachActivityAtAndAboveItsLimit) {
         {Activity::MathSquares, 15, "There is a limit of 15 Math Squares for this activity."},
         {Activity::WordProblems, 20, "There is a limit of 20 Word Problems for this activity."},
         {Activity::ValueMatching, 25, "There is a limit of 25 problems for this activity."},
-        // The crossword's problem set holds a hundred words.
-        {Activity::Crossword, 100, "There is a limit of 100 problems for this activity."},
+        // As many words as the grid holds, each with its own entry.
+        {Activity::Crossword, 41, "There is a limit of 41 problems for this activity."},
     };
     for (const auto& [activity, limit, refusal] : cases) {
         EXPECT_FALSE(CountLimitRefusal(activity, limit)) << limit;
