@@ -73,6 +73,7 @@ bool PrintCrossword(const CrosswordOutput& output) {
         if (printer.outputFormat() == QPrinter::PdfFormat)
             printer.setOutputFileName(
                 q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
+        printer.setDocName(q(AnswerKeyTitle(output.page.heading)));
         PainterPages key = CrosswordKeyPages(output.page, output.look);
         if (PrintJob(key, printer))
             noteFile();

@@ -92,6 +92,8 @@ void PrintWorksheet(const WorksheetOutput& output) {
                           Text(WorksheetText::kConfirmPrint)))
         return;
     QPrinter printer(QPrinter::HighResolution);
+    // The name the print queue shows for the job.
+    printer.setDocName(q(context.request.Heading));
     if (!dialogs.choosePrinter(output.window, printer))
         return;
     const QString failed = Text(WorksheetText::kWorksheetNotPrinted);
@@ -118,6 +120,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
             if (printer.outputFormat() == QPrinter::PdfFormat)
                 printer.setOutputFileName(
                     q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
+            printer.setDocName(q(AnswerKeyTitle(context.request.Heading)));
             if (!PrintJob(output.answerKey, printer)) {
                 dialogs.message(output.window, Oops, Text(WorksheetText::kAnswerKeyNotPrinted));
                 return;

@@ -161,6 +161,9 @@ TEST(CrossPrint, PrintsThePuzzleAndOnRequestTheKeyThenGoesBackToTheMainMenu) {
     EXPECT_TRUE(shown[3].text.contains("\"puzzle.pdf\" and \"puzzle(Answer Key).pdf\""))
         << shown[3].text.toStdString();
     EXPECT_EQ(b.app.navigator.opened, std::vector<Screen>{Screen::MainMenu});
+    EXPECT_TRUE(HasPdfTitle(ReadBytes(dir.filePath("puzzle.pdf")), "Addition Crossword Puzzle"));
+    EXPECT_TRUE(HasPdfTitle(ReadBytes(dir.filePath("puzzle(Answer Key).pdf")),
+                            "Addition Crossword Puzzle (Answer Key)"));
 
     const QString puzzle = PdfText(dir.filePath("puzzle.pdf"));
     if (puzzle.isEmpty())

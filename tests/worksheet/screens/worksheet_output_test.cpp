@@ -99,6 +99,9 @@ TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder)
               "in the folder \"" +
                   folder.path() + "\".");
     ASSERT_TRUE(ReadBytes(pdf).startsWith("%PDF") && ReadBytes(key).startsWith("%PDF"));
+    // Each job is named after the sheet, as a print queue lists it.
+    EXPECT_TRUE(HasPdfTitle(ReadBytes(pdf), "Math Skills Practice Worksheet"));
+    EXPECT_TRUE(HasPdfTitle(ReadBytes(key), "Math Skills Practice Worksheet (Answer Key)"));
     if (const QString text = PdfText(pdf).simplified(); !text.isEmpty()) {
         EXPECT_EQ(text.toStdString(), "Math Skills Practice Worksheet 1) 12 + 3= 2) 40 + 2=");
         EXPECT_TRUE(PdfText(key).simplified().contains("Answer Key 1) 15 2) 42"));
