@@ -3,6 +3,7 @@
 #include "worksheet/utf8.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace abacore {
@@ -47,10 +48,43 @@ bool MatchesWildcard(const std::vector<char32_t>& name, const std::vector<char32
 
 } // namespace
 
-std::string_view PicturePattern(PictureOpener opener) {
-    if (opener == PictureOpener::Worksheet)
-        return "*.bmp";
-    return "*.jpg;*.bmp;*.wmf;*.gif;*.emf;*.ico;*.cur;*.dib";
+std::vector<PictureType> PictureTypes(std::vector<std::string> formats) {
+    std::sort(formats.begin(), formats.end());
+    formats.erase(std::unique(formats.begin(), formats.end()), formats.end());
+    // Formats known by more than one extension; any other is named by its own, in capitals.
+    const auto nameOf = [](const std::string& format) {
+        static const std::pair<std::string_view, std::string_view> kSpellings[] = {
+            {"jpg", "JPEG"},  {"jpeg", "JPEG"}, {"tif", "TIFF"},
+            {"tiff", "TIFF"}, {"svg", "SVG"},   {"svgz", "SVG"},
+        };
+        for (const auto& [extension, name] : kSpellings)
+            if (format == extension)
+                return std::string(name);
+        std::string name = format;
+        for (char& c : name)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        return name;
+    };
+    std::vector<PictureType> types;
+    PictureType all{"All pictures", ""};
+    for (const std::string& format : formats) {
+        const std::string wildcard = "*." + format;
+        all.pattern += (all.pattern.empty() ? "" : ";") + wildcard;
+        const std::string name = nameOf(format);
+        const auto same = std::find_if(types.begin(), types.end(),
+                                       [&](const PictureType& t) { return t.name == name; });
+        if (same == types.end())
+            types.push_back({name, wildcard});
+        else
+            same->pattern += ";" + wildcard;
+    }
+    if (types.empty())
+        return types;
+    std::sort(types.begin(), types.end(),
+              [](const PictureType& a, const PictureType& b) { return a.name < b.name; });
+    types.insert(types.begin(), std::move(all));
+    return types;
 }
 
 bool MatchesPattern(std::string_view fileName, std::string_view pattern) {

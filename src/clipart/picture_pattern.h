@@ -1,10 +1,12 @@
 #pragma once
-// Which files the picture window offers. Its opener decides: the worksheet window takes bitmaps,
-// the crossword window the picture types a background can be made of.
+// Which files the picture window offers: every type of picture the program can read, all of them
+// at once or one type at a time, and how a file name is matched against a type's pattern.
 
 #include "shell/worksheet_request.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace abacore {
 
@@ -15,8 +17,19 @@ inline PictureOpener OpenerOf(const WorksheetRequest& request) {
     return request.ClipArtForWorksheet ? PictureOpener::Worksheet : PictureOpener::Crossword;
 }
 
-// The file-name pattern of the file list: wildcards separated by ';'.
-std::string_view PicturePattern(PictureOpener opener);
+struct PictureType {
+    std::string name;    // "All pictures", "JPEG"
+    std::string pattern; // "*.jpeg;*.jpg"
+
+    // What the type list shows, the filter with it: "JPEG (*.jpeg;*.jpg)".
+    std::string label() const { return name + " (" + pattern + ")"; }
+    bool operator==(const PictureType&) const = default;
+};
+
+// The type list for the picture formats that can be read, named by their file extensions in
+// lower case ("png", "jpg", "jpeg", ...): all pictures first, then each type in name order, the
+// spellings of one type (jpg and jpeg) together. Without formats, the list is empty.
+std::vector<PictureType> PictureTypes(std::vector<std::string> formats);
 
 // Whether `fileName` matches one of the ';'-separated wildcards of `pattern` ('*' any run of
 // characters, '?' one character). Letter case is ignored: a camera's "PHOTO.BMP" is a bitmap too.

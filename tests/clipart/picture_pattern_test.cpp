@@ -5,27 +5,29 @@
 #include <random>
 #include <regex>
 #include <string>
+#include <vector>
 
 using namespace abacore;
 
-TEST(PicturePattern, TheWorksheetTakesBitmapsTheCrosswordEveryBackgroundType) {
-    WorksheetRequest request;
-    request.ClipArtForWorksheet = true;
-    const std::string_view worksheet = PicturePattern(OpenerOf(request));
-    request.ClipArtForWorksheet = false;
-    const std::string_view crossword = PicturePattern(OpenerOf(request));
-    EXPECT_EQ(worksheet, "*.bmp");
-    EXPECT_EQ(crossword, "*.jpg;*.bmp;*.wmf;*.gif;*.emf;*.ico;*.cur;*.dib");
+TEST(PicturePattern, EveryReadableTypeAllFirstAndTheSpellingsOfATypeTogether) {
+    const std::vector<PictureType> types =
+        PictureTypes({"png", "jpeg", "bmp", "jpg", "svgz", "gif", "svg", "png", "xpm"});
+    EXPECT_EQ(types, (std::vector<PictureType>{
+                         {"All pictures", "*.bmp;*.gif;*.jpeg;*.jpg;*.png;*.svg;*.svgz;*.xpm"},
+                         {"BMP", "*.bmp"},
+                         {"GIF", "*.gif"},
+                         {"JPEG", "*.jpeg;*.jpg"},
+                         {"PNG", "*.png"},
+                         {"SVG", "*.svg;*.svgz"},
+                         {"XPM", "*.xpm"}}));
+    EXPECT_EQ(types[3].label(), "JPEG (*.jpeg;*.jpg)");
+    EXPECT_TRUE(PictureTypes({}).empty());
 
-    for (const char* name : {"a.jpg", "a.bmp", "a.wmf", "a.gif", "a.emf", "a.ico", "a.cur", "a.dib",
-                             "SCAN.BMP", "Photo.Jpg", ".bmp", "two words.gif"}) {
-        EXPECT_TRUE(MatchesPattern(name, crossword)) << name;
-        EXPECT_EQ(MatchesPattern(name, worksheet),
-                  std::string(name).ends_with("bmp") || std::string(name).ends_with("BMP"))
-            << name;
-    }
-    for (const char* name : {"a.png", "a.jpeg", "bmp", "a.bmp.txt", "a_bmp", "a.bm", "a.gifs", ""})
-        EXPECT_FALSE(MatchesPattern(name, crossword)) << name;
+    const std::string all = types[0].pattern;
+    for (const char* name : {"a.png", "a.jpeg", "Photo.Jpg", "SCAN.BMP", ".bmp", "two words.gif"})
+        EXPECT_TRUE(MatchesPattern(name, all)) << name;
+    for (const char* name : {"a.wmf", "bmp", "a.bmp.txt", "a_bmp", "a.bm", "a.gifs", "a.svg~", ""})
+        EXPECT_FALSE(MatchesPattern(name, all)) << name;
     // Letters beyond ASCII are single characters for '?', and are not folded.
     EXPECT_TRUE(MatchesPattern("\xC3\xA9.bmp", "?.bmp"));
     EXPECT_FALSE(MatchesPattern("\xC3\x89.bmp", "\xC3\xA9.bmp"));

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -48,6 +49,14 @@ QLabel* MakeLabel(const char* name, const QString& caption, QWidget* parent) {
     return label;
 }
 
+// The picture types Qt can read here, by their file extensions.
+std::vector<std::string> ReadableFormats() {
+    std::vector<std::string> formats;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        formats.push_back(format.toLower().toStdString());
+    return formats;
+}
+
 QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -60,7 +69,7 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
 
 AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vector<Drive> drives)
     : QDialog(parent), m_context(context), m_receiver(std::move(receiver)),
-      m_drives(std::move(drives)), m_pattern(PicturePattern(OpenerOf(context.request))) {
+      m_drives(std::move(drives)), m_types(PictureTypes(ReadableFormats())) {
     setObjectName(QStringLiteral("AddPic"));
     setWindowTitle(QStringLiteral("Add A Picture"));
 
@@ -77,7 +86,15 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     m_folderList->setIndentation(12);
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(QStringLiteral("File1"));
-    m_fileList->setToolTip(q(m_pattern));
+    // The types of picture on offer, each with its filter.
+    m_typeList = new QComboBox(this);
+    m_typeList->setObjectName(QStringLiteral("PictureType"));
+    m_typeList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_typeList->setMinimumContentsLength(16);
+    for (const PictureType& type : m_types)
+        m_typeList->addItem(q(type.label()), q(type.pattern));
+    if (!m_types.empty())
+        m_pattern = m_types.front().pattern;
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("Image1"));
     m_preview->setFixedSize(kPreviewSide, kPreviewSide);
@@ -96,6 +113,7 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     grid->addWidget(m_folderList, 3, 0);
     grid->addWidget(MakeLabel("Label2", QStringLiteral("Pictures Available:"), this), 0, 1);
     grid->addWidget(m_fileList, 1, 1, 3, 1);
+    grid->addWidget(m_typeList, 4, 1);
     // The preview's place stays free while it is hidden, so the lists do not jump.
     auto* previewArea = new QWidget(this);
     previewArea->setFixedSize(kPreviewSide, kPreviewSide);
@@ -108,11 +126,21 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     buttons->addStretch(1);
     buttons->addWidget(m_add);
     buttons->addWidget(cancel);
-    grid->addLayout(buttons, 4, 0, 1, 3);
+    grid->addLayout(buttons, 5, 0, 1, 3);
 
     connect(m_driveList, &QComboBox::activated, this, &AddPic::chooseDrive);
-    connect(m_folderList, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item, int) {
-        showFolder(ToPath(item->data(0, Qt::UserRole).toString()));
+    // One click opens a folder, as Enter does. The click rebuilds the list, so the second click
+    // of a double click lands on a new item and only selects it.
+    const auto openFolder = [this](QTreeWidgetItem* item) {
+        if (item)
+            showFolder(ToPath(item->data(0, Qt::UserRole).toString()));
+    };
+    connect(m_folderList, &QTreeWidget::itemClicked, this, openFolder);
+    connect(m_folderList, &QTreeWidget::itemActivated, this, openFolder);
+    connect(m_typeList, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_pattern = ToPath(m_typeList->itemData(index).toString());
+        hidePreview();
+        listFiles();
     });
     connect(m_fileList, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem* item) { chooseFile(item); });
@@ -165,11 +193,16 @@ void AddPic::showFolder(const std::string& folder) {
         m_folderList->setCurrentItem(parent);
         m_folderList->scrollToItem(parent);
     }
+    listFiles();
+}
+
+void AddPic::listFiles() {
     m_fileList->blockSignals(true);
     m_fileList->clear();
     for (const std::string& name : MatchingFiles(m_folder, m_pattern))
         m_fileList->addItem(FromPath(name));
     m_fileList->setCurrentRow(-1);
+    m_fileList->setToolTip(q(m_pattern));
     m_fileList->blockSignals(false);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The picture window "Add A Picture": the user picks a drive, a folder and a picture file, sees
-// it, and "Add This Picture" hands it to the window that opened this one. Which files are offered
-// depends on that opener (clipart/picture_pattern.h). A file that cannot be shown is reported
+// it, and "Add This Picture" hands it to the window that opened this one. The file list offers
+// every type of picture that can be read, or the one type chosen below it (clipart/
+// picture_pattern.h); one click on a folder opens it. A file that cannot be shown is reported
 // when it is clicked and cannot be added; a file that fails when it is added gives the "Error:"
 // message, and the opener stays as it was.
 
@@ -32,8 +33,8 @@ public:
     // leave the opener as it was.
     using Receiver = std::function<void(const LoadedPicture&)>;
 
-    // Opens on the program folder, with the files for the opener that the request's
-    // ClipArtForWorksheet names. `drives` are the drives to list (SystemDrives() by default).
+    // Opens on the program folder, listing all pictures. `drives` are the drives to list
+    // (SystemDrives() by default).
     AddPic(AppContext& context, Receiver receiver, QWidget* parent = nullptr,
            std::vector<Drive> drives = SystemDrives());
 
@@ -46,16 +47,19 @@ private:
     void chooseFile(QListWidgetItem* item);
     void addPicture();
     void hidePreview();
+    void listFiles();
 
     AppContext& m_context;
     Receiver m_receiver;
     std::vector<Drive> m_drives;
+    std::vector<PictureType> m_types;
     std::string m_pattern;
     std::string m_folder;
     std::string m_chosen; // full path of the clicked file, once it could be shown
     QComboBox* m_driveList = nullptr;
     QTreeWidget* m_folderList = nullptr;
     QListWidget* m_fileList = nullptr;
+    QComboBox* m_typeList = nullptr;
     QLabel* m_preview = nullptr;
     QPushButton* m_add = nullptr;
 };

@@ -41,12 +41,13 @@ QStringList Items(QTreeWidget* tree) {
     return out;
 }
 
-// Opens a folder of the folder list, as Enter on it does.
-void OpenFolder(QTreeWidget* tree, const QString& text) {
+// One click on a folder of the folder list, as with the mouse.
+void Click(QTreeWidget* tree, const QString& text) {
     const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-    tree->setCurrentItem(found.back());
-    QTest::keyClick(tree, Qt::Key_Return);
+    tree->scrollToItem(found.back());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(found.back()).center());
 }
 
 class AddPicTest : public QuizFormTest {
@@ -57,6 +58,7 @@ protected:
         WritePicture(folder.file("B.BMP"), 10, 10, "bmp");
         WritePicture(folder.file("c.jpg"), 64, 48, "jpeg");
         WritePicture(folder.file("e.ico"), 16, 16, "ico");
+        WritePicture(folder.file("f.png"), 30, 20, "png");
         WriteBytes(folder.file("fake.bmp"), "A text file with a picture's name.\n");
         WriteBytes(folder.file("notes.txt"), "notes\n");
         QDir(folder.path()).mkpath("art/old");
@@ -74,6 +76,7 @@ protected:
     static QListWidget* files(AddPic* w) { return w->findChild<QListWidget*>("File1"); }
     static QTreeWidget* folders(AddPic* w) { return w->findChild<QTreeWidget*>("Dir1"); }
     static QComboBox* drives(AddPic* w) { return w->findChild<QComboBox*>("Drive1"); }
+    static QComboBox* types(AddPic* w) { return w->findChild<QComboBox*>("PictureType"); }
     static QLabel* preview(AddPic* w) { return w->findChild<QLabel*>("Image1"); }
     static QPushButton* add(AddPic* w) { return w->findChild<QPushButton*>("Command1"); }
     static bool previewShown(AddPic* w) { return preview(w)->isVisibleTo(w); }
@@ -83,7 +86,7 @@ protected:
 
 } // namespace
 
-TEST_F(AddPicTest, OpensOnTheProgramFolderOffersBitmapsAndPreviewsAClickedFile) {
+TEST_F(AddPicTest, OpensOnTheProgramFolderOffersEveryPictureAndPreviewsAClickedFile) {
     open();
     window->show();
     AddPic* pic = clipart(body());
@@ -95,7 +98,16 @@ TEST_F(AddPicTest, OpensOnTheProgramFolderOffersBitmapsAndPreviewsAClickedFile) 
     EXPECT_EQ(window->findChildren<AddPic*>().size(), 1);
 
     EXPECT_EQ(pic->folder(), folder.path().toStdString());
-    EXPECT_EQ(Items(files(pic)), (QStringList{"a.bmp", "B.BMP", "fake.bmp"}));
+    const QStringList pictures{"a.bmp", "B.BMP", "c.jpg", "e.ico", "f.png", "fake.bmp"};
+    EXPECT_EQ(Items(files(pic)), pictures);
+    // One type at a time, its filter in sight.
+    EXPECT_EQ(types(pic)->currentText().left(15), "All pictures (*");
+    const int png = types(pic)->findText("PNG (*.png)");
+    ASSERT_GE(png, 0);
+    types(pic)->setCurrentIndex(png);
+    EXPECT_EQ(Items(files(pic)), QStringList{"f.png"});
+    types(pic)->setCurrentIndex(0);
+    EXPECT_EQ(Items(files(pic)), pictures);
     // The way down from the drive, the program folder chosen, its folders below it.
     EXPECT_EQ(Items(folders(pic)).first().toStdString(),
               drives(pic)->currentData().toString().toStdString());
@@ -117,8 +129,8 @@ TEST_F(AddPicTest, OpensOnTheProgramFolderOffersBitmapsAndPreviewsAClickedFile) 
     EXPECT_TRUE(previewShown(pic) && add(pic)->isEnabled());
     EXPECT_EQ(preview(pic)->pixmap().size(), QSize(120, 80));
 
-    // Another folder hides the preview until a file is clicked again.
-    OpenFolder(folders(pic), "art");
+    // One click opens another folder and hides the preview until a file is clicked again.
+    Click(folders(pic), "art");
     EXPECT_EQ(pic->folder(), folder.file("art").toStdString());
     EXPECT_EQ(Items(files(pic)), QStringList{"d.bmp"});
     EXPECT_EQ(Items(folders(pic)).last(), "old");
@@ -226,9 +238,8 @@ TEST_F(AddPicTest, AFileThatFailsWhenAddedGivesTheErrorMessageAndChangesNothing)
     EXPECT_EQ(app.dialogs.shown.size(), 1u);
 }
 
-// The crossword's window offers every background type and receives the picture itself; the
-// worksheet's offers bitmaps again afterwards, whatever came before.
-TEST_F(AddPicTest, EachOpenerGetsItsOwnFilesAndThePicture) {
+// The crossword's window receives the picture itself, a PNG as well.
+TEST_F(AddPicTest, TheCrosswordReceivesThePicture) {
     app.request.ProgramFolder = folder.path().toStdString();
     QWidget crossword;
     std::vector<LoadedPicture> received;
@@ -236,19 +247,8 @@ TEST_F(AddPicTest, EachOpenerGetsItsOwnFilesAndThePicture) {
         OpenPictureWindow(app.context, PictureOpener::Crossword, &crossword,
                           [&received](const LoadedPicture& loaded) { received.push_back(loaded); });
     EXPECT_FALSE(app.request.ClipArtForWorksheet);
-    EXPECT_EQ(Items(files(pic)), (QStringList{"a.bmp", "B.BMP", "c.jpg", "e.ico", "fake.bmp"}));
-    Click(files(pic), "c.jpg");
+    Click(files(pic), "f.png");
     add(pic)->click();
     ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0].image.size(), QSize(64, 48));
-    EXPECT_EQ(received[0].picture->format, PictureFormat::Jpeg);
-
-    pic = OpenPictureWindow(app.context, PictureOpener::Worksheet, &crossword,
-                            [](const LoadedPicture&) {});
-    EXPECT_TRUE(app.request.ClipArtForWorksheet);
-    EXPECT_EQ(Items(files(pic)), (QStringList{"a.bmp", "B.BMP", "fake.bmp"}));
-    pic->close();
-    pic = OpenPictureWindow(app.context, PictureOpener::Crossword, &crossword,
-                            [](const LoadedPicture&) {});
-    EXPECT_EQ(files(pic)->count(), 5);
+    EXPECT_EQ(received[0].image.size(), QSize(30, 20));
 }
