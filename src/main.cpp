@@ -1,20 +1,24 @@
 // Abacore: Drill Edition.
 //
-// How the program is put together:
-// - src/shell, src/wizard, src/worksheet: the logic, standard C++ only: the request record
-//   (WorksheetRequest), the screens' rules, problem generation, the document model, the
-//   worksheet builder and the writers.
-// - src/*/screens: one Qt window per screen (Title, ChooseSkill ... QuizForm); MakeScreen
-//   says which window each screen is.
+// How the program is put together, floor by floor (each uses only the floors below it):
+// - src/app: the program's top: the main menu (Title), the screen factory (MakeScreen says
+//   which window each screen is), the About box and the QuickWord option screen.
+//   src/batch: the `make` command, the other front end.
+// - src/wizard, src/worksheet, src/crossword, src/clipart: the features. Their logic is
+//   standard C++ only (the screens' rules, problem generation, the document model, the
+//   worksheet builder and the writers); their screens/ folders hold one Qt window per screen.
 // - src/ui: the platform layer: Dialogs (every box and dialog), ScreenHost (one screen at a
-//   time), the bridge between the document model and Qt's rich text, PDF and printing.
-// - src/batch: the `make` command, a front end like the screens.
+//   time; features ask it for another screen's window), the bridge between the document model
+//   and Qt's rich text, PDF and printing.
+// - src/core: the ground: the request record (WorksheetRequest), failures, the one atomic
+//   writer, the program folder and its places, the settings file.
 
+#include "app/about_form.h"
+#include "app/screen_factory.h"
 #include "batch/make_command.h"
-#include "shell/program_folder.h"
-#include "shell/program_places.h"
-#include "shell/screens/screen_factory.h"
-#include "shell/worksheet_request.h"
+#include "core/program_folder.h"
+#include "core/program_places.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "ui/font_substitutes.h"
 #include "ui/screen_host.h"
@@ -94,7 +98,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));
     RandomSource random;
     QtDialogs dialogs;
-    ScreenHost host(request, random, dialogs, MakeScreen);
+    ScreenHost host(request, random, dialogs, MakeScreen, ShowAboutBox);
     host.open(Screen::MainMenu);
     if (host.quitRequested())
         return 0;

@@ -1,9 +1,9 @@
 #include "batch/make_crossword.h"
 
+#include "core/atomic_file.h"
 #include "crossword/crossword_problems.h"
 #include "crossword/crossword_writers.h"
 #include "crossword/grid_builder.h"
-#include "shell/atomic_file.h"
 #include "ui/crossword_pages.h"
 #include "ui/page_output.h"
 #include "worksheet/generation_error.h"

@@ -2,7 +2,7 @@
 // Which files the picture window offers. Its opener decides: the worksheet window takes bitmaps,
 // the crossword window the picture types a background can be made of.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include <string_view>
 

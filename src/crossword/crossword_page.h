@@ -4,8 +4,8 @@
 // Across and Down clue lists. The screen answer display shows the characters; the printed
 // puzzle shows empty boxes with the numbers in the start cells.
 
+#include "core/worksheet_request.h"
 #include "crossword/crossword_grid.h"
-#include "shell/worksheet_request.h"
 #include "worksheet/random_source.h"
 
 #include <string>

@@ -4,8 +4,8 @@
 // and the whole answer fits, across or down as drawn at random for that crossing. An answer
 // that fits nowhere is replaced by a fresh one until one fits, or until the builder gives up.
 
+#include "core/worksheet_request.h"
 #include "crossword/crossword_grid.h"
-#include "shell/worksheet_request.h"
 #include "worksheet/problem.h"
 #include "worksheet/random_source.h"
 

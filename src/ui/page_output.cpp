@@ -1,6 +1,6 @@
 #include "ui/page_output.h"
 
-#include "shell/atomic_file.h"
+#include "core/atomic_file.h"
 #include "ui/reproducible_pdf.h"
 #include "worksheet/page_setup.h"
 

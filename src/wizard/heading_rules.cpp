@@ -1,6 +1,6 @@
 #include "wizard/heading_rules.h"
 
-#include "shell/skill_names.h"
+#include "core/skill_names.h"
 #include "worksheet/char_grid.h"
 
 namespace abacore {

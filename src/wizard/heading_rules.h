@@ -1,7 +1,7 @@
 #pragma once
 // The heading screen's default: skill word, one blank, activity word.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include "wizard/wizard_message.h"
 

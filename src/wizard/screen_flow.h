@@ -1,8 +1,8 @@
 #pragma once
 // The order of the screens of each activity: where "Continue" and "Go Back" lead.
 
-#include "shell/screen.h"
-#include "shell/worksheet_request.h"
+#include "core/screen.h"
+#include "core/worksheet_request.h"
 
 namespace abacore {
 

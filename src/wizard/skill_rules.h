@@ -2,8 +2,8 @@
 // The skill screen's rules: which skills were chosen, the mode they make, and which of the two
 // yes/no questions the activity asks.
 
-#include "shell/skill_names.h"
-#include "shell/worksheet_request.h"
+#include "core/skill_names.h"
+#include "core/worksheet_request.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "worksheet/activity_table.h"
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 #include "worksheet/directions.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/flash_cards.h"

@@ -4,8 +4,8 @@
 // row, so the builder, the screen flow, the worksheet toolbar and the `make` command never
 // switch on the activity. Adding an activity is one generator file and one row.
 
-#include "shell/screen.h"
-#include "shell/worksheet_request.h"
+#include "core/screen.h"
+#include "core/worksheet_request.h"
 #include "worksheet/prepared_sheet.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "worksheet/data_file.h"
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 #include "worksheet/code_pages.h"
 #include "worksheet/utf8.h"
 

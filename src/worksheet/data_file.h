@@ -4,7 +4,7 @@
 // their names, read as UTF-8 when they are valid UTF-8 and as Windows-1252 otherwise, and cut
 // into lines ended by CR LF.
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "worksheet/directions.h"
 
-#include "shell/skill_names.h"
+#include "core/skill_names.h"
 
 #include <array>
 

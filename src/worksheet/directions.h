@@ -2,7 +2,7 @@
 // The directions printed under the Name/Date line, by activity, and the words that name each
 // skill in them.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/document.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 // at the other, so that the strip folds into a card. The card kinds (horizontal, vertical,
 // bracketed) take turns card by card as ProblemStyle says. There is no answer key.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"

@@ -4,7 +4,7 @@
 // box-drawing characters in the fixed-pitch "Terminal" font, two squares to a band, and an
 // answer key of one solution per square under a note that others may exist.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"

@@ -3,7 +3,7 @@
 // several are chosen, draw both numbers from the request's ranges, draw again until the skill's
 // condition holds, work out the answer.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include <array>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // The riddle screen's rules: its texts, paging through the file's riddles, and what "Continue"
 // stores. The riddle activity has no count screen: the punch line's letters are the count.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/riddle_file.h"
 
 #include <optional>

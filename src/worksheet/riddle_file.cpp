@@ -1,6 +1,6 @@
 #include "worksheet/riddle_file.h"
 
-#include "shell/atomic_file.h"
+#include "core/atomic_file.h"
 #include "worksheet/data_file.h"
 
 namespace abacore {

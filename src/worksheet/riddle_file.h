@@ -3,7 +3,7 @@
 // alternating lines, no header and no comments. The riddle screen offers its riddles in file
 // order.
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "worksheet/riddle_options.h"
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 #include "worksheet/riddle_choice.h"
 #include "worksheet/riddle_file.h"
 

@@ -1,8 +1,8 @@
 #include "worksheet/save_name.h"
 
-#include "shell/program_folder.h"
-#include "shell/startup.h"
-#include "shell/worksheet_request.h"
+#include "core/program_folder.h"
+#include "core/startup.h"
+#include "core/worksheet_request.h"
 
 #include <filesystem>
 

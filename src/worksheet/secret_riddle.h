@@ -4,7 +4,7 @@
 // blanks with the answer of each letter's problem under them. The directions, with the riddle
 // itself, are written before the generator runs.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"

@@ -3,7 +3,7 @@
 // bracketed (long-division) layout, the row kinds taking turns as ProblemStyle says, and one
 // answer-key entry per problem.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"

@@ -4,7 +4,7 @@
 // every row and column must work out at once, which for exact division gets rare very fast as
 // the range widens. The generator redraws whole squares, so the builder checks first.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/problem.h"
 
 namespace abacore {

@@ -3,7 +3,7 @@
 // lettered column of partner expressions, each with the value of exactly one problem. The pupil
 // writes the partner's letter on the blank before each problem; the answer key lists them.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"

@@ -2,7 +2,7 @@
 // Builds both documents of a worksheet for the current request: heading, Name/Date line,
 // directions, the activity's problems, then the answer key. Nothing is generated later.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/document.h"
 #include "worksheet/generation_error.h"
 

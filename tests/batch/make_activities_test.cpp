@@ -1,7 +1,7 @@
 // `make` for the activities beyond the skills sheet, through the real executable: each sheet in
 // every format, each activity's own options and limits, and the files they read.
 #include "file_bytes.h"
-#include "program_folder.h"
+#include "program_folder_fixture.h"
 #include "run_make.h"
 
 #include <QDir>

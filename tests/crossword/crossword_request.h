@@ -1,7 +1,7 @@
 #pragma once
 // Crossword requests with only what the problem set depends on.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include <cstdint>
 

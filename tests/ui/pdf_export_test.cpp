@@ -1,8 +1,8 @@
 #include "add_text.h"
+#include "core/atomic_file.h"
 #include "failure_text.h"
 #include "file_bytes.h"
 #include "file_size_limit.h"
-#include "shell/atomic_file.h"
 #include "ui/pdf_export.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // A skills-practice request with only what problem making depends on set.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 namespace abacore {
 

@@ -1,6 +1,6 @@
 #include "worksheet/riddle_file.h"
 
-#include "../shell/temp_folder.h"
+#include "temp_folder.h"
 #include "worksheet/data_file.h"
 #include "worksheet/secret_riddle.h"
 #include "worksheet/utf8.h"

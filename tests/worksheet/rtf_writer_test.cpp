@@ -1,5 +1,5 @@
-#include "../shell/temp_folder.h"
 #include "../support/add_text.h"
+#include "temp_folder.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/utf8.h"
 

@@ -1,8 +1,8 @@
 #include "worksheet/template_file.h"
 
-#include "../shell/temp_folder.h"
 #include "../support/failure_text.h"
 #include "ranges_request.h"
+#include "temp_folder.h"
 #include "worksheet/data_file.h"
 #include "worksheet/generation_error.h"
 

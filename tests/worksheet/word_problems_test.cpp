@@ -1,7 +1,7 @@
 #include "worksheet/word_problems.h"
 
-#include "../shell/temp_folder.h"
 #include "ranges_request.h"
+#include "temp_folder.h"
 #include "worksheet/generation_error.h"
 
 #include <gtest/gtest.h>

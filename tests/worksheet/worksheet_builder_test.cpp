@@ -1,8 +1,8 @@
 #include "worksheet/worksheet_builder.h"
 
-#include "../shell/temp_folder.h"
 #include "../support/failure_text.h"
 #include "ranges_request.h"
+#include "temp_folder.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/math_squares.h"

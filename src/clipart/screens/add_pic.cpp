@@ -2,9 +2,9 @@
 
 #include "clipart/folder_listing.h"
 #include "clipart/picture_messages.h"
-#include "shell/failure.h"
-#include "shell/program_folder.h"
-#include "shell/worksheet_request.h"
+#include "core/failure.h"
+#include "core/program_folder.h"
+#include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/screen_helpers.h"

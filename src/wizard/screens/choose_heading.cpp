@@ -1,6 +1,6 @@
 #include "wizard/screens/choose_heading.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "wizard/heading_rules.h"
 
 #include <QLabel>

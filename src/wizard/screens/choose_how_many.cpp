@@ -1,6 +1,6 @@
 #include "wizard/screens/choose_how_many.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "wizard/count_rules.h"
 
 #include <QHBoxLayout>

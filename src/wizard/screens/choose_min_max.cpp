@@ -1,6 +1,6 @@
 #include "wizard/screens/choose_min_max.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "wizard/screens/arrow_control.h"
 
 #include <QFocusEvent>

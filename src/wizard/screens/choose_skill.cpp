@@ -1,6 +1,6 @@
 #include "wizard/screens/choose_skill.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "wizard/screens/clickable_label.h"
 #include "wizard/skill_rules.h"

@@ -1,6 +1,6 @@
 #include "wizard/screens/choose_style.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "wizard/screens/clickable_label.h"
 #include "wizard/style_rules.h"
 

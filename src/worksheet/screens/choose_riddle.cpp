@@ -1,7 +1,7 @@
 #include "worksheet/screens/choose_riddle.h"
 
-#include "shell/program_folder.h"
-#include "shell/worksheet_request.h"
+#include "core/program_folder.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "wizard/screens/clickable_label.h"
 #include "worksheet/riddle_choice.h"

@@ -1,6 +1,6 @@
 #include "worksheet/screens/choose_squares_option.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "wizard/screens/clickable_label.h"
 #include "worksheet/squares_option_text.h"
 

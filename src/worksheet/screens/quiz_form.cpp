@@ -1,8 +1,7 @@
 #include "worksheet/screens/quiz_form.h"
 
 #include "clipart/screens/add_pic.h"
-#include "shell/screens/about_form.h"
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
@@ -435,9 +434,7 @@ void QuizForm::showSelectionFormat() {
 }
 
 void QuizForm::showAbout() {
-    // The About box deletes itself when it closes.
-    auto* about = new AboutForm(DataFoldersOf(m_context.request), this);
-    about->show();
+    m_context.navigator.showAbout(this);
 }
 
 bool QuizForm::mayDiscardEdits() {

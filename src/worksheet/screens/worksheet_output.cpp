@@ -1,8 +1,8 @@
 #include "worksheet/screens/worksheet_output.h"
 
-#include "shell/atomic_file.h"
-#include "shell/startup.h"
-#include "shell/worksheet_request.h"
+#include "core/atomic_file.h"
+#include "core/startup.h"
+#include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"

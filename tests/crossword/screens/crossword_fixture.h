@@ -6,7 +6,7 @@
 #include "crossword/crossword_page.h"
 #include "crossword/screens/cross_print.h"
 #include "crossword/screens/crossword_view.h"
-#include "program_folder.h"
+#include "program_folder_fixture.h"
 
 #include <QImage>
 #include <memory>

@@ -1,9 +1,9 @@
 // The count screen's hand-over to the crossword: the crossword is made before its window, and a
 // crossword that cannot be made leads back to where the user can change the request.
+#include "app/screen_factory.h"
 #include "crossword/grid_builder.h"
 #include "crossword/screens/crossword_handover.h"
 #include "crossword_fixture.h"
-#include "shell/screens/screen_factory.h"
 #include "ui/screen_host.h"
 
 #include <QRegularExpression>
@@ -35,7 +35,7 @@ struct HandOver {
 TEST(CrosswordHandOver, RangesThatCannotMakeTheProblemsLeadBackToTheRangeScreen) {
     // Subtraction without negative answers, every second number above every first.
     HandOver h(CrosswordRequest(Skill::Subtraction, 0, 100, 500, 1000, 10));
-    EXPECT_EQ(ClassOf(h.window.get()), "ChooseMinMax");
+    EXPECT_EQ(h.app.navigator.handedTo, std::vector{Screen::ChooseMinMax});
     ASSERT_EQ(h.app.dialogs.titles(), QStringList{"Hey!"});
     EXPECT_TRUE(h.app.dialogs.shown[0].text.contains("Subtraction"));
 }
@@ -46,7 +46,7 @@ TEST(CrosswordHandOver, ABuilderThatGivesUpSaysFailedAndLeadsToTheMainMenu) {
         CrosswordRequest(Skill::Multiplication, 1e14, 999999999999999.0, 1000, 32767, 3);
     request.Heading = "Kept";
     HandOver h(request);
-    EXPECT_EQ(ClassOf(h.window.get()), "Title");
+    EXPECT_EQ(h.app.navigator.handedTo, std::vector{Screen::MainMenu});
     const auto messages = h.app.dialogs.ofKind("message");
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages[0].title, "Failed.");

@@ -1,0 +1,181 @@
+// The whole program as a user meets it: the real screen host and screens, with scripted dialogs.
+#include "../wizard/screens/wizard_test_helpers.h"
+#include "app/screen_factory.h"
+#include "core/program_folder.h"
+#include "program_folder_fixture.h"
+#include "ui/screen_host.h"
+#include "worksheet/riddle_file.h"
+#include "worksheet/secret_riddle.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+using namespace abacore;
+
+namespace {
+
+struct Program {
+    ProgramFolder folder;
+    WorksheetRequest request;
+    RandomSource random{99};
+    ScriptedDialogs dialogs;
+    std::vector<Screen> asked; // every screen the host was asked to open, shown or not
+    ScreenHost host{request, random, dialogs, [this](Screen s, AppContext& c, QWidget* current) {
+                        asked.push_back(s);
+                        return MakeScreen(s, c, current);
+                    }};
+
+    Program() {
+        request.ProgramFolder = folder.path().toStdString();
+        host.open(Screen::MainMenu);
+    }
+    QWidget& screen() { return *host.current(); }
+    QString screenName() {
+        return QString(screen().metaObject()->className()).remove(QStringLiteral("abacore::"));
+    }
+    // Clicks the named controls in turn, letting each screen replace the last.
+    void click(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            QTest::mouseClick(Control<QWidget>(screen(), name), Qt::LeftButton);
+            settle();
+        }
+    }
+    // Presses a key on the current screen.
+    void key(Qt::Key k) {
+        QTest::keyClick(&screen(), k);
+        settle();
+    }
+    // Runs what the screens left for later: closing the last one, a notice on opening.
+    static void settle() {
+        QApplication::sendPostedEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QString text(const char* name) {
+        const QWidget* control = Control<QWidget>(screen(), name);
+        if (const auto* box = qobject_cast<const QLineEdit*>(control))
+            return box->text();
+        return control->property("text").toString();
+    }
+};
+
+} // namespace
+
+// Ranges that cannot make the problems lead back to the range screen; fixed, the sheet comes up,
+// and going back to the main menu keeps the request.
+TEST(ProgramFlow, FromTheMenuThroughARefusalToASheetAndBack) {
+    Program p;
+    p.dialogs.answers = {false}; // no negative answers
+    p.click({"Command1", "Check1_1", "Command1", "StyleCheck_1", "Command1"});
+    ASSERT_EQ(p.screenName(), "ChooseMinMax");
+    Control<QLineEdit>(p.screen(), "NumValue_1")->setText("10");
+    Control<QLineEdit>(p.screen(), "NumValue_3")->setText("60");
+    Control<QLineEdit>(p.screen(), "NumValue_2")->setText("50");
+    p.click({"Command1", "Command1", "Command1"}); // ranges, heading, count
+    ASSERT_EQ(p.screenName(), "ChooseMinMax");
+    ASSERT_FALSE(p.dialogs.ofKind("message").empty());
+    EXPECT_TRUE(p.dialogs.ofKind("message").back().text.contains("Subtraction"));
+
+    Control<QLineEdit>(p.screen(), "NumValue_2")->setText("1");
+    Control<QLineEdit>(p.screen(), "NumValue_3")->setText("5");
+    p.click({"Command1", "Command1"});
+    Control<QLineEdit>(p.screen(), "Text1")->setText("5");
+    p.click({"Command1"});
+    ASSERT_EQ(p.screenName(), "QuizForm");
+    const QString text = Control<QTextEdit>(p.screen(), "QuizBox")->toPlainText();
+    EXPECT_TRUE(text.startsWith("Subtraction Practice Worksheet\n"));
+    EXPECT_TRUE(text.contains("5) ") && !text.contains("6) "));
+    p.host.open(Screen::MainMenu); // what "Back to Main Screen" asks for
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(p.screenName(), "Title");
+    EXPECT_TRUE(p.request.ProblemCount == 5 && p.request.SkillMode == Skill::Subtraction);
+}
+
+// Word problems and value matching have no screens of their own: the count screen opens their
+// sheets. A missing story file is named, and no sheet opens.
+TEST(ProgramFlow, WordProblemsAndMatchingOpenTheirSheetsAndAMissingStoryFileIsNamed) {
+    const std::pair<const char*, const char*> activities[] = {
+        {"Command6", "Directions: Solve the word problems below."},
+        {"Command8", "Directions: Fill in the letter of the problem"}};
+    for (const auto& [button, directions] : activities) {
+        Program p;
+        p.click({button, "Check1_0", "Command1", "Command1", "Command1", "Command1"});
+        ASSERT_EQ(p.screenName(), "QuizForm") << button;
+        const QString text = Control<QTextEdit>(p.screen(), "QuizBox")->toPlainText();
+        EXPECT_TRUE(text.contains(directions) && text.contains("20) ")) << button;
+    }
+    Program p;
+    ASSERT_TRUE(QFile::remove(p.folder.file("add.dat")));
+    p.click({"Command6", "Check1_0", "Command1", "Command1", "Command1", "Command1"});
+    EXPECT_NE(p.screenName(), "QuizForm");
+    ASSERT_FALSE(p.dialogs.ofKind("message").empty());
+    EXPECT_TRUE(p.dialogs.ofKind("message").back().text.contains("add.dat"));
+}
+
+// The riddle worksheet has no count screen: the riddle screen follows the heading and goes
+// on to the sheet with the riddle on view, as the user left it.
+TEST(ProgramFlow, RiddleFromTheMenuThroughTheRiddleScreen) {
+    Program p;
+    p.click({"Command2", "Check1_0", "Command1", "Command1", "Command1"});
+    ASSERT_EQ(p.screenName(), "ChooseRiddle");
+    const std::vector<Riddle> riddles = ReadRiddleFile(DataFoldersOf(p.request)).riddles;
+    ASSERT_GE(riddles.size(), 2u);
+    EXPECT_EQ(p.text("RiddleBox").toStdString(), riddles[0].question);
+    p.key(Qt::Key_Escape);
+    EXPECT_EQ(p.screenName(), "ChooseHeading");
+    p.key(Qt::Key_Return);
+    ASSERT_EQ(p.screenName(), "ChooseRiddle");
+    p.click({"Label4"});
+    EXPECT_EQ(p.text("Punchbox").toStdString(), riddles[1].punchLine);
+    p.key(Qt::Key_Return);
+    EXPECT_EQ(p.asked.back(), Screen::Worksheet);
+    EXPECT_EQ(p.request.RiddleQuestion, riddles[1].question);
+    EXPECT_EQ(p.request.PunchLine, riddles[1].punchLine);
+    EXPECT_EQ(p.request.ProblemCount,
+              static_cast<int>(PunchLineLetters(riddles[1].punchLine).size()));
+    EXPECT_TRUE(p.dialogs.ofKind("beep").empty());
+    using enum Screen;
+    EXPECT_EQ(p.asked, (std::vector{MainMenu, ChooseSkill, ChooseMinMax, ChooseHeading,
+                                    ChooseRiddle, ChooseHeading, ChooseRiddle, Worksheet}));
+}
+
+// The squares' option comes after the count, and its "Go Back" skips the count.
+TEST(ProgramFlow, SquaresFromTheMenuThroughTheOptionScreen) {
+    Program p;
+    p.click({"Command3", "Check1_0", "Command1", "Command1", "Command1", "Command1"});
+    ASSERT_EQ(p.screenName(), "ChooseSquaresOption");
+    p.click({"Command2"});
+    ASSERT_EQ(p.screenName(), "ChooseHeading");
+    p.click({"Command1", "Command1"});
+    ASSERT_EQ(p.screenName(), "ChooseSquaresOption");
+    p.click({"Label2", "Command1"});
+    EXPECT_TRUE(p.request.FirstSquareFilled);
+    EXPECT_EQ(p.request.ProblemCount, 6);
+    using enum Screen;
+    EXPECT_EQ(p.asked, (std::vector{MainMenu, ChooseSkill, ChooseMinMax, ChooseHeading,
+                                    ChooseHowMany, ChooseSquaresOption, ChooseHeading,
+                                    ChooseHowMany, ChooseSquaresOption, Worksheet}));
+}
+
+// The cards' directions stand between the ranges and the count, with no heading screen.
+TEST(ProgramFlow, CardsFromTheMenuThroughTheDirections) {
+    Program p;
+    p.click({"Command7", "Check1_0", "Command1", "StyleCheck_1", "Command1", "Command1"});
+    ASSERT_EQ(p.screenName(), "FlashDirections");
+    EXPECT_EQ(p.screen().windowTitle(), "Directions for Making Flash Cards");
+    p.key(Qt::Key_Escape);
+    ASSERT_EQ(p.screenName(), "ChooseMinMax");
+    p.key(Qt::Key_Return);
+    ASSERT_EQ(p.screenName(), "FlashDirections");
+    p.key(Qt::Key_Return);
+    ASSERT_EQ(p.screenName(), "ChooseHowMany");
+    p.click({"Command2"});
+    ASSERT_EQ(p.screenName(), "FlashDirections");
+    p.click({"Command1", "Command1"});
+    using enum Screen;
+    EXPECT_EQ(p.asked, (std::vector{MainMenu, ChooseSkill, ChooseStyle, ChooseMinMax,
+                                    FlashDirections, ChooseMinMax, FlashDirections, ChooseHowMany,
+                                    FlashDirections, ChooseHowMany, Worksheet}));
+    EXPECT_EQ(p.request.ProblemCount, 20);
+}
