@@ -84,7 +84,8 @@ PendingFile CrosswordPuzzleFile(const CrosswordPage& page, const QString& path,
     return {Name(path), CrosswordPuzzleText(page)};
 }
 
-PendingFile CrosswordKeyFile(const CrosswordPage& page, const QString& path, const QImage& picture) {
+PendingFile CrosswordKeyFile(const CrosswordPage& page, const QString& path,
+                             const QImage& picture) {
     if (SuffixOf(path) == QLatin1String("pdf")) {
         PainterPages pages = CrosswordKeyPages(page, BatchLook(picture));
         return PdfFile({&pages}, path);

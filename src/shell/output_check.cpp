@@ -37,10 +37,10 @@ std::optional<fs::path> FollowLinks(fs::path target) {
 std::string NotAnOrdinaryFile(mode_t mode) {
     if (S_ISDIR(mode))
         return ReasonInWords(EISDIR);
-    const char* kind = S_ISFIFO(mode)                     ? "a pipe (FIFO)"
+    const char* kind = S_ISFIFO(mode)                   ? "a pipe (FIFO)"
                        : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                       : S_ISSOCK(mode)                   ? "a socket"
-                                                          : "something";
+                       : S_ISSOCK(mode)                 ? "a socket"
+                                                        : "an unusual kind of file";
     return std::string("it is ") + kind + ", not an ordinary file, so it is not replaced";
 }
 

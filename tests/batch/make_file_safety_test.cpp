@@ -6,8 +6,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,8 +25,9 @@ MakeResult MakeAsAnotherUser(const QStringList& args) {
     QProcess p;
     p.setChildProcessModifier([] {
         constexpr uid_t kNobody = 65534;
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
-                               setresuid(kNobody, kNobody, kNobody) != 0))
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
+             setresuid(kNobody, kNobody, kNobody) != 0))
             _exit(99);
     });
     p.start(QStringLiteral(ABACORE_EXECUTABLE), QStringList{"make", "skills"} + args);

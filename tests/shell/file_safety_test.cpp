@@ -90,7 +90,7 @@ TEST(FileSafety, RefusesWhatIsNoOrdinaryFileBeforeWritingEitherFile) {
     ASSERT_EQ(::mkfifo((at / "pipe.rtf").c_str(), 0644), 0);
     fs::create_symlink("pipe.rtf", at / "to-pipe.rtf");
     fs::create_directory(at / "folder.rtf");
-    const std::vector<std::string> setup{"sheet.rtf", "key.rtf",    "loop.rtf",
+    const std::vector<std::string> setup{"sheet.rtf", "key.rtf",     "loop.rtf",
                                          "pipe.rtf",  "to-pipe.rtf", "folder.rtf"};
     const struct {
         fs::path key;
