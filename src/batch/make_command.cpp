@@ -223,19 +223,17 @@ Format formatOf(const QString& path) {
                     "\": use a name ending in .rtf, .pdf or .txt."};
 }
 
-// Throws WriteError when the file cannot be written.
-void writeDocument(const Document& document, const QString& path) {
+// The document as a file to write, in the format of the name's extension.
+PendingFile documentFile(const Document& document, const QString& path) {
     switch (formatOf(path)) {
     case Format::Rtf:
-        WriteFileAtomically(path.toStdString(), RtfText(document));
-        return;
+        return {QFile::encodeName(path).toStdString(), RtfText(document)};
     case Format::Text:
-        WriteFileAtomically(path.toStdString(), PlainTextBytes(document));
-        return;
+        return {QFile::encodeName(path).toStdString(), PlainTextBytes(document)};
     case Format::Pdf:
-        WritePdf({&document}, path);
-        return;
+        break;
     }
+    return PdfFile({&document}, path);
 }
 
 void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QCommandLineParser& p) {
@@ -477,31 +475,14 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             app = std::make_unique<QGuiApplication>(appArgc, argv);
             InstallFontSubstitutes();
         }
-        // Both files or neither: a key that cannot be written takes the worksheet back to
-        // what was there before.
-        const std::filesystem::path sheetPath = output.toStdString();
-        std::optional<std::string> earlierSheet;
-        if (!answerKey.isEmpty() && std::filesystem::is_regular_file(sheetPath))
-            earlierSheet = ReadWholeFile(sheetPath);
-        if (puzzle)
-            WriteCrosswordPuzzle(*puzzle, output, picture.image);
-        else
-            writeDocument(documents->worksheet, output);
-        if (!answerKey.isEmpty()) {
-            try {
-                if (puzzle)
-                    WriteCrosswordKey(*puzzle, answerKey, picture.image);
-                else
-                    writeDocument(documents->answerKey, answerKey);
-            } catch (const Failure&) {
-                std::error_code ignored;
-                if (earlierSheet)
-                    WriteFileAtomically(sheetPath, *earlierSheet);
-                else
-                    std::filesystem::remove(sheetPath, ignored);
-                throw;
-            }
-        }
+        // Both files or neither.
+        std::vector<PendingFile> files;
+        files.push_back(puzzle ? CrosswordPuzzleFile(*puzzle, output, picture.image)
+                               : documentFile(documents->worksheet, output));
+        if (hasKey)
+            files.push_back(puzzle ? CrosswordKeyFile(*puzzle, answerKey, picture.image)
+                                   : documentFile(documents->answerKey, answerKey));
+        WriteFilesTogether(files);
         return 0;
     } catch (const UserError& e) {
         return fail(2, e.message);
@@ -510,7 +491,9 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
     } catch (const PictureError& e) {
         return fail(2, std::string(kPictureErrorTitle) + " " + e.what() + " " +
                            std::string(kPictureErrorText));
-    } catch (const WriteError& e) {
+    } catch (const Failure& e) {
+        return fail(1, e.what()); // a file that could not be written, or read
+    } catch (const std::exception& e) {
         return fail(1, e.what());
     }
 }

@@ -73,25 +73,25 @@ CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random
     }
 }
 
-void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path, const QImage& picture) {
+PendingFile CrosswordPuzzleFile(const CrosswordPage& page, const QString& path,
+                                const QImage& picture) {
     const QString suffix = SuffixOf(path);
     if (suffix == QLatin1String("pdf")) {
         PainterPages pages = CrosswordPuzzlePages(page, BatchLook(picture));
-        WritePdfFile({&pages}, path);
-    } else if (suffix == QLatin1String("ipuz")) {
-        WriteFileAtomically(Name(path), CrosswordIpuz(page));
-    } else {
-        WriteFileAtomically(Name(path), CrosswordPuzzleText(page));
+        return PdfFile({&pages}, path);
     }
+    if (suffix == QLatin1String("ipuz"))
+        return {Name(path), CrosswordIpuz(page)};
+    return {Name(path), CrosswordPuzzleText(page)};
 }
 
-void WriteCrosswordKey(const CrosswordPage& page, const QString& path, const QImage& picture) {
+PendingFile CrosswordKeyFile(const CrosswordPage& page, const QString& path,
+                             const QImage& picture) {
     if (SuffixOf(path) == QLatin1String("pdf")) {
         PainterPages pages = CrosswordKeyPages(page, BatchLook(picture));
-        WritePdfFile({&pages}, path);
-    } else {
-        WriteFileAtomically(Name(path), CrosswordKeyText(page));
+        return PdfFile({&pages}, path);
     }
+    return {Name(path), CrosswordKeyText(page)};
 }
 
 } // namespace abacore

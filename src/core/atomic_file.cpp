@@ -1,17 +1,20 @@
 #include "core/atomic_file.h"
 
+#include "core/output_check.h"
+
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace abacore {
 
@@ -19,17 +22,28 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The temporary files being written right now, so that a stop signal can remove them. A signal
-// handler may only touch plain memory, so the names live in fixed slots.
-constexpr size_t kSlots = 8;
-constexpr size_t kSlotBytes = 4096;
-std::array<std::array<char, kSlotBytes>, kSlots> g_temporaries{};
-std::array<std::atomic<bool>, kSlots> g_inUse{};
+// The temporary files that exist right now, so that a stop signal can remove them. A signal
+// handler may only read plain memory: the names live in records that are never freed, reached
+// through an atomic list, and a record is reused once its file is gone.
+struct Record {
+    std::array<char, PATH_MAX> name{};
+    std::atomic<bool> taken{false};
+    std::atomic<bool> live{false};
+    Record* next = nullptr;
+};
+std::atomic<Record*> g_records{nullptr};
+// The thread between its first and last rename, if any: a signal handled on another thread
+// waits for it, so that it never ends the process with one file of a set replaced.
+std::atomic<pid_t> g_renaming{0};
+std::function<void(std::size_t)> g_hook;
 
 extern "C" void RemoveTemporariesAndStop(int signal) {
-    for (size_t i = 0; i < kSlots; ++i)
-        if (g_inUse[i].load())
-            ::unlink(g_temporaries[i].data());
+    const pid_t renaming = g_renaming.load();
+    while (renaming != 0 && renaming != ::gettid() && g_renaming.load() == renaming) {
+    }
+    for (Record* r = g_records.load(); r; r = r->next)
+        if (r->live.load())
+            ::unlink(r->name.data());
     // End as the signal would have ended the process.
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -56,146 +70,125 @@ void InstallSignalHandlersOnce() {
     (void)installed;
 }
 
-// Holds a temporary file's name in a slot while it exists.
-class TemporaryRecord {
+// Holds stop signals off on this thread for as long as it lives.
+class StopSignalsHeld {
 public:
-    explicit TemporaryRecord(const std::string& path) {
-        if (path.size() >= kSlotBytes)
-            return;
-        for (size_t i = 0; i < kSlots; ++i) {
-            bool expected = false;
-            if (g_inUse[i].load())
-                continue;
-            std::memcpy(g_temporaries[i].data(), path.c_str(), path.size() + 1);
-            if (g_inUse[i].compare_exchange_strong(expected, true)) {
-                m_slot = static_cast<int>(i);
-                return;
-            }
-        }
+    StopSignalsHeld() {
+        sigset_t stops;
+        sigemptyset(&stops);
+        for (const int s : {SIGTERM, SIGINT, SIGHUP})
+            sigaddset(&stops, s);
+        pthread_sigmask(SIG_BLOCK, &stops, &m_previous);
     }
-    ~TemporaryRecord() {
-        if (m_slot >= 0)
-            g_inUse[static_cast<size_t>(m_slot)].store(false);
-    }
-    TemporaryRecord(const TemporaryRecord&) = delete;
-    TemporaryRecord& operator=(const TemporaryRecord&) = delete;
+    ~StopSignalsHeld() { pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
+    StopSignalsHeld(const StopSignalsHeld&) = delete;
+    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
 
 private:
-    int m_slot = -1;
+    sigset_t m_previous{};
 };
 
-// The file a write really replaces: a symbolic link is followed to what it points to, so the
-// link stays a link.
-fs::path ResolveLinks(const fs::path& path) {
-    fs::path target = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(target, ec)))
-            return target;
-        const fs::path next = fs::read_symlink(target, ec);
-        if (ec)
-            return target;
-        target = next.is_absolute() ? next : target.parent_path() / next;
+// Records a temporary file's name; call with stop signals held off, so that the name is known
+// before a signal can see the file exist.
+Record* Remember(const std::string& path) {
+    if (path.size() >= PATH_MAX)
+        return nullptr;
+    Record* record = g_records.load();
+    for (; record; record = record->next) {
+        bool expected = false;
+        if (record->taken.compare_exchange_strong(expected, true))
+            break;
     }
-    return target;
+    if (!record) {
+        record = new Record; // reachable from the list for the rest of the run
+        record->taken = true;
+        record->next = g_records.load();
+        while (!g_records.compare_exchange_weak(record->next, record)) {
+        }
+    }
+    std::memcpy(record->name.data(), path.c_str(), path.size() + 1);
+    record->live.store(true);
+    return record;
 }
 
-// ".NAME.XXXXXX" beside the target, NAME shortened so the whole name fits the file system's
-// limit of 255 bytes.
+void Forget(Record*& record) {
+    if (!record)
+        return;
+    record->live.store(false);
+    record->taken.store(false);
+    record = nullptr;
+}
+
+// ".NAME.XXXXXX" beside the target, NAME shortened so that the name, and the name of the
+// earlier file's stand-in (one byte longer), fit the file system's limit of 255 bytes.
 std::string TemporaryTemplate(const fs::path& folder, const fs::path& target) {
     constexpr size_t kMostNameBytes = 255;
     const std::string suffix = ".XXXXXX";
     std::string name = target.filename().string();
-    const size_t room = kMostNameBytes - suffix.size() - 1;
+    const size_t room = kMostNameBytes - suffix.size() - 2;
     if (name.size() > room)
         name.resize(room);
     return (folder / ("." + name + suffix)).string();
 }
 
-} // namespace
+// One file on its way: the name the user knows, the file really replaced, its complete
+// temporary file, and (during the renames) a second name of the earlier file to put back.
+struct Staged {
+    fs::path shown;
+    fs::path target;
+    std::string_view bytes;
+    std::string temporary;
+    Record* record = nullptr;
+    std::string earlier;
+    bool replaced = false; // there was a file, which could not be given a second name
+};
 
-std::string ReasonInWords(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "you do not have permission to write there";
-    case ENOSPC:
-    case EDQUOT:
-        return "the disk is full";
-    case EROFS:
-        return "the disk is read-only (a read-only file system)";
-    case ENOENT:
-        return "the folder does not exist";
-    case ENOTDIR:
-        return "a part of the path is not a folder";
-    case ENAMETOOLONG:
-        return "the name is too long";
-    case EFBIG:
-        return "the file would be larger than this system allows (the file-size limit)";
-    case EISDIR:
-        return "there is a folder of that name";
-    case EIO:
-        return "the disk reported an input/output error";
-    default:
-        return std::strerror(error);
-    }
+[[noreturn]] void Fail(const fs::path& path, const std::string& reason) {
+    throw WriteError("Cannot write " + path.string() + ": " + reason + ".");
 }
 
-void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
-    InstallSignalHandlersOnce();
-    const fs::path target = ResolveLinks(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const auto fail = [&path](const std::string& reason) {
-        throw WriteError("Cannot write " + path.string() + ": " + reason + ".");
-    };
-    struct stat folderStatus {};
-    if (::stat(folder.c_str(), &folderStatus) != 0)
-        fail(errno == ENOENT ? "the folder " + folder.string() + " does not exist"
-                             : ReasonInWords(errno));
-    if (!S_ISDIR(folderStatus.st_mode))
-        fail(folder.string() + " is not a folder");
-    std::error_code ec;
-    if (fs::is_directory(target, ec))
-        fail(ReasonInWords(EISDIR));
+// Why no new file could be made in `folder`; it was there a moment ago.
+std::string CannotCreate(int error, const fs::path& folder) {
+    if (error == EACCES || error == EPERM)
+        return "you do not have permission to write in the folder " + folder.string();
+    if (error == ENOENT) // a folder of the system's that takes no files (/proc)
+        return "the folder " + folder.string() + " does not take new files";
+    return ReasonInWords(error);
+}
 
-    struct stat earlier {};
-    const bool replacing = ::stat(target.c_str(), &earlier) == 0;
-
-    std::string temporary = TemporaryTemplate(folder, target);
-    sigset_t stops, previous;
-    sigemptyset(&stops);
-    sigaddset(&stops, SIGTERM);
-    sigaddset(&stops, SIGINT);
-    sigaddset(&stops, SIGHUP);
-    // The name is recorded before a stop signal can see the file exist.
-    pthread_sigmask(SIG_BLOCK, &stops, &previous);
-    const int fd = mkstemp(temporary.data());
-    const int openError = errno;
-    std::optional<TemporaryRecord> record;
-    if (fd >= 0)
-        record.emplace(temporary);
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    if (fd < 0)
-        fail(ReasonInWords(openError));
-
-    const char* data = bytes.data();
-    size_t left = bytes.size();
-    int error = 0;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            error = errno;
-            break;
+            return errno;
         }
-        data += n;
-        left -= static_cast<size_t>(n);
+        bytes.remove_prefix(static_cast<size_t>(n));
     }
-    if (error == 0 && ::fsync(fd) != 0)
-        error = errno;
-    if (replacing) {
-        // The replaced file's permissions, and its group where the user may set it.
+    return 0;
+}
+
+// Writes the file's bytes to its temporary file, with the mode and group of the file it
+// replaces (or the usual mode of a new file), flushed to the disk.
+void WriteTemporary(Staged& file) {
+    const fs::path folder =
+        file.target.has_parent_path() ? file.target.parent_path() : fs::path(".");
+    file.temporary = TemporaryTemplate(folder, file.target);
+    int fd = -1;
+    {
+        const StopSignalsHeld held;
+        fd = ::mkstemp(file.temporary.data());
+        if (fd >= 0)
+            file.record = Remember(file.temporary);
+    }
+    if (fd < 0) {
+        const int error = errno;
+        file.temporary.clear();
+        Fail(file.shown, CannotCreate(error, folder));
+    }
+    struct stat earlier {};
+    if (::stat(file.target.c_str(), &earlier) == 0) {
         ::fchmod(fd, earlier.st_mode & 07777);
         if (::fchown(fd, static_cast<uid_t>(-1), earlier.st_gid) != 0) {
             // Not a member of that group: the file keeps the user's own group.
@@ -206,22 +199,155 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         ::umask(mask);
         ::fchmod(fd, 0666 & ~mask);
     }
+    int error = WriteAll(fd, file.bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        fail(ReasonInWords(error));
+    if (error != 0)
+        Fail(file.shown, ReasonInWords(error));
+}
+
+// Renames every temporary file over its target, stop signals held off from the first rename to
+// the last. Should a rename fail, the files already renamed are put back as they were (through
+// a second name each earlier file was given first) and the reason is returned; 0 when done.
+int RenameAll(std::vector<Staged>& files, size_t& failed) {
+    const StopSignalsHeld held;
+    g_renaming.store(::gettid());
+    if (files.size() > 1)
+        for (Staged& file : files) {
+            file.earlier = file.temporary + "~";
+            if (::link(file.target.c_str(), file.earlier.c_str()) != 0) {
+                // No file yet, or a file system without second names.
+                file.replaced = errno != ENOENT;
+                file.earlier.clear();
+            }
+        }
+    int error = 0;
+    size_t renamed = 0;
+    for (; renamed < files.size(); ++renamed) {
+        if (renamed > 0 && g_hook)
+            g_hook(renamed);
+        Staged& file = files[renamed];
+        if (::rename(file.temporary.c_str(), file.target.c_str()) != 0) {
+            error = errno;
+            break;
+        }
+        Forget(file.record);
+        file.temporary.clear();
     }
+    failed = renamed;
+    for (size_t i = 0; i < files.size(); ++i) {
+        Staged& file = files[i];
+        if (error != 0 && i < renamed) {
+            if (!file.earlier.empty())
+                ::rename(file.earlier.c_str(), file.target.c_str());
+            else if (!file.replaced)
+                ::unlink(file.target.c_str());
+        } else if (!file.earlier.empty()) {
+            ::unlink(file.earlier.c_str());
+        }
+    }
+    g_renaming.store(0);
+    return error;
+}
+
+struct FileView {
+    const fs::path& path;
+    std::string_view bytes;
+};
+
+void WriteTogether(std::span<const FileView> files) {
+    InstallSignalHandlersOnce();
+    std::vector<Staged> staged;
+    staged.reserve(files.size());
+    // Whatever happens, no temporary file is left behind.
+    struct Cleanup {
+        std::vector<Staged>& files;
+        ~Cleanup() {
+            for (Staged& file : files) {
+                if (!file.temporary.empty())
+                    ::unlink(file.temporary.c_str());
+                Forget(file.record);
+            }
+        }
+    } cleanup{staged};
+    // Every file is checked before the first byte is written.
+    for (const FileView& file : files) {
+        const fs::path target = CheckWritable(file.path);
+        for (const Staged& other : staged)
+            if (SameFile(other.target, target))
+                Fail(file.path, "it is the same file as " + other.shown.string());
+        staged.push_back({file.path, target, file.bytes, {}, nullptr, {}, false});
+    }
+    for (Staged& file : staged)
+        WriteTemporary(file);
+    if (g_hook)
+        g_hook(0);
+    size_t failed = 0;
+    if (const int error = RenameAll(staged, failed); error != 0)
+        Fail(staged[failed].shown, ReasonInWords(error));
+}
+
+} // namespace
+
+std::string ReasonInWords(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "you do not have permission";
+    case ENOSPC:
+        return "the disk is full";
+    case EDQUOT:
+        return "your disk quota is used up";
+    case EROFS:
+        return "the disk is read-only (a read-only file system)";
+    case ENOENT:
+        return "it does not exist";
+    case ENOTDIR:
+        return "a part of the path is not a folder";
+    case ENAMETOOLONG:
+        return "the name is too long";
+    case EFBIG:
+        return "the file would be larger than this system allows (the file-size limit)";
+    case EISDIR:
+        return "there is a folder of that name";
+    case ELOOP:
+        return "its symbolic links lead round in a circle";
+    case EEXIST:
+    case ENOTEMPTY:
+        return "another file is in the way";
+    case EBUSY:
+    case ETXTBSY:
+        return "the file is in use";
+    case EIO:
+        return "the disk reported an input/output error";
+    default:
+        return std::strerror(error);
+    }
+}
+
+void WriteFilesTogether(std::span<const PendingFile> files) {
+    std::vector<FileView> views;
+    views.reserve(files.size());
+    for (const PendingFile& file : files)
+        views.push_back({file.path, file.bytes});
+    WriteTogether(views);
+}
+
+void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    const FileView file{path, bytes};
+    WriteTogether({&file, 1});
+}
+
+void SetWriterHookForTests(std::function<void(std::size_t renamed)> hook) {
+    g_hook = std::move(hook);
 }
 
 std::string ReadWholeFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw ReadError(
-            "Cannot read " + path.string() + ": " +
-            (errno == ENOENT ? std::string("it does not exist") : ReasonInWords(errno)) + ".");
+        throw ReadError("Cannot read " + path.string() + ": " + ReasonInWords(errno) + ".");
     std::ostringstream s;
     s << in.rdbuf();
     if (in.bad())

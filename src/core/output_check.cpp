@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,32 +13,78 @@ namespace abacore {
 
 namespace fs = std::filesystem;
 
-void CheckWritable(const fs::path& path) {
-    const auto fail = [&path](const std::string& reason) {
-        throw WriteError("Cannot write " + path.string() + ": " + reason + ".");
-    };
+namespace {
+
+[[noreturn]] void Refuse(const fs::path& path, const std::string& reason) {
+    throw WriteError("Cannot write " + path.string() + ": " + reason + ".");
+}
+
+// `path` with its symbolic links followed; nothing when they lead round in a circle. A link to
+// nowhere gives the name it points to, which the write then creates.
+std::optional<fs::path> FollowLinks(fs::path target) {
+    constexpr int kMostHops = 40; // as the system's own limit
+    for (int hops = 0; hops < kMostHops; ++hops) {
+        std::error_code notALink;
+        const fs::path next = fs::read_symlink(target, notALink);
+        if (notALink)
+            return target;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+// Why a file of this kind is not replaced.
+std::string NotAnOrdinaryFile(mode_t mode) {
+    if (S_ISDIR(mode))
+        return ReasonInWords(EISDIR);
+    const char* kind = S_ISFIFO(mode)                   ? "a pipe (FIFO)"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                       : S_ISSOCK(mode)                 ? "a socket"
+                                                        : "an unusual kind of file";
+    return std::string("it is ") + kind + ", not an ordinary file, so it is not replaced";
+}
+
+bool MayWrite(const fs::path& path, int how) {
+    return ::faccessat(AT_FDCWD, path.c_str(), how, AT_EACCESS) == 0;
+}
+
+bool IsPermission(int error) {
+    return error == EACCES || error == EPERM;
+}
+
+} // namespace
+
+fs::path CheckWritable(const fs::path& path) {
     constexpr size_t kMostNameBytes = 255;
     if (path.filename().string().size() > kMostNameBytes)
-        fail(ReasonInWords(ENAMETOOLONG));
-    // Through a link to the file it points to, as the writer goes.
-    std::error_code ec;
-    fs::path target = path;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec)
-            target = resolved;
-    }
+        Refuse(path, ReasonInWords(ENAMETOOLONG));
+    const std::optional<fs::path> followed = FollowLinks(path);
+    if (!followed)
+        Refuse(path, ReasonInWords(ELOOP));
+    const fs::path& target = *followed;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     struct stat status {};
     if (::stat(folder.c_str(), &status) != 0)
-        fail(errno == ENOENT ? "the folder " + folder.string() + " does not exist"
-                             : ReasonInWords(errno));
+        Refuse(path, errno == ENOENT ? "the folder " + folder.string() + " does not exist"
+                                     : ReasonInWords(errno));
     if (!S_ISDIR(status.st_mode))
-        fail(folder.string() + " is not a folder");
-    if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        fail(ReasonInWords(errno));
-    if (fs::is_directory(target, ec))
-        fail(ReasonInWords(EISDIR));
+        Refuse(path, folder.string() + " is not a folder");
+    if (!MayWrite(folder, W_OK | X_OK))
+        Refuse(path, IsPermission(errno)
+                         ? "you do not have permission to write in the folder " + folder.string()
+                         : ReasonInWords(errno));
+    if (::stat(target.c_str(), &status) != 0) {
+        if (errno != ENOENT)
+            Refuse(path, ReasonInWords(errno));
+        return target; // a new file
+    }
+    if (!S_ISREG(status.st_mode))
+        Refuse(path, NotAnOrdinaryFile(status.st_mode));
+    // Replacing needs only the folder's permission; a write-protected file is kept all the same.
+    if (!MayWrite(target, W_OK))
+        Refuse(path, IsPermission(errno) ? "you do not have permission to change it"
+                                         : ReasonInWords(errno));
+    return target;
 }
 
 bool SameFile(const fs::path& a, const fs::path& b) {

@@ -1,6 +1,7 @@
 #pragma once
 // Checks made on the files a command will write before it writes the first of them, so that a
-// refused command leaves every file as it was; and text from the user made safe to print.
+// refused command leaves every file as it was; and text from the user made safe to print. The
+// atomic writer makes the same checks again, so a window's save is refused for the same reasons.
 
 #include "core/failure.h"
 
@@ -10,9 +11,12 @@
 
 namespace abacore {
 
-// Throws WriteError, naming the file and the reason in words, when `path` cannot be written:
-// its folder is missing or not writable, the name is too long, or a folder is in the way.
-void CheckWritable(const std::filesystem::path& path);
+// The file a write of `path` really replaces: its symbolic links followed, so that a link stays
+// a link. Throws WriteError, naming the file and the reason in words, when `path` cannot be
+// written or must not be replaced: its links lead round in a circle, its folder is missing or
+// not writable, the name is too long, it is (or leads to) anything but an ordinary file (a
+// folder, a device, a pipe, a socket), or it is a file the user may not change.
+std::filesystem::path CheckWritable(const std::filesystem::path& path);
 
 // Whether two names lead to the same file: through another spelling of the path, a link, or a
 // second name (hard link) of an existing file.

@@ -71,12 +71,17 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
     return WithoutDates(bytes);
 }
 
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path) {
+PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path) {
     const QByteArray bytes = PdfBytes(sources, QFileInfo(path).completeBaseName());
-    const std::string name = QFile::encodeName(path).toStdString();
+    PendingFile file{QFile::encodeName(path).toStdString(), bytes.toStdString()};
     if (bytes.isEmpty())
-        throw WriteError("Cannot write " + name + ": the pages could not be drawn.");
-    WriteFileAtomically(name, std::string_view(bytes.constData(), bytes.size()));
+        throw WriteError("Cannot write " + file.path.string() + ": the pages could not be drawn.");
+    return file;
+}
+
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path) {
+    const PendingFile file = PdfFile(sources, path);
+    WriteFileAtomically(file.path, file.bytes);
 }
 
 } // namespace abacore

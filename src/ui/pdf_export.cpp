@@ -36,6 +36,11 @@ void WritePdf(const std::vector<const QTextDocument*>& documents, const QString&
 }
 
 void WritePdf(const std::vector<const Document*>& documents, const QString& path) {
+    const PendingFile file = PdfFile(documents, path);
+    WriteFileAtomically(file.path, file.bytes);
+}
+
+PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path) {
     std::vector<std::unique_ptr<QTextDocument>> filled;
     std::vector<const QTextDocument*> texts;
     for (const Document* document : documents) {
@@ -45,7 +50,7 @@ void WritePdf(const std::vector<const Document*>& documents, const QString& path
         FillTextDocument(*document, *filled.back());
         texts.push_back(filled.back().get());
     }
-    WritePdf(texts, path);
+    return PdfFile(DocumentPages(texts).sources, path);
 }
 
 } // namespace abacore

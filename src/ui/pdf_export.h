@@ -1,6 +1,7 @@
 #pragma once
 // Printing and PDF files of whole documents, through the one page-drawing path (page_output.h).
 
+#include "core/atomic_file.h"
 #include "worksheet/document.h"
 
 #include <QString>
@@ -18,5 +19,8 @@ bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter
 // and the reason; an earlier file is then left as it was.
 void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path);
 void WritePdf(const std::vector<const Document*>& documents, const QString& path);
+// The documents as a PDF file to write with others (WriteFilesTogether). Throws WriteError when
+// the pages cannot be drawn.
+PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path);
 
 } // namespace abacore

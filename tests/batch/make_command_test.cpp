@@ -54,27 +54,6 @@ TEST_F(MakeCommand, RefusesWhatTheWizardRefusesWritingNothingButMakesRareExactDi
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
 }
 
-TEST_F(MakeCommand, AFailedWriteExitsOneAndLeavesNoPartialFile) {
-    EXPECT_EQ(RunMake({"skills", "-o", file("no/such/folder/w.rtf")}).exitCode, 1);
-    // A folder in the way of the file: the rename fails after the bytes were written.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.rtf"));
-    const MakeResult taken = RunMake({"skills", "-o", file("taken.rtf")});
-    EXPECT_EQ(taken.exitCode, 1);
-    EXPECT_FALSE(taken.err.isEmpty());
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-}
-
-TEST_F(MakeCommand, AKeyThatCannotBeWrittenLeavesTheWorksheetAsItWas) {
-    const QString badKey = file("no/such/folder/k.txt");
-    // No earlier worksheet: none is left behind.
-    EXPECT_EQ(RunMake({"skills", "-o", file("w.txt"), "--answer-key", badKey}).exitCode, 1);
-    EXPECT_FALSE(QFile::exists(file("w.txt")));
-    // An earlier worksheet keeps its bytes.
-    WriteBytes(file("w.txt"), "the teacher's sheet");
-    EXPECT_EQ(RunMake({"skills", "-o", file("w.txt"), "--answer-key", badKey}).exitCode, 1);
-    EXPECT_EQ(ReadBytes(file("w.txt")), "the teacher's sheet");
-}
-
 TEST_F(MakeCommand, EveryOptionTheHelpNamesIsUnderstoodAndAnUnknownActivityIsRefused) {
     const QString text = HelpText();
     const QRegularExpression option(QStringLiteral("^  (?:-\\w, )?--([a-z-]+)( \\S+)?"),

@@ -38,6 +38,11 @@ void MarkKept(const WorksheetOutput& output) {
         output.kept();
 }
 
+// `document` as an RTF file to write.
+PendingFile RtfFile(const QTextDocument& document, const std::string& path) {
+    return {path, RtfText(ReadTextDocument(document))};
+}
+
 // Writes `document` as RTF to `path`. Throws WriteError.
 void WriteRtfFile(const QTextDocument& document, const std::string& path) {
     WriteFileAtomically(path, RtfText(ReadTextDocument(document)));
@@ -143,9 +148,13 @@ void SendToWordProcessor(const WorksheetOutput& output) {
                          dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
                                           Text(WorksheetText::kSendAnswerKey));
     try {
-        WriteRtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)));
+        // Both files or neither.
+        std::vector<PendingFile> files{
+            RtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)))};
         if (withKey)
-            WriteRtfFile(output.answerKey, FullWorksheetsPath(request, AnswerKeyFileName(name)));
+            files.push_back(
+                RtfFile(output.answerKey, FullWorksheetsPath(request, AnswerKeyFileName(name))));
+        WriteFilesTogether(files);
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
