@@ -1,6 +1,7 @@
 #include "worksheet/directions.h"
 
 #include "core/skill_names.h"
+#include "worksheet/large_print.h"
 
 #include <array>
 
@@ -81,11 +82,12 @@ std::string RiddleLineText(const WorksheetRequest& request) {
 }
 
 void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet) {
+    const double scale = TypeScale(request);
     worksheet.SetItalic(true);
-    worksheet.SetFontSize(14);
+    worksheet.SetFontSize(14 * scale);
     worksheet.Insert(RiddleLineText(request));
     worksheet.SetItalic(false);
-    worksheet.SetFontSize(10);
+    worksheet.SetFontSize(10 * scale);
 }
 
 std::string SkillListText(const WorksheetRequest& request) {

@@ -2,6 +2,7 @@
 
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/large_print.h"
 #include "worksheet/number_text.h"
 
 #include <algorithm>
@@ -26,8 +27,12 @@ constexpr int kMostProblemDraws = 1000;
 constexpr double kExactLimit = 9007199254740992.0; // 2^53
 
 constexpr std::string_view kAnswerBlank = "      _____"; // six blanks, five underscores
+constexpr int kAnswerIndent = 6;                         // the blanks before it
 constexpr int kPartnerColumn = 50; // the left part is filled with blanks up to here
 constexpr int kKeyIndent = 30;
+constexpr double kUsualPoints = 11;
+constexpr int kLetterWidth = 3; // "A) "
+constexpr int kGap = 2;         // blanks at least between the columns, when they must close up
 
 bool isWhole(double x) {
     return std::isfinite(x) && x == std::trunc(x);
@@ -281,6 +286,35 @@ struct Pair {
     int partnerLine = 0;
 };
 
+// Where the parts of a line go. In type too large for the usual line, the right-hand column
+// moves left as far as the longest problem allows; failing that the answer blanks lose their
+// indent, and failing that too each partner goes on a line of its own below its problem.
+struct LineShape {
+    std::string_view answerBlank = kAnswerBlank;
+    int partnerColumn = kPartnerColumn; // counted from the problem number
+    bool partnerBelow = false;
+};
+
+LineShape lineShape(double scale, int longestLeft, int longestPartner) {
+    LineShape shape;
+    if (scale <= 1)
+        return shape;
+    const int width = ColumnsThatFit(kUsualPoints * scale);
+    const int right = kLetterWidth + longestPartner;
+    for (const std::string_view blank : {kAnswerBlank, kAnswerBlank.substr(kAnswerIndent)}) {
+        const int room = width - static_cast<int>(blank.size()) - right;
+        if (room >= longestLeft + kGap) {
+            shape.answerBlank = blank;
+            shape.partnerColumn = std::min(kPartnerColumn, room);
+            return shape;
+        }
+    }
+    shape.answerBlank = kAnswerBlank.substr(kAnswerIndent);
+    shape.partnerColumn = 0;
+    shape.partnerBelow = true;
+    return shape;
+}
+
 } // namespace
 
 double PartnerSecond(Skill skill, double value, double first) {
@@ -354,8 +388,16 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
 
     // The lines: each problem, and a partner drawn from those not yet placed.
     std::vector<int> unplaced;
-    for (int k = 1; k <= count; ++k)
+    int longestLeft = 0;
+    int longestPartner = 0;
+    for (int k = 1; k <= count; ++k) {
         unplaced.push_back(k);
+        const Pair& pair = pairs[static_cast<size_t>(k)];
+        longestLeft = std::max(longestLeft, CharacterCount(TrimmedNumberText(k) + ") ") +
+                                                CharacterCount(pair.problem));
+        longestPartner = std::max(longestPartner, CharacterCount(pair.partner));
+    }
+    const LineShape shape = lineShape(TypeScale(request), longestLeft, longestPartner);
     std::string line;
     for (int i = 1; i <= count; ++i) {
         const auto j = std::min(
@@ -365,13 +407,16 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
         unplaced.erase(unplaced.begin() + static_cast<std::ptrdiff_t>(j));
         pairs[static_cast<size_t>(r)].partnerLine = i;
 
-        line.assign(kAnswerBlank);
+        line.assign(shape.answerBlank);
         const size_t leftStart = line.size();
         AppendTrimmedNumberText(line, i);
         line += ") ";
         line += pairs[static_cast<size_t>(i)].problem;
         const int leftLength = CharacterCount(std::string_view(line).substr(leftStart));
-        line.append(static_cast<size_t>(std::max(0, kPartnerColumn - leftLength)), ' ');
+        if (shape.partnerBelow)
+            line.append("\n").append(shape.answerBlank.size(), ' ');
+        else
+            line.append(static_cast<size_t>(std::max(0, shape.partnerColumn - leftLength)), ' ');
         line += static_cast<char>('A' + i - 1);
         line += ") ";
         line += pairs[static_cast<size_t>(r)].partner;

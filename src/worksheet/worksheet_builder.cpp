@@ -3,6 +3,7 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/directions.h"
+#include "worksheet/large_print.h"
 
 #include <memory>
 
@@ -12,15 +13,19 @@ namespace {
 
 constexpr std::string_view kNameDateLine =
     "\nName_____________________________     Date_______________\n";
+// Shorter blanks, so that the line fits the page in larger type.
+constexpr std::string_view kLargeNameDateLine =
+    "\nName________________________     Date____________\n";
 
 void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
-                    const std::string& answerText) {
+                    const std::string& answerText, double scale) {
     answerKey.Clear();
+    answerKey.SetFontSize(answerKey.currentFormat().fontSize * scale);
     answerKey.SetAlignment(Alignment::Centre);
     answerKey.SetBold(true);
     answerKey.Insert(request.Heading + "\nAnswer Key\n\n");
     answerKey.SetAlignment(Alignment::Left);
-    answerKey.SetFontSize(12);
+    answerKey.SetFontSize(12 * scale);
     answerKey.Insert(answerText);
 }
 
@@ -28,6 +33,7 @@ void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
 
 WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random) {
     const ActivityRow& row = RowOf(request.ActivityType);
+    const double scale = TypeScale(request);
     PreparedSheet prepared;
     if (row.check)
         prepared = row.check(request);
@@ -39,20 +45,20 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.Clear();
     worksheet.setTabStops({0, 15, 30, 45});
 
-    worksheet.SetFontSize(18);
+    worksheet.SetFontSize(18 * scale);
     worksheet.SetBold(true);
     worksheet.SetFontName("Times New Roman");
     worksheet.SetAlignment(Alignment::Centre);
     worksheet.Insert(request.Heading + "\n");
 
     worksheet.MoveToEnd();
-    worksheet.SetFontSize(14);
+    worksheet.SetFontSize(14 * scale);
     worksheet.SetBold(false);
     if (row.hasAnswerKey)
-        worksheet.Insert(kNameDateLine);
+        worksheet.Insert(scale > 1 ? kLargeNameDateLine : kNameDateLine);
 
     worksheet.MoveToEnd();
-    worksheet.SetFontSize(10);
+    worksheet.SetFontSize(10 * scale);
     worksheet.SetBold(true);
     worksheet.SetItalic(true);
     if (row.hasAnswerKey) {
@@ -63,7 +69,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
 
     worksheet.MoveToEnd();
     worksheet.SetItalic(false);
-    worksheet.SetFontSize(11);
+    worksheet.SetFontSize(11 * scale);
     worksheet.SetAlignment(Alignment::Left);
     worksheet.SetFontName("Courier New");
 
@@ -71,7 +77,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
         row.generator(request, random, prepared, *state, worksheet);
 
     if (row.hasAnswerKey)
-        writeAnswerKey(documents.answerKey, request, state->AnswerText);
+        writeAnswerKey(documents.answerKey, request, state->AnswerText, scale);
     return documents;
 }
 
