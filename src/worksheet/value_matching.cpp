@@ -32,7 +32,7 @@ constexpr int kPartnerColumn = 50; // the left part is filled with blanks up to 
 constexpr int kKeyIndent = 30;
 constexpr double kUsualPoints = 11;
 constexpr int kLetterWidth = 3; // "A) "
-constexpr int kGap = 2;         // blanks at least between the columns, when they must close up
+constexpr int kGap = 2;         // blanks at least between the columns when they close up
 
 bool isWhole(double x) {
     return std::isfinite(x) && x == std::trunc(x);
@@ -286,33 +286,15 @@ struct Pair {
     int partnerLine = 0;
 };
 
-// Where the parts of a line go. In type too large for the usual line, the right-hand column
-// moves left as far as the longest problem allows; failing that the answer blanks lose their
-// indent, and failing that too each partner goes on a line of its own below its problem.
-struct LineShape {
-    std::string_view answerBlank = kAnswerBlank;
-    int partnerColumn = kPartnerColumn; // counted from the problem number
-    bool partnerBelow = false;
-};
-
-LineShape lineShape(double scale, int longestLeft, int longestPartner) {
-    LineShape shape;
+// Where the right-hand column starts, counted from the problem number. In type too large for
+// the usual line it moves left as far as the longest problem allows; the largest numbers the
+// ranges take (five digits and a sign) still leave both columns on one line of large print.
+int partnerColumn(double scale, int longestLeft, int longestPartner) {
     if (scale <= 1)
-        return shape;
-    const int width = ColumnsThatFit(kUsualPoints * scale);
-    const int right = kLetterWidth + longestPartner;
-    for (const std::string_view blank : {kAnswerBlank, kAnswerBlank.substr(kAnswerIndent)}) {
-        const int room = width - static_cast<int>(blank.size()) - right;
-        if (room >= longestLeft + kGap) {
-            shape.answerBlank = blank;
-            shape.partnerColumn = std::min(kPartnerColumn, room);
-            return shape;
-        }
-    }
-    shape.answerBlank = kAnswerBlank.substr(kAnswerIndent);
-    shape.partnerColumn = 0;
-    shape.partnerBelow = true;
-    return shape;
+        return kPartnerColumn;
+    const int room = ColumnsThatFit(kUsualPoints * scale) - static_cast<int>(kAnswerBlank.size()) -
+                     kLetterWidth - longestPartner;
+    return std::min(kPartnerColumn, std::max(room, longestLeft + kGap));
 }
 
 } // namespace
@@ -397,7 +379,7 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
                                                 CharacterCount(pair.problem));
         longestPartner = std::max(longestPartner, CharacterCount(pair.partner));
     }
-    const LineShape shape = lineShape(TypeScale(request), longestLeft, longestPartner);
+    const int rightColumn = partnerColumn(TypeScale(request), longestLeft, longestPartner);
     std::string line;
     for (int i = 1; i <= count; ++i) {
         const auto j = std::min(
@@ -407,16 +389,13 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
         unplaced.erase(unplaced.begin() + static_cast<std::ptrdiff_t>(j));
         pairs[static_cast<size_t>(r)].partnerLine = i;
 
-        line.assign(shape.answerBlank);
+        line.assign(kAnswerBlank);
         const size_t leftStart = line.size();
         AppendTrimmedNumberText(line, i);
         line += ") ";
         line += pairs[static_cast<size_t>(i)].problem;
         const int leftLength = CharacterCount(std::string_view(line).substr(leftStart));
-        if (shape.partnerBelow)
-            line.append("\n").append(shape.answerBlank.size(), ' ');
-        else
-            line.append(static_cast<size_t>(std::max(0, shape.partnerColumn - leftLength)), ' ');
+        line.append(static_cast<size_t>(std::max(0, rightColumn - leftLength)), ' ');
         line += static_cast<char>('A' + i - 1);
         line += ") ";
         line += pairs[static_cast<size_t>(r)].partner;

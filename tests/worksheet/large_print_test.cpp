@@ -149,9 +149,9 @@ TEST(LargePrint, EachLayoutFitsThePageAndKeepsItsProblemsAndKey) {
                      }});
     cases.push_back({"matching, long expressions", [](WorksheetRequest& r) {
                          r.ActivityType = Activity::ValueMatching;
-                         r.FirstMin = 10000;
+                         r.FirstMin = -32767; // as wide as numbers go
                          r.FirstMax = 32767;
-                         r.SecondMin = -30000;
+                         r.SecondMin = -32767;
                          r.SecondMax = 32767;
                          r.ProblemCount = 25;
                      }});
