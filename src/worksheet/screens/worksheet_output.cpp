@@ -43,6 +43,23 @@ void WriteRtfFile(const QTextDocument& document, const std::string& path) {
     WriteFileAtomically(path, RtfText(ReadTextDocument(document)));
 }
 
+// Writes `document` as RTF to the worksheets file `fileName` and notes it as the window's own.
+// Throws WriteError.
+void WriteWorksheetsFile(const WorksheetOutput& output, const QTextDocument& document,
+                         const std::string& fileName) {
+    const std::string path = FullWorksheetsPath(output.context.request, fileName);
+    WriteRtfFile(document, path);
+    output.written.insert(path);
+}
+
+// False when one of the files is another worksheet that the teacher does not want replaced.
+bool MayReplace(const WorksheetOutput& output, const std::vector<std::string>& fileNames) {
+    const WorksheetRequest& request = output.context.request;
+    const std::vector<std::string> others = FilesToConfirm(request, fileNames, output.written);
+    return others.empty() || output.context.dialogs.question(output.window, q(kReplaceTitle),
+                                                             q(ReplaceQuestion(request, others)));
+}
+
 // Prints one document as one job; false when the printer (or its output file) failed.
 bool PrintJob(const QTextDocument& document, QPrinter& printer) {
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
@@ -72,8 +89,10 @@ void SaveWorksheet(const WorksheetOutput& output) {
                                 q(SaveNameMessage(problem, NameSource::Typed)));
         return;
     }
+    if (!MayReplace(output, {WorksheetFileName(name)}))
+        return;
     try {
-        WriteRtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)));
+        WriteWorksheetsFile(output, output.worksheet, WorksheetFileName(name));
     } catch (const Failure& e) {
         context.dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
@@ -142,10 +161,15 @@ void SendToWordProcessor(const WorksheetOutput& output) {
     const bool withKey = HasAnswerKey(request) &&
                          dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
                                           Text(WorksheetText::kSendAnswerKey));
+    std::vector<std::string> files{WorksheetFileName(name)};
+    if (withKey)
+        files.push_back(AnswerKeyFileName(name));
+    if (!MayReplace(output, files))
+        return;
     try {
-        WriteRtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)));
+        WriteWorksheetsFile(output, output.worksheet, files[0]);
         if (withKey)
-            WriteRtfFile(output.answerKey, FullWorksheetsPath(request, AnswerKeyFileName(name)));
+            WriteWorksheetsFile(output, output.answerKey, files[1]);
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
