@@ -136,6 +136,7 @@ void Title::chooseActivity(Activity activity) {
         m_context.dialogs.message(this, QString::fromUtf8(ShellText::kCrosswordHelpTitle),
                                   QString::fromUtf8(ShellText::kCrosswordHelp));
     m_context.request.ActivityType = activity;
+    m_context.request.KeepTyped = false;
     m_context.navigator.open(Screen::ChooseSkill);
 }
 
