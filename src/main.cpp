@@ -49,12 +49,13 @@ std::string ExecutableFolder(const char* argv0) {
 int main(int argc, char** argv) {
     // The program folder is decided here, once, and handed on as a value: the executable's
     // folder, or for an installed copy the user's own, unless --folder names another.
-    const std::optional<ProgramPlaces> places =
-        PlacesOfRun(ExecutableFolder(argv[0]), ProcessEnvironment());
+    const UserEnvironment environment = ProcessEnvironment();
+    std::optional<ProgramPlaces> places = PlacesOfRun(ExecutableFolder(argv[0]), environment);
     if (!places) {
         std::fputs("abacore-drill: cannot tell your home folder; set HOME\n", stderr);
         return 2;
     }
+    AdoptEarlierUserFolder(*places, environment);
     if (argc >= 2 && std::strcmp(argv[1], "make") == 0)
         return RunMakeCommand(argc, argv, *places);
 

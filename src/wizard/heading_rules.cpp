@@ -34,6 +34,10 @@ std::string DefaultHeading(const WorksheetRequest& request) {
     return SkillWord(request) + " " + ActivityWord(request.ActivityType);
 }
 
+std::string OpeningHeading(const WorksheetRequest& request) {
+    return request.KeepTyped ? request.Heading : DefaultHeading(request);
+}
+
 std::optional<WizardMessage> HeadingRefusal(std::string_view heading) {
     if (CharacterCount(heading) <= kLongestHeading)
         return std::nullopt;

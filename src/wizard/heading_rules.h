@@ -25,6 +25,8 @@ std::string SkillWord(const WorksheetRequest& request);
 // The activity's name on its documents; empty for the flash cards, which have no heading.
 std::string ActivityWord(Activity activity);
 std::string DefaultHeading(const WorksheetRequest& request);
+// What the heading screen opens with: the default, or the heading typed before a refused sheet.
+std::string OpeningHeading(const WorksheetRequest& request);
 
 // The message for a heading longer than kLongestHeading characters, or nothing.
 std::optional<WizardMessage> HeadingRefusal(std::string_view heading);

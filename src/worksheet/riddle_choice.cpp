@@ -2,6 +2,8 @@
 
 #include "worksheet/secret_riddle.h"
 
+#include <algorithm>
+
 namespace abacore {
 
 RiddleStep StepRiddle(int index, int step, int count) {
@@ -12,6 +14,16 @@ RiddleStep StepRiddle(int index, int step, int count) {
         pastEnd = true;
     }
     return {next, pastEnd, next >= 0 && next < count};
+}
+
+RiddleOpening OpenRiddleScreen(const WorksheetRequest& request,
+                               const std::vector<Riddle>& riddles) {
+    if (!request.KeepTyped)
+        return riddles.empty() ? RiddleOpening{} : RiddleOpening{0, riddles.front()};
+    const Riddle typed{request.RiddleQuestion, request.PunchLine};
+    const auto at = std::find(riddles.begin(), riddles.end(), typed);
+    // A riddle of the teacher's own stands before the file's first: "Next Riddle" shows that.
+    return {at == riddles.end() ? -1 : static_cast<int>(at - riddles.begin()), typed};
 }
 
 void ApplyRiddleChoice(WorksheetRequest& request, std::string question, std::string punchLine) {

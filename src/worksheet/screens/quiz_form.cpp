@@ -303,11 +303,11 @@ void QuizForm::fillToolLists() {
 }
 
 WorksheetOutput QuizForm::output() {
-    return WorksheetOutput{m_context, this, *m_quizBox->document(), *m_answerBox->document(),
-                           [this] {
-                               m_quizBox->document()->setModified(false);
-                               m_answerBox->document()->setModified(false);
-                           }};
+    return WorksheetOutput{
+        m_context, this, *m_quizBox->document(), *m_answerBox->document(), m_written, [this] {
+            m_quizBox->document()->setModified(false);
+            m_answerBox->document()->setModified(false);
+        }};
 }
 
 void QuizForm::onToolbarButton(ToolbarButtonId button) {
