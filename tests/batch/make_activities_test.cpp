@@ -188,3 +188,28 @@ TEST_F(MakeActivities, PdfsSetTheCardsAndSquaresInFixedPitchFonts) {
         }
     }
 }
+
+// Past about 2,900 pages one laid-out document runs out of room: the cards beyond it were lost
+// (or the whole file came out blank) while make said it had worked. Every page holds whole
+// cards, two or three as they fit, and together they are all the cards asked for.
+TEST_F(MakeActivities, ALongCardPdfHoldsEveryCard) {
+    constexpr int kCards = 8094; // the fewest that came out blank
+    const MakeResult r = RunMake(
+        {"cards", "--count", QString::number(kCards), "--seed", "1", "-o", file("c.pdf")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString text = PdfText(file("c.pdf"));
+    if (text.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QStringList pages = text.split('\f');
+    if (pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    int cards = 0;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const int onPage = Count(pages[i], "^ *\\d+ *\\+ *\\d+ +\\d+ *$");
+        // The last page holds what is left, or only the blank lines that end the last card.
+        EXPECT_TRUE(onPage == 2 || onPage == 3 || i + 1 == pages.size())
+            << "page " << i + 1 << " holds " << onPage << " cards";
+        cards += onPage;
+    }
+    EXPECT_EQ(cards, kCards);
+}
