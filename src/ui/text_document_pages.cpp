@@ -209,9 +209,8 @@ int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
             span /= 2;
             continue;
         }
-        const std::optional<Cut> cut = first + span == total
-                                           ? Cut{span, part->pageCount(), kNoEnd}
-                                           : CutOf(*part, page.height());
+        const std::optional<Cut> cut = first + span == total ? Cut{span, part->pageCount(), kNoEnd}
+                                                             : CutOf(*part, page.height());
         if (!cut) {
             // Nowhere to cut: take more, as long as more is not known to be too tall.
             const int more = std::min({2 * span, tooTall - 1, total - first});

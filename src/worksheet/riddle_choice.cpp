@@ -1,6 +1,8 @@
 #include "worksheet/riddle_choice.h"
 
+#include "worksheet/data_file.h"
 #include "worksheet/secret_riddle.h"
+#include "worksheet/utf8.h"
 
 namespace abacore {
 
@@ -12,6 +14,13 @@ RiddleStep StepRiddle(int index, int step, int count) {
         pastEnd = true;
     }
     return {next, pastEnd, next >= 0 && next < count};
+}
+
+std::optional<std::string> RiddleTextRefusal(std::string_view field, std::string_view text) {
+    if (CharacterCount(text) <= kLongestTextLine)
+        return std::nullopt;
+    return "Please keep the " + std::string(field) + " to " + std::to_string(kLongestTextLine) +
+           " characters or fewer.";
 }
 
 void ApplyRiddleChoice(WorksheetRequest& request, std::string question, std::string punchLine) {

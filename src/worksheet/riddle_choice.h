@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace abacore {
 
@@ -30,6 +31,10 @@ struct RiddleStep {
 // "Next Riddle" (step +1) or "Previous Riddle" (step -1) from riddle `index` of `count`.
 // Without riddles every step runs past an end and the boxes keep what the user typed.
 RiddleStep StepRiddle(int index, int step, int count);
+
+// The message for a riddle or punch line longer than kLongestTextLine characters, or nothing.
+// `field` names the box: "riddle" or "punch line".
+std::optional<std::string> RiddleTextRefusal(std::string_view field, std::string_view text);
 
 // "Continue": the riddle and punch line as the boxes hold them, nothing checked, and the
 // problem count the punch line gives (one problem per distinct letter).

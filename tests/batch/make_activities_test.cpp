@@ -3,6 +3,7 @@
 #include "file_bytes.h"
 #include "program_folder.h"
 #include "run_make.h"
+#include "worksheet/data_file.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -88,6 +89,12 @@ TEST_F(MakeActivities, OptionsOfAnotherActivityAndCountsBeyondTheLimitsAreRefuse
     EXPECT_TRUE(refusal("riddle", {"--count", "5"}).contains("takes no --count"));
     EXPECT_TRUE(refusal("riddle", {"--riddle", "Why?"}).contains("go together"));
     EXPECT_TRUE(refusal("riddle", {"--punchline", "A tie!"}).contains("go together"));
+    // A word no page can hold would take minutes to print; no riddle comes near the limit.
+    const QString tooLong(kLongestTextLine + 1, 'x');
+    EXPECT_TRUE(
+        refusal("riddle", {"--riddle", tooLong, "--punchline", "A"}).contains("(--riddle)"));
+    EXPECT_TRUE(
+        refusal("riddle", {"--riddle", "Q", "--punchline", tooLong}).contains("(--punchline)"));
 
     const std::tuple<const char*, int, const char*> limits[] = {
         {"squares", 15, "There is a limit of 15 Math Squares for this activity."},
@@ -138,7 +145,11 @@ TEST_F(MakeActivities, TheRiddleIsTheFilesFirstOrTheOneTyped) {
     EXPECT_EQ(Count(typed, "\\d\\)  Letter: [AETI]"), 4);
     EXPECT_EQ(Count(text("k.txt"), "^ \\d+\\)  [AETI]=  "), 4);
 
-    // Without a riddle file the riddle screen's notice is the message.
+    // A line too long to print, named, is the message; so is a missing file.
+    WriteBytes(folder.file("Riddles.dat"), "Q\r\nA\r\n" + QByteArray(kLongestTextLine + 1, 'x'));
+    EXPECT_TRUE(refusal("riddle", {"--folder", folder.path()})
+                    .contains("Line 3 of the riddle file \"Riddles.dat\" is longer than"));
+
     ASSERT_TRUE(QFile::remove(folder.file("Riddles.dat")));
     const QString missing = refusal("riddle", {"--folder", folder.path()});
     EXPECT_TRUE(missing.contains("\"Riddles.dat\" is missing") && missing.contains("--punchline"))
@@ -194,8 +205,8 @@ TEST_F(MakeActivities, PdfsSetTheCardsAndSquaresInFixedPitchFonts) {
 // cards, two or three as they fit, and together they are all the cards asked for.
 TEST_F(MakeActivities, ALongCardPdfHoldsEveryCard) {
     constexpr int kCards = 8094; // the fewest that came out blank
-    const MakeResult r = RunMake(
-        {"cards", "--count", QString::number(kCards), "--seed", "1", "-o", file("c.pdf")});
+    const MakeResult r =
+        RunMake({"cards", "--count", QString::number(kCards), "--seed", "1", "-o", file("c.pdf")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QString text = PdfText(file("c.pdf"));
     if (text.isEmpty())
