@@ -465,12 +465,6 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         if (needsPdf) {
             // No window is shown, so no display is needed.
             qputenv("QT_QPA_PLATFORM", "offscreen");
-            // The command's output holds only its own messages, not the platform's notes.
-            qInstallMessageHandler(
-                [](QtMsgType type, const QMessageLogContext&, const QString& text) {
-                    if (type == QtFatalMsg)
-                        std::fprintf(stderr, "%s\n", qPrintable(text));
-                });
             static int appArgc = 1;
             app = std::make_unique<QGuiApplication>(appArgc, argv);
             InstallFontSubstitutes();

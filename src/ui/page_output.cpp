@@ -45,6 +45,10 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
         if (!source)
             continue;
         const int pages = source->layOut(device, size);
+        if (pages < 0) {
+            painter.end();
+            return false;
+        }
         for (int i = 0; i < pages; ++i) {
             if (!first)
                 device.newPage();

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include <string_view>
 
 namespace abacore {
 
@@ -40,6 +41,9 @@ struct RiddleOpening {
     std::optional<Riddle> shown;
 };
 RiddleOpening OpenRiddleScreen(const WorksheetRequest& request, const std::vector<Riddle>& riddles);
+// The message for a riddle or punch line longer than kLongestTextLine characters, or nothing.
+// `field` names the box: "riddle" or "punch line".
+std::optional<std::string> RiddleTextRefusal(std::string_view field, std::string_view text);
 
 // "Continue": the riddle and punch line as the boxes hold them, nothing checked, and the
 // problem count the punch line gives (one problem per distinct letter).

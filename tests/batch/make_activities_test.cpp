@@ -3,6 +3,7 @@
 #include "file_bytes.h"
 #include "program_folder_fixture.h"
 #include "run_make.h"
+#include "worksheet/data_file.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -88,6 +89,12 @@ TEST_F(MakeActivities, OptionsOfAnotherActivityAndCountsBeyondTheLimitsAreRefuse
     EXPECT_TRUE(refusal("riddle", {"--count", "5"}).contains("takes no --count"));
     EXPECT_TRUE(refusal("riddle", {"--riddle", "Why?"}).contains("go together"));
     EXPECT_TRUE(refusal("riddle", {"--punchline", "A tie!"}).contains("go together"));
+    // A word no page can hold would take minutes to print; no riddle comes near the limit.
+    const QString tooLong(kLongestTextLine + 1, 'x');
+    EXPECT_TRUE(
+        refusal("riddle", {"--riddle", tooLong, "--punchline", "A"}).contains("(--riddle)"));
+    EXPECT_TRUE(
+        refusal("riddle", {"--riddle", "Q", "--punchline", tooLong}).contains("(--punchline)"));
 
     const std::tuple<const char*, int, const char*> limits[] = {
         {"squares", 15, "There is a limit of 15 Math Squares for this activity."},
@@ -138,7 +145,11 @@ TEST_F(MakeActivities, TheRiddleIsTheFilesFirstOrTheOneTyped) {
     EXPECT_EQ(Count(typed, "\\d\\)  Letter: [AETI]"), 4);
     EXPECT_EQ(Count(text("k.txt"), "^ \\d+\\)  [AETI]=  "), 4);
 
-    // Without a riddle file the riddle screen's notice is the message.
+    // A line too long to print, named, is the message; so is a missing file.
+    WriteBytes(folder.file("Riddles.dat"), "Q\r\nA\r\n" + QByteArray(kLongestTextLine + 1, 'x'));
+    EXPECT_TRUE(refusal("riddle", {"--folder", folder.path()})
+                    .contains("Line 3 of the riddle file \"Riddles.dat\" is longer than"));
+
     ASSERT_TRUE(QFile::remove(folder.file("Riddles.dat")));
     const QString missing = refusal("riddle", {"--folder", folder.path()});
     EXPECT_TRUE(missing.contains("\"Riddles.dat\" is missing") && missing.contains("--punchline"))
@@ -187,4 +198,29 @@ TEST_F(MakeActivities, PdfsSetTheCardsAndSquaresInFixedPitchFonts) {
             EXPECT_TRUE(PdfText(file("p.pdf")).contains(QString::fromUtf8("\u2502")));
         }
     }
+}
+
+// Past about 2,900 pages one laid-out document runs out of room: the cards beyond it were lost
+// (or the whole file came out blank) while make said it had worked. Every page holds whole
+// cards, two or three as they fit, and together they are all the cards asked for.
+TEST_F(MakeActivities, ALongCardPdfHoldsEveryCard) {
+    constexpr int kCards = 8094; // the fewest that came out blank
+    const MakeResult r =
+        RunMake({"cards", "--count", QString::number(kCards), "--seed", "1", "-o", file("c.pdf")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString text = PdfText(file("c.pdf"));
+    if (text.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QStringList pages = text.split('\f');
+    if (pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    int cards = 0;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const int onPage = Count(pages[i], "^ *\\d+ *\\+ *\\d+ +\\d+ *$");
+        // The last page holds what is left, or only the blank lines that end the last card.
+        EXPECT_TRUE(onPage == 2 || onPage == 3 || i + 1 == pages.size())
+            << "page " << i + 1 << " holds " << onPage << " cards";
+        cards += onPage;
+    }
+    EXPECT_EQ(cards, kCards);
 }

@@ -1,5 +1,7 @@
 #include "worksheet/riddle_choice.h"
 
+#include "worksheet/data_file.h"
+
 #include <gtest/gtest.h>
 
 using namespace abacore;
@@ -79,4 +81,16 @@ TEST(RiddleChoice, ContinueStoresTheBoxesAsTheyAreAndCountsTheDistinctLetters) {
     EXPECT_EQ(request.ProblemCount, 1);
     ApplyRiddleChoice(request, "Why?", "");
     EXPECT_EQ(request.ProblemCount, 0);
+}
+
+// A riddle or punch line may be as long as a data-file line, counted in characters; longer
+// ones are refused naming the box.
+TEST(RiddleChoice, TextsLongerThanAFileLineAreRefusedNamingTheBox) {
+    std::string accents;
+    for (int i = 0; i < kLongestTextLine; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_FALSE(RiddleTextRefusal("riddle", accents));
+    const auto refusal = RiddleTextRefusal("punch line", accents + "x");
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->find("punch line"), std::string::npos) << *refusal;
 }

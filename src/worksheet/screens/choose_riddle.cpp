@@ -166,6 +166,14 @@ void ChooseRiddle::show(const Riddle& riddle) {
 }
 
 void ChooseRiddle::confirm() {
+    for (const auto& [field, box] :
+         {std::pair{"riddle", m_riddle}, std::pair{"punch line", m_punchLine}})
+        if (const auto refusal = RiddleTextRefusal(field, box->text().toStdString())) {
+            m_context.dialogs.message(this, RiddleChoiceText::kNoticeTitle,
+                                      QString::fromStdString(*refusal));
+            box->setFocus();
+            return;
+        }
     ApplyRiddleChoice(m_context.request, m_riddle->text().toStdString(),
                       m_punchLine->text().toStdString());
     openNext();

@@ -67,8 +67,7 @@ bool PrintJob(const QTextDocument& document, QPrinter& printer) {
     // Qt's PDF printer fails silently on a file it cannot write, so look before printing.
     if (toFile && !(file.exists() ? file.isWritable() : QFileInfo(file.path()).isWritable()))
         return false;
-    PrintDocuments({&document}, printer);
-    if (printer.printerState() == QPrinter::Error)
+    if (!PrintDocuments({&document}, printer) || printer.printerState() == QPrinter::Error)
         return false;
     return !toFile || QFileInfo(file.filePath()).size() > 0;
 }
