@@ -20,6 +20,7 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
+#include "worksheet/save_name.h"
 #include "worksheet/text_writer.h"
 #include "worksheet/worksheet_builder.h"
 
@@ -224,7 +225,7 @@ Format formatOf(const QString& path) {
 }
 
 // Throws WriteError when the file cannot be written.
-void writeDocument(const Document& document, const QString& path) {
+void writeDocument(const Document& document, const QString& path, const std::string& title) {
     switch (formatOf(path)) {
     case Format::Rtf:
         WriteFileAtomically(path.toStdString(), RtfText(document));
@@ -233,7 +234,7 @@ void writeDocument(const Document& document, const QString& path) {
         WriteFileAtomically(path.toStdString(), PlainTextBytes(document));
         return;
     case Format::Pdf:
-        WritePdf({&document}, path);
+        WritePdf({&document}, path, qt(title));
         return;
     }
 }
@@ -243,6 +244,14 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
     const auto ticked = parseSkills(p.isSet("skills") ? p.value("skills") : QStringLiteral("add"));
     if (!ApplySkillChoice(request, ticked))
         throw UserError{SkillText::kNoSkill};
+    // An activity that never asks the question refuses the option whatever the skills.
+    const std::string name(row.batchName);
+    if (p.isSet("remainders") && !ActivityLeavesRemainders(row.activity))
+        throw UserError{"--remainders does not apply to make " + name +
+                        ": its division problems always divide evenly."};
+    if (p.isSet("negatives") && !ActivityAllowsNegatives(row.activity))
+        throw UserError{"--negatives does not apply to make " + name +
+                        ": its subtraction answers are never negative."};
     if (AsksRemainders(request))
         request.AllowRemainders = p.isSet("remainders");
     else if (p.isSet("remainders"))
@@ -486,13 +495,13 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         if (puzzle)
             WriteCrosswordPuzzle(*puzzle, output, picture.image);
         else
-            writeDocument(documents->worksheet, output);
+            writeDocument(documents->worksheet, output, request.Heading);
         if (!answerKey.isEmpty()) {
             try {
                 if (puzzle)
                     WriteCrosswordKey(*puzzle, answerKey, picture.image);
                 else
-                    writeDocument(documents->answerKey, answerKey);
+                    writeDocument(documents->answerKey, answerKey, AnswerKeyTitle(request.Heading));
             } catch (const Failure&) {
                 std::error_code ignored;
                 if (earlierSheet)

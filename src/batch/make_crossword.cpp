@@ -7,6 +7,7 @@
 #include "ui/crossword_pages.h"
 #include "ui/page_output.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/save_name.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -77,7 +78,7 @@ void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path, const 
     const QString suffix = SuffixOf(path);
     if (suffix == QLatin1String("pdf")) {
         PainterPages pages = CrosswordPuzzlePages(page, BatchLook(picture));
-        WritePdfFile({&pages}, path);
+        WritePdfFile({&pages}, path, QString::fromStdString(page.heading));
     } else if (suffix == QLatin1String("ipuz")) {
         WriteFileAtomically(Name(path), CrosswordIpuz(page));
     } else {
@@ -88,7 +89,7 @@ void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path, const 
 void WriteCrosswordKey(const CrosswordPage& page, const QString& path, const QImage& picture) {
     if (SuffixOf(path) == QLatin1String("pdf")) {
         PainterPages pages = CrosswordKeyPages(page, BatchLook(picture));
-        WritePdfFile({&pages}, path);
+        WritePdfFile({&pages}, path, QString::fromStdString(AnswerKeyTitle(page.heading)));
     } else {
         WriteFileAtomically(Name(path), CrosswordKeyText(page));
     }

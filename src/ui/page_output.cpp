@@ -71,8 +71,9 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
     return WithoutDates(bytes);
 }
 
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path) {
-    const QByteArray bytes = PdfBytes(sources, QFileInfo(path).completeBaseName());
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                  const QString& title) {
+    const QByteArray bytes = PdfBytes(sources, title);
     const std::string name = QFile::encodeName(path).toStdString();
     if (bytes.isEmpty())
         throw WriteError("Cannot write " + name + ": the pages could not be drawn.");

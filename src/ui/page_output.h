@@ -20,8 +20,10 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
 // Empty when the pages could not be drawn.
 QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title);
 
-// Writes the sources as a PDF file, titled with the file's name, through the one atomic writer.
-// Throws WriteError naming the file and the reason; an earlier file is then left as it was.
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path);
+// Writes the sources as a PDF file titled `title` (the sheet's, never the file's name: the same
+// pages give the same bytes under any name), through the one atomic writer. Throws WriteError
+// naming the file and the reason; an earlier file is then left as it was.
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                  const QString& title);
 
 } // namespace abacore

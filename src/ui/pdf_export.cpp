@@ -31,11 +31,13 @@ bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter
     return DrawPages(DocumentPages(documents).sources, printer);
 }
 
-void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path) {
-    WritePdfFile(DocumentPages(documents).sources, path);
+void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path,
+              const QString& title) {
+    WritePdfFile(DocumentPages(documents).sources, path, title);
 }
 
-void WritePdf(const std::vector<const Document*>& documents, const QString& path) {
+void WritePdf(const std::vector<const Document*>& documents, const QString& path,
+              const QString& title) {
     std::vector<std::unique_ptr<QTextDocument>> filled;
     std::vector<const QTextDocument*> texts;
     for (const Document* document : documents) {
@@ -45,7 +47,7 @@ void WritePdf(const std::vector<const Document*>& documents, const QString& path
         FillTextDocument(*document, *filled.back());
         texts.push_back(filled.back().get());
     }
-    WritePdf(texts, path);
+    WritePdf(texts, path, title);
 }
 
 } // namespace abacore
