@@ -20,6 +20,7 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
+#include "worksheet/save_name.h"
 #include "worksheet/text_writer.h"
 #include "worksheet/worksheet_builder.h"
 
@@ -223,8 +224,9 @@ Format formatOf(const QString& path) {
                     "\": use a name ending in .rtf, .pdf or .txt."};
 }
 
-// The document as a file to write, in the format of the name's extension.
-PendingFile documentFile(const Document& document, const QString& path) {
+// The document as a file to write, in the format of the name's extension; a PDF is titled
+// `title`.
+PendingFile documentFile(const Document& document, const QString& path, const std::string& title) {
     switch (formatOf(path)) {
     case Format::Rtf:
         return {QFile::encodeName(path).toStdString(), RtfText(document)};
@@ -233,7 +235,7 @@ PendingFile documentFile(const Document& document, const QString& path) {
     case Format::Pdf:
         break;
     }
-    return PdfFile({&document}, path);
+    return PdfFile({&document}, path, qt(title));
 }
 
 void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QCommandLineParser& p) {
@@ -241,6 +243,14 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
     const auto ticked = parseSkills(p.isSet("skills") ? p.value("skills") : QStringLiteral("add"));
     if (!ApplySkillChoice(request, ticked))
         throw UserError{SkillText::kNoSkill};
+    // An activity that never asks the question refuses the option whatever the skills.
+    const std::string name(row.batchName);
+    if (p.isSet("remainders") && !ActivityLeavesRemainders(row.activity))
+        throw UserError{"--remainders does not apply to make " + name +
+                        ": its division problems always divide evenly."};
+    if (p.isSet("negatives") && !ActivityAllowsNegatives(row.activity))
+        throw UserError{"--negatives does not apply to make " + name +
+                        ": its subtraction answers are never negative."};
     if (AsksRemainders(request))
         request.AllowRemainders = p.isSet("remainders");
     else if (p.isSet("remainders"))
@@ -472,10 +482,11 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         // Both files or neither.
         std::vector<PendingFile> files;
         files.push_back(puzzle ? CrosswordPuzzleFile(*puzzle, output, picture.image)
-                               : documentFile(documents->worksheet, output));
+                               : documentFile(documents->worksheet, output, request.Heading));
         if (hasKey)
             files.push_back(puzzle ? CrosswordKeyFile(*puzzle, answerKey, picture.image)
-                                   : documentFile(documents->answerKey, answerKey));
+                                   : documentFile(documents->answerKey, answerKey,
+                                                  AnswerKeyTitle(request.Heading)));
         WriteFilesTogether(files);
         return 0;
     } catch (const UserError& e) {

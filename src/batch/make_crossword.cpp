@@ -7,6 +7,7 @@
 #include "ui/crossword_pages.h"
 #include "ui/page_output.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/save_name.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -78,7 +79,7 @@ PendingFile CrosswordPuzzleFile(const CrosswordPage& page, const QString& path,
     const QString suffix = SuffixOf(path);
     if (suffix == QLatin1String("pdf")) {
         PainterPages pages = CrosswordPuzzlePages(page, BatchLook(picture));
-        return PdfFile({&pages}, path);
+        return PdfFile({&pages}, path, QString::fromStdString(page.heading));
     }
     if (suffix == QLatin1String("ipuz"))
         return {Name(path), CrosswordIpuz(page)};
@@ -89,7 +90,7 @@ PendingFile CrosswordKeyFile(const CrosswordPage& page, const QString& path,
                              const QImage& picture) {
     if (SuffixOf(path) == QLatin1String("pdf")) {
         PainterPages pages = CrosswordKeyPages(page, BatchLook(picture));
-        return PdfFile({&pages}, path);
+        return PdfFile({&pages}, path, QString::fromStdString(AnswerKeyTitle(page.heading)));
     }
     return {Name(path), CrosswordKeyText(page)};
 }

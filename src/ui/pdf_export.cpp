@@ -31,16 +31,19 @@ bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter
     return DrawPages(DocumentPages(documents).sources, printer);
 }
 
-void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path) {
-    WritePdfFile(DocumentPages(documents).sources, path);
+void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path,
+              const QString& title) {
+    WritePdfFile(DocumentPages(documents).sources, path, title);
 }
 
-void WritePdf(const std::vector<const Document*>& documents, const QString& path) {
-    const PendingFile file = PdfFile(documents, path);
+void WritePdf(const std::vector<const Document*>& documents, const QString& path,
+              const QString& title) {
+    const PendingFile file = PdfFile(documents, path, title);
     WriteFileAtomically(file.path, file.bytes);
 }
 
-PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path) {
+PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path,
+                    const QString& title) {
     std::vector<std::unique_ptr<QTextDocument>> filled;
     std::vector<const QTextDocument*> texts;
     for (const Document* document : documents) {
@@ -50,7 +53,7 @@ PendingFile PdfFile(const std::vector<const Document*>& documents, const QString
         FillTextDocument(*document, *filled.back());
         texts.push_back(filled.back().get());
     }
-    return PdfFile(DocumentPages(texts).sources, path);
+    return PdfFile(DocumentPages(texts).sources, path, title);
 }
 
 } // namespace abacore

@@ -20,10 +20,8 @@ bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& tick
     return true;
 }
 
-bool AsksRemainders(const WorksheetRequest& request) {
-    if (!request.isChecked(Skill::Division))
-        return false;
-    switch (request.ActivityType) {
+bool ActivityLeavesRemainders(Activity activity) {
+    switch (activity) {
     case Activity::SecretRiddle:
     case Activity::WordProblems:
     case Activity::ValueMatching:
@@ -34,10 +32,16 @@ bool AsksRemainders(const WorksheetRequest& request) {
     }
 }
 
+bool ActivityAllowsNegatives(Activity activity) {
+    return activity != Activity::WordProblems && activity != Activity::Crossword;
+}
+
+bool AsksRemainders(const WorksheetRequest& request) {
+    return request.isChecked(Skill::Division) && ActivityLeavesRemainders(request.ActivityType);
+}
+
 bool AsksNegatives(const WorksheetRequest& request) {
-    return request.isChecked(Skill::Subtraction) &&
-           request.ActivityType != Activity::WordProblems &&
-           request.ActivityType != Activity::Crossword;
+    return request.isChecked(Skill::Subtraction) && ActivityAllowsNegatives(request.ActivityType);
 }
 
 } // namespace abacore

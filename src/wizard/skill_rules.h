@@ -30,6 +30,14 @@ inline constexpr const char* kNegatives =
 // other field; otherwise it sets SkillMode (the single skill, or Mixed) and MixedSkills.
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked);
 
+// Whether the activity's division problems may leave a remainder at all: the practice sheet,
+// the math squares and the flash cards; the others always divide evenly.
+bool ActivityLeavesRemainders(Activity activity);
+
+// Whether the activity's subtraction answers may be negative at all: not in the word problems
+// nor in the crossword.
+bool ActivityAllowsNegatives(Activity activity);
+
 // Whether "Allow Remainders?" is asked: division chosen, and an activity whose problems can
 // show a remainder (the practice sheet, the math squares and the flash cards).
 bool AsksRemainders(const WorksheetRequest& request);

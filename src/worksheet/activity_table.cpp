@@ -125,7 +125,7 @@ const std::array<ActivityRow, 7> kRows{{
      .afterDirections = nullptr,
      .screens = kSquaresScreens,
      .backJump = std::pair{ChooseSquaresOption, ChooseHeading},
-     .countLimit = 15,
+     .countLimit = kMostSquares,
      .countLimitNoun = "Math Squares",
      .defaultCount = 6,
      .options = kSquaresOptions},

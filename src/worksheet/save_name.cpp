@@ -106,6 +106,10 @@ std::string WorksheetFileName(std::string_view name) {
     return joined(name, kWorksheetSuffix);
 }
 
+std::string AnswerKeyTitle(std::string_view heading) {
+    return std::string(heading) + " (Answer Key)";
+}
+
 std::string AnswerKeyFileName(std::string_view name) {
     return joined(name, kAnswerKeySuffix);
 }

@@ -36,6 +36,10 @@ inline constexpr std::string_view kSaveNameTitle = "Oops!";
 std::string WorksheetFileName(std::string_view name); // name + ".rtf"
 std::string AnswerKeyFileName(std::string_view name); // name + "(Answer Key).rtf"
 
+// What an answer key is called where it has a title (a PDF's, a print job's): the sheet's
+// heading + " (Answer Key)".
+std::string AnswerKeyTitle(std::string_view heading);
+
 // The worksheets folder (WorksheetsFolderOf, spelled as it is on disk) + "/" + file name: where
 // the program writes, and the full path that the word processor is given.
 std::string FullWorksheetsPath(const WorksheetRequest& request, std::string_view fileName);

@@ -213,7 +213,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     if (withKey)
         documents.push_back(&output.answerKey);
     try {
-        WritePdf(documents, path);
+        WritePdf(documents, path, q(request.Heading));
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, Text(WorksheetText::kPdfNotWritten).arg(q(e.what())));
         return;
