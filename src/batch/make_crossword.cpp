@@ -6,6 +6,7 @@
 #include "shell/atomic_file.h"
 #include "ui/crossword_pages.h"
 #include "ui/page_output.h"
+#include "worksheet/class_set.h"
 #include "worksheet/generation_error.h"
 
 #include <QFile>
@@ -28,6 +29,30 @@ CrosswordLook BatchLook(const QImage& picture) {
     if (picture.isNull())
         return {};
     return WithPicture(WithBackground({}, kPictureBackground), picture);
+}
+
+// Each version's pages, and the list the page path takes.
+struct VersionPages {
+    std::vector<PainterPages> owned;
+    std::vector<PageSource*> sources;
+};
+
+VersionPages PagesOf(std::span<const CrosswordPage> pages,
+                     PainterPages (*draw)(const CrosswordPage&, const CrosswordLook&),
+                     const CrosswordLook& look) {
+    VersionPages out;
+    out.owned.reserve(pages.size());
+    for (const CrosswordPage& page : pages)
+        out.sources.push_back(&out.owned.emplace_back(draw(page, look)));
+    return out;
+}
+
+std::string TextsOf(std::span<const CrosswordPage> pages,
+                    std::string (*text)(const CrosswordPage&)) {
+    std::vector<std::string> texts;
+    for (const CrosswordPage& page : pages)
+        texts.push_back(text(page));
+    return JoinTextPages(texts);
 }
 
 } // namespace
@@ -73,25 +98,23 @@ CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random
     }
 }
 
-void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path, const QImage& picture) {
+void WriteCrosswordPuzzle(std::span<const CrosswordPage> pages, const QString& path,
+                          const QImage& picture) {
     const QString suffix = SuffixOf(path);
-    if (suffix == QLatin1String("pdf")) {
-        PainterPages pages = CrosswordPuzzlePages(page, BatchLook(picture));
-        WritePdfFile({&pages}, path);
-    } else if (suffix == QLatin1String("ipuz")) {
-        WriteFileAtomically(Name(path), CrosswordIpuz(page));
-    } else {
-        WriteFileAtomically(Name(path), CrosswordPuzzleText(page));
-    }
+    if (suffix == QLatin1String("pdf"))
+        WritePdfFile(PagesOf(pages, CrosswordPuzzlePages, BatchLook(picture)).sources, path);
+    else if (suffix == QLatin1String("ipuz"))
+        WriteFileAtomically(Name(path), CrosswordIpuz(pages.front()));
+    else
+        WriteFileAtomically(Name(path), TextsOf(pages, CrosswordPuzzleText));
 }
 
-void WriteCrosswordKey(const CrosswordPage& page, const QString& path, const QImage& picture) {
-    if (SuffixOf(path) == QLatin1String("pdf")) {
-        PainterPages pages = CrosswordKeyPages(page, BatchLook(picture));
-        WritePdfFile({&pages}, path);
-    } else {
-        WriteFileAtomically(Name(path), CrosswordKeyText(page));
-    }
+void WriteCrosswordKey(std::span<const CrosswordPage> pages, const QString& path,
+                       const QImage& picture) {
+    if (SuffixOf(path) == QLatin1String("pdf"))
+        WritePdfFile(PagesOf(pages, CrosswordKeyPages, BatchLook(picture)).sources, path);
+    else
+        WriteFileAtomically(Name(path), TextsOf(pages, CrosswordKeyText));
 }
 
 } // namespace abacore

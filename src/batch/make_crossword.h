@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace abacore {
@@ -27,10 +28,13 @@ bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey);
 // ranges that cannot make the problems, and, titled "Failed.", when the builder gives up.
 CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random);
 
-// Write one file each, in the format of the name's extension; a PDF shows `picture` (when not
-// null) behind the grid, as the builder window's picture option does. Throw WriteError naming
-// the file and the reason; an earlier file is then left as it was.
-void WriteCrosswordPuzzle(const CrosswordPage& page, const QString& path, const QImage& picture);
-void WriteCrosswordKey(const CrosswordPage& page, const QString& path, const QImage& picture);
+// Write one file each, in the format of the name's extension, with the puzzles (the versions of
+// a class set) one after the other, each from a new page; .ipuz takes the first puzzle only. A
+// PDF shows `picture` (when not null) behind the grid, as the builder window's picture option
+// does. Throw WriteError naming the file and the reason; an earlier file is then left as it was.
+void WriteCrosswordPuzzle(std::span<const CrosswordPage> pages, const QString& path,
+                          const QImage& picture);
+void WriteCrosswordKey(std::span<const CrosswordPage> pages, const QString& path,
+                       const QImage& picture);
 
 } // namespace abacore

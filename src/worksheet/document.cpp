@@ -142,11 +142,26 @@ void Document::setParagraphs(std::vector<Paragraph> paragraphs) {
     MoveToEnd();
 }
 
+void Document::AppendOnNewPage(const Document& other) {
+    if (isEmpty()) {
+        m_paragraphs = other.m_paragraphs;
+        m_tabStops = other.m_tabStops;
+    } else {
+        const size_t first = m_paragraphs.size();
+        m_paragraphs.insert(m_paragraphs.end(), other.m_paragraphs.begin(),
+                            other.m_paragraphs.end());
+        m_paragraphs[first].pageBreakBefore = true;
+    }
+    MoveToEnd();
+}
+
 std::string Document::plainText() const {
     std::string out;
     for (size_t i = 0; i < m_paragraphs.size(); ++i) {
         if (i > 0)
             out += '\n';
+        if (m_paragraphs[i].pageBreakBefore)
+            out += '\f';
         for (const Run& r : m_paragraphs[i].runs)
             out += r.text;
     }
