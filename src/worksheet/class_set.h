@@ -13,6 +13,33 @@
 
 namespace abacore {
 
+// The texts of the windows' "Class Set..." command.
+namespace ClassSetText {
+inline constexpr const char* kCommand = "Class Set...";
+inline constexpr const char* kTitle = "Class Set";
+inline constexpr const char* kAsk =
+    "A class set makes a different version of this sheet for every pupil, each with its key, "
+    "drawn afresh from the choices you made in the wizard: edits made to the sheet on screen are "
+    "not copied into the versions.\n\nHow many copies (1 to 100)? Leave it empty to choose a "
+    "class list instead: a text file with one pupil's name a line.";
+inline constexpr const char* kDefaultCopies = "30";
+inline constexpr const char* kChooseList = "Choose the Class List";
+inline constexpr const char* kListFilter = "Class lists (*.txt);;All files (*)";
+inline constexpr const char* kSaveSheets = "Save the Class Set";
+inline constexpr const char* kSaveKeys = "Save the Answer Keys";
+inline constexpr const char* kSheetsName = "Class Set.pdf";
+inline constexpr const char* kKeysName = "Class Set Answer Keys.pdf";
+inline constexpr const char* kSameFile =
+    "The class set and its answer keys would be the same file: choose another name for the "
+    "keys.";
+inline constexpr const char* kMaking = "Making the class set...";
+inline constexpr const char* kNotWritten = "The class set could not be saved. %1";
+inline constexpr const char* kSavedTitle = "Class Set Saved";
+inline constexpr const char* kSaved = "The class set was saved as %1.";
+inline constexpr const char* kSavedWithKeys =
+    "The class set was saved as %1 and its answer keys as %2.";
+} // namespace ClassSetText
+
 // Told how many versions are made so far; returns false to stop.
 using VersionProgress = std::function<bool(int made)>;
 
