@@ -104,10 +104,15 @@ void WriteBoth(const QString& sheets, const QByteArray& sheetBytes, const QStrin
 }
 
 QByteArray DocumentPdf(const Document& document, const QString& path) {
-    QTextDocument text;
-    FillTextDocument(document, text);
-    TextDocumentPages pages(text);
-    return PdfBytes({&pages}, QFileInfo(path).completeBaseName());
+    std::vector<std::unique_ptr<QTextDocument>> texts;
+    std::vector<std::unique_ptr<TextDocumentPages>> pages;
+    std::vector<PageSource*> sources;
+    for (const Document& part : SplitAtPageBreaks(document)) {
+        FillTextDocument(part, *texts.emplace_back(std::make_unique<QTextDocument>()));
+        sources.push_back(
+            pages.emplace_back(std::make_unique<TextDocumentPages>(*texts.back())).get());
+    }
+    return PdfBytes(sources, QFileInfo(path).completeBaseName());
 }
 
 QByteArray CrosswordPdf(const std::vector<CrosswordPage>& pages, const CrosswordLook& look,

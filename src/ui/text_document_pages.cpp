@@ -14,14 +14,16 @@ namespace {
 
 // Moves each run of paragraphs that must stay together (a problem's rows) to the next page when
 // it would cross a page end, as a word processor does with "keep with next".
-void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
+// Returns whether it moved any.
+bool KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     // Qt lays a long document out in steps; asking for the page count finishes the layout, so
     // the positions read below are the final ones. Each break lays the rest out again, so very
     // long documents (thousands of problems) are printed without this, as they come.
     constexpr int kMostPages = 100;
     if (document.pageCount() > kMostPages)
-        return;
+        return false;
+    bool moved = false;
     for (QTextBlock first = document.begin(); first.isValid();) {
         QTextBlock last = first;
         while (last.blockFormat().boolProperty(kKeepWithNextProperty) && last.next().isValid())
@@ -35,9 +37,11 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(first).mergeBlockFormat(format);
             document.pageCount();
+            moved = true;
         }
         first = last.next();
     }
+    return moved;
 }
 
 // Lays the document out on the device itself, so that fonts are measured at its resolution,
@@ -60,9 +64,11 @@ TextDocumentPages::~TextDocumentPages() = default;
 
 int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
     std::unique_ptr<QTextDocument> withBreaks = LaidOutCopy(m_document, device, page);
-    KeepParagraphsTogether(*withBreaks, page.height());
-    // Laid out afresh, as Qt lays out a document that had its breaks from the start.
-    m_laidOut = LaidOutCopy(*withBreaks, device, page);
+    // Laid out afresh, as Qt lays out a document that had its breaks from the start; without
+    // new breaks the first layout is that one already.
+    m_laidOut = KeepParagraphsTogether(*withBreaks, page.height())
+                    ? LaidOutCopy(*withBreaks, device, page)
+                    : std::move(withBreaks);
     m_pageCount = m_laidOut->pageCount();
     return m_pageCount;
 }

@@ -172,4 +172,22 @@ bool Document::isEmpty() const {
     return m_paragraphs.size() == 1 && m_paragraphs[0].runs.empty();
 }
 
+std::vector<Document> SplitAtPageBreaks(const Document& document) {
+    std::vector<Document> parts;
+    const std::vector<Paragraph>& paragraphs = document.paragraphs();
+    size_t start = 0;
+    for (size_t i = 1; i <= paragraphs.size(); ++i) {
+        if (i < paragraphs.size() && !paragraphs[i].pageBreakBefore)
+            continue;
+        std::vector<Paragraph> part(paragraphs.begin() + static_cast<std::ptrdiff_t>(start),
+                                    paragraphs.begin() + static_cast<std::ptrdiff_t>(i));
+        part.front().pageBreakBefore = false;
+        Document& piece = parts.emplace_back();
+        piece.setTabStops(document.tabStops());
+        piece.setParagraphs(std::move(part));
+        start = i;
+    }
+    return parts;
+}
+
 } // namespace abacore
