@@ -1,5 +1,7 @@
 #include "wizard/skill_rules.h"
 
+#include "worksheet/activity_table.h"
+
 namespace abacore {
 
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked) {
@@ -21,23 +23,11 @@ bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& tick
 }
 
 bool AsksRemainders(const WorksheetRequest& request) {
-    if (!request.isChecked(Skill::Division))
-        return false;
-    switch (request.ActivityType) {
-    case Activity::SecretRiddle:
-    case Activity::WordProblems:
-    case Activity::ValueMatching:
-    case Activity::Crossword:
-        return false;
-    default:
-        return true;
-    }
+    return request.isChecked(Skill::Division) && RowOf(request.ActivityType).asksRemainders;
 }
 
 bool AsksNegatives(const WorksheetRequest& request) {
-    return request.isChecked(Skill::Subtraction) &&
-           request.ActivityType != Activity::WordProblems &&
-           request.ActivityType != Activity::Crossword;
+    return request.isChecked(Skill::Subtraction) && RowOf(request.ActivityType).asksNegatives;
 }
 
 } // namespace abacore

@@ -30,12 +30,10 @@ inline constexpr const char* kNegatives =
 // other field; otherwise it sets SkillMode (the single skill, or Mixed) and MixedSkills.
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked);
 
-// Whether "Allow Remainders?" is asked: division chosen, and an activity whose problems can
-// show a remainder (the practice sheet, the math squares and the flash cards).
+// Whether "Allow Remainders?" is asked: division chosen, and the activity's row asks it.
 bool AsksRemainders(const WorksheetRequest& request);
 
-// Whether "Allow negative answers?" is asked: subtraction chosen, and neither the word problems
-// nor the crossword, which never use negative answers.
+// Whether "Allow negative answers?" is asked: subtraction chosen, and the activity's row asks it.
 bool AsksNegatives(const WorksheetRequest& request);
 
 } // namespace abacore

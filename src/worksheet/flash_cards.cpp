@@ -1,5 +1,6 @@
 #include "worksheet/flash_cards.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/number_text.h"
 
 #include <cmath>

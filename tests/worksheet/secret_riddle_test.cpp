@@ -3,6 +3,7 @@
 #include "../support/failure_text.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
