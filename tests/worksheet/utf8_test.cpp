@@ -7,17 +7,13 @@
 
 using namespace abacore;
 
-static std::string Encoded(char32_t c) {
-    return EncodeUtf8(std::u32string(1, c));
-}
-
 // Every code point goes through both ways in the shortest form, whatever stands around it.
 TEST(Utf8, EveryCodePointRoundTrips) {
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (c == 0xD800) // surrogates are not characters
             c = 0xE000;
         const auto code = static_cast<uint32_t>(c); // for the messages
-        const std::string bytes = Encoded(c);
+        const std::string bytes = EncodeUtf8(std::u32string(1, c));
         ASSERT_EQ(bytes.size(), c < 0x80 ? 1u : c < 0x800 ? 2u : c < 0x10000 ? 3u : 4u) << code;
         const std::string text = "a" + bytes + "b";
         size_t at = 1;
@@ -78,7 +74,7 @@ TEST(Utf8, AnyBytesReadAsCharactersThatEncodeBackUnlessReplaced) {
             if (c == kReplacementCharacter && text.compare(from, 3, "\xEF\xBF\xBD") != 0)
                 ASSERT_EQ(at - from, 1u);
             else
-                ASSERT_EQ(Encoded(c), text.substr(from, at - from));
+                ASSERT_EQ(EncodeUtf8(std::u32string(1, c)), text.substr(from, at - from));
         }
         ASSERT_EQ(CharacterCount(text), count);
     }
