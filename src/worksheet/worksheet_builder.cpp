@@ -2,7 +2,6 @@
 
 #include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/directions.h"
 #include "worksheet/sheet_version.h"
 
 #include <memory>
@@ -76,7 +75,8 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.SetBold(true);
     worksheet.SetItalic(true);
     if (row.hasAnswerKey) {
-        worksheet.Insert(DirectionsText(request));
+        if (row.directions)
+            worksheet.Insert("\nDirections: " + row.directions(request) + "\n\n");
         if (row.afterDirections)
             row.afterDirections(request, worksheet);
     }
