@@ -20,7 +20,7 @@ WorksheetRequest Cards(Skill skill, double firstMin, double firstMax, double sec
 }
 
 // The cards' paragraphs (each with its text and its runs), made on a worksheet as the builder
-// leaves it: centred heading, then bold; the cards set their own size.
+// leaves it: centred heading, then bold Courier New; the cards set their own font and size.
 struct Sheet {
     Document document;
     GenerationState state;
@@ -33,6 +33,7 @@ std::unique_ptr<Sheet> Make(WorksheetRequest r, uint64_t seed = 1) {
     sheet->document.SetAlignment(Alignment::Centre);
     sheet->document.Insert("Heading\n");
     sheet->document.SetBold(true);
+    sheet->document.SetFontName("Courier New");
     RandomSource random(seed);
     MakeFlashCards(r, random, DrawLimits{}, sheet->state, sheet->document);
     const auto& all = sheet->document.paragraphs();

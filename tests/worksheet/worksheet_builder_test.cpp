@@ -74,14 +74,6 @@ TEST(WorksheetBuilder, SkillsFlashCardAndRiddleSheetsWithTheirAnswerKeys) {
     EXPECT_EQ(riddleDocs.answerKey.plainText(), "Adding Up\nAnswer Key\n\n");
 }
 
-TEST(WorksheetBuilder, ImpossibleRangesThrowBeforeAnythingIsMade) {
-    WorksheetRequest r = RangesRequest(Skill::Mixed, 0, 5, 10, 20, false, 2, 32767);
-    r.SkillChecked = {false, true, true, false, false};
-    RandomSource random(1);
-    EXPECT_THROW(BuildWorksheet(r, random), GenerationError);
-    EXPECT_EQ(r.SkillMode, Skill::Mixed); // no problem was made
-}
-
 namespace {
 
 // A small sheet of the activity as its screens leave the request: addition, default ranges.

@@ -140,24 +140,6 @@ TEST(ProgramFlow, RiddleFromTheMenuThroughTheRiddleScreen) {
                                     ChooseRiddle, ChooseHeading, ChooseRiddle, Worksheet}));
 }
 
-// The squares' option comes after the count, and its "Go Back" skips the count.
-TEST(ProgramFlow, SquaresFromTheMenuThroughTheOptionScreen) {
-    Program p;
-    p.click({"Command3", "Check1_0", "Command1", "Command1", "Command1", "Command1"});
-    ASSERT_EQ(p.screenName(), "ChooseSquaresOption");
-    p.click({"Command2"});
-    ASSERT_EQ(p.screenName(), "ChooseHeading");
-    p.click({"Command1", "Command1"});
-    ASSERT_EQ(p.screenName(), "ChooseSquaresOption");
-    p.click({"Label2", "Command1"});
-    EXPECT_TRUE(p.request.FirstSquareFilled);
-    EXPECT_EQ(p.request.ProblemCount, 6);
-    using enum Screen;
-    EXPECT_EQ(p.asked, (std::vector{MainMenu, ChooseSkill, ChooseMinMax, ChooseHeading,
-                                    ChooseHowMany, ChooseSquaresOption, ChooseHeading,
-                                    ChooseHowMany, ChooseSquaresOption, Worksheet}));
-}
-
 // The cards' directions stand between the ranges and the count, with no heading screen.
 TEST(ProgramFlow, CardsFromTheMenuThroughTheDirections) {
     Program p;
