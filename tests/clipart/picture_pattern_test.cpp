@@ -14,9 +14,6 @@ TEST(PicturePattern, TheWorksheetTakesBitmapsTheCrosswordEveryBackgroundType) {
     const std::string_view worksheet = PicturePattern(OpenerOf(request));
     request.ClipArtForWorksheet = false;
     const std::string_view crossword = PicturePattern(OpenerOf(request));
-    EXPECT_EQ(worksheet, "*.bmp");
-    EXPECT_EQ(crossword, "*.jpg;*.bmp;*.wmf;*.gif;*.emf;*.ico;*.cur;*.dib");
-
     for (const char* name : {"a.jpg", "a.bmp", "a.wmf", "a.gif", "a.emf", "a.ico", "a.cur", "a.dib",
                              "SCAN.BMP", "Photo.Jpg", ".bmp", "two words.gif"}) {
         EXPECT_TRUE(MatchesPattern(name, crossword)) << name;
