@@ -157,7 +157,7 @@ TEST(CrossPrint, PrintsThePuzzleAndOnRequestTheKeyThenGoesBackToTheMainMenu) {
         EXPECT_TRUE(puzzle.contains(line)) << line.toStdString();
     // The printed grid holds the entry numbers, not the answers.
     const QString key = PdfText(dir.filePath("puzzle(Answer Key).pdf"));
-    EXPECT_TRUE(key.contains("Addition Crossword Puzzle"));
+    EXPECT_TRUE(key.contains("Sums for Friday"));
     EXPECT_EQ(key.count(QRegularExpression("\\d")), DigitCells(b.page));
     // The grid area is a good part of either page; the picture shows between the cells.
     EXPECT_GT(ShareNear(PdfPageImage(dir.filePath("puzzle.pdf")), teal), 0.1);
@@ -208,11 +208,11 @@ TEST(CrossPrint, ExportsThePuzzleAsPdfOrIpuzAndSaysWhyAFileCannotBeWritten) {
     EXPECT_TRUE(b.app.dialogs.ofKind("saveFile")
                     .back()
                     .arguments.front()
-                    .endsWith("/Addition Crossword Puzzle.pdf"));
+                    .endsWith("/Sums for Friday.pdf"));
     EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
     EXPECT_TRUE(ReadBytes(dir.filePath("both.pdf")).startsWith("%PDF"));
     if (const QString text = PdfText(dir.filePath("both.pdf")); !text.isEmpty()) {
-        EXPECT_EQ(text.count("Addition Crossword Puzzle"), 2) << "the puzzle and its key";
+        EXPECT_EQ(text.count("Sums for Friday"), 2) << "the puzzle and its key";
         EXPECT_EQ(text.count('\f'), 2);
     }
 
@@ -220,7 +220,7 @@ TEST(CrossPrint, ExportsThePuzzleAsPdfOrIpuzAndSaysWhyAFileCannotBeWritten) {
     b.click("ExportButton");
     EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
     EXPECT_EQ(QJsonDocument::fromJson(ReadBytes(dir.filePath("puzzle.ipuz")))["title"].toString(),
-              "Addition Crossword Puzzle");
+              "Sums for Friday");
 
     b.app.dialogs.files = {dir.filePath("gone/puzzle.ipuz")};
     b.click("ExportButton");
