@@ -20,8 +20,9 @@ TEST(CrosswordLists, EntryLinesUnderTheirUnderlinedCaptions) {
     page.down = {{1, "84 \u00F7 4 =", 1}};
     EXPECT_EQ(EntryLine(12, "3 x 4 ="), " 12) 3 x 4 =\n");
     EXPECT_EQ(CrosswordPuzzleText(page), "Across:\n 2) 12 + 7 =\n\nDown:\n 1) 84 \u00F7 4 =\n\n");
-    EXPECT_EQ(UnderlinedShape(BuilderClueList(page)), (std::vector<std::string>{"[Across:]", " 2) 12 + 7 =", "", "[Down:]_",
-                                               " 1) 84 \u00F7 4 =", "", ""}));
+    EXPECT_EQ(UnderlinedShape(BuilderClueList(page)),
+              (std::vector<std::string>{"[Across:]", " 2) 12 + 7 =", "", "[Down:]_",
+                                        " 1) 84 \u00F7 4 =", "", ""}));
     EXPECT_EQ(AcrossBoxText(page) + DownBoxText(page), "\n 2) 12 + 7 =\n\n 1) 84 \u00F7 4 =\n");
 
     const CrosswordPage empty;

@@ -22,8 +22,9 @@ TEST(CharGrid, FlushPrintsFullWidthRowsWithTheirUnderlinesThenEmptiesTheGrid) {
     s.CharGrid.set(1, 0, U'h');
     Document d;
     s.FlushGrid(d);
-    EXPECT_EQ(UnderlinedShape(d), (std::vector<std::string>{" 12         ", "[\u00F7 3]         ",
-                                                  "         en[d]_", "            ", ""}));
+    EXPECT_EQ(UnderlinedShape(d),
+              (std::vector<std::string>{" 12         ", "[\u00F7 3]         ", "         en[d]_",
+                                        "            ", ""}));
     EXPECT_FALSE(d.currentFormat().underline);
     std::vector<bool> keep; // one flush holds whole problems: its rows stay on one page
     for (const Paragraph& p : d.paragraphs())

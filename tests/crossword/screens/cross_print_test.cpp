@@ -205,10 +205,8 @@ TEST(CrossPrint, ExportsThePuzzleAsPdfOrIpuzAndSaysWhyAFileCannotBeWritten) {
     b.app.dialogs.answers = {true};
     b.click("ExportButton");
     EXPECT_EQ(b.app.dialogs.ofKind("saveFile").back().title, "Export Puzzle");
-    EXPECT_TRUE(b.app.dialogs.ofKind("saveFile")
-                    .back()
-                    .arguments.front()
-                    .endsWith("/Sums for Friday.pdf"));
+    EXPECT_TRUE(
+        b.app.dialogs.ofKind("saveFile").back().arguments.front().endsWith("/Sums for Friday.pdf"));
     EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
     EXPECT_TRUE(ReadBytes(dir.filePath("both.pdf")).startsWith("%PDF"));
     if (const QString text = PdfText(dir.filePath("both.pdf")); !text.isEmpty()) {
