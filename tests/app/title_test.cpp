@@ -6,7 +6,6 @@
 #include "recording_navigator.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QToolBar>
@@ -58,16 +57,4 @@ TEST(Title, FirstStartThanksOnceLaterStartsAreSilentAndTheButtonsWork) {
     EXPECT_FALSE(app.navigator.quitRequested);
     tools[2]->trigger();
     EXPECT_TRUE(app.navigator.quitRequested);
-}
-
-TEST(Title, AShortSettingsFileShowsAnErrorAndEndsTheProgram) {
-    ProgramFolder folder;
-    ASSERT_TRUE(WriteBytes(folder.file("kvtdata.dat"), "one\r\ntwo\r\n"));
-    TestApp app;
-    app.request.ProgramFolder = folder.path().toStdString();
-    Title window(app.context);
-    window.show();
-    EXPECT_EQ(app.dialogs.titles(), QStringList{"Error!"});
-    EXPECT_TRUE(app.navigator.quitRequested && app.navigator.opened.empty());
-    EXPECT_FALSE(QFileInfo::exists(folder.file("worksheets")));
 }
