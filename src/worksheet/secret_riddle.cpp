@@ -1,5 +1,7 @@
 #include "worksheet/secret_riddle.h"
 
+#include "worksheet/activity_table.h"
+#include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/large_print.h"
 #include "worksheet/number_text.h"
@@ -158,6 +160,20 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
     }
     layout.finish();
     WritePunchLineRow(request.PunchLine, numbers, scale, state, worksheet);
+}
+
+std::string SecretRiddleDirections(const WorksheetRequest& request) {
+    return "Solve the " + LowerCaseSkillName(request.SkillMode) +
+           " problems below, then use the answers to decipher the answer to the riddle.";
+}
+
+void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet) {
+    worksheet.SetItalic(true);
+    const double scale = TypeScale(request);
+    worksheet.SetFontSize(14 * scale);
+    worksheet.Insert("Riddle: " + request.RiddleQuestion + "\n\n");
+    worksheet.SetItalic(false);
+    worksheet.SetFontSize(10 * scale);
 }
 
 } // namespace abacore
