@@ -11,6 +11,7 @@
 #include "ui/screen_helpers.h"
 #include "wizard/screens/clickable_label.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
@@ -107,6 +108,14 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     connect(print, &QPushButton::clicked, this, [this] { printPuzzle(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { exportPuzzle(); });
     connect(quit, &QPushButton::clicked, this, [this] { m_context.navigator.quit(); });
+    // Esc leaves as the window's own way out does.
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    addAction(escape);
+    connect(escape, &QAction::triggered, quit, &QPushButton::click);
+    // Tab follows the buttons as they stand, left to right.
+    setTabOrder(print, exportButton);
+    setTabOrder(exportButton, quit);
 
     m_display = new CrossWord(m_page, this);
     m_display->hide();
@@ -121,6 +130,9 @@ QWidget* CrossPrint::buildClueList() {
     auto* box = new QTextEdit(this);
     box->setObjectName(QStringLiteral("Box1"));
     box->setReadOnly(true);
+    box->setAccessibleName(QStringLiteral("Clues"));
+    // The keyboard moves through the clues as the mouse does.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     FillTextDocument(BuilderClueList(m_page), *box->document());
     box->setFixedWidth(250);
     box->moveCursor(QTextCursor::Start);
@@ -143,6 +155,8 @@ QWidget* CrossPrint::buildBackgroundFrame() {
         m_options[static_cast<size_t>(i)] = button;
         auto* label = new ClickableLabel(q(option.label), frame);
         label->setObjectName(QStringLiteral("ColorLabel_%1").arg(i));
+        label->setBuddy(button);
+        button->setAccessibleName(label->text());
         grid->addWidget(button, row, 0);
         if (!option.picture) {
             auto* swatch = new QLabel(frame);
