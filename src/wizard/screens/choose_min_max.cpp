@@ -61,14 +61,14 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
         arrow->setFixedSize(18, box->sizeHint().height());
         m_values[index] = box;
         m_arrows[index] = arrow;
+        // "First number, minimum" and so on: the row and the column the box stands in.
+        const char* column = i % 2 ? RangeText::kMaximum : RangeText::kMinimum;
         const QString spoken = QStringLiteral("%1 number, %2")
-                                   .arg(i < 2 ? QStringLiteral("First") : QStringLiteral("Second"),
-                                        QString::fromUtf8(i % 2 ? RangeText::kMaximum
-                                                                : RangeText::kMinimum)
-                                            .toLower());
+                                   .arg(i < 2 ? "First" : "Second", QString(column).toLower());
         box->setAccessibleName(spoken);
         box->setAccessibleDescription(QStringLiteral("Up and Down step the value"));
         arrow->setAccessibleName(spoken + QStringLiteral(" arrows"));
+        arrow->setAccessibleDescription(QStringLiteral("Up raises the value, Down lowers it"));
 
         auto* pair = new QHBoxLayout;
         pair->setSpacing(1);

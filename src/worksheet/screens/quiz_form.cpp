@@ -304,8 +304,10 @@ void QuizForm::buildMenus() {
             m_context.navigator.quit();
     });
 
-    menuBar()->addMenu(QStringLiteral("&Insert"))->addAction(m_buttons.at(ToolbarButtonId::Clipart));
-    menuBar()->addMenu(QStringLiteral("&View"))->addAction(m_viewButton);
+    QMenu* insert = menuBar()->addMenu(QStringLiteral("&Insert"));
+    insert->addAction(m_buttons.at(ToolbarButtonId::Clipart));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(m_viewButton);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
