@@ -35,6 +35,14 @@ using namespace abacore;
 
 namespace {
 
+// The terminal holds only the program's own words: Qt's and its libraries' notes (a picture's
+// colour profile, a missing display setting) are for their developers. A fatal message is
+// still said, as the program stops on it.
+void KeepLibraryNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 // The folder that holds the running executable (and the data files beside it).
 std::string ExecutableFolder(const char* argv0) {
     namespace fs = std::filesystem;
@@ -48,14 +56,16 @@ std::string ExecutableFolder(const char* argv0) {
 } // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(KeepLibraryNotesQuiet);
     // The program folder is decided here, once, and handed on as a value: the executable's
     // folder, or for an installed copy the user's own, unless --folder names another.
-    const std::optional<ProgramPlaces> places =
-        PlacesOfRun(ExecutableFolder(argv[0]), ProcessEnvironment());
+    const UserEnvironment environment = ProcessEnvironment();
+    std::optional<ProgramPlaces> places = PlacesOfRun(ExecutableFolder(argv[0]), environment);
     if (!places) {
         std::fputs("abacore-drill: cannot tell your home folder; set HOME\n", stderr);
         return 2;
     }
+    AdoptEarlierUserFolder(*places, environment);
     if (argc >= 2 && std::strcmp(argv[1], "make") == 0)
         return RunMakeCommand(argc, argv, *places);
 

@@ -2,7 +2,9 @@
 
 #include "app/title.h"
 #include "crossword/screens/crossword_handover.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
+#include "wizard/screen_flow.h"
 #include "wizard/screens/choose_heading.h"
 #include "wizard/screens/choose_how_many.h"
 #include "wizard/screens/choose_min_max.h"
@@ -20,11 +22,15 @@ namespace abacore {
 namespace {
 
 QWidget* makeWorksheet(AppContext& context, QWidget* current) {
+    WorksheetRequest& request = context.request;
     try {
-        return new QuizForm(context, BuildWorksheet(context.request, context.random));
+        auto* sheet = new QuizForm(context, BuildWorksheet(request, context.random));
+        request.KeepTyped = false;
+        return sheet;
     } catch (const GenerationError& e) {
         context.dialogs.message(current, QStringLiteral("Hey!"), QString::fromStdString(e.what()));
-        return new ChooseMinMax(context);
+        request.KeepTyped = true;
+        return MakeScreen(ScreenAfterRefusal(request.ActivityType), context, current);
     }
 }
 

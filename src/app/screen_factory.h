@@ -8,9 +8,9 @@ class QWidget;
 namespace abacore {
 
 // Makes the window for `screen`. The worksheet window's documents are built here, before the
-// window exists: ranges that cannot make the problems are reported and lead back to the range
-// screen instead of an empty window; the crossword is built the same way, and a builder that
-// gives up leads back to the main menu.
+// window exists: a request that cannot make the problems is reported and leads back into the
+// wizard (ScreenAfterRefusal) with what the teacher typed, instead of to an empty window; the
+// crossword is built the same way, and a builder that gives up leads back to the main menu.
 QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current);
 
 } // namespace abacore

@@ -150,6 +150,7 @@ void Title::chooseActivity(Activity activity) {
         m_context.dialogs.message(this, QString::fromUtf8(ProgramText::kCrosswordHelpTitle),
                                   QString::fromUtf8(ProgramText::kCrosswordHelp));
     m_context.request.ActivityType = activity;
+    m_context.request.KeepTyped = false;
     m_context.navigator.open(Screen::ChooseSkill);
 }
 

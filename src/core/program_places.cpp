@@ -19,13 +19,22 @@ std::string Variable(const char* name) {
     return value ? value : "";
 }
 
-// The config home, as for the data home: unset or relative means ~/.config.
-std::optional<fs::path> ConfigHome(const UserEnvironment& environment) {
-    if (fs::path(environment.configHome).is_absolute())
-        return fs::path(environment.configHome);
-    if (environment.home.empty())
+// An XDG base folder: the variable when it is an absolute path, else its place in the home.
+std::optional<fs::path> BaseFolder(const std::string& variable, const std::string& home,
+                                   const fs::path& inHome) {
+    if (fs::path(variable).is_absolute())
+        return fs::path(variable);
+    if (home.empty())
         return std::nullopt;
-    return fs::path(environment.home) / ".config";
+    return fs::path(home) / inHome;
+}
+
+std::optional<fs::path> ConfigHome(const UserEnvironment& environment) {
+    return BaseFolder(environment.configHome, environment.home, ".config");
+}
+
+std::optional<fs::path> DataHome(const UserEnvironment& environment) {
+    return BaseFolder(environment.dataHome, environment.home, fs::path(".local") / "share");
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -76,11 +85,16 @@ std::optional<std::string> ShippedDataFolder(const fs::path& executableFolder) {
 }
 
 std::optional<fs::path> UserProgramFolder(const UserEnvironment& environment) {
-    if (fs::path(environment.dataHome).is_absolute())
-        return fs::path(environment.dataHome) / kPackageName;
-    if (environment.home.empty())
-        return std::nullopt;
-    return fs::path(environment.home) / ".local" / "share" / kPackageName;
+    const auto config = ConfigHome(environment);
+    return config ? std::optional(*config / kPackageName) : std::nullopt;
+}
+
+std::vector<fs::path> EarlierUserFolders(const UserEnvironment& environment) {
+    const auto data = DataHome(environment);
+    if (!data)
+        return {};
+    const fs::path folder = *data / kPackageName;
+    return {folder / kOwnFilesFolderName, folder};
 }
 
 std::optional<std::string> DocumentsDirSetting(std::string_view userDirs, std::string_view home) {
@@ -141,12 +155,38 @@ std::optional<ProgramPlaces> PlacesOfRun(const fs::path& executableFolder,
     const auto documents = UserDocumentsFolder(environment);
     if (!own || !documents)
         return std::nullopt;
-    // Installed into the data home itself (cmake --install --prefix ~/.local): the user's
-    // files go one folder down, where installing again neither replaces nor removes them.
+    // A config home that is some PREFIX/share: the user's files go one folder down, where
+    // installing again neither replaces nor removes them.
     std::error_code ec;
     if (fs::equivalent(*own, *shipped, ec))
         own = *own / kOwnFilesFolderName;
     return ProgramPlaces{own->string(), *shipped, documents->string()};
+}
+
+void AdoptEarlierUserFolder(ProgramPlaces& places, const UserEnvironment& environment) {
+    if (places.shippedFolder.empty())
+        return;
+    const fs::path own(places.programFolder);
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(own, ec)))
+        return;
+    for (const fs::path& earlier : EarlierUserFolders(environment)) {
+        // PREFIX/share/abacore-drill with PREFIX/bin/abacore-drill beside it is what an install
+        // wrote, not a teacher's folder (the teacher's, if any, is its "user" folder).
+        const fs::path prefix = earlier.lexically_normal().parent_path().parent_path();
+        if (earlier.filename() == kPackageName &&
+            (fs::exists(prefix / "bin" / kPackageName, ec) ||
+             fs::equivalent(earlier, places.shippedFolder, ec)))
+            continue;
+        if (!fs::is_directory(earlier, ec) ||
+            !FindIgnoringCase(earlier, kSettingsFileName, EntryKind::File))
+            continue;
+        fs::create_directories(own.parent_path(), ec);
+        fs::rename(earlier, own, ec);
+        if (ec)
+            places.programFolder = earlier.string();
+        return;
+    }
 }
 
 } // namespace abacore

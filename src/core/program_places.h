@@ -2,14 +2,16 @@
 // Where a run of the program keeps and finds its files. Run from a program folder (the build
 // folder, a copied folder, --folder DIR) everything is in that one folder. An installed copy
 // (PREFIX/bin/abacore-drill with PREFIX/share/abacore-drill) never writes to its install
-// folders: each user gets a program folder of their own under the data home, data files are
+// folders: each user gets a program folder of their own under the config home, data files are
 // read from there first and then from the shipped folder, and saved worksheets go to the
-// user's documents folder.
+// user's documents folder. The user's folder is a name no install prefix produces, so that no
+// install ever writes into it (an install puts files only in PREFIX/bin and PREFIX/share).
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace abacore {
 
@@ -17,7 +19,9 @@ struct WorksheetRequest;
 
 inline constexpr std::string_view kPackageName = "abacore-drill";
 inline constexpr std::string_view kUserWorksheetsFolderName = "Abacore Worksheets";
-// The user's own folder inside the shipped one, when the two would be the same folder.
+// The user's own folder inside the shipped one, when the two would be the same folder (a config
+// home called "share"); earlier versions also kept it there beside a copy installed into the data
+// home.
 inline constexpr std::string_view kOwnFilesFolderName = "user";
 
 struct ProgramPlaces {
@@ -44,9 +48,14 @@ UserEnvironment ProcessEnvironment();
 // program folder instead (a copied folder that happens to be called "bin").
 std::optional<std::string> ShippedDataFolder(const std::filesystem::path& executableFolder);
 
-// $XDG_DATA_HOME/abacore-drill; ~/.local/share/abacore-drill when it is unset or not an
-// absolute path (which the XDG rules say to ignore). Nothing when no home is known.
+// $XDG_CONFIG_HOME/abacore-drill; ~/.config/abacore-drill when it is unset or not an absolute
+// path (which the XDG rules say to ignore). Nothing when no home is known.
 std::optional<std::filesystem::path> UserProgramFolder(const UserEnvironment& environment);
+
+// Where earlier versions kept the user's folder, newest first: $XDG_DATA_HOME/abacore-drill/user
+// (beside a copy installed into the data home) and $XDG_DATA_HOME/abacore-drill (which is where
+// `cmake --install --prefix ~/.local` puts the shipped files). Data home as for the config home.
+std::vector<std::filesystem::path> EarlierUserFolders(const UserEnvironment& environment);
 
 // The documents folder as the user's XDG_DOCUMENTS_DIR says (the user-dirs.dirs file of the
 // config home, the file `xdg-user-dir DOCUMENTS` reads), else ~/Documents. A setting that
@@ -62,5 +71,11 @@ std::optional<std::string> DocumentsDirSetting(std::string_view userDirs, std::s
 // folder would be the shipped folder itself, the user's files go to its "user" subfolder.
 std::optional<ProgramPlaces> PlacesOfRun(const std::filesystem::path& executableFolder,
                                          const UserEnvironment& environment);
+
+// An installed copy whose user has no folder yet takes over the folder an earlier version kept
+// (the first of EarlierUserFolders that holds a settings file and is not an install's shipped
+// folder) by renaming it into place: the teacher's own files move whole or not at all. When the
+// rename cannot be done, the run goes on using the earlier folder where it is.
+void AdoptEarlierUserFolder(ProgramPlaces& places, const UserEnvironment& environment);
 
 } // namespace abacore

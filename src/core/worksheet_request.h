@@ -82,6 +82,10 @@ struct WorksheetRequest {
     // holds the saved worksheets. Both empty when the program folder holds everything.
     std::string ShippedFolder;
     std::string DocumentsFolder;
+    // Set when a sheet the request cannot make sends the teacher back into the wizard: the
+    // screens where they typed (ranges, heading, count, riddle) then open with what the request
+    // holds, not their defaults, until a sheet is made or the main menu starts an activity.
+    bool KeepTyped = false;
 
     bool isChecked(Skill s) const {
         const auto i = static_cast<int>(s);

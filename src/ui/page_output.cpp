@@ -45,6 +45,10 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
         if (!source)
             continue;
         const int pages = source->layOut(device, size);
+        if (pages < 0) {
+            painter.end();
+            return false;
+        }
         for (int i = 0; i < pages; ++i) {
             if (!first)
                 device.newPage();
@@ -71,16 +75,18 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
     return WithoutDates(bytes);
 }
 
-PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path) {
-    const QByteArray bytes = PdfBytes(sources, QFileInfo(path).completeBaseName());
+PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                    const QString& title) {
+    const QByteArray bytes = PdfBytes(sources, title);
     PendingFile file{QFile::encodeName(path).toStdString(), bytes.toStdString()};
     if (bytes.isEmpty())
         throw WriteError("Cannot write " + file.path.string() + ": the pages could not be drawn.");
     return file;
 }
 
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path) {
-    const PendingFile file = PdfFile(sources, path);
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                  const QString& title) {
+    const PendingFile file = PdfFile(sources, path, title);
     WriteFileAtomically(file.path, file.bytes);
 }
 

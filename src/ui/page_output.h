@@ -21,12 +21,15 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
 // Empty when the pages could not be drawn.
 QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title);
 
-// The sources as a PDF file to write with others (WriteFilesTogether), titled with the file's
-// name. Throws WriteError when the pages cannot be drawn.
-PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path);
+// The sources as a PDF file titled `title` (the sheet's, never the file's name: the same pages
+// give the same bytes under any name), to write with others (WriteFilesTogether). Throws
+// WriteError when the pages cannot be drawn.
+PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                    const QString& title);
 
-// Writes the sources as a PDF file, titled with the file's name, through the one atomic writer.
-// Throws WriteError naming the file and the reason; an earlier file is then left as it was.
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path);
+// Writes that PDF file through the one atomic writer. Throws WriteError naming the file and the
+// reason; an earlier file is then left as it was.
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                  const QString& title);
 
 } // namespace abacore

@@ -15,12 +15,16 @@ namespace abacore {
 // Prints each document on `printer`, each one starting on a new page, on the page of
 // worksheet/page_setup.h and without page numbers. False when the printer cannot be opened.
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer);
-// Writes the documents, each from a new page, to a PDF file. Throws WriteError naming the file
-// and the reason; an earlier file is then left as it was.
-void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path);
-void WritePdf(const std::vector<const Document*>& documents, const QString& path);
-// The documents as a PDF file to write with others (WriteFilesTogether). Throws WriteError when
-// the pages cannot be drawn.
-PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path);
+// Writes the documents, each from a new page, to a PDF file titled `title` (the sheet's
+// heading). Throws WriteError naming the file and the reason; an earlier file is then left as
+// it was.
+void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path,
+              const QString& title);
+void WritePdf(const std::vector<const Document*>& documents, const QString& path,
+              const QString& title);
+// The documents as such a PDF file to write with others (WriteFilesTogether). Throws WriteError
+// when the pages cannot be drawn.
+PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path,
+                    const QString& title);
 
 } // namespace abacore

@@ -10,5 +10,9 @@ namespace abacore {
 Screen NextScreen(Activity activity, Screen from);
 // The screen that "Go Back" on `from` opens for `activity`.
 Screen PreviousScreen(Activity activity, Screen from);
+// Where a sheet the request cannot make sends the teacher: the riddle screen when the activity
+// has one (its punch line sets how many different answers are needed, and "Go Back" from there
+// reaches the ranges), else the ranges.
+Screen ScreenAfterRefusal(Activity activity);
 
 } // namespace abacore

@@ -35,6 +35,17 @@ bool staysInFolder(std::string_view fileName) {
     return target.parent_path() == folder && target.filename() == fs::path(std::string(fileName));
 }
 
+// "a", "b" and "c", each in quotes.
+std::string QuotedList(const std::vector<std::string>& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " and " : ", ";
+        text += "\"" + names[i] + "\"";
+    }
+    return text;
+}
+
 } // namespace
 
 SaveNameProblem CheckSaveName(std::string_view name) {
@@ -95,6 +106,10 @@ std::string WorksheetFileName(std::string_view name) {
     return joined(name, kWorksheetSuffix);
 }
 
+std::string AnswerKeyTitle(std::string_view heading) {
+    return std::string(heading) + " (Answer Key)";
+}
+
 std::string AnswerKeyFileName(std::string_view name) {
     return joined(name, kAnswerKeySuffix);
 }
@@ -110,6 +125,30 @@ std::vector<std::string> QuickWordArguments(const WorksheetRequest& request, std
         arguments.push_back(FullWorksheetsPath(request, AnswerKeyFileName(name)));
     arguments.push_back(FullWorksheetsPath(request, WorksheetFileName(name)));
     return arguments;
+}
+
+std::vector<std::string> FilesToConfirm(const WorksheetRequest& request,
+                                        const std::vector<std::string>& fileNames,
+                                        const WrittenFiles& written) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> found;
+    for (const std::string& fileName : fileNames) {
+        const std::string path = FullWorksheetsPath(request, fileName);
+        std::error_code ec;
+        // Anything by that name counts, a link too: the write would replace what it names.
+        if (!written.contains(path) && fs::exists(fs::symlink_status(path, ec)))
+            found.push_back(fileName);
+    }
+    return found;
+}
+
+std::string ReplaceQuestion(const WorksheetRequest& request,
+                            const std::vector<std::string>& fileNames) {
+    const std::string names = QuotedList(fileNames);
+    const bool one = fileNames.size() == 1;
+    return "Replace " + names + "? " +
+           (one ? "A file of that name is" : "Files of these names are") + " already in " +
+           WorksheetsFolderWords(request) + ".";
 }
 
 std::string WorksheetsFolderWords(const WorksheetRequest& request) {
@@ -145,13 +184,8 @@ std::string SaveFailedMessage(std::string_view reason) {
 std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames) {
     if (fileNames.empty())
         return "This activity has been sent to your printer.";
-    std::string text = "This activity has been printed to ";
-    for (size_t i = 0; i < fileNames.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == fileNames.size() ? " and " : ", ";
-        text += "\"" + fileNames[i] + "\"";
-    }
-    return text + " in the folder \"" + std::string(folder) + "\".";
+    return "This activity has been printed to " + QuotedList(fileNames) + " in the folder \"" +
+           std::string(folder) + "\".";
 }
 
 } // namespace abacore

@@ -1,5 +1,7 @@
 #include "worksheet/secret_riddle.h"
 
+#include "worksheet/activity_table.h"
+#include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
 #include "worksheet/punch_line_row.h"
@@ -150,6 +152,19 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
     }
     layout.finish();
     WritePunchLineRow(request.PunchLine, numbers, state, worksheet);
+}
+
+std::string SecretRiddleDirections(const WorksheetRequest& request) {
+    return "Solve the " + LowerCaseSkillName(request.SkillMode) +
+           " problems below, then use the answers to decipher the answer to the riddle.";
+}
+
+void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet) {
+    worksheet.SetItalic(true);
+    worksheet.SetFontSize(14);
+    worksheet.Insert("Riddle: " + request.RiddleQuestion + "\n\n");
+    worksheet.SetItalic(false);
+    worksheet.SetFontSize(10);
 }
 
 } // namespace abacore

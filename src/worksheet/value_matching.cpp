@@ -1,5 +1,6 @@
 #include "worksheet/value_matching.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -387,6 +388,10 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
         state.AnswerText += static_cast<char>('A' + pairs[static_cast<size_t>(k)].partnerLine - 1);
         state.AnswerText += '\n';
     }
+}
+
+std::string ValueMatchingDirections(const WorksheetRequest&) {
+    return "Fill in the letter of the problem that has an equal answer in the right column.";
 }
 
 } // namespace abacore

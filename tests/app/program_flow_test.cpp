@@ -76,6 +76,7 @@ TEST(ProgramFlow, FromTheMenuThroughARefusalToASheetAndBack) {
     ASSERT_EQ(p.screenName(), "ChooseMinMax");
     ASSERT_FALSE(p.dialogs.ofKind("message").empty());
     EXPECT_TRUE(p.dialogs.ofKind("message").back().text.contains("Subtraction"));
+    EXPECT_EQ(p.text("NumValue_2"), "50"); // as typed
 
     Control<QLineEdit>(p.screen(), "NumValue_2")->setText("1");
     Control<QLineEdit>(p.screen(), "NumValue_3")->setText("5");
@@ -138,6 +139,47 @@ TEST(ProgramFlow, RiddleFromTheMenuThroughTheRiddleScreen) {
     using enum Screen;
     EXPECT_EQ(p.asked, (std::vector{MainMenu, ChooseSkill, ChooseMinMax, ChooseHeading,
                                     ChooseRiddle, ChooseHeading, ChooseRiddle, Worksheet}));
+}
+
+// A riddle the ranges cannot make (1..1 gives one answer; the punch line has five letters) leads
+// back to the riddle screen with everything as typed, and the screens before it keep what was
+// typed there too. A sheet made, a new start from the menu opens at the defaults again.
+TEST(ProgramFlow, ARefusedRiddleKeepsWhatTheTeacherTyped) {
+    Program p;
+    p.dialogs.shown.clear(); // the first start's thanks
+    p.click({"Command2", "Check1_0", "Command1"});
+    ASSERT_EQ(p.screenName(), "ChooseMinMax");
+    for (const char* box : {"NumValue_1", "NumValue_3", "NumValue_0", "NumValue_2"})
+        Control<QLineEdit>(p.screen(), box)->setText("1");
+    p.click({"Command1"});
+    Control<QLineEdit>(p.screen(), "Text1")->setText("Riddle test");
+    p.click({"Command1"});
+    Control<QLineEdit>(p.screen(), "RiddleBox")->setText("What ticks?");
+    Control<QLineEdit>(p.screen(), "Punchbox")->setText("Tick tock");
+    p.click({"Command1"});
+    ASSERT_EQ(p.dialogs.titles(), QStringList{"Hey!"});
+    ASSERT_EQ(p.screenName(), "ChooseRiddle");
+    EXPECT_EQ(QStringList({p.text("RiddleBox"), p.text("Punchbox")}),
+              QStringList({"What ticks?", "Tick tock"}));
+    p.key(Qt::Key_Escape);
+    EXPECT_EQ(p.text("Text1"), "Riddle test");
+    p.key(Qt::Key_Escape);
+    ASSERT_EQ(p.screenName(), "ChooseMinMax");
+    for (const char* box : {"NumValue_0", "NumValue_1", "NumValue_2", "NumValue_3"})
+        EXPECT_EQ(p.text(box), "1") << box;
+
+    p.key(Qt::Key_Return);
+    p.key(Qt::Key_Return);
+    ASSERT_EQ(p.screenName(), "ChooseRiddle");
+    Control<QLineEdit>(p.screen(), "Punchbox")->setText("I");
+    p.key(Qt::Key_Return);
+    ASSERT_EQ(p.screenName(), "QuizForm");
+    EXPECT_TRUE(
+        Control<QTextEdit>(p.screen(), "QuizBox")->toPlainText().startsWith("Riddle test\n"));
+    p.host.open(Screen::MainMenu);
+    p.settle();
+    p.click({"Command2", "Check1_0", "Command1"});
+    EXPECT_EQ(p.text("NumValue_1"), "100");
 }
 
 // The squares' option comes after the count, and its "Go Back" skips the count.

@@ -23,7 +23,7 @@ TEST(ProgramPlaces, AnInstalledCopyIsToldByItsLayout) {
 
     fs::create_directories(share);
     EXPECT_EQ(ShippedDataFolder(bin), share.string());
-    EXPECT_EQ(PlacesOfRun(bin, user), (ProgramPlaces{"/home/ann/.local/share/abacore-drill",
+    EXPECT_EQ(PlacesOfRun(bin, user), (ProgramPlaces{"/home/ann/.config/abacore-drill",
                                                      share.string(), "/home/ann/Documents"}));
 
     // The same layout under a folder not called bin (a build folder, a copied folder).
@@ -37,15 +37,24 @@ TEST(ProgramPlaces, AnInstalledCopyIsToldByItsLayout) {
     EXPECT_EQ(PlacesOfRun(bin, user), alone);
 }
 
-TEST(ProgramPlaces, TheUserFolderFollowsTheDataHomeWhenItIsAnAbsolutePath) {
-    EXPECT_EQ(UserProgramFolder({"/home/ann", "/data/ann", ""}), "/data/ann/abacore-drill");
-    // Unset or relative: the XDG default under the home.
-    for (const char* dataHome : {"", "relative/data", "~/data"})
-        EXPECT_EQ(UserProgramFolder({"/home/ann", dataHome, ""}),
+// The user's folder under the config home, the earlier ones under the data home; each home is
+// its variable when that is an absolute path, else the XDG default under the home.
+TEST(ProgramPlaces, TheUserFoldersFollowTheXdgHomesWhenTheyAreAbsolutePaths) {
+    using Folders = std::vector<std::filesystem::path>;
+    EXPECT_EQ(UserProgramFolder({"/home/ann", "/data", "/conf/ann"}), "/conf/ann/abacore-drill");
+    EXPECT_EQ(EarlierUserFolders({"/home/ann", "/data/ann", "/conf"}),
+              (Folders{"/data/ann/abacore-drill/user", "/data/ann/abacore-drill"}));
+    for (const char* unset : {"", "relative/data", "~/data"}) {
+        EXPECT_EQ(UserProgramFolder({"/home/ann", "/data", unset}),
+                  "/home/ann/.config/abacore-drill")
+            << unset;
+        EXPECT_EQ(EarlierUserFolders({"/home/ann", unset, "/conf"}).back(),
                   "/home/ann/.local/share/abacore-drill")
-            << dataHome;
-    EXPECT_EQ(UserProgramFolder({"", "/data/ann", ""}), "/data/ann/abacore-drill");
+            << unset;
+    }
+    EXPECT_EQ(UserProgramFolder({"", "", "/conf/ann"}), "/conf/ann/abacore-drill");
     EXPECT_EQ(UserProgramFolder({"", "", ""}), std::nullopt);
+    EXPECT_EQ(EarlierUserFolders({"", "", ""}), Folders{});
 
     // Without a home an installed copy cannot run; a program folder does not need one.
     TempFolder prefix;
@@ -56,8 +65,8 @@ TEST(ProgramPlaces, TheUserFolderFollowsTheDataHomeWhenItIsAnAbsolutePath) {
               (ProgramPlaces{prefix.path().string(), "", ""}));
 }
 
-// Installed with --prefix ~/.local: the shipped folder is where the user's folder would be.
-TEST(ProgramPlaces, AnInstallIntoTheDataHomeKeepsTheUsersFilesApart) {
+// A config home that is an install's share folder: the user's files go one folder down.
+TEST(ProgramPlaces, AConfigHomeThatIsAnInstallsShareFolderKeepsTheUsersFilesApart) {
     TempFolder home;
     const fs::path local = home.path() / ".local";
     fs::create_directories(local / "bin");
@@ -66,13 +75,13 @@ TEST(ProgramPlaces, AnInstallIntoTheDataHomeKeepsTheUsersFilesApart) {
     const auto places = PlacesOfRun(local / "bin", {home.path().string(), "", ""});
     ASSERT_TRUE(places);
     EXPECT_EQ(places->shippedFolder, shipped.string());
-    EXPECT_EQ(places->programFolder, (shipped / "user").string());
-    // The same through another name for the data home (a link).
-    fs::create_symlink(local / "share", home.path() / "data");
+    EXPECT_EQ(places->programFolder, (home.path() / ".config" / "abacore-drill").string());
+    // Through another name for that folder (a link).
+    fs::create_symlink(local / "share", home.path() / "conf");
     EXPECT_EQ(
-        PlacesOfRun(local / "bin", {home.path().string(), (home.path() / "data").string(), ""})
+        PlacesOfRun(local / "bin", {home.path().string(), "", (home.path() / "conf").string()})
             ->programFolder,
-        (home.path() / "data" / "abacore-drill" / "user").string());
+        (home.path() / "conf" / "abacore-drill" / "user").string());
 }
 
 TEST(ProgramPlaces, TheDocumentsSettingIsReadAsTheUserDirsFileMeansIt) {

@@ -1,6 +1,6 @@
 // An installed copy: the shipped folder is never written, each user gets a program folder of
-// their own on the first start, their copies of data files win over the shipped ones, and
-// worksheets go to their documents folder.
+// their own on the first start (or takes over the one an earlier version kept), their copies of
+// data files win over the shipped ones, and worksheets go to their documents folder.
 
 #include "core/program_places.h"
 #include "core/settings_file.h"
@@ -54,9 +54,9 @@ struct Installed {
         for (const auto& entry : fs::directory_iterator(shipped))
             fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
     }
-    // The request of a run by the user whose data home is `dataHome`.
-    WorksheetRequest request(const fs::path& dataHome) const {
-        const UserEnvironment user{home.string(), dataHome.string(), ""};
+    // The request of a run by the user whose config home is `configHome`.
+    WorksheetRequest request(const fs::path& configHome) const {
+        const UserEnvironment user{home.string(), "", configHome.string()};
         WorksheetRequest r;
         RecordPlaces(r, {UserProgramFolder(user)->string(), shipped.string(),
                          UserDocumentsFolder(user)->string()});
@@ -97,7 +97,7 @@ TEST(UserFolder, TheFirstStartMakesItThanksOnceAndNeverWritesTheShippedFolder) {
     EXPECT_FALSE(RunStartup(request, own).firstRun);
     EXPECT_EQ(fs::last_write_time(own / "kvtdata.dat"), written);
 
-    // Another user (another data home) is thanked in turn.
+    // Another user (another config home) is thanked in turn.
     WorksheetRequest other = installed.request(installed.root.path() / "bob");
     EXPECT_TRUE(RunStartup(other, other.ProgramFolder).firstRun);
     EXPECT_EQ(Take(installed.shipped), shippedBefore);
@@ -105,7 +105,7 @@ TEST(UserFolder, TheFirstStartMakesItThanksOnceAndNeverWritesTheShippedFolder) {
 
 TEST(UserFolder, AFolderThatCannotBeMadeOrAShippedFileThatIsGoneEndsTheStart) {
     Installed installed;
-    WriteBytes(installed.home / "data", "a file where the data home should be");
+    WriteBytes(installed.home / "data", "a file where the config home should be");
     WorksheetRequest blocked = installed.request(installed.home / "data");
     const StartupOutcome outcome = RunStartup(blocked, blocked.ProgramFolder);
     EXPECT_NE(outcome.userFolderProblem.find(blocked.ProgramFolder), std::string::npos)
@@ -185,4 +185,62 @@ TEST(UserFolder, WorksheetsGoToTheDocumentsFolder) {
     EXPECT_EQ(std::distance(fs::directory_iterator(documents), fs::directory_iterator()), 1);
     // Nothing is made in the user's program folder for worksheets.
     EXPECT_FALSE(fs::exists(fs::path(request.ProgramFolder) / "worksheets"));
+}
+
+// The folder an earlier version kept is taken over by one rename, the teacher's files byte for
+// byte. An install's shipped folder is no teacher's folder, and a folder already in place wins.
+TEST(UserFolder, AnEarlierVersionsFolderIsTakenOverWhole) {
+    const std::string settings = "Abacore\r\n/usr/bin/lowriter\r\n*****\r\n";
+    const std::string riddles = "Mine?\r\nYes!\r\n";
+    struct Case {
+        const char* name;
+        const char* earlier; // in the home
+        bool installedBeside;
+        bool ownExists;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"the package's folder", ".local/share/abacore-drill", false, false, true},
+        {"beside a home install", ".local/share/abacore-drill/user", true, false, true},
+        {"a home install's shipped folder", ".local/share/abacore-drill", true, false, false},
+        {"already taken over", ".local/share/abacore-drill", false, true, false},
+    };
+    for (const Case& c : cases) {
+        TempFolder root;
+        const fs::path home = root.path();
+        const fs::path earlier = home / c.earlier;
+        fs::create_directories(earlier);
+        WriteBytes(earlier / "KvtData.dat", settings);
+        WriteBytes(earlier / "Riddles.dat", riddles);
+        if (c.installedBeside) {
+            fs::create_directories(home / ".local" / "bin");
+            WriteBytes(home / ".local" / "bin" / "abacore-drill", "");
+        }
+        const UserEnvironment user{home.string(), "", ""};
+        const fs::path own = home / ".config" / "abacore-drill";
+        if (c.ownExists)
+            fs::create_directories(own);
+        ProgramPlaces places{own.string(), "/usr/share/abacore-drill",
+                             (home / "Documents").string()};
+        AdoptEarlierUserFolder(places, user);
+        EXPECT_EQ(places.programFolder, own.string()) << c.name;
+        const fs::path holder = c.taken ? own : earlier;
+        EXPECT_EQ(ReadBytes(holder / "KvtData.dat") + ReadBytes(holder / "Riddles.dat"),
+                  settings + riddles)
+            << c.name;
+        EXPECT_EQ(fs::exists(earlier), !c.taken) << c.name;
+    }
+
+    // Where the folder cannot be moved, the run uses it where it is.
+    TempFolder root;
+    const fs::path earlier = root.path() / "data" / "abacore-drill";
+    fs::create_directories(earlier);
+    WriteBytes(earlier / "kvtdata.dat", settings);
+    WriteBytes(root.path() / "conf", "a file where the config home should be");
+    const UserEnvironment user{root.path().string(), (root.path() / "data").string(),
+                               (root.path() / "conf").string()};
+    ProgramPlaces places{UserProgramFolder(user)->string(), "/usr/share/abacore-drill", "/d"};
+    AdoptEarlierUserFolder(places, user);
+    EXPECT_EQ(places.programFolder, earlier.string());
+    EXPECT_EQ(ReadBytes(earlier / "kvtdata.dat"), settings);
 }

@@ -192,17 +192,17 @@ TEST(MathSquares, ImpossibleOrHopelessRangesAreRefusedWithWhatToChange) {
     EXPECT_EQ(Message(exact),
               "In a math square of division without remainders both rows and both "
               "columns must divide evenly, and first numbers up to 32767 hardly ever "
-              "do that. Lower the first number's largest value to 216 or less, or "
+              "do that. Lower the first number's largest value to 541 or less, or "
               "allow remainders.");
-    exact.FirstMax = 216; // the suggestion holds, one more does not
+    exact.FirstMax = 541; // the suggestion holds, one more does not
     EXPECT_EQ(Message(exact), "");
-    exact.FirstMax = 217;
+    exact.FirstMax = 542;
     EXPECT_NE(Message(exact), "");
     exact.AllowRemainders = true;
     EXPECT_EQ(Message(exact), "");
     // Narrow ranges of large numbers: only squares of one number repeated.
     exact = SquaresRequest(Skill::Division, 1e12, 1e12 + 1000, 1);
-    EXPECT_NE(Message(exact).find("to 1000000000046 or less"), std::string::npos);
+    EXPECT_NE(Message(exact).find("to 1000000000100 or less"), std::string::npos);
     // Subtraction works for any range: four equal numbers always do.
     EXPECT_EQ(Message(SquaresRequest(Skill::Subtraction, 0, 999'999'999'999'999, 15)), "");
     // The filled-in number must fit its box.

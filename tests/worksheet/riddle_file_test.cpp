@@ -47,6 +47,18 @@ TEST(RiddleFile, PairsInFileOrderAMissingOrEmptyFileIsReportedOnce) {
     WriteBytes(folder.path() / "riddles.DAT", "Only a riddle\r\n");
     EXPECT_NE(RiddleFileNotice(ReadRiddleFile({folder.path()}))->find("holds no riddles"),
               std::string::npos);
+    // Characters are counted, not bytes: a line of accented letters may hold twice the bytes.
+    std::string accents;
+    for (int i = 0; i < kLongestTextLine; ++i)
+        accents += "\xC3\xA9";
+    WriteBytes(folder.path() / "riddles.DAT", "Q\r\n" + accents + "\r\n");
+    EXPECT_EQ(ReadRiddleFile({folder.path()}).riddles.size(), 1u);
+    WriteBytes(folder.path() / "riddles.DAT",
+               "Q\r\nA\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\nA\r\n");
+    const RiddleFile tooLong = ReadRiddleFile({folder.path()});
+    EXPECT_TRUE(tooLong.riddles.empty());
+    EXPECT_NE(RiddleFileNotice(tooLong)->find("Line 3 of the riddle file \"Riddles.dat\""),
+              std::string::npos);
     std::filesystem::remove(folder.path() / "riddles.DAT");
     std::filesystem::create_directory(folder.path() / "Riddles.dat");
     EXPECT_EQ(ReadRiddleFile({folder.path()}).status, RiddleFileStatus::Unreadable);

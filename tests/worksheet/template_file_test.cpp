@@ -74,6 +74,10 @@ TEST(TemplateFile, LoadsTheFilesTheSheetNeedsOrNamesTheOneThatFails) {
     EXPECT_EQ(LoadMessage(Words(Skill::Division, 1), folder.path()),
               "The word problems file \"divide.dat\" holds no stories. Add stories to the file, "
               "or choose other skills.");
+    WriteBytes(folder.path() / "divide.dat",
+               "[1] / [2]\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\n");
+    EXPECT_TRUE(LoadMessage(Words(Skill::Division, 1), folder.path())
+                    .starts_with("Line 2 of the word problems file \"divide.dat\" is longer"));
     std::filesystem::create_directory(folder.path() / "multiply.dat"); // cannot be read
     EXPECT_NE(LoadMessage(Words(Skill::Multiplication, 1), folder.path()).find("multiply.dat"),
               std::string::npos);

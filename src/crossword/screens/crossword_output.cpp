@@ -121,7 +121,7 @@ void ExportCrossword(const CrosswordOutput& output) {
             std::vector<PageSource*> sources{&puzzle};
             if (withKey)
                 sources.push_back(&key);
-            WritePdfFile(sources, path);
+            WritePdfFile(sources, path, q(output.page.heading));
         }
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops,

@@ -17,7 +17,7 @@ ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
     contentLayout()->addWidget(prompt);
     contentLayout()->addSpacing(12);
 
-    m_heading = new QLineEdit(QString::fromStdString(DefaultHeading(context.request)));
+    m_heading = new QLineEdit(QString::fromStdString(OpeningHeading(context.request)));
     m_heading->setObjectName("Text1");
     QFont headingFont = m_heading->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);

@@ -136,8 +136,10 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
     RiddleFile file = ReadRiddleFile(DataFoldersOf(context.request));
     const std::optional<std::string> notice = RiddleFileNotice(file);
     m_riddles = std::move(file.riddles);
-    if (!m_riddles.empty())
-        showRiddle();
+    const RiddleOpening opening = OpenRiddleScreen(context.request, m_riddles);
+    m_index = opening.index;
+    if (opening.shown)
+        show(*opening.shown);
     m_riddle->setFocus();
     // Told once, over the opened screen; the boxes still take a riddle of the user's own.
     if (notice) {
@@ -157,7 +159,10 @@ void ChooseRiddle::step(int direction) {
 }
 
 void ChooseRiddle::showRiddle() {
-    const Riddle& riddle = m_riddles[static_cast<size_t>(m_index)];
+    show(m_riddles[static_cast<size_t>(m_index)]);
+}
+
+void ChooseRiddle::show(const Riddle& riddle) {
     m_riddle->setText(QString::fromStdString(riddle.question));
     m_punchLine->setText(QString::fromStdString(riddle.punchLine));
     m_riddle->setCursorPosition(0);
@@ -165,6 +170,14 @@ void ChooseRiddle::showRiddle() {
 }
 
 void ChooseRiddle::confirm() {
+    for (const auto& [field, box] :
+         {std::pair{"riddle", m_riddle}, std::pair{"punch line", m_punchLine}})
+        if (const auto refusal = RiddleTextRefusal(field, box->text().toStdString())) {
+            m_context.dialogs.message(this, RiddleChoiceText::kNoticeTitle,
+                                      QString::fromStdString(*refusal));
+            box->setFocus();
+            return;
+        }
     ApplyRiddleChoice(m_context.request, m_riddle->text().toStdString(),
                       m_punchLine->text().toStdString());
     openNext();

@@ -38,14 +38,26 @@ void MarkKept(const WorksheetOutput& output) {
         output.kept();
 }
 
-// `document` as an RTF file to write.
-PendingFile RtfFile(const QTextDocument& document, const std::string& path) {
-    return {path, RtfText(ReadTextDocument(document))};
+// Writes the documents as RTF to their worksheets files, all or none (a sheet and its key), and
+// notes them as the window's own. Throws WriteError.
+void WriteWorksheetsFiles(
+    const WorksheetOutput& output,
+    const std::vector<std::pair<const QTextDocument*, std::string>>& documents) {
+    std::vector<PendingFile> files;
+    for (const auto& [document, fileName] : documents)
+        files.push_back({FullWorksheetsPath(output.context.request, fileName),
+                         RtfText(ReadTextDocument(*document))});
+    WriteFilesTogether(files);
+    for (const PendingFile& file : files)
+        output.written.insert(file.path.string());
 }
 
-// Writes `document` as RTF to `path`. Throws WriteError.
-void WriteRtfFile(const QTextDocument& document, const std::string& path) {
-    WriteFileAtomically(path, RtfText(ReadTextDocument(document)));
+// False when one of the files is another worksheet that the teacher does not want replaced.
+bool MayReplace(const WorksheetOutput& output, const std::vector<std::string>& fileNames) {
+    const WorksheetRequest& request = output.context.request;
+    const std::vector<std::string> others = FilesToConfirm(request, fileNames, output.written);
+    return others.empty() || output.context.dialogs.question(output.window, q(kReplaceTitle),
+                                                             q(ReplaceQuestion(request, others)));
 }
 
 // Prints one document as one job; false when the printer (or its output file) failed.
@@ -55,8 +67,7 @@ bool PrintJob(const QTextDocument& document, QPrinter& printer) {
     // Qt's PDF printer fails silently on a file it cannot write, so look before printing.
     if (toFile && !(file.exists() ? file.isWritable() : QFileInfo(file.path()).isWritable()))
         return false;
-    PrintDocuments({&document}, printer);
-    if (printer.printerState() == QPrinter::Error)
+    if (!PrintDocuments({&document}, printer) || printer.printerState() == QPrinter::Error)
         return false;
     return !toFile || QFileInfo(file.filePath()).size() > 0;
 }
@@ -77,8 +88,10 @@ void SaveWorksheet(const WorksheetOutput& output) {
                                 q(SaveNameMessage(problem, NameSource::Typed)));
         return;
     }
+    if (!MayReplace(output, {WorksheetFileName(name)}))
+        return;
     try {
-        WriteRtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)));
+        WriteWorksheetsFiles(output, {{&output.worksheet, WorksheetFileName(name)}});
     } catch (const Failure& e) {
         context.dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
@@ -147,14 +160,17 @@ void SendToWordProcessor(const WorksheetOutput& output) {
     const bool withKey = HasAnswerKey(request) &&
                          dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
                                           Text(WorksheetText::kSendAnswerKey));
+    std::vector<std::string> files{WorksheetFileName(name)};
+    if (withKey)
+        files.push_back(AnswerKeyFileName(name));
+    if (!MayReplace(output, files))
+        return;
     try {
-        // Both files or neither.
-        std::vector<PendingFile> files{
-            RtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)))};
+        std::vector<std::pair<const QTextDocument*, std::string>> documents{
+            {&output.worksheet, files[0]}};
         if (withKey)
-            files.push_back(
-                RtfFile(output.answerKey, FullWorksheetsPath(request, AnswerKeyFileName(name))));
-        WriteFilesTogether(files);
+            documents.emplace_back(&output.answerKey, files[1]);
+        WriteWorksheetsFiles(output, documents);
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
@@ -197,7 +213,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     if (withKey)
         documents.push_back(&output.answerKey);
     try {
-        WritePdf(documents, path);
+        WritePdf(documents, path, q(request.Heading));
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, Text(WorksheetText::kPdfNotWritten).arg(q(e.what())));
         return;
