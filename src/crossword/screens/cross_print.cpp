@@ -125,7 +125,8 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     connect(escape, &QAction::triggered, quit, &QPushButton::click);
     // Tab follows the buttons as they stand, left to right.
     setTabOrder(print, exportButton);
-    setTabOrder(exportButton, quit);
+    setTabOrder(exportButton, classSet);
+    setTabOrder(classSet, quit);
 
     m_display = new CrossWord(m_page, this);
     m_display->hide();
