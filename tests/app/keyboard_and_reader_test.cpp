@@ -185,10 +185,8 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
             const QString name = p.screenName();
             seen << name;
             ExpectReadable(p.screen(), name.toStdString());
-            if (name == "ChooseSkill")
-                p.key(Qt::Key_Space);
-            if (name == "ChooseStyle")
-                p.key(Qt::Key_Space);
+            if (name == "ChooseSkill" || name == "ChooseStyle")
+                p.key(Qt::Key_Space); // tick the first choice
             if (name != "CrossPrint" && name != "QuizForm")
                 p.key(Qt::Key_Return);
         }
@@ -206,8 +204,8 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
         EXPECT_EQ(seen.join(' '), walk.screens) << "from button " << walk.tabs;
     }
 
-    // The windows opened over the screens: the QuickWord option and the About box from the
-    // main menu, the picture window from a worksheet.
+    // The windows opened over the main menu by their shortcuts: the QuickWord option and the
+    // About box (the picture window is read in the walk below).
     const std::pair<QKeyCombination, const char*> openers[] = {
         {Qt::CTRL | Qt::Key_K, "QuickWordOption"},
         {QKeyCombination(Qt::Key_F1), "AboutForm"},
@@ -218,7 +216,7 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
         QWidget* opened = OpenedOver(p.screen());
         ASSERT_NE(opened, nullptr) << expected;
         ShowActive(*opened);
-        EXPECT_STREQ(opened->metaObject()->className() + 9, expected);
+        EXPECT_TRUE(QString(opened->metaObject()->className()).endsWith(expected)) << expected;
         ExpectReadable(*opened, expected);
         delete opened;
     }
