@@ -24,6 +24,8 @@ ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
     QFont headingFont = m_heading->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     m_heading->setFont(headingFont);
+    m_heading->setAccessibleName(QStringLiteral("Worksheet heading"));
+    prompt->setBuddy(m_heading);
     contentLayout()->addWidget(m_heading);
     contentLayout()->addSpacing(8);
 
