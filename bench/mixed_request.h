@@ -2,7 +2,7 @@
 // The request the benchmarks start from: all four skills, remainders allowed, every layout, so
 // that every path of a sheet is taken.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 namespace abacore {
 

@@ -1,7 +1,8 @@
 // What a teacher waits for on screen: the main menu appearing, and the worksheet window
 // appearing after "Continue" on the count screen. Runs on the offscreen platform.
-#include "shell/screens/screen_factory.h"
-#include "shell/worksheet_request.h"
+#include "app/screen_factory.h"
+#include "core/worksheet_request.h"
+#include "bench_app.h"
 #include "ui/dialogs.h"
 #include "ui/screen_host.h"
 #include "worksheet/random_source.h"
@@ -40,13 +41,7 @@ public:
 };
 
 QApplication& app() {
-    static int argc = 1;
-    static char name[] = "abacore_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication instance(argc, argv);
-    return instance;
+    return BenchApp();
 }
 
 // A program folder with the shipped data, already past its first start.

@@ -1,22 +1,27 @@
 // Abacore: Drill Edition.
 //
-// How the program is put together:
-// - src/shell, src/wizard, src/worksheet: the logic, standard C++ only: the request record
-//   (WorksheetRequest), the screens' rules, problem generation, the document model, the
-//   worksheet builder and the writers.
-// - src/*/screens: one Qt window per screen (Title, ChooseSkill ... QuizForm); MakeScreen
-//   says which window each screen is.
+// How the program is put together, floor by floor (each uses only the floors below it):
+// - src/app: the program's top: the main menu (Title), the screen factory (MakeScreen says
+//   which window each screen is), the About box and the QuickWord option screen.
+//   src/batch: the `make` command, the other front end.
+// - src/wizard, src/worksheet, src/crossword, src/clipart: the features. Their logic is
+//   standard C++ only (the screens' rules, problem generation, the document model, the
+//   worksheet builder and the writers); their screens/ folders hold one Qt window per screen.
 // - src/ui: the platform layer: Dialogs (every box and dialog), ScreenHost (one screen at a
-//   time), the bridge between the document model and Qt's rich text, PDF and printing.
-// - src/batch: the `make` command, a front end like the screens.
+//   time; features ask it for another screen's window), the bridge between the document model
+//   and Qt's rich text, PDF and printing.
+// - src/core: the ground: the request record (WorksheetRequest), failures, the one atomic
+//   writer, the program folder and its places, the settings file.
 
+#include "app/about_form.h"
+#include "app/screen_factory.h"
 #include "batch/make_command.h"
-#include "shell/program_folder.h"
-#include "shell/program_places.h"
-#include "shell/screens/screen_factory.h"
-#include "shell/worksheet_request.h"
+#include "core/program_folder.h"
+#include "core/program_places.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "ui/font_substitutes.h"
+#include "ui/keyboard_access.h"
 #include "ui/screen_host.h"
 #include "worksheet/random_source.h"
 
@@ -29,6 +34,14 @@
 using namespace abacore;
 
 namespace {
+
+// The terminal holds only the program's own words: Qt's and its libraries' notes (a picture's
+// colour profile, a missing display setting) are for their developers. A fatal message is
+// still said, as the program stops on it.
+void KeepLibraryNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
 
 // The folder that holds the running executable (and the data files beside it).
 std::string ExecutableFolder(const char* argv0) {
@@ -43,14 +56,16 @@ std::string ExecutableFolder(const char* argv0) {
 } // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(KeepLibraryNotesQuiet);
     // The program folder is decided here, once, and handed on as a value: the executable's
     // folder, or for an installed copy the user's own, unless --folder names another.
-    const std::optional<ProgramPlaces> places =
-        PlacesOfRun(ExecutableFolder(argv[0]), ProcessEnvironment());
+    const UserEnvironment environment = ProcessEnvironment();
+    std::optional<ProgramPlaces> places = PlacesOfRun(ExecutableFolder(argv[0]), environment);
     if (!places) {
         std::fputs("abacore-drill: cannot tell your home folder; set HOME\n", stderr);
         return 2;
     }
+    AdoptEarlierUserFolder(*places, environment);
     if (argc >= 2 && std::strcmp(argv[1], "make") == 0)
         return RunMakeCommand(argc, argv, *places);
 
@@ -89,12 +104,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
     InstallFontSubstitutes();
+    SetUpKeyboardAccess(app);
     // The menu entry and the icon of an installed copy; desktops match windows to it by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.abacore.drill"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));
     RandomSource random;
     QtDialogs dialogs;
-    ScreenHost host(request, random, dialogs, MakeScreen);
+    ScreenHost host(request, random, dialogs, MakeScreen, ShowAboutBox);
     host.open(Screen::MainMenu);
     if (host.quitRequested())
         return 0;

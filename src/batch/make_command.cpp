@@ -4,10 +4,10 @@
 #include "batch/man_page.h"
 #include "clipart/picture_messages.h"
 #include "clipart/picture_placement.h"
-#include "shell/atomic_file.h"
-#include "shell/output_check.h"
-#include "shell/program_folder.h"
-#include "shell/worksheet_request.h"
+#include "core/atomic_file.h"
+#include "core/output_check.h"
+#include "core/program_folder.h"
+#include "core/worksheet_request.h"
 #include "ui/font_substitutes.h"
 #include "ui/pdf_export.h"
 #include "ui/picture_loader.h"
@@ -18,8 +18,11 @@
 #include "wizard/skill_rules.h"
 #include "wizard/style_rules.h"
 #include "worksheet/activity_table.h"
+#include "worksheet/class_list.h"
+#include "worksheet/class_set.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
+#include "worksheet/save_name.h"
 #include "worksheet/text_writer.h"
 #include "worksheet/worksheet_builder.h"
 
@@ -55,7 +58,7 @@ struct CommonOption {
     std::string_view shortName;
     BatchOption option;
 };
-const std::array<CommonOption, 13> kCommonOptions{{
+const std::array<CommonOption, 16> kCommonOptions{{
     {"o", {"output", "FILE", "the worksheet file (required)"}},
     {"", {"answer-key", "FILE", "also write the answer key"}},
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
@@ -70,11 +73,25 @@ const std::array<CommonOption, 13> kCommonOptions{{
       "0..1000\nfor the crossword)"}},
     {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
     {"",
+     {"large-print", "",
+      "worksheet and key in type one and a half times as large\n(not for cards or crossword)"}},
+    {"",
      {"picture", "FILE",
       "a picture at the top of the worksheet, below the heading;\nbehind the crossword (a .pdf "
       "puzzle and key)"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
+    {"",
+     {"copies", "N",
+      "a class set: N versions (1 to 100), each drawn afresh\nand from a new page, in the one "
+      "file, and their N\nkeys in the key file, for example:\n"
+      "make skills --copies 30 -o s.rtf --answer-key k.rtf"}},
+    {"",
+     {"names", "FILE",
+      "a class set with one version for each pupil of a\nclass list, the name on the Name line: "
+      "FILE is\nUTF-8 text, one name a line (up to 100 names of at\nmost 60 characters), for "
+      "example class.txt holding\nthe two lines \"Amira Haddad\" and \"Tom Lee\":\n"
+      "make words --names class.txt -o set.rtf"}},
     {"",
      {"folder", "DIR",
       "program folder (default: the folder of the program;\nfor an installed copy your own folder, "
@@ -223,19 +240,18 @@ Format formatOf(const QString& path) {
                     "\": use a name ending in .rtf, .pdf or .txt."};
 }
 
-// Throws WriteError when the file cannot be written.
-void writeDocument(const Document& document, const QString& path) {
+// The document as a file to write, in the format of the name's extension; a PDF is titled
+// `title`.
+PendingFile documentFile(const Document& document, const QString& path, const std::string& title) {
     switch (formatOf(path)) {
     case Format::Rtf:
-        WriteFileAtomically(path.toStdString(), RtfText(document));
-        return;
+        return {QFile::encodeName(path).toStdString(), RtfText(document)};
     case Format::Text:
-        WriteFileAtomically(path.toStdString(), PlainTextBytes(document));
-        return;
+        return {QFile::encodeName(path).toStdString(), PlainTextBytes(document)};
     case Format::Pdf:
-        WritePdf({&document}, path);
-        return;
+        break;
     }
+    return PdfFile({&document}, path, qt(title));
 }
 
 void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QCommandLineParser& p) {
@@ -243,6 +259,14 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
     const auto ticked = parseSkills(p.isSet("skills") ? p.value("skills") : QStringLiteral("add"));
     if (!ApplySkillChoice(request, ticked))
         throw UserError{SkillText::kNoSkill};
+    // An activity that never asks the question refuses the option whatever the skills.
+    const std::string name(row.batchName);
+    if (p.isSet("remainders") && !ActivityLeavesRemainders(row.activity))
+        throw UserError{"--remainders does not apply to make " + name +
+                        ": its division problems always divide evenly."};
+    if (p.isSet("negatives") && !ActivityAllowsNegatives(row.activity))
+        throw UserError{"--negatives does not apply to make " + name +
+                        ": its subtraction answers are never negative."};
     if (AsksRemainders(request))
         request.AllowRemainders = p.isSet("remainders");
     else if (p.isSet("remainders"))
@@ -296,6 +320,11 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
         request.Heading = DefaultHeading(request);
     if (const auto refusal = HeadingRefusal(request.Heading))
         throw UserError{refusal->text + " (--heading)"};
+    if (p.isSet("large-print")) {
+        if (!row.noLargePrint.empty())
+            throw UserError{std::string(row.noLargePrint) + " Leave out --large-print."};
+        request.LargePrint = true;
+    }
 
     // Without a count screen the sheet decides its count itself (the riddle, from its letters).
     if (!UsesScreen(row.activity, Screen::ChooseHowMany)) {
@@ -308,6 +337,31 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
         p.isSet("count") ? p.value("count").toStdString() : std::to_string(row.defaultCount);
     if (const auto refusal = ConfirmProblemCount(request, count))
         throw UserError{refusal->text};
+}
+
+// The versions the command makes: one unlabelled sheet, or a class set (--copies, --names).
+std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p) {
+    if (p.isSet("copies") && p.isSet("names"))
+        throw UserError{"--copies and --names do not go together: give one of them."};
+    if (p.isSet("copies")) {
+        const auto copies = CopiesFromText(p.value("copies").toStdString());
+        if (!copies)
+            throw UserError{CopiesRefusal() + " (--copies)"};
+        return NumberedVersions(*copies);
+    }
+    if (!p.isSet("names"))
+        return {SheetVersion{}};
+    const QString path = QFileInfo(p.value("names")).absoluteFilePath();
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(QFile::encodeName(path).toStdString());
+    } catch (const ReadError& e) {
+        throw UserError{e.what()};
+    }
+    const ClassList list = ReadClassList(bytes);
+    if (list.refusal)
+        throw UserError{"\"" + p.value("names").toStdString() + "\": " + *list.refusal};
+    return NamedVersions(list.names);
 }
 
 int fail(int code, const std::string& message) {
@@ -418,6 +472,11 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             const Format keyFormat = hasKey ? formatOf(answerKey) : outputFormat;
             needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
         }
+        const std::vector<SheetVersion> versions = VersionsOf(p);
+        if (crossword && versions.front().inSet() &&
+            QFileInfo(output).suffix().toLower() == QLatin1String("ipuz"))
+            throw UserError{"An .ipuz file holds one puzzle: write a class set of crosswords as "
+                            ".pdf or .txt."};
         if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
             throw UserError{"The worksheet and the answer key would be the same file: give "
                             "--answer-key another name."};
@@ -452,14 +511,21 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             picture = LoadPicture(QFileInfo(p.value("picture")).absoluteFilePath());
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
-        // The crossword is built as its builder window builds it, a worksheet as its window.
-        std::optional<CrosswordPage> puzzle;
+        // The crossword is built as its builder window builds it, a worksheet as its window;
+        // each version of a class set afresh, the worksheets joined into one document.
+        std::vector<CrosswordPage> puzzles;
         std::optional<WorksheetDocuments> documents;
         if (crossword) {
-            puzzle = MakeBatchCrossword(request, random);
+            for (const SheetVersion& version : versions) {
+                WorksheetRequest own = request;
+                puzzles.push_back(MakeBatchCrossword(own, random));
+                puzzles.back().version = version;
+            }
         } else {
-            documents = BuildWorksheet(request, random);
-            PlacePictureBelowHeading(documents->worksheet, picture.picture);
+            std::vector<WorksheetDocuments> made = *BuildVersions(request, random, versions);
+            for (WorksheetDocuments& version : made)
+                PlacePictureBelowHeading(version.worksheet, picture.picture);
+            documents = made.size() == 1 ? std::move(made.front()) : JoinVersions(made);
         }
 
         // PDF needs Qt's fonts and painter; everything else runs without a GUI application.
@@ -467,41 +533,19 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         if (needsPdf) {
             // No window is shown, so no display is needed.
             qputenv("QT_QPA_PLATFORM", "offscreen");
-            // The command's output holds only its own messages, not the platform's notes.
-            qInstallMessageHandler(
-                [](QtMsgType type, const QMessageLogContext&, const QString& text) {
-                    if (type == QtFatalMsg)
-                        std::fprintf(stderr, "%s\n", qPrintable(text));
-                });
             static int appArgc = 1;
             app = std::make_unique<QGuiApplication>(appArgc, argv);
             InstallFontSubstitutes();
         }
-        // Both files or neither: a key that cannot be written takes the worksheet back to
-        // what was there before.
-        const std::filesystem::path sheetPath = output.toStdString();
-        std::optional<std::string> earlierSheet;
-        if (!answerKey.isEmpty() && std::filesystem::is_regular_file(sheetPath))
-            earlierSheet = ReadWholeFile(sheetPath);
-        if (puzzle)
-            WriteCrosswordPuzzle(*puzzle, output, picture.image);
-        else
-            writeDocument(documents->worksheet, output);
-        if (!answerKey.isEmpty()) {
-            try {
-                if (puzzle)
-                    WriteCrosswordKey(*puzzle, answerKey, picture.image);
-                else
-                    writeDocument(documents->answerKey, answerKey);
-            } catch (const Failure&) {
-                std::error_code ignored;
-                if (earlierSheet)
-                    WriteFileAtomically(sheetPath, *earlierSheet);
-                else
-                    std::filesystem::remove(sheetPath, ignored);
-                throw;
-            }
-        }
+        // Both files or neither.
+        std::vector<PendingFile> files;
+        files.push_back(crossword ? CrosswordPuzzleFile(puzzles, output, picture.image)
+                                  : documentFile(documents->worksheet, output, request.Heading));
+        if (hasKey)
+            files.push_back(crossword ? CrosswordKeyFile(puzzles, answerKey, picture.image)
+                                      : documentFile(documents->answerKey, answerKey,
+                                                     AnswerKeyTitle(request.Heading)));
+        WriteFilesTogether(files);
         return 0;
     } catch (const UserError& e) {
         return fail(2, e.message);
@@ -510,7 +554,9 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
     } catch (const PictureError& e) {
         return fail(2, std::string(kPictureErrorTitle) + " " + e.what() + " " +
                            std::string(kPictureErrorText));
-    } catch (const WriteError& e) {
+    } catch (const Failure& e) {
+        return fail(1, e.what()); // a file that could not be written, or read
+    } catch (const std::exception& e) {
         return fail(1, e.what());
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/program_places.h"
+#include "core/program_places.h"
 
 #include <string>
 

@@ -74,10 +74,13 @@ An installed copy never writes to its installed files:
 .I PREFIX/share/abacore\-drill
 the shipped data files.
 .TP
-.I $XDG_DATA_HOME/abacore\-drill
+.I $XDG_CONFIG_HOME/abacore\-drill
 (by default
-.IR ~/.local/share/abacore\-drill )
-your own program folder, made on the first start with a copy of the settings file. A data
+.IR ~/.config/abacore\-drill )
+your own program folder, made on the first start with a copy of the settings file (or moved
+there from
+.IR ~/.local/share/abacore\-drill ,
+where an earlier version kept it); no install writes into it. A data
 file put here is read instead of the shipped one: to use riddles or word problems of your own,
 copy
 .I Riddles.dat

@@ -1,7 +1,7 @@
 #pragma once
 // What the user is told when a picture cannot be added.
 
-#include "shell/failure.h"
+#include "core/failure.h"
 
 #include <string>
 #include <string_view>

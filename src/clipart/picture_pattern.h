@@ -2,7 +2,7 @@
 // Which files the picture window offers: every type of picture the program can read, all of them
 // at once or one type at a time, and how a file name is matched against a type's pattern.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include <string>
 #include <string_view>

@@ -4,8 +4,9 @@
 // Across and Down clue lists. The screen answer display shows the characters; the printed
 // puzzle shows empty boxes with the numbers in the start cells.
 
+#include "core/worksheet_request.h"
 #include "crossword/crossword_grid.h"
-#include "shell/worksheet_request.h"
+#include "worksheet/sheet_version.h"
 #include "worksheet/random_source.h"
 
 #include <string>
@@ -39,6 +40,8 @@ struct CrosswordPage {
     // In increasing entry number, as every list shows them; a number occurs once in each.
     std::vector<ClueEntry> across;
     std::vector<ClueEntry> down;
+    // Which version of a class set this is; printed on the puzzle and on its key.
+    SheetVersion version;
 
     // x from 1 to 27, y from 1 to 19.
     const PageCell& cell(int x, int y) const {

@@ -4,7 +4,7 @@
 // The set lives in the request record by index, 1 to CrosswordCount; the index ties a clue to
 // its answer and to its entry in the grid.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/problem.h"
 #include "worksheet/random_source.h"
 

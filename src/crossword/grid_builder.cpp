@@ -1,8 +1,8 @@
 #include "crossword/grid_builder.h"
 
-#include "crossword/code_points.h"
 #include "crossword/crossword_problems.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -117,7 +117,7 @@ Written Write(CrosswordGrid& grid, int w, std::u32string_view answer, int x, int
     entry.Direction = direction;
     entry.column = x - (pos - 1) * dx;
     entry.row = y - (pos - 1) * dy;
-    entry.answer = Utf8(answer);
+    entry.answer = EncodeUtf8(answer);
     // A start cell that already carries a number (that of the entry of the other direction
     // starting there) keeps it, and the entry shares it.
     int& number = grid.NumberGrid[CrosswordGrid::index(entry.column, entry.row)];
@@ -132,7 +132,7 @@ Written Write(CrosswordGrid& grid, int w, std::u32string_view answer, int x, int
 void TakeBack(CrosswordGrid& grid, int w, const Written& written) {
     WordEntry& entry = grid.WordTable.at(static_cast<size_t>(w));
     const auto [dx, dy] = Axis(entry.Direction);
-    const int length = static_cast<int>(CodePoints(entry.answer).size());
+    const int length = static_cast<int>(DecodeUtf8(entry.answer).size());
     for (int k = 0; k < length; ++k)
         grid.LetterGrid[CrosswordGrid::index(entry.column + k * dx, entry.row + k * dy)] =
             written.before[static_cast<size_t>(k)];
@@ -171,7 +171,7 @@ bool PlaceFirstWord(CrosswordGrid& grid, std::u32string_view answer) {
     entry.Direction = EntryDirection::Down;
     entry.column = kFirstWordColumn;
     entry.row = top + 1;
-    entry.answer = Utf8(answer);
+    entry.answer = EncodeUtf8(answer);
     grid.NumberGrid[CrosswordGrid::index(kFirstWordColumn, top + 1)] = 1;
     return true;
 }
@@ -234,7 +234,7 @@ CrosswordGrid BuildGrid(std::vector<std::string> answers, RandomSource& random,
         bool stuck = false;
         for (int w = 1; w <= count && !stuck; ++w) {
             std::string& text = answers[static_cast<size_t>(w - 1)];
-            std::u32string answer = CodePoints(text);
+            std::u32string answer = DecodeUtf8(text);
             for (int forThisWord = 0;; ++forThisWord) {
                 if (++tries > limits.perBuild)
                     throw GenerationError(CrosswordText::kFailedMessage);
@@ -250,7 +250,7 @@ CrosswordGrid BuildGrid(std::vector<std::string> answers, RandomSource& random,
                     break;
                 }
                 text = replace(w);
-                answer = CodePoints(text);
+                answer = DecodeUtf8(text);
             }
         }
         if (!stuck)

@@ -6,8 +6,8 @@
 // Every entry is a run of two or more cells that no other entry of its direction touches, so
 // each run of the finished grid has exactly one clue and each number one entry per direction.
 
+#include "core/worksheet_request.h"
 #include "crossword/crossword_grid.h"
-#include "shell/worksheet_request.h"
 #include "worksheet/problem.h"
 #include "worksheet/random_source.h"
 

@@ -2,7 +2,9 @@
 // What every window is given: the request record, the random source, the dialogs and the
 // navigator that opens the next screen. There is one of each for the whole run.
 
-#include "shell/screen.h"
+#include "core/screen.h"
+
+class QWidget;
 
 namespace abacore {
 
@@ -17,6 +19,12 @@ public:
     virtual void open(Screen screen) = 0;
     // Ends the program (also before the event loop has started).
     virtual void quit() = 0;
+    // The window of `screen`, made but not shown, for a screen that hands over to another
+    // (the crossword builder that gives up and leads back to the main menu). Features ask here
+    // rather than reach up to the program's screen factory.
+    virtual QWidget* windowFor(Screen screen, QWidget* current) = 0;
+    // Shows the About box over `parent`; the box belongs to the program's top floor.
+    virtual void showAbout(QWidget* parent) = 0;
 };
 
 struct AppContext {

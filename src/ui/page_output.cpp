@@ -1,6 +1,6 @@
 #include "ui/page_output.h"
 
-#include "shell/atomic_file.h"
+#include "core/atomic_file.h"
 #include "ui/reproducible_pdf.h"
 #include "worksheet/page_setup.h"
 
@@ -45,6 +45,10 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
         if (!source)
             continue;
         const int pages = source->layOut(device, size);
+        if (pages < 0) {
+            painter.end();
+            return false;
+        }
         for (int i = 0; i < pages; ++i) {
             if (!first)
                 device.newPage();
@@ -71,12 +75,19 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
     return WithoutDates(bytes);
 }
 
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path) {
-    const QByteArray bytes = PdfBytes(sources, QFileInfo(path).completeBaseName());
-    const std::string name = QFile::encodeName(path).toStdString();
+PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                    const QString& title) {
+    const QByteArray bytes = PdfBytes(sources, title);
+    PendingFile file{QFile::encodeName(path).toStdString(), bytes.toStdString()};
     if (bytes.isEmpty())
-        throw WriteError("Cannot write " + name + ": the pages could not be drawn.");
-    WriteFileAtomically(name, std::string_view(bytes.constData(), bytes.size()));
+        throw WriteError("Cannot write " + file.path.string() + ": the pages could not be drawn.");
+    return file;
+}
+
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                  const QString& title) {
+    const PendingFile file = PdfFile(sources, path, title);
+    WriteFileAtomically(file.path, file.bytes);
 }
 
 } // namespace abacore

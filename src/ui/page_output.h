@@ -2,6 +2,7 @@
 // The one way pages are drawn: Print, Print Preview and PDF files all go through here, for text
 // documents and for pages drawn with QPainter alike, on the page of worksheet/page_setup.h.
 
+#include "core/atomic_file.h"
 #include "ui/page_source.h"
 
 #include <QByteArray>
@@ -20,8 +21,15 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
 // Empty when the pages could not be drawn.
 QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title);
 
-// Writes the sources as a PDF file, titled with the file's name, through the one atomic writer.
-// Throws WriteError naming the file and the reason; an earlier file is then left as it was.
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path);
+// The sources as a PDF file titled `title` (the sheet's, never the file's name: the same pages
+// give the same bytes under any name), to write with others (WriteFilesTogether). Throws
+// WriteError when the pages cannot be drawn.
+PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                    const QString& title);
+
+// Writes that PDF file through the one atomic writer. Throws WriteError naming the file and the
+// reason; an earlier file is then left as it was.
+void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path,
+                  const QString& title);
 
 } // namespace abacore

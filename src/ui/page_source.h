@@ -17,7 +17,8 @@ class PageSource {
 public:
     virtual ~PageSource() = default;
     // Lays the content out for `device`, on pages of `page` (the printable area, in the device's
-    // pixels), and returns the number of pages. Called once before the pages are painted.
+    // pixels), and returns the number of pages, or -1 when it cannot be laid out. Called once
+    // before the pages are painted.
     virtual int layOut(QPaintDevice& device, const QSizeF& page) = 0;
     // Paints page `index` (from 0). The painter's origin is the top left of the printable area
     // and `page` is that area; units are the device's pixels

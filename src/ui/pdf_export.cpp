@@ -31,21 +31,33 @@ bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter
     return DrawPages(DocumentPages(documents).sources, printer);
 }
 
-void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path) {
-    WritePdfFile(DocumentPages(documents).sources, path);
+void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path,
+              const QString& title) {
+    WritePdfFile(DocumentPages(documents).sources, path, title);
 }
 
-void WritePdf(const std::vector<const Document*>& documents, const QString& path) {
+void WritePdf(const std::vector<const Document*>& documents, const QString& path,
+              const QString& title) {
+    const PendingFile file = PdfFile(documents, path, title);
+    WriteFileAtomically(file.path, file.bytes);
+}
+
+PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path,
+                    const QString& title) {
     std::vector<std::unique_ptr<QTextDocument>> filled;
     std::vector<const QTextDocument*> texts;
     for (const Document* document : documents) {
         if (!document)
             continue;
-        filled.push_back(std::make_unique<QTextDocument>());
-        FillTextDocument(*document, *filled.back());
-        texts.push_back(filled.back().get());
+        // Each stretch between page breaks is laid out on its own: a class set's hundred
+        // versions cost a hundred times one, not more.
+        for (const Document& part : SplitAtPageBreaks(*document)) {
+            filled.push_back(std::make_unique<QTextDocument>());
+            FillTextDocument(part, *filled.back());
+            texts.push_back(filled.back().get());
+        }
     }
-    WritePdf(texts, path);
+    return PdfFile(DocumentPages(texts).sources, path, title);
 }
 
 } // namespace abacore

@@ -1,6 +1,7 @@
 #pragma once
 // Printing and PDF files of whole documents, through the one page-drawing path (page_output.h).
 
+#include "core/atomic_file.h"
 #include "worksheet/document.h"
 
 #include <QString>
@@ -14,9 +15,16 @@ namespace abacore {
 // Prints each document on `printer`, each one starting on a new page, on the page of
 // worksheet/page_setup.h and without page numbers. False when the printer cannot be opened.
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer);
-// Writes the documents, each from a new page, to a PDF file. Throws WriteError naming the file
-// and the reason; an earlier file is then left as it was.
-void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path);
-void WritePdf(const std::vector<const Document*>& documents, const QString& path);
+// Writes the documents, each from a new page, to a PDF file titled `title` (the sheet's
+// heading). Throws WriteError naming the file and the reason; an earlier file is then left as
+// it was.
+void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path,
+              const QString& title);
+void WritePdf(const std::vector<const Document*>& documents, const QString& path,
+              const QString& title);
+// The documents as such a PDF file to write with others (WriteFilesTogether). Throws WriteError
+// when the pages cannot be drawn.
+PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path,
+                    const QString& title);
 
 } // namespace abacore

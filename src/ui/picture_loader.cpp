@@ -9,9 +9,41 @@
 #include <QImageReader>
 #include <QImageWriter>
 
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace abacore {
 
 namespace {
+
+// The PNG library writes its errors (a file cut short) to the error stream itself, past Qt's
+// message handler. While a picture is decoded that stream goes nowhere; the user hears of a
+// bad picture from us.
+class LibraryErrorsMuted {
+public:
+    LibraryErrorsMuted() {
+        std::fflush(stderr);
+        m_saved = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && nowhere >= 0)
+            ::dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0)
+            ::close(nowhere);
+    }
+    ~LibraryErrorsMuted() {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    LibraryErrorsMuted(const LibraryErrorsMuted&) = delete;
+    LibraryErrorsMuted& operator=(const LibraryErrorsMuted&) = delete;
+
+private:
+    int m_saved = -1;
+};
 
 std::string Encoded(const QImage& image, PictureFormat format) {
     QByteArray bytes;
@@ -77,8 +109,13 @@ LoadedPicture LoadPicture(const QString& path) {
     QImageReader reader(&buffer); // no format given: the content decides
     // A photo turned by its camera's note is shown, and embedded, the way up it was taken.
     reader.setAutoTransform(true);
-    const QByteArray format = reader.format();
-    QImage image = reader.read();
+    QByteArray format;
+    QImage image;
+    {
+        const LibraryErrorsMuted muted;
+        format = reader.format();
+        image = reader.read();
+    }
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         throw PictureError(NotAPictureReason(name));
 

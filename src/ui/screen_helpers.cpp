@@ -1,6 +1,6 @@
 #include "ui/screen_helpers.h"
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -5,8 +5,9 @@
 namespace abacore {
 
 ScreenHost::ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs& dialogs,
-                       Factory factory)
-    : m_context{request, random, dialogs, *this}, m_factory(std::move(factory)) {}
+                       Factory factory, AboutBox about)
+    : m_context{request, random, dialogs, *this}, m_factory(std::move(factory)),
+      m_about(std::move(about)) {}
 
 ScreenHost::~ScreenHost() {
     delete m_current;
@@ -15,7 +16,7 @@ ScreenHost::~ScreenHost() {
 void ScreenHost::open(Screen screen) {
     if (m_quitRequested)
         return;
-    QWidget* next = m_factory(screen, m_context, m_current);
+    QWidget* next = windowFor(screen, m_current);
     if (!next || m_quitRequested) {
         delete next;
         return;
@@ -31,6 +32,15 @@ void ScreenHost::open(Screen screen) {
         previous->hide();
         previous->deleteLater();
     }
+}
+
+QWidget* ScreenHost::windowFor(Screen screen, QWidget* current) {
+    return m_factory(screen, m_context, current);
+}
+
+void ScreenHost::showAbout(QWidget* parent) {
+    if (m_about)
+        m_about(m_context, parent);
 }
 
 void ScreenHost::quit() {

@@ -15,12 +15,17 @@ public:
     // Makes the window of a screen; returns nullptr to stay on the current screen. It may
     // also return another screen's window (the range screen after impossible ranges).
     using Factory = std::function<QWidget*(Screen, AppContext&, QWidget* current)>;
+    // Shows the About box over a window.
+    using AboutBox = std::function<void(AppContext&, QWidget* parent)>;
 
-    ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs& dialogs, Factory factory);
+    ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs& dialogs, Factory factory,
+               AboutBox about = {});
     ~ScreenHost() override;
 
     void open(Screen screen) override;
     void quit() override;
+    QWidget* windowFor(Screen screen, QWidget* current) override;
+    void showAbout(QWidget* parent) override;
 
     bool quitRequested() const { return m_quitRequested; }
     QWidget* current() const { return m_current; }
@@ -29,6 +34,7 @@ public:
 private:
     AppContext m_context;
     Factory m_factory;
+    AboutBox m_about;
     QPointer<QWidget> m_current;
     bool m_quitRequested = false;
 };

@@ -7,21 +7,42 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
 
 namespace abacore {
 
 namespace {
 
+// Qt's text layout keeps positions in 26.6 fixed point, so they wrap round past 2^25 device
+// pixels: after about 2,900 pages at 1200 dots an inch the rest of a document would vanish. A
+// long document is therefore laid out in parts that stay well below that, each cut where a page
+// begins.
+constexpr double kTallestPart = 1 << 24;
+// A part is first tried with this many paragraphs (about a hundred pages of flash cards).
+constexpr int kParagraphsPerPart = 1000;
+
+constexpr double kNoEnd = std::numeric_limits<double>::infinity();
+
 // Moves each run of paragraphs that must stay together (a problem's rows) to the next page when
 // it would cross a page end, as a word processor does with "keep with next".
-void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
+// Returns whether it moved any.
+bool KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     // Qt lays a long document out in steps; asking for the page count finishes the layout, so
     // the positions read below are the final ones. Each break lays the rest out again, so very
-    // long documents (thousands of problems) are printed without this, as they come.
+    // long parts are printed without this, as they come.
     constexpr int kMostPages = 100;
     if (document.pageCount() > kMostPages)
-        return;
+        return false;
+    bool moved = false;
     for (QTextBlock first = document.begin(); first.isValid();) {
         QTextBlock last = first;
         while (last.blockFormat().boolProperty(kKeepWithNextProperty) && last.next().isValid())
@@ -35,21 +56,134 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(first).mergeBlockFormat(format);
             document.pageCount();
+            moved = true;
         }
         first = last.next();
     }
+    return moved;
 }
 
-// Lays the document out on the device itself, so that fonts are measured at its resolution,
-// and cuts it into pages of the printable area. Without a page size of its own Qt would add
-// page numbers and margins of its own; this copy gets neither.
-std::unique_ptr<QTextDocument> LaidOutCopy(const QTextDocument& document, QPaintDevice& device,
-                                           const QSizeF& page) {
-    std::unique_ptr<QTextDocument> copy(document.clone());
+// The paragraphs [first, end) of `source` as a document of their own, with its settings and the
+// pictures they show.
+std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int first, int end) {
+    if (first == 0 && end >= source.blockCount())
+        return std::unique_ptr<QTextDocument>(source.clone());
+    const QTextBlock start = source.findBlockByNumber(first);
+    QTextCursor selection(start);
+    const QTextBlock next = source.findBlockByNumber(end);
+    selection.setPosition(next.isValid() ? next.position() - 1 : source.characterCount() - 1,
+                          QTextCursor::KeepAnchor);
+    auto copy = std::make_unique<QTextDocument>();
+    copy->setDefaultFont(source.defaultFont());
+    copy->setDefaultTextOption(source.defaultTextOption());
+    copy->setIndentWidth(source.indentWidth());
+    copy->rootFrame()->setFrameFormat(source.rootFrame()->frameFormat());
+    QTextCursor cursor(copy.get());
+    cursor.insertFragment(QTextDocumentFragment(selection));
+    // A fragment that starts inside a document leaves its first paragraph's format behind.
+    cursor.setPosition(0);
+    cursor.setBlockFormat(start.blockFormat());
+    cursor.setBlockCharFormat(start.charFormat());
+    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QUrl name(format.toImageFormat().name());
+            copy->addResource(QTextDocument::ImageResource, name,
+                              source.resource(QTextDocument::ImageResource, name));
+        }
+    return copy;
+}
+
+// Lays the copy out on the device itself, so that fonts are measured at its resolution, and
+// cuts it into pages of the printable area. Without a page size of its own Qt would add page
+// numbers and margins of its own; this copy gets neither.
+std::unique_ptr<QTextDocument> OnPages(std::unique_ptr<QTextDocument> copy, QPaintDevice& device,
+                                       const QSizeF& page) {
     copy->documentLayout()->setPaintDevice(&device);
     copy->setDocumentMargin(0);
     copy->setPageSize(page);
     return copy;
+}
+
+std::unique_ptr<QTextDocument> LaidOutPart(const QTextDocument& source, int first, int end,
+                                           QPaintDevice& device, const QSizeF& page) {
+    std::unique_ptr<QTextDocument> withBreaks =
+        OnPages(CopyOfParagraphs(source, first, end), device, page);
+    // Laid out afresh, as Qt lays out a document that had its breaks from the start; without new
+    // breaks the first layout is that one already.
+    if (!KeepParagraphsTogether(*withBreaks, page.height()))
+        return withBreaks;
+    return OnPages(std::unique_ptr<QTextDocument>(withBreaks->clone()), device, page);
+}
+
+bool InRootFrame(const QTextBlock& block) {
+    return QTextCursor(block).currentFrame() == block.document()->rootFrame();
+}
+
+// Whether Qt could place every paragraph of the part: past its limit positions wrap round, and
+// a paragraph of the main text would then start above the one before it.
+bool PositionsHold(const QTextDocument& part) {
+    const QAbstractTextDocumentLayout* layout = part.documentLayout();
+    const double height = layout->documentSize().height();
+    if (!(height >= 0 && height <= kTallestPart))
+        return false;
+    double top = 0;
+    for (QTextBlock block = part.begin(); block.isValid(); block = block.next()) {
+        if (!InRootFrame(block))
+            continue;
+        const QRectF area = layout->blockBoundingRect(block);
+        if (area.top() < top || area.bottom() > kTallestPart)
+            return false;
+        top = area.top();
+    }
+    return true;
+}
+
+double LineTop(const QTextBlock& block, bool first) {
+    const QTextLayout* layout = block.layout();
+    const int lines = layout->lineCount();
+    if (lines == 0)
+        return layout->position().y();
+    return layout->position().y() + layout->lineAt(first ? 0 : lines - 1).y();
+}
+
+// Where a part that does not reach the document's end is cut: before paragraph `paragraph`
+// (counted in the part), keeping `pages` pages whose content stops at `end`.
+struct Cut {
+    int paragraph = 0;
+    int pages = 0;
+    double end = kNoEnd;
+};
+
+// Best, a paragraph that starts a page, so the pages come out as one long layout would make
+// them; else the start of a run kept together, its page ending early; else any paragraph of the
+// main text. The latest of each kind, so parts are long.
+std::optional<Cut> CutOf(const QTextDocument& part, double pageHeight) {
+    const auto pageOf = [pageHeight](double y) { return static_cast<int>(y / pageHeight); };
+    std::optional<Cut> starts, keeps, any;
+    QTextBlock previous = part.begin();
+    bool previousInRoot = InRootFrame(previous);
+    for (QTextBlock block = previous.next(); block.isValid();
+         previous = block, block = block.next()) {
+        const bool inRoot = InRootFrame(block);
+        if (inRoot && previousInRoot) {
+            const double top = LineTop(block, true);
+            const int lastPage = pageOf(LineTop(previous, false));
+            any = Cut{block.blockNumber(), lastPage + 1, top};
+            if (!previous.blockFormat().boolProperty(kKeepWithNextProperty)) {
+                keeps = any;
+                if (pageOf(top) > lastPage)
+                    starts = Cut{block.blockNumber(), pageOf(top), kNoEnd};
+            }
+        }
+        previousInRoot = inRoot;
+    }
+    const std::optional<Cut> fallback = keeps ? keeps : any;
+    if (starts && (!fallback || 2 * starts->pages >= fallback->pages))
+        return starts;
+    return fallback;
 }
 
 } // namespace
@@ -59,19 +193,57 @@ TextDocumentPages::TextDocumentPages(const QTextDocument& document) : m_document
 TextDocumentPages::~TextDocumentPages() = default;
 
 int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
-    std::unique_ptr<QTextDocument> withBreaks = LaidOutCopy(m_document, device, page);
-    KeepParagraphsTogether(*withBreaks, page.height());
-    // Laid out afresh, as Qt lays out a document that had its breaks from the start.
-    m_laidOut = LaidOutCopy(*withBreaks, device, page);
-    m_pageCount = m_laidOut->pageCount();
+    m_parts.clear();
+    m_pageCount = 0;
+    const auto fail = [this] {
+        m_parts.clear();
+        m_pageCount = 0;
+        return -1;
+    };
+    const int total = m_document.blockCount();
+    int span = kParagraphsPerPart;
+    // The fewest paragraphs from `first` found too tall for one part.
+    int tooTall = std::numeric_limits<int>::max();
+    for (int first = 0; first < total;) {
+        span = std::min(span, total - first);
+        std::unique_ptr<QTextDocument> part =
+            LaidOutPart(m_document, first, first + span, device, page);
+        if (!PositionsHold(*part)) {
+            if (span == 1)
+                return fail(); // one paragraph (or table) taller than any part may be
+            tooTall = span;
+            span /= 2;
+            continue;
+        }
+        const std::optional<Cut> cut = first + span == total ? Cut{span, part->pageCount(), kNoEnd}
+                                                             : CutOf(*part, page.height());
+        if (!cut) {
+            // Nowhere to cut: take more, as long as more is not known to be too tall.
+            const int more = std::min({2 * span, tooTall - 1, total - first});
+            if (more <= span)
+                return fail();
+            span = more;
+            continue;
+        }
+        m_parts.push_back(Part{std::move(part), m_pageCount, cut->pages, cut->end});
+        m_pageCount += cut->pages;
+        first += cut->paragraph;
+        span = kParagraphsPerPart;
+        tooTall = std::numeric_limits<int>::max();
+    }
     return m_pageCount;
 }
 
 void TextDocumentPages::paint(QPainter& painter, int index, const QRectF& page) const {
-    if (!m_laidOut || index < 0 || index >= m_pageCount)
+    if (index < 0 || index >= m_pageCount)
         return;
-    // The part of the long laid-out document that falls on this page, in its own coordinates.
-    const QRectF view(0, index * page.height(), page.width(), page.height());
+    const auto part = std::prev(std::upper_bound(
+        m_parts.begin(), m_parts.end(), index,
+        [](int wanted, const Part& candidate) { return wanted < candidate.firstPage; }));
+    const int pageInPart = index - part->firstPage;
+    // The part of the laid-out document that falls on this page, in its own coordinates.
+    QRectF view(0, pageInPart * page.height(), page.width(), page.height());
+    view.setBottom(std::min(view.bottom(), part->end));
     painter.save();
     painter.translate(page.left(), page.top() - view.top());
     painter.setClipRect(view);
@@ -80,7 +252,7 @@ void TextDocumentPages::paint(QPainter& painter, int index, const QRectF& page) 
     // would leave a sliver and a second copy of its text in the file.
     context.clip = view.adjusted(0, 1, 0, -1);
     context.palette.setColor(QPalette::Text, Qt::black); // text without a colour of its own
-    m_laidOut->documentLayout()->draw(&painter, context);
+    part->laidOut->documentLayout()->draw(&painter, context);
     painter.restore();
 }
 

@@ -6,6 +6,7 @@
 #include "ui/page_source.h"
 
 #include <memory>
+#include <vector>
 
 class QTextDocument;
 
@@ -21,8 +22,16 @@ public:
     void paint(QPainter& painter, int index, const QRectF& page) const override;
 
 private:
+    // A run of whole pages, laid out on its own: Qt's layout cannot hold a long document in one.
+    struct Part {
+        std::unique_ptr<QTextDocument> laidOut;
+        int firstPage = 0; // of the whole document
+        int pageCount = 0;
+        double end = 0; // where the part's content stops, in its own coordinates
+    };
+
     const QTextDocument& m_document;
-    std::unique_ptr<QTextDocument> m_laidOut; // the copy cut into pages for the device
+    std::vector<Part> m_parts;
     int m_pageCount = 0;
 };
 

@@ -6,7 +6,8 @@
 namespace abacore {
 
 CountScreenSetup CountScreenOpening(const WorksheetRequest& request) {
-    const std::string count = std::to_string(RowOf(request.ActivityType).defaultCount);
+    const std::string count = std::to_string(
+        request.KeepTyped ? request.ProblemCount : RowOf(request.ActivityType).defaultCount);
     if (request.ActivityType == Activity::MathSquares)
         return {"How many squares do you want on this worksheet?", count};
     return {"How many questions on this worksheet?", count};

@@ -1,7 +1,7 @@
 #pragma once
 // The count screen's rules: its opening texts, reading the count, and each activity's limit.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "wizard/wizard_message.h"
 
 #include <optional>

@@ -3,6 +3,7 @@
 #include "wizard/number_entry.h"
 #include "wizard/skill_signs.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace abacore {
@@ -63,6 +64,14 @@ RangeScreenSetup RangeScreenOpening(const WorksheetRequest& request) {
     if (request.isChecked(Skill::Division))
         keepDivisorsAboveZero(setup);
     setup.secondRowShown = request.ActivityType != Activity::MathSquares;
+    if (request.KeepTyped) {
+        const std::array<double, 4> typed{ValueOf(request.FirstMin), ValueOf(request.FirstMax),
+                                          ValueOf(request.SecondMin),
+                                          static_cast<double>(request.SecondMax)};
+        for (size_t i = 0; i < 4; ++i)
+            setup.values[i] = static_cast<int>(
+                std::clamp(typed[i], static_cast<double>(setup.lowest[i]), kRangeCeiling * 1.0));
+    }
     return setup;
 }
 

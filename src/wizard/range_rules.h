@@ -3,7 +3,7 @@
 // box loses the focus, the check run on "Continue", and storing the four bounds. Boxes are
 // numbered 0 first minimum, 1 first maximum, 2 second minimum, 3 second maximum.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "wizard/wizard_message.h"
 
 #include <array>

@@ -40,4 +40,9 @@ Screen PreviousScreen(Activity activity, Screen from) {
     return row.screens[*place - 1];
 }
 
+Screen ScreenAfterRefusal(Activity activity) {
+    return PlaceOf(RowOf(activity).screens, Screen::ChooseRiddle) ? Screen::ChooseRiddle
+                                                                  : Screen::ChooseMinMax;
+}
+
 } // namespace abacore

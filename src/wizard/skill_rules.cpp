@@ -1,5 +1,7 @@
 #include "wizard/skill_rules.h"
 
+#include "worksheet/activity_table.h"
+
 namespace abacore {
 
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked) {
@@ -20,24 +22,20 @@ bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& tick
     return true;
 }
 
+bool ActivityLeavesRemainders(Activity activity) {
+    return RowOf(activity).asksRemainders;
+}
+
+bool ActivityAllowsNegatives(Activity activity) {
+    return RowOf(activity).asksNegatives;
+}
+
 bool AsksRemainders(const WorksheetRequest& request) {
-    if (!request.isChecked(Skill::Division))
-        return false;
-    switch (request.ActivityType) {
-    case Activity::SecretRiddle:
-    case Activity::WordProblems:
-    case Activity::ValueMatching:
-    case Activity::Crossword:
-        return false;
-    default:
-        return true;
-    }
+    return request.isChecked(Skill::Division) && ActivityLeavesRemainders(request.ActivityType);
 }
 
 bool AsksNegatives(const WorksheetRequest& request) {
-    return request.isChecked(Skill::Subtraction) &&
-           request.ActivityType != Activity::WordProblems &&
-           request.ActivityType != Activity::Crossword;
+    return request.isChecked(Skill::Subtraction) && ActivityAllowsNegatives(request.ActivityType);
 }
 
 } // namespace abacore

@@ -2,8 +2,8 @@
 // The skill screen's rules: which skills were chosen, the mode they make, and which of the two
 // yes/no questions the activity asks.
 
-#include "shell/skill_names.h"
-#include "shell/worksheet_request.h"
+#include "core/skill_names.h"
+#include "core/worksheet_request.h"
 
 #include <array>
 
@@ -30,12 +30,15 @@ inline constexpr const char* kNegatives =
 // other field; otherwise it sets SkillMode (the single skill, or Mixed) and MixedSkills.
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked);
 
-// Whether "Allow Remainders?" is asked: division chosen, and an activity whose problems can
-// show a remainder (the practice sheet, the math squares and the flash cards).
+// Whether the activity's division problems may leave a remainder at all, and whether its
+// subtraction answers may be negative at all: the activity's row says (it asks the question).
+bool ActivityLeavesRemainders(Activity activity);
+bool ActivityAllowsNegatives(Activity activity);
+
+// Whether "Allow Remainders?" is asked: division chosen, and the activity's row asks it.
 bool AsksRemainders(const WorksheetRequest& request);
 
-// Whether "Allow negative answers?" is asked: subtraction chosen, and neither the word problems
-// nor the crossword, which never use negative answers.
+// Whether "Allow negative answers?" is asked: subtraction chosen, and the activity's row asks it.
 bool AsksNegatives(const WorksheetRequest& request);
 
 } // namespace abacore

@@ -2,7 +2,7 @@
 // The sign the wizard screens show for a skill: the documents' sign (SkillSign), with the
 // division sign standing in for several skills.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include <string>
 

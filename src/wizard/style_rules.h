@@ -1,7 +1,7 @@
 #pragma once
 // The style screen's rules: which styles are offered, the live samples, and the one refusal.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "worksheet/data_file.h"
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 #include "worksheet/code_pages.h"
 #include "worksheet/utf8.h"
 
@@ -45,6 +45,21 @@ std::vector<std::string> DataFileLines(std::string_view text) {
         start = next;
     }
     return lines;
+}
+
+std::optional<size_t> FirstTooLongLine(const std::vector<std::string>& lines) {
+    for (size_t i = 0; i < lines.size(); ++i)
+        // A character takes at least one byte: most lines are ruled out without counting.
+        if (lines[i].size() > static_cast<size_t>(kLongestTextLine) &&
+            CharacterCount(lines[i]) > kLongestTextLine)
+            return i + 1;
+    return std::nullopt;
+}
+
+std::string TooLongLineText(std::string_view kind, std::string_view name, size_t line) {
+    return "Line " + std::to_string(line) + " of the " + std::string(kind) + " \"" +
+           std::string(name) + "\" is longer than " + std::to_string(kLongestTextLine) +
+           " characters.";
 }
 
 std::optional<std::vector<std::string>> ReadDataFileLines(const std::filesystem::path& file) {

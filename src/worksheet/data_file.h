@@ -4,7 +4,7 @@
 // their names, read as UTF-8 when they are valid UTF-8 and as Windows-1252 otherwise, and cut
 // into lines ended by CR LF.
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 
 #include <filesystem>
 #include <optional>
@@ -25,6 +25,15 @@ std::string DataFileText(std::string_view bytes);
 // The lines of a text, without their endings (CR LF, or a bare LF from an edit on this
 // system). The ending of the last line is optional; an ending closes its line and opens none.
 std::vector<std::string> DataFileLines(std::string_view text);
+
+// Longer than any line a teacher writes, and short enough that a sheet stays quick to lay out:
+// breaking an unbroken word into printed lines takes time in the square of its length.
+inline constexpr int kLongestTextLine = 2000; // characters
+
+// The number (from 1) of the first line longer than kLongestTextLine characters.
+std::optional<size_t> FirstTooLongLine(const std::vector<std::string>& lines);
+// Says that line `line` of the file `name` (a "riddle file", a "word problems file") is too long.
+std::string TooLongLineText(std::string_view kind, std::string_view name, size_t line);
 
 // The lines of a data file, decoded; nullopt when it is missing or cannot be read.
 std::optional<std::vector<std::string>> ReadDataFileLines(const std::filesystem::path& file);

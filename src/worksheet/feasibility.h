@@ -3,7 +3,7 @@
 // ever on ranges under which a skill's condition never (or almost never) holds, so the
 // generators check first and tell the user what to change.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/problem.h"
 
 #include <cstdint>

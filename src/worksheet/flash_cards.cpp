@@ -1,7 +1,11 @@
 #include "worksheet/flash_cards.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/number_text.h"
+#include "worksheet/page_setup.h"
+#include "worksheet/utf8.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace abacore {
@@ -53,6 +57,43 @@ std::string trimmed(double value) {
     return TrimmedNumberText(value);
 }
 
+// Advance widths in thousandths of an em. The fixed-pitch fonts (the stacked cards' and the
+// bracket's side) are 600 wide (602 in one); the others are those of the bold serif
+// face (the cards are bold), whose metric twins agree on every character a card can hold.
+// Anything else counts as a whole em, so an unexpected character errs towards a smaller card.
+int serifBoldWidth(char32_t c) {
+    if (c >= '0' && c <= '9')
+        return 500;
+    switch (c) {
+    case ' ':
+        return 250;
+    case '-':
+    case '(':
+    case ')':
+        return 333;
+    case 'x':
+    case '_':
+        return 500;
+    case '+':
+    case U'\u00F7':
+        return 570;
+    case 'R':
+        return 722;
+    default:
+        return 1000;
+    }
+}
+constexpr int kFixedPitchWidth = 602;
+
+double widthInEms(std::string_view utf8, bool fixedPitch) {
+    int thousandths = 0;
+    for (size_t at = 0; at < utf8.size();) {
+        const char32_t c = NextCodePoint(utf8, at);
+        thousandths += fixedPitch ? kFixedPitchWidth : serifBoldWidth(c);
+    }
+    return thousandths / 1000.0;
+}
+
 class CardWriter {
 public:
     CardWriter(GenerationState& state, Document& worksheet)
@@ -69,8 +110,9 @@ public:
         AppendTrimmedNumberText(text, problem.second);
         appendGap(text, CharacterCount(text), 2);
         text += m_state.AnswerText;
-        text += "\n\n\n\n";
+        m_worksheet.SetFontSize(CardFontSize(widthInEms(text, false)));
         m_worksheet.Insert(text);
+        endCard("\n\n\n\n");
     }
 
     // A bar of "_" over the dividend, then divisor, the bracket's side, dividend and answer.
@@ -82,20 +124,24 @@ public:
         const int sLength = CharacterCount(divisor) + 2; // " " + divisor + "/"
         std::string bar(static_cast<size_t>(sLength + 1), ' ');
         bar.append(static_cast<size_t>(CharacterCount(dividend) + 1), '_');
-        bar += '\n';
+        std::string text = dividend;
+        appendGap(text, sLength + CharacterCount(dividend), 0);
+        text += m_state.AnswerText;
+        const double size = CardFontSize(std::max(
+            widthInEms(bar, false), widthInEms(divisor + text, false) + kFixedPitchWidth / 1000.0));
         // The bar and the line under it are one card: never cut apart by a page end.
         m_worksheet.SetKeepWithNext(true);
+        m_worksheet.SetFontSize(size);
         m_worksheet.Insert(bar);
+        endCard("\n");
         m_worksheet.SetKeepWithNext(false);
+        m_worksheet.SetFontSize(size);
         m_worksheet.Insert(divisor);
         m_worksheet.SetFontName(kBracketSideFont);
         m_worksheet.Insert(kBracketSide);
         m_worksheet.SetFontName(kCardFont);
-        std::string text = dividend;
-        appendGap(text, sLength + CharacterCount(dividend), 0);
-        text += m_state.AnswerText;
-        text += "\n\n\n\n";
         m_worksheet.Insert(text);
+        endCard("\n\n\n\n");
     }
 
     // First number over sign and second number, right-aligned on the digits; the second line
@@ -117,9 +163,12 @@ public:
         first += a;
         appendGap(first, CharacterCount(first), 0);
         first += m_state.AnswerText;
-        first += '\n';
+        // The first line is the longer one: the answer follows the longer number.
+        const double size = CardFontSize(widthInEms(first, true));
+        m_worksheet.SetFontSize(size);
         m_worksheet.SetKeepWithNext(true);
         m_worksheet.Insert(first);
+        endCard("\n");
         m_worksheet.SetKeepWithNext(false);
 
         std::string second(SkillSign(problem.skill));
@@ -128,13 +177,21 @@ public:
         else
             second += ' ';
         second += b;
-        second += "\n\n\n";
         m_worksheet.SetUnderline(true);
+        m_worksheet.SetFontSize(size);
         m_worksheet.Insert(second);
+        endCard("\n\n\n");
         m_worksheet.SetUnderline(false);
     }
 
 private:
+    // The line breaks of a card are of full size, whatever the size of its text: every strip
+    // is as tall as the others.
+    void endCard(std::string_view breaks) {
+        m_worksheet.SetFontSize(kCardFontSize);
+        m_worksheet.Insert(breaks);
+    }
+
     void appendGap(std::string& text, int questionLength, double less) {
         const int gap =
             CardGap(m_state.GridWidth, questionLength, CharacterCount(m_state.AnswerText), less);
@@ -157,6 +214,13 @@ std::string CardAnswerText(const ArithmeticProblem& problem, bool remaindersAllo
     return text;
 }
 
+double CardFontSize(double widthInEms) {
+    const double room = PageSetup::kTextWidthInches * 72 * kCardLineShare;
+    if (widthInEms * kCardFontSize <= room)
+        return kCardFontSize;
+    return std::floor(room / widthInEms * 2) / 2;
+}
+
 int CardGap(int width, int questionLength, int answerLength, double less) {
     const double half = width / 2.0;
     const double n = (half - questionLength) + (half - answerLength) / 2.0 - less;
@@ -168,7 +232,6 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawL
     const ProblemRules rules = RulesFor(Activity::FlashCards);
     const bool remainders = request.AllowRemainders.value_or(false);
     const int16_t style = request.ProblemStyle;
-    worksheet.SetFontSize(kCardFontSize);
     worksheet.SetAlignment(Alignment::Left);
     CardWriter writer(state, worksheet);
     Card card = firstCard(style);

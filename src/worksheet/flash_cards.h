@@ -3,7 +3,7 @@
 // at the other, so that the strip folds into a card. The card kinds (horizontal, vertical,
 // bracketed) take turns card by card as ProblemStyle says. There is no answer key.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"
@@ -23,12 +23,21 @@ inline constexpr const char* kBracketSide = "\u2502";
 
 // Large enough to read across a classroom.
 inline constexpr double kCardFontSize = 50;
+// A card is one line on its strip, whatever its numbers: 5-digit numbers, 10-digit products
+// and remainders make lines too long for 50 points (a stacked card holds some 17 characters at
+// that size). Such a card, and only such a card, is set smaller, just enough to fit; its gap
+// keeps the blanks the layout gives it, since the gap puts the answer where the fold brings it
+// to the back, and a narrower gap alone would still leave the longest cards too wide. The
+// line may fill this share of the page's text width: the rest is kept for screens that round
+// each character's advance to whole pixels.
+inline constexpr double kCardLineShare = 0.98;
 
 // Widths of a strip in characters.
 inline constexpr int kWideCardWidth = 35; // horizontal and bracketed cards
 inline constexpr int kVerticalCardWidth = 20;
 
-// Inserts request.ProblemCount cards into the worksheet in 50-point type. state.AnswerText
+// Inserts request.ProblemCount cards into the worksheet in 50-point type (smaller where a card
+// needs it, see kCardLineShare). state.AnswerText
 // holds the last card's answer; state.GridWidth the last card's width.
 void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
                     GenerationState& state, Document& worksheet);
@@ -36,6 +45,10 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawL
 // The answer as a card shows it: NumberText of the answer, and for a division that leaves a
 // remainder (when remainders are allowed) " R (" + NumberText(remainder) + ")".
 std::string CardAnswerText(const ArithmeticProblem& problem, bool remaindersAllowed);
+
+// The size of a card whose longest line is this many ems wide: kCardFontSize when it fits,
+// otherwise the largest half point size at which it does.
+double CardFontSize(double widthInEms);
 
 // The blanks between a card's question and its answer: the largest whole number not above
 // (width / 2 - questionLength) + (width / 2 - answerLength) / 2 - less, none below 1.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/failure.h"
+#include "core/failure.h"
 
 namespace abacore {
 

@@ -4,7 +4,7 @@
 // box-drawing characters in the fixed-pitch "Terminal" font, two squares to a band, and an
 // answer key of one solution per square under a note that others may exist.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"
@@ -46,6 +46,10 @@ MathSquare MakeMathSquare(const WorksheetRequest& request, RandomSource& random,
 // A result as printed beside or under the square: the number, and for division with
 // remainders allowed a remainder other than 0 as "(R1)" (" (R1)" under the second column).
 std::string SquareResultText(const MathSquare& square, int which, bool remaindersAllowed);
+
+// "Fill in the squares ...": the directions, after "Directions: ". With several skills they
+// list the chosen ones.
+std::string MathSquaresDirections(const WorksheetRequest& request);
 
 // Makes request.ProblemCount squares, re-seeding the random source before each as the other
 // activities do, prints them through the grid into the worksheet (in "Terminal", not bold)

@@ -3,7 +3,7 @@
 // letter of the punch line, no two with the same answer. The distinct-answer redraw would spin
 // for ever on ranges with fewer different answers than letters, so the builder checks first.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/problem.h"
 
 #include <cstdint>

@@ -1,17 +1,24 @@
 #include "worksheet/riddle_file.h"
 
-#include "shell/atomic_file.h"
+#include "core/atomic_file.h"
 #include "worksheet/data_file.h"
 
 namespace abacore {
 
-std::vector<Riddle> ParseRiddles(std::string_view bytes) {
-    std::vector<std::string> lines = DataFileLines(DataFileText(bytes));
+namespace {
+
+std::vector<Riddle> RiddlesOf(std::vector<std::string> lines) {
     std::vector<Riddle> riddles;
     riddles.reserve(lines.size() / 2);
     for (size_t i = 0; i + 1 < lines.size(); i += 2)
         riddles.push_back({std::move(lines[i]), std::move(lines[i + 1])});
     return riddles;
+}
+
+} // namespace
+
+std::vector<Riddle> ParseRiddles(std::string_view bytes) {
+    return RiddlesOf(DataFileLines(DataFileText(bytes)));
 }
 
 RiddleFile ReadRiddleFile(const DataFolders& folders) {
@@ -22,7 +29,10 @@ RiddleFile ReadRiddleFile(const DataFolders& folders) {
     if (!std::filesystem::is_regular_file(path, ec))
         return {RiddleFileStatus::Unreadable, {}};
     try {
-        return {RiddleFileStatus::Read, ParseRiddles(ReadWholeFile(path))};
+        std::vector<std::string> lines = DataFileLines(DataFileText(ReadWholeFile(path)));
+        if (const auto line = FirstTooLongLine(lines))
+            return {RiddleFileStatus::LineTooLong, {}, *line};
+        return {RiddleFileStatus::Read, RiddlesOf(std::move(lines))};
     } catch (const ReadError&) {
         return {RiddleFileStatus::Unreadable, {}};
     }
@@ -38,6 +48,9 @@ std::optional<std::string> RiddleFileNotice(const RiddleFile& file) {
                ownRiddle;
     case RiddleFileStatus::Unreadable:
         return "The riddle file \"" + name + "\" could not be read." + ownRiddle;
+    case RiddleFileStatus::LineTooLong:
+        return TooLongLineText("riddle file", name, file.tooLongLine) +
+               " Shorten it to choose from the file's riddles." + ownRiddle;
     case RiddleFileStatus::Read:
         if (file.riddles.empty())
             return "The riddle file \"" + name + "\" holds no riddles." + ownRiddle;

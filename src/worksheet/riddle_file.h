@@ -3,7 +3,7 @@
 // alternating lines, no header and no comments. The riddle screen offers its riddles in file
 // order.
 
-#include "shell/program_folder.h"
+#include "core/program_folder.h"
 
 #include <filesystem>
 #include <optional>
@@ -25,15 +25,16 @@ struct Riddle {
 // a last riddle without its punch line (an odd number of lines) is left out.
 std::vector<Riddle> ParseRiddles(std::string_view bytes);
 
-enum class RiddleFileStatus { Read, Missing, Unreadable };
+enum class RiddleFileStatus { Read, Missing, Unreadable, LineTooLong };
 
 struct RiddleFile {
     RiddleFileStatus status = RiddleFileStatus::Missing;
     std::vector<Riddle> riddles; // empty unless read
+    size_t tooLongLine = 0;      // with LineTooLong: the first such line, from 1
 };
 
 // Reads the riddle file of the data folders (a teacher's own copy first), whatever the letter
-// case of its name.
+// case of its name. A file with a line longer than kLongestTextLine gives no riddles.
 RiddleFile ReadRiddleFile(const DataFolders& folders);
 
 // What the riddle screen tells the user once when it opens: nothing when the file gave at

@@ -1,7 +1,7 @@
 #pragma once
 // The riddle options of `make riddle`: a riddle and its punch line typed on the command line,
 // or, when both are left out, the first riddle of the riddle file, as the riddle screen first
-// shows it. Nothing typed is checked, as on the screen.
+// shows it. What is typed is checked as on the screen: only its length.
 
 #include "worksheet/activity_table.h"
 

@@ -107,11 +107,9 @@ struct FontKind {
     std::string_view pitch;
 };
 
-constexpr std::string_view kFixedPitch = "\\fprq1";
-
 FontKind KindOfFont(std::string_view name) {
     static constexpr FontKind serif{"\\froman", "\\fprq2"};
-    static constexpr FontKind fixed{"\\fmodern", kFixedPitch};
+    static constexpr FontKind fixed{"\\fmodern", "\\fprq1"};
     static constexpr FontKind sans{"\\fswiss", "\\fprq2"};
     struct Known {
         std::string_view name;
@@ -124,7 +122,6 @@ FontKind KindOfFont(std::string_view name) {
         {"Liberation Serif", serif},
         {"DejaVu Serif", serif},
         {"Courier New", fixed},
-        {"Courrier New", fixed}, // as the vertical flash cards spell it
         {"Courier", fixed},
         {"Terminal", fixed},
         {"Lucida Console", fixed},
@@ -142,6 +139,16 @@ FontKind KindOfFont(std::string_view name) {
         if (k.name == name)
             return k.kind;
     return {"\\fnil", ""};
+}
+
+// The name a reader can find for a font the sheets name. The stacked cards' font is misspelt,
+// and a reader that lacks a font by that name falls back on the system's default, a
+// proportional font in which the cards' numbers no longer line up: some readers pick the
+// fallback by the name alone, whatever family, pitch or alternative the font table gives. So
+// the table names the font every reader knows and keeps the sheet's own spelling as its
+// alternative.
+std::string_view KnownName(std::string_view name) {
+    return name == "Courrier New" ? "Courier New" : name;
 }
 
 template <typename T> size_t IndexOf(std::vector<T>& list, const T& value) {
@@ -191,12 +198,18 @@ private:
         m_buffer += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
         for (size_t i = 0; i < m_fonts.size(); ++i) {
             m_buffer += "{\\f" + std::to_string(i);
-            const FontKind kind = KindOfFont(m_fonts[i]);
+            const std::string_view known = KnownName(m_fonts[i]);
+            const FontKind kind = KindOfFont(known);
             m_buffer += kind.family;
             m_buffer += IsOemFont(m_fonts[i]) ? "\\fcharset255" : "\\fcharset0";
             m_buffer += kind.pitch;
             m_buffer += ' ';
-            AppendEscaped(m_buffer, m_fonts[i], false);
+            AppendEscaped(m_buffer, known, false);
+            if (known != m_fonts[i]) {
+                m_buffer += "{\\*\\falt ";
+                AppendEscaped(m_buffer, m_fonts[i], false);
+                m_buffer += '}';
+            }
             m_buffer += ";}";
         }
         m_buffer += "}\n{\\colortbl;";
@@ -210,20 +223,19 @@ private:
             std::to_string(kPaperHeightTwips) + "\\margl" + std::to_string(kLeftMarginTwips) +
             "\\margr" + std::to_string(kRightMarginTwips) + "\\margt" +
             std::to_string(kTopMarginTwips) + "\\margb" + std::to_string(kBottomMarginTwips) + "\n";
-        // Readers that imitate older Word widen every blank after the first of a run, in all
-        // fonts but Courier New, unless told not to balance narrow and wide characters; the
-        // layouts lined up with blanks in another fixed-pitch font (the squares' grid, the
-        // cards) need the blanks at their true width.
-        if (std::any_of(m_fonts.begin(), m_fonts.end(), [](const std::string& name) {
-                return KindOfFont(name).pitch == kFixedPitch && name != "Courier New";
-            }))
-            m_buffer += "\\dntblnsbdb\n";
+        // Readers that imitate older Word widen every blank after the first of a run (in a
+        // serif font to some 0.42 em instead of 0.25) unless told not to balance narrow and
+        // wide characters; the layouts lined up with blanks (the grids, the cards' gaps) need
+        // the blanks at their true width.
+        m_buffer += "\\dntblnsbdb\n";
         m_tabWords.clear();
         for (int twips : m_document.tabStops())
             m_tabWords += "\\tx" + std::to_string(twips);
     }
 
     void writeParagraph(const Paragraph& p, bool last) {
+        if (p.pageBreakBefore)
+            m_buffer += "\\page\n";
         m_buffer += "\\pard";
         switch (p.alignment) {
         case Alignment::Left:

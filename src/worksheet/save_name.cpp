@@ -1,8 +1,8 @@
 #include "worksheet/save_name.h"
 
-#include "shell/program_folder.h"
-#include "shell/startup.h"
-#include "shell/worksheet_request.h"
+#include "core/program_folder.h"
+#include "core/startup.h"
+#include "core/worksheet_request.h"
 
 #include <filesystem>
 
@@ -33,6 +33,17 @@ bool staysInFolder(std::string_view fileName) {
     const fs::path folder(kWorksheetsFolderName);
     const fs::path target = (folder / fs::path(std::string(fileName))).lexically_normal();
     return target.parent_path() == folder && target.filename() == fs::path(std::string(fileName));
+}
+
+// "a", "b" and "c", each in quotes.
+std::string QuotedList(const std::vector<std::string>& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " and " : ", ";
+        text += "\"" + names[i] + "\"";
+    }
+    return text;
 }
 
 } // namespace
@@ -116,6 +127,30 @@ std::vector<std::string> QuickWordArguments(const WorksheetRequest& request, std
     return arguments;
 }
 
+std::vector<std::string> FilesToConfirm(const WorksheetRequest& request,
+                                        const std::vector<std::string>& fileNames,
+                                        const WrittenFiles& written) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> found;
+    for (const std::string& fileName : fileNames) {
+        const std::string path = FullWorksheetsPath(request, fileName);
+        std::error_code ec;
+        // Anything by that name counts, a link too: the write would replace what it names.
+        if (!written.contains(path) && fs::exists(fs::symlink_status(path, ec)))
+            found.push_back(fileName);
+    }
+    return found;
+}
+
+std::string ReplaceQuestion(const WorksheetRequest& request,
+                            const std::vector<std::string>& fileNames) {
+    const std::string names = QuotedList(fileNames);
+    const bool one = fileNames.size() == 1;
+    return "Replace " + names + "? " +
+           (one ? "A file of that name is" : "Files of these names are") + " already in " +
+           WorksheetsFolderWords(request) + ".";
+}
+
 std::string WorksheetsFolderWords(const WorksheetRequest& request) {
     if (request.DocumentsFolder.empty())
         return "the \"worksheets\" folder";
@@ -149,13 +184,8 @@ std::string SaveFailedMessage(std::string_view reason) {
 std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames) {
     if (fileNames.empty())
         return "This activity has been sent to your printer.";
-    std::string text = "This activity has been printed to ";
-    for (size_t i = 0; i < fileNames.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == fileNames.size() ? " and " : ", ";
-        text += "\"" + fileNames[i] + "\"";
-    }
-    return text + " in the folder \"" + std::string(folder) + "\".";
+    return "This activity has been printed to " + QuotedList(fileNames) + " in the folder \"" +
+           std::string(folder) + "\".";
 }
 
 } // namespace abacore

@@ -3,6 +3,7 @@
 // installed copy's: "Abacore Worksheets" in the user's documents folder), and the checks that
 // keep a typed name from writing anywhere else or failing half-way.
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,22 @@ std::string FullWorksheetsPath(const WorksheetRequest& request, std::string_view
 // The word processor's arguments: the answer-key file first when it is sent, then the worksheet.
 std::vector<std::string> QuickWordArguments(const WorksheetRequest& request, std::string_view name,
                                             bool withAnswerKey);
+
+// The files a worksheet window has written itself (full paths, as FullWorksheetsPath gives them).
+// It replaces those without asking: a second Save, or a QuickWord after a Save, under one name.
+using WrittenFiles = std::set<std::string>;
+
+// Of the files `fileNames` about to be written in the worksheets folder, those already there that
+// the window did not write: another worksheet (the heading left over from an earlier activity
+// names an earlier sheet), which is replaced only when the teacher says so.
+std::vector<std::string> FilesToConfirm(const WorksheetRequest& request,
+                                        const std::vector<std::string>& fileNames,
+                                        const WrittenFiles& written);
+
+// The question before replacing them; No writes nothing.
+std::string ReplaceQuestion(const WorksheetRequest& request,
+                            const std::vector<std::string>& fileNames);
+inline constexpr std::string_view kReplaceTitle = "Replace File?";
 
 // The worksheets folder as messages name it: the "worksheets" folder, or, away from the
 // program folder, the folder by its full name.

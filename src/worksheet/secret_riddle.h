@@ -4,7 +4,7 @@
 // blanks with the answer of each letter's problem under them. The directions, with the riddle
 // itself, are written before the generator runs.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"
@@ -14,6 +14,12 @@
 #include <string_view>
 
 namespace abacore {
+
+// "Solve the addition problems below, ...": the directions, after "Directions: ".
+std::string SecretRiddleDirections(const WorksheetRequest& request);
+// The riddle itself, in 14-point italics after the directions; then back to their 10 points,
+// upright.
+void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet);
 
 // The letters a to z of a punch line, lower case, each once, in order of first appearance.
 std::string PunchLineLetters(std::string_view punchLine);

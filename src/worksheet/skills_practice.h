@@ -3,7 +3,7 @@
 // bracketed (long-division) layout, the row kinds taking turns as ProblemStyle says, and one
 // answer-key entry per problem.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"
@@ -18,6 +18,9 @@ class RandomSource;
 // fills state.AnswerText. The ranges must have passed CheckProblemsCanBeMade.
 void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
                         GenerationState& state, Document& worksheet);
+
+// "Practice your addition skills ...": the directions, after "Directions: ".
+std::string SkillsPracticeDirections(const WorksheetRequest& request);
 
 // One answer-key entry: LF, number, answer, and for a division that leaves a remainder (when
 // remainders are allowed) the remainder and the decimal quotient.

@@ -102,6 +102,9 @@ WordTemplates LoadWordTemplates(const WorksheetRequest& request, const DataFolde
         if (!lines)
             throw GenerationError("The word problems file " + inQuotes(file.string()) +
                                   " cannot be read. Check that it is a file you may read.");
+        if (const auto line = FirstTooLongLine(*lines))
+            throw GenerationError(TooLongLineText("word problems file", name, *line) +
+                                  " Shorten it, or choose other skills.");
         templates.bySkill[static_cast<size_t>(skill)] = TemplatesOf(*lines);
     }
     CheckTemplatesSuffice(request, templates);

@@ -4,8 +4,8 @@
 // once, before the sheet is made, so that a missing or short file is reported before anything
 // is written.
 
-#include "shell/program_folder.h"
-#include "shell/worksheet_request.h"
+#include "core/program_folder.h"
+#include "core/worksheet_request.h"
 
 #include <array>
 #include <filesystem>

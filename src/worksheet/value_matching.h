@@ -3,7 +3,7 @@
 // lettered column of partner expressions, each with the value of exactly one problem. The pupil
 // writes the partner's letter on the blank before each problem; the answer key lists them.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"
@@ -13,6 +13,9 @@ namespace abacore {
 
 // Letters A to Y: one page's worth.
 inline constexpr int kMostMatchingProblems = 25;
+
+// The directions, after "Directions: ".
+std::string ValueMatchingDirections(const WorksheetRequest& request);
 
 // Throws GenerationError, saying what to change, when the ranges cannot give partners at all:
 // a partner's second number lies strictly between SecondMin and SecondMax, and its first number

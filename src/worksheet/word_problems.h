@@ -6,7 +6,7 @@
 // The stories count and share things, so a difference never goes below zero here, whatever an
 // earlier request left in AllowNegatives (this sheet does not ask about it).
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/document.h"
 #include "worksheet/problem.h"
@@ -22,6 +22,9 @@ struct WordProblemsSetup {
     DrawLimits limits;
     WordTemplates templates;
 };
+
+// The directions, after "Directions: ".
+std::string WordProblemsDirections(const WorksheetRequest& request);
 
 // Throws GenerationError, saying what to change, when the ranges cannot make the problems or
 // a template file is missing or short; otherwise returns the redraw limits and the templates.

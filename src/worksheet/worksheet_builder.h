@@ -2,7 +2,7 @@
 // Builds both documents of a worksheet for the current request: heading, Name/Date line,
 // directions, the activity's problems, then the answer key. Nothing is generated later.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "worksheet/document.h"
 #include "worksheet/generation_error.h"
 
@@ -11,6 +11,7 @@
 namespace abacore {
 
 class RandomSource;
+struct SheetVersion;
 
 struct WorksheetDocuments {
     Document worksheet;
@@ -18,6 +19,9 @@ struct WorksheetDocuments {
 };
 
 // Throws GenerationError before writing anything when the ranges cannot make the problems.
+// A version of a class set is labelled on the sheet and on its key (sheet_version.h).
 WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random);
+WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random,
+                                  const SheetVersion& version);
 
 } // namespace abacore

@@ -3,7 +3,7 @@
 // command a click runs. The view button runs one command or the other depending on which
 // document is on view, and its caption says which one a click will show.
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include <array>
 #include <string_view>

@@ -73,23 +73,23 @@ TEST_F(MakeCrossword, TextKeyAndIpuzTellTheSamePuzzleAndTheDefaultRangesReachATh
 }
 
 TEST_F(MakeCrossword, AFixedSeedRepeatsEveryByteOfEveryFormat) {
-    // A PDF is titled with its file's name: the same names in two folders.
+    // A PDF is titled with the puzzle's heading, not its file's name: other names, the same bytes.
     for (const QString folder : {"a", "b"}) {
         ASSERT_TRUE(QDir(dir.path()).mkdir(folder));
-        const Result r =
-            runMake({"--seed", "5", "--skills", "add,mul", "--count", "25", "-o",
-                     file(folder + "/p.pdf"), "--answer-key", file(folder + "/k.pdf")});
+        const QString stem = folder + "/" + folder;
+        const Result r = runMake({"--seed", "5", "--skills", "add,mul", "--count", "25", "-o",
+                                  file(stem + ".pdf"), "--answer-key", file(stem + "k.pdf")});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-        ASSERT_EQ(runMake({"--seed", "5", "-o", file(folder + "/p.ipuz")}).exitCode, 0);
+        ASSERT_EQ(runMake({"--seed", "5", "-o", file(stem + ".ipuz")}).exitCode, 0);
     }
-    for (const char* name : {"/p.pdf", "/k.pdf", "/p.ipuz"})
-        EXPECT_EQ(ReadBytes(file(QString("a") + name)), ReadBytes(file(QString("b") + name)))
+    for (const char* name : {".pdf", "k.pdf", ".ipuz"})
+        EXPECT_EQ(ReadBytes(file(QString("a/a") + name)), ReadBytes(file(QString("b/b") + name)))
             << name;
-    EXPECT_TRUE(ReadBytes(file("a/p.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(ReadBytes(file("a/a.pdf")).startsWith("%PDF"));
     ASSERT_EQ(runMake({"--seed", "6", "-o", file("c.ipuz")}).exitCode, 0);
-    EXPECT_NE(ReadBytes(file("a/p.ipuz")), ReadBytes(file("c.ipuz")));
+    EXPECT_NE(ReadBytes(file("a/a.ipuz")), ReadBytes(file("c.ipuz")));
 
-    const QString text = PdfText(file("a/p.pdf"));
+    const QString text = PdfText(file("a/a.pdf"));
     if (text.isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     EXPECT_TRUE(text.contains("Crossword Puzzle") && text.contains("Across") &&

@@ -5,10 +5,32 @@
 #include "run_make.h"
 #include "test_pictures.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace abacore;
+
+namespace {
+
+// The pattern as PNG bytes.
+QByteArray PatternPng() {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    PatternImage(8, 8).save(&buffer, "PNG");
+    return bytes;
+}
+
+// A PNG with a colour profile the PNG library warns about (too short) and shows all the same:
+// an iCCP chunk put in after the signature and the header chunk.
+QByteArray ProfiledPng() {
+    QByteArray png = PatternPng();
+    return png.insert(8 + 25, QByteArray::fromHex("00000011694343506963630000789c6360181e"
+                                                  "000000c80001ce41d97e"));
+}
+
+} // namespace
 
 TEST(MakePicture, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
     QTemporaryDir dir;
@@ -33,6 +55,12 @@ TEST(MakePicture, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
     EXPECT_TRUE(ReadBytes(dir.filePath("w.txt")).startsWith("Addition Practice Worksheet\n\n"));
 
     ASSERT_EQ(RunMake(common + QStringList{"-o", dir.filePath("w.pdf")}).exitCode, 0);
+    // Only our words on the terminal: the library's note on the profile is not for the user.
+    WriteBytes(dir.filePath("profiled.png"), ProfiledPng());
+    const MakeResult profiled =
+        RunMake({"skills", "--picture", dir.filePath("profiled.png"), "-o", dir.filePath("p.pdf")});
+    EXPECT_EQ(profiled.exitCode, 0);
+    EXPECT_EQ(profiled.err, "");
     if (QStandardPaths::findExecutable("pdfimages").isEmpty())
         GTEST_SKIP() << "pdfimages is not installed";
     const auto images = PdfImages(dir.filePath("w.pdf"));
@@ -44,9 +72,11 @@ TEST(MakePicture, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
 TEST(MakePicture, ABadPictureIsRefusedBeforeAnythingIsWritten) {
     QTemporaryDir dir;
     WriteBytes(dir.filePath("notes.bmp"), "not a picture\n");
+    WriteBytes(dir.filePath("cut.png"), PatternPng().left(60));
     WriteBytes(dir.filePath("w.rtf"), "earlier");
     const std::pair<QString, std::string> cases[] = {
         {dir.filePath("notes.bmp"), NotAPictureReason("notes.bmp")},
+        {dir.filePath("cut.png"), NotAPictureReason("cut.png")},
         {dir.filePath("gone.bmp"),
          PictureUnreadableReason("gone.bmp", "No such file or directory")},
         {dir.path(),
@@ -86,6 +116,7 @@ TEST(MakePicture, TheCrosswordPictureIsBehindThePdfGridAndOtherFormsAreRefused) 
     }
 
     WriteBytes(dir.filePath("notes.bmp"), "not a picture\n");
+    WriteBytes(dir.filePath("cut.png"), PatternPng().left(60));
     const struct {
         QStringList args;
         QString message;

@@ -1,5 +1,5 @@
-#include "../shell/temp_folder.h"
 #include "clipart/folder_listing.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -28,7 +28,12 @@ TEST(PicturePattern, EveryReadableTypeAllFirstAndTheSpellingsOfATypeTogether) {
         EXPECT_TRUE(MatchesPattern(name, all)) << name;
     for (const char* name : {"a.wmf", "bmp", "a.bmp.txt", "a_bmp", "a.bm", "a.gifs", "a.svg~", ""})
         EXPECT_FALSE(MatchesPattern(name, all)) << name;
-    // Letters beyond ASCII are single characters for '?', and are not folded.
+    // Every ASCII letter folds, A and Z included; letters beyond ASCII are single characters for
+    // '?', and are not folded.
+    for (char c = 'A'; c <= 'Z'; ++c)
+        EXPECT_TRUE(MatchesPattern(std::string(1, c) + ".bmp",
+                                   std::string(1, static_cast<char>(c - 'A' + 'a')) + "?bmp"))
+            << c;
     EXPECT_TRUE(MatchesPattern("\xC3\xA9.bmp", "?.bmp"));
     EXPECT_FALSE(MatchesPattern("\xC3\x89.bmp", "\xC3\xA9.bmp"));
     // Empty wildcards between separators match nothing.

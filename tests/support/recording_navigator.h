@@ -1,9 +1,10 @@
 #pragma once
 // A Navigator for window tests: records which screens were asked for, how many dialogs had been
-// shown by then, and whether the program was ended, without opening anything.
+// shown by then, the windows handed over to, and whether the program was ended, without opening
+// anything.
 
+#include "core/worksheet_request.h"
 #include "scripted_dialogs.h"
-#include "shell/worksheet_request.h"
 #include "ui/app_context.h"
 #include "worksheet/random_source.h"
 
@@ -16,6 +17,8 @@ public:
     explicit RecordingNavigator(const ScriptedDialogs& dialogs) : m_dialogs(dialogs) {}
     std::vector<Screen> opened;
     std::vector<size_t> dialogsBefore; // per screen opened
+    std::vector<Screen> handedTo;      // windows asked for without opening them
+    int aboutBoxes = 0;
     bool quitRequested = false;
 
     void open(Screen screen) override {
@@ -23,6 +26,11 @@ public:
         dialogsBefore.push_back(m_dialogs.shown.size());
     }
     void quit() override { quitRequested = true; }
+    QWidget* windowFor(Screen screen, QWidget*) override {
+        handedTo.push_back(screen);
+        return nullptr;
+    }
+    void showAbout(QWidget*) override { ++aboutBoxes; }
 
 private:
     const ScriptedDialogs& m_dialogs;

@@ -82,7 +82,7 @@ TEST(PagePath, PagesDrawnByHandAndATextDocumentGoIntoOnePdfInOrder) {
     TextDocumentPages text(*sheet);
     QTemporaryDir dir;
     const QString path = dir.filePath("mixed.pdf");
-    WritePdfFile({&puzzle.pages, &text}, path);
+    WritePdfFile({&puzzle.pages, &text}, path, "Puzzle");
 
     // Each page drawn by hand gets the printable area: 7.3 by 9.5 inches at 1200 dots an inch
     // (Qt rounds the margins to whole points).

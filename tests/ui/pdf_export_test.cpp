@@ -1,8 +1,8 @@
 #include "add_text.h"
+#include "core/atomic_file.h"
 #include "failure_text.h"
 #include "file_bytes.h"
 #include "file_size_limit.h"
-#include "shell/atomic_file.h"
 #include "ui/pdf_export.h"
 
 #include <QDir>
@@ -35,7 +35,7 @@ static Document Sheet(int blocks) {
 // The failure's message for the user, or empty when the file was written.
 static std::string WriteFailure(const std::vector<const Document*>& documents,
                                 const QString& path) {
-    return FailureText<WriteError>([&] { WritePdf(documents, path); });
+    return FailureText<WriteError>([&] { WritePdf(documents, path, "Sheet"); });
 }
 
 // Replacing an earlier file and the refusals come first: the rest needs pdftotext.

@@ -41,4 +41,6 @@ TEST(ProblemCountScreen, SquaresOpenAtSixOthersAtTwentyAndARefusedCountIsStoredA
               (WizardMessage{"Oops!", "Please type the number of problems as a whole number "
                                       "from 0 to 32767."}));
     EXPECT_EQ(r.ProblemCount, 21) << "text that is no count is not stored";
+    r.KeepTyped = true; // back after a refused sheet
+    EXPECT_EQ(CountScreenOpening(r).count, "21");
 }

@@ -38,6 +38,14 @@ TEST(RangeOpening, ValuesLowestValuesAndSignOfEachActivity) {
             << name;
     }
     EXPECT_FALSE(RangeScreenOpening(RequestFor(Activity::MathSquares, Addition)).secondRowShown);
+
+    // Back after a refused sheet: the ranges as typed, raised to what each box now accepts.
+    WorksheetRequest kept = RequestFor(P, Division);
+    std::tie(kept.FirstMin, kept.FirstMax, kept.SecondMin, kept.SecondMax) =
+        std::tuple(3.0, 40.0, 0.0, 9);
+    EXPECT_EQ(RangeScreenOpening(kept).values, (Four{0, 100, 1, 100}));
+    kept.KeepTyped = true;
+    EXPECT_EQ(RangeScreenOpening(kept).values, (Four{3, 40, 1, 9}));
 }
 
 // The invalid entry's text is checked through the batch command, its title by the window.

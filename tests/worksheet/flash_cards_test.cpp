@@ -20,7 +20,9 @@ WorksheetRequest Cards(Skill skill, double firstMin, double firstMax, double sec
 }
 
 // The cards' paragraphs (each with its text and its runs), made on a worksheet as the builder
-// leaves it: centred heading, then bold; the cards set their own size.
+// leaves it: centred heading, then bold Courier New; the cards set their own font and size, 50
+// points unless a card is too long for it, and their line breaks are all of 50 points, so every
+// strip is as tall.
 struct Sheet {
     Document document;
     GenerationState state;
@@ -33,6 +35,7 @@ std::unique_ptr<Sheet> Make(WorksheetRequest r, uint64_t seed = 1) {
     sheet->document.SetAlignment(Alignment::Centre);
     sheet->document.Insert("Heading\n");
     sheet->document.SetBold(true);
+    sheet->document.SetFontName("Courier New");
     RandomSource random(seed);
     MakeFlashCards(r, random, DrawLimits{}, sheet->state, sheet->document);
     const auto& all = sheet->document.paragraphs();
@@ -41,9 +44,11 @@ std::unique_ptr<Sheet> Make(WorksheetRequest r, uint64_t seed = 1) {
         sheet->texts.emplace_back();
         for (const auto& run : p.runs) {
             sheet->texts.back() += run.text;
-            EXPECT_EQ(run.format.fontSize, 50);
+            EXPECT_EQ(run.format.fontSize, p.runs[0].format.fontSize);
+            EXPECT_TRUE(run.format.fontSize <= 50 && run.format.fontSize >= 20) << run.text;
             EXPECT_TRUE(run.format.bold);
         }
+        EXPECT_EQ(p.endFormat.fontSize, 50);
         EXPECT_EQ(p.alignment, Alignment::Left);
     }
     return sheet;
@@ -61,6 +66,7 @@ TEST(FlashCards, EachKindOfCardHasItsLinesGapsAndFonts) {
     const std::string card = " 12 + 3" + std::string(15, ' ') + " 15\n\n\n\n";
     EXPECT_EQ(horizontal->document.plainText(), "Heading\n" + card + card);
     EXPECT_EQ(horizontal->paragraphs[0].runs[0].format.fontName, "Times New Roman");
+    EXPECT_EQ(horizontal->paragraphs[0].runs[0].format.fontSize, 50);
     EXPECT_EQ(horizontal->state.AnswerText, " 15"); // the last card's answer only
     EXPECT_EQ(horizontal->state.GridWidth, 35);
 
@@ -87,9 +93,11 @@ TEST(FlashCards, EachKindOfCardHasItsLinesGapsAndFonts) {
     EXPECT_FALSE(stacked->document.currentFormat().underline);
     EXPECT_EQ(stacked->state.GridWidth, 20);
 
-    // A long question with a long answer gets no gap.
-    EXPECT_EQ(Make(Cards(Skill::Addition, 99'999'999'999'999, 1e14, 32766, 32767, 2, 1))->texts[0],
-              " 100000000000000 + 32767 100000000032767");
+    // A long question with a long answer gets no gap, and a size at which it fits the line:
+    // some 17 ems at 27 points.
+    const auto longest = Make(Cards(Skill::Addition, 99'999'999'999'999, 1e14, 32766, 32767, 2, 1));
+    EXPECT_EQ(longest->texts[0], " 100000000000000 + 32767 100000000032767");
+    EXPECT_EQ(longest->paragraphs[0].runs[0].format.fontSize, 27);
     const ArithmeticProblem sevenByTwo{7, 2, Skill::Division, 3, 1, false, 3.5};
     EXPECT_EQ(CardAnswerText(sevenByTwo, true), " 3 R ( 1)");
     EXPECT_EQ(CardAnswerText(sevenByTwo, false), " 3");

@@ -2,6 +2,7 @@
 
 #include "../support/failure_text.h"
 #include "printed_lines.h"
+#include "ranges_request.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -24,18 +25,10 @@ struct SquaresSheet {
     std::string answers;
 };
 
+// The second range plays no part: no subtraction could meet this one.
 WorksheetRequest SquaresRequest(Skill skill, double firstMin, double firstMax, int16_t count,
                                 bool remainders = false) {
-    WorksheetRequest r;
-    r.SkillMode = skill;
-    r.MixedSkills = skill == Skill::Mixed;
-    r.FirstMin = firstMin;
-    r.FirstMax = firstMax;
-    r.SecondMin = 30000; // the second range plays no part: no subtraction could meet this one
-    r.SecondMax = 32767;
-    r.AllowRemainders = remainders;
-    r.ProblemCount = count;
-    return r;
+    return RangesRequest(skill, firstMin, firstMax, 30000, 32767, remainders, 2, count);
 }
 
 SquaresSheet Make(WorksheetRequest r, uint64_t seed = 1) {
@@ -192,17 +185,17 @@ TEST(MathSquares, ImpossibleOrHopelessRangesAreRefusedWithWhatToChange) {
     EXPECT_EQ(Message(exact),
               "In a math square of division without remainders both rows and both "
               "columns must divide evenly, and first numbers up to 32767 hardly ever "
-              "do that. Lower the first number's largest value to 216 or less, or "
+              "do that. Lower the first number's largest value to 541 or less, or "
               "allow remainders.");
-    exact.FirstMax = 216; // the suggestion holds, one more does not
+    exact.FirstMax = 541; // the suggestion holds, one more does not
     EXPECT_EQ(Message(exact), "");
-    exact.FirstMax = 217;
+    exact.FirstMax = 542;
     EXPECT_NE(Message(exact), "");
     exact.AllowRemainders = true;
     EXPECT_EQ(Message(exact), "");
     // Narrow ranges of large numbers: only squares of one number repeated.
     exact = SquaresRequest(Skill::Division, 1e12, 1e12 + 1000, 1);
-    EXPECT_NE(Message(exact).find("to 1000000000046 or less"), std::string::npos);
+    EXPECT_NE(Message(exact).find("to 1000000000100 or less"), std::string::npos);
     // Subtraction works for any range: four equal numbers always do.
     EXPECT_EQ(Message(SquaresRequest(Skill::Subtraction, 0, 999'999'999'999'999, 15)), "");
     // The filled-in number must fit its box.

@@ -1,11 +1,16 @@
 #include "worksheet/riddle_choice.h"
 
+#include "worksheet/data_file.h"
+
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace abacore;
 
 // Walking to either end and beyond, from any riddle of any file size: every riddle is shown
-// once on the way, in order, and each step past an end beeps without moving.
+// once on the way, in order, and each step past an end beeps without moving. Without riddles
+// every step beeps and shows nothing.
 TEST(RiddleChoice, StepsVisitEveryRiddleInOrderAndBeepOnlyPastAnEnd) {
     for (int count = 1; count <= 6; ++count) {
         for (int start = 0; start < count; ++start) {
@@ -32,15 +37,30 @@ TEST(RiddleChoice, StepsVisitEveryRiddleInOrderAndBeepOnlyPastAnEnd) {
             }
         }
     }
-}
-
-TEST(RiddleChoice, WithoutRiddlesEveryStepBeepsAndLeavesTheBoxesAlone) {
     for (const int step : {+1, -1}) {
         const RiddleStep s = StepRiddle(0, step, 0);
-        EXPECT_TRUE(s.pastEnd);
-        EXPECT_FALSE(s.show);
-        EXPECT_EQ(s.index, 0);
+        EXPECT_EQ(std::tie(s.index, s.pastEnd, s.show), std::tuple(0, true, false)) << step;
     }
+}
+
+// Back after a refused sheet the screen shows the request's riddle, not the file's first, and the
+// arrows go on from its place in the file; a riddle of the teacher's own stands before the first.
+TEST(RiddleChoice, BackAfterARefusalTheTypedRiddleIsShownWhereItStands) {
+    const std::vector<Riddle> file{{"Q1", "A1"}, {"Q2", "A2"}, {"Q3", "A3"}};
+    WorksheetRequest request;
+    request.KeepTyped = true;
+    const std::pair<Riddle, int> cases[] = {{{"Q2", "A2"}, 1}, {{"Q2", "A clock!"}, -1}};
+    for (const auto& [typed, index] : cases) {
+        request.RiddleQuestion = typed.question;
+        request.PunchLine = typed.punchLine;
+        const RiddleOpening kept = OpenRiddleScreen(request, file);
+        EXPECT_EQ(std::tie(kept.index, kept.shown), std::tuple(index, typed)) << typed.punchLine;
+    }
+    EXPECT_EQ(OpenRiddleScreen(request, {}).shown, (Riddle{"Q2", "A clock!"}));
+    // From before the first: "Next Riddle" shows the first, "Previous Riddle" beeps.
+    const RiddleStep next = StepRiddle(-1, +1, 3), previous = StepRiddle(-1, -1, 3);
+    EXPECT_EQ(std::tie(next.index, next.pastEnd, next.show), std::tuple(0, false, true));
+    EXPECT_EQ(std::tie(previous.pastEnd, previous.show), std::tuple(true, false));
 }
 
 // Whatever the boxes hold is taken as it is, and the count follows the punch line whatever an
@@ -59,4 +79,16 @@ TEST(RiddleChoice, ContinueStoresTheBoxesAsTheyAreAndCountsTheDistinctLetters) {
     EXPECT_EQ(request.ProblemCount, 1);
     ApplyRiddleChoice(request, "Why?", "");
     EXPECT_EQ(request.ProblemCount, 0);
+}
+
+// A riddle or punch line may be as long as a data-file line, counted in characters; longer
+// ones are refused naming the box.
+TEST(RiddleChoice, TextsLongerThanAFileLineAreRefusedNamingTheBox) {
+    std::string accents;
+    for (int i = 0; i < kLongestTextLine; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_FALSE(RiddleTextRefusal("riddle", accents));
+    const auto refusal = RiddleTextRefusal("punch line", accents + "x");
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->find("punch line"), std::string::npos) << *refusal;
 }

@@ -1,6 +1,6 @@
 #include "worksheet/riddle_file.h"
 
-#include "../shell/temp_folder.h"
+#include "temp_folder.h"
 #include "worksheet/data_file.h"
 #include "worksheet/secret_riddle.h"
 #include "worksheet/utf8.h"
@@ -36,16 +36,25 @@ TEST(RiddleFile, PairsInFileOrderAMissingOrEmptyFileIsReportedOnce) {
     TempFolder folder;
     const RiddleFile missing = ReadRiddleFile({folder.path()});
     EXPECT_EQ(missing.status, RiddleFileStatus::Missing);
-    EXPECT_EQ(RiddleFileNotice(missing),
-              "The riddle file \"Riddles.dat\" is missing from the program folder, so there are "
-              "no riddles to choose from. You can still type a riddle and its punch line of your "
-              "own.");
+    EXPECT_NE(RiddleFileNotice(missing)->find("\"Riddles.dat\" is missing"), std::string::npos);
     WriteBytes(folder.path() / "riddles.DAT", "Q\r\nA\r\n"); // any letter case
     const RiddleFile read = ReadRiddleFile({folder.path()});
     EXPECT_EQ(read.riddles, (std::vector<Riddle>{{"Q", "A"}}));
     EXPECT_FALSE(RiddleFileNotice(read));
     WriteBytes(folder.path() / "riddles.DAT", "Only a riddle\r\n");
     EXPECT_NE(RiddleFileNotice(ReadRiddleFile({folder.path()}))->find("holds no riddles"),
+              std::string::npos);
+    // Characters are counted, not bytes: a line of accented letters may hold twice the bytes.
+    std::string accents;
+    for (int i = 0; i < kLongestTextLine; ++i)
+        accents += "\xC3\xA9";
+    WriteBytes(folder.path() / "riddles.DAT", "Q\r\n" + accents + "\r\n");
+    EXPECT_EQ(ReadRiddleFile({folder.path()}).riddles.size(), 1u);
+    WriteBytes(folder.path() / "riddles.DAT",
+               "Q\r\nA\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\nA\r\n");
+    const RiddleFile tooLong = ReadRiddleFile({folder.path()});
+    EXPECT_TRUE(tooLong.riddles.empty());
+    EXPECT_NE(RiddleFileNotice(tooLong)->find("Line 3 of the riddle file \"Riddles.dat\""),
               std::string::npos);
     std::filesystem::remove(folder.path() / "riddles.DAT");
     std::filesystem::create_directory(folder.path() / "Riddles.dat");

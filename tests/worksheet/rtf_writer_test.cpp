@@ -1,5 +1,5 @@
-#include "../shell/temp_folder.h"
 #include "../support/add_text.h"
+#include "temp_folder.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/utf8.h"
 
@@ -16,8 +16,8 @@ static const std::string kPage =
 
 // Only the fonts and colours in use are listed; each paragraph states its alignment, the tabs
 // and its whole format; between runs only what changes; the mark carries the format of an
-// empty line; a kept paragraph says \keepn, one of exact line height \sl with a negative
-// height; no \par after the last paragraph.
+// empty line; blanks keep their width (\dntblnsbdb); a kept paragraph says \keepn, one of
+// exact line height \sl with a negative height; no \par after the last paragraph.
 TEST(RtfWriter, WholeFile) {
     const std::string tabs = "\\tx0\\tx15\\tx30\\tx45";
     const Document d = SampleSheet("Quiz {1} \\ \xC3\xB7");
@@ -26,7 +26,7 @@ TEST(RtfWriter, WholeFile) {
         "{\\fonttbl{\\f0\\fswiss\\fcharset0\\fprq2 Arial;}{\\f1\\fmodern\\fcharset0\\fprq1 Courier "
         "New;}{\\f2\\fmodern\\fcharset255\\fprq1 Terminal;}{\\f3\\fnil\\fcharset0 Odd Font;}}\n"
         "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}\n" +
-        kPage + "\\dntblnsbdb\n" + "\\pard\\qc" + tabs +
+        kPage + "\\dntblnsbdb\n\\pard\\qc" + tabs +
         "\\f0\\fs36\\b\\i0\\ulnone\\cf1 Quiz \\{1\\} \\\\ \\'f7\\par\n" + "\\pard\\qc" + tabs +
         "\\f0\\fs28\\b0\\i0\\ulnone\\cf1 \\par\n" + "\\pard\\ql\\keepn" + tabs +
         "\\f1\\fs21\\b0\\i\\ulnone\\cf1   1)  35\\ul + 17\\i0\\ulnone \\tab =\\par\n" +
@@ -38,29 +38,19 @@ TEST(RtfWriter, WholeFile) {
     EXPECT_EQ(RtfText(Document{}),
               "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2 "
               "Times New Roman;}}\n{\\colortbl;\\red0\\green0\\blue0;}\n" +
-                  kPage + "\\pard\\ql\\f0\\fs24\\b0\\i0\\ulnone\\cf1 }\n");
+                  kPage + "\\dntblnsbdb\n\\pard\\ql\\f0\\fs24\\b0\\i0\\ulnone\\cf1 }\n");
 }
 
-// Readers that imitate older Word widen runs of blanks unless told not to; that matters only
-// where blanks line text up in a fixed-pitch font other than Courier New, which they spare.
-TEST(RtfWriter, BlanksKeepTheirWidthWhereAFixedPitchLayoutNeedsIt) {
-    const std::pair<const char*, bool> cases[] = {
-        {"Courier New", false}, {"Times New Roman", false}, {"Odd Font", false},
-        {"Terminal", true},     {"Courrier New", true},     {"Liberation Mono", true},
-    };
-    for (const auto& [font, flagged] : cases) {
-        Document d;
-        d.SetFontName("Courier New");
-        d.Insert("  1)    35\n");
-        d.SetFontName(font);
-        d.Insert("a    b");
-        const std::string rtf = RtfText(d);
-        EXPECT_EQ(rtf.find("\n\\dntblnsbdb\n\\pard") != std::string::npos, flagged) << font;
-        // The cards' misspelt font is declared fixed-pitch, so a reader without it takes one.
-        if (std::string_view(font) == "Courrier New") {
-            EXPECT_NE(rtf.find("\\fmodern\\fcharset0\\fprq1 Courrier New;"), std::string::npos);
-        }
-    }
+// The stacked cards' misspelt font: readers that pick a missing font's stand-in by its name alone
+// would take a proportional one, so the table names the font they know, fixed-pitch, and keeps
+// the sheet's spelling as its alternative.
+TEST(RtfWriter, TheCardsMisspeltFontIsNamedAsReadersKnowIt) {
+    Document d;
+    d.SetFontName("Courrier New");
+    d.Insert("  12");
+    EXPECT_NE(RtfText(d).find("{\\fonttbl{\\f0\\fmodern\\fcharset0\\fprq1 Courier "
+                              "New{\\*\\falt Courrier New};}}"),
+              std::string::npos);
 }
 
 TEST(RtfWriter, EscapesByFontAndCharacter) {

@@ -1,6 +1,6 @@
 #include "worksheet/save_name.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 
 #include <gtest/gtest.h>
 

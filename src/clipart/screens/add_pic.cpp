@@ -2,9 +2,9 @@
 
 #include "clipart/folder_listing.h"
 #include "clipart/picture_messages.h"
-#include "shell/failure.h"
-#include "shell/program_folder.h"
-#include "shell/worksheet_request.h"
+#include "core/failure.h"
+#include "core/program_folder.h"
+#include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/screen_helpers.h"
@@ -122,6 +122,15 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    // Each list is read out by the caption above it.
+    for (const auto& [control, captionName] :
+         {std::pair<QWidget*, const char*>{m_driveList, "Label3"},
+          {m_folderList, "Label1"},
+          {m_fileList, "Label2"}}) {
+        auto* caption = findChild<QLabel*>(QString::fromLatin1(captionName));
+        caption->setBuddy(control);
+        control->setAccessibleName(caption->text().remove(QLatin1Char(':')));
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_add);

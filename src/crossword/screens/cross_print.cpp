@@ -1,16 +1,19 @@
 #include "crossword/screens/cross_print.h"
 
 #include "clipart/screens/add_pic.h"
+#include "core/program_folder.h"
+#include "core/worksheet_request.h"
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_messages.h"
 #include "crossword/screens/crossword_output.h"
 #include "crossword/screens/crossword_view.h"
-#include "shell/program_folder.h"
-#include "shell/worksheet_request.h"
+#include "ui/class_set_output.h"
 #include "ui/document_bridge.h"
 #include "ui/screen_helpers.h"
 #include "wizard/screens/clickable_label.h"
+#include "worksheet/class_set.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
@@ -52,7 +55,7 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) 
 } // namespace
 
 CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
-    : QWidget(parent), m_context(context), m_page(std::move(page)) {
+    : QWidget(parent), m_context(context), m_openedWith(context.request), m_page(std::move(page)) {
     setWindowTitle(q(CrosswordText::kBuilderCaption));
 
     auto* panel = new QFrame(this);
@@ -89,11 +92,16 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     auto* exportButton = MakeButton("ExportButton", CrosswordText::kExport, panel);
     exportButton->setToolTip(QStringLiteral("Save the puzzle as a PDF file, or as an .ipuz file "
                                             "for crossword programs"));
+    // Beside Export: the class set is exported too, one version for every pupil.
+    auto* classSet = MakeButton("ClassSetButton", ClassSetText::kCommand, panel);
+    classSet->setToolTip(QStringLiteral("A different puzzle for every pupil, each with its key, "
+                                        "as two PDF files"));
     print->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(view);
     buttons->addWidget(print);
     buttons->addWidget(exportButton);
+    buttons->addWidget(classSet);
     buttons->addStretch(1);
     buttons->addWidget(quit);
 
@@ -106,7 +114,19 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     connect(view, &QPushButton::clicked, this, [this] { viewPuzzle(); });
     connect(print, &QPushButton::clicked, this, [this] { printPuzzle(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { exportPuzzle(); });
+    connect(classSet, &QPushButton::clicked, this, [this] {
+        SaveClassSet({m_context, this, m_openedWith, m_look});
+    });
     connect(quit, &QPushButton::clicked, this, [this] { m_context.navigator.quit(); });
+    // Esc leaves as the window's own way out does.
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    addAction(escape);
+    connect(escape, &QAction::triggered, quit, &QPushButton::click);
+    // Tab follows the buttons as they stand, left to right.
+    setTabOrder(print, exportButton);
+    setTabOrder(exportButton, classSet);
+    setTabOrder(classSet, quit);
 
     m_display = new CrossWord(m_page, this);
     m_display->hide();
@@ -121,6 +141,9 @@ QWidget* CrossPrint::buildClueList() {
     auto* box = new QTextEdit(this);
     box->setObjectName(QStringLiteral("Box1"));
     box->setReadOnly(true);
+    box->setAccessibleName(QStringLiteral("Clues"));
+    // The keyboard moves through the clues as the mouse does.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     FillTextDocument(BuilderClueList(m_page), *box->document());
     box->setFixedWidth(250);
     box->moveCursor(QTextCursor::Start);
@@ -143,6 +166,8 @@ QWidget* CrossPrint::buildBackgroundFrame() {
         m_options[static_cast<size_t>(i)] = button;
         auto* label = new ClickableLabel(q(option.label), frame);
         label->setObjectName(QStringLiteral("ColorLabel_%1").arg(i));
+        label->setBuddy(button);
+        button->setAccessibleName(label->text());
         grid->addWidget(button, row, 0);
         if (!option.picture) {
             auto* swatch = new QLabel(frame);

@@ -3,7 +3,7 @@
 #include "crossword/crossword_problems.h"
 #include "crossword/grid_builder.h"
 #include "crossword/screens/cross_print.h"
-#include "shell/screens/screen_factory.h"
+#include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "worksheet/generation_error.h"
 
@@ -45,11 +45,11 @@ QWidget* MakeCrosswordScreen(AppContext& context, QWidget* current) {
         return new CrossPrint(context, std::move(*page));
     if (!problemsMade) {
         context.dialogs.message(current, QStringLiteral("Hey!"), QString::fromStdString(failure));
-        return MakeScreen(Screen::ChooseMinMax, context, current);
+        return context.navigator.windowFor(Screen::ChooseMinMax, current);
     }
     context.dialogs.message(current, QString::fromUtf8(CrosswordText::kFailedTitle),
                             QString::fromStdString(failure));
-    return MakeScreen(Screen::MainMenu, context, current);
+    return context.navigator.windowFor(Screen::MainMenu, current);
 }
 
 } // namespace abacore

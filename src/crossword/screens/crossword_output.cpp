@@ -1,10 +1,10 @@
 #include "crossword/screens/crossword_output.h"
 
+#include "core/atomic_file.h"
+#include "core/startup.h"
+#include "core/worksheet_request.h"
 #include "crossword/crossword_messages.h"
 #include "crossword/crossword_writers.h"
-#include "shell/atomic_file.h"
-#include "shell/startup.h"
-#include "shell/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/crossword_pages.h"
 #include "ui/dialogs.h"
@@ -122,7 +122,7 @@ void ExportCrossword(const CrosswordOutput& output) {
             std::vector<PageSource*> sources{&puzzle};
             if (withKey)
                 sources.push_back(&key);
-            WritePdfFile(sources, path);
+            WritePdfFile(sources, path, q(output.page.heading));
         }
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops,

@@ -1,6 +1,6 @@
 #include "wizard/screens/choose_skill.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "wizard/screens/clickable_label.h"
 #include "wizard/skill_rules.h"
@@ -64,6 +64,8 @@ ChooseSkill::ChooseSkill(AppContext& context, QWidget* parent)
         QFont font = name->font();
         font.setPointSizeF(font.pointSizeF() * 1.15);
         name->setFont(font);
+        name->setBuddy(box);
+        box->setAccessibleName(name->text());
         grid->addWidget(box, i, 0);
         grid->addWidget(badge, i, 1);
         grid->addWidget(name, i, 2);

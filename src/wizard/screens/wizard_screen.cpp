@@ -1,7 +1,7 @@
 #include "wizard/screens/wizard_screen.h"
 
-#include "shell/program_folder.h"
-#include "shell/worksheet_request.h"
+#include "core/program_folder.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "ui/screen_helpers.h"
 #include "wizard/screen_flow.h"

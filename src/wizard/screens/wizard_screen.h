@@ -4,7 +4,7 @@
 // "Go Back" buttons (Return and Escape from anywhere on the screen) and the way to the next or
 // previous screen of the activity.
 
-#include "shell/screen.h"
+#include "core/screen.h"
 #include "ui/app_context.h"
 #include "wizard/wizard_message.h"
 

@@ -1,7 +1,7 @@
 #include "worksheet/screens/choose_riddle.h"
 
-#include "shell/program_folder.h"
-#include "shell/worksheet_request.h"
+#include "core/program_folder.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "wizard/screens/clickable_label.h"
 #include "worksheet/riddle_choice.h"
@@ -60,6 +60,7 @@ QPushButton* arrowButton(const char* name, bool right) {
     button->setAutoDefault(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(right ? RiddleChoiceText::kNext : RiddleChoiceText::kPrevious);
+    button->setAccessibleName(button->toolTip());
     return button;
 }
 
@@ -85,12 +86,15 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
 
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(10);
-    const auto addBox = [&](int row, const char* markName, const char* mark, const char* name) {
+    const auto addBox = [&](int row, const char* markName, const char* mark, const char* name,
+                            const char* spokenName) {
         auto* label = new QLabel(mark);
         label->setObjectName(markName);
         MakePromptLabel(label);
         auto* box = new QLineEdit;
         box->setObjectName(name);
+        // Read out by what it holds rather than by its one-letter mark.
+        box->setAccessibleName(QString::fromLatin1(spokenName));
         QFont font = box->font();
         font.setPointSizeF(font.pointSizeF() * 1.1);
         box->setFont(font);
@@ -99,8 +103,8 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
         boxes->addWidget(box, row, 1);
         return box;
     };
-    m_riddle = addBox(0, "Label2", RiddleChoiceText::kQuestionMark, "RiddleBox");
-    m_punchLine = addBox(1, "Label3", RiddleChoiceText::kAnswerMark, "Punchbox");
+    m_riddle = addBox(0, "Label2", RiddleChoiceText::kQuestionMark, "RiddleBox", "Riddle");
+    m_punchLine = addBox(1, "Label3", RiddleChoiceText::kAnswerMark, "Punchbox", "Punch line");
     contentLayout()->addLayout(boxes);
     contentLayout()->addSpacing(10);
 
@@ -132,8 +136,10 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
     RiddleFile file = ReadRiddleFile(DataFoldersOf(context.request));
     const std::optional<std::string> notice = RiddleFileNotice(file);
     m_riddles = std::move(file.riddles);
-    if (!m_riddles.empty())
-        showRiddle();
+    const RiddleOpening opening = OpenRiddleScreen(context.request, m_riddles);
+    m_index = opening.index;
+    if (opening.shown)
+        show(*opening.shown);
     m_riddle->setFocus();
     // Told once, over the opened screen; the boxes still take a riddle of the user's own.
     if (notice) {
@@ -153,7 +159,10 @@ void ChooseRiddle::step(int direction) {
 }
 
 void ChooseRiddle::showRiddle() {
-    const Riddle& riddle = m_riddles[static_cast<size_t>(m_index)];
+    show(m_riddles[static_cast<size_t>(m_index)]);
+}
+
+void ChooseRiddle::show(const Riddle& riddle) {
     m_riddle->setText(QString::fromStdString(riddle.question));
     m_punchLine->setText(QString::fromStdString(riddle.punchLine));
     m_riddle->setCursorPosition(0);
@@ -161,6 +170,14 @@ void ChooseRiddle::showRiddle() {
 }
 
 void ChooseRiddle::confirm() {
+    for (const auto& [field, box] :
+         {std::pair{"riddle", m_riddle}, std::pair{"punch line", m_punchLine}})
+        if (const auto refusal = RiddleTextRefusal(field, box->text().toStdString())) {
+            m_context.dialogs.message(this, RiddleChoiceText::kNoticeTitle,
+                                      QString::fromStdString(*refusal));
+            box->setFocus();
+            return;
+        }
     ApplyRiddleChoice(m_context.request, m_riddle->text().toStdString(),
                       m_punchLine->text().toStdString());
     openNext();

@@ -21,7 +21,8 @@ protected:
 
 private:
     void step(int direction);
-    void showRiddle();
+    void showRiddle(); // the file's riddle m_index
+    void show(const Riddle& riddle);
 
     QLineEdit* m_riddle = nullptr;
     QLineEdit* m_punchLine = nullptr;

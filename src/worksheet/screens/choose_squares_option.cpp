@@ -1,6 +1,6 @@
 #include "worksheet/screens/choose_squares_option.h"
 
-#include "shell/worksheet_request.h"
+#include "core/worksheet_request.h"
 #include "wizard/screens/clickable_label.h"
 #include "worksheet/squares_option_text.h"
 
@@ -37,6 +37,7 @@ ChooseSquaresOption::ChooseSquaresOption(AppContext& context, QWidget* parent)
     yesFont.setBold(true);
     yes->setFont(yesFont);
     connect(yes, &ClickableLabel::clicked, m_filled, &QCheckBox::click);
+    yes->setBuddy(m_filled);
     auto* row = new QHBoxLayout;
     row->addWidget(m_filled);
     row->addWidget(yes);

@@ -1,6 +1,6 @@
 #include "worksheet/screens/flash_directions.h"
 
-#include "worksheet/flash_directions.h"
+#include "worksheet/flash_directions_text.h"
 
 #include <QLabel>
 #include <QPushButton>

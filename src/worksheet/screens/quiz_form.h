@@ -5,6 +5,7 @@
 // and menus' output commands live in worksheet_output.h; the rules behind the toolbar and the
 // font tools in worksheet/worksheet_toolbar.h and worksheet/editing_tools.h.
 
+#include "worksheet/save_name.h"
 #include "worksheet/worksheet_builder.h"
 #include "worksheet/worksheet_toolbar.h"
 
@@ -54,6 +55,8 @@ private:
     bool mayDiscardEdits();
 
     AppContext& m_context;
+    // The request the sheet was made from: a class set is made from it, whatever happens later.
+    const WorksheetRequest m_openedWith;
     QTextEdit* m_quizBox = nullptr;
     QTextEdit* m_answerBox = nullptr;
     QToolBar* m_toolbar = nullptr;
@@ -66,6 +69,7 @@ private:
     QComboBox* m_fontName = nullptr;
     QComboBox* m_fontSize = nullptr;
     QComboBox* m_fontColour = nullptr;
+    WrittenFiles m_written; // what Save and QuickWord may replace without asking
 };
 
 } // namespace abacore

@@ -1,8 +1,8 @@
 #include "worksheet/screens/worksheet_output.h"
 
-#include "shell/atomic_file.h"
-#include "shell/startup.h"
-#include "shell/worksheet_request.h"
+#include "core/atomic_file.h"
+#include "core/startup.h"
+#include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
@@ -38,9 +38,26 @@ void MarkKept(const WorksheetOutput& output) {
         output.kept();
 }
 
-// Writes `document` as RTF to `path`. Throws WriteError.
-void WriteRtfFile(const QTextDocument& document, const std::string& path) {
-    WriteFileAtomically(path, RtfText(ReadTextDocument(document)));
+// Writes the documents as RTF to their worksheets files, all or none (a sheet and its key), and
+// notes them as the window's own. Throws WriteError.
+void WriteWorksheetsFiles(
+    const WorksheetOutput& output,
+    const std::vector<std::pair<const QTextDocument*, std::string>>& documents) {
+    std::vector<PendingFile> files;
+    for (const auto& [document, fileName] : documents)
+        files.push_back({FullWorksheetsPath(output.context.request, fileName),
+                         RtfText(ReadTextDocument(*document))});
+    WriteFilesTogether(files);
+    for (const PendingFile& file : files)
+        output.written.insert(file.path.string());
+}
+
+// False when one of the files is another worksheet that the teacher does not want replaced.
+bool MayReplace(const WorksheetOutput& output, const std::vector<std::string>& fileNames) {
+    const WorksheetRequest& request = output.context.request;
+    const std::vector<std::string> others = FilesToConfirm(request, fileNames, output.written);
+    return others.empty() || output.context.dialogs.question(output.window, q(kReplaceTitle),
+                                                             q(ReplaceQuestion(request, others)));
 }
 
 // Prints one document as one job; false when the printer (or its output file) failed.
@@ -50,8 +67,7 @@ bool PrintJob(const QTextDocument& document, QPrinter& printer) {
     // Qt's PDF printer fails silently on a file it cannot write, so look before printing.
     if (toFile && !(file.exists() ? file.isWritable() : QFileInfo(file.path()).isWritable()))
         return false;
-    PrintDocuments({&document}, printer);
-    if (printer.printerState() == QPrinter::Error)
+    if (!PrintDocuments({&document}, printer) || printer.printerState() == QPrinter::Error)
         return false;
     return !toFile || QFileInfo(file.filePath()).size() > 0;
 }
@@ -72,8 +88,10 @@ void SaveWorksheet(const WorksheetOutput& output) {
                                 q(SaveNameMessage(problem, NameSource::Typed)));
         return;
     }
+    if (!MayReplace(output, {WorksheetFileName(name)}))
+        return;
     try {
-        WriteRtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)));
+        WriteWorksheetsFiles(output, {{&output.worksheet, WorksheetFileName(name)}});
     } catch (const Failure& e) {
         context.dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
@@ -145,10 +163,17 @@ void SendToWordProcessor(const WorksheetOutput& output) {
     const bool withKey = HasAnswerKey(request) &&
                          dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
                                           Text(WorksheetText::kSendAnswerKey));
+    std::vector<std::string> files{WorksheetFileName(name)};
+    if (withKey)
+        files.push_back(AnswerKeyFileName(name));
+    if (!MayReplace(output, files))
+        return;
     try {
-        WriteRtfFile(output.worksheet, FullWorksheetsPath(request, WorksheetFileName(name)));
+        std::vector<std::pair<const QTextDocument*, std::string>> documents{
+            {&output.worksheet, files[0]}};
         if (withKey)
-            WriteRtfFile(output.answerKey, FullWorksheetsPath(request, AnswerKeyFileName(name)));
+            documents.emplace_back(&output.answerKey, files[1]);
+        WriteWorksheetsFiles(output, documents);
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
         return;
@@ -191,7 +216,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     if (withKey)
         documents.push_back(&output.answerKey);
     try {
-        WritePdf(documents, path);
+        WritePdf(documents, path, q(request.Heading));
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, Text(WorksheetText::kPdfNotWritten).arg(q(e.what())));
         return;

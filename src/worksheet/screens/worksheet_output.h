@@ -1,5 +1,7 @@
 #pragma once
 
+#include "worksheet/save_name.h"
+
 #include <functional>
 
 class QTextDocument;
@@ -19,9 +21,14 @@ struct WorksheetOutput {
     QWidget* window;
     const QTextDocument& worksheet;
     const QTextDocument& answerKey;
+    // The files of the worksheets folder this window has written: replaced without asking.
+    WrittenFiles& written;
     // Called once the edits are kept: saved, printed, exported or handed to the word processor.
     std::function<void()> kept = {};
 };
+
+// Save and QuickWord ask before they replace a file of the worksheets folder that the window did
+// not write itself.
 
 // Asks for a name and saves the worksheet as worksheets/<name>.rtf; the name becomes the heading.
 void SaveWorksheet(const WorksheetOutput& output);

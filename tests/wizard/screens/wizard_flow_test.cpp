@@ -1,8 +1,8 @@
 // Walks the wizard window by window, the way a user does: each "Continue" must open what the
 // activity's flow names next, and the request must hold what the screens offered.
-#include "program_folder.h"
-#include "shell/program_folder.h"
-#include "shell/screens/screen_factory.h"
+#include "app/screen_factory.h"
+#include "core/program_folder.h"
+#include "program_folder_fixture.h"
 #include "wizard/screen_flow.h"
 #include "wizard_test_helpers.h"
 #include "worksheet/riddle_file.h"

@@ -1,5 +1,5 @@
 #include "../../wizard/screens/wizard_test_helpers.h"
-#include "program_folder.h"
+#include "program_folder_fixture.h"
 #include "worksheet/riddle_choice.h"
 #include "worksheet/screens/choose_riddle.h"
 

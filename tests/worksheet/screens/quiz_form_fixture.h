@@ -3,7 +3,7 @@
 
 #include "add_text.h"
 #include "file_bytes.h"
-#include "program_folder.h"
+#include "program_folder_fixture.h"
 #include "recording_navigator.h"
 #include "worksheet/screens/quiz_form.h"
 

@@ -34,6 +34,7 @@ TEST_F(QuizFormTest, SaveRefusesBadNamesWritesTheEditsAndKeepsTheEarlierFileOnAF
     app.dialogs.shown.clear();
     ASSERT_TRUE(WriteBytes(worksheetFile("Quiz.rtf"), "earlier"));
     app.dialogs.inputs.push_back(QString("Quiz"));
+    app.dialogs.answers.push_back(true); // replace it
     {
         const FileSizeLimit fullDisk(16);
         button("Save")->trigger();
@@ -41,8 +42,8 @@ TEST_F(QuizFormTest, SaveRefusesBadNamesWritesTheEditsAndKeepsTheEarlierFileOnAF
 
     EXPECT_EQ(ReadBytes(worksheetFile("Quiz.rtf")), "earlier");
     EXPECT_EQ(app.request.Heading, "Quiz 1");
-    ASSERT_EQ(app.dialogs.titles(), QStringList{"Oops!"});
-    EXPECT_TRUE(app.dialogs.shown[1].text.startsWith("The worksheet could not be saved."));
+    ASSERT_EQ(app.dialogs.titles(), (QStringList{"Replace File?", "Oops!"}));
+    EXPECT_TRUE(app.dialogs.shown[2].text.startsWith("The worksheet could not be saved."));
     EXPECT_EQ(QDir(folder.file("worksheets")).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"Quiz 1.rtf", "Quiz.rtf"}));
 }
@@ -76,6 +77,46 @@ TEST_F(QuizFormTest, QuickWordRefusesABadHeadingAndStartsTheProgramWithTheAnswer
     EXPECT_EQ(QString::fromUtf8(ReadBytes(record)), answerKey + "\n" + worksheet + "\n");
     EXPECT_TRUE(ReadBytes(worksheet).contains("12 + 3="));
     EXPECT_TRUE(ReadBytes(answerKey).contains("Answer Key"));
+}
+
+// Flash cards keep the heading of the sheet before them, so QuickWord may name another sheet's
+// files: a file the window did not write is replaced only after a Yes (the Save test answers
+// Yes), and No writes nothing.
+TEST_F(QuizFormTest, SaveAndQuickWordAskBeforeReplacingAFileTheWindowDidNotWrite) {
+    app.request.Heading = "Riddle test";
+    app.request.QuickWordEnabled = true;
+    app.request.WordProcessorPath = "word-processor";
+    open();
+    ASSERT_TRUE(WriteBytes(worksheetFile("Riddle test.rtf"), "riddle sheet"));
+    ASSERT_TRUE(WriteBytes(worksheetFile("Cards(Answer Key).rtf"), "cards key"));
+    select(body(), body() + 3);
+    window->findChild<QToolButton*>("BoldButton")->click();
+    const auto files = [this] {
+        return QDir(folder.file("worksheets")).entryList(QDir::Files | QDir::Hidden);
+    };
+    const QStringList before = files();
+
+    app.dialogs.answers = {true, false}; // the answer key too; do not replace
+    button("QuickWord")->trigger();
+    ASSERT_EQ(app.dialogs.titles(), (QStringList{"Answer Key?", "Replace File?"}));
+    EXPECT_TRUE(app.dialogs.shown[1].text.startsWith("Replace \"Riddle test.rtf\"?"))
+        << app.dialogs.shown[1].text.toStdString();
+    EXPECT_EQ(ReadBytes(worksheetFile("Riddle test.rtf")), "riddle sheet");
+    EXPECT_EQ(files(), before);
+    EXPECT_TRUE(app.dialogs.ofKind("start").empty());
+    EXPECT_TRUE(quizBox()->document()->isModified());
+
+    // Save writes no key, so the other sheet's key is no concern of it; QuickWord's is.
+    app.dialogs.shown.clear();
+    app.dialogs.inputs = {QString("Cards")};
+    app.dialogs.answers = {true, true};
+    button("Save")->trigger();
+    button("QuickWord")->trigger();
+    ASSERT_EQ(app.dialogs.titles(),
+              (QStringList{"Worksheet Saved", "Answer Key?", "Replace File?"}));
+    EXPECT_TRUE(app.dialogs.shown[3].text.startsWith("Replace \"Cards(Answer Key).rtf\"?"));
+    EXPECT_TRUE(ReadBytes(worksheetFile("Cards(Answer Key).rtf")).contains("Answer Key"));
+    EXPECT_EQ(app.dialogs.ofKind("start").size(), 1u);
 }
 
 TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder) {

@@ -1,0 +1,169 @@
+#include "app/title.h"
+
+#include "app/about_form.h"
+#include "app/brand_label.h"
+#include "app/quick_word_option.h"
+#include "core/program_messages.h"
+#include "core/startup.h"
+#include "ui/app_context.h"
+#include "ui/dialogs.h"
+#include "ui/screen_helpers.h"
+#include "ui/toolbar_icons.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace abacore {
+
+namespace {
+
+struct ActivityButton {
+    const char* name;
+    const char* caption;
+    Activity activity;
+};
+
+// In the order they stand on the menu.
+constexpr ActivityButton kActivityButtons[] = {
+    {"Command1", "Skills Practice Sheet", Activity::SkillsPractice},
+    {"Command2", "Secret Riddle Worksheet", Activity::SecretRiddle},
+    {"Command3", "Math Squares Puzzle", Activity::MathSquares},
+    {"Command6", "Word Problems Sheet", Activity::WordProblems},
+    {"Command7", "Make Flash Cards", Activity::FlashCards},
+    {"Command8", "Value-Matching Worksheet", Activity::ValueMatching},
+    {"Command4", "Math Crossword Puzzle", Activity::Crossword},
+};
+
+} // namespace
+
+Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context) {
+    setWindowTitle(QStringLiteral("Abacore-- Drill Edition"));
+
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolbar->toggleViewAction()->setEnabled(false);
+    toolbar->setWindowTitle(QStringLiteral("Main menu tools"));
+    toolbar->setAccessibleName(toolbar->windowTitle());
+    addToolBar(Qt::TopToolBarArea, toolbar);
+    const auto addTool = [&](const char* key, const QIcon& icon, const char* tip,
+                             const QKeySequence& shortcut) {
+        QAction* action = toolbar->addAction(icon, QString::fromLatin1(key));
+        action->setObjectName(QString::fromLatin1(key));
+        action->setShortcut(shortcut);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(
+            QString::fromLatin1(tip), shortcut.toString(QKeySequence::NativeText)));
+        // Tool buttons stay out of the Tab chain unless asked in.
+        toolbar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
+        return action;
+    };
+    connect(addTool("QuickWord", ToolbarIcon(ToolbarPicture::QuickWordSetting),
+                    "Enable/Disable QuickWord Feature", QKeySequence(Qt::CTRL | Qt::Key_K)),
+            &QAction::triggered, this, &Title::openQuickWordOption);
+    connect(addTool("Info", ToolbarIcon(ToolbarPicture::Info), "About Abacore",
+                    QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, &Title::openAbout);
+    connect(addTool("Quit", ToolbarIcon(ToolbarPicture::Quit), "Exit Abacore",
+                    QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, [this] { m_context.navigator.quit(); });
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(30, 18, 30, 26);
+    layout->setSpacing(10);
+    layout->addWidget(
+        MakeBrandLabel("Label1", QStringLiteral("Abacore"), 40, true, false, central));
+    layout->addWidget(
+        MakeBrandLabel("Label2", QStringLiteral("-Drill Edition-"), 18, false, true, central));
+    layout->addSpacing(14);
+
+    QFont buttonFont = font();
+    buttonFont.setPointSize(12);
+    buttonFont.setBold(true);
+    for (const ActivityButton& entry : kActivityButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(entry.caption), central);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setFont(buttonFont);
+        button->setFixedSize(300, 42);
+        button->setCursor(Qt::PointingHandCursor);
+        // Return presses the button with the focus, as Space does.
+        button->setAutoDefault(true);
+        const Activity activity = entry.activity;
+        connect(button, &QPushButton::clicked, this,
+                [this, activity] { chooseActivity(activity); });
+        layout->addWidget(button, 0, Qt::AlignHCenter);
+        // Back from an activity, the keyboard is where the teacher left the menu.
+        if (activity == context.request.ActivityType || !focusWidget())
+            button->setFocus();
+    }
+    layout->addStretch(1);
+    setCentralWidget(central);
+
+    setFixedSize(520, 580);
+}
+
+void Title::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Un-minimising is not an opening.
+    if (!event->spontaneous())
+        runOpeningSequence();
+}
+
+void Title::runOpeningSequence() {
+    // The picture fills the area under the toolbar, which keeps its usual look.
+    layout()->activate();
+    WorksheetRequest& request = m_context.request;
+    SetBackgroundPicture(centralWidget(), DataFoldersOf(request));
+    CentreOnScreen(this);
+
+    const StartupOutcome outcome = RunStartup(request, request.ProgramFolder);
+    Dialogs& dialogs = m_context.dialogs;
+    if (!outcome.userFolderProblem.empty()) {
+        dialogs.message(this, QString::fromUtf8(ProgramText::kErrorTitle),
+                        QString::fromStdString(outcome.userFolderProblem));
+        m_context.navigator.quit();
+        return;
+    }
+    if (outcome.settingsFailed) {
+        dialogs.message(this, QString::fromUtf8(ProgramText::kErrorTitle),
+                        QString::fromUtf8(ProgramText::kMissingFiles));
+        m_context.navigator.quit();
+        return;
+    }
+    if (outcome.firstRun)
+        dialogs.message(this, QString::fromUtf8(ProgramText::kThankYouTitle),
+                        QString::fromUtf8(ProgramText::kThankYou));
+    if (!outcome.worksheetsProblem.empty())
+        dialogs.message(this, QString::fromUtf8(ProgramText::kOopsTitle),
+                        QString::fromStdString(outcome.worksheetsProblem));
+}
+
+void Title::chooseActivity(Activity activity) {
+    if (activity == Activity::Crossword)
+        m_context.dialogs.message(this, QString::fromUtf8(ProgramText::kCrosswordHelpTitle),
+                                  QString::fromUtf8(ProgramText::kCrosswordHelp));
+    m_context.request.ActivityType = activity;
+    m_context.request.KeepTyped = false;
+    m_context.navigator.open(Screen::ChooseSkill);
+}
+
+void Title::openQuickWordOption() {
+    auto* option = new QuickWordOption(m_context, this);
+    if (option->isUsable())
+        option->show();
+    else
+        option->deleteLater();
+}
+
+void Title::openAbout() {
+    ShowAboutBox(m_context, this);
+}
+
+} // namespace abacore

@@ -1,0 +1,246 @@
+// An installed copy: the shipped folder is never written, each user gets a program folder of
+// their own on the first start (or takes over the one an earlier version kept), their copies of
+// data files win over the shipped ones, and worksheets go to their documents folder.
+
+#include "core/program_places.h"
+#include "core/settings_file.h"
+#include "core/startup.h"
+#include "core/worksheet_request.h"
+#include "worksheet/generation_error.h"
+#include "worksheet/riddle_file.h"
+#include "worksheet/save_name.h"
+#include "worksheet/template_file.h"
+
+#include "../support/failure_text.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+
+using namespace abacore;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every file under a folder with its bytes and time: equal snapshots, nothing written.
+using Snapshot = std::map<std::string, std::pair<std::string, fs::file_time_type>>;
+Snapshot Take(const fs::path& folder) {
+    Snapshot snapshot;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        snapshot[entry.path().string()] = {entry.is_regular_file() ? ReadBytes(entry.path()) : "",
+                                           entry.last_write_time()};
+    return snapshot;
+}
+
+struct Installed {
+    TempFolder root;
+    const fs::path shipped = root.path() / "usr" / "share" / "abacore-drill";
+    const fs::path home = root.path() / "home" / "ann";
+
+    Installed() {
+        fs::create_directories(shipped);
+        fs::copy(ABACORE_SOURCE_DIR "/data", shipped);
+        fs::create_directories(home);
+        // What `cmake --install` leaves: files nobody may write.
+        for (const auto& entry : fs::directory_iterator(shipped))
+            fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::group_write,
+                            fs::perm_options::remove);
+    }
+    ~Installed() {
+        fs::permissions(shipped, fs::perms::owner_all, fs::perm_options::add);
+        for (const auto& entry : fs::directory_iterator(shipped))
+            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+    }
+    // The request of a run by the user whose config home is `configHome`.
+    WorksheetRequest request(const fs::path& configHome) const {
+        const UserEnvironment user{home.string(), "", configHome.string()};
+        WorksheetRequest r;
+        RecordPlaces(r, {UserProgramFolder(user)->string(), shipped.string(),
+                         UserDocumentsFolder(user)->string()});
+        return r;
+    }
+};
+
+} // namespace
+
+TEST(UserFolder, TheFirstStartMakesItThanksOnceAndNeverWritesTheShippedFolder) {
+    Installed installed;
+    fs::permissions(installed.shipped, fs::perms::owner_write | fs::perms::group_write,
+                    fs::perm_options::remove);
+    const Snapshot shippedBefore = Take(installed.shipped);
+    WorksheetRequest request = installed.request(installed.home / "data");
+    const fs::path own = request.ProgramFolder;
+    ASSERT_FALSE(fs::exists(own));
+
+    const StartupOutcome first = RunStartup(request, own);
+    EXPECT_FALSE(first.settingsFailed);
+    EXPECT_TRUE(first.userFolderProblem.empty()) << first.userFolderProblem;
+    EXPECT_TRUE(first.worksheetsProblem.empty()) << first.worksheetsProblem;
+    EXPECT_TRUE(first.firstRun);
+    EXPECT_FALSE(request.QuickWordEnabled);
+    // The user's copy is the shipped file with line 3 switched off, every other byte kept.
+    SettingsLines expected = SplitSettingsLines(ReadBytes(installed.shipped / "kvtdata.dat"));
+    ASSERT_TRUE(ApplyFirstRun(expected));
+    EXPECT_EQ(ReadBytes(own / "kvtdata.dat"), JoinSettingsLines(expected));
+    std::vector<fs::path> made;
+    for (const auto& entry : fs::directory_iterator(own))
+        made.push_back(entry.path().filename());
+    EXPECT_EQ(made, std::vector<fs::path>{"kvtdata.dat"}); // and nothing else
+    EXPECT_TRUE(fs::is_directory(installed.home / "Documents" / "Abacore Worksheets"));
+
+    // The next start is silent and does not write the user's file either.
+    const auto written = fs::last_write_time(own / "kvtdata.dat") - std::chrono::hours(1);
+    fs::last_write_time(own / "kvtdata.dat", written);
+    EXPECT_FALSE(RunStartup(request, own).firstRun);
+    EXPECT_EQ(fs::last_write_time(own / "kvtdata.dat"), written);
+
+    // Another user (another config home) is thanked in turn.
+    WorksheetRequest other = installed.request(installed.root.path() / "bob");
+    EXPECT_TRUE(RunStartup(other, other.ProgramFolder).firstRun);
+    EXPECT_EQ(Take(installed.shipped), shippedBefore);
+}
+
+TEST(UserFolder, AFolderThatCannotBeMadeOrAShippedFileThatIsGoneEndsTheStart) {
+    Installed installed;
+    WriteBytes(installed.home / "data", "a file where the config home should be");
+    WorksheetRequest blocked = installed.request(installed.home / "data");
+    const StartupOutcome outcome = RunStartup(blocked, blocked.ProgramFolder);
+    EXPECT_NE(outcome.userFolderProblem.find(blocked.ProgramFolder), std::string::npos)
+        << outcome.userFolderProblem;
+    EXPECT_FALSE(outcome.firstRun);
+
+    fs::permissions(installed.shipped, fs::perms::owner_write, fs::perm_options::add);
+    fs::remove(installed.shipped / "kvtdata.dat");
+    WorksheetRequest damaged = installed.request(installed.home / "fresh");
+    EXPECT_TRUE(RunStartup(damaged, damaged.ProgramFolder).settingsFailed);
+    EXPECT_FALSE(fs::exists(installed.home / "fresh" / "abacore-drill" / "kvtdata.dat"));
+
+    // A user who already has a settings file does not need the shipped one.
+    fs::create_directories(installed.home / "data2" / "abacore-drill");
+    WriteBytes(installed.home / "data2" / "abacore-drill" / "KVTDATA.DAT", "a\r\nb\r\n*****\r\n");
+    WorksheetRequest settled = installed.request(installed.home / "data2");
+    const StartupOutcome fine = RunStartup(settled, settled.ProgramFolder);
+    EXPECT_FALSE(fine.settingsFailed);
+    EXPECT_FALSE(fine.firstRun);
+}
+
+TEST(UserFolder, AUsersOwnCopyOfADataFileWinsInAnyLetterCase) {
+    Installed installed;
+    const fs::path own = installed.home / "own";
+    fs::create_directories(own);
+    const DataFolders folders{own, installed.shipped};
+
+    // Nothing of the user's: the shipped files, found ignoring case as in a program folder.
+    EXPECT_EQ(FindDataFile(folders, "RIDDLES.DAT"), installed.shipped / "Riddles.dat");
+    EXPECT_EQ(FindDataFile(folders, "missing.dat"), std::nullopt);
+    const RiddleFile shippedRiddles = ReadRiddleFile(folders);
+    ASSERT_EQ(shippedRiddles.status, RiddleFileStatus::Read);
+    EXPECT_FALSE(shippedRiddles.riddles.empty());
+
+    // A folder in the way is not a copy; a file under another letter case is.
+    fs::create_directory(own / "Riddles.dat");
+    EXPECT_EQ(FindDataFile(folders, "Riddles.dat"), installed.shipped / "Riddles.dat");
+    fs::remove(own / "Riddles.dat");
+    WriteBytes(own / "riddles.DAT", "Why?\r\nBecause.\r\n");
+    EXPECT_EQ(ReadRiddleFile(folders).riddles, (std::vector<Riddle>{{"Why?", "Because."}}));
+    WriteBytes(own / "AbacoreBack.JPG", "");
+    EXPECT_EQ(FindDataFile(folders, "AbacoreBack.jpg"), own / "AbacoreBack.JPG");
+
+    // Templates: the user's add.dat, the shipped subtract.dat, side by side on one sheet.
+    WriteBytes(own / "ADD.dat", "Own story [1] + [2]\r\n");
+    WorksheetRequest request;
+    request.SkillMode = Skill::Mixed;
+    request.MixedSkills = true;
+    request.SkillChecked[1] = true;
+    request.SkillChecked[2] = true;
+    request.ProblemCount = 5;
+    const WordTemplates templates = LoadWordTemplates(request, folders);
+    EXPECT_EQ(templates.forSkill(Skill::Addition), std::vector<std::string>{"Own story [1] + [2]"});
+    EXPECT_GT(templates.forSkill(Skill::Subtraction).size(), 1u);
+
+    // A file missing from both is reported with both folders.
+    fs::permissions(installed.shipped, fs::perms::owner_write, fs::perm_options::add);
+    fs::remove(installed.shipped / "subtract.dat");
+    const std::string message =
+        FailureText<GenerationError>([&] { LoadWordTemplates(request, folders); });
+    EXPECT_NE(message.find(own.string()), std::string::npos) << message;
+    EXPECT_NE(message.find(installed.shipped.string()), std::string::npos) << message;
+}
+
+TEST(UserFolder, WorksheetsGoToTheDocumentsFolder) {
+    Installed installed;
+    WorksheetRequest request = installed.request(installed.home / "data");
+    const fs::path documents = installed.home / "Documents";
+    EXPECT_EQ(WorksheetsFolderOf(request), documents / "Abacore Worksheets");
+    EXPECT_EQ(FullWorksheetsPath(request, "Quiz 1.rtf"),
+              (documents / "Abacore Worksheets" / "Quiz 1.rtf").string());
+
+    // A folder the user made under another letter case is used, not doubled.
+    fs::create_directories(documents / "ABACORE WORKSHEETS");
+    EnsureWorksheetsFolder(request);
+    EXPECT_EQ(WorksheetsFolderOf(request), documents / "ABACORE WORKSHEETS");
+    EXPECT_EQ(std::distance(fs::directory_iterator(documents), fs::directory_iterator()), 1);
+    // Nothing is made in the user's program folder for worksheets.
+    EXPECT_FALSE(fs::exists(fs::path(request.ProgramFolder) / "worksheets"));
+}
+
+// The folder an earlier version kept is taken over by one rename, the teacher's files byte for
+// byte. An install's shipped folder is no teacher's folder, and a folder already in place wins.
+TEST(UserFolder, AnEarlierVersionsFolderIsTakenOverWhole) {
+    const std::string settings = "Abacore\r\n/usr/bin/lowriter\r\n*****\r\n";
+    const std::string riddles = "Mine?\r\nYes!\r\n";
+    struct Case {
+        const char* name;
+        const char* earlier; // in the home
+        bool installedBeside;
+        bool ownExists;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"the package's folder", ".local/share/abacore-drill", false, false, true},
+        {"beside a home install", ".local/share/abacore-drill/user", true, false, true},
+        {"a home install's shipped folder", ".local/share/abacore-drill", true, false, false},
+        {"already taken over", ".local/share/abacore-drill", false, true, false},
+    };
+    for (const Case& c : cases) {
+        TempFolder root;
+        const fs::path home = root.path();
+        const fs::path earlier = home / c.earlier;
+        fs::create_directories(earlier);
+        WriteBytes(earlier / "KvtData.dat", settings);
+        WriteBytes(earlier / "Riddles.dat", riddles);
+        if (c.installedBeside) {
+            fs::create_directories(home / ".local" / "bin");
+            WriteBytes(home / ".local" / "bin" / "abacore-drill", "");
+        }
+        const UserEnvironment user{home.string(), "", ""};
+        const fs::path own = home / ".config" / "abacore-drill";
+        if (c.ownExists)
+            fs::create_directories(own);
+        ProgramPlaces places{own.string(), "/usr/share/abacore-drill",
+                             (home / "Documents").string()};
+        AdoptEarlierUserFolder(places, user);
+        EXPECT_EQ(places.programFolder, own.string()) << c.name;
+        const fs::path holder = c.taken ? own : earlier;
+        EXPECT_EQ(ReadBytes(holder / "KvtData.dat") + ReadBytes(holder / "Riddles.dat"),
+                  settings + riddles)
+            << c.name;
+        EXPECT_EQ(fs::exists(earlier), !c.taken) << c.name;
+    }
+
+    // Where the folder cannot be moved, the run uses it where it is.
+    TempFolder root;
+    const fs::path earlier = root.path() / "data" / "abacore-drill";
+    fs::create_directories(earlier);
+    WriteBytes(earlier / "kvtdata.dat", settings);
+    WriteBytes(root.path() / "conf", "a file where the config home should be");
+    const UserEnvironment user{root.path().string(), (root.path() / "data").string(),
+                               (root.path() / "conf").string()};
+    ProgramPlaces places{UserProgramFolder(user)->string(), "/usr/share/abacore-drill", "/d"};
+    AdoptEarlierUserFolder(places, user);
+    EXPECT_EQ(places.programFolder, earlier.string());
+    EXPECT_EQ(ReadBytes(earlier / "kvtdata.dat"), settings);
+}
