@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-liberation2
-          fonts-dejavu-core poppler-utils desktop-file-utils appstream)
+          fonts-dejavu-core poppler-utils desktop-file-utils appstream
+          chromium chromium-driver python3-selenium tidy)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

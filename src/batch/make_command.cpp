@@ -18,6 +18,8 @@
 #include "wizard/skill_rules.h"
 #include "wizard/style_rules.h"
 #include "worksheet/activity_table.h"
+#include "worksheet/html_page.h"
+#include "worksheet/html_writer.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
@@ -48,7 +50,7 @@ struct UserError {
     std::string message;
 };
 
-enum class Format { Rtf, Pdf, Text };
+enum class Format { Rtf, Pdf, Text, Html };
 
 // Every option of make: the parser and --help are both made from this list and the
 // activities' rows, so they cannot drift apart.
@@ -220,8 +222,10 @@ Format formatOf(const QString& path) {
         return Format::Pdf;
     if (suffix == QLatin1String("txt"))
         return Format::Text;
+    if (IsWebPageExtension(suffix.toStdString()))
+        return Format::Html;
     throw UserError{"Cannot tell the format of \"" + path.toStdString() +
-                    "\": use a name ending in .rtf, .pdf or .txt."};
+                    "\": use a name ending in .rtf, .pdf, .txt or .html."};
 }
 
 // The document as a file to write, in the format of the name's extension; a PDF is titled
@@ -233,9 +237,20 @@ PendingFile documentFile(const Document& document, const QString& path, const st
     case Format::Text:
         return {QFile::encodeName(path).toStdString(), PlainTextBytes(document)};
     case Format::Pdf:
+    case Format::Html:
         break;
     }
     return PdfFile({&document}, path, qt(title));
+}
+
+// The worksheet as a file: a web page is made from the problems themselves, every other format
+// from the document.
+PendingFile worksheetFile(const WorksheetDocuments& documents, const Picture* picture,
+                          const QString& path, const std::string& title) {
+    if (formatOf(path) != Format::Html)
+        return documentFile(documents.worksheet, path, title);
+    const WebVersion single{"", &documents.content};
+    return {QFile::encodeName(path).toStdString(), WorksheetHtml({&single, 1}, picture)};
 }
 
 void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QCommandLineParser& p) {
@@ -424,6 +439,9 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         } else {
             const Format outputFormat = formatOf(output);
             const Format keyFormat = hasKey ? formatOf(answerKey) : outputFormat;
+            if (hasKey && keyFormat == Format::Html)
+                throw UserError{"The answer key is written as .rtf, .pdf or .txt: a web page is "
+                                "for the pupil, and checks the answers itself."};
             needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
         }
         if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
@@ -482,7 +500,8 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         // Both files or neither.
         std::vector<PendingFile> files;
         files.push_back(puzzle ? CrosswordPuzzleFile(*puzzle, output, picture.image)
-                               : documentFile(documents->worksheet, output, request.Heading));
+                               : worksheetFile(*documents, picture.picture.get(), output,
+                                               request.Heading));
         if (hasKey)
             files.push_back(puzzle ? CrosswordKeyFile(*puzzle, answerKey, picture.image)
                                    : documentFile(documents->answerKey, answerKey,

@@ -181,6 +181,7 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
     worksheet.SetFontName(kSquaresFont);
     worksheet.SetLineHeight(kSquaresLineHeight);
     state.AnswerText = kMathSquaresNote;
+    state.Content.form = AnswerForm::Squares;
     BandLayout layout(state, worksheet, request.FirstSquareFilled,
                       request.AllowRemainders.value_or(false));
     for (int number = 1; number <= request.ProblemCount; ++number) {
@@ -198,9 +199,14 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
             AppendNumberText(state.AnswerText, n);
         }
         layout.place(square);
+        state.Content.squares.push_back(
+            {square.skill, square.results, square.remainders,
+             request.FirstSquareFilled ? TrimmedNumberText(square.a) : std::string()});
     }
     layout.finish();
     worksheet.SetLineHeight(0);
+    state.Content.remaindersShown = request.AllowRemainders.value_or(false);
+    state.Content.firstSquareFilled = request.FirstSquareFilled;
 }
 
 } // namespace abacore

@@ -1,5 +1,6 @@
 #include "worksheet/secret_riddle.h"
 
+#include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
 #include "worksheet/punch_line_row.h"
@@ -115,6 +116,7 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
     const std::string order = shuffled(letters, random);
 
     state.AnswerText.clear();
+    state.Content.form = AnswerForm::Riddle;
     std::vector<std::string> answerTexts; // of the problems so far, as the pupil sees them
     LetterNumbers numbers;
     ProblemLayout layout(state, worksheet);
@@ -141,6 +143,9 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
         state.AnswerText += upper(letter);
         state.AnswerText += "=  ";
         state.AnswerText += answer;
+        SheetProblem& recorded =
+            state.Content.problems.emplace_back(RecordedProblem(problem, false));
+        recorded.letter = upper(letter);
         answerTexts.push_back(std::move(answer));
         std::string& under = numbers[static_cast<size_t>(letter - 'a')];
         under.assign(1, '(');
@@ -150,6 +155,8 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
     }
     layout.finish();
     WritePunchLineRow(request.PunchLine, numbers, state, worksheet);
+    state.Content.riddle = RiddleLineText(request);
+    state.Content.punchLine = request.PunchLine;
 }
 
 } // namespace abacore

@@ -72,6 +72,13 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
 
     if (row.hasAnswerKey)
         writeAnswerKey(documents.answerKey, request, state->AnswerText);
+
+    SheetContent& content = documents.content;
+    content = std::move(state->Content);
+    content.heading = request.Heading;
+    content.hasNameLine = row.hasAnswerKey;
+    if (row.hasAnswerKey)
+        content.directions = DirectionsText(request);
     return documents;
 }
 
