@@ -143,9 +143,11 @@ std::string MakeUsage() {
         "\n"
         "make builds a worksheet without opening a window. ACTIVITY is one of:\n  " +
         names +
-        ".\nThe format follows each file's extension: .rtf (rich text), .pdf, or .txt (the plain\n"
-        "characters, UTF-8). A crossword is written as .pdf, .ipuz (for crossword programs) or\n"
-        ".txt (its clue list), its answer key as .pdf or .txt (the grid, \".\" for empty cells).\n"
+        ".\nThe format follows each file's extension: .rtf (rich text), .pdf, .txt (the plain\n"
+        "characters, UTF-8) or .html (a web page the pupil fills in and checks in a browser;\n"
+        "not for answer keys). A crossword is written as .pdf, .ipuz (for crossword programs),\n"
+        ".txt (its clue list) or .html, its answer key as .pdf or .txt (the grid, \".\" for\n"
+        "empty cells).\n"
         "\n"
         "Options of make:\n";
     for (const CommonOption& common : kCommonOptions)
@@ -411,7 +413,7 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                     throw UserError{"--" + std::string(option.name) + " does not apply to make " +
                                     std::string(row->batchName) + "."};
         if (!p.isSet("output"))
-            throw UserError{"Name the worksheet file with -o FILE (.rtf, .pdf or .txt)."};
+            throw UserError{"Name the worksheet file with -o FILE (.rtf, .pdf, .txt or .html)."};
         if (p.isSet("answer-key") && !row->hasAnswerKey)
             throw UserError{"make " + std::string(row->batchName) +
                             " has no answer key: leave out --answer-key."};
