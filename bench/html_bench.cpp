@@ -14,7 +14,7 @@ void BM_WebPageOf20Problems(benchmark::State& state) {
     WorksheetRequest request = MixedSheetRequest(Activity::SkillsPractice, 100, 100, 20);
     RandomSource random(1);
     const WorksheetDocuments documents = BuildWorksheet(request, random);
-    const WebVersion version{"", &documents.content};
+    const WebVersion version{"", "", &documents.content};
     for (auto _ : state) {
         std::string page = WorksheetHtml({&version, 1}, nullptr);
         benchmark::DoNotOptimize(page);

@@ -20,6 +20,8 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/html_page.h"
 #include "worksheet/html_writer.h"
+#include "worksheet/class_list.h"
+#include "worksheet/class_set.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
@@ -58,7 +60,7 @@ struct CommonOption {
     std::string_view shortName;
     BatchOption option;
 };
-const std::array<CommonOption, 13> kCommonOptions{{
+const std::array<CommonOption, 15> kCommonOptions{{
     {"o", {"output", "FILE", "the worksheet file (required)"}},
     {"", {"answer-key", "FILE", "also write the answer key"}},
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
@@ -78,6 +80,17 @@ const std::array<CommonOption, 13> kCommonOptions{{
       "puzzle and key)"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
+    {"",
+     {"copies", "N",
+      "a class set: N versions (1 to 100), each drawn afresh\nand from a new page, in the one "
+      "file, and their N\nkeys in the key file, for example:\n"
+      "make skills --copies 30 -o s.rtf --answer-key k.rtf"}},
+    {"",
+     {"names", "FILE",
+      "a class set with one version for each pupil of a\nclass list, the name on the Name line: "
+      "FILE is\nUTF-8 text, one name a line (up to 100 names of at\nmost 60 characters), for "
+      "example class.txt holding\nthe two lines \"Amira Haddad\" and \"Tom Lee\":\n"
+      "make words --names class.txt -o set.rtf"}},
     {"",
      {"folder", "DIR",
       "program folder (default: the folder of the program;\nfor an installed copy your own folder, "
@@ -245,14 +258,13 @@ PendingFile documentFile(const Document& document, const QString& path, const st
     return PdfFile({&document}, path, qt(title));
 }
 
-// The worksheet as a file: a web page is made from the problems themselves, every other format
-// from the document.
-PendingFile worksheetFile(const WorksheetDocuments& documents, const Picture* picture,
-                          const QString& path, const std::string& title) {
+// The worksheet as a file: a web page is made from the problems of each version themselves,
+// every other format from the document.
+PendingFile worksheetFile(const Document& worksheet, std::span<const WebVersion> versions,
+                          const Picture* picture, const QString& path, const std::string& title) {
     if (formatOf(path) != Format::Html)
-        return documentFile(documents.worksheet, path, title);
-    const WebVersion single{"", &documents.content};
-    return {QFile::encodeName(path).toStdString(), WorksheetHtml({&single, 1}, picture)};
+        return documentFile(worksheet, path, title);
+    return {QFile::encodeName(path).toStdString(), WorksheetHtml(versions, picture)};
 }
 
 void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QCommandLineParser& p) {
@@ -333,6 +345,31 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
         p.isSet("count") ? p.value("count").toStdString() : std::to_string(row.defaultCount);
     if (const auto refusal = ConfirmProblemCount(request, count))
         throw UserError{refusal->text};
+}
+
+// The versions the command makes: one unlabelled sheet, or a class set (--copies, --names).
+std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p) {
+    if (p.isSet("copies") && p.isSet("names"))
+        throw UserError{"--copies and --names do not go together: give one of them."};
+    if (p.isSet("copies")) {
+        const auto copies = CopiesFromText(p.value("copies").toStdString());
+        if (!copies)
+            throw UserError{CopiesRefusal() + " (--copies)"};
+        return NumberedVersions(*copies);
+    }
+    if (!p.isSet("names"))
+        return {SheetVersion{}};
+    const QString path = QFileInfo(p.value("names")).absoluteFilePath();
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(QFile::encodeName(path).toStdString());
+    } catch (const ReadError& e) {
+        throw UserError{e.what()};
+    }
+    const ClassList list = ReadClassList(bytes);
+    if (list.refusal)
+        throw UserError{"\"" + p.value("names").toStdString() + "\": " + *list.refusal};
+    return NamedVersions(list.names);
 }
 
 int fail(int code, const std::string& message) {
@@ -446,6 +483,12 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                                 "for the pupil, and checks the answers itself."};
             needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
         }
+        const std::vector<SheetVersion> versions = VersionsOf(p);
+        const std::string suffix = QFileInfo(output).suffix().toLower().toStdString();
+        if (crossword && versions.front().inSet() &&
+            (suffix == "ipuz" || IsWebPageExtension(suffix)))
+            throw UserError{"An ." + suffix + " file holds one puzzle: write a class set of "
+                            "crosswords as .pdf or .txt."};
         if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
             throw UserError{"The worksheet and the answer key would be the same file: give "
                             "--answer-key another name."};
@@ -480,14 +523,28 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             picture = LoadPicture(QFileInfo(p.value("picture")).absoluteFilePath());
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
-        // The crossword is built as its builder window builds it, a worksheet as its window.
-        std::optional<CrosswordPage> puzzle;
+        // The crossword is built as its builder window builds it, a worksheet as its window;
+        // each version of a class set afresh, the worksheets joined into one document.
+        std::vector<CrosswordPage> puzzles;
         std::optional<WorksheetDocuments> documents;
+        std::vector<WorksheetDocuments> made;
+        std::vector<WebVersion> pages; // a web page's sections: one for each version
         if (crossword) {
-            puzzle = MakeBatchCrossword(request, random);
+            for (const SheetVersion& version : versions) {
+                WorksheetRequest own = request;
+                puzzles.push_back(MakeBatchCrossword(own, random));
+                puzzles.back().version = version;
+            }
         } else {
-            documents = BuildWorksheet(request, random);
-            PlacePictureBelowHeading(documents->worksheet, picture.picture);
+            made = *BuildVersions(request, random, versions);
+            for (WorksheetDocuments& version : made)
+                PlacePictureBelowHeading(version.worksheet, picture.picture);
+            const bool single = made.size() == 1;
+            documents = single ? std::move(made.front()) : JoinVersions(made);
+            for (size_t k = 0; k < made.size(); ++k)
+                pages.push_back({versions[k].inSet() ? PupilVersionLabel(versions[k]) : "",
+                                 versions[k].pupil,
+                                 single ? &documents->content : &made[k].content});
         }
 
         // PDF needs Qt's fonts and painter; everything else runs without a GUI application.
@@ -501,13 +558,13 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         }
         // Both files or neither.
         std::vector<PendingFile> files;
-        files.push_back(puzzle ? CrosswordPuzzleFile(*puzzle, output, picture.image)
-                               : worksheetFile(*documents, picture.picture.get(), output,
-                                               request.Heading));
+        files.push_back(crossword ? CrosswordPuzzleFile(puzzles, output, picture.image)
+                                  : worksheetFile(documents->worksheet, pages,
+                                                  picture.picture.get(), output, request.Heading));
         if (hasKey)
-            files.push_back(puzzle ? CrosswordKeyFile(*puzzle, answerKey, picture.image)
-                                   : documentFile(documents->answerKey, answerKey,
-                                                  AnswerKeyTitle(request.Heading)));
+            files.push_back(crossword ? CrosswordKeyFile(puzzles, answerKey, picture.image)
+                                      : documentFile(documents->answerKey, answerKey,
+                                                     AnswerKeyTitle(request.Heading)));
         WriteFilesTogether(files);
         return 0;
     } catch (const UserError& e) {

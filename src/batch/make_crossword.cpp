@@ -7,6 +7,7 @@
 #include "crossword/grid_builder.h"
 #include "ui/crossword_pages.h"
 #include "ui/page_output.h"
+#include "worksheet/class_set.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
@@ -31,6 +32,30 @@ CrosswordLook BatchLook(const QImage& picture) {
     if (picture.isNull())
         return {};
     return WithPicture(WithBackground({}, kPictureBackground), picture);
+}
+
+// Each version's pages, and the list the page path takes.
+struct VersionPages {
+    std::vector<PainterPages> owned;
+    std::vector<PageSource*> sources;
+};
+
+VersionPages PagesOf(std::span<const CrosswordPage> pages,
+                     PainterPages (*draw)(const CrosswordPage&, const CrosswordLook&),
+                     const CrosswordLook& look) {
+    VersionPages out;
+    out.owned.reserve(pages.size());
+    for (const CrosswordPage& page : pages)
+        out.sources.push_back(&out.owned.emplace_back(draw(page, look)));
+    return out;
+}
+
+std::string TextsOf(std::span<const CrosswordPage> pages,
+                    std::string (*text)(const CrosswordPage&)) {
+    std::vector<std::string> texts;
+    for (const CrosswordPage& page : pages)
+        texts.push_back(text(page));
+    return JoinTextPages(texts);
 }
 
 } // namespace
@@ -79,27 +104,25 @@ CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random
     }
 }
 
-PendingFile CrosswordPuzzleFile(const CrosswordPage& page, const QString& path,
+PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const QString& path,
                                 const QImage& picture) {
     const QString suffix = SuffixOf(path);
-    if (suffix == QLatin1String("pdf")) {
-        PainterPages pages = CrosswordPuzzlePages(page, BatchLook(picture));
-        return PdfFile({&pages}, path, QString::fromStdString(page.heading));
-    }
+    if (suffix == QLatin1String("pdf"))
+        return PdfFile(PagesOf(pages, CrosswordPuzzlePages, BatchLook(picture)).sources, path,
+                       QString::fromStdString(pages.front().heading));
     if (suffix == QLatin1String("ipuz"))
-        return {Name(path), CrosswordIpuz(page)};
+        return {Name(path), CrosswordIpuz(pages.front())};
     if (IsWebPageExtension(suffix.toStdString()))
-        return {Name(path), CrosswordHtml(page)};
-    return {Name(path), CrosswordPuzzleText(page)};
+        return {Name(path), CrosswordHtml(pages.front())};
+    return {Name(path), TextsOf(pages, CrosswordPuzzleText)};
 }
 
-PendingFile CrosswordKeyFile(const CrosswordPage& page, const QString& path,
+PendingFile CrosswordKeyFile(std::span<const CrosswordPage> pages, const QString& path,
                              const QImage& picture) {
-    if (SuffixOf(path) == QLatin1String("pdf")) {
-        PainterPages pages = CrosswordKeyPages(page, BatchLook(picture));
-        return PdfFile({&pages}, path, QString::fromStdString(AnswerKeyTitle(page.heading)));
-    }
-    return {Name(path), CrosswordKeyText(page)};
+    if (SuffixOf(path) == QLatin1String("pdf"))
+        return PdfFile(PagesOf(pages, CrosswordKeyPages, BatchLook(picture)).sources, path,
+                       QString::fromStdString(AnswerKeyTitle(pages.front().heading)));
+    return {Name(path), TextsOf(pages, CrosswordKeyText)};
 }
 
 } // namespace abacore

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QString>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace abacore {
@@ -29,11 +30,13 @@ bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey);
 // ranges that cannot make the problems, and, titled "Failed.", when the builder gives up.
 CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random);
 
-// One file each, to write with WriteFilesTogether, in the format of the name's extension; a PDF
-// shows `picture` (when not null) behind the grid, as the builder window's picture option does.
-// Throw WriteError when a PDF's pages cannot be drawn.
-PendingFile CrosswordPuzzleFile(const CrosswordPage& page, const QString& path,
+// One file each, to write with WriteFilesTogether, in the format of the name's extension, with
+// the puzzles (the versions of a class set) one after the other, each from a new page; .ipuz
+// takes the first puzzle only. A PDF shows `picture` (when not null) behind the grid, as the
+// builder window's picture option does. Throw WriteError when a PDF's pages cannot be drawn.
+PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const QString& path,
                                 const QImage& picture);
-PendingFile CrosswordKeyFile(const CrosswordPage& page, const QString& path, const QImage& picture);
+PendingFile CrosswordKeyFile(std::span<const CrosswordPage> pages, const QString& path,
+                             const QImage& picture);
 
 } // namespace abacore

@@ -18,8 +18,8 @@ inline constexpr const char kMissingFiles[] =
 inline constexpr const char kThankYouTitle[] = "Thank you!";
 inline constexpr const char kThankYou[] =
     "Thank you for installing Abacore: Drill! Be sure to check out the <QuickWord> feature which "
-    "will open your worksheets and puzzles directly in Microsoft Word! Click the <Program "
-    "Options> button to set it up if you are interested.";
+    "will open your worksheets and puzzles directly in Microsoft Word! Click the <QuickWord> "
+    "button on the main menu to set it up if you are interested.";
 
 inline constexpr const char kCrosswordHelpTitle[] = "Crossword Help.";
 inline constexpr const char kCrosswordHelp[] =

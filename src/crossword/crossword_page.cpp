@@ -1,8 +1,8 @@
 #include "crossword/crossword_page.h"
 
-#include "crossword/code_points.h"
 #include "crossword/crossword_problems.h"
 #include "crossword/grid_builder.h"
+#include "worksheet/utf8.h"
 
 namespace abacore {
 

@@ -6,6 +6,7 @@
 
 #include "core/worksheet_request.h"
 #include "crossword/crossword_grid.h"
+#include "worksheet/sheet_version.h"
 #include "worksheet/random_source.h"
 
 #include <string>
@@ -39,6 +40,8 @@ struct CrosswordPage {
     // In increasing word index, as the lists show them.
     std::vector<ClueEntry> across;
     std::vector<ClueEntry> down;
+    // Which version of a class set this is; printed on the puzzle and on its key.
+    SheetVersion version;
 
     // x from 1 to 27, y from 1 to 19.
     const PageCell& cell(int x, int y) const {

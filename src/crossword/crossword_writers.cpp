@@ -30,8 +30,17 @@ std::string Charset(const CrosswordPage& page) {
 
 } // namespace
 
+namespace {
+
+// A version of a class set is named on the first line of its texts.
+std::string VersionLine(const CrosswordPage& page) {
+    return page.version.inSet() ? PupilVersionLabel(page.version) + "\n" : std::string();
+}
+
+} // namespace
+
 std::string CrosswordKeyText(const CrosswordPage& page) {
-    std::string text;
+    std::string text = VersionLine(page);
     text.reserve((kCrosswordColumns + 1) * kCrosswordRows);
     for (int y = 1; y <= kCrosswordRows; ++y) {
         for (int x = 1; x <= kCrosswordColumns; ++x) {
@@ -44,7 +53,7 @@ std::string CrosswordKeyText(const CrosswordPage& page) {
 }
 
 std::string CrosswordPuzzleText(const CrosswordPage& page) {
-    return BuilderListText(page);
+    return VersionLine(page) + BuilderListText(page);
 }
 
 std::string CrosswordIpuz(const CrosswordPage& page) {

@@ -9,6 +9,8 @@
 
 namespace abacore {
 
+// A version of a class set has its label (PupilVersionLabel) as a first line before these.
+
 // 19 lines of 27 characters, each ending in a line feed: the grid's characters, "." for an
 // empty cell.
 std::string CrosswordKeyText(const CrosswordPage& page);

@@ -1,8 +1,8 @@
 #include "crossword/grid_builder.h"
 
-#include "crossword/code_points.h"
 #include "crossword/crossword_problems.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -89,7 +89,7 @@ bool TryEntry(CrosswordGrid& grid, int w, std::u32string_view answer, int x, int
     entry.Direction = direction;
     entry.column = x - (pos - 1) * dx;
     entry.row = y - (pos - 1) * dy;
-    entry.answer = Utf8(answer);
+    entry.answer = EncodeUtf8(answer);
     // A start cell that already carries a number keeps it, and the entry shares it.
     int& number = grid.NumberGrid[CrosswordGrid::index(entry.column, entry.row)];
     if (number == 0)
@@ -122,7 +122,7 @@ bool PlaceFirstWord(CrosswordGrid& grid, std::u32string_view answer) {
     entry.Direction = EntryDirection::Down;
     entry.column = kFirstWordColumn;
     entry.row = top + 1;
-    entry.answer = Utf8(answer);
+    entry.answer = EncodeUtf8(answer);
     grid.NumberGrid[CrosswordGrid::index(kFirstWordColumn, top + 1)] = 1;
     return true;
 }
@@ -158,7 +158,7 @@ CrosswordGrid BuildGrid(std::vector<std::string> answers, RandomSource& random,
     CrosswordGrid grid(count);
     int replacements = 0;
     for (int w = 1; w <= count; ++w) {
-        std::u32string answer = CodePoints(answers[static_cast<size_t>(w - 1)]);
+        std::u32string answer = DecodeUtf8(answers[static_cast<size_t>(w - 1)]);
         for (int forThisWord = 0;; ++forThisWord) {
             const bool placed =
                 w == 1 ? PlaceFirstWord(grid, answer) : PlaceWord(grid, w, answer, random);
@@ -167,7 +167,7 @@ CrosswordGrid BuildGrid(std::vector<std::string> answers, RandomSource& random,
             if (forThisWord >= limits.perWord || replacements >= limits.perBuild)
                 throw GenerationError(CrosswordText::kFailedMessage);
             ++replacements;
-            answer = CodePoints(replace(w));
+            answer = DecodeUtf8(replace(w));
         }
     }
     return grid;

@@ -118,6 +118,7 @@ PuzzleLayout LayOutPuzzle(const CrosswordPage& page) {
     PuzzleLayout layout;
     // An empty line, the Name/Date line, an empty line, then the heading.
     layout.nameDate = {0, kLinePitch, kPageWidth, kLinePitch};
+    layout.version = {0, 2 * kLinePitch, kPageWidth, kLinePitch};
     layout.heading = {0, 3 * kLinePitch, kPageWidth, HeadingLines(page.heading) * kHeadingPitch};
     const int gridWidth = std::min(kPageWidth, kGridAreaWidth);
     layout.gridArea = {(kPageWidth - gridWidth) / 2, layout.heading.bottom() + kLinePitch / 2,
@@ -172,6 +173,10 @@ TwipRect KeyArea(std::string_view heading) {
     const int width = std::min(kPageWidth, kGridAreaWidth);
     return {(kPageWidth - width) / 2, 0, width,
             (width * height + kGridAreaWidth / 2) / kGridAreaWidth};
+}
+
+TwipRect KeyVersionLine(std::string_view heading) {
+    return {0, KeyArea(heading).bottom() + kLinePitch, kPageWidth, kLinePitch};
 }
 
 } // namespace abacore

@@ -81,6 +81,7 @@ struct PuzzleLayout {
     // On the first page.
     TwipRect nameDate;
     TwipRect heading;
+    TwipRect version; // the blank line between them: a class set's version label
     TwipRect gridArea;
     int columns = 1;
     // "Across" (bold, underlined), a blank line, the across entry lines, a blank line, "Down",
@@ -94,5 +95,7 @@ PuzzleLayout LayOutPuzzle(const CrosswordPage& page);
 // The answer key's page: the answer display (the heading on the background over the filled
 // grid) across the page's width.
 TwipRect KeyArea(std::string_view heading);
+// The line under it that names a class set's version.
+TwipRect KeyVersionLine(std::string_view heading);
 
 } // namespace abacore

@@ -48,7 +48,10 @@ void PaintPuzzlePage(QPainter& painter, const QRectF& page, int index, const Cro
     if (index == 0) {
         painter.setFont(CrosswordFont(kTextSize));
         painter.drawText(Rect(layout.nameDate), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(CrosswordText::kNameDateLine));
+                         q(NameLineFor(CrosswordText::kNameDateLine, puzzle.version)));
+        if (puzzle.version.inSet())
+            painter.drawText(Rect(layout.version), Qt::AlignHCenter | Qt::AlignVCenter,
+                             q(VersionLabel(puzzle.version)));
         DrawFittedText(painter, Rect(layout.heading), q(puzzle.heading),
                        CrosswordFont(kHeadingSize, true));
         painter.setPen(Qt::black);
@@ -79,6 +82,13 @@ PainterPages CrosswordKeyPages(const CrosswordPage& page, const CrosswordLook& l
         ScaleToPage(painter, area);
         PaintCrossword(painter, Rect(KeyArea(shared->heading)), *shared, CellText::Characters, look,
                        true);
+        if (shared->version.inSet()) {
+            painter.setPen(Qt::black);
+            painter.setFont(CrosswordFont(kTextSize));
+            painter.drawText(Rect(KeyVersionLine(shared->heading)),
+                             Qt::AlignHCenter | Qt::AlignVCenter,
+                             q(PupilVersionLabel(shared->version)));
+        }
     });
     return PainterPages(std::move(pages));
 }

@@ -206,6 +206,8 @@ void FillTextDocument(const Document& source, QTextDocument& target) {
         block.setTabPositions(tabs);
         if (p.keepWithNext)
             block.setProperty(kKeepWithNextProperty, true);
+        if (p.pageBreakBefore)
+            block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         if (p.lineHeight > 0)
             block.setLineHeight(p.lineHeight * dpi / kPointsPerInch, QTextBlockFormat::FixedHeight);
         // The block's own character format is its paragraph mark: it gives an empty line its
@@ -262,6 +264,7 @@ Document ReadTextDocument(const QTextDocument& source) {
         Paragraph p;
         p.alignment = FromQt(blockFormat.alignment());
         p.keepWithNext = blockFormat.boolProperty(kKeepWithNextProperty);
+        p.pageBreakBefore = blockFormat.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
         if (blockFormat.lineHeightType() == QTextBlockFormat::FixedHeight) {
             // In twentieths of a point, as the RTF holds it, so a round trip keeps the value.
             p.lineHeight = std::round(blockFormat.lineHeight() * kPointsPerInch / dpi * 20) / 20;

@@ -49,9 +49,13 @@ PendingFile PdfFile(const std::vector<const Document*>& documents, const QString
     for (const Document* document : documents) {
         if (!document)
             continue;
-        filled.push_back(std::make_unique<QTextDocument>());
-        FillTextDocument(*document, *filled.back());
-        texts.push_back(filled.back().get());
+        // Each stretch between page breaks is laid out on its own: a class set's hundred
+        // versions cost a hundred times one, not more.
+        for (const Document& part : SplitAtPageBreaks(*document)) {
+            filled.push_back(std::make_unique<QTextDocument>());
+            FillTextDocument(part, *filled.back());
+            texts.push_back(filled.back().get());
+        }
     }
     return PdfFile(DocumentPages(texts).sources, path, title);
 }

@@ -33,14 +33,16 @@ constexpr double kNoEnd = std::numeric_limits<double>::infinity();
 
 // Moves each run of paragraphs that must stay together (a problem's rows) to the next page when
 // it would cross a page end, as a word processor does with "keep with next".
-void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
+// Returns whether it moved any.
+bool KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     // Qt lays a long document out in steps; asking for the page count finishes the layout, so
     // the positions read below are the final ones. Each break lays the rest out again, so very
     // long parts are printed without this, as they come.
     constexpr int kMostPages = 100;
     if (document.pageCount() > kMostPages)
-        return;
+        return false;
+    bool moved = false;
     for (QTextBlock first = document.begin(); first.isValid();) {
         QTextBlock last = first;
         while (last.blockFormat().boolProperty(kKeepWithNextProperty) && last.next().isValid())
@@ -54,9 +56,11 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(first).mergeBlockFormat(format);
             document.pageCount();
+            moved = true;
         }
         first = last.next();
     }
+    return moved;
 }
 
 // The paragraphs [first, end) of `source` as a document of their own, with its settings and the
@@ -107,8 +111,10 @@ std::unique_ptr<QTextDocument> LaidOutPart(const QTextDocument& source, int firs
                                            QPaintDevice& device, const QSizeF& page) {
     std::unique_ptr<QTextDocument> withBreaks =
         OnPages(CopyOfParagraphs(source, first, end), device, page);
-    KeepParagraphsTogether(*withBreaks, page.height());
-    // Laid out afresh, as Qt lays out a document that had its breaks from the start.
+    // Laid out afresh, as Qt lays out a document that had its breaks from the start; without new
+    // breaks the first layout is that one already.
+    if (!KeepParagraphsTogether(*withBreaks, page.height()))
+        return withBreaks;
     return OnPages(std::unique_ptr<QTextDocument>(withBreaks->clone()), device, page);
 }
 

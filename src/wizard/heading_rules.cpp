@@ -1,7 +1,9 @@
 #include "wizard/heading_rules.h"
 
 #include "core/skill_names.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
+#include "worksheet/utf8.h"
 
 namespace abacore {
 
@@ -11,27 +13,8 @@ std::string SkillWord(const WorksheetRequest& request) {
     return std::string(SkillName(request.SkillMode));
 }
 
-std::string ActivityWord(Activity activity) {
-    switch (activity) {
-    case Activity::SkillsPractice:
-        return "Practice Worksheet";
-    case Activity::SecretRiddle:
-        return "Solve-The-Riddle Worksheet";
-    case Activity::MathSquares:
-        return "Math Squares";
-    case Activity::WordProblems:
-        return "Word Problems Worksheet";
-    case Activity::ValueMatching:
-        return "Value-Matching Worksheet";
-    case Activity::Crossword:
-        return "Crossword Puzzle";
-    default:
-        return {};
-    }
-}
-
 std::string DefaultHeading(const WorksheetRequest& request) {
-    return SkillWord(request) + " " + ActivityWord(request.ActivityType);
+    return SkillWord(request) + " " + std::string(RowOf(request.ActivityType).headingWord);
 }
 
 std::string OpeningHeading(const WorksheetRequest& request) {

@@ -1,5 +1,6 @@
 #pragma once
-// The heading screen's default: skill word, one blank, activity word.
+// The heading screen's default: skill word, one blank, the activity's word (its row's
+// headingWord).
 
 #include "core/worksheet_request.h"
 
@@ -22,8 +23,6 @@ inline constexpr int kLongestHeading = 200;
 
 // "Math Skills" for mixed skills, else the skill's name; empty when neither applies.
 std::string SkillWord(const WorksheetRequest& request);
-// The activity's name on its documents; empty for the flash cards, which have no heading.
-std::string ActivityWord(Activity activity);
 std::string DefaultHeading(const WorksheetRequest& request);
 // What the heading screen opens with: the default, or the heading typed before a refused sheet.
 std::string OpeningHeading(const WorksheetRequest& request);

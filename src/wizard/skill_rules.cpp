@@ -1,5 +1,7 @@
 #include "wizard/skill_rules.h"
 
+#include "worksheet/activity_table.h"
+
 namespace abacore {
 
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked) {
@@ -21,19 +23,11 @@ bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& tick
 }
 
 bool ActivityLeavesRemainders(Activity activity) {
-    switch (activity) {
-    case Activity::SecretRiddle:
-    case Activity::WordProblems:
-    case Activity::ValueMatching:
-    case Activity::Crossword:
-        return false;
-    default:
-        return true;
-    }
+    return RowOf(activity).asksRemainders;
 }
 
 bool ActivityAllowsNegatives(Activity activity) {
-    return activity != Activity::WordProblems && activity != Activity::Crossword;
+    return RowOf(activity).asksNegatives;
 }
 
 bool AsksRemainders(const WorksheetRequest& request) {

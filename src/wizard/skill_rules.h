@@ -30,20 +30,15 @@ inline constexpr const char* kNegatives =
 // other field; otherwise it sets SkillMode (the single skill, or Mixed) and MixedSkills.
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked);
 
-// Whether the activity's division problems may leave a remainder at all: the practice sheet,
-// the math squares and the flash cards; the others always divide evenly.
+// Whether the activity's division problems may leave a remainder at all, and whether its
+// subtraction answers may be negative at all: the activity's row says (it asks the question).
 bool ActivityLeavesRemainders(Activity activity);
-
-// Whether the activity's subtraction answers may be negative at all: not in the word problems
-// nor in the crossword.
 bool ActivityAllowsNegatives(Activity activity);
 
-// Whether "Allow Remainders?" is asked: division chosen, and an activity whose problems can
-// show a remainder (the practice sheet, the math squares and the flash cards).
+// Whether "Allow Remainders?" is asked: division chosen, and the activity's row asks it.
 bool AsksRemainders(const WorksheetRequest& request);
 
-// Whether "Allow negative answers?" is asked: subtraction chosen, and neither the word problems
-// nor the crossword, which never use negative answers.
+// Whether "Allow negative answers?" is asked: subtraction chosen, and the activity's row asks it.
 bool AsksNegatives(const WorksheetRequest& request);
 
 } // namespace abacore

@@ -1,12 +1,14 @@
 #pragma once
 // The one table of activities. Everything that differs from one activity to the next (its
-// generator, its screens, its answer key, its count limit, its batch options) is a field of its
-// row, so the builder, the screen flow, the worksheet toolbar and the `make` command never
-// switch on the activity. Adding an activity is one generator file and one row.
+// generator, its screens, its answer key, its directions, its heading, the skill questions it
+// asks, how it draws problems, its count limit, its batch options) is a field of its row, so
+// the builder, the screen flow, the wizard's rules, the worksheet toolbar and the `make`
+// command never switch on the activity. Adding an activity is one generator file and one row.
 
 #include "core/screen.h"
 #include "core/worksheet_request.h"
 #include "worksheet/prepared_sheet.h"
+#include "worksheet/problem.h"
 
 #include <optional>
 #include <span>
@@ -28,6 +30,8 @@ using SheetCheck = PreparedSheet (*)(const WorksheetRequest& request);
 using Generator = void (*)(WorksheetRequest& request, RandomSource& random,
                            const PreparedSheet& prepared, GenerationState& state,
                            Document& worksheet);
+// The directions' sentences, printed under the Name/Date line after "Directions: ".
+using Directions = std::string (*)(const WorksheetRequest& request);
 // Writes what an activity prints after its directions, in their format.
 using DirectionsAddition = void (*)(const WorksheetRequest& request, Document& worksheet);
 
@@ -50,12 +54,19 @@ struct BatchOption {
 
 struct ActivityRow {
     Activity activity;
-    std::string_view batchName; // the word after `make`
-    std::string_view title;     // as on the main menu's button
-    SheetCheck check;           // nullptr, with the generator: not part of this version
+    std::string_view batchName;   // the word after `make`
+    std::string_view title;       // as on the main menu's button
+    std::string_view headingWord; // ends the default heading; empty: the skill word alone
+    SheetCheck check;             // nullptr, with the generator: not part of this version
     Generator generator;
-    bool hasAnswerKey; // also the Name/Date line and the directions: flash cards have none
+    bool hasAnswerKey;     // also the Name/Date line and the directions: flash cards have none
+    Directions directions; // nullptr: none
     DirectionsAddition afterDirections; // nullptr: nothing
+    // The skill screen asks "Allow Remainders?" (division chosen) and "Allow negative
+    // answers?" (subtraction chosen) only where the sheet's problems can show them.
+    bool asksRemainders;
+    bool asksNegatives;
+    ProblemRules problemRules; // how the activity draws its problems
     // The screens after the main menu, in order, the last one the worksheet or the crossword.
     std::span<const Screen> screens;
     // A screen whose "Go Back" skips the one before it: {screen, where it goes back to}.
@@ -73,6 +84,9 @@ const ActivityRow& RowOf(Activity activity);
 // The row whose batch name is `name`, or nullptr.
 const ActivityRow* RowByBatchName(std::string_view name);
 
+inline ProblemRules RulesFor(Activity activity) {
+    return RowOf(activity).problemRules;
+}
 inline bool HasAnswerKey(const WorksheetRequest& request) {
     return RowOf(request.ActivityType).hasAnswerKey;
 }

@@ -6,40 +6,6 @@
 
 namespace abacore {
 
-namespace {
-
-std::string lowerCase(std::string_view text) {
-    std::string s(text);
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-std::string mathSquaresDirections(const WorksheetRequest& request) {
-    if (!request.MixedSkills) {
-        const SkillWords words = SkillWordsFor(request.SkillMode);
-        std::string text = "\nDirections: Fill in the squares so that the numbers ";
-        text += words.verb;
-        text += " left to right and downwards to equal the ";
-        text += words.noun;
-        text += request.FirstSquareFilled
-                    ? "s provided.  The first square has been filled in to get you started."
-                    : "s provided.";
-        return text + "\n\n";
-    }
-    const std::string list = SkillListText(request);
-    return "\nDirections: Using " + list +
-           ", fill in the squares so that the numbers equal the answers provided. Each square "
-           "will use only one skill (" +
-           list +
-           (request.FirstSquareFilled ? "). The first square has been filled in to get you started."
-                                      : ").") +
-           "\n\n";
-}
-
-} // namespace
-
 SkillWords SkillWordsFor(Skill skill) {
     switch (skill) {
     case Skill::Addition:
@@ -55,37 +21,12 @@ SkillWords SkillWordsFor(Skill skill) {
     }
 }
 
-std::string DirectionsText(const WorksheetRequest& request) {
-    const std::string skillName = lowerCase(SkillWordsFor(request.SkillMode).name);
-    switch (request.ActivityType) {
-    case Activity::SkillsPractice:
-        return "\nDirections: Practice your " + skillName +
-               " skills by solving the problems below.\n\n";
-    case Activity::SecretRiddle:
-        return "\nDirections: Solve the " + skillName +
-               " problems below, then use the answers to decipher the answer to the riddle.\n\n";
-    case Activity::MathSquares:
-        return mathSquaresDirections(request);
-    case Activity::WordProblems:
-        return "\nDirections: Solve the word problems below.\n\n";
-    case Activity::ValueMatching:
-        return "\nDirections: Fill in the letter of the problem that has an equal answer in the "
-               "right column.\n\n";
-    default:
-        return {};
-    }
-}
-
-std::string RiddleLineText(const WorksheetRequest& request) {
-    return "Riddle: " + request.RiddleQuestion + "\n\n";
-}
-
-void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet) {
-    worksheet.SetItalic(true);
-    worksheet.SetFontSize(14);
-    worksheet.Insert(RiddleLineText(request));
-    worksheet.SetItalic(false);
-    worksheet.SetFontSize(10);
+std::string LowerCaseSkillName(Skill skill) {
+    std::string name(SkillWordsFor(skill).name);
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return name;
 }
 
 std::string SkillListText(const WorksheetRequest& request) {

@@ -1,9 +1,8 @@
 #pragma once
-// The directions printed under the Name/Date line, by activity, and the words that name each
-// skill in them.
+// The words that name the skills in the directions under the Name/Date line. Each activity
+// writes its own directions (its row in the activity table points to them).
 
 #include "core/worksheet_request.h"
-#include "worksheet/document.h"
 
 #include <string>
 #include <string_view>
@@ -17,14 +16,8 @@ struct SkillWords {
 };
 SkillWords SkillWordsFor(Skill skill);
 
-// The directions as one insertion, line breaks included; empty for activities without
-// directions (flash cards, the crossword).
-std::string DirectionsText(const WorksheetRequest& request);
-
-// The riddle worksheet's second line, printed in larger italics after the directions.
-std::string RiddleLineText(const WorksheetRequest& request);
-// Inserts it in 14-point italics and goes back to the directions' 10 points, upright.
-void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet);
+// The skill's name in lower case, "addition"; empty for several skills.
+std::string LowerCaseSkillName(Skill skill);
 
 // The checked skills in lower case, joined by ", " with the last comma turned into " or":
 // "addition, subtraction or division".

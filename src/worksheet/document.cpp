@@ -142,11 +142,26 @@ void Document::setParagraphs(std::vector<Paragraph> paragraphs) {
     MoveToEnd();
 }
 
+void Document::AppendOnNewPage(const Document& other) {
+    if (isEmpty()) {
+        m_paragraphs = other.m_paragraphs;
+        m_tabStops = other.m_tabStops;
+    } else {
+        const size_t first = m_paragraphs.size();
+        m_paragraphs.insert(m_paragraphs.end(), other.m_paragraphs.begin(),
+                            other.m_paragraphs.end());
+        m_paragraphs[first].pageBreakBefore = true;
+    }
+    MoveToEnd();
+}
+
 std::string Document::plainText() const {
     std::string out;
     for (size_t i = 0; i < m_paragraphs.size(); ++i) {
         if (i > 0)
             out += '\n';
+        if (m_paragraphs[i].pageBreakBefore)
+            out += '\f';
         for (const Run& r : m_paragraphs[i].runs)
             out += r.text;
     }
@@ -155,6 +170,24 @@ std::string Document::plainText() const {
 
 bool Document::isEmpty() const {
     return m_paragraphs.size() == 1 && m_paragraphs[0].runs.empty();
+}
+
+std::vector<Document> SplitAtPageBreaks(const Document& document) {
+    std::vector<Document> parts;
+    const std::vector<Paragraph>& paragraphs = document.paragraphs();
+    size_t start = 0;
+    for (size_t i = 1; i <= paragraphs.size(); ++i) {
+        if (i < paragraphs.size() && !paragraphs[i].pageBreakBefore)
+            continue;
+        std::vector<Paragraph> part(paragraphs.begin() + static_cast<std::ptrdiff_t>(start),
+                                    paragraphs.begin() + static_cast<std::ptrdiff_t>(i));
+        part.front().pageBreakBefore = false;
+        Document& piece = parts.emplace_back();
+        piece.setTabStops(document.tabStops());
+        piece.setParagraphs(std::move(part));
+        start = i;
+    }
+    return parts;
 }
 
 } // namespace abacore

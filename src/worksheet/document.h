@@ -52,6 +52,8 @@ struct Paragraph {
     // The exact height of each line in points, for characters that must touch from line to
     // line (box-drawing lines); 0 for the height the font gives.
     double lineHeight = 0;
+    // Starts a new page (a class set's next version). Never carried to the next paragraph.
+    bool pageBreakBefore = false;
 };
 
 class Document {
@@ -84,11 +86,15 @@ public:
     void setTabStops(std::vector<int> twips) { m_tabStops = std::move(twips); }
 
     const std::vector<Paragraph>& paragraphs() const { return m_paragraphs; }
+    // Puts `other`'s paragraphs after this document's, from a new page; an empty document takes
+    // them as they are. The tab stops stay this document's (or become `other`'s, when empty).
+    void AppendOnNewPage(const Document& other);
     // Builds a document paragraph by paragraph (the window's edits coming back); the
     // insertion point goes to the end.
     void setParagraphs(std::vector<Paragraph> paragraphs);
 
-    // Exactly the characters inserted, in order; paragraphs joined by LF.
+    // Exactly the characters inserted, in order; paragraphs joined by LF, and a form feed
+    // (U+000C) at the start of a paragraph that starts a new page.
     std::string plainText() const;
     bool isEmpty() const;
 
@@ -105,5 +111,10 @@ private:
     size_t m_para = 0;
     size_t m_offset = 0;
 };
+
+// The stretches of a document between its page breaks, each a document of its own with the same
+// tab stops (the first paragraph of each no longer marked): pages can then be laid out one
+// stretch at a time. One document when there is no break.
+std::vector<Document> SplitAtPageBreaks(const Document& document);
 
 } // namespace abacore

@@ -1,5 +1,6 @@
 #include "worksheet/flash_cards.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/number_text.h"
 #include "worksheet/page_setup.h"
 #include "worksheet/utf8.h"

@@ -13,7 +13,8 @@ public:
     SheetPage(std::string& out, const SheetContent& content, std::string id)
         : m_out(out), m_content(content), m_id(std::move(id)) {}
 
-    void write(std::string_view label, const Picture* picture) {
+    void write(const WebVersion& version, const Picture* picture) {
+        const std::string_view label = version.label;
         m_out += "<section class=\"sheet\" id=\"" + m_id + "\"";
         if (!label.empty())
             m_out += " aria-label=\"" + HtmlText(label) + "\"";
@@ -26,7 +27,9 @@ public:
             m_out += PictureElement(*picture);
         if (m_content.hasNameLine)
             m_out += "<p class=\"name\"><label for=\"" + m_id + "-name\">Name</label> <input id=\"" +
-                     m_id + "-name\" type=\"text\" autocomplete=\"off\"></p>\n";
+                     m_id + "-name\" type=\"text\" autocomplete=\"off\"" +
+                     (version.pupil.empty() ? "" : " value=\"" + HtmlText(version.pupil) + "\"") +
+                     "></p>\n";
         writeLines("directions", m_content.directions);
         writeLines("riddle", m_content.riddle);
         switch (m_content.form) {
@@ -230,7 +233,7 @@ std::string WorksheetHtml(std::span<const WebVersion> versions, const Picture* p
     }
     for (size_t k = 0; k < versions.size(); ++k)
         SheetPage(out, *versions[k].content, "v" + std::to_string(k + 1))
-            .write(versions[k].label, picture);
+            .write(versions[k], picture);
     out += PageEnd();
     return out;
 }

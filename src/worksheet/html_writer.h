@@ -13,8 +13,9 @@
 namespace abacore {
 
 struct WebVersion {
-    std::string label;            // "Version 2 of 30", with the pupil's name; empty: a single sheet
-    const SheetContent* content;  // not null
+    std::string label; // "Zoë – Version 2 of 30"; empty for a single sheet
+    std::string pupil; // put in the Name box; may be empty
+    const SheetContent* content; // not null
 };
 
 // The page, UTF-8. `picture` (may be null) is shown below each version's heading.

@@ -1,5 +1,7 @@
 #include "worksheet/math_squares.h"
 
+#include "worksheet/activity_table.h"
+#include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
 
@@ -207,6 +209,27 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
     worksheet.SetLineHeight(0);
     state.Content.remaindersShown = request.AllowRemainders.value_or(false);
     state.Content.firstSquareFilled = request.FirstSquareFilled;
+}
+
+std::string MathSquaresDirections(const WorksheetRequest& request) {
+    if (!request.MixedSkills) {
+        const SkillWords words = SkillWordsFor(request.SkillMode);
+        std::string text = "Fill in the squares so that the numbers ";
+        text += words.verb;
+        text += " left to right and downwards to equal the ";
+        text += words.noun;
+        text += request.FirstSquareFilled
+                    ? "s provided.  The first square has been filled in to get you started."
+                    : "s provided.";
+        return text;
+    }
+    const std::string list = SkillListText(request);
+    return "Using " + list +
+           ", fill in the squares so that the numbers equal the answers provided. Each square "
+           "will use only one skill (" +
+           list +
+           (request.FirstSquareFilled ? "). The first square has been filled in to get you started."
+                                      : ").");
 }
 
 } // namespace abacore

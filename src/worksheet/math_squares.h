@@ -47,6 +47,10 @@ MathSquare MakeMathSquare(const WorksheetRequest& request, RandomSource& random,
 // remainders allowed a remainder other than 0 as "(R1)" (" (R1)" under the second column).
 std::string SquareResultText(const MathSquare& square, int which, bool remaindersAllowed);
 
+// "Fill in the squares ...": the directions, after "Directions: ". With several skills they
+// list the chosen ones.
+std::string MathSquaresDirections(const WorksheetRequest& request);
+
 // Makes request.ProblemCount squares, re-seeding the random source before each as the other
 // activities do, prints them through the grid into the worksheet (in "Terminal", not bold)
 // and fills state.AnswerText.

@@ -30,26 +30,6 @@ bool dividesEvenly(double first, double second) {
 
 } // namespace
 
-ProblemRules RulesFor(Activity activity) {
-    ProblemRules rules;
-    switch (activity) {
-    case Activity::ValueMatching:
-        rules.divisionAlwaysExact = true;
-        rules.remaindersNeedOrder = false;
-        break;
-    case Activity::SecretRiddle:
-    case Activity::Crossword:
-        rules.remaindersNeedOrder = false;
-        break;
-    case Activity::WordProblems:
-        rules.reseed = Reseed::AfterPick;
-        break;
-    default:
-        break;
-    }
-    return rules;
-}
-
 RedrawRule RuleFor(const WorksheetRequest& request, const ProblemRules& rules, Skill skill) {
     switch (skill) {
     case Skill::Subtraction:

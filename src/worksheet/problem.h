@@ -28,7 +28,8 @@ struct ArithmeticProblem {
 // When the random source takes in the clock, relative to the skill pick.
 enum class Reseed { BeforePick, AfterPick, Never };
 
-// Where an activity's copy of the procedure departs from the usual one.
+// Where an activity's copy of the procedure departs from the usual one (a column of the
+// activity table: RulesFor).
 struct ProblemRules {
     // Division never leaves a remainder, whatever AllowRemainders says.
     bool divisionAlwaysExact = false;
@@ -36,8 +37,6 @@ struct ProblemRules {
     bool remaindersNeedOrder = true;
     Reseed reseed = Reseed::BeforePick;
 };
-
-ProblemRules RulesFor(Activity activity);
 
 // The condition a drawn pair must meet before it becomes a problem.
 enum class RedrawRule {

@@ -1,5 +1,7 @@
 #include "worksheet/punch_line_row.h"
 
+#include "worksheet/utf8.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -9,30 +11,25 @@ namespace {
 
 // One character of the punch line as the row places it.
 struct Glyph {
-    std::string text; // UTF-8 of one character; a control character becomes a blank
+    std::string text; // one character as NextCodePoint reads it; a control one becomes a blank
     int letter = -1;  // 0 to 25 for a to z in either case
     bool blank() const { return text == " "; }
 };
 
 std::vector<Glyph> glyphsOf(std::string_view punchLine) {
     std::vector<Glyph> glyphs;
-    for (size_t i = 0; i < punchLine.size();) {
-        size_t end = i + 1;
-        while (end < punchLine.size() &&
-               (static_cast<unsigned char>(punchLine[end]) & 0xC0) == 0x80)
-            ++end;
+    for (size_t at = 0; at < punchLine.size();) {
+        const char32_t c = NextCodePoint(punchLine, at);
         Glyph g;
-        const auto c = static_cast<unsigned char>(punchLine[i]);
-        if (end == i + 1 && (c < 0x20 || c == 0x7F))
+        if (c < 0x20 || c == 0x7F)
             g.text = " ";
         else
-            g.text = punchLine.substr(i, end - i);
+            AppendUtf8(g.text, c);
         if (c >= 'a' && c <= 'z')
-            g.letter = c - 'a';
+            g.letter = static_cast<int>(c - 'a');
         else if (c >= 'A' && c <= 'Z')
-            g.letter = c - 'A';
+            g.letter = static_cast<int>(c - 'A');
         glyphs.push_back(std::move(g));
-        i = end;
     }
     return glyphs;
 }

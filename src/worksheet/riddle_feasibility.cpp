@@ -1,5 +1,6 @@
 #include "worksheet/riddle_feasibility.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/secret_riddle.h"

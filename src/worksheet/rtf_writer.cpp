@@ -234,6 +234,8 @@ private:
     }
 
     void writeParagraph(const Paragraph& p, bool last) {
+        if (p.pageBreakBefore)
+            m_buffer += "\\page\n";
         m_buffer += "\\pard";
         switch (p.alignment) {
         case Alignment::Left:

@@ -1,5 +1,6 @@
 #include "worksheet/secret_riddle.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -38,6 +39,10 @@ std::string shuffled(std::string letters, RandomSource& random) {
         letters.erase(k, 1);
     }
     return result;
+}
+
+std::string riddleLine(const WorksheetRequest& request) {
+    return "Riddle: " + request.RiddleQuestion;
 }
 
 char upper(char letter) {
@@ -155,8 +160,21 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
     }
     layout.finish();
     WritePunchLineRow(request.PunchLine, numbers, state, worksheet);
-    state.Content.riddle = RiddleLineText(request);
+    state.Content.riddle = riddleLine(request);
     state.Content.punchLine = request.PunchLine;
+}
+
+std::string SecretRiddleDirections(const WorksheetRequest& request) {
+    return "Solve the " + LowerCaseSkillName(request.SkillMode) +
+           " problems below, then use the answers to decipher the answer to the riddle.";
+}
+
+void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet) {
+    worksheet.SetItalic(true);
+    worksheet.SetFontSize(14);
+    worksheet.Insert(riddleLine(request) + "\n\n");
+    worksheet.SetItalic(false);
+    worksheet.SetFontSize(10);
 }
 
 } // namespace abacore

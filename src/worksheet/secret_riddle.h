@@ -15,6 +15,12 @@
 
 namespace abacore {
 
+// "Solve the addition problems below, ...": the directions, after "Directions: ".
+std::string SecretRiddleDirections(const WorksheetRequest& request);
+// The riddle itself, in 14-point italics after the directions; then back to their 10 points,
+// upright.
+void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet);
+
 // The letters a to z of a punch line, lower case, each once, in order of first appearance.
 std::string PunchLineLetters(std::string_view punchLine);
 

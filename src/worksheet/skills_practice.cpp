@@ -1,5 +1,7 @@
 #include "worksheet/skills_practice.h"
 
+#include "worksheet/activity_table.h"
+#include "worksheet/directions.h"
 #include "worksheet/number_text.h"
 
 namespace abacore {
@@ -198,6 +200,11 @@ void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const D
         layout.place(number, problem);
     }
     layout.finish();
+}
+
+std::string SkillsPracticeDirections(const WorksheetRequest& request) {
+    return "Practice your " + LowerCaseSkillName(request.SkillMode) +
+           " skills by solving the problems below.";
 }
 
 } // namespace abacore

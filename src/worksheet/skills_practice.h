@@ -19,6 +19,9 @@ class RandomSource;
 void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
                         GenerationState& state, Document& worksheet);
 
+// "Practice your addition skills ...": the directions, after "Directions: ".
+std::string SkillsPracticeDirections(const WorksheetRequest& request);
+
 // One answer-key entry: LF, number, answer, and for a division that leaves a remainder (when
 // remainders are allowed) the remainder and the decimal quotient.
 void AppendSkillsAnswer(std::string& answerText, int number, const ArithmeticProblem& problem,

@@ -78,6 +78,26 @@ char* EncodeUtf8(char* out, char32_t c) {
     return out;
 }
 
+void AppendUtf8(std::string& out, char32_t c) {
+    char bytes[4];
+    out.append(bytes, EncodeUtf8(bytes, c));
+}
+
+std::u32string DecodeUtf8(std::string_view utf8) {
+    std::u32string out;
+    for (size_t at = 0; at < utf8.size();)
+        out += NextCodePoint(utf8, at);
+    return out;
+}
+
+std::string EncodeUtf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char32_t c : text)
+        AppendUtf8(out, c);
+    return out;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {

@@ -6,6 +6,7 @@
 // C1, F5 to FF) reads as one U+FFFD, and reading goes on with the next byte. Qt reads text the
 // same way, so a document shows the same characters on screen as in the files we write.
 
+#include <string>
 #include <string_view>
 
 namespace abacore {
@@ -25,5 +26,10 @@ bool IsValidUtf8(std::string_view bytes);
 // Writes the UTF-8 bytes of `c` (at most 4) at `out`; returns the end. `c` is a code point
 // other than a surrogate.
 char* EncodeUtf8(char* out, char32_t c);
+void AppendUtf8(std::string& out, char32_t c);
+
+// Whole texts, for code that works on characters (a crossword answer fills one cell each).
+std::u32string DecodeUtf8(std::string_view utf8);
+std::string EncodeUtf8(std::u32string_view text);
 
 } // namespace abacore

@@ -1,5 +1,6 @@
 #include "worksheet/value_matching.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -392,6 +393,10 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
         state.Content.problems.push_back(
             {pairs[static_cast<size_t>(k)].problem, std::string(1, letter), {}, 0});
     }
+}
+
+std::string ValueMatchingDirections(const WorksheetRequest&) {
+    return "Fill in the letter of the problem that has an equal answer in the right column.";
 }
 
 } // namespace abacore

@@ -14,6 +14,9 @@ namespace abacore {
 // Letters A to Y: one page's worth.
 inline constexpr int kMostMatchingProblems = 25;
 
+// The directions, after "Directions: ".
+std::string ValueMatchingDirections(const WorksheetRequest& request);
+
 // Throws GenerationError, saying what to change, when the ranges cannot give partners at all:
 // a partner's second number lies strictly between SecondMin and SecondMax, and its first number
 // differs from its problem's. Also refuses more than 25 problems. Call it besides

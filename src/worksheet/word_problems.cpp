@@ -1,5 +1,6 @@
 #include "worksheet/word_problems.h"
 
+#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -96,6 +97,10 @@ void MakeWordProblems(WorksheetRequest& request, RandomSource& random, const Dra
         story += "\n\n\n";
         worksheet.Insert(story);
     }
+}
+
+std::string WordProblemsDirections(const WorksheetRequest&) {
+    return "Solve the word problems below.";
 }
 
 } // namespace abacore

@@ -23,6 +23,9 @@ struct WordProblemsSetup {
     WordTemplates templates;
 };
 
+// The directions, after "Directions: ".
+std::string WordProblemsDirections(const WorksheetRequest& request);
+
 // Throws GenerationError, saying what to change, when the ranges cannot make the problems or
 // a template file is missing or short; otherwise returns the redraw limits and the templates.
 WordProblemsSetup CheckWordProblemsCanBeMade(const WorksheetRequest& request,

@@ -2,7 +2,7 @@
 
 #include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/directions.h"
+#include "worksheet/sheet_version.h"
 
 #include <memory>
 
@@ -11,14 +11,21 @@ namespace abacore {
 namespace {
 
 constexpr std::string_view kNameDateLine =
-    "\nName_____________________________     Date_______________\n";
+    "Name_____________________________     Date_______________";
+
+// The version's label, or nothing for a sheet on its own.
+std::string LabelOf(const SheetVersion& version, std::string (*label)(const SheetVersion&)) {
+    return version.inSet() ? label(version) : std::string();
+}
 
 void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
-                    const std::string& answerText) {
+                    const std::string& answerText, const SheetVersion& version) {
     answerKey.Clear();
     answerKey.SetAlignment(Alignment::Centre);
     answerKey.SetBold(true);
-    answerKey.Insert(request.Heading + "\nAnswer Key\n\n");
+    // The blank line under "Answer Key" names the version the key belongs to.
+    answerKey.Insert(request.Heading + "\nAnswer Key\n" + LabelOf(version, PupilVersionLabel) +
+                     "\n");
     answerKey.SetAlignment(Alignment::Left);
     answerKey.SetFontSize(12);
     answerKey.Insert(answerText);
@@ -26,7 +33,8 @@ void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
 
 } // namespace
 
-WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random) {
+WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random,
+                                  const SheetVersion& version) {
     const ActivityRow& row = RowOf(request.ActivityType);
     PreparedSheet prepared;
     if (row.check)
@@ -43,20 +51,35 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.SetBold(true);
     worksheet.SetFontName("Times New Roman");
     worksheet.SetAlignment(Alignment::Centre);
-    worksheet.Insert(request.Heading + "\n");
+    worksheet.Insert(request.Heading);
+    // A version of a class set says which it is in a line that is there anyway: the blank line
+    // under the heading, or, on a sheet without a Name line, the heading's own line.
+    if (!row.hasAnswerKey && version.inSet()) {
+        const CharFormat heading = worksheet.currentFormat();
+        worksheet.SetFontSize(14);
+        worksheet.SetBold(false);
+        worksheet.Insert((request.Heading.empty() ? "" : "   ") + PupilVersionLabel(version));
+        worksheet.setCurrentFormat(heading);
+    }
+    worksheet.Insert("\n");
 
     worksheet.MoveToEnd();
     worksheet.SetFontSize(14);
     worksheet.SetBold(false);
     if (row.hasAnswerKey)
-        worksheet.Insert(kNameDateLine);
+        worksheet.Insert(LabelOf(version, VersionLabel) + "\n" +
+                         NameLineFor(kNameDateLine, version) + "\n");
 
     worksheet.MoveToEnd();
     worksheet.SetFontSize(10);
     worksheet.SetBold(true);
     worksheet.SetItalic(true);
+    std::string directions;
     if (row.hasAnswerKey) {
-        worksheet.Insert(DirectionsText(request));
+        if (row.directions) {
+            directions = "Directions: " + row.directions(request);
+            worksheet.Insert("\n" + directions + "\n\n");
+        }
         if (row.afterDirections)
             row.afterDirections(request, worksheet);
     }
@@ -71,15 +94,18 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
         row.generator(request, random, prepared, *state, worksheet);
 
     if (row.hasAnswerKey)
-        writeAnswerKey(documents.answerKey, request, state->AnswerText);
+        writeAnswerKey(documents.answerKey, request, state->AnswerText, version);
 
     SheetContent& content = documents.content;
     content = std::move(state->Content);
     content.heading = request.Heading;
     content.hasNameLine = row.hasAnswerKey;
-    if (row.hasAnswerKey)
-        content.directions = DirectionsText(request);
+    content.directions = directions;
     return documents;
+}
+
+WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random) {
+    return BuildWorksheet(request, random, SheetVersion{});
 }
 
 } // namespace abacore

@@ -12,6 +12,7 @@
 namespace abacore {
 
 class RandomSource;
+struct SheetVersion;
 
 struct WorksheetDocuments {
     Document worksheet;
@@ -20,6 +21,9 @@ struct WorksheetDocuments {
 };
 
 // Throws GenerationError before writing anything when the ranges cannot make the problems.
+// A version of a class set is labelled on the sheet and on its key (sheet_version.h).
 WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random);
+WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random,
+                                  const SheetVersion& version);
 
 } // namespace abacore

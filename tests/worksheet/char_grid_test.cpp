@@ -1,23 +1,13 @@
 #include "worksheet/char_grid.h"
 
+#include "printed_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 using namespace abacore;
-
-// Each paragraph's text with underlined runs in brackets; "_" when its line break is underlined.
-static std::vector<std::string> Shape(const Document& d) {
-    std::vector<std::string> out;
-    for (const Paragraph& p : d.paragraphs()) {
-        std::string s;
-        for (const Run& r : p.runs)
-            s += r.format.underline ? "[" + r.text + "]" : r.text;
-        out.push_back(s + (p.endFormat.underline ? "_" : ""));
-    }
-    return out;
-}
 
 TEST(CharGrid, FlushPrintsFullWidthRowsWithTheirUnderlinesThenEmptiesTheGrid) {
     GenerationState s;
@@ -32,8 +22,9 @@ TEST(CharGrid, FlushPrintsFullWidthRowsWithTheirUnderlinesThenEmptiesTheGrid) {
     s.CharGrid.set(1, 0, U'h');
     Document d;
     s.FlushGrid(d);
-    EXPECT_EQ(Shape(d), (std::vector<std::string>{" 12         ", "[\u00F7 3]         ",
-                                                  "         en[d]_", "            ", ""}));
+    EXPECT_EQ(UnderlinedShape(d),
+              (std::vector<std::string>{" 12         ", "[\u00F7 3]         ", "         en[d]_",
+                                        "            ", ""}));
     EXPECT_FALSE(d.currentFormat().underline);
     std::vector<bool> keep; // one flush holds whole problems: its rows stay on one page
     for (const Paragraph& p : d.paragraphs())
@@ -44,7 +35,7 @@ TEST(CharGrid, FlushPrintsFullWidthRowsWithTheirUnderlinesThenEmptiesTheGrid) {
     s.write(2, 1, "bc"); // only the width is printed
     Document narrow;
     s.FlushGrid(narrow);
-    EXPECT_EQ(Shape(narrow), (std::vector<std::string>{" b", "  ", "  ", ""}));
+    EXPECT_EQ(UnderlinedShape(narrow), (std::vector<std::string>{" b", "  ", "  ", ""}));
 }
 
 TEST(CharGrid, NothingOutsideTheGridIsWrittenOrPrinted) {

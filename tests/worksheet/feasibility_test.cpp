@@ -2,6 +2,7 @@
 
 #include "../support/failure_text.h"
 #include "ranges_request.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/generation_error.h"
 
 #include <gtest/gtest.h>

@@ -20,8 +20,9 @@ WorksheetRequest Cards(Skill skill, double firstMin, double firstMax, double sec
 }
 
 // The cards' paragraphs (each with its text and its runs), made on a worksheet as the builder
-// leaves it: centred heading, then bold; the cards set their own size, 50 points unless a card
-// is too long for it, and their line breaks are all of 50 points, so every strip is as tall.
+// leaves it: centred heading, then bold Courier New; the cards set their own font and size, 50
+// points unless a card is too long for it, and their line breaks are all of 50 points, so every
+// strip is as tall.
 struct Sheet {
     Document document;
     GenerationState state;
@@ -34,6 +35,7 @@ std::unique_ptr<Sheet> Make(WorksheetRequest r, uint64_t seed = 1) {
     sheet->document.SetAlignment(Alignment::Centre);
     sheet->document.Insert("Heading\n");
     sheet->document.SetBold(true);
+    sheet->document.SetFontName("Courier New");
     RandomSource random(seed);
     MakeFlashCards(r, random, DrawLimits{}, sheet->state, sheet->document);
     const auto& all = sheet->document.paragraphs();

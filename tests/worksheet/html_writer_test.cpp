@@ -63,7 +63,7 @@ TEST(WorksheetHtml, HoldsEveryProblemInOrderAndNoAnswerAsText) {
             r.ProgramFolder = ABACORE_SOURCE_DIR "/data";
             RandomSource random(seed);
             const WorksheetDocuments documents = BuildWorksheet(r, random);
-            const WebVersion version{"", &documents.content};
+            const WebVersion version{"", "", &documents.content};
             const std::string page = WorksheetHtml({&version, 1}, nullptr);
             const std::string where =
                 "activity " + std::to_string(static_cast<int>(activity)) + ", seed " +

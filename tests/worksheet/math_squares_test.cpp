@@ -2,6 +2,7 @@
 
 #include "../support/failure_text.h"
 #include "printed_lines.h"
+#include "ranges_request.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -24,18 +25,10 @@ struct SquaresSheet {
     std::string answers;
 };
 
+// The second range plays no part: no subtraction could meet this one.
 WorksheetRequest SquaresRequest(Skill skill, double firstMin, double firstMax, int16_t count,
                                 bool remainders = false) {
-    WorksheetRequest r;
-    r.SkillMode = skill;
-    r.MixedSkills = skill == Skill::Mixed;
-    r.FirstMin = firstMin;
-    r.FirstMax = firstMax;
-    r.SecondMin = 30000; // the second range plays no part: no subtraction could meet this one
-    r.SecondMax = 32767;
-    r.AllowRemainders = remainders;
-    r.ProblemCount = count;
-    return r;
+    return RangesRequest(skill, firstMin, firstMax, 30000, 32767, remainders, 2, count);
 }
 
 SquaresSheet Make(WorksheetRequest r, uint64_t seed = 1) {

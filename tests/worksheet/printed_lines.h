@@ -34,3 +34,16 @@ inline std::string WordAt(const std::string& line, int column) {
 inline std::string TrimRight(const std::string& s) {
     return s.substr(0, s.find_last_not_of(' ') + 1);
 }
+
+// Each paragraph's text with its underlined runs in brackets, and "_" when its line break is
+// underlined.
+template <typename Document> std::vector<std::string> UnderlinedShape(const Document& document) {
+    std::vector<std::string> out;
+    for (const auto& p : document.paragraphs()) {
+        std::string s;
+        for (const auto& r : p.runs)
+            s += r.format.underline ? "[" + r.text + "]" : r.text;
+        out.push_back(s + (p.endFormat.underline ? "_" : ""));
+    }
+    return out;
+}

@@ -1,6 +1,7 @@
 #include "worksheet/problem.h"
 
 #include "ranges_request.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/random_source.h"
 

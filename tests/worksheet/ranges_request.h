@@ -3,6 +3,8 @@
 
 #include "core/worksheet_request.h"
 
+#include <initializer_list>
+
 namespace abacore {
 
 inline WorksheetRequest RangesRequest(Skill skill, double firstMin, double firstMax,
@@ -19,6 +21,17 @@ inline WorksheetRequest RangesRequest(Skill skill, double firstMin, double first
     r.AllowRemainders = remainders;
     r.ProblemStyle = style;
     r.ProblemCount = count;
+    return r;
+}
+
+// The request with mixed skills, those listed ticked; none listed leaves it as it was.
+inline WorksheetRequest WithSkills(WorksheetRequest r, std::initializer_list<Skill> mixed) {
+    if (mixed.size() == 0)
+        return r;
+    r.SkillMode = Skill::Mixed;
+    r.MixedSkills = true;
+    for (Skill s : mixed)
+        r.SkillChecked[static_cast<size_t>(s)] = true;
     return r;
 }
 

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace abacore;
 
 // Walking to either end and beyond, from any riddle of any file size: every riddle is shown
-// once on the way, in order, and each step past an end beeps without moving.
+// once on the way, in order, and each step past an end beeps without moving. Without riddles
+// every step beeps and shows nothing.
 TEST(RiddleChoice, StepsVisitEveryRiddleInOrderAndBeepOnlyPastAnEnd) {
     for (int count = 1; count <= 6; ++count) {
         for (int start = 0; start < count; ++start) {
@@ -34,14 +37,9 @@ TEST(RiddleChoice, StepsVisitEveryRiddleInOrderAndBeepOnlyPastAnEnd) {
             }
         }
     }
-}
-
-TEST(RiddleChoice, WithoutRiddlesEveryStepBeepsAndLeavesTheBoxesAlone) {
     for (const int step : {+1, -1}) {
         const RiddleStep s = StepRiddle(0, step, 0);
-        EXPECT_TRUE(s.pastEnd);
-        EXPECT_FALSE(s.show);
-        EXPECT_EQ(s.index, 0);
+        EXPECT_EQ(std::tie(s.index, s.pastEnd, s.show), std::tuple(0, true, false)) << step;
     }
 }
 

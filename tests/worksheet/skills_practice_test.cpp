@@ -1,5 +1,6 @@
 #include "worksheet/skills_practice.h"
 
+#include "printed_lines.h"
 #include "ranges_request.h"
 #include "worksheet/random_source.h"
 
@@ -53,11 +54,8 @@ TEST(SkillsPractice, ColumnsOfEachLayoutAndAnswerKeyEntries) {
     const Sheet vertical = Make(4, 10);
     EXPECT_EQ(vertical.lines[11], "     5)    12        6)    12        7)    12        8)    12");
     EXPECT_EQ(vertical.lines[21], "     9)    12        10)   12");
-    EXPECT_EQ(vertical.lines[22], "          + 3             + 3");
-    std::string underlined;
-    for (const auto& run : vertical.document.paragraphs()[22].runs)
-        underlined += run.format.underline ? "[" + run.text + "]" : run.text;
-    EXPECT_EQ(underlined, "          [+ 3]             [+ 3]" + std::string(46, ' '));
+    EXPECT_EQ(UnderlinedShape(vertical.document)[22],
+              "          [+ 3]             [+ 3]" + std::string(46, ' '));
     // Style 6: vertical rows of three.
     EXPECT_EQ(Make(6, 6).lines[12],
               "          + 3                     + 3                     + 3");

@@ -18,11 +18,7 @@ using Lines = std::vector<std::string>;
 namespace {
 
 WorksheetRequest Words(Skill skill, int16_t count, std::initializer_list<Skill> mixed = {}) {
-    WorksheetRequest r = RangesRequest(skill, 0, 10, 0, 10, false, 0, count);
-    r.MixedSkills = mixed.size() > 0;
-    for (Skill s : mixed)
-        r.SkillChecked[static_cast<size_t>(s)] = true;
-    return r;
+    return WithSkills(RangesRequest(skill, 0, 10, 0, 10, false, 0, count), mixed);
 }
 
 std::string LoadMessage(const WorksheetRequest& r, const std::filesystem::path& folder) {
@@ -31,14 +27,7 @@ std::string LoadMessage(const WorksheetRequest& r, const std::filesystem::path& 
 
 } // namespace
 
-TEST(TemplateFile, ReadsUtf8OrWindows1252LinesAndFillsPlaceholdersLeftToRight) {
-    EXPECT_EQ(DataFileText("\xEF\xBB\xBF"
-                           "caf\xC3\xA9"),
-              "caf\u00E9"); // byte-order mark dropped
-    // Not UTF-8 (a Latin-1 byte, an overlong form, a cut-off character): Windows-1252.
-    EXPECT_EQ(DataFileText("caf\xE9 \x93hi\x94 \x80"), "caf\u00E9 \u201Chi\u201D \u20AC");
-    EXPECT_EQ(DataFileText("\xC0\xAF x\xC3"), "\u00C0\u00AF x\u00C3");
-    EXPECT_EQ(DataFileLines("a\r\n\r\nb\nc\r\n"), (Lines{"a", "", "b", "c"}));
+TEST(TemplateFile, BlankLinesAreNoStoriesAndPlaceholdersFillLeftToRight) {
     EXPECT_EQ(TemplatesOf({"one [1]", "", "  \t", "two"}), (Lines{"one [1]", "two"}));
 
     EXPECT_EQ(FillTemplate("Sam had [1] marbles and won [2] more.", "12", "5"),

@@ -7,29 +7,13 @@
 
 using namespace abacore;
 
-namespace {
-
-std::u32string Decoded(std::string_view text) {
-    std::u32string out;
-    for (size_t at = 0; at < text.size();)
-        out += NextCodePoint(text, at);
-    return out;
-}
-
-std::string Encoded(char32_t c) {
-    char bytes[4];
-    return {bytes, EncodeUtf8(bytes, c)};
-}
-
-} // namespace
-
 // Every code point goes through both ways in the shortest form, whatever stands around it.
 TEST(Utf8, EveryCodePointRoundTrips) {
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (c == 0xD800) // surrogates are not characters
             c = 0xE000;
         const auto code = static_cast<uint32_t>(c); // for the messages
-        const std::string bytes = Encoded(c);
+        const std::string bytes = EncodeUtf8(std::u32string(1, c));
         ASSERT_EQ(bytes.size(), c < 0x80 ? 1u : c < 0x800 ? 2u : c < 0x10000 ? 3u : 4u) << code;
         const std::string text = "a" + bytes + "b";
         size_t at = 1;
@@ -66,7 +50,7 @@ TEST(Utf8, EachBadByteReadsAsOneReplacementCharacter) {
         {"\xF0\x9F\x98\x80\x80", {U'\U0001F600', bad}}, // one continuation too many
     };
     for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(Decoded(text), expected) << text;
+        EXPECT_EQ(DecodeUtf8(text), expected) << text;
         EXPECT_EQ(CharacterCount(text), static_cast<int>(expected.size())) << text;
     }
 }
@@ -90,7 +74,7 @@ TEST(Utf8, AnyBytesReadAsCharactersThatEncodeBackUnlessReplaced) {
             if (c == kReplacementCharacter && text.compare(from, 3, "\xEF\xBF\xBD") != 0)
                 ASSERT_EQ(at - from, 1u);
             else
-                ASSERT_EQ(Encoded(c), text.substr(from, at - from));
+                ASSERT_EQ(EncodeUtf8(std::u32string(1, c)), text.substr(from, at - from));
         }
         ASSERT_EQ(CharacterCount(text), count);
     }

@@ -2,6 +2,7 @@
 
 #include "../support/failure_text.h"
 #include "ranges_request.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 
@@ -20,12 +21,8 @@ namespace {
 WorksheetRequest Matching(Skill skill, double firstMin, double firstMax, double secondMin,
                           int16_t secondMax, int16_t count = 25,
                           std::initializer_list<Skill> mixed = {}) {
-    WorksheetRequest r =
-        RangesRequest(skill, firstMin, firstMax, secondMin, secondMax, true, 0, count);
-    r.MixedSkills = mixed.size() > 0;
-    for (Skill s : mixed)
-        r.SkillChecked[static_cast<size_t>(s)] = true;
-    return r;
+    return WithSkills(
+        RangesRequest(skill, firstMin, firstMax, secondMin, secondMax, true, 0, count), mixed);
 }
 
 constexpr std::initializer_list<Skill> kAllSkills = {Skill::Addition, Skill::Subtraction,
@@ -151,8 +148,6 @@ TEST(ValueMatching, RangesWithoutPartnersAreRefusedWithWhatToChange) {
     EXPECT_EQ(MessageOf(Matching(Skill::Addition, 5, 6, 0, 10)),
               "Each matching expression needs a first number other than its problem's, and the "
               "first number's range gives only 6. Make the first number's maximum at least 7.");
-    EXPECT_EQ(MessageOf(Matching(Skill::Addition, 0, 10, 0, 10, 26)),
-              "There is a limit of 25 problems for this activity.");
 
     // Both pass, yet no exact division of 10 or 11 by 1 or 2 has a partner with second number
     // 1 and another first number: refused before anything is written.

@@ -18,11 +18,7 @@ namespace {
 
 WorksheetRequest Words(Skill skill, double firstMax, int16_t secondMax, int16_t count,
                        std::initializer_list<Skill> mixed = {}) {
-    WorksheetRequest r = RangesRequest(skill, 0, firstMax, 0, secondMax, false, 0, count);
-    r.MixedSkills = mixed.size() > 0;
-    for (Skill s : mixed)
-        r.SkillChecked[static_cast<size_t>(s)] = true;
-    return r;
+    return WithSkills(RangesRequest(skill, 0, firstMax, 0, secondMax, false, 0, count), mixed);
 }
 
 // Stories that tell their skill and number and show both numbers: "S<skill> T<n> [1] [2]".

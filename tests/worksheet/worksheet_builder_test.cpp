@@ -39,7 +39,7 @@ static std::vector<std::string> Shape(const Document& d) {
     return out;
 }
 
-TEST(WorksheetBuilder, SkillsFlashCardAndRiddleSheetsWithTheirAnswerKeys) {
+TEST(WorksheetBuilder, SkillsAndRiddleSheetsWithTheirAnswerKeys) {
     WorksheetRequest r = AdditionSheet(2);
     RandomSource random(1);
     const WorksheetDocuments docs = BuildWorksheet(r, random);
@@ -58,12 +58,6 @@ TEST(WorksheetBuilder, SkillsFlashCardAndRiddleSheetsWithTheirAnswerKeys) {
               (std::vector<std::string>{t + "12 b|Adding Up", t + "12 b|Answer Key", t + "12 b|",
                                         key, key + " 1)   15", key + " 2)   15"}));
 
-    // The heading, then the card at once: no Name/Date line, directions or key.
-    WorksheetRequest flash = AdditionSheet(1, Activity::FlashCards);
-    const WorksheetDocuments cards = BuildWorksheet(flash, random);
-    EXPECT_EQ(cards.worksheet.plainText(),
-              "Adding Up\n 12 + 3" + std::string(15, ' ') + " 15\n\n\n\n");
-    EXPECT_TRUE(cards.answerKey.isEmpty());
     // A punch line without letters: no problems, an empty key.
     WorksheetRequest riddle = AdditionSheet(1, Activity::SecretRiddle);
     riddle.RiddleQuestion = "What has hands but cannot clap?";
@@ -72,14 +66,6 @@ TEST(WorksheetBuilder, SkillsFlashCardAndRiddleSheetsWithTheirAnswerKeys) {
     EXPECT_EQ(Shape(riddleDocs.worksheet)[6],
               "C Times New Roman 14 b i|Riddle: What has hands but cannot clap?");
     EXPECT_EQ(riddleDocs.answerKey.plainText(), "Adding Up\nAnswer Key\n\n");
-}
-
-TEST(WorksheetBuilder, ImpossibleRangesThrowBeforeAnythingIsMade) {
-    WorksheetRequest r = RangesRequest(Skill::Mixed, 0, 5, 10, 20, false, 2, 32767);
-    r.SkillChecked = {false, true, true, false, false};
-    RandomSource random(1);
-    EXPECT_THROW(BuildWorksheet(r, random), GenerationError);
-    EXPECT_EQ(r.SkillMode, Skill::Mixed); // no problem was made
 }
 
 namespace {
@@ -163,25 +149,6 @@ TEST(WorksheetBuilder, EverySheetOfTheTableBuildsWithItsFontsAndAnswerKey) {
         }
     }
     EXPECT_EQ(built, 6);
-}
-
-TEST(WorksheetBuilder, TheRiddleCountsItsLettersAndStoriesComeFromTheProgramFolder) {
-    WorksheetRequest riddle = SheetOf(RowOf(Activity::SecretRiddle));
-    riddle.PunchLine = "A tie!";
-    RandomSource random(5);
-    BuildWorksheet(riddle, random);
-    EXPECT_EQ(riddle.ProblemCount, 4);
-
-    const TempFolder folder;
-    std::string stories;
-    for (int i = 0; i < 20; ++i)
-        stories += "Story " + std::to_string(i) + ": [1] and [2] together?\r\n";
-    WriteBytes(folder.path() / "add.dat", stories);
-    WorksheetRequest words = SheetOf(RowOf(Activity::WordProblems));
-    words.ProgramFolder = folder.path().string();
-    const std::string sheet = BuildWorksheet(words, random).worksheet.plainText();
-    EXPECT_NE(sheet.find("6)   Story "), std::string::npos);
-    EXPECT_EQ(sheet.find("7)   "), std::string::npos);
 }
 
 // A sheet the request cannot make is refused before any problem is made: the skill, the count

@@ -7,9 +7,11 @@
 #include "crossword/crossword_messages.h"
 #include "crossword/screens/crossword_output.h"
 #include "crossword/screens/crossword_view.h"
+#include "ui/class_set_output.h"
 #include "ui/document_bridge.h"
 #include "ui/screen_helpers.h"
 #include "wizard/screens/clickable_label.h"
+#include "worksheet/class_set.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -52,7 +54,7 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) 
 } // namespace
 
 CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
-    : QWidget(parent), m_context(context), m_page(std::move(page)) {
+    : QWidget(parent), m_context(context), m_openedWith(context.request), m_page(std::move(page)) {
     setWindowTitle(q(CrosswordText::kBuilderCaption));
 
     auto* panel = new QFrame(this);
@@ -89,11 +91,16 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     auto* exportButton = MakeButton("ExportButton", CrosswordText::kExport, panel);
     exportButton->setToolTip(QStringLiteral("Save the puzzle as a PDF file, or as an .ipuz file "
                                             "for crossword programs"));
+    // Beside Export: the class set is exported too, one version for every pupil.
+    auto* classSet = MakeButton("ClassSetButton", ClassSetText::kCommand, panel);
+    classSet->setToolTip(QStringLiteral("A different puzzle for every pupil, each with its key, "
+                                        "as two PDF files"));
     print->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(view);
     buttons->addWidget(print);
     buttons->addWidget(exportButton);
+    buttons->addWidget(classSet);
     buttons->addStretch(1);
     buttons->addWidget(quit);
 
@@ -106,6 +113,9 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     connect(view, &QPushButton::clicked, this, [this] { viewPuzzle(); });
     connect(print, &QPushButton::clicked, this, [this] { printPuzzle(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { exportPuzzle(); });
+    connect(classSet, &QPushButton::clicked, this, [this] {
+        SaveClassSet({m_context, this, m_openedWith, m_look});
+    });
     connect(quit, &QPushButton::clicked, this, [this] { m_context.navigator.quit(); });
 
     m_display = new CrossWord(m_page, this);

@@ -3,6 +3,7 @@
 // picture) with a preview of the printed grid, and the buttons to view, print or export the
 // puzzle or to quit without printing. The crossword is built before the window opens.
 
+#include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/crossword_painter.h"
 
@@ -41,6 +42,8 @@ private:
     void exportPuzzle();
 
     AppContext& m_context;
+    // The request the crossword was made from: a class set is made from it.
+    const WorksheetRequest m_openedWith;
     CrosswordPage m_page;
     CrosswordLook m_look;
     int m_selected = -1;

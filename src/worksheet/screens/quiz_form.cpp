@@ -3,9 +3,11 @@
 #include "clipart/screens/add_pic.h"
 #include "core/worksheet_request.h"
 #include "ui/app_context.h"
+#include "ui/class_set_output.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/toolbar_icons.h"
+#include "worksheet/class_set.h"
 #include "worksheet/editing_tools.h"
 #include "worksheet/page_setup.h"
 #include "worksheet/screens/selection_format.h"
@@ -103,7 +105,7 @@ ToolbarPicture PictureOf(ToolbarButtonId button) {
 } // namespace
 
 QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* parent)
-    : QMainWindow(parent), m_context(context) {
+    : QMainWindow(parent), m_context(context), m_openedWith(context.request) {
     setWindowTitle(QString::fromUtf8(WorksheetText::kCaption));
 
     auto* central = new QWidget(this);
@@ -265,6 +267,11 @@ void QuizForm::buildMenus() {
     QAction* exportPdf = file->addAction(QStringLiteral("&Export PDF..."));
     exportPdf->setObjectName(QStringLiteral("ExportPdf"));
     connect(exportPdf, &QAction::triggered, this, [this] { ExportWorksheetPdf(output()); });
+    QAction* classSet = file->addAction(q(ClassSetText::kCommand));
+    classSet->setObjectName(QStringLiteral("ClassSet"));
+    connect(classSet, &QAction::triggered, this, [this] {
+        SaveClassSet({m_context, this, m_openedWith});
+    });
     QAction* preview = file->addAction(QStringLiteral("Print Pre&view..."));
     preview->setObjectName(QStringLiteral("PrintPreview"));
     connect(preview, &QAction::triggered, this, [this] { PreviewWorksheet(output()); });

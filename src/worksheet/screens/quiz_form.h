@@ -55,6 +55,8 @@ private:
     bool mayDiscardEdits();
 
     AppContext& m_context;
+    // The request the sheet was made from: a class set is made from it, whatever happens later.
+    const WorksheetRequest m_openedWith;
     QTextEdit* m_quizBox = nullptr;
     QTextEdit* m_answerBox = nullptr;
     QToolBar* m_toolbar = nullptr;

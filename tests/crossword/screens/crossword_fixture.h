@@ -22,7 +22,7 @@ struct BuilderWindow {
 
     explicit BuilderWindow(int16_t count = 12, Skill skill = Skill::Addition) {
         app.request = CrosswordRequest(skill, 0, 1000, 0, 1000, count);
-        app.request.Heading = "Addition Crossword Puzzle";
+        app.request.Heading = "Sums for Friday"; // not the default heading
         app.request.ProgramFolder = folder.path().toStdString();
         page = MakeCrossword(app.request, app.random);
         window = std::make_unique<CrossPrint>(app.context, page);

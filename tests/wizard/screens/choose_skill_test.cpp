@@ -18,11 +18,11 @@ TEST(ChooseSkillWindow, AnyClickEnablesContinueWhichRefusesNothingTickedThenAsks
     // Remainders are asked before negatives.
     s.click("Check1_1");
     s.click("Check1_3");
-    s.app.dialogs.answers = {true, false};
+    s.app.dialogs.answers = {false, true}; // neither answer is what the request holds before
     s.click("Command1");
     EXPECT_EQ(s.titles(), (QStringList{"Hey!", "Allow Remainders?", "Allow negative answers?"}));
-    EXPECT_EQ(s.app.request.AllowRemainders, std::optional<bool>(true));
-    EXPECT_FALSE(s.app.request.AllowNegatives);
+    EXPECT_EQ(s.app.request.AllowRemainders, std::optional<bool>(false));
+    EXPECT_TRUE(s.app.request.AllowNegatives);
     EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseStyle}));
 }
 

@@ -17,12 +17,11 @@ TEST(ChooseStyleWindow, BracketOnlyWithDivisionAndContinueOnlyWhileAStyleIsTicke
     s.click("StyleCheck_2");
     EXPECT_FALSE(s.get("Command1")->isEnabled());
     EXPECT_FALSE(s.get("StyleLabel_2")->isVisible() || s.get("Line1")->isVisible());
-}
 
-TEST(ChooseStyleWindow, BracketAloneIsRefusedForMixedSkills) {
-    StyleScreen s(Activity::SkillsPractice, {true, false, false, true});
-    s.click("StyleCheck_0");
-    s.click("Command1");
-    EXPECT_EQ(s.titles(), (QStringList{"Hey!"}));
-    EXPECT_TRUE(s.opened().empty());
+    // The bracket alone is refused for mixed skills.
+    StyleScreen mixed(Activity::SkillsPractice, {true, false, false, true});
+    mixed.click("StyleCheck_0");
+    mixed.click("Command1");
+    EXPECT_EQ(mixed.titles(), (QStringList{"Hey!"}));
+    EXPECT_TRUE(mixed.opened().empty());
 }

@@ -21,10 +21,7 @@ TEST_F(QuizFormTest, AnInstalledCopySavesInTheDocumentsFolderAndSaysWhere) {
     EXPECT_TRUE(ReadBytes(worksheets + "/Quiz 1.rtf").contains("12 + 3="));
     EXPECT_TRUE(QDir(folder.file("worksheets")).isEmpty()); // the program folder's is not used
     ASSERT_EQ(app.dialogs.titles(), QStringList{"Worksheet Saved"});
-    EXPECT_EQ(app.dialogs.shown.back().text,
-              "This worksheet has been saved in the folder \"" + worksheets +
-                  "\" as \"Quiz 1.rtf\". You can now open it with a word processor for further "
-                  "editing.");
+    EXPECT_TRUE(app.dialogs.shown.back().text.contains("\"" + worksheets + "\""));
 
     // The word processor is given the files there, and the user is told where they are if it
     // cannot be started.

@@ -1,0 +1,61 @@
+#pragma once
+// A class set: one version of a worksheet for each copy or pupil, each drawn afresh from the same
+// request, and all of them joined into one worksheet and one answer key, each version from a new
+// page.
+
+#include "worksheet/sheet_version.h"
+#include "worksheet/worksheet_builder.h"
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace abacore {
+
+// The texts of the windows' "Class Set..." command.
+namespace ClassSetText {
+inline constexpr const char* kCommand = "Class Set...";
+inline constexpr const char* kTitle = "Class Set";
+inline constexpr const char* kAsk =
+    "A class set makes a different version of this sheet for every pupil, each with its key, "
+    "drawn afresh from the choices you made in the wizard: edits made to the sheet on screen are "
+    "not copied into the versions.\n\nHow many copies (1 to 100)? Leave it empty to choose a "
+    "class list instead: a text file with one pupil's name a line.";
+inline constexpr const char* kDefaultCopies = "30";
+inline constexpr const char* kChooseList = "Choose the Class List";
+inline constexpr const char* kListFilter = "Class lists (*.txt);;All files (*)";
+inline constexpr const char* kSaveSheets = "Save the Class Set";
+inline constexpr const char* kSaveKeys = "Save the Answer Keys";
+inline constexpr const char* kSheetsName = "Class Set.pdf";
+inline constexpr const char* kKeysName = "Class Set Answer Keys.pdf";
+inline constexpr const char* kSameFile =
+    "The class set and its answer keys would be the same file: choose another name for the "
+    "keys.";
+inline constexpr const char* kMaking = "Making the class set...";
+inline constexpr const char* kNotWritten = "The class set could not be saved. %1";
+inline constexpr const char* kSavedTitle = "Class Set Saved";
+inline constexpr const char* kSaved = "The class set was saved as %1.";
+inline constexpr const char* kSavedWithKeys =
+    "The class set was saved as %1 and its answer keys as %2.";
+} // namespace ClassSetText
+
+// Told how many versions are made so far; returns false to stop.
+using VersionProgress = std::function<bool(int made)>;
+
+// Every version, in order, each from its own copy of `request` so that no version leaves
+// anything behind for the next. Throws GenerationError (before anything is written) as
+// BuildWorksheet does; nothing when `progress` said stop.
+std::optional<std::vector<WorksheetDocuments>> BuildVersions(const WorksheetRequest& request,
+                                                             RandomSource& random,
+                                                             std::span<const SheetVersion> versions,
+                                                             const VersionProgress& progress = {});
+
+// The versions' worksheets one after the other, each from a new page, and their keys likewise.
+WorksheetDocuments JoinVersions(const std::vector<WorksheetDocuments>& versions);
+
+// Texts (a crossword's clue lists or key grids) one after the other, a form feed before each
+// but the first, as the plain text of a joined document has them.
+std::string JoinTextPages(const std::vector<std::string>& pages);
+
+} // namespace abacore

@@ -1,0 +1,67 @@
+// Class lists as teachers type them, and the lists and numbers of copies that are refused.
+#include "worksheet/class_list.h"
+
+#include <gtest/gtest.h>
+
+using namespace abacore;
+
+namespace {
+
+std::string Repeat(std::string_view piece, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
+} // namespace
+
+TEST(ClassList, ReadsNamesAndRefusesTheFaultyLine) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> names; // when read
+        std::string refusal = {};       // the start of the message, when refused
+    };
+    const std::string hundred = Repeat("Pupil\n", kMostVersions);
+    const Case cases[] = {
+        {"accented and non-Latin, CR LF, byte order mark, blanks",
+         "\xEF\xBB\xBF  Zo\xC3\xAB \xC3\x85ngstr\xC3\xB6m \r\n\r\n\xE6\x9D\x8E\xE5\xB0\x8F"
+         "\xE9\xBE\x8D\n \t \n\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0",
+         {"Zo\xC3\xAB \xC3\x85ngstr\xC3\xB6m", "\xE6\x9D\x8E\xE5\xB0\x8F\xE9\xBE\x8D",
+          "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0"}},
+        {"60 two-byte characters fit", Repeat("\xC3\xA9", 60) + "\n", {Repeat("\xC3\xA9", 60)}},
+        {"a hundred names fit", hundred, std::vector<std::string>(kMostVersions, "Pupil")},
+        {"61 characters", "Ann\n\n" + Repeat("\xC3\xA9", 61) + "\n", {}, "Line 3 "},
+        {"a tab inside a name", "Ann\nBo\tLee\n", {}, "Line 2 "},
+        {"a C1 control", "Ann\nBo\xC2\x85Lee\n", {}, "Line 2 "},
+        {"Windows-1252, not UTF-8", "Ann\n\nZo\xEB\n", {}, "Line 3 "},
+        {"a hundred and one names", hundred + "One more\n", {}, "Line 101 "},
+        {"no names", "\n  \r\n", {}, "The class list holds no names."},
+    };
+    for (const Case& c : cases) {
+        const ClassList list = ReadClassList(c.bytes);
+        if (c.refusal.empty()) {
+            EXPECT_FALSE(list.refusal) << c.what << ": " << list.refusal.value_or("");
+            EXPECT_EQ(list.names, c.names) << c.what;
+        } else {
+            EXPECT_TRUE(list.refusal.value_or("").starts_with(c.refusal))
+                << c.what << ": " << list.refusal.value_or("(read)");
+        }
+    }
+}
+
+TEST(ClassList, CopiesFromOneToAHundred) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"1", 1},
+        {" 30 ", 30},
+        {"100", 100},
+        {"0", std::nullopt},
+        {"101", std::nullopt},
+        {"-3", std::nullopt},
+        {"3x", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [text, copies] : cases)
+        EXPECT_EQ(CopiesFromText(text), copies) << '"' << text << '"';
+}

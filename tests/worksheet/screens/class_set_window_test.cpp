@@ -1,0 +1,63 @@
+// "Class Set..." in the worksheet window: cancelled half-way it writes nothing and leaves an
+// earlier file as it was; carried through it writes both PDFs, each version labelled.
+#include "quiz_form_fixture.h"
+
+#include "wizard/skill_rules.h"
+
+#include <QProgressDialog>
+#include <QTimer>
+
+using namespace abacore;
+
+TEST_F(QuizFormTest, ClassSetCancelledHalfWayWritesNothing) {
+    ApplySkillChoice(app.request, {true, false, false, false});
+    app.request.ProblemStyle = StyleBit::kHorizontal;
+    app.request.FirstMin = 0;
+    app.request.FirstMax = 100;
+    app.request.SecondMin = 0;
+    app.request.SecondMax = 100;
+    app.request.ProblemCount = 20;
+    open();
+    QAction* classSet = window->findChild<QAction*>("ClassSet");
+    ASSERT_NE(classSet, nullptr);
+    const QString sheets = worksheetFile("set.pdf");
+    const QString keys = worksheetFile("keys.pdf");
+    ASSERT_TRUE(WriteBytes(sheets, "earlier"));
+
+    // Cancel is clicked once half of ten versions are made.
+    int cancelledAt = 0;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* progress = window->findChild<QProgressDialog*>("ClassSetProgress");
+        if (progress && !cancelledAt && progress->value() >= 5) {
+            cancelledAt = progress->value();
+            progress->cancel();
+        }
+    });
+    watcher.start(0);
+    app.dialogs.inputs = {QStringLiteral("10")};
+    app.dialogs.files = {sheets, keys};
+    classSet->trigger();
+    watcher.stop();
+    EXPECT_GE(cancelledAt, 5);
+    EXPECT_LT(cancelledAt, 10);
+    EXPECT_EQ(ReadBytes(sheets), "earlier");
+    EXPECT_FALSE(QFile::exists(keys));
+    EXPECT_EQ(QDir(folder.file("worksheets")).entryList(QDir::Files), QStringList{"set.pdf"});
+    for (const ShownDialog& shown : app.dialogs.shown)
+        EXPECT_NE(shown.kind, "message") << shown.text.toStdString();
+
+    // Two copies: no progress bar, both files, each version on its pages.
+    app.dialogs.inputs = {QStringLiteral("2")};
+    app.dialogs.files = {sheets, keys};
+    classSet->trigger();
+    ASSERT_EQ(app.dialogs.shown.back().title, "Class Set Saved")
+        << app.dialogs.shown.back().text.toStdString();
+    for (const QString& file : {sheets, keys}) {
+        const QString text = PdfText(file);
+        if (text.isEmpty())
+            continue; // no pdftotext here
+        EXPECT_EQ(text.count("Version 1 of 2"), 1) << file.toStdString();
+        EXPECT_EQ(text.count("Version 2 of 2"), 1) << file.toStdString();
+    }
+}
