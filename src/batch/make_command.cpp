@@ -18,10 +18,10 @@
 #include "wizard/skill_rules.h"
 #include "wizard/style_rules.h"
 #include "worksheet/activity_table.h"
-#include "worksheet/html_page.h"
-#include "worksheet/html_writer.h"
 #include "worksheet/class_list.h"
 #include "worksheet/class_set.h"
+#include "worksheet/html_page.h"
+#include "worksheet/html_writer.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
@@ -487,7 +487,8 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         const std::string suffix = QFileInfo(output).suffix().toLower().toStdString();
         if (crossword && versions.front().inSet() &&
             (suffix == "ipuz" || IsWebPageExtension(suffix)))
-            throw UserError{"An ." + suffix + " file holds one puzzle: write a class set of "
+            throw UserError{"An ." + suffix +
+                            " file holds one puzzle: write a class set of "
                             "crosswords as .pdf or .txt."};
         if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
             throw UserError{"The worksheet and the answer key would be the same file: give "

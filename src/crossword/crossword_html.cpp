@@ -11,7 +11,7 @@ namespace {
 
 struct EntryCells {
     const ClueEntry* clue = nullptr;
-    std::string_view role; // "across" or "down"
+    std::string_view role;                  // "across" or "down"
     std::vector<std::pair<int, int>> cells; // (x, y) from the start cell
 };
 

@@ -56,7 +56,7 @@ private:
 
 struct GenerationState {
     std::string AnswerText;
-    SheetContent Content; // the problems as the pupil answers them
+    SheetContent Content;       // the problems as the pupil answers them
     GridOf<char32_t> CharGrid;  // Unicode code points; 0 is an empty cell
     GridOf<bool> UnderlineGrid; // cells printed underlined
     int GridRow = 0;            // FlushGrid prints rows 1 to GridRow

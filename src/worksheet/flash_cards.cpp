@@ -240,9 +240,11 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawL
         const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
         state.AnswerText = CardAnswerText(problem, remainders);
         // The back of the card as it prints, without the blank a number text starts with.
-        state.Content.problems.push_back({QuestionText(problem),
-                                          state.AnswerText.substr(state.AnswerText.find_first_not_of(' ')),
-                                          {}, 0});
+        state.Content.problems.push_back(
+            {QuestionText(problem),
+             state.AnswerText.substr(state.AnswerText.find_first_not_of(' ')),
+             {},
+             0});
         switch (card) {
         case Card::Horizontal:
             writer.horizontal(problem);

@@ -26,8 +26,9 @@ public:
         if (picture)
             m_out += PictureElement(*picture);
         if (m_content.hasNameLine)
-            m_out += "<p class=\"name\"><label for=\"" + m_id + "-name\">Name</label> <input id=\"" +
-                     m_id + "-name\" type=\"text\" autocomplete=\"off\"" +
+            m_out += "<p class=\"name\"><label for=\"" + m_id +
+                     "-name\">Name</label> <input id=\"" + m_id +
+                     "-name\" type=\"text\" autocomplete=\"off\"" +
                      (version.pupil.empty() ? "" : " value=\"" + HtmlText(version.pupil) + "\"") +
                      "></p>\n";
         writeLines("directions", m_content.directions);
@@ -71,8 +72,11 @@ private:
             start = end + 1;
         }
         if (!lines.empty())
-            m_out.append("<div class=\"").append(kind).append("\">\n").append(lines).append(
-                "</div>\n");
+            m_out.append("<div class=\"")
+                .append(kind)
+                .append("\">\n")
+                .append(lines)
+                .append("</div>\n");
     }
 
     void box(int number, std::string_view question, std::string_view role, std::string_view label,
@@ -99,8 +103,9 @@ private:
         for (const SheetProblem& problem : m_content.problems) {
             itemStart(++number, problem);
             if (problem.letter)
-                m_out.append("<span class=\"letter\">Letter: ").append(1, problem.letter).append(
-                    "</span> ");
+                m_out.append("<span class=\"letter\">Letter: ")
+                    .append(1, problem.letter)
+                    .append("</span> ");
             m_out += "<span class=\"q\">" + HtmlText(problem.question) + "</span> ";
             box(number, problem.question, "answer", "Answer", problem.answer);
             if (!problem.remainder.empty()) {
@@ -125,8 +130,11 @@ private:
         m_out += "</ol>\n<ol class=\"choices\">\n";
         char letter = 'A';
         for (const std::string& choice : m_content.choices)
-            m_out.append("<li>").append(1, letter++).append(") ").append(HtmlText(choice)).append(
-                "</li>\n");
+            m_out.append("<li>")
+                .append(1, letter++)
+                .append(") ")
+                .append(HtmlText(choice))
+                .append("</li>\n");
         m_out += "</ol>\n</div>\n";
     }
 
@@ -134,8 +142,7 @@ private:
     // four numbers give them, so any solution counts.
     void writeSquares() {
         static constexpr std::array<std::string_view, 4> kCorners = {"top left", "top right",
-                                                                      "bottom left",
-                                                                      "bottom right"};
+                                                                     "bottom left", "bottom right"};
         m_out += "<div class=\"squares\">\n";
         int number = 0;
         for (const SheetSquare& square : m_content.squares) {

@@ -13,8 +13,8 @@
 namespace abacore {
 
 struct WebVersion {
-    std::string label; // "Zoë – Version 2 of 30"; empty for a single sheet
-    std::string pupil; // put in the Name box; may be empty
+    std::string label;           // "Zoë – Version 2 of 30"; empty for a single sheet
+    std::string pupil;           // put in the Name box; may be empty
     const SheetContent* content; // not null
 };
 

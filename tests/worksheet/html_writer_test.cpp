@@ -38,7 +38,8 @@ TEST(HtmlPage, TextIsOneLineOfWellFormedUtf8WithMarkupEscaped) {
         {"a broken byte", "caf\xC3", "caf\xEF\xBF\xBD"},
         {"a noncharacter", "\xEF\xBF\xBF", "\xEF\xBF\xBD"},
         {"markup", "<b>Tom & \"Jo\"</b>", "&lt;b&gt;Tom &amp; &quot;Jo&quot;&lt;/b&gt;"},
-        {"other characters stay", "Zo\xC3\xAB \xC3\xB7 \xF0\x9F\x8D\x8E", "Zo\xC3\xAB \xC3\xB7 \xF0\x9F\x8D\x8E"},
+        {"other characters stay", "Zo\xC3\xAB \xC3\xB7 \xF0\x9F\x8D\x8E",
+         "Zo\xC3\xAB \xC3\xB7 \xF0\x9F\x8D\x8E"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(HtmlText(row.text), row.html) << row.name;
@@ -65,9 +66,8 @@ TEST(WorksheetHtml, HoldsEveryProblemInOrderAndNoAnswerAsText) {
             const WorksheetDocuments documents = BuildWorksheet(r, random);
             const WebVersion version{"", "", &documents.content};
             const std::string page = WorksheetHtml({&version, 1}, nullptr);
-            const std::string where =
-                "activity " + std::to_string(static_cast<int>(activity)) + ", seed " +
-                std::to_string(seed);
+            const std::string where = "activity " + std::to_string(static_cast<int>(activity)) +
+                                      ", seed " + std::to_string(seed);
 
             std::smatch leak;
             EXPECT_FALSE(std::regex_search(page, leak, std::regex("\\b1\\d{4}\\b")))
@@ -75,8 +75,9 @@ TEST(WorksheetHtml, HoldsEveryProblemInOrderAndNoAnswerAsText) {
             EXPECT_NE(page.find("<h1>Sums &lt;big&gt;</h1>"), std::string::npos) << where;
             size_t at = 0;
             for (size_t k = 0; k < documents.content.problems.size(); ++k) {
-                const std::string item = "data-n=\"" + std::to_string(k + 1) + "\"><span class=\"num\">" +
-                                         std::to_string(k + 1) + ")</span> <span class=\"q\">" +
+                const std::string item = "data-n=\"" + std::to_string(k + 1) +
+                                         "\"><span class=\"num\">" + std::to_string(k + 1) +
+                                         ")</span> <span class=\"q\">" +
                                          HtmlText(documents.content.problems[k].question);
                 at = page.find(item, at);
                 ASSERT_NE(at, std::string::npos) << where << ", problem " << k + 1;
