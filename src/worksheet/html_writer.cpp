@@ -238,9 +238,11 @@ std::string WorksheetHtml(std::span<const WebVersion> versions, const Picture* p
                    HtmlText(versions[k].label) + "</a></li>\n";
         out += "</ul></nav>\n";
     }
-    for (size_t k = 0; k < versions.size(); ++k)
-        SheetPage(out, *versions[k].content, "v" + std::to_string(k + 1))
-            .write(versions[k], picture);
+    for (size_t k = 0; k < versions.size(); ++k) {
+        std::string id = "v";
+        id += std::to_string(k + 1);
+        SheetPage(out, *versions[k].content, std::move(id)).write(versions[k], picture);
+    }
     out += PageEnd();
     return out;
 }
