@@ -21,6 +21,7 @@
 #include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "ui/font_substitutes.h"
+#include "ui/keyboard_access.h"
 #include "ui/screen_host.h"
 #include "worksheet/random_source.h"
 
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
     InstallFontSubstitutes();
+    SetUpKeyboardAccess(app);
     // The menu entry and the icon of an installed copy; desktops match windows to it by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.abacore.drill"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));

@@ -55,6 +55,9 @@ QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
     label1->setFont(optionFont);
     label1->setCursor(Qt::PointingHandCursor);
     label1->installEventFilter(this);
+    label1->setBuddy(m_checks);
+    m_checks->setAccessibleName(label1->text());
+    m_checks->setAccessibleDescription(label2->text());
     m_label1 = label1;
 
     auto* done = new QPushButton(QStringLiteral("Done"), this);

@@ -50,20 +50,29 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
     toolbar->setIconSize(QSize(24, 24));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolbar->toggleViewAction()->setEnabled(false);
+    toolbar->setWindowTitle(QStringLiteral("Main menu tools"));
+    toolbar->setAccessibleName(toolbar->windowTitle());
     addToolBar(Qt::TopToolBarArea, toolbar);
-    const auto addTool = [&](const char* key, const QIcon& icon, const char* tip) {
+    const auto addTool = [&](const char* key, const QIcon& icon, const char* tip,
+                             const QKeySequence& shortcut) {
         QAction* action = toolbar->addAction(icon, QString::fromLatin1(key));
         action->setObjectName(QString::fromLatin1(key));
-        action->setToolTip(QString::fromLatin1(tip));
+        action->setShortcut(shortcut);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(
+            QString::fromLatin1(tip), shortcut.toString(QKeySequence::NativeText)));
+        // Tool buttons stay out of the Tab chain unless asked in.
+        toolbar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
         return action;
     };
     connect(addTool("QuickWord", ToolbarIcon(ToolbarPicture::QuickWordSetting),
-                    "Enable/Disable QuickWord Feature"),
+                    "Enable/Disable QuickWord Feature", QKeySequence(Qt::CTRL | Qt::Key_K)),
             &QAction::triggered, this, &Title::openQuickWordOption);
-    connect(addTool("Info", ToolbarIcon(ToolbarPicture::Info), "About Abacore"),
+    connect(addTool("Info", ToolbarIcon(ToolbarPicture::Info), "About Abacore",
+                    QKeySequence(Qt::Key_F1)),
             &QAction::triggered, this, &Title::openAbout);
-    connect(addTool("Quit", ToolbarIcon(ToolbarPicture::Quit), "Exit Abacore"), &QAction::triggered,
-            this, [this] { m_context.navigator.quit(); });
+    connect(addTool("Quit", ToolbarIcon(ToolbarPicture::Quit), "Exit Abacore",
+                    QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, [this] { m_context.navigator.quit(); });
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -84,10 +93,15 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
         button->setFont(buttonFont);
         button->setFixedSize(300, 42);
         button->setCursor(Qt::PointingHandCursor);
+        // Return presses the button with the focus, as Space does.
+        button->setAutoDefault(true);
         const Activity activity = entry.activity;
         connect(button, &QPushButton::clicked, this,
                 [this, activity] { chooseActivity(activity); });
         layout->addWidget(button, 0, Qt::AlignHCenter);
+        // Back from an activity, the keyboard is where the teacher left the menu.
+        if (activity == context.request.ActivityType || !focusWidget())
+            button->setFocus();
     }
     layout->addStretch(1);
     setCentralWidget(central);

@@ -60,7 +60,7 @@ struct CommonOption {
     std::string_view shortName;
     BatchOption option;
 };
-const std::array<CommonOption, 15> kCommonOptions{{
+const std::array<CommonOption, 16> kCommonOptions{{
     {"o", {"output", "FILE", "the worksheet file (required)"}},
     {"", {"answer-key", "FILE", "also write the answer key"}},
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
@@ -74,6 +74,9 @@ const std::array<CommonOption, 15> kCommonOptions{{
       "range of the second number (default 0..100; 1..100\nwhen division is among the skills; "
       "0..1000\nfor the crossword)"}},
     {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
+    {"",
+     {"large-print", "",
+      "worksheet and key in type one and a half times as large\n(not for cards or crossword)"}},
     {"",
      {"picture", "FILE",
       "a picture at the top of the worksheet, below the heading;\nbehind the crossword (a .pdf "
@@ -333,6 +336,11 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
         request.Heading = DefaultHeading(request);
     if (const auto refusal = HeadingRefusal(request.Heading))
         throw UserError{refusal->text + " (--heading)"};
+    if (p.isSet("large-print")) {
+        if (!row.noLargePrint.empty())
+            throw UserError{std::string(row.noLargePrint) + " Leave out --large-print."};
+        request.LargePrint = true;
+    }
 
     // Without a count screen the sheet decides its count itself (the riddle, from its letters).
     if (!UsesScreen(row.activity, Screen::ChooseHowMany)) {

@@ -68,6 +68,8 @@ struct WorksheetRequest {
     std::string Heading;
     int16_t ProblemCount = 0;
     bool FirstSquareFilled = false;
+    // The worksheet and its key in larger type, for pupils with low vision.
+    bool LargePrint = false;
     std::string RiddleQuestion;
     std::string PunchLine;
     bool ClipArtForWorksheet = false;

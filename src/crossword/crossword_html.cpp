@@ -16,7 +16,11 @@ struct EntryCells {
 };
 
 std::string cellId(int x, int y) {
-    return "c" + std::to_string(x) + "-" + std::to_string(y);
+    std::string id = "c";
+    id += std::to_string(x);
+    id += '-';
+    id += std::to_string(y);
+    return id;
 }
 
 // An entry runs from the cell that bears its number to the first empty cell in its direction.

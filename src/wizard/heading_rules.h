@@ -16,6 +16,10 @@ namespace HeadingText {
 inline constexpr const char* kCaption = "Choose a Heading";
 inline constexpr const char* kPrompt = "Type a heading for this worksheet";
 inline constexpr const char* kTooLongTitle = "Oops!";
+inline constexpr const char* kLargePrint = "Large print";
+inline constexpr const char* kLargePrintHelp =
+    "The worksheet and its answer key in type one and a half times as large, with fewer "
+    "problems to a row, for pupils with low vision.";
 } // namespace HeadingText
 
 // Far beyond any heading a page shows well, and short enough that every output stays quick.

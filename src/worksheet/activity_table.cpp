@@ -180,7 +180,9 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimit = std::nullopt,
      .countLimitNoun = "",
      .defaultCount = 20,
-     .options = kStyleOptions},
+     .options = kStyleOptions,
+     .noLargePrint = "Flash cards are already printed as large as the page allows, so they "
+                     "have no large print."},
     {.activity = Activity::ValueMatching,
      .batchName = "matching",
      .title = "Value-Matching Worksheet",
@@ -217,7 +219,8 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimit = 100,
      .countLimitNoun = "problems",
      .defaultCount = 20,
-     .options = {}},
+     .options = {},
+     .noLargePrint = "The crossword's grid has a fixed size, so the puzzle has no large print."},
 }};
 
 } // namespace

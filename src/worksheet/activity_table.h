@@ -75,6 +75,8 @@ struct ActivityRow {
     std::string_view countLimitNoun; // "There is a limit of 15 Math Squares ..."
     int defaultCount;
     std::span<const BatchOption> options; // beyond the options every activity takes
+    // Why the activity cannot be made in large print, as the user is told; empty when it can.
+    std::string_view noLargePrint = {};
 };
 
 // Every activity, in the order of their codes.

@@ -3,6 +3,7 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/large_print.h"
 #include "worksheet/number_text.h"
 
 #include <algorithm>
@@ -12,10 +13,14 @@ namespace abacore {
 
 namespace {
 
-constexpr int kGridWidth = 80;
+constexpr int kGridWidth = 80; // of 11-point type
+constexpr double kUsualPoints = 11;
 constexpr int kBandStartColumn = 13;
 constexpr int kFirstRow = 2;
 constexpr int kSquareStep = 36; // from one square of a band to the next
+constexpr int kSquaresInBand = 2;
+// A square and a result of six characters beside it.
+constexpr int kSquareNeed = 28;
 constexpr int kBandRows = 11;
 constexpr int kBoxRight = 22; // the blank after the right-hand box line
 constexpr int kFirstColumnResult = 5;
@@ -50,11 +55,14 @@ std::string boxRow() {
 
 class BandLayout {
 public:
-    BandLayout(GenerationState& state, Document& worksheet, bool firstSquareFilled,
+    BandLayout(double scale, GenerationState& state, Document& worksheet, bool firstSquareFilled,
                bool remaindersAllowed)
         : m_state(state), m_worksheet(worksheet), m_filled(firstSquareFilled),
-          m_remainders(remaindersAllowed), m_boxRow(boxRow()) {
-        m_state.GridWidth = kGridWidth;
+          m_remainders(remaindersAllowed), m_boxRow(boxRow()),
+          m_width(ColumnsAt(scale, kGridWidth, kUsualPoints)),
+          m_inBandMost(
+              ItemsInRow(m_width, kBandStartColumn, kSquareStep, kSquareNeed, kSquaresInBand)) {
+        m_state.GridWidth = m_width;
         m_state.GridColumn = kBandStartColumn;
         m_state.GridRow = kFirstRow;
     }
@@ -93,7 +101,7 @@ public:
         m_bandWidth = std::max(m_bandWidth, column + lastUsed);
         // The next square keeps a blank column after this one's longest result.
         m_state.GridColumn += std::max(kSquareStep, lastUsed + 1);
-        if (++m_inBand == 2)
+        if (++m_inBand == m_inBandMost)
             endBand();
     }
 
@@ -108,9 +116,9 @@ private:
         m_state.GridRow += kBandRows;
         m_state.GridColumn = kBandStartColumn;
         // Wide results widen the printed width instead of being cut off.
-        m_state.GridWidth = std::min(kGridLastColumn, std::max(kGridWidth, m_bandWidth));
+        m_state.GridWidth = std::min(kGridLastColumn, std::max(m_width, m_bandWidth));
         m_state.FlushGrid(m_worksheet);
-        m_state.GridWidth = kGridWidth;
+        m_state.GridWidth = m_width;
         m_bandWidth = 0;
     }
 
@@ -119,6 +127,8 @@ private:
     bool m_filled;
     bool m_remainders;
     std::string m_boxRow;
+    int m_width;
+    int m_inBandMost;
     int m_inBand = 0;
     int m_bandWidth = 0;
 };
@@ -181,10 +191,11 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
     // sheets' problems, the squares are not bold.
     worksheet.SetBold(false);
     worksheet.SetFontName(kSquaresFont);
-    worksheet.SetLineHeight(kSquaresLineHeight);
+    const double scale = TypeScale(request);
+    worksheet.SetLineHeight(kSquaresLineHeight * scale);
     state.AnswerText = kMathSquaresNote;
     state.Content.form = AnswerForm::Squares;
-    BandLayout layout(state, worksheet, request.FirstSquareFilled,
+    BandLayout layout(scale, state, worksheet, request.FirstSquareFilled,
                       request.AllowRemainders.value_or(false));
     for (int number = 1; number <= request.ProblemCount; ++number) {
         random.ReseedFromClock();

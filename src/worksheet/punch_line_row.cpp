@@ -1,5 +1,6 @@
 #include "worksheet/punch_line_row.h"
 
+#include "worksheet/large_print.h"
 #include "worksheet/utf8.h"
 
 #include <algorithm>
@@ -43,9 +44,11 @@ std::string blankOf(int width) {
 
 class RowWriter {
 public:
-    RowWriter(const LetterNumbers& numbers, GenerationState& state, Document& worksheet)
+    RowWriter(const LetterNumbers& numbers, int width, GenerationState& state, Document& worksheet)
         : m_numbers(numbers), m_blankWidth(PunchLineBlankWidth(numbers)),
-          m_blank(blankOf(m_blankWidth)), m_state(state), m_worksheet(worksheet) {
+          m_blank(blankOf(m_blankWidth)), m_width(width),
+          m_breakAfter(width * kPunchLineBreakAfter / kPunchLineWidth), m_state(state),
+          m_worksheet(worksheet) {
         m_state.GridColumn = kPunchLineStartColumn;
     }
 
@@ -65,10 +68,10 @@ public:
     void place(const std::vector<Glyph>& glyphs, size_t k) {
         const Glyph& g = glyphs[k];
         const bool wordStart = !g.blank() && (k == 0 || glyphs[k - 1].blank());
-        if (wordStart && lastColumnOf(glyphs, k, m_state.GridColumn) > kPunchLineWidth)
+        if (wordStart && lastColumnOf(glyphs, k, m_state.GridColumn) > m_width)
             newLine();
         const int last = g.letter >= 0 ? m_state.GridColumn + m_blankWidth : m_state.GridColumn;
-        if (last > kPunchLineWidth) // a word wider than a whole line
+        if (last > m_width) // a word wider than a whole line
             newLine();
         const int column = m_state.GridColumn;
         const int row = m_state.GridRow;
@@ -79,7 +82,7 @@ public:
             m_state.write(column, row, g.text);
         }
         m_state.GridColumn += advance(g);
-        if (m_state.GridColumn > kPunchLineBreakAfter && g.blank())
+        if (m_state.GridColumn > m_breakAfter && g.blank())
             newLine();
     }
 
@@ -106,6 +109,8 @@ private:
     const LetterNumbers& m_numbers;
     int m_blankWidth;
     std::string m_blank;
+    int m_width;
+    int m_breakAfter;
     GenerationState& m_state;
     Document& m_worksheet;
 };
@@ -120,13 +125,13 @@ int PunchLineBlankWidth(const LetterNumbers& numbers) {
     return width;
 }
 
-void WritePunchLineRow(std::string_view punchLine, const LetterNumbers& numbers,
+void WritePunchLineRow(std::string_view punchLine, const LetterNumbers& numbers, double scale,
                        GenerationState& state, Document& worksheet) {
-    state.GridWidth = kPunchLineWidth;
+    state.GridWidth = ColumnsAt(scale, kPunchLineWidth, kPunchLinePoints);
     worksheet.Insert("\nThe Answer: \n");
-    worksheet.SetFontSize(6);
+    worksheet.SetFontSize(kPunchLinePoints * scale);
     const std::vector<Glyph> glyphs = glyphsOf(punchLine);
-    RowWriter row(numbers, state, worksheet);
+    RowWriter row(numbers, state.GridWidth, state, worksheet);
     for (size_t k = 0; k < glyphs.size(); ++k)
         row.place(glyphs, k);
     row.finish();

@@ -15,8 +15,9 @@
 
 namespace abacore {
 
-inline constexpr int kPunchLineWidth = 140; // columns printed
+inline constexpr int kPunchLineWidth = 140; // columns printed, of 6-point type
 inline constexpr int kPunchLineBreakAfter = 90;
+inline constexpr double kPunchLinePoints = 6;
 inline constexpr int kPunchLineStartColumn = 5;
 inline constexpr int kPunchLineSpacing = 5; // grid rows from one line of blanks to the next
 inline constexpr int kNarrowestBlank = 7;   // a blank and six underscores
@@ -28,9 +29,10 @@ using LetterNumbers = std::array<std::string, 26>;
 // Columns each letter takes: seven, or more when a number would not fit under its blank.
 int PunchLineBlankWidth(const LetterNumbers& numbers);
 
-// Writes the row into the worksheet through the grid, in 6-point type. Uses the grid from row
+// Writes the row into the worksheet through the grid, in 6-point type times `scale`; larger
+// type takes fewer columns and breaks lines as much sooner. Uses the grid from row
 // state.GridRow (3 after a flush) and leaves it flushed.
-void WritePunchLineRow(std::string_view punchLine, const LetterNumbers& numbers,
+void WritePunchLineRow(std::string_view punchLine, const LetterNumbers& numbers, double scale,
                        GenerationState& state, Document& worksheet);
 
 } // namespace abacore

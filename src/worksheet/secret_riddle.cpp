@@ -3,6 +3,7 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/large_print.h"
 #include "worksheet/number_text.h"
 #include "worksheet/punch_line_row.h"
 
@@ -14,11 +15,14 @@ namespace abacore {
 
 namespace {
 
-constexpr int kGridWidth = 75;
+constexpr int kGridWidth = 75; // of 11-point type
+constexpr double kUsualPoints = 11;
 constexpr int kRowStartColumn = 5;
 constexpr int kFirstRow = 2;
 constexpr int kColumnStep = 22;
 constexpr int kProblemsInRow = 3;
+// The columns a problem of two four-digit numbers takes, under "20)  Letter: T".
+constexpr int kProblemNeed = 18;
 
 // A safety net behind CheckSecretRiddleCanBeMade, which makes sure there are enough different
 // answers: with 26 letters and the rarest answer one draw in a thousand, running out of
@@ -51,9 +55,11 @@ char upper(char letter) {
 
 class ProblemLayout {
 public:
-    ProblemLayout(GenerationState& state, Document& worksheet)
+    ProblemLayout(double scale, GenerationState& state, Document& worksheet)
         : m_state(state), m_worksheet(worksheet) {
-        m_state.GridWidth = kGridWidth;
+        m_state.GridWidth = ColumnsAt(scale, kGridWidth, kUsualPoints);
+        m_inRowMost = ItemsInRow(m_state.GridWidth, kRowStartColumn, kColumnStep, kProblemNeed,
+                                 kProblemsInRow);
         m_state.GridColumn = kRowStartColumn;
         m_state.GridRow = kFirstRow;
     }
@@ -76,7 +82,7 @@ public:
         m_text += " =";
         m_state.write(m_state.GridColumn + labelLength + 1, m_state.GridRow + 1, m_text);
         m_state.GridColumn += kColumnStep;
-        if (++m_inRow == kProblemsInRow)
+        if (++m_inRow == m_inRowMost)
             endRow();
     }
 
@@ -96,6 +102,7 @@ private:
     GenerationState& m_state;
     Document& m_worksheet;
     int m_inRow = 0;
+    int m_inRowMost = kProblemsInRow;
     std::string m_text;
 };
 
@@ -124,7 +131,8 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
     state.Content.form = AnswerForm::Riddle;
     std::vector<std::string> answerTexts; // of the problems so far, as the pupil sees them
     LetterNumbers numbers;
-    ProblemLayout layout(state, worksheet);
+    const double scale = TypeScale(request);
+    ProblemLayout layout(scale, state, worksheet);
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const char letter = order[static_cast<size_t>(number - 1)];
         ArithmeticProblem problem = NextProblem(request, random, rules, limits);
@@ -159,7 +167,7 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
         layout.place(number, letter, problem);
     }
     layout.finish();
-    WritePunchLineRow(request.PunchLine, numbers, state, worksheet);
+    WritePunchLineRow(request.PunchLine, numbers, scale, state, worksheet);
     state.Content.riddle = riddleLine(request);
     state.Content.punchLine = request.PunchLine;
 }
@@ -171,10 +179,11 @@ std::string SecretRiddleDirections(const WorksheetRequest& request) {
 
 void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet) {
     worksheet.SetItalic(true);
-    worksheet.SetFontSize(14);
+    const double scale = TypeScale(request);
+    worksheet.SetFontSize(14 * scale);
     worksheet.Insert(riddleLine(request) + "\n\n");
     worksheet.SetItalic(false);
-    worksheet.SetFontSize(10);
+    worksheet.SetFontSize(10 * scale);
 }
 
 } // namespace abacore

@@ -2,17 +2,29 @@
 
 #include "worksheet/activity_table.h"
 #include "worksheet/directions.h"
+#include "worksheet/large_print.h"
 #include "worksheet/number_text.h"
+
+#include <algorithm>
 
 namespace abacore {
 
 namespace {
 
-constexpr int kGridWidth = 75;
+constexpr int kGridWidth = 75; // of 11-point type
+constexpr double kUsualPoints = 11;
 constexpr int kRowStartColumn = 5;
 constexpr int kFirstRow = 2;
 constexpr int kWideStep = 22;     // horizontal and bracket problems
 constexpr int kProblemsInRow = 3; // horizontal and bracket rows
+constexpr int kVerticalStep = 16;
+constexpr int kVerticalNumberOffset = 7; // the first number, after the problem number
+constexpr int kVerticalInRow = 4;
+constexpr int kMixedVerticalStep = 24; // vertical rows of horizontal-and-vertical sheets
+// The columns a problem of two four-digit numbers takes from its row position, and a problem
+// number of two digits: "20) 1234 + 5678 =" after a blank, and "20)   1234" for vertical ones.
+constexpr int kWideNeed = 18;
+constexpr int kVerticalNeed = 11;
 
 enum class Layout { Horizontal, Vertical, Bracket };
 
@@ -27,9 +39,20 @@ Layout firstLayout(int16_t style) {
 
 class SheetLayout {
 public:
-    SheetLayout(int16_t style, GenerationState& state, Document& worksheet)
+    SheetLayout(int16_t style, double scale, GenerationState& state, Document& worksheet)
         : m_style(style), m_layout(firstLayout(style)), m_state(state), m_worksheet(worksheet) {
-        m_state.GridWidth = kGridWidth;
+        const int width = ColumnsAt(scale, kGridWidth, kUsualPoints);
+        m_wideInRow = ItemsInRow(width, kRowStartColumn, kWideStep, kWideNeed, kProblemsInRow);
+        // Rows of horizontal-and-vertical sheets hold as many problems as the horizontal
+        // rows, spread wider.
+        m_verticalStep =
+            style == StyleBit::kHorizontalVertical ? kMixedVerticalStep : kVerticalStep;
+        m_verticalInRow =
+            style == StyleBit::kHorizontalVertical
+                ? std::min(m_wideInRow, ItemsInRow(width, kRowStartColumn, m_verticalStep,
+                                                   kVerticalNeed, kProblemsInRow))
+                : ItemsInRow(width, kRowStartColumn, m_verticalStep, kVerticalNeed, kVerticalInRow);
+        m_state.GridWidth = width;
         m_state.GridColumn = kRowStartColumn;
         m_state.GridRow = kFirstRow;
     }
@@ -80,7 +103,7 @@ private:
         m_text += " =";
         m_state.write(m_state.GridColumn + 1, m_state.GridRow, m_text);
         m_state.GridColumn += kWideStep;
-        if (m_rowCount != kProblemsInRow)
+        if (m_rowCount != m_wideInRow)
             return;
         endRow(4);
         if (m_style == StyleBit::kHorizontalVertical) {
@@ -109,7 +132,7 @@ private:
         for (int k = 0; k < length2; ++k)
             m_state.CharGrid.set(dividendColumn + k, row - 1, U'_');
         m_state.GridColumn += kWideStep;
-        if (m_rowCount != kProblemsInRow)
+        if (m_rowCount != m_wideInRow)
             return;
         endRow(4);
         if (m_style == StyleBit::kBracketHorizontal) {
@@ -129,7 +152,7 @@ private:
         const int row = m_state.GridRow;
         startText(number, ")   ");
         m_state.write(m_state.GridColumn + 1, row, m_text);
-        m_state.GridColumn += 7;
+        m_state.GridColumn += kVerticalNumberOffset;
         m_text.clear();
         AppendTrimmedNumberText(m_text, problem.first);
         const int firstLength = m_state.write(m_state.GridColumn, row, m_text);
@@ -140,11 +163,8 @@ private:
         const int start = m_state.GridColumn + firstLength - CharacterCount(m_text);
         const int secondLength = m_state.write(start, row + 1, m_text);
         m_state.underline(start, row + 1, secondLength);
-        // Rows of horizontal-and-vertical sheets hold three problems, spread wider.
-        m_state.GridColumn += m_style == StyleBit::kHorizontalVertical ? 17 : 9;
-        if (m_style == StyleBit::kHorizontalVertical && m_rowCount == 3)
-            m_rowCount = 4;
-        if (m_rowCount != 4)
+        m_state.GridColumn += m_verticalStep - kVerticalNumberOffset;
+        if (m_rowCount != m_verticalInRow)
             return;
         endRow(7);
         if (m_style == StyleBit::kHorizontalVertical) {
@@ -165,6 +185,9 @@ private:
     GenerationState& m_state;
     Document& m_worksheet;
     int m_rowCount = 0;
+    int m_wideInRow = kProblemsInRow;
+    int m_verticalInRow = kVerticalInRow;
+    int m_verticalStep = kVerticalStep;
     std::string m_text;
 };
 
@@ -191,7 +214,7 @@ void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const D
     state.AnswerText.clear();
     if (request.ProblemCount > 0)
         state.AnswerText.reserve(static_cast<size_t>(request.ProblemCount) * 24);
-    SheetLayout layout(request.ProblemStyle, state, worksheet);
+    SheetLayout layout(request.ProblemStyle, TypeScale(request), state, worksheet);
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
         AppendSkillsAnswer(state.AnswerText, number, problem, IsTrue(request.AllowRemainders));

@@ -3,6 +3,7 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/large_print.h"
 #include "worksheet/number_text.h"
 
 #include <algorithm>
@@ -27,8 +28,12 @@ constexpr int kMostProblemDraws = 1000;
 constexpr double kExactLimit = 9007199254740992.0; // 2^53
 
 constexpr std::string_view kAnswerBlank = "      _____"; // six blanks, five underscores
+constexpr int kAnswerIndent = 6;                         // the blanks before it
 constexpr int kPartnerColumn = 50; // the left part is filled with blanks up to here
 constexpr int kKeyIndent = 30;
+constexpr double kUsualPoints = 11;
+constexpr int kLetterWidth = 3; // "A) "
+constexpr int kGap = 2;         // blanks at least between the columns when they close up
 
 bool isWhole(double x) {
     return std::isfinite(x) && x == std::trunc(x);
@@ -282,6 +287,17 @@ struct Pair {
     int partnerLine = 0;
 };
 
+// Where the right-hand column starts, counted from the problem number. In type too large for
+// the usual line it moves left as far as the longest problem allows; the largest numbers the
+// ranges take (five digits and a sign) still leave both columns on one line of large print.
+int partnerColumn(double scale, int longestLeft, int longestPartner) {
+    if (scale <= 1)
+        return kPartnerColumn;
+    const int room = ColumnsThatFit(kUsualPoints * scale) - static_cast<int>(kAnswerBlank.size()) -
+                     kLetterWidth - longestPartner;
+    return std::min(kPartnerColumn, std::max(room, longestLeft + kGap));
+}
+
 } // namespace
 
 double PartnerSecond(Skill skill, double value, double first) {
@@ -356,8 +372,16 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
     // The lines: each problem, and a partner drawn from those not yet placed.
     state.Content.form = AnswerForm::Matching;
     std::vector<int> unplaced;
-    for (int k = 1; k <= count; ++k)
+    int longestLeft = 0;
+    int longestPartner = 0;
+    for (int k = 1; k <= count; ++k) {
         unplaced.push_back(k);
+        const Pair& pair = pairs[static_cast<size_t>(k)];
+        longestLeft = std::max(longestLeft, CharacterCount(TrimmedNumberText(k) + ") ") +
+                                                CharacterCount(pair.problem));
+        longestPartner = std::max(longestPartner, CharacterCount(pair.partner));
+    }
+    const int rightColumn = partnerColumn(TypeScale(request), longestLeft, longestPartner);
     std::string line;
     for (int i = 1; i <= count; ++i) {
         const auto j = std::min(
@@ -373,7 +397,7 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
         line += ") ";
         line += pairs[static_cast<size_t>(i)].problem;
         const int leftLength = CharacterCount(std::string_view(line).substr(leftStart));
-        line.append(static_cast<size_t>(std::max(0, kPartnerColumn - leftLength)), ' ');
+        line.append(static_cast<size_t>(std::max(0, rightColumn - leftLength)), ' ');
         line += static_cast<char>('A' + i - 1);
         line += ") ";
         line += pairs[static_cast<size_t>(r)].partner;

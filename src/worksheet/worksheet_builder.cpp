@@ -2,6 +2,7 @@
 
 #include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
+#include "worksheet/large_print.h"
 #include "worksheet/sheet_version.h"
 
 #include <memory>
@@ -12,6 +13,8 @@ namespace {
 
 constexpr std::string_view kNameDateLine =
     "Name_____________________________     Date_______________";
+// Shorter blanks, so that the line fits the page in larger type.
+constexpr std::string_view kLargeNameDateLine = "Name________________________     Date____________";
 
 // The version's label, or nothing for a sheet on its own.
 std::string LabelOf(const SheetVersion& version, std::string (*label)(const SheetVersion&)) {
@@ -19,15 +22,16 @@ std::string LabelOf(const SheetVersion& version, std::string (*label)(const Shee
 }
 
 void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
-                    const std::string& answerText, const SheetVersion& version) {
+                    const std::string& answerText, const SheetVersion& version, double scale) {
     answerKey.Clear();
+    answerKey.SetFontSize(answerKey.currentFormat().fontSize * scale);
     answerKey.SetAlignment(Alignment::Centre);
     answerKey.SetBold(true);
     // The blank line under "Answer Key" names the version the key belongs to.
     answerKey.Insert(request.Heading + "\nAnswer Key\n" + LabelOf(version, PupilVersionLabel) +
                      "\n");
     answerKey.SetAlignment(Alignment::Left);
-    answerKey.SetFontSize(12);
+    answerKey.SetFontSize(12 * scale);
     answerKey.Insert(answerText);
 }
 
@@ -36,6 +40,7 @@ void writeAnswerKey(Document& answerKey, const WorksheetRequest& request,
 WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& random,
                                   const SheetVersion& version) {
     const ActivityRow& row = RowOf(request.ActivityType);
+    const double scale = TypeScale(request);
     PreparedSheet prepared;
     if (row.check)
         prepared = row.check(request);
@@ -47,7 +52,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.Clear();
     worksheet.setTabStops({0, 15, 30, 45});
 
-    worksheet.SetFontSize(18);
+    worksheet.SetFontSize(18 * scale);
     worksheet.SetBold(true);
     worksheet.SetFontName("Times New Roman");
     worksheet.SetAlignment(Alignment::Centre);
@@ -64,14 +69,15 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.Insert("\n");
 
     worksheet.MoveToEnd();
-    worksheet.SetFontSize(14);
+    worksheet.SetFontSize(14 * scale);
     worksheet.SetBold(false);
     if (row.hasAnswerKey)
         worksheet.Insert(LabelOf(version, VersionLabel) + "\n" +
-                         NameLineFor(kNameDateLine, version) + "\n");
+                         NameLineFor(scale > 1 ? kLargeNameDateLine : kNameDateLine, version) +
+                         "\n");
 
     worksheet.MoveToEnd();
-    worksheet.SetFontSize(10);
+    worksheet.SetFontSize(10 * scale);
     worksheet.SetBold(true);
     worksheet.SetItalic(true);
     std::string directions;
@@ -86,7 +92,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
 
     worksheet.MoveToEnd();
     worksheet.SetItalic(false);
-    worksheet.SetFontSize(11);
+    worksheet.SetFontSize(11 * scale);
     worksheet.SetAlignment(Alignment::Left);
     worksheet.SetFontName("Courier New");
 
@@ -94,7 +100,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
         row.generator(request, random, prepared, *state, worksheet);
 
     if (row.hasAnswerKey)
-        writeAnswerKey(documents.answerKey, request, state->AnswerText, version);
+        writeAnswerKey(documents.answerKey, request, state->AnswerText, version, scale);
 
     SheetContent& content = documents.content;
     content = std::move(state->Content);

@@ -135,6 +135,15 @@ TEST_F(MakeActivities, OptionsOfAnotherActivityAndCountsBeyondTheLimitsAreRefuse
             RunMake({activity, "--count", QString::number(limit), "-o", file("s.txt")}).exitCode, 0)
             << activity;
     }
+    // Large print where the layout can grow, in every format; where it cannot, the reason.
+    EXPECT_TRUE(refusal("cards", {"--large-print"}).contains("as large as the page allows"));
+    const MakeResult crossword = RunMake({"crossword", "--large-print", "-o", file("p.pdf")});
+    EXPECT_EQ(crossword.exitCode, 2);
+    EXPECT_TRUE(crossword.err.contains("fixed size")) << crossword.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file("p.pdf")));
+    ASSERT_EQ(RunMake({"matching", "--large-print", "-o", file("l.rtf")}).exitCode, 0);
+    EXPECT_TRUE(text("l.rtf").contains("\\fs33\\")) << "problems in 16.5-point type";
+
     // The cards are cut apart: any number of them.
     const QString cards = sheet("cards", {"--count", "150", "--seed", "2"});
     EXPECT_EQ(Count(cards, "\\S\n\n\n\n"), 150);

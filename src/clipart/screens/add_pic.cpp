@@ -104,6 +104,15 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    // Each list is read out by the caption above it.
+    for (const auto& [control, captionName] :
+         {std::pair<QWidget*, const char*>{m_driveList, "Label3"},
+          {m_folderList, "Label1"},
+          {m_fileList, "Label2"}}) {
+        auto* caption = findChild<QLabel*>(QString::fromLatin1(captionName));
+        caption->setBuddy(control);
+        control->setAccessibleName(caption->text().remove(QLatin1Char(':')));
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_add);

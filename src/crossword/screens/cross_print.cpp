@@ -13,6 +13,7 @@
 #include "wizard/screens/clickable_label.h"
 #include "worksheet/class_set.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
@@ -117,6 +118,15 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
         SaveClassSet({m_context, this, m_openedWith, m_look});
     });
     connect(quit, &QPushButton::clicked, this, [this] { m_context.navigator.quit(); });
+    // Esc leaves as the window's own way out does.
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    addAction(escape);
+    connect(escape, &QAction::triggered, quit, &QPushButton::click);
+    // Tab follows the buttons as they stand, left to right.
+    setTabOrder(print, exportButton);
+    setTabOrder(exportButton, classSet);
+    setTabOrder(classSet, quit);
 
     m_display = new CrossWord(m_page, this);
     m_display->hide();
@@ -131,6 +141,9 @@ QWidget* CrossPrint::buildClueList() {
     auto* box = new QTextEdit(this);
     box->setObjectName(QStringLiteral("Box1"));
     box->setReadOnly(true);
+    box->setAccessibleName(QStringLiteral("Clues"));
+    // The keyboard moves through the clues as the mouse does.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     FillTextDocument(BuilderClueList(m_page), *box->document());
     box->setFixedWidth(250);
     box->moveCursor(QTextCursor::Start);
@@ -153,6 +166,8 @@ QWidget* CrossPrint::buildBackgroundFrame() {
         m_options[static_cast<size_t>(i)] = button;
         auto* label = new ClickableLabel(q(option.label), frame);
         label->setObjectName(QStringLiteral("ColorLabel_%1").arg(i));
+        label->setBuddy(button);
+        button->setAccessibleName(label->text());
         grid->addWidget(button, row, 0);
         if (!option.picture) {
             auto* swatch = new QLabel(frame);

@@ -2,7 +2,9 @@
 
 #include "core/worksheet_request.h"
 #include "wizard/heading_rules.h"
+#include "worksheet/large_print.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -22,7 +24,29 @@ ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
     QFont headingFont = m_heading->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     m_heading->setFont(headingFont);
+    m_heading->setAccessibleName(QStringLiteral("Worksheet heading"));
+    prompt->setBuddy(m_heading);
     contentLayout()->addWidget(m_heading);
+    contentLayout()->addSpacing(8);
+
+    // Where the layout cannot grow the box stays unticked and off, and says why.
+    const std::string_view refusal = NoLargePrintReason(context.request.ActivityType);
+    m_largePrint = new QCheckBox(HeadingText::kLargePrint);
+    m_largePrint->setObjectName("LargePrint");
+    m_largePrint->setChecked(TypeScale(context.request) > 1);
+    m_largePrint->setEnabled(refusal.empty());
+    const QString help = refusal.empty()
+                             ? QString(HeadingText::kLargePrintHelp)
+                             : QString::fromUtf8(refusal.data(), qsizetype(refusal.size()));
+    m_largePrint->setToolTip(help);
+    m_largePrint->setAccessibleDescription(help);
+    contentLayout()->addWidget(m_largePrint);
+    if (!refusal.empty()) {
+        auto* note = new QLabel(help);
+        note->setObjectName("LargePrintNote");
+        note->setWordWrap(true);
+        contentLayout()->addWidget(note);
+    }
     contentLayout()->addStretch(1);
     m_heading->setFocus();
 }
@@ -35,6 +59,7 @@ void ChooseHeading::confirm() {
         return;
     }
     m_context.request.Heading = heading;
+    m_context.request.LargePrint = m_largePrint->isChecked();
     openNext();
 }
 

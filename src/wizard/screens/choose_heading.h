@@ -3,6 +3,7 @@
 
 #include "wizard/screens/wizard_screen.h"
 
+class QCheckBox;
 class QLineEdit;
 
 namespace abacore {
@@ -17,6 +18,7 @@ protected:
 
 private:
     QLineEdit* m_heading = nullptr;
+    QCheckBox* m_largePrint = nullptr;
 };
 
 } // namespace abacore

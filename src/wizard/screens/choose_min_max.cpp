@@ -3,10 +3,12 @@
 #include "core/worksheet_request.h"
 #include "wizard/screens/arrow_control.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,6 +61,14 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
         arrow->setFixedSize(18, box->sizeHint().height());
         m_values[index] = box;
         m_arrows[index] = arrow;
+        // "First number, minimum" and so on: the row and the column the box stands in.
+        const char* column = i % 2 ? RangeText::kMaximum : RangeText::kMinimum;
+        const QString spoken = QStringLiteral("%1 number, %2")
+                                   .arg(i < 2 ? "First" : "Second", QString(column).toLower());
+        box->setAccessibleName(spoken);
+        box->setAccessibleDescription(QStringLiteral("Up and Down step the value"));
+        arrow->setAccessibleName(spoken + QStringLiteral(" arrows"));
+        arrow->setAccessibleDescription(QStringLiteral("Up raises the value, Down lowers it"));
 
         auto* pair = new QHBoxLayout;
         pair->setSpacing(1);
@@ -116,6 +126,17 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
 }
 
 bool ChooseMinMax::eventFilter(QObject* watched, QEvent* event) {
+    // Up and Down in a box step it as its arrows do, from the value typed so far.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int index = indexOf(watched);
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && index >= 0 &&
+            watched == m_values[static_cast<size_t>(index)]) {
+            if (!checkBox(index, BoxCheck::WithinPair))
+                QCoreApplication::sendEvent(m_arrows[static_cast<size_t>(index)], event);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && !m_checking) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Leaving the window or opening a box's context menu is not leaving the box.

@@ -64,6 +64,8 @@ ChooseSkill::ChooseSkill(AppContext& context, QWidget* parent)
         QFont font = name->font();
         font.setPointSizeF(font.pointSizeF() * 1.15);
         name->setFont(font);
+        name->setBuddy(box);
+        box->setAccessibleName(name->text());
         grid->addWidget(box, i, 0);
         grid->addWidget(badge, i, 1);
         grid->addWidget(name, i, 2);

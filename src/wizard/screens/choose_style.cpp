@@ -55,6 +55,8 @@ ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
         QFont font = name->font();
         font.setPointSizeF(font.pointSizeF() * 1.15);
         name->setFont(font);
+        name->setBuddy(box);
+        box->setAccessibleName(name->text());
         grid->addWidget(box, i, 0);
         grid->addWidget(name, i, 1);
         QWidget* sampleArea = makeSampleArea(i, sampleTexts[index]);

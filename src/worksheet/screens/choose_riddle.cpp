@@ -60,6 +60,7 @@ QPushButton* arrowButton(const char* name, bool right) {
     button->setAutoDefault(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(right ? RiddleChoiceText::kNext : RiddleChoiceText::kPrevious);
+    button->setAccessibleName(button->toolTip());
     return button;
 }
 
@@ -85,12 +86,15 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
 
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(10);
-    const auto addBox = [&](int row, const char* markName, const char* mark, const char* name) {
+    const auto addBox = [&](int row, const char* markName, const char* mark, const char* name,
+                            const char* spokenName) {
         auto* label = new QLabel(mark);
         label->setObjectName(markName);
         MakePromptLabel(label);
         auto* box = new QLineEdit;
         box->setObjectName(name);
+        // Read out by what it holds rather than by its one-letter mark.
+        box->setAccessibleName(QString::fromLatin1(spokenName));
         QFont font = box->font();
         font.setPointSizeF(font.pointSizeF() * 1.1);
         box->setFont(font);
@@ -99,8 +103,8 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
         boxes->addWidget(box, row, 1);
         return box;
     };
-    m_riddle = addBox(0, "Label2", RiddleChoiceText::kQuestionMark, "RiddleBox");
-    m_punchLine = addBox(1, "Label3", RiddleChoiceText::kAnswerMark, "Punchbox");
+    m_riddle = addBox(0, "Label2", RiddleChoiceText::kQuestionMark, "RiddleBox", "Riddle");
+    m_punchLine = addBox(1, "Label3", RiddleChoiceText::kAnswerMark, "Punchbox", "Punch line");
     contentLayout()->addLayout(boxes);
     contentLayout()->addSpacing(10);
 

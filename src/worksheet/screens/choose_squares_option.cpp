@@ -37,6 +37,7 @@ ChooseSquaresOption::ChooseSquaresOption(AppContext& context, QWidget* parent)
     yesFont.setBold(true);
     yes->setFont(yesFont);
     connect(yes, &ClickableLabel::clicked, m_filled, &QCheckBox::click);
+    yes->setBuddy(m_filled);
     auto* row = new QHBoxLayout;
     row->addWidget(m_filled);
     row->addWidget(yes);

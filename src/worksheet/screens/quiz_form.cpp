@@ -73,6 +73,8 @@ QToolButton* MakeFontButton(const char* name, const QString& caption, const QStr
     button->setDefaultAction(action);
     button->setFocusPolicy(Qt::NoFocus);
     button->setMinimumWidth(28);
+    // Read out as the word, not the letter on the button.
+    button->setAccessibleName(tooltip);
     return button;
 }
 
@@ -120,6 +122,11 @@ QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* p
     m_quizBox = MakeEditor("QuizBox", documents.worksheet, central);
     m_answerBox = MakeEditor("AnswerBox", documents.answerKey, central);
     m_answerBox->hide();
+    m_quizBox->setAccessibleName(QStringLiteral("Worksheet"));
+    m_answerBox->setAccessibleName(QStringLiteral("Answer key"));
+    // Tab moves on to the next control, as everywhere else; the document keeps its own tabs.
+    m_quizBox->setTabChangesFocus(true);
+    m_answerBox->setTabChangesFocus(true);
     // Both editors share one place; only one is on view.
     auto* editors = new QGridLayout;
     editors->setContentsMargins(0, 0, 0, 0);
@@ -155,7 +162,8 @@ QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* p
 }
 
 QToolBar* QuizForm::buildToolbar() {
-    auto* toolbar = new QToolBar(QStringLiteral("Toolbar1"), this);
+    auto* toolbar = new QToolBar(QStringLiteral("Worksheet tools"), this);
+    toolbar->setAccessibleName(toolbar->windowTitle());
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
@@ -173,6 +181,14 @@ QToolBar* QuizForm::buildToolbar() {
     }
     m_buttons.at(ToolbarButtonId::Print)->setShortcut(QKeySequence::Print);
     m_buttons.at(ToolbarButtonId::Save)->setShortcut(QKeySequence::Save);
+    m_buttons.at(ToolbarButtonId::Clipart)->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+    m_buttons.at(ToolbarButtonId::QuickWord)->setShortcut(Qt::CTRL | Qt::Key_E);
+    m_buttons.at(ToolbarButtonId::View)->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_A);
+    // Every tool tells its shortcut; the menus hold the same actions.
+    for (QAction* action : toolbar->actions())
+        if (!action->shortcut().isEmpty())
+            action->setToolTip(QStringLiteral("%1 (%2)").arg(
+                action->toolTip(), action->shortcut().toString(QKeySequence::NativeText)));
     m_viewButton = m_buttons.at(ToolbarButtonId::View);
     m_viewButton->setCheckable(true);
     return toolbar;
@@ -211,6 +227,7 @@ QWidget* QuizForm::buildFontTools() {
     m_fontName = new QComboBox(tools);
     m_fontName->setObjectName(QStringLiteral("cmbFontName"));
     m_fontName->setToolTip(QStringLiteral("Font"));
+    m_fontName->setAccessibleName(m_fontName->toolTip());
     // Editable, so that a font the document names but the system lacks can still be shown.
     m_fontName->setEditable(true);
     m_fontName->setInsertPolicy(QComboBox::NoInsert);
@@ -220,6 +237,7 @@ QWidget* QuizForm::buildFontTools() {
     m_fontSize = new QComboBox(tools);
     m_fontSize->setObjectName(QStringLiteral("cmbFontSize"));
     m_fontSize->setToolTip(QStringLiteral("Font Size"));
+    m_fontSize->setAccessibleName(m_fontSize->toolTip());
     m_fontSize->setEditable(true);
     m_fontSize->setInsertPolicy(QComboBox::NoInsert);
     // Completing a typed "5" to "50" would give a size nobody asked for.
@@ -227,9 +245,14 @@ QWidget* QuizForm::buildFontTools() {
     m_fontSize->setMinimumContentsLength(3);
     m_fontSize->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
+    // The typing field inside each list is read out by the list's name.
+    for (QComboBox* list : {m_fontName, m_fontSize})
+        list->lineEdit()->setAccessibleName(list->accessibleName());
+
     m_fontColour = new QComboBox(tools);
     m_fontColour->setObjectName(QStringLiteral("cmbFontColor"));
     m_fontColour->setToolTip(QStringLiteral("Font Colour"));
+    m_fontColour->setAccessibleName(m_fontColour->toolTip());
 
     connect(m_fontName, &QComboBox::activated, this,
             [this](int index) { applyFontName(m_fontName->itemText(index)); });
@@ -260,11 +283,15 @@ void QuizForm::buildMenus() {
     file->setObjectName(QStringLiteral("Go"));
     QAction* back = file->addAction(QStringLiteral("&Back to Main Screen"));
     back->setObjectName(QStringLiteral("Back"));
+    back->setShortcut(Qt::Key_Escape);
     connect(back, &QAction::triggered, this, [this] {
         if (mayDiscardEdits())
             m_context.navigator.open(Screen::MainMenu);
     });
     file->addSeparator();
+    file->addAction(m_buttons.at(ToolbarButtonId::Save));
+    file->addAction(m_buttons.at(ToolbarButtonId::Print));
+    file->addAction(m_buttons.at(ToolbarButtonId::QuickWord));
     QAction* exportPdf = file->addAction(QStringLiteral("&Export PDF..."));
     exportPdf->setObjectName(QStringLiteral("ExportPdf"));
     connect(exportPdf, &QAction::triggered, this, [this] { ExportWorksheetPdf(output()); });
@@ -288,6 +315,11 @@ void QuizForm::buildMenus() {
         if (mayDiscardEdits())
             m_context.navigator.quit();
     });
+
+    QMenu* insert = menuBar()->addMenu(QStringLiteral("&Insert"));
+    insert->addAction(m_buttons.at(ToolbarButtonId::Clipart));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(m_viewButton);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));

@@ -2,6 +2,9 @@
 #include "wizard/screens/choose_heading.h"
 #include "wizard_test_helpers.h"
 
+#include <QCheckBox>
+#include <QLabel>
+
 using namespace abacore;
 
 // Return and Escape belong to every wizard screen; the heading screen stands for them all.
@@ -30,4 +33,29 @@ TEST(ChooseHeadingWindow, AHeadingBeyondTheLimitIsRefusedAndKeptForCorrection) {
     text->setText(tooLong.chopped(1));
     s.click("Command1");
     EXPECT_EQ(s.opened(), std::vector{Screen::ChooseHowMany});
+}
+
+// Large print is offered where the sheet can grow and keeps an earlier sheet's choice; where
+// the layout cannot grow the box is off, cannot be ticked, and the screen says why.
+TEST(ChooseHeadingWindow, LargePrintIsOfferedWhereTheSheetCanGrowAndExplainedWhereNot) {
+    for (const auto& [activity, offered] : {std::pair{Activity::SkillsPractice, true},
+                                            std::pair{Activity::MathSquares, true},
+                                            std::pair{Activity::Crossword, false}}) {
+        SCOPED_TRACE(static_cast<int>(activity));
+        ScreenUnderTest<ChooseHeading> s(activity);
+        s.app.request.LargePrint = true; // chosen for an earlier sheet
+        s.window = std::make_unique<ChooseHeading>(s.app.context);
+        ShowActive(*s.window);
+        auto* box = s.get<QCheckBox>("LargePrint");
+        EXPECT_EQ(box->isEnabled(), offered);
+        EXPECT_EQ(box->isChecked(), offered);
+        EXPECT_EQ(s.window->findChild<QLabel*>("LargePrintNote") == nullptr, offered);
+        EXPECT_FALSE(box->accessibleDescription().isEmpty());
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_Space);
+        EXPECT_FALSE(box->isChecked());
+        QTest::keyClick(box, Qt::Key_Space);
+        s.click("Command1");
+        EXPECT_EQ(s.app.request.LargePrint, offered);
+    }
 }

@@ -25,11 +25,3 @@ TEST(ChooseSkillWindow, AnyClickEnablesContinueWhichRefusesNothingTickedThenAsks
     EXPECT_TRUE(s.app.request.AllowNegatives);
     EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseStyle}));
 }
-
-TEST(ChooseSkillWindow, TheKeyboardStartsOnTheSkillsSoReturnDoesNotGoBack) {
-    ScreenUnderTest<ChooseSkill> s(Activity::SkillsPractice);
-    EXPECT_EQ(QApplication::focusWidget(), s.get("Check1_0"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(s.opened(), std::vector{Screen::ChooseStyle});
-}

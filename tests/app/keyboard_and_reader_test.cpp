@@ -1,0 +1,299 @@
+// The program as a screen reader and a keyboard user meet it: every window is announced with its
+// role and title, every control that takes the focus or a press has a name of its own, the focus
+// ring stands out from what lies under it, and keys alone lead from the main menu to a saved and
+// printed worksheet and back.
+#include "../wizard/screens/wizard_test_helpers.h"
+#include "app/screen_factory.h"
+#include "program_folder_fixture.h"
+#include "ui/keyboard_access.h"
+#include "ui/screen_host.h"
+#include "worksheet/save_name.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QFileInfo>
+#include <QFocusFrame>
+#include <QPointer>
+#include <QTextEdit>
+#include <QToolBar>
+#include <cmath>
+
+using namespace abacore;
+
+namespace {
+
+struct Program {
+    ProgramFolder folder;
+    WorksheetRequest request;
+    RandomSource random{7};
+    ScriptedDialogs dialogs;
+    ScreenHost host{request, random, dialogs, MakeScreen};
+
+    Program() {
+        SetUpKeyboardAccess(*qApp);
+        request.ProgramFolder = folder.path().toStdString();
+        host.open(Screen::MainMenu);
+        settle();
+    }
+    QWidget& screen() { return *host.current(); }
+    QString screenName() {
+        return QString(screen().metaObject()->className()).remove(QStringLiteral("abacore::"));
+    }
+    // A key as the keyboard sends it: to the control with the focus.
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : &screen(), k, modifiers);
+        settle();
+    }
+    void settle() {
+        QApplication::sendPostedEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (host.current() && !QApplication::activeModalWidget()) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(host.current()));
+        }
+    }
+    QString focusName() {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+    QString spokenFocus() {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name)
+                     : QString();
+    }
+};
+
+double Luminance(const QColor& colour) {
+    const auto linear = [](int value) {
+        const double v = value / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
+           0.0722 * linear(colour.blue());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double x = Luminance(a);
+    const double y = Luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+QString Describe(QAccessibleInterface* node) {
+    const QObject* object = node->object();
+    return QStringLiteral("%1 (role %2)")
+        .arg(object ? object->objectName() : QStringLiteral("?"))
+        .arg(static_cast<int>(node->role()));
+}
+
+// Every control under `node` that takes the focus or a press has a name, and no two of one
+// parent share one.
+void ExpectNamedControls(QAccessibleInterface* node, const std::string& where) {
+    QStringList names;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        const QStringList actions =
+            child->actionInterface() ? child->actionInterface()->actionNames() : QStringList();
+        if (child->state().focusable ||
+            actions.contains(QAccessibleActionInterface::pressAction()) ||
+            actions.contains(QAccessibleActionInterface::toggleAction())) {
+            const QString name = child->text(QAccessible::Name).trimmed();
+            EXPECT_FALSE(name.isEmpty())
+                << where << ": " << Describe(child).toStdString() << " has no name";
+            EXPECT_FALSE(!name.isEmpty() && names.contains(name))
+                << where << ": two controls named " << name.toStdString();
+            names << name;
+        }
+        ExpectNamedControls(child, where);
+    }
+}
+
+// The pixels of the focus ring, on each side of the focused control, against the same pixels
+// with the ring away: its light or its dark band differs by 3:1 at least.
+void ExpectVisibleFocus(QWidget& window, const std::string& where) {
+    QWidget* focus = window.focusWidget();
+    ASSERT_NE(focus, nullptr) << where << ": nothing has the focus";
+    auto* ring = window.findChild<QFocusFrame*>();
+    ASSERT_TRUE(ring && ring->isVisible()) << where << ": no focus ring";
+    const QImage shown = window.grab().toImage();
+    ring->hide();
+    const QImage bare = window.grab().toImage();
+    ring->show();
+    const QRect r(focus->mapTo(&window, QPoint(0, 0)), focus->size());
+    int sides = 0;
+    for (const auto& [lightBand, darkBand] :
+         {std::pair{QPoint(r.left() - 3, r.center().y()), QPoint(r.left() - 2, r.center().y())},
+          {QPoint(r.right() + 3, r.center().y()), QPoint(r.right() + 2, r.center().y())},
+          {QPoint(r.center().x(), r.top() - 3), QPoint(r.center().x(), r.top() - 2)},
+          {QPoint(r.center().x(), r.bottom() + 3), QPoint(r.center().x(), r.bottom() + 2)}}) {
+        if (!shown.rect().contains(lightBand) || !shown.rect().contains(darkBand))
+            continue;
+        ++sides;
+        EXPECT_GE(std::max(Contrast(shown.pixelColor(lightBand), bare.pixelColor(lightBand)),
+                           Contrast(shown.pixelColor(darkBand), bare.pixelColor(darkBand))),
+                  3.0)
+            << where << ": faint ring round " << focus->objectName().toStdString();
+    }
+    EXPECT_GT(sides, 0) << where << ": the ring of " << focus->objectName().toStdString()
+                        << " is outside the window";
+}
+
+void ExpectReadable(QWidget& window, const std::string& where) {
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_NE(root, nullptr) << where;
+    EXPECT_TRUE(root->role() == QAccessible::Window || root->role() == QAccessible::Dialog)
+        << where << ": announced as role " << static_cast<int>(root->role());
+    EXPECT_FALSE(root->text(QAccessible::Name).isEmpty()) << where << ": no title";
+    ExpectNamedControls(root, where);
+    ExpectVisibleFocus(window, where);
+}
+
+// The top window that is not the screen itself: a dialog opened over it.
+QWidget* OpenedOver(QWidget& screen) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != &screen && window->isVisible() && window->isWindow() &&
+            window->windowType() != Qt::ToolTip)
+            return window;
+    return nullptr;
+}
+
+} // namespace
+
+// Each activity walked with Return from its menu button (reached by Tab), every screen on the
+// way read as a screen reader reads it.
+TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusShown) {
+    struct Walk {
+        int tabs; // from the first activity button
+        const char* screens;
+    };
+    const Walk walks[] = {
+        {0, "ChooseSkill ChooseStyle ChooseMinMax ChooseHeading ChooseHowMany QuizForm"},
+        {1, "ChooseSkill ChooseMinMax ChooseHeading ChooseRiddle QuizForm"},
+        {2, "ChooseSkill ChooseMinMax ChooseHeading ChooseHowMany ChooseSquaresOption QuizForm"},
+        {4, "ChooseSkill ChooseStyle ChooseMinMax FlashDirections ChooseHowMany QuizForm"},
+        {6, "ChooseSkill ChooseMinMax ChooseHeading ChooseHowMany CrossPrint"},
+    };
+    for (const Walk& walk : walks) {
+        Program p;
+        ExpectReadable(p.screen(), "Title");
+        for (int i = 0; i < walk.tabs; ++i)
+            p.key(Qt::Key_Tab);
+        p.key(Qt::Key_Return);
+        QStringList seen;
+        for (int step = 0; step < 8 && !seen.contains(p.screenName()); ++step) {
+            const QString name = p.screenName();
+            seen << name;
+            ExpectReadable(p.screen(), name.toStdString());
+            if (name == "ChooseSkill" || name == "ChooseStyle")
+                p.key(Qt::Key_Space); // tick the first choice
+            if (name != "CrossPrint" && name != "QuizForm")
+                p.key(Qt::Key_Return);
+        }
+        if (p.screenName() == "CrossPrint") {
+            // Tab follows the screen: the clues, the backgrounds (one stop, the arrows move
+            // within them), the buttons left to right.
+            QStringList chain{p.focusName()};
+            for (int i = 0; i < 7; ++i) {
+                p.key(Qt::Key_Tab);
+                chain << p.focusName();
+            }
+            EXPECT_EQ(chain.join(' '), "Command2 ExportButton ClassSetButton Command3 Box1 "
+                                       "Coloroption_0 Command1 Command2");
+        }
+        EXPECT_EQ(seen.join(' '), walk.screens) << "from button " << walk.tabs;
+    }
+
+    // The windows opened over the main menu by their shortcuts: the QuickWord option and the
+    // About box (the picture window is read in the walk below).
+    const std::pair<QKeyCombination, const char*> openers[] = {
+        {Qt::CTRL | Qt::Key_K, "QuickWordOption"},
+        {QKeyCombination(Qt::Key_F1), "AboutForm"},
+    };
+    for (const auto& [keys, expected] : openers) {
+        Program p;
+        p.key(keys.key(), keys.keyboardModifiers());
+        QWidget* opened = OpenedOver(p.screen());
+        ASSERT_NE(opened, nullptr) << expected;
+        ShowActive(*opened);
+        EXPECT_TRUE(QString(opened->metaObject()->className()).endsWith(expected)) << expected;
+        ExpectReadable(*opened, expected);
+        delete opened;
+    }
+}
+
+// Tab through the main menu and pick an activity, step the ranges with the arrow keys, then save
+// and print the sheet by its shortcuts and leave it with Esc: the menu comes back with the focus on
+// the activity's button.
+TEST(KeyboardAndReader, KeysAloneMakeSaveAndPrintASheetAndLeadBackToItsButton) {
+    Program p;
+    QStringList chain;
+    for (int i = 0; i < 10; ++i) {
+        p.key(Qt::Key_Tab);
+        chain << p.spokenFocus();
+    }
+    chain.removeDuplicates();
+    EXPECT_EQ(chain.size(), 10) << chain.join(", ").toStdString();
+    EXPECT_TRUE(chain.contains("QuickWord") && chain.contains("Info") && chain.contains("Quit"));
+    EXPECT_EQ(p.focusName(), "Command1") << "the chain goes round";
+
+    for (int i = 0; i < 3; ++i)
+        p.key(Qt::Key_Tab);
+    ASSERT_EQ(p.focusName(), "Command6");
+    p.key(Qt::Key_Return);
+    ASSERT_EQ(p.screenName(), "ChooseSkill");
+    p.key(Qt::Key_Space);
+    p.key(Qt::Key_Return);
+    ASSERT_EQ(p.screenName(), "ChooseMinMax");
+
+    // In the box and on its arrows, Up raises the value and Down lowers it.
+    auto* lowest = Control<QLineEdit>(p.screen(), "NumValue_0");
+    ASSERT_EQ(p.focusName(), "NumValue_0");
+    const int start = lowest->text().toInt();
+    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Up, 1}, {Qt::Key_Up, 2}, {Qt::Key_Down, 1}};
+    for (const auto& [key, raised] : steps) {
+        p.key(key);
+        EXPECT_EQ(lowest->text().toInt(), start + raised) << "in the box";
+    }
+    p.key(Qt::Key_Tab);
+    ASSERT_EQ(p.focusName(), "NumScroll_0");
+    for (const auto& [key, raised] : steps) {
+        p.key(key);
+        EXPECT_EQ(lowest->text().toInt(), start + 1 + raised) << "on the arrows";
+    }
+    p.key(Qt::Key_Return); // ranges
+    p.key(Qt::Key_Return); // heading
+    p.key(Qt::Key_Return); // count
+    ASSERT_EQ(p.screenName(), "QuizForm");
+    EXPECT_EQ(ValueOf(p.request.FirstMin), start + 2);
+
+    // Tab leaves the document instead of typing into it.
+    auto* document = Control<QTextEdit>(p.screen(), "QuizBox");
+    ASSERT_EQ(QApplication::focusWidget(), document);
+    const QString text = document->toPlainText();
+    p.key(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), document);
+    EXPECT_EQ(document->toPlainText(), text);
+
+    p.dialogs.inputs = {QStringLiteral("Keys")};
+    p.key(Qt::Key_S, Qt::ControlModifier);
+    const QString pdf = p.folder.file("keys.pdf");
+    p.dialogs.answers = {true, true}; // print; the answer key too
+    p.dialogs.printToPdf = {pdf};
+    p.key(Qt::Key_P, Qt::ControlModifier);
+    const std::string saved = FullWorksheetsPath(p.request, WorksheetFileName("Keys"));
+    EXPECT_GT(QFileInfo(QString::fromStdString(saved)).size(), 0);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+
+    // The picture window opens from the keyboard and Esc closes it, then leaves the sheet.
+    p.key(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QPointer<QWidget> pictures = QApplication::activeModalWidget();
+    ASSERT_NE(pictures, nullptr);
+    ShowActive(*pictures);
+    ExpectReadable(*pictures, "AddPic");
+    p.key(Qt::Key_Escape);
+    EXPECT_TRUE(!pictures || !pictures->isVisible());
+    p.key(Qt::Key_Escape);
+    ASSERT_EQ(p.screenName(), "Title");
+    EXPECT_EQ(p.focusName(), "Command6");
+}

@@ -1,0 +1,147 @@
+// Large print: each activity in each layout, made at the usual size and in large print from the
+// same seed. The larger sheet must hold the same problems and the same key, in type one and a
+// half times as large, with no fixed-pitch line wider than the page.
+#include "worksheet/large_print.h"
+
+#include "printed_lines.h"
+#include "ranges_request.h"
+#include "worksheet/page_setup.h"
+#include "worksheet/random_source.h"
+#include "worksheet/utf8.h"
+#include "worksheet/worksheet_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace abacore;
+
+namespace {
+
+// The widest advance of the fonts that print "Courier New" and "Terminal": DejaVu Sans Mono's.
+constexpr double kWidestFixedAdvanceEm = 1233.0 / 2048.0;
+
+std::set<double> Sizes(const Document& d) {
+    std::set<double> sizes;
+    for (const Paragraph& p : d.paragraphs())
+        for (const Run& r : p.runs)
+            sizes.insert(r.format.fontSize);
+    return sizes;
+}
+
+// Every match of `pattern` (its first group if it has one) in reading order.
+std::vector<std::string> Matches(const Document& d, const std::regex& pattern) {
+    const std::string text = d.plainText();
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
+         it != std::sregex_iterator(); ++it)
+        found.push_back(it->size() > 1 ? (*it)[1].str() : it->str());
+    return found;
+}
+
+struct Case {
+    const char* name;
+    std::function<void(WorksheetRequest&)> set;
+};
+
+} // namespace
+
+TEST(LargePrint, EachLayoutFitsThePageAndKeepsItsProblemsAndKey) {
+    std::vector<Case> cases;
+    for (int16_t style = 1; style <= 7; ++style)
+        cases.push_back({"skills", [style](WorksheetRequest& r) { r.ProblemStyle = style; }});
+    cases.push_back({"riddle", [](WorksheetRequest& r) {
+                         r.ActivityType = Activity::SecretRiddle;
+                         r.PunchLine = "Because it had far too many problems of its own to "
+                                       "solve, and nobody would help it with a single one!";
+                     }});
+    cases.push_back({"squares", [](WorksheetRequest& r) {
+                         r.ActivityType = Activity::MathSquares;
+                         r.SkillChecked = {false, true, true, false, false};
+                         r.FirstMax = 300;
+                         r.ProblemCount = 7;
+                     }});
+    cases.push_back({"squares, widest results", [](WorksheetRequest& r) {
+                         r.ActivityType = Activity::MathSquares;
+                         r.SkillMode = Skill::Division;
+                         r.MixedSkills = false;
+                         r.FirstMin = 100;
+                         r.FirstMax = 32767;
+                         r.FirstSquareFilled = true;
+                         r.ProblemCount = 5;
+                     }});
+    cases.push_back(
+        {"words", [](WorksheetRequest& r) { r.ActivityType = Activity::WordProblems; }});
+    cases.push_back({"matching, widest expressions", [](WorksheetRequest& r) {
+                         r.ActivityType = Activity::ValueMatching;
+                         r.FirstMin = -32767;
+                         r.FirstMax = 32767;
+                         r.SecondMin = -32767;
+                         r.SecondMax = 32767;
+                         r.ProblemCount = 25;
+                     }});
+    // The cards cannot grow: large print leaves them as they are.
+    cases.push_back({"cards", [](WorksheetRequest& r) {
+                         r.ActivityType = Activity::FlashCards;
+                         r.ProblemStyle = 7;
+                     }});
+
+    const std::regex number(R"(\d+(\.\d+)?)"), label(R"((?:^|[\s_])(\d+)\))");
+    for (const Case& c : cases) {
+        for (const uint64_t seed : {1, 2, 3}) {
+            WorksheetRequest usual = RangesRequest(Skill::Mixed, 0, 9999, 1, 999, true, 2, 20);
+            usual.SkillChecked = {false, true, true, true, true};
+            usual.AllowNegatives = true;
+            usual.ProgramFolder = ABACORE_SOURCE_DIR "/data";
+            c.set(usual);
+            WorksheetRequest large = usual;
+            large.LargePrint = true;
+            RandomSource usualRandom(seed), largeRandom(seed);
+            const WorksheetDocuments u = BuildWorksheet(usual, usualRandom);
+            const WorksheetDocuments l = BuildWorksheet(large, largeRandom);
+            const std::string row = c.name + (" " + std::to_string(usual.ProblemStyle)) +
+                                    ", seed " + std::to_string(seed);
+
+            const double scale = TypeScale(large);
+            EXPECT_EQ(scale, usual.ActivityType == Activity::FlashCards ? 1 : kLargePrintScale)
+                << row;
+            for (const auto& [usualDoc, largeDoc] :
+                 {std::pair{&u.worksheet, &l.worksheet}, std::pair{&u.answerKey, &l.answerKey}}) {
+                std::set<double> scaled;
+                for (const double size : Sizes(*usualDoc))
+                    scaled.insert(size * scale);
+                EXPECT_EQ(Sizes(*largeDoc), scaled) << row;
+            }
+            // Trailing blanks never push a line over.
+            for (const Paragraph& p : l.worksheet.paragraphs()) {
+                std::string text;
+                for (const abacore::Run& r : p.runs)
+                    text += r.text;
+                if (p.runs.empty() || (p.runs[0].format.fontName != "Courier New" &&
+                                       p.runs[0].format.fontName != "Terminal"))
+                    continue;
+                const double inches = CharacterCount(TrimRight(text)) * kWidestFixedAdvanceEm *
+                                      p.runs[0].format.fontSize / 72;
+                EXPECT_LE(inches, PageSetup::kTextWidthInches) << row << ": \"" << text << "\"";
+            }
+            // The same problems (a mixed sheet's rows take turns, so a problem may be drawn in
+            // another form), numbered in reading order, and the same key.
+            EXPECT_EQ(l.answerKey.plainText(), u.answerKey.plainText()) << row;
+            std::vector<std::string> usualNumbers = Matches(u.worksheet, number);
+            std::vector<std::string> largeNumbers = Matches(l.worksheet, number);
+            std::sort(usualNumbers.begin(), usualNumbers.end());
+            std::sort(largeNumbers.begin(), largeNumbers.end());
+            EXPECT_EQ(largeNumbers, usualNumbers) << row;
+            // A card's remainder, " R ( 1)", is no problem number.
+            const std::vector<std::string> labels =
+                scale > 1 ? Matches(l.worksheet, label) : std::vector<std::string>{};
+            for (size_t k = 0; k < labels.size(); ++k)
+                EXPECT_EQ(labels[k], std::to_string(k + 1)) << row;
+        }
+    }
+}
