@@ -20,6 +20,8 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/class_list.h"
 #include "worksheet/class_set.h"
+#include "worksheet/html_page.h"
+#include "worksheet/html_writer.h"
 #include "worksheet/random_source.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
@@ -50,7 +52,7 @@ struct UserError {
     std::string message;
 };
 
-enum class Format { Rtf, Pdf, Text };
+enum class Format { Rtf, Pdf, Text, Html };
 
 // Every option of make: the parser and --help are both made from this list and the
 // activities' rows, so they cannot drift apart.
@@ -157,9 +159,11 @@ std::string MakeUsage() {
         "\n"
         "make builds a worksheet without opening a window. ACTIVITY is one of:\n  " +
         names +
-        ".\nThe format follows each file's extension: .rtf (rich text), .pdf, or .txt (the plain\n"
-        "characters, UTF-8). A crossword is written as .pdf, .ipuz (for crossword programs) or\n"
-        ".txt (its clue list), its answer key as .pdf or .txt (the grid, \".\" for empty cells).\n"
+        ".\nThe format follows each file's extension: .rtf (rich text), .pdf, .txt (the plain\n"
+        "characters, UTF-8) or .html (a web page the pupil fills in and checks in a browser;\n"
+        "not for answer keys). A crossword is written as .pdf, .ipuz (for crossword programs),\n"
+        ".txt (its clue list) or .html, its answer key as .pdf or .txt (the grid, \".\" for\n"
+        "empty cells).\n"
         "\n"
         "Options of make:\n";
     for (const CommonOption& common : kCommonOptions)
@@ -236,8 +240,10 @@ Format formatOf(const QString& path) {
         return Format::Pdf;
     if (suffix == QLatin1String("txt"))
         return Format::Text;
+    if (IsWebPageExtension(suffix.toStdString()))
+        return Format::Html;
     throw UserError{"Cannot tell the format of \"" + path.toStdString() +
-                    "\": use a name ending in .rtf, .pdf or .txt."};
+                    "\": use a name ending in .rtf, .pdf, .txt or .html."};
 }
 
 // The document as a file to write, in the format of the name's extension; a PDF is titled
@@ -249,9 +255,19 @@ PendingFile documentFile(const Document& document, const QString& path, const st
     case Format::Text:
         return {QFile::encodeName(path).toStdString(), PlainTextBytes(document)};
     case Format::Pdf:
+    case Format::Html:
         break;
     }
     return PdfFile({&document}, path, qt(title));
+}
+
+// The worksheet as a file: a web page is made from the problems of each version themselves,
+// every other format from the document.
+PendingFile worksheetFile(const Document& worksheet, std::span<const WebVersion> versions,
+                          const Picture* picture, const QString& path, const std::string& title) {
+    if (formatOf(path) != Format::Html)
+        return documentFile(worksheet, path, title);
+    return {QFile::encodeName(path).toStdString(), WorksheetHtml(versions, picture)};
 }
 
 void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QCommandLineParser& p) {
@@ -442,7 +458,7 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                     throw UserError{"--" + std::string(option.name) + " does not apply to make " +
                                     std::string(row->batchName) + "."};
         if (!p.isSet("output"))
-            throw UserError{"Name the worksheet file with -o FILE (.rtf, .pdf or .txt)."};
+            throw UserError{"Name the worksheet file with -o FILE (.rtf, .pdf, .txt or .html)."};
         if (p.isSet("answer-key") && !row->hasAnswerKey)
             throw UserError{"make " + std::string(row->batchName) +
                             " has no answer key: leave out --answer-key."};
@@ -470,13 +486,18 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         } else {
             const Format outputFormat = formatOf(output);
             const Format keyFormat = hasKey ? formatOf(answerKey) : outputFormat;
+            if (hasKey && keyFormat == Format::Html)
+                throw UserError{"The answer key is written as .rtf, .pdf or .txt: a web page is "
+                                "for the pupil, and checks the answers itself."};
             needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
         }
         const std::vector<SheetVersion> versions = VersionsOf(p);
+        const std::string suffix = QFileInfo(output).suffix().toLower().toStdString();
         if (crossword && versions.front().inSet() &&
-            QFileInfo(output).suffix().toLower() == QLatin1String("ipuz"))
-            throw UserError{"An .ipuz file holds one puzzle: write a class set of crosswords as "
-                            ".pdf or .txt."};
+            (suffix == "ipuz" || IsWebPageExtension(suffix)))
+            throw UserError{"An ." + suffix +
+                            " file holds one puzzle: write a class set of "
+                            "crosswords as .pdf or .txt."};
         if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
             throw UserError{"The worksheet and the answer key would be the same file: give "
                             "--answer-key another name."};
@@ -515,6 +536,8 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         // each version of a class set afresh, the worksheets joined into one document.
         std::vector<CrosswordPage> puzzles;
         std::optional<WorksheetDocuments> documents;
+        std::vector<WorksheetDocuments> made;
+        std::vector<WebVersion> pages; // a web page's sections: one for each version
         if (crossword) {
             for (const SheetVersion& version : versions) {
                 WorksheetRequest own = request;
@@ -522,10 +545,15 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                 puzzles.back().version = version;
             }
         } else {
-            std::vector<WorksheetDocuments> made = *BuildVersions(request, random, versions);
+            made = *BuildVersions(request, random, versions);
             for (WorksheetDocuments& version : made)
                 PlacePictureBelowHeading(version.worksheet, picture.picture);
-            documents = made.size() == 1 ? std::move(made.front()) : JoinVersions(made);
+            const bool single = made.size() == 1;
+            documents = single ? std::move(made.front()) : JoinVersions(made);
+            for (size_t k = 0; k < made.size(); ++k)
+                pages.push_back({versions[k].inSet() ? PupilVersionLabel(versions[k]) : "",
+                                 versions[k].pupil,
+                                 single ? &documents->content : &made[k].content});
         }
 
         // PDF needs Qt's fonts and painter; everything else runs without a GUI application.
@@ -540,7 +568,8 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         // Both files or neither.
         std::vector<PendingFile> files;
         files.push_back(crossword ? CrosswordPuzzleFile(puzzles, output, picture.image)
-                                  : documentFile(documents->worksheet, output, request.Heading));
+                                  : worksheetFile(documents->worksheet, pages,
+                                                  picture.picture.get(), output, request.Heading));
         if (hasKey)
             files.push_back(crossword ? CrosswordKeyFile(puzzles, answerKey, picture.image)
                                       : documentFile(documents->answerKey, answerKey,

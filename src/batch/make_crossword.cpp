@@ -1,6 +1,7 @@
 #include "batch/make_crossword.h"
 
 #include "core/atomic_file.h"
+#include "crossword/crossword_html.h"
 #include "crossword/crossword_problems.h"
 #include "crossword/crossword_writers.h"
 #include "crossword/grid_builder.h"
@@ -8,6 +9,7 @@
 #include "ui/page_output.h"
 #include "worksheet/class_set.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
 
 #include <QFile>
@@ -65,16 +67,19 @@ bool MakesCrossword(const ActivityRow& row) {
 std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey,
                                                 bool withPicture) {
     const QString suffix = SuffixOf(puzzle);
+    const bool webPage = IsWebPageExtension(suffix.toStdString());
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz") &&
-        suffix != QLatin1String("txt"))
+        suffix != QLatin1String("txt") && !webPage)
         return "Cannot tell the format of \"" + puzzle.toStdString() +
-               "\": a crossword is written as .pdf, .ipuz or .txt.";
+               "\": a crossword is written as .pdf, .ipuz, .txt or .html.";
     // Said rather than silently dropped: the teacher asked for the picture.
     if (withPicture && suffix != QLatin1String("pdf"))
         return "--picture puts a picture behind the crossword on PDF pages, and \"" +
                puzzle.toStdString() + "\" is " +
-               (suffix == QLatin1String("ipuz") ? "an .ipuz" : "a .txt") +
-               " file, which cannot hold one. Write the puzzle as .pdf, or leave out --picture.";
+               (suffix == QLatin1String("ipuz") ? "an .ipuz file"
+                : webPage                       ? "a web page"
+                                                : "a .txt file") +
+               ", which cannot hold one. Write the puzzle as .pdf, or leave out --picture.";
     if (answerKey.isEmpty())
         return std::nullopt;
     const QString keySuffix = SuffixOf(answerKey);
@@ -107,6 +112,8 @@ PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const QStr
                        QString::fromStdString(pages.front().heading));
     if (suffix == QLatin1String("ipuz"))
         return {Name(path), CrosswordIpuz(pages.front())};
+    if (IsWebPageExtension(suffix.toStdString()))
+        return {Name(path), CrosswordHtml(pages.front())};
     return {Name(path), TextsOf(pages, CrosswordPuzzleText)};
 }
 

@@ -18,7 +18,8 @@ namespace abacore {
 bool MakesCrossword(const ActivityRow& row);
 
 // The message for an output name the crossword cannot be written as, or nothing: the puzzle as
-// .pdf, .ipuz or .txt (its clue list), the answer key as .pdf or .txt (the grid's characters).
+// .pdf, .ipuz, .txt (its clue list) or .html, the answer key as .pdf or .txt (the grid's
+// characters).
 // With a picture (`withPicture`) the puzzle must be a PDF: the other forms cannot hold it.
 std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey,
                                                 bool withPicture);

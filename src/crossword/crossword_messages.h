@@ -31,10 +31,12 @@ inline constexpr const char* kKeyPrintFailed =
     "The answer key could not be printed. Please check the printer and try again.";
 
 inline constexpr const char* kExportTitle = "Export Puzzle";
-inline constexpr const char* kExportFilter = "PDF files (*.pdf);;Crossword files (*.ipuz)";
+inline constexpr const char* kExportFilter =
+    "PDF files (*.pdf);;Crossword files (*.ipuz);;Web pages (*.html)";
 inline constexpr const char* kExportKey = "Add the answer key to the PDF as well?";
 inline constexpr const char* kExportWrongType =
-    "Please choose a name ending in .pdf (to print) or .ipuz (for crossword programs).";
+    "Please choose a name ending in .pdf (to print), .ipuz (for crossword programs) or .html (a "
+    "web page pupils fill in and check in a browser).";
 inline constexpr const char* kExportedTitle = "Puzzle Saved";
 
 // The printed page's captions over the clue lists.

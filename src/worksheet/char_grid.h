@@ -6,6 +6,7 @@
 // grid are dropped.
 
 #include "worksheet/document.h"
+#include "worksheet/sheet_content.h"
 #include "worksheet/utf8.h"
 
 #include <algorithm>
@@ -55,6 +56,7 @@ private:
 
 struct GenerationState {
     std::string AnswerText;
+    SheetContent Content;       // the problems as the pupil answers them
     GridOf<char32_t> CharGrid;  // Unicode code points; 0 is an empty cell
     GridOf<bool> UnderlineGrid; // cells printed underlined
     int GridRow = 0;            // FlushGrid prints rows 1 to GridRow

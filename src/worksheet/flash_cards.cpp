@@ -234,10 +234,17 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawL
     const int16_t style = request.ProblemStyle;
     worksheet.SetAlignment(Alignment::Left);
     CardWriter writer(state, worksheet);
+    state.Content.form = AnswerForm::Cards;
     Card card = firstCard(style);
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
         state.AnswerText = CardAnswerText(problem, remainders);
+        // The back of the card as it prints, without the blank a number text starts with.
+        state.Content.problems.push_back(
+            {QuestionText(problem),
+             state.AnswerText.substr(state.AnswerText.find_first_not_of(' ')),
+             {},
+             0});
         switch (card) {
         case Card::Horizontal:
             writer.horizontal(problem);

@@ -194,6 +194,7 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
     const double scale = TypeScale(request);
     worksheet.SetLineHeight(kSquaresLineHeight * scale);
     state.AnswerText = kMathSquaresNote;
+    state.Content.form = AnswerForm::Squares;
     BandLayout layout(scale, state, worksheet, request.FirstSquareFilled,
                       request.AllowRemainders.value_or(false));
     for (int number = 1; number <= request.ProblemCount; ++number) {
@@ -211,9 +212,14 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
             AppendNumberText(state.AnswerText, n);
         }
         layout.place(square);
+        state.Content.squares.push_back(
+            {square.skill, square.results, square.remainders,
+             request.FirstSquareFilled ? TrimmedNumberText(square.a) : std::string()});
     }
     layout.finish();
     worksheet.SetLineHeight(0);
+    state.Content.remaindersShown = request.AllowRemainders.value_or(false);
+    state.Content.firstSquareFilled = request.FirstSquareFilled;
 }
 
 std::string MathSquaresDirections(const WorksheetRequest& request) {

@@ -45,6 +45,10 @@ std::string shuffled(std::string letters, RandomSource& random) {
     return result;
 }
 
+std::string riddleLine(const WorksheetRequest& request) {
+    return "Riddle: " + request.RiddleQuestion;
+}
+
 char upper(char letter) {
     return static_cast<char>(letter - 'a' + 'A');
 }
@@ -124,6 +128,7 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
     const std::string order = shuffled(letters, random);
 
     state.AnswerText.clear();
+    state.Content.form = AnswerForm::Riddle;
     std::vector<std::string> answerTexts; // of the problems so far, as the pupil sees them
     LetterNumbers numbers;
     const double scale = TypeScale(request);
@@ -151,6 +156,9 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
         state.AnswerText += upper(letter);
         state.AnswerText += "=  ";
         state.AnswerText += answer;
+        SheetProblem& recorded =
+            state.Content.problems.emplace_back(RecordedProblem(problem, false));
+        recorded.letter = upper(letter);
         answerTexts.push_back(std::move(answer));
         std::string& under = numbers[static_cast<size_t>(letter - 'a')];
         under.assign(1, '(');
@@ -160,6 +168,8 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Dra
     }
     layout.finish();
     WritePunchLineRow(request.PunchLine, numbers, scale, state, worksheet);
+    state.Content.riddle = riddleLine(request);
+    state.Content.punchLine = request.PunchLine;
 }
 
 std::string SecretRiddleDirections(const WorksheetRequest& request) {
@@ -171,7 +181,7 @@ void WriteRiddleLine(const WorksheetRequest& request, Document& worksheet) {
     worksheet.SetItalic(true);
     const double scale = TypeScale(request);
     worksheet.SetFontSize(14 * scale);
-    worksheet.Insert("Riddle: " + request.RiddleQuestion + "\n\n");
+    worksheet.Insert(riddleLine(request) + "\n\n");
     worksheet.SetItalic(false);
     worksheet.SetFontSize(10 * scale);
 }

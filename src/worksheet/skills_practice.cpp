@@ -218,6 +218,7 @@ void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const D
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
         AppendSkillsAnswer(state.AnswerText, number, problem, IsTrue(request.AllowRemainders));
+        state.Content.problems.push_back(RecordedProblem(problem, IsTrue(request.AllowRemainders)));
         layout.place(number, problem);
     }
     layout.finish();

@@ -370,6 +370,7 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
     }
 
     // The lines: each problem, and a partner drawn from those not yet placed.
+    state.Content.form = AnswerForm::Matching;
     std::vector<int> unplaced;
     int longestLeft = 0;
     int longestPartner = 0;
@@ -402,6 +403,7 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
         line += pairs[static_cast<size_t>(r)].partner;
         line += "\n\n";
         worksheet.Insert(line);
+        state.Content.choices.push_back(pairs[static_cast<size_t>(r)].partner);
     }
 
     state.AnswerText.clear();
@@ -409,8 +411,11 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
         state.AnswerText.append(kKeyIndent, ' ');
         AppendTrimmedNumberText(state.AnswerText, k);
         state.AnswerText += ")  ";
-        state.AnswerText += static_cast<char>('A' + pairs[static_cast<size_t>(k)].partnerLine - 1);
+        const char letter = static_cast<char>('A' + pairs[static_cast<size_t>(k)].partnerLine - 1);
+        state.AnswerText += letter;
         state.AnswerText += '\n';
+        state.Content.problems.push_back(
+            {pairs[static_cast<size_t>(k)].problem, std::string(1, letter), {}, 0});
     }
 }
 

@@ -62,6 +62,7 @@ void MakeWordProblems(WorksheetRequest& request, RandomSource& random, const Dra
     worksheet.SetFontName("Times New Roman");
     worksheet.Insert("\n\n");
     state.AnswerText.clear();
+    state.Content.form = AnswerForm::Stories;
 
     TemplateList unused;
     if (!request.MixedSkills)
@@ -89,7 +90,10 @@ void MakeWordProblems(WorksheetRequest& request, RandomSource& random, const Dra
         story.clear();
         AppendTrimmedNumberText(story, number);
         story += ")   ";
-        story += FillTemplate(text, first, second);
+        SheetProblem& recorded =
+            state.Content.problems.emplace_back(RecordedProblem(problem, remainders));
+        recorded.question = FillTemplate(text, first, second);
+        story += recorded.question;
         story += "\n\n\n";
         worksheet.Insert(story);
     }

@@ -80,9 +80,12 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.SetFontSize(10 * scale);
     worksheet.SetBold(true);
     worksheet.SetItalic(true);
+    std::string directions;
     if (row.hasAnswerKey) {
-        if (row.directions)
-            worksheet.Insert("\nDirections: " + row.directions(request) + "\n\n");
+        if (row.directions) {
+            directions = "Directions: " + row.directions(request);
+            worksheet.Insert("\n" + directions + "\n\n");
+        }
         if (row.afterDirections)
             row.afterDirections(request, worksheet);
     }
@@ -98,6 +101,12 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
 
     if (row.hasAnswerKey)
         writeAnswerKey(documents.answerKey, request, state->AnswerText, version, scale);
+
+    SheetContent& content = documents.content;
+    content = std::move(state->Content);
+    content.heading = request.Heading;
+    content.hasNameLine = row.hasAnswerKey;
+    content.directions = directions;
     return documents;
 }
 

@@ -5,6 +5,7 @@
 #include "core/worksheet_request.h"
 #include "worksheet/document.h"
 #include "worksheet/generation_error.h"
+#include "worksheet/sheet_content.h"
 
 #include <string>
 
@@ -16,6 +17,7 @@ struct SheetVersion;
 struct WorksheetDocuments {
     Document worksheet;
     Document answerKey;
+    SheetContent content; // the problems as the pupil answers them, for the web page
 };
 
 // Throws GenerationError before writing anything when the ranges cannot make the problems.

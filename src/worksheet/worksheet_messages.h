@@ -34,6 +34,17 @@ inline constexpr const char kPdfNotWritten[] = "The PDF could not be written. %1
 inline constexpr const char kPdfSavedTitle[] = "PDF Saved";
 inline constexpr const char kPdfSaved[] = "The worksheet has been saved as \"%1\"."; // the path
 
+inline constexpr const char kExportWebTitle[] = "Export Web Page";
+inline constexpr const char kExportWebCommand[] = "Export &Web Page...";
+inline constexpr const char kWebFilter[] = "Web pages (*.html)";
+inline constexpr const char kWebNotWritten[] = "The web page could not be written. %1"; // reason
+inline constexpr const char kWebSavedTitle[] = "Web Page Saved";
+// %1: the path.
+inline constexpr const char kWebSaved[] =
+    "The worksheet has been saved as the web page \"%1\". Pupils open it in a browser, answer "
+    "and check their answers. It holds the problems as they were made: edits made to the sheet "
+    "on screen are not in it.";
+
 inline constexpr const char kDiscardTitle[] = "Discard Changes?";
 inline constexpr const char kDiscard[] =
     "Your changes to this worksheet have not been saved. Discard them?";

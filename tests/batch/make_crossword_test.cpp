@@ -103,7 +103,8 @@ TEST_F(MakeCrossword, AFixedSeedRepeatsEveryByteOfEveryFormat) {
 
 TEST_F(MakeCrossword, RefusesWhatItCannotWriteBeforeWritingAnything) {
     const std::pair<QStringList, const char*> cases[] = {
-        {{"-o", file("p.rtf")}, ".pdf, .ipuz or .txt"},
+        {{"-o", file("p.rtf")}, ".pdf, .ipuz, .txt or .html"},
+        {{"-o", file("p.html"), "--copies", "2"}, "An .html file holds one puzzle"},
         {{"-o", file("p.pdf"), "--answer-key", file("k.ipuz")}, "answer key"},
         {{"-o", file("p.pdf"), "--answer-key", file("p.pdf")}, "same file"},
         {{"-o", file("p.txt"), "--count", "42"}, "limit of 41"},

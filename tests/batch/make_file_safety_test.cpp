@@ -51,6 +51,7 @@ TEST_F(MakeFileSafety, ARefusedCommandLeavesEveryExistingFileAsItWasAndSaysWhy) 
         QString said;
     } rows[] = {
         {{"-o", file("sheet.pdf"), "--answer-key", file("key.doc")}, 2, "key.doc"},
+        {{"-o", file("sheet.html"), "--answer-key", file("key.html")}, 2, "answer key"},
         {{"-o", file("sheet.pdf"), "--answer-key", file("missing/key.txt")}, 1, "does not exist"},
         // The same file under another spelling, and through a link.
         {{"-o", file("sheet.txt"), "--answer-key", dir.path() + "/./sheet.txt"}, 2, "same file"},

@@ -90,8 +90,8 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     auto* print = MakeButton("Command2", CrosswordText::kPrintPuzzle, panel);
     auto* quit = MakeButton("Command3", CrosswordText::kQuitWithoutPrinting, panel);
     auto* exportButton = MakeButton("ExportButton", CrosswordText::kExport, panel);
-    exportButton->setToolTip(QStringLiteral("Save the puzzle as a PDF file, or as an .ipuz file "
-                                            "for crossword programs"));
+    exportButton->setToolTip(QStringLiteral("Save the puzzle as a PDF file, as an .ipuz file "
+                                            "for crossword programs, or as a web page"));
     // Beside Export: the class set is exported too, one version for every pupil.
     auto* classSet = MakeButton("ClassSetButton", ClassSetText::kCommand, panel);
     classSet->setToolTip(QStringLiteral("A different puzzle for every pupil, each with its key, "

@@ -3,12 +3,14 @@
 #include "core/atomic_file.h"
 #include "core/startup.h"
 #include "core/worksheet_request.h"
+#include "crossword/crossword_html.h"
 #include "crossword/crossword_messages.h"
 #include "crossword/crossword_writers.h"
 #include "ui/app_context.h"
 #include "ui/crossword_pages.h"
 #include "ui/dialogs.h"
 #include "ui/page_output.h"
+#include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
 
 #include <QDir>
@@ -107,13 +109,16 @@ void ExportCrossword(const CrosswordOutput& output) {
         path += QStringLiteral(".pdf");
         suffix = QStringLiteral("pdf");
     }
-    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz")) {
+    const bool webPage = IsWebPageExtension(suffix.toStdString());
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz") && !webPage) {
         dialogs.message(output.window, Oops, q(CrosswordText::kExportWrongType));
         return;
     }
     try {
         if (suffix == QLatin1String("ipuz")) {
             WriteFileAtomically(QFile::encodeName(path).toStdString(), CrosswordIpuz(output.page));
+        } else if (webPage) {
+            WriteFileAtomically(QFile::encodeName(path).toStdString(), CrosswordHtml(output.page));
         } else {
             const bool withKey = dialogs.question(output.window, q(CrosswordText::kAnswerKeyTitle),
                                                   q(CrosswordText::kExportKey));

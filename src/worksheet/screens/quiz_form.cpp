@@ -107,7 +107,8 @@ ToolbarPicture PictureOf(ToolbarButtonId button) {
 } // namespace
 
 QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_openedWith(context.request) {
+    : QMainWindow(parent), m_context(context), m_openedWith(context.request),
+      m_content(std::move(documents.content)) {
     setWindowTitle(QString::fromUtf8(WorksheetText::kCaption));
 
     auto* central = new QWidget(this);
@@ -294,6 +295,10 @@ void QuizForm::buildMenus() {
     QAction* exportPdf = file->addAction(QStringLiteral("&Export PDF..."));
     exportPdf->setObjectName(QStringLiteral("ExportPdf"));
     connect(exportPdf, &QAction::triggered, this, [this] { ExportWorksheetPdf(output()); });
+    QAction* exportWeb = file->addAction(q(WorksheetText::kExportWebCommand));
+    exportWeb->setObjectName(QStringLiteral("ExportWebPage"));
+    connect(exportWeb, &QAction::triggered, this,
+            [this] { ExportWorksheetWebPage(output(), m_content); });
     QAction* classSet = file->addAction(q(ClassSetText::kCommand));
     classSet->setObjectName(QStringLiteral("ClassSet"));
     connect(classSet, &QAction::triggered, this, [this] {

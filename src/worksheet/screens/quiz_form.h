@@ -57,6 +57,8 @@ private:
     AppContext& m_context;
     // The request the sheet was made from: a class set is made from it, whatever happens later.
     const WorksheetRequest m_openedWith;
+    // The problems as they were made, for the web page.
+    const SheetContent m_content;
     QTextEdit* m_quizBox = nullptr;
     QTextEdit* m_answerBox = nullptr;
     QToolBar* m_toolbar = nullptr;

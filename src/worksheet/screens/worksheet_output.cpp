@@ -8,12 +8,14 @@
 #include "ui/document_bridge.h"
 #include "ui/pdf_export.h"
 #include "worksheet/activity_table.h"
+#include "worksheet/html_writer.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
 #include "worksheet/worksheet_messages.h"
 #include "worksheet/worksheet_toolbar.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
@@ -189,18 +191,25 @@ void SendToWordProcessor(const WorksheetOutput& output) {
                             .arg(program, q(WorksheetsFolderWords(request))));
 }
 
-void ExportWorksheetPdf(const WorksheetOutput& output) {
-    AppContext& context = output.context;
-    const WorksheetRequest& request = context.request;
-    Dialogs& dialogs = context.dialogs;
-    // The worksheets folder in whatever letter case it has; the folder above it without one.
+namespace {
+
+// The name an export offers: the heading in the worksheets folder (in whatever letter case it
+// has; the folder above it without one), or the folder alone when the heading is no file name.
+QString SuggestedExportName(const WorksheetRequest& request, const QString& extension) {
     const std::filesystem::path worksheets = WorksheetsFolderOf(request);
     QDir folder(q(worksheets.parent_path().string()));
     folder.cd(q(worksheets.filename().string()));
     const bool headingIsName = CheckSaveName(request.Heading) == SaveNameProblem::None;
-    const QString suggested = headingIsName
-                                  ? folder.filePath(q(request.Heading) + QStringLiteral(".pdf"))
-                                  : folder.path();
+    return headingIsName ? folder.filePath(q(request.Heading) + extension) : folder.path();
+}
+
+} // namespace
+
+void ExportWorksheetPdf(const WorksheetOutput& output) {
+    AppContext& context = output.context;
+    const WorksheetRequest& request = context.request;
+    Dialogs& dialogs = context.dialogs;
+    const QString suggested = SuggestedExportName(request, QStringLiteral(".pdf"));
     std::optional<QString> chosen =
         dialogs.saveFile(output.window, Text(WorksheetText::kExportPdfTitle),
                          Text(WorksheetText::kPdfFilter), suggested);
@@ -224,6 +233,28 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     MarkKept(output);
     dialogs.message(output.window, Text(WorksheetText::kPdfSavedTitle),
                     Text(WorksheetText::kPdfSaved).arg(QDir::toNativeSeparators(path)));
+}
+
+void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& content) {
+    Dialogs& dialogs = output.context.dialogs;
+    std::optional<QString> chosen = dialogs.saveFile(
+        output.window, Text(WorksheetText::kExportWebTitle), Text(WorksheetText::kWebFilter),
+        SuggestedExportName(output.context.request, QStringLiteral(".html")));
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".html");
+    const WebVersion single{"", "", &content};
+    try {
+        WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                            WorksheetHtml({&single, 1}, nullptr));
+    } catch (const Failure& e) {
+        dialogs.message(output.window, Oops, Text(WorksheetText::kWebNotWritten).arg(q(e.what())));
+        return;
+    }
+    dialogs.message(output.window, Text(WorksheetText::kWebSavedTitle),
+                    Text(WorksheetText::kWebSaved).arg(QDir::toNativeSeparators(path)));
 }
 
 void PreviewWorksheet(const WorksheetOutput& output) {

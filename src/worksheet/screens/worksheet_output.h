@@ -1,6 +1,7 @@
 #pragma once
 
 #include "worksheet/save_name.h"
+#include "worksheet/sheet_content.h"
 
 #include <functional>
 
@@ -38,6 +39,9 @@ void PrintWorksheet(const WorksheetOutput& output);
 void SendToWordProcessor(const WorksheetOutput& output);
 // Writes the worksheet (and, when asked for, the answer key) to a PDF file the user chooses.
 void ExportWorksheetPdf(const WorksheetOutput& output);
+// Writes the sheet's problems as a web page the pupil answers in a browser, to a file the user
+// chooses.
+void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& content);
 // Shows the pages as they would print: the worksheet, then the answer key.
 void PreviewWorksheet(const WorksheetOutput& output);
 

@@ -202,7 +202,7 @@ TEST(CrossPrint, NoCancelOrAFailedPrintKeepTheWindowAndNoKeyStillEndsInTheMainMe
     EXPECT_TRUE(b.app.navigator.quitRequested);
 }
 
-TEST(CrossPrint, ExportsThePuzzleAsPdfOrIpuzAndSaysWhyAFileCannotBeWritten) {
+TEST(CrossPrint, ExportsThePuzzleAsPdfIpuzOrWebPageAndSaysWhyAFileCannotBeWritten) {
     BuilderWindow b;
     QTemporaryDir dir;
     b.app.dialogs.files = {dir.filePath("both")}; // no extension: a PDF
@@ -223,6 +223,11 @@ TEST(CrossPrint, ExportsThePuzzleAsPdfOrIpuzAndSaysWhyAFileCannotBeWritten) {
     EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
     EXPECT_EQ(QJsonDocument::fromJson(ReadBytes(dir.filePath("puzzle.ipuz")))["title"].toString(),
               "Sums for Friday");
+
+    b.app.dialogs.files = {dir.filePath("puzzle.html")};
+    b.click("ExportButton");
+    EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
+    EXPECT_TRUE(ReadBytes(dir.filePath("puzzle.html")).contains("<h1>Sums for Friday</h1>"));
 
     b.app.dialogs.files = {dir.filePath("gone/puzzle.ipuz")};
     b.click("ExportButton");

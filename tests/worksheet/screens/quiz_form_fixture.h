@@ -31,6 +31,8 @@ protected:
         Add(sheet.worksheet, "Times New Roman", 18, "b", heading + "\n");
         Add(sheet.worksheet, "Courier New", 11, "", " 1)  12 + 3=\n 2)  40 + 2=");
         sheet.answerKey.Insert(heading + "\nAnswer Key\n\n1)  15\n2)  42");
+        sheet.content.heading = heading;
+        sheet.content.problems = {{"12 + 3 =", "15", {}, 0}, {"40 + 2 =", "42", {}, 0}};
         window = std::make_unique<QuizForm>(app.context, std::move(sheet));
     }
     QTextEdit* quizBox() { return window->findChild<QTextEdit*>("QuizBox"); }

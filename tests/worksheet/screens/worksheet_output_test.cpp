@@ -1,5 +1,6 @@
 #include "file_size_limit.h"
 #include "quiz_form_fixture.h"
+#include "worksheet/html_page.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -170,4 +171,25 @@ TEST_F(QuizFormTest, ExportPdfDrawsThePagesThePreviewShowsAndSaysWhyAWriteFailed
         EXPECT_EQ(exported, PdfText(folder.file("preview.pdf")));
         EXPECT_EQ(exported.count('\f'), 2); // the worksheet's page, the answer key's
     }
+}
+
+// The page holds the problems as they were made; the window's edits are not in it.
+TEST_F(QuizFormTest, ExportWebPageWritesTheSheetsProblemsAndSaysWhyAWriteFailed) {
+    open();
+    const QString missing = folder.file("no-such-folder/sheet.html");
+    app.dialogs.files = {missing, folder.file("sheet")};
+    for (int i = 0; i < 2; ++i)
+        window->findChild<QAction*>("ExportWebPage")->trigger();
+    EXPECT_EQ(app.dialogs.ofKind("saveFile").back().arguments.front(),
+              folder.file("worksheets/Math Skills Practice Worksheet.html"));
+    EXPECT_EQ(app.dialogs.titles(), (QStringList{"Oops!", "Web Page Saved"}));
+    const QString failure = app.dialogs.ofKind("message").front().text;
+    EXPECT_TRUE(failure.startsWith("The web page could not be written.") &&
+                failure.contains(missing))
+        << failure.toStdString();
+    const QByteArray page = ReadBytes(folder.file("sheet.html"));
+    EXPECT_TRUE(page.startsWith("<!DOCTYPE html>"));
+    EXPECT_TRUE(page.contains("<span class=\"q\">40 + 2 =</span>"));
+    EXPECT_TRUE(
+        page.contains(QByteArray::fromStdString(AnswerHash(2, "40 + 2 =", "answer", "42"))));
 }

@@ -1,0 +1,88 @@
+#include "worksheet/html_page.h"
+#include "worksheet/html_writer.h"
+#include "worksheet/random_source.h"
+#include "worksheet/worksheet_builder.h"
+
+#include <gtest/gtest.h>
+#include <regex>
+
+using namespace abacore;
+
+// The page's script hashes with the same function; tests/html checks it against these texts.
+TEST(HtmlPage, AnswersAreHashedAsFnv1aOfNumberQuestionRoleAndEntry) {
+    struct Row {
+        std::string text;
+        uint32_t hash;
+    };
+    const Row rows[] = {{"", 0x811c9dc5u},
+                        {"a", 0xe40c292cu},
+                        {"foobar", 0xbf9cf968u},
+                        {"7|12 \xC3\xB7 3 =|remainder|0", 0x040b44b8u},
+                        {"3|Zo\xC3\xAB's \xF0\x9F\x8D\x8E|letter|B", 0x4ebfb831u}};
+    for (const Row& row : rows)
+        EXPECT_EQ(Fnv1a(row.text), row.hash) << row.text;
+    EXPECT_EQ(AnswerHash(7, "12 \xC3\xB7 3 =", "remainder", "0"), "040b44b8");
+    EXPECT_EQ(AnswerHash(3, "Zo\xC3\xAB's \xF0\x9F\x8D\x8E", "letter", "B"), "4ebfb831");
+}
+
+// What the page shows is what the script reads back and hashes: one line of well-formed text.
+TEST(HtmlPage, TextIsOneLineOfWellFormedUtf8WithMarkupEscaped) {
+    struct Row {
+        const char* name;
+        std::string text;
+        std::string html;
+    };
+    const Row rows[] = {
+        {"line breaks and tabs", "a\r\nb\tc", "a  b c"},
+        {"control characters", std::string("x\x01y\x7F", 4), "x y "},
+        {"a broken byte", "caf\xC3", "caf\xEF\xBF\xBD"},
+        {"a noncharacter", "\xEF\xBF\xBF", "\xEF\xBF\xBD"},
+        {"markup", "<b>Tom & \"Jo\"</b>", "&lt;b&gt;Tom &amp; &quot;Jo&quot;&lt;/b&gt;"},
+        {"other characters stay", "Zo\xC3\xAB \xC3\xB7 \xF0\x9F\x8D\x8E",
+         "Zo\xC3\xAB \xC3\xB7 \xF0\x9F\x8D\x8E"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(HtmlText(row.text), row.html) << row.name;
+}
+
+// Answers far from every number of the problems (five digits from a 1, the problems' numbers
+// four digits): none may appear anywhere in the page, and the problems come in order.
+TEST(WorksheetHtml, HoldsEveryProblemInOrderAndNoAnswerAsText) {
+    for (const Activity activity : {Activity::SkillsPractice, Activity::WordProblems}) {
+        for (uint64_t seed = 1; seed <= 10; ++seed) {
+            WorksheetRequest r;
+            r.ActivityType = activity;
+            r.SkillChecked[1] = true;
+            r.SkillMode = Skill::Addition;
+            r.FirstMin = 5000;
+            r.FirstMax = 9000;
+            r.SecondMin = 5000;
+            r.SecondMax = 9000;
+            r.ProblemStyle = StyleBit::kHorizontal;
+            r.ProblemCount = 12;
+            r.Heading = "Sums <big>";
+            r.ProgramFolder = ABACORE_SOURCE_DIR "/data";
+            RandomSource random(seed);
+            const WorksheetDocuments documents = BuildWorksheet(r, random);
+            const WebVersion version{"", "", &documents.content};
+            const std::string page = WorksheetHtml({&version, 1}, nullptr);
+            const std::string where = "activity " + std::to_string(static_cast<int>(activity)) +
+                                      ", seed " + std::to_string(seed);
+
+            std::smatch leak;
+            EXPECT_FALSE(std::regex_search(page, leak, std::regex("\\b1\\d{4}\\b")))
+                << where << ": " << leak.str();
+            EXPECT_NE(page.find("<h1>Sums &lt;big&gt;</h1>"), std::string::npos) << where;
+            size_t at = 0;
+            for (size_t k = 0; k < documents.content.problems.size(); ++k) {
+                const std::string item = "data-n=\"" + std::to_string(k + 1) +
+                                         "\"><span class=\"num\">" + std::to_string(k + 1) +
+                                         ")</span> <span class=\"q\">" +
+                                         HtmlText(documents.content.problems[k].question);
+                at = page.find(item, at);
+                ASSERT_NE(at, std::string::npos) << where << ", problem " << k + 1;
+            }
+            EXPECT_EQ(documents.content.problems.size(), 12u) << where;
+        }
+    }
+}
