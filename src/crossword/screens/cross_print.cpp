@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace abacore {
 
@@ -131,7 +132,10 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     m_display = new CrossWord(m_page, this);
     m_display->hide();
 
-    setFixedSize(1080, 620);
+    // Fits a 1024 by 768 screen and grows with a larger one; below its layout's minimum the
+    // clue list and the preview would overlap.
+    setMinimumSize(minimumSizeHint());
+    resize(std::max(minimumWidth(), 1000), std::max(minimumHeight(), 620));
     SetBackgroundPicture(this, DataFoldersOf(context.request));
     CentreOnScreen(this);
     print->setFocus();

@@ -113,6 +113,10 @@ TEST(CrossPrint, BackgroundOptionsColourBothGridsAndAColourHidesThePicture) {
 // The window lists the clues; "View Puzzle" shows the answer display until a click or a key.
 TEST(CrossPrint, ViewPuzzleShowsTheAnswerDisplayUntilAClickOrAKey) {
     BuilderWindow b;
+    // The window fits a 1024 by 768 screen and may grow.
+    EXPECT_LE(b.window->minimumWidth(), 1024);
+    EXPECT_LE(b.window->minimumHeight(), 768 - 40);
+    EXPECT_GT(b.window->maximumWidth(), b.window->minimumWidth());
     EXPECT_EQ(b.get<QTextEdit>("Box1")->toPlainText(), q(BuilderListText(b.page)));
     CrossWord& display = b.display();
     EXPECT_FALSE(display.isVisible());
