@@ -1,8 +1,8 @@
 // What a teacher waits for on screen: the main menu appearing, and the worksheet window
 // appearing after "Continue" on the count screen. Runs on the offscreen platform.
 #include "app/screen_factory.h"
-#include "core/worksheet_request.h"
 #include "bench_app.h"
+#include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "ui/screen_host.h"
 #include "worksheet/random_source.h"

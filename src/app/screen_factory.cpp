@@ -1,8 +1,8 @@
 #include "app/screen_factory.h"
 
 #include "app/title.h"
-#include "crossword/screens/crossword_handover.h"
 #include "core/worksheet_request.h"
+#include "crossword/screens/crossword_handover.h"
 #include "ui/dialogs.h"
 #include "wizard/screen_flow.h"
 #include "wizard/screens/choose_heading.h"

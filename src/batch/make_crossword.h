@@ -2,8 +2,8 @@
 // The crossword's part of `make crossword`: which files it can write, and writing them. The
 // crossword is built by MakeCrossword (crossword/crossword_page.h), as the builder window does.
 
-#include "crossword/crossword_page.h"
 #include "core/atomic_file.h"
+#include "crossword/crossword_page.h"
 #include "worksheet/activity_table.h"
 
 #include <QImage>

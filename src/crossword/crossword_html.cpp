@@ -59,15 +59,8 @@ std::string CrosswordHtml(const CrosswordPage& page) {
     }
 
     // Only the rows and columns that hold cells, so that the grid fits narrow screens.
-    int left = kCrosswordColumns, right = 1, top = kCrosswordRows, bottom = 1;
-    for (int y = 1; y <= kCrosswordRows; ++y)
-        for (int x = 1; x <= kCrosswordColumns; ++x)
-            if (!page.cell(x, y).isEmpty()) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
+    const UsedCellBox box = UsedCells(page).value_or(UsedCellBox{1, 0, 1, 0});
+    const int left = box.left, right = box.right, top = box.top, bottom = box.bottom;
 
     std::string out = PageStart(page.heading);
     out += "<section class=\"sheet crossword\" id=\"v1\">\n";

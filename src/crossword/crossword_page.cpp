@@ -44,4 +44,21 @@ CrosswordPage MakeCrossword(WorksheetRequest& request, RandomSource& random) {
     return MakeCrosswordPage(grid, request);
 }
 
+std::optional<UsedCellBox> UsedCells(const CrosswordPage& page) {
+    std::optional<UsedCellBox> box;
+    for (int y = 1; y <= kCrosswordRows; ++y)
+        for (int x = 1; x <= kCrosswordColumns; ++x) {
+            if (page.cell(x, y).isEmpty())
+                continue;
+            if (!box) {
+                box = UsedCellBox{x, x, y, y};
+                continue;
+            }
+            box->left = std::min(box->left, x);
+            box->right = std::max(box->right, x);
+            box->bottom = y;
+        }
+    return box;
+}
+
 } // namespace abacore

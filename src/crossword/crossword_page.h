@@ -6,9 +6,10 @@
 
 #include "core/worksheet_request.h"
 #include "crossword/crossword_grid.h"
-#include "worksheet/sheet_version.h"
 #include "worksheet/random_source.h"
+#include "worksheet/sheet_version.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,12 @@ struct CrosswordPage {
         return cells.at(static_cast<size_t>((y - 1) * kCrosswordColumns + (x - 1)));
     }
 };
+
+// The columns and rows from the first to the last that hold a cell; nothing for an empty grid.
+struct UsedCellBox {
+    int left = 0, right = 0, top = 0, bottom = 0;
+};
+std::optional<UsedCellBox> UsedCells(const CrosswordPage& page);
 
 // The clues come from the request's CrosswordClues, by word index.
 CrosswordPage MakeCrosswordPage(const CrosswordGrid& grid, const WorksheetRequest& request);

@@ -169,20 +169,10 @@ PuzzleLayout LayOutPuzzle(const CrosswordPage& page) {
 }
 
 TwipOffset CentringOffset(const CrosswordPage& page) {
-    int left = kCrosswordColumns + 1;
-    int right = 0;
-    int top = kCrosswordRows + 1;
-    int bottom = 0;
-    for (int y = 1; y <= kCrosswordRows; ++y)
-        for (int x = 1; x <= kCrosswordColumns; ++x)
-            if (!page.cell(x, y).isEmpty()) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    if (right == 0)
+    const std::optional<UsedCellBox> box = UsedCells(page);
+    if (!box)
         return {};
+    const auto [left, right, top, bottom] = *box;
     return {((kCrosswordColumns - right) - (left - 1)) * kCellWidth / 2,
             ((kCrosswordRows - bottom) - (top - 1)) * kCellHeight / 2};
 }

@@ -7,8 +7,8 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace abacore {
 

@@ -55,9 +55,9 @@ TEST(Title, FirstStartThanksOnceLaterStartsAreSilentAndTheButtonsWork) {
     const QList<QAction*> tools = window.findChild<QToolBar*>("Toolbar1")->actions();
     // The thank-you note sends the teacher to a button that is there.
     const QString button = QRegularExpression("<([^>]+)> button").match(firstNote).captured(1);
-    EXPECT_TRUE(std::any_of(tools.begin(), tools.end(),
-                            [&](const QAction* tool) { return tool->text() == button; }))
-        << button.toStdString();
+    EXPECT_TRUE(std::any_of(tools.begin(), tools.end(), [&](const QAction* tool) {
+        return tool->text() == button;
+    })) << button.toStdString();
     tools[0]->trigger();
     tools[1]->trigger();
     EXPECT_TRUE(window.findChild<QuickWordOption*>()->isVisible());

@@ -38,9 +38,9 @@ TEST(ChooseHeadingWindow, AHeadingBeyondTheLimitIsRefusedAndKeptForCorrection) {
 // Large print is offered where the sheet can grow and keeps an earlier sheet's choice; where
 // the layout cannot grow the box is off, cannot be ticked, and the screen says why.
 TEST(ChooseHeadingWindow, LargePrintIsOfferedWhereTheSheetCanGrowAndExplainedWhereNot) {
-    for (const auto& [activity, offered] : {std::pair{Activity::SkillsPractice, true},
-                                            std::pair{Activity::MathSquares, true},
-                                            std::pair{Activity::Crossword, false}}) {
+    for (const auto& [activity, offered] :
+         {std::pair{Activity::SkillsPractice, true}, std::pair{Activity::MathSquares, true},
+          std::pair{Activity::Crossword, false}}) {
         SCOPED_TRACE(static_cast<int>(activity));
         ScreenUnderTest<ChooseHeading> s(activity);
         s.app.request.LargePrint = true; // chosen for an earlier sheet
