@@ -1,11 +1,8 @@
 // The whole program as a user meets it: the real screen host and screens, with scripted dialogs.
 #include "../wizard/screens/wizard_test_helpers.h"
 #include "app/screen_factory.h"
-#include "core/program_folder.h"
 #include "program_folder_fixture.h"
 #include "ui/screen_host.h"
-#include "worksheet/riddle_file.h"
-#include "worksheet/secret_riddle.h"
 
 #include <QLineEdit>
 #include <QTextEdit>
@@ -19,11 +16,7 @@ struct Program {
     WorksheetRequest request;
     RandomSource random{99};
     ScriptedDialogs dialogs;
-    std::vector<Screen> asked; // every screen the host was asked to open, shown or not
-    ScreenHost host{request, random, dialogs, [this](Screen s, AppContext& c, QWidget* current) {
-                        asked.push_back(s);
-                        return MakeScreen(s, c, current);
-                    }};
+    ScreenHost host{request, random, dialogs, MakeScreen};
 
     Program() {
         request.ProgramFolder = folder.path().toStdString();
@@ -91,33 +84,6 @@ TEST(ProgramFlow, FromTheMenuThroughARefusalToASheetAndBack) {
     EXPECT_TRUE(p.request.ProblemCount == 5 && p.request.SkillMode == Skill::Subtraction);
 }
 
-// The riddle worksheet has no count screen: the riddle screen follows the heading and goes
-// on to the sheet with the riddle on view, as the user left it.
-TEST(ProgramFlow, RiddleFromTheMenuThroughTheRiddleScreen) {
-    Program p;
-    p.click({"Command2", "Check1_0", "Command1", "Command1", "Command1"});
-    ASSERT_EQ(p.screenName(), "ChooseRiddle");
-    const std::vector<Riddle> riddles = ReadRiddleFile(DataFoldersOf(p.request)).riddles;
-    ASSERT_GE(riddles.size(), 2u);
-    EXPECT_EQ(p.text("RiddleBox").toStdString(), riddles[0].question);
-    p.key(Qt::Key_Escape);
-    EXPECT_EQ(p.screenName(), "ChooseHeading");
-    p.key(Qt::Key_Return);
-    ASSERT_EQ(p.screenName(), "ChooseRiddle");
-    p.click({"Label4"});
-    EXPECT_EQ(p.text("Punchbox").toStdString(), riddles[1].punchLine);
-    p.key(Qt::Key_Return);
-    EXPECT_EQ(p.asked.back(), Screen::Worksheet);
-    EXPECT_EQ(p.request.RiddleQuestion, riddles[1].question);
-    EXPECT_EQ(p.request.PunchLine, riddles[1].punchLine);
-    EXPECT_EQ(p.request.ProblemCount,
-              static_cast<int>(PunchLineLetters(riddles[1].punchLine).size()));
-    EXPECT_TRUE(p.dialogs.ofKind("beep").empty());
-    using enum Screen;
-    EXPECT_EQ(p.asked, (std::vector{MainMenu, ChooseSkill, ChooseMinMax, ChooseHeading,
-                                    ChooseRiddle, ChooseHeading, ChooseRiddle, Worksheet}));
-}
-
 // A riddle the ranges cannot make (1..1 gives one answer; the punch line has five letters) leads
 // back to the riddle screen with everything as typed, and the screens before it keep what was
 // typed there too. A sheet made, a new start from the menu opens at the defaults again.
@@ -157,26 +123,4 @@ TEST(ProgramFlow, ARefusedRiddleKeepsWhatTheTeacherTyped) {
     p.settle();
     p.click({"Command2", "Check1_0", "Command1"});
     EXPECT_EQ(p.text("NumValue_1"), "100");
-}
-
-// The cards' directions stand between the ranges and the count, with no heading screen.
-TEST(ProgramFlow, CardsFromTheMenuThroughTheDirections) {
-    Program p;
-    p.click({"Command7", "Check1_0", "Command1", "StyleCheck_1", "Command1", "Command1"});
-    ASSERT_EQ(p.screenName(), "FlashDirections");
-    EXPECT_EQ(p.screen().windowTitle(), "Directions for Making Flash Cards");
-    p.key(Qt::Key_Escape);
-    ASSERT_EQ(p.screenName(), "ChooseMinMax");
-    p.key(Qt::Key_Return);
-    ASSERT_EQ(p.screenName(), "FlashDirections");
-    p.key(Qt::Key_Return);
-    ASSERT_EQ(p.screenName(), "ChooseHowMany");
-    p.click({"Command2"});
-    ASSERT_EQ(p.screenName(), "FlashDirections");
-    p.click({"Command1", "Command1"});
-    using enum Screen;
-    EXPECT_EQ(p.asked, (std::vector{MainMenu, ChooseSkill, ChooseStyle, ChooseMinMax,
-                                    FlashDirections, ChooseMinMax, FlashDirections, ChooseHowMany,
-                                    FlashDirections, ChooseHowMany, Worksheet}));
-    EXPECT_EQ(p.request.ProblemCount, 20);
 }

@@ -31,9 +31,7 @@ TEST_F(MakeCommand, RefusesWhatTheWizardRefusesWritingNothingButMakesRareExactDi
         {"--skills add,div --style bracket",
          "Brackets are fine for division, but you have also chosen other skills. Please choose "
          "an additional style."},
-        {"--skills add --style bracket", "only for division"},
         {"--first 50..10", "The maximum value must be higher or equal to the minimum."},
-        {"--skills div --second 0..10", "Invalid entry..."},
         {"--skills fractions", "Unknown skill"},
         {"--count abc", "whole number"},
         {"--remainders", "division"},

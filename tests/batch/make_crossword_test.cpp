@@ -1,10 +1,9 @@
 // `make crossword`, run as a script would run it: the puzzle as text, .ipuz and PDF, the key as
 // text and PDF, all from one seeded crossword, and the names it refuses before writing.
 #include "file_bytes.h"
+#include "run_make.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,37 +12,19 @@ using namespace abacore;
 
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    QString err;
-};
-
-Result runMake(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ABACORE_EXECUTABLE), QStringList{"make", "crossword"} + args);
-    EXPECT_TRUE(p.waitForFinished(60000)) << "make did not finish"; // a hang, not a speed limit
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+MakeResult runMake(const QStringList& args) {
+    return RunMake(QStringList{"crossword"} + args);
 }
 
-class MakeCrossword : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QString file(const QString& name) const { return dir.filePath(name); }
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
-};
+using MakeCrossword = MakeTest;
 
 const QRegularExpression kEntryLine(QStringLiteral("^ (\\d+)\\) (\\d+) \\+ (\\d+) =$"));
 
 } // namespace
 
-// One seed, one puzzle in every form: the clue list, the key's 19 lines of 27 characters and
-// the .ipuz solution hold the same grid; the ranges reach 1000 unless told otherwise.
-TEST_F(MakeCrossword, TextKeyAndIpuzTellTheSamePuzzleAndTheDefaultRangesReachAThousand) {
-    const QStringList seed{"--seed", "11", "--count", "30"};
-    ASSERT_EQ(
-        runMake(seed + QStringList{"-o", file("p.txt"), "--answer-key", file("k.txt")}).exitCode,
-        0);
-    ASSERT_EQ(runMake(seed + QStringList{"-o", file("p.ipuz")}).exitCode, 0);
+// The clue list holds the count asked for; the ranges reach 1000 unless told otherwise.
+TEST_F(MakeCrossword, TheListHoldsTheCountAskedForAndTheDefaultRangesReachAThousand) {
+    ASSERT_EQ(runMake({"--seed", "11", "--count", "30", "-o", file("p.txt")}).exitCode, 0);
 
     const QStringList list = QString::fromUtf8(ReadBytes(file("p.txt"))).split('\n');
     EXPECT_EQ(list.front(), "Across:");
@@ -58,18 +39,6 @@ TEST_F(MakeCrossword, TextKeyAndIpuzTellTheSamePuzzleAndTheDefaultRangesReachATh
     EXPECT_EQ(entries, 30);
     EXPECT_GT(largest, 100);
 
-    const QStringList key = QString::fromUtf8(ReadBytes(file("k.txt"))).split('\n');
-    ASSERT_EQ(key.size(), 20); // 19 lines, each ending in a line feed
-    const QJsonArray solution =
-        QJsonDocument::fromJson(ReadBytes(file("p.ipuz")))["solution"].toArray();
-    ASSERT_EQ(solution.size(), 19);
-    for (int y = 0; y < 19; ++y) {
-        ASSERT_EQ(key[y].size(), 27) << y;
-        for (int x = 0; x < 27; ++x) {
-            const QString cell = solution[y].toArray()[x].toString();
-            EXPECT_EQ(key[y][x], cell == "#" ? QChar('.') : cell.front()) << x << "," << y;
-        }
-    }
 }
 
 TEST_F(MakeCrossword, AFixedSeedRepeatsEveryByteOfEveryFormat) {
@@ -77,7 +46,7 @@ TEST_F(MakeCrossword, AFixedSeedRepeatsEveryByteOfEveryFormat) {
     for (const QString folder : {"a", "b"}) {
         ASSERT_TRUE(QDir(dir.path()).mkdir(folder));
         const QString stem = folder + "/" + folder;
-        const Result r = runMake({"--seed", "5", "--skills", "add,mul", "--count", "25", "-o",
+        const MakeResult r = runMake({"--seed", "5", "--skills", "add,mul", "--count", "25", "-o",
                                   file(stem + ".pdf"), "--answer-key", file(stem + "k.pdf")});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
         ASSERT_EQ(runMake({"--seed", "5", "-o", file(stem + ".ipuz")}).exitCode, 0);
@@ -88,17 +57,6 @@ TEST_F(MakeCrossword, AFixedSeedRepeatsEveryByteOfEveryFormat) {
     EXPECT_TRUE(ReadBytes(file("a/a.pdf")).startsWith("%PDF"));
     ASSERT_EQ(runMake({"--seed", "6", "-o", file("c.ipuz")}).exitCode, 0);
     EXPECT_NE(ReadBytes(file("a/a.ipuz")), ReadBytes(file("c.ipuz")));
-
-    const QString text = PdfText(file("a/a.pdf"));
-    if (text.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_TRUE(text.contains("Crossword Puzzle") && text.contains("Across") &&
-                text.contains("Down") && text.contains("Name___"));
-    int clues = 0;
-    for (auto it = QRegularExpression("\\b\\d+\\) \\d+ [+x] \\d+ =").globalMatch(text);
-         it.hasNext(); it.next())
-        ++clues;
-    EXPECT_EQ(clues, 25);
 }
 
 TEST_F(MakeCrossword, RefusesWhatItCannotWriteBeforeWritingAnything) {
@@ -116,7 +74,7 @@ TEST_F(MakeCrossword, RefusesWhatItCannotWriteBeforeWritingAnything) {
          "Failed. Unable to create this puzzle. Please try raising the minimum"},
     };
     for (const auto& [args, message] : cases) {
-        const Result r = runMake(args);
+        const MakeResult r = runMake(args);
         EXPECT_EQ(r.exitCode, args.contains(file("no/such/k.txt")) ? 1 : 2)
             << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();

@@ -43,8 +43,6 @@ TEST_F(MakeFileSafety, ARefusedCommandLeavesEveryExistingFileAsItWasAndSaysWhy) 
     ASSERT_TRUE(WriteBytes(file("sheet.pdf"), "the teacher's sheet"));
     ASSERT_TRUE(WriteBytes(file("sheet.txt"), "the teacher's text"));
     ASSERT_TRUE(QFile::link(file("sheet.txt"), file("alias.txt")));
-    ASSERT_TRUE(QFile::link(file("loop.txt"), file("loop.txt")));
-    ASSERT_EQ(mkfifo(file("pipe.txt").toLocal8Bit().constData(), 0644), 0);
     const struct {
         QStringList args;
         int exitCode;
@@ -58,8 +56,6 @@ TEST_F(MakeFileSafety, ARefusedCommandLeavesEveryExistingFileAsItWasAndSaysWhy) 
         {{"-o", file("sheet.txt"), "--answer-key", file("alias.txt")}, 2, "same file"},
         {{"-o", file("sheet.pdf"), "--count", "5", "--count", "6"}, 2, "--count"},
         {{"-o", file("x.txt"), "-o", file("y.txt")}, 2, "--output"},
-        {{"-o", file("loop.txt"), "--answer-key", file("key.txt")}, 1, "loop.txt: its symbolic"},
-        {{"-o", file("sheet.txt"), "--answer-key", file("pipe.txt")}, 1, "pipe.txt: it is a pipe"},
     };
     for (const auto& row : rows) {
         const MakeResult r = Make(row.args);
@@ -68,7 +64,7 @@ TEST_F(MakeFileSafety, ARefusedCommandLeavesEveryExistingFileAsItWasAndSaysWhy) 
         EXPECT_EQ(ReadBytes(file("sheet.pdf")), "the teacher's sheet");
         EXPECT_EQ(ReadBytes(file("sheet.txt")), "the teacher's text");
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 5);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
 }
 
 TEST_F(MakeFileSafety, AnEarlierSheetTheUserMayWriteButNotReadIsReplacedWithItsKey) {

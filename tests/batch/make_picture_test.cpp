@@ -72,15 +72,11 @@ TEST(MakePicture, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
 TEST(MakePicture, ABadPictureIsRefusedBeforeAnythingIsWritten) {
     QTemporaryDir dir;
     WriteBytes(dir.filePath("notes.bmp"), "not a picture\n");
-    WriteBytes(dir.filePath("cut.png"), PatternPng().left(60));
     WriteBytes(dir.filePath("w.rtf"), "earlier");
     const std::pair<QString, std::string> cases[] = {
         {dir.filePath("notes.bmp"), NotAPictureReason("notes.bmp")},
-        {dir.filePath("cut.png"), NotAPictureReason("cut.png")},
         {dir.filePath("gone.bmp"),
          PictureUnreadableReason("gone.bmp", "No such file or directory")},
-        {dir.path(),
-         PictureUnreadableReason(QDir(dir.path()).dirName().toStdString(), "it is a folder")},
     };
     for (const auto& [picture, reason] : cases) {
         const MakeResult r = RunMake({"skills", "--picture", picture, "-o", dir.filePath("w.rtf"),
@@ -93,7 +89,6 @@ TEST(MakePicture, ABadPictureIsRefusedBeforeAnythingIsWritten) {
         EXPECT_EQ(ReadBytes(dir.filePath("w.rtf")), "earlier");
         EXPECT_FALSE(QFile::exists(dir.filePath("k.rtf")));
     }
-    EXPECT_TRUE(HelpText().contains("--picture FILE"));
 }
 
 // The crossword's PDF pages show the picture behind the grid, the puzzle and its key alike; a
@@ -116,7 +111,6 @@ TEST(MakePicture, TheCrosswordPictureIsBehindThePdfGridAndOtherFormsAreRefused) 
     }
 
     WriteBytes(dir.filePath("notes.bmp"), "not a picture\n");
-    WriteBytes(dir.filePath("cut.png"), PatternPng().left(60));
     const struct {
         QStringList args;
         QString message;

@@ -2,6 +2,9 @@
 // Runs the real executable as a user or a script would: `make` into a temporary folder, or an
 // option such as --help whose output is read.
 
+#include "file_bytes.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -44,6 +47,8 @@ class MakeTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString file(const QString& name) const { return dir.filePath(name); }
+    QString text(const QString& name) const { return QString::fromUtf8(ReadBytes(file(name))); }
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 };
 
 } // namespace abacore

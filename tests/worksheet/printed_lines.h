@@ -23,14 +23,6 @@ template <typename Document> std::vector<std::string> PrintedLines(const Documen
     return lines;
 }
 
-// The text from 1-based column `column` up to the next blank (or the line's end).
-inline std::string WordAt(const std::string& line, int column) {
-    const size_t from = static_cast<size_t>(column - 1);
-    if (from >= line.size())
-        return {};
-    return line.substr(from, line.find(' ', from) - from);
-}
-
 inline std::string TrimRight(const std::string& s) {
     return s.substr(0, s.find_last_not_of(' ') + 1);
 }

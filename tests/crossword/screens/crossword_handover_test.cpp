@@ -55,13 +55,6 @@ TEST(CrosswordHandOver, ABuilderThatGivesUpSaysFailedAndLeadsToTheMainMenu) {
     EXPECT_FALSE(h.app.navigator.quitRequested);
 }
 
-TEST(CrosswordHandOver, ACountOfZeroOpensAnEmptyGrid) {
-    HandOver h(CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 0));
-    ASSERT_EQ(ClassOf(h.window.get()), "CrossPrint");
-    EXPECT_TRUE(h.app.dialogs.shown.empty());
-    EXPECT_EQ(Control<QTextEdit>(*h.window, "Box1")->toPlainText(), "Across:\n\nDown:\n\n");
-}
-
 // Main menu, the crossword's help, the wizard with its offered values and the builder window
 // with the count asked for.
 TEST(CrosswordHandOver, FromTheMainMenuToThePuzzleOfTheCountAskedFor) {
