@@ -32,6 +32,26 @@ void BM_PdfOfLongestWords(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
+// One word of any length, as a teacher may paste into the worksheet window: the page path gives
+// it places to break, so this grows with the length too.
+void BM_PdfOfOnePastedWord(benchmark::State& state) {
+    BenchApp();
+    Document document;
+    document.Insert(std::string(static_cast<size_t>(state.range(0)), 'x'));
+    QTextDocument shown;
+    FillTextDocument(document, shown);
+    for (auto _ : state) {
+        TextDocumentPages pages(shown);
+        benchmark::DoNotOptimize(PdfBytes({&pages}, "Word"));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_PdfOfOnePastedWord)
+    ->RangeMultiplier(4)
+    ->Range(2000, 128000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_PdfOfLongestWords)
     ->RangeMultiplier(4)
     ->Range(2000, 128000)

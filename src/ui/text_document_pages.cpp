@@ -16,6 +16,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace abacore {
 
@@ -107,10 +108,39 @@ std::unique_ptr<QTextDocument> OnPages(std::unique_ptr<QTextDocument> copy, QPai
     return copy;
 }
 
+// Qt looks for a line break across the whole rest of an unbroken word for every line it sets, so
+// a word many lines long (pasted into the worksheet) takes time with the square of its length. A
+// zero-width space after every so many characters of such a word gives the layout a place to
+// break; nothing shows on the page, and no sheet of ours has words anywhere near that long.
+void LetLongWordsBreak(QTextDocument& document) {
+    constexpr int kLongestRun = 500;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (text.size() <= kLongestRun)
+            continue;
+        std::vector<int> breaks;
+        int run = 0;
+        for (int i = 0; i < text.size(); ++i) {
+            run = text[i].isSpace() ? 0 : run + 1;
+            if (run == kLongestRun) {
+                breaks.push_back(i + 1);
+                run = 0;
+            }
+        }
+        QTextCursor cursor(block);
+        // From the end, so that the earlier positions stay where they were.
+        for (auto at = breaks.rbegin(); at != breaks.rend(); ++at) {
+            cursor.setPosition(block.position() + *at);
+            cursor.insertText(QString(QChar(0x200B)));
+        }
+    }
+}
+
 std::unique_ptr<QTextDocument> LaidOutPart(const QTextDocument& source, int first, int end,
                                            QPaintDevice& device, const QSizeF& page) {
-    std::unique_ptr<QTextDocument> withBreaks =
-        OnPages(CopyOfParagraphs(source, first, end), device, page);
+    std::unique_ptr<QTextDocument> copy = CopyOfParagraphs(source, first, end);
+    LetLongWordsBreak(*copy);
+    std::unique_ptr<QTextDocument> withBreaks = OnPages(std::move(copy), device, page);
     // Laid out afresh, as Qt lays out a document that had its breaks from the start; without new
     // breaks the first layout is that one already.
     if (!KeepParagraphsTogether(*withBreaks, page.height()))
