@@ -1,15 +1,10 @@
 // A class set against a single sheet, as whole `make` processes: 30 versions of a 20-problem
 // skills sheet with their keys, and one version with its key, as PDF and as RTF. The set's
 // time over the single sheet's is the ratio the README records.
-#include <benchmark/benchmark.h>
-#include <cstdio>
-#include <spawn.h>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
+#include "make_process.h"
 
-extern char** environ;
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -18,30 +13,13 @@ void BM_MakeClassSetProcess(benchmark::State& state) {
     const std::string format = state.range(1) ? "pdf" : "rtf";
     const std::string base = "/tmp/abacore-bench-set-" + std::to_string(getpid());
     const std::string sheets = base + "." + format, keys = base + "-keys." + format;
-    std::vector<std::string> args{
-        ABACORE_EXECUTABLE, "make", "skills", "--count", "20", "-o", sheets,
-        "--answer-key",     keys,   "--seed", "1"};
+    std::vector<std::string> args{"make", "skills",       "--count", "20",     "-o",
+                                  sheets, "--answer-key", keys,      "--seed", "1"};
     if (state.range(0) > 1) {
         args.push_back("--copies");
         args.push_back(std::to_string(state.range(0)));
     }
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-            state.SkipWithError("cannot start the program");
-            break;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("make failed");
-            break;
-        }
-    }
+    TimeMakeProcess(state, args);
     std::remove(sheets.c_str());
     std::remove(keys.c_str());
 }

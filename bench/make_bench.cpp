@@ -5,16 +5,14 @@
 #include "worksheet/rtf_writer.h"
 #include "worksheet/worksheet_builder.h"
 
+#include "make_process.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace abacore;
-
-extern char** environ;
 
 namespace {
 
@@ -53,24 +51,7 @@ BENCHMARK(BM_SheetWithAnswerKeyToRtf)->Arg(32767)->Unit(benchmark::kMillisecond)
 
 void BM_MakeProcess20ProblemsToRtf(benchmark::State& state) {
     const std::string out = "/tmp/abacore-bench-" + std::to_string(getpid()) + ".rtf";
-    const std::string exe = ABACORE_EXECUTABLE;
-    std::string a0 = exe, a1 = "make", a2 = "skills", a3 = "-o", a4 = out, a5 = "--count",
-                a6 = "20";
-    char* argv[] = {a0.data(), a1.data(), a2.data(), a3.data(),
-                    a4.data(), a5.data(), a6.data(), nullptr};
-    for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) != 0) {
-            state.SkipWithError("cannot start the program");
-            break;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("make failed");
-            break;
-        }
-    }
+    TimeMakeProcess(state, {"make", "skills", "-o", out, "--count", "20"});
     std::remove(out.c_str());
 }
 BENCHMARK(BM_MakeProcess20ProblemsToRtf)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -38,7 +38,6 @@ TEST_F(MakeCrossword, TheListHoldsTheCountAskedForAndTheDefaultRangesReachAThous
         }
     EXPECT_EQ(entries, 30);
     EXPECT_GT(largest, 100);
-
 }
 
 TEST_F(MakeCrossword, AFixedSeedRepeatsEveryByteOfEveryFormat) {
@@ -47,7 +46,7 @@ TEST_F(MakeCrossword, AFixedSeedRepeatsEveryByteOfEveryFormat) {
         ASSERT_TRUE(QDir(dir.path()).mkdir(folder));
         const QString stem = folder + "/" + folder;
         const MakeResult r = runMake({"--seed", "5", "--skills", "add,mul", "--count", "25", "-o",
-                                  file(stem + ".pdf"), "--answer-key", file(stem + "k.pdf")});
+                                      file(stem + ".pdf"), "--answer-key", file(stem + "k.pdf")});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
         ASSERT_EQ(runMake({"--seed", "5", "-o", file(stem + ".ipuz")}).exitCode, 0);
     }
