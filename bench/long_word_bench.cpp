@@ -16,12 +16,9 @@ using namespace abacore;
 
 namespace {
 
-void BM_PdfOfLongestWords(benchmark::State& state) {
+// The PDF of `text` as one paragraph, timed against the text's length.
+void TimePdfOf(benchmark::State& state, const std::string& text) {
     BenchApp();
-    const auto length = static_cast<size_t>(state.range(0));
-    std::string text;
-    while (text.size() < length)
-        text += std::string(kLongestTextLine, 'x') + ' ';
     Document document;
     document.Insert(text);
     QTextDocument shown;
@@ -32,19 +29,18 @@ void BM_PdfOfLongestWords(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
+
+void BM_PdfOfLongestWords(benchmark::State& state) {
+    std::string text;
+    while (text.size() < static_cast<size_t>(state.range(0)))
+        text += std::string(kLongestTextLine, 'x') + ' ';
+    TimePdfOf(state, text);
+}
+
 // One word of any length, as a teacher may paste into the worksheet window: the page path gives
 // it places to break, so this grows with the length too.
 void BM_PdfOfOnePastedWord(benchmark::State& state) {
-    BenchApp();
-    Document document;
-    document.Insert(std::string(static_cast<size_t>(state.range(0)), 'x'));
-    QTextDocument shown;
-    FillTextDocument(document, shown);
-    for (auto _ : state) {
-        TextDocumentPages pages(shown);
-        benchmark::DoNotOptimize(PdfBytes({&pages}, "Word"));
-    }
-    state.SetComplexityN(state.range(0));
+    TimePdfOf(state, std::string(static_cast<size_t>(state.range(0)), 'x'));
 }
 BENCHMARK(BM_PdfOfOnePastedWord)
     ->RangeMultiplier(4)
