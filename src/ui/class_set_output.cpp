@@ -6,9 +6,8 @@
 #include "ui/app_context.h"
 #include "ui/crossword_pages.h"
 #include "ui/dialogs.h"
-#include "ui/document_bridge.h"
 #include "ui/page_output.h"
-#include "ui/text_document_pages.h"
+#include "ui/pdf_export.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/class_list.h"
 #include "worksheet/class_set.h"
@@ -19,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <QTextDocument>
 #include <memory>
 
 namespace abacore {
@@ -79,20 +77,6 @@ std::optional<QString> AskPdf(const ClassSetOutput& output, const char* title,
     if (QFileInfo(*chosen).suffix().isEmpty())
         *chosen += QStringLiteral(".pdf");
     return chosen;
-}
-
-// The PDFs are titled by the sheet, never by the file's name (the same pages give the same bytes
-// under any name).
-QByteArray DocumentPdf(const Document& document, const QString& title) {
-    std::vector<std::unique_ptr<QTextDocument>> texts;
-    std::vector<std::unique_ptr<TextDocumentPages>> pages;
-    std::vector<PageSource*> sources;
-    for (const Document& part : SplitAtPageBreaks(document)) {
-        FillTextDocument(part, *texts.emplace_back(std::make_unique<QTextDocument>()));
-        sources.push_back(
-            pages.emplace_back(std::make_unique<TextDocumentPages>(*texts.back())).get());
-    }
-    return PdfBytes(sources, title);
 }
 
 QByteArray CrosswordPdf(const std::vector<CrosswordPage>& pages, const CrosswordLook& look,
@@ -177,9 +161,9 @@ void SaveClassSet(const ClassSetOutput& output) {
             if (!made)
                 return;
             const WorksheetDocuments joined = JoinVersions(*made);
-            sheetBytes = DocumentPdf(joined.worksheet, q(output.request.Heading));
+            sheetBytes = PdfBytes(joined.worksheet, q(output.request.Heading));
             if (!keys.isEmpty())
-                keyBytes = DocumentPdf(joined.answerKey, q(AnswerKeyTitle(output.request.Heading)));
+                keyBytes = PdfBytes(joined.answerKey, q(AnswerKeyTitle(output.request.Heading)));
         }
         if (!goOn(count + 1))
             return;

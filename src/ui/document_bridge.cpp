@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 // A document keeps each picture's model beside its image, so the bytes it came with go back out.
@@ -181,16 +182,16 @@ CharFormat FromQt(const QTextCharFormat& q, const QFont& defaults) {
     return f;
 }
 
-} // namespace
-
-void FillTextDocument(const Document& source, QTextDocument& target) {
+// Replaces the contents of `target`; `pageSize` is set (when given) before the text goes in, as
+// a document with a layout is laid out again on every change of its settings.
+void Fill(const Document& source, QTextDocument& target, std::optional<QSizeF> pageSize) {
     const bool undo = target.isUndoRedoEnabled();
     target.setUndoRedoEnabled(false); // the filled document is where editing starts
     target.clear();
     target.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
     const double dpi = DocumentDpi();
-    target.setPageSize(
-        QSizeF(PageSetup::kTextWidthInches * dpi, PageSetup::kTextHeightInches * dpi));
+    if (pageSize)
+        target.setPageSize(*pageSize);
 
     QList<QTextOption::Tab> tabs;
     for (int twips : source.tabStops())
@@ -230,6 +231,18 @@ void FillTextDocument(const Document& source, QTextDocument& target) {
     cursor.endEditBlock();
     target.setUndoRedoEnabled(undo);
     target.setModified(false);
+}
+
+} // namespace
+
+void FillTextDocument(const Document& source, QTextDocument& target) {
+    const double dpi = DocumentDpi();
+    Fill(source, target,
+         QSizeF(PageSetup::kTextWidthInches * dpi, PageSetup::kTextHeightInches * dpi));
+}
+
+void FillLaidOutDocument(const Document& source, QTextDocument& target) {
+    Fill(source, target, std::nullopt);
 }
 
 void InsertPicture(QTextCursor& cursor, const std::shared_ptr<const Picture>& picture,

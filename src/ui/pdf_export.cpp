@@ -25,6 +25,24 @@ struct DocumentPages {
     std::vector<PageSource*> sources;
 };
 
+// The model's documents, each stretch between page breaks laid out on its own: a class set's
+// hundred versions cost a hundred times one, not more.
+struct ModelPages {
+    explicit ModelPages(const std::vector<const Document*>& documents) {
+        for (const Document* document : documents)
+            if (document)
+                for (Document& part : SplitAtPageBreaks(*document))
+                    parts.push_back(std::move(part));
+        for (const Document& part : parts)
+            owned.push_back(std::make_unique<TextDocumentPages>(part));
+        for (const auto& pages : owned)
+            sources.push_back(pages.get());
+    }
+    std::vector<Document> parts;
+    std::vector<std::unique_ptr<TextDocumentPages>> owned;
+    std::vector<PageSource*> sources;
+};
+
 } // namespace
 
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer) {
@@ -44,20 +62,11 @@ void WritePdf(const std::vector<const Document*>& documents, const QString& path
 
 PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path,
                     const QString& title) {
-    std::vector<std::unique_ptr<QTextDocument>> filled;
-    std::vector<const QTextDocument*> texts;
-    for (const Document* document : documents) {
-        if (!document)
-            continue;
-        // Each stretch between page breaks is laid out on its own: a class set's hundred
-        // versions cost a hundred times one, not more.
-        for (const Document& part : SplitAtPageBreaks(*document)) {
-            filled.push_back(std::make_unique<QTextDocument>());
-            FillTextDocument(part, *filled.back());
-            texts.push_back(filled.back().get());
-        }
-    }
-    return PdfFile(DocumentPages(texts).sources, path, title);
+    return PdfFile(ModelPages(documents).sources, path, title);
+}
+
+QByteArray PdfBytes(const Document& document, const QString& title) {
+    return PdfBytes(ModelPages({&document}).sources, title);
 }
 
 } // namespace abacore

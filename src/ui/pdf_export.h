@@ -26,5 +26,7 @@ void WritePdf(const std::vector<const Document*>& documents, const QString& path
 // when the pages cannot be drawn.
 PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path,
                     const QString& title);
+// The document as PDF bytes, empty when its pages cannot be drawn.
+QByteArray PdfBytes(const Document& document, const QString& title);
 
 } // namespace abacore

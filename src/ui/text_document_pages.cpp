@@ -34,16 +34,14 @@ constexpr double kNoEnd = std::numeric_limits<double>::infinity();
 
 // Moves each run of paragraphs that must stay together (a problem's rows) to the next page when
 // it would cross a page end, as a word processor does with "keep with next".
-// Returns whether it moved any.
-bool KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
+void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     // Qt lays a long document out in steps; asking for the page count finishes the layout, so
     // the positions read below are the final ones. Each break lays the rest out again, so very
     // long parts are printed without this, as they come.
     constexpr int kMostPages = 100;
     if (document.pageCount() > kMostPages)
-        return false;
-    bool moved = false;
+        return;
     for (QTextBlock first = document.begin(); first.isValid();) {
         QTextBlock last = first;
         while (last.blockFormat().boolProperty(kKeepWithNextProperty) && last.next().isValid())
@@ -57,35 +55,43 @@ bool KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(first).mergeBlockFormat(format);
             document.pageCount();
-            moved = true;
         }
         first = last.next();
     }
-    return moved;
+}
+
+// An empty document laid out on the device itself, so that fonts are measured at its
+// resolution, and cut into pages of the printable area. Without a page size of its own Qt would
+// add page numbers and margins of its own; this one gets neither. Everything is set before any
+// text goes in: each of these settings lays a filled document out again.
+std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device, const QSizeF& page,
+                                          const QTextDocument* settingsOf = nullptr) {
+    auto copy = std::make_unique<QTextDocument>();
+    copy->setUndoRedoEnabled(false);
+    if (settingsOf) {
+        copy->setDefaultFont(settingsOf->defaultFont());
+        copy->setDefaultTextOption(settingsOf->defaultTextOption());
+        copy->setIndentWidth(settingsOf->indentWidth());
+        copy->rootFrame()->setFrameFormat(settingsOf->rootFrame()->frameFormat());
+    }
+    copy->documentLayout()->setPaintDevice(&device);
+    copy->setDocumentMargin(0);
+    copy->setPageSize(page);
+    return copy;
 }
 
 // The paragraphs [first, end) of `source` as a document of their own, with its settings and the
-// pictures they show.
-std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int first, int end) {
-    if (first == 0 && end >= source.blockCount())
-        return std::unique_ptr<QTextDocument>(source.clone());
+// pictures they show, laid out once on the device.
+std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int first, int end,
+                                                QPaintDevice& device, const QSizeF& page) {
     const QTextBlock start = source.findBlockByNumber(first);
     QTextCursor selection(start);
     const QTextBlock next = source.findBlockByNumber(end);
     selection.setPosition(next.isValid() ? next.position() - 1 : source.characterCount() - 1,
                           QTextCursor::KeepAnchor);
-    auto copy = std::make_unique<QTextDocument>();
-    copy->setDefaultFont(source.defaultFont());
-    copy->setDefaultTextOption(source.defaultTextOption());
-    copy->setIndentWidth(source.indentWidth());
-    copy->rootFrame()->setFrameFormat(source.rootFrame()->frameFormat());
-    QTextCursor cursor(copy.get());
-    cursor.insertFragment(QTextDocumentFragment(selection));
-    // A fragment that starts inside a document leaves its first paragraph's format behind.
-    cursor.setPosition(0);
-    cursor.setBlockFormat(start.blockFormat());
-    cursor.setBlockCharFormat(start.charFormat());
-    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next())
+    std::unique_ptr<QTextDocument> copy = EmptyPages(device, page, &source);
+    // The pictures first, so the layout finds them when it places the text.
+    for (QTextBlock block = start; block.isValid() && block != next; block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (!format.isImageFormat())
@@ -94,17 +100,14 @@ std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int
             copy->addResource(QTextDocument::ImageResource, name,
                               source.resource(QTextDocument::ImageResource, name));
         }
-    return copy;
-}
-
-// Lays the copy out on the device itself, so that fonts are measured at its resolution, and
-// cuts it into pages of the printable area. Without a page size of its own Qt would add page
-// numbers and margins of its own; this copy gets neither.
-std::unique_ptr<QTextDocument> OnPages(std::unique_ptr<QTextDocument> copy, QPaintDevice& device,
-                                       const QSizeF& page) {
-    copy->documentLayout()->setPaintDevice(&device);
-    copy->setDocumentMargin(0);
-    copy->setPageSize(page);
+    QTextCursor cursor(copy.get());
+    cursor.beginEditBlock();
+    cursor.insertFragment(QTextDocumentFragment(selection));
+    // A fragment leaves its first paragraph's format behind.
+    cursor.setPosition(0);
+    cursor.setBlockFormat(start.blockFormat());
+    cursor.setBlockCharFormat(start.charFormat());
+    cursor.endEditBlock();
     return copy;
 }
 
@@ -136,16 +139,18 @@ void LetLongWordsBreak(QTextDocument& document) {
     }
 }
 
+// Gives the part's long words places to break and keeps its runs of paragraphs together. Qt
+// lays the rest of the part out again after each break it moves, so the part needs no fresh
+// layout after.
+std::unique_ptr<QTextDocument> Finished(std::unique_ptr<QTextDocument> part, double pageHeight) {
+    LetLongWordsBreak(*part);
+    KeepParagraphsTogether(*part, pageHeight);
+    return part;
+}
+
 std::unique_ptr<QTextDocument> LaidOutPart(const QTextDocument& source, int first, int end,
                                            QPaintDevice& device, const QSizeF& page) {
-    std::unique_ptr<QTextDocument> copy = CopyOfParagraphs(source, first, end);
-    LetLongWordsBreak(*copy);
-    std::unique_ptr<QTextDocument> withBreaks = OnPages(std::move(copy), device, page);
-    // Laid out afresh, as Qt lays out a document that had its breaks from the start; without new
-    // breaks the first layout is that one already.
-    if (!KeepParagraphsTogether(*withBreaks, page.height()))
-        return withBreaks;
-    return OnPages(std::unique_ptr<QTextDocument>(withBreaks->clone()), device, page);
+    return Finished(CopyOfParagraphs(source, first, end, device, page), page.height());
 }
 
 bool InRootFrame(const QTextBlock& block) {
@@ -218,26 +223,46 @@ std::optional<Cut> CutOf(const QTextDocument& part, double pageHeight) {
 
 } // namespace
 
-TextDocumentPages::TextDocumentPages(const QTextDocument& document) : m_document(document) {}
+TextDocumentPages::TextDocumentPages(const QTextDocument& document) : m_document(&document) {}
+
+TextDocumentPages::TextDocumentPages(const Document& model) : m_model(&model) {}
 
 TextDocumentPages::~TextDocumentPages() = default;
 
 int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
     m_parts.clear();
     m_pageCount = 0;
+    if (m_model && !m_document) {
+        // A sheet of a few pages is filled straight into a document laid out on the device, with
+        // no copy between: a class set lays out a hundred of them.
+        if (m_model->paragraphs().size() <= kParagraphsPerPart) {
+            std::unique_ptr<QTextDocument> whole = EmptyPages(device, page);
+            FillLaidOutDocument(*m_model, *whole);
+            whole = Finished(std::move(whole), page.height());
+            if (PositionsHold(*whole)) {
+                m_pageCount = whole->pageCount();
+                m_parts.push_back(Part{std::move(whole), 0, m_pageCount, kNoEnd});
+                return m_pageCount;
+            }
+        }
+        // Longer ones are cut into parts like any other document.
+        m_filled = std::make_unique<QTextDocument>();
+        FillTextDocument(*m_model, *m_filled);
+        m_document = m_filled.get();
+    }
     const auto fail = [this] {
         m_parts.clear();
         m_pageCount = 0;
         return -1;
     };
-    const int total = m_document.blockCount();
+    const int total = m_document->blockCount();
     int span = kParagraphsPerPart;
     // The fewest paragraphs from `first` found too tall for one part.
     int tooTall = std::numeric_limits<int>::max();
     for (int first = 0; first < total;) {
         span = std::min(span, total - first);
         std::unique_ptr<QTextDocument> part =
-            LaidOutPart(m_document, first, first + span, device, page);
+            LaidOutPart(*m_document, first, first + span, device, page);
         if (!PositionsHold(*part)) {
             if (span == 1)
                 return fail(); // one paragraph (or table) taller than any part may be

@@ -12,10 +12,15 @@ class QTextDocument;
 
 namespace abacore {
 
+class Document;
+
 class TextDocumentPages final : public PageSource {
 public:
     // `document` must outlive this object; it is copied, never changed.
     explicit TextDocumentPages(const QTextDocument& document);
+    // The document model's pages, as FillTextDocument would show them; `model` must outlive
+    // this object.
+    explicit TextDocumentPages(const Document& model);
     ~TextDocumentPages() override;
 
     int layOut(QPaintDevice& device, const QSizeF& page) override;
@@ -30,7 +35,9 @@ private:
         double end = 0; // where the part's content stops, in its own coordinates
     };
 
-    const QTextDocument& m_document;
+    const QTextDocument* m_document = nullptr;
+    const Document* m_model = nullptr;
+    std::unique_ptr<QTextDocument> m_filled; // the model's, when it is long
     std::vector<Part> m_parts;
     int m_pageCount = 0;
 };
