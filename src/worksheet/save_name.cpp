@@ -35,17 +35,6 @@ bool staysInFolder(std::string_view fileName) {
     return target.parent_path() == folder && target.filename() == fs::path(std::string(fileName));
 }
 
-// "a", "b" and "c", each in quotes.
-std::string QuotedList(const std::vector<std::string>& names) {
-    std::string text;
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == names.size() ? " and " : ", ";
-        text += "\"" + names[i] + "\"";
-    }
-    return text;
-}
-
 } // namespace
 
 SaveNameProblem CheckSaveName(std::string_view name) {
@@ -179,6 +168,16 @@ std::string AnswerKeyCompanionPath(std::string_view path) {
 
 std::string SaveFailedMessage(std::string_view reason) {
     return joined("The worksheet could not be saved. ", reason);
+}
+
+std::string QuotedList(const std::vector<std::string>& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " and " : ", ";
+        text += "\"" + names[i] + "\"";
+    }
+    return text;
 }
 
 std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames) {

@@ -84,6 +84,8 @@ std::string SaveFailedMessage(std::string_view reason);
 // written to files (the print dialog's "print to file"; a job's file and its answer key's lie in
 // one folder), else that they went to the printer.
 std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames);
+// "a", "b" and "c", each in quotes: the files a printed sheet went to.
+std::string QuotedList(const std::vector<std::string>& names);
 inline constexpr std::string_view kWorksheetPrintedTitle = "Worksheet Printed";
 
 } // namespace abacore
