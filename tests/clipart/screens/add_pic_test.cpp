@@ -129,8 +129,9 @@ TEST_F(AddPicTest, OpensOnTheProgramFolderOffersEveryPictureAndPreviewsAClickedF
 }
 
 // The picture goes in where the insertion point stood, shows in the editor and stays through
-// the view switches (the bridge tests carry it on to the saved file).
-TEST_F(AddPicTest, TheAddedPictureIsInTheWorksheetAtTheInsertionPointAndInTheSavedFile) {
+// the view switches (the bridge tests carry it on to the saved file; the crossword's window
+// receives it in cross_print_test).
+TEST_F(AddPicTest, TheAddedPictureIsInTheWorksheetAtTheInsertionPoint) {
     open();
     window->show();
     const QString before = quizBox()->toPlainText();
@@ -182,19 +183,4 @@ TEST_F(AddPicTest, AFileThatFailsWhenAddedGivesTheErrorMessageAndChangesNothing)
     Click(files(pic), "B.BMP");
     pic->findChild<QPushButton*>("Command2")->click();
     EXPECT_EQ(quizBox()->toPlainText(), before);
-}
-
-// The crossword's window receives the picture itself, a PNG as well.
-TEST_F(AddPicTest, TheCrosswordReceivesThePicture) {
-    app.request.ProgramFolder = folder.path().toStdString();
-    QWidget crossword;
-    std::vector<LoadedPicture> received;
-    QPointer<AddPic> pic =
-        OpenPictureWindow(app.context, PictureOpener::Crossword, &crossword,
-                          [&received](const LoadedPicture& loaded) { received.push_back(loaded); });
-    EXPECT_FALSE(app.request.ClipArtForWorksheet);
-    Click(files(pic), "f.png");
-    add(pic)->click();
-    ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0].image.size(), QSize(30, 20));
 }
