@@ -115,8 +115,7 @@ TEST(DocumentBridgePicture, APastedImageComesBackAsPng) {
     ASSERT_EQ(pictures.size(), 2u);
     EXPECT_EQ(pictures[0]->format, PictureFormat::Png);
     EXPECT_TRUE(SamePixels(QImage::fromData(QByteArray::fromStdString(pictures[0]->bytes)), image));
-    EXPECT_EQ(pictures[0]->widthTwips, 600);
-    EXPECT_EQ(pictures[0]->heightTwips, 375);
-    EXPECT_EQ(pictures[1]->widthTwips, 300);
-    EXPECT_EQ(pictures[1]->heightTwips, 188);
+    EXPECT_EQ(std::tuple(pictures[0]->widthTwips, pictures[0]->heightTwips, pictures[1]->widthTwips,
+                         pictures[1]->heightTwips),
+              std::tuple(600, 375, 300, 188));
 }

@@ -17,16 +17,12 @@ using namespace abacore;
 
 namespace {
 
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // Each entry line as the lists print it, without its leading blank.
 QStringList EntryLines(const CrosswordPage& page) {
     QStringList lines;
     for (const auto* list : {&page.across, &page.down})
         for (const ClueEntry& entry : *list)
-            lines << q(EntryLine(entry.number, entry.clue)).trimmed();
+            lines << QString::fromStdString(EntryLine(entry.number, entry.clue)).trimmed();
     return lines;
 }
 
@@ -96,7 +92,8 @@ TEST(CrossPrint, ViewPuzzleShowsTheAnswerDisplayUntilAClickOrAKey) {
     BuilderWindow b;
     // The window fits a 1024 by 768 screen.
     EXPECT_TRUE(b.window->minimumWidth() <= 1024 && b.window->minimumHeight() <= 768 - 40);
-    EXPECT_EQ(b.get<QTextEdit>("Box1")->toPlainText(), q(BuilderListText(b.page)));
+    EXPECT_EQ(b.get<QTextEdit>("Box1")->toPlainText(),
+              QString::fromStdString(BuilderListText(b.page)));
     CrossWord& display = b.display();
     EXPECT_FALSE(display.isVisible());
     b.click("Command1");
