@@ -1,4 +1,3 @@
-#include "clipart/picture_placement.h"
 #include "clipart/picture_size.h"
 #include "worksheet/page_setup.h"
 
@@ -46,26 +45,4 @@ TEST(PictureSize, FitsThePageKeepsItsShapeAndKeepsOnlyThePixelsPrintNeeds) {
     EXPECT_EQ(ShownSize({800, 600}), (TwipSize{widest, widest * 600 / 800}));
     EXPECT_EQ(KeptPixels({100, 50}, {1440, 720}), (PixelSize{100, 50}));
     EXPECT_EQ(KeptPixels({3000, 1500}, {1440, 720}), (PixelSize{300, 150}));
-}
-
-TEST(PicturePlacement, ThePictureGetsACentredLineOfItsOwnBelowTheHeading) {
-    Document d;
-    d.SetAlignment(Alignment::Centre);
-    d.Insert("Heading\n");
-    d.SetAlignment(Alignment::Left);
-    d.Insert("Name\nbody");
-    d.setTabStops({0, 15});
-    const std::string before = d.plainText();
-    auto picture = std::make_shared<const Picture>();
-    PlacePictureBelowHeading(d, picture);
-    ASSERT_EQ(d.paragraphs().size(), 4u);
-    const Paragraph& line = d.paragraphs()[1];
-    EXPECT_EQ(line.alignment, Alignment::Centre);
-    ASSERT_EQ(line.runs.size(), 1u);
-    EXPECT_EQ(line.runs[0].picture, picture);
-    EXPECT_EQ(d.paragraphs()[0].runs[0].text, "Heading");
-    EXPECT_EQ(d.paragraphs()[2].runs[0].text, "Name");
-    // A picture is no text: the plain text gains only the empty line.
-    EXPECT_EQ(d.plainText(), "Heading\n\n" + before.substr(8));
-    EXPECT_EQ(d.tabStops(), (std::vector<int>{0, 15}));
 }

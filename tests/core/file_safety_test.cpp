@@ -1,7 +1,7 @@
 // The one writer every file goes through: what a replace keeps, what it refuses, what a failure
-// or a stop signal leaves behind, and what it tells the user.
+// or a stop signal leaves behind, and what it tells the user. (The file-size limit during a key
+// is make_file_safety_test's.)
 #include "../support/failure_text.h"
-#include "../support/file_size_limit.h"
 #include "core/atomic_file.h"
 #include "temp_folder.h"
 
@@ -142,23 +142,6 @@ TEST(FileSafety, AFileTheUserMayNotChangeIsKeptAsCpWouldKeepIt) {
     EXPECT_EQ(status, 0) << "no refusal in words";
     EXPECT_EQ(ReadBytes(open / "protected.rtf"), "kept");
     EXPECT_TRUE(Litter(open, {"protected.rtf"}).empty() && fs::is_empty(locked));
-}
-
-TEST(FileSafety, TheFileSizeLimitDuringTheKeyLeavesALargerEarlierSheetWhole) {
-    SheetAndKey folder;
-    const std::string large(1 << 20, 'e');
-    WriteBytes(folder.sheet, large);
-    const int status = InChild([&] {
-        const FileSizeLimit limit(4096);
-        const std::string message =
-            WriteMessage({{folder.sheet, "new sheet"}, {folder.key, std::string(8192, 'k')}});
-        return message.find("file-size limit") != std::string::npos &&
-               message.find(folder.key.string()) != std::string::npos;
-    });
-    EXPECT_EQ(status, 0) << "no message naming the key and the limit";
-    EXPECT_TRUE(ReadBytes(folder.sheet) == large);
-    EXPECT_EQ(ReadBytes(folder.key), "earlier key");
-    EXPECT_TRUE(Litter(folder.path(), {"sheet.rtf", "key.rtf"}).empty());
 }
 
 TEST(FileSafety, BothFilesOrNeitherWhateverHappensAroundTheRenames) {

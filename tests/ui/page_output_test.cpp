@@ -21,17 +21,13 @@ using namespace abacore;
 
 namespace {
 
-// Two pages drawn by hand, as the crossword's puzzle and key will be: a grid of boxes with a
-// word in two corners of the printable area, then a line of text. Records the areas handed over.
+// Two pages drawn by hand, as the crossword's puzzle and key are: a word in two corners of the
+// printable area, then a line of text. Records the areas handed over.
 struct HandDrawn {
     std::vector<QRectF> areas;
     PainterPages pages{{
         [this](QPainter& painter, const QRectF& page) {
             areas.push_back(page);
-            const double box = painter.device()->logicalDpiX() * 0.3;
-            for (int x = 0; x < 5; ++x)
-                for (int y = 0; y < 5; ++y)
-                    painter.drawRect(QRectF(page.left() + x * box, page.top() + y * box, box, box));
             painter.setFont(QFont("Times New Roman", 12));
             painter.drawText(page, Qt::AlignRight | Qt::AlignTop, "TopRightCorner");
             painter.drawText(page, Qt::AlignLeft | Qt::AlignBottom, "BottomLeftCorner");

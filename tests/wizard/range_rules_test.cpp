@@ -64,10 +64,18 @@ TEST(RangeBoxCheck, TextBecomesTheWholeMagnitudeOrAnInvalidEntryIsEmptied) {
         RangeBoxes boxes = practiceBoxes(Division);
         const auto i = static_cast<size_t>(box);
         boxes.texts[i] = typed;
+        RangeBoxes paired = boxes;
         const auto problem = CheckRangeBox(boxes, box);
         EXPECT_EQ(std::pair(boxes.texts[i], boxes.arrows[i]), std::pair(kept, arrow)) << typed;
         const auto fault = kept.empty() ? std::optional(RangeFault::InvalidEntry) : std::nullopt;
         EXPECT_EQ(Fault(problem), std::pair(fault, fault ? box : -1)) << typed;
+        // Moving to the box's own arrows checks text the same way (an empty box is another
+        // matter: below).
+        if (typed[0] != 0) {
+            EXPECT_EQ(Fault(CheckRangeBoxInPair(paired, box)), Fault(problem)) << typed;
+            EXPECT_EQ(std::tie(paired.texts, paired.arrows), std::tie(boxes.texts, boxes.arrows))
+                << typed;
+        }
     }
 }
 
@@ -96,7 +104,7 @@ TEST(RangeBoxCheck, MinimumPullsItsMaximumSilentlyAndMaximumIsSetBackWithAMessag
 }
 
 // After an invalid entry the box is empty; moving to its own arrows must not refuse it again,
-// and the arrows start from the box's lowest value. Text in the box is checked as usual.
+// and the arrows start from the box's lowest value.
 TEST(RangeBoxCheck, AnEmptiedBoxLetsItsArrowsStepFromTheLowestValue) {
     for (const Activity activity : {Activity::SkillsPractice, Activity::Crossword}) {
         const RangeBoxes opened =
@@ -113,15 +121,6 @@ TEST(RangeBoxCheck, AnEmptiedBoxLetsItsArrowsStepFromTheLowestValue) {
             EXPECT_EQ(std::tie(boxes.texts, boxes.arrows),
                       std::tie(expected.texts, expected.arrows))
                 << box;
-            for (const char* typed : {"7", "0", "-3.5", "abc", "99999"}) {
-                RangeBoxes paired = opened, alone = opened;
-                paired.texts[i] = alone.texts[i] = typed;
-                EXPECT_EQ(Fault(CheckRangeBoxInPair(paired, box)),
-                          Fault(CheckRangeBox(alone, box)));
-                EXPECT_EQ(std::tie(paired.texts, paired.arrows),
-                          std::tie(alone.texts, alone.arrows))
-                    << typed;
-            }
         }
     }
 }

@@ -1,6 +1,5 @@
 // The crossword builder window: its clue list, the background choice, the answer display, the
 // print sequence and the export, driven the way a user drives them.
-#include "clipart/picture_messages.h"
 #include "clipart/screens/add_pic.h"
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_messages.h"
@@ -8,7 +7,6 @@
 #include "file_bytes.h"
 #include "test_pictures.h"
 
-#include <QJsonDocument>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,16 +17,12 @@ using namespace abacore;
 
 namespace {
 
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // Each entry line as the lists print it, without its leading blank.
 QStringList EntryLines(const CrosswordPage& page) {
     QStringList lines;
     for (const auto* list : {&page.across, &page.down})
         for (const ClueEntry& entry : *list)
-            lines << q(EntryLine(entry.number, entry.clue)).trimmed();
+            lines << QString::fromStdString(EntryLine(entry.number, entry.clue)).trimmed();
     return lines;
 }
 
@@ -40,10 +34,8 @@ int DigitCells(const CrosswordPage& page) {
 }
 
 // "Choose picture...": the picture window over the builder window, the crossword's picture
-// types in the program folder; `name` is clicked and added, as a user does. `meanwhile` runs
-// between the click and "Add This Picture".
-void AddPicture(BuilderWindow& b, const QString& name,
-                const std::function<void()>& meanwhile = {}) {
+// types in the program folder; `name` is clicked and added, as a user does.
+void AddPicture(BuilderWindow& b, const QString& name) {
     b.click("Command4");
     AddPic* pic = nullptr;
     for (AddPic* open : b.window->findChildren<AddPic*>())
@@ -56,8 +48,6 @@ void AddPicture(BuilderWindow& b, const QString& name,
     ASSERT_EQ(found.size(), 1) << name.toStdString();
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                       files->visualItemRect(found[0]).center());
-    if (meanwhile)
-        meanwhile();
     pic->findChild<QPushButton*>("Command1")->click();
     EXPECT_FALSE(pic->isVisible());
 }
@@ -73,13 +63,10 @@ TEST(CrossPrint, BackgroundOptionsColourBothGridsAndAColourHidesThePicture) {
     auto* choose = b.get<QPushButton>("Command4");
     auto* preview = b.get<CrosswordView>("PuzzlePreview");
     EXPECT_FALSE(choose->isVisible());
-    EXPECT_EQ(b.window->selectedBackground(), -1);
-    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(Qt::white));
 
     // An option by its caption, as a user clicks it.
     b.click("ColorLabel_7");
     EXPECT_TRUE(b.get<QRadioButton>("Coloroption_7")->isChecked());
-    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(255, 0, 255));
     EXPECT_EQ(PixelOf(*preview, {1, 1}), QColor(255, 0, 255));
     b.click("ColorLabel_4"); // Blue
     b.click("Coloroption_8");
@@ -98,29 +85,17 @@ TEST(CrossPrint, BackgroundOptionsColourBothGridsAndAColourHidesThePicture) {
     EXPECT_EQ(PixelOf(display, {1, 1}), QColor(192, 192, 192));
     b.click("Coloroption_8");
     EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0)) << "the picture is kept";
-
-    // A picture that is no longer one when it is added: the "Error:" message, and the crossword
-    // stays as it was.
-    SolidPicture(b.folder.file("blue.bmp"), QColor(0, 0, 200));
-    EXPECT_TRUE(b.app.dialogs.shown.empty());
-    AddPicture(b, "blue.bmp", [&b] { WriteBytes(b.folder.file("blue.bmp"), "not a picture"); });
-    EXPECT_EQ(b.app.dialogs.titles(), QStringList{"Error:"});
-    EXPECT_EQ(b.app.dialogs.shown.back().text.toStdString(), kPictureErrorText);
-    EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0));
-    EXPECT_EQ(PixelOf(*preview, {1, 1}), QColor(200, 0, 0));
 }
 
 // The window lists the clues; "View Puzzle" shows the answer display until a click or a key.
 TEST(CrossPrint, ViewPuzzleShowsTheAnswerDisplayUntilAClickOrAKey) {
     BuilderWindow b;
-    // The window fits a 1024 by 768 screen and may grow.
-    EXPECT_LE(b.window->minimumWidth(), 1024);
-    EXPECT_LE(b.window->minimumHeight(), 768 - 40);
-    EXPECT_GT(b.window->maximumWidth(), b.window->minimumWidth());
-    EXPECT_EQ(b.get<QTextEdit>("Box1")->toPlainText(), q(BuilderListText(b.page)));
+    // The window fits a 1024 by 768 screen.
+    EXPECT_TRUE(b.window->minimumWidth() <= 1024 && b.window->minimumHeight() <= 768 - 40);
+    EXPECT_EQ(b.get<QTextEdit>("Box1")->toPlainText(),
+              QString::fromStdString(BuilderListText(b.page)));
     CrossWord& display = b.display();
     EXPECT_FALSE(display.isVisible());
-    EXPECT_EQ(display.windowTitle(), "Crossword");
     b.click("Command1");
     ASSERT_TRUE(display.isVisible());
     QTest::mouseClick(&display, Qt::LeftButton, {}, QPoint(display.width() / 2, 10));
@@ -131,51 +106,12 @@ TEST(CrossPrint, ViewPuzzleShowsTheAnswerDisplayUntilAClickOrAKey) {
     EXPECT_FALSE(display.isVisible());
 }
 
-// Yes, a PDF file chosen in the print dialog, Yes: the puzzle and its key in two files, both
-// with the chosen picture behind the grid, the message naming them, and the main menu.
-TEST(CrossPrint, PrintsThePuzzleAndOnRequestTheKeyThenGoesBackToTheMainMenu) {
-    BuilderWindow b(20);
+// Yes, a PDF file chosen in the print dialog, Yes: the puzzle and its key in two files, the
+// message naming them, and the main menu. No, Cancel in the print dialog or a file the printer
+// cannot write leave the window open; No to the key still ends in the main menu.
+TEST(CrossPrint, PrintsThePuzzleAndOnRequestItsKeyOrStaysOpenWhenRefused) {
     QTemporaryDir dir;
-    b.click("Coloroption_8");
-    const QColor teal(0, 128, 128);
-    SolidPicture(b.folder.file("teal.bmp"), teal);
-    AddPicture(b, "teal.bmp");
-    b.app.dialogs.answers = {true, true};
-    b.app.dialogs.printToPdf = {dir.filePath("puzzle.pdf")};
-    b.click("Command2");
-
-    const auto& shown = b.app.dialogs.shown;
-    ASSERT_EQ(shown.size(), 4u);
-    EXPECT_EQ(shown[0].title + "|" + shown[0].text, "Confirm Print|Print this Crossword Puzzle?");
-    EXPECT_EQ(shown[1].kind, "print");
-    EXPECT_EQ(shown[2].title + "|" + shown[2].text, "Answer Key?|Print answer key?");
-    EXPECT_EQ(shown[3].title, "Puzzle printed.");
-    EXPECT_TRUE(shown[3].text.contains("\"puzzle.pdf\" and \"puzzle(Answer Key).pdf\""))
-        << shown[3].text.toStdString();
-    EXPECT_EQ(b.app.navigator.opened, std::vector<Screen>{Screen::MainMenu});
-    // Each job is named after the sheet, as a print queue lists it.
-    EXPECT_TRUE(HasPdfTitle(ReadBytes(dir.filePath("puzzle.pdf")), "Sums for Friday"));
-    EXPECT_TRUE(HasPdfTitle(ReadBytes(dir.filePath("puzzle(Answer Key).pdf")),
-                            "Sums for Friday (Answer Key)"));
-
-    const QString puzzle = PdfText(dir.filePath("puzzle.pdf"));
-    if (puzzle.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    for (const QString& line : EntryLines(b.page))
-        EXPECT_TRUE(puzzle.contains(line)) << line.toStdString();
-    // The printed grid holds the entry numbers, not the answers.
-    const QString key = PdfText(dir.filePath("puzzle(Answer Key).pdf"));
-    EXPECT_TRUE(key.contains("Sums for Friday"));
-    EXPECT_EQ(key.count(QRegularExpression("\\d")), DigitCells(b.page));
-    // The grid area is a good part of either page; the picture shows between the cells.
-    EXPECT_GT(ShareNear(PdfPageImage(dir.filePath("puzzle.pdf")), teal), 0.1);
-    EXPECT_GT(ShareNear(PdfPageImage(dir.filePath("puzzle(Answer Key).pdf")), teal), 0.1);
-}
-
-// No, Cancel in the print dialog or a file the printer cannot write leave the window open; No to
-// the key still ends in the main menu.
-TEST(CrossPrint, NoCancelOrAFailedPrintKeepTheWindowAndNoKeyStillEndsInTheMainMenu) {
-    QTemporaryDir dir;
+    const QStringList printed{"Confirm Print", "Answer Key?", "Puzzle printed."};
     const struct {
         std::deque<bool> answers;
         QString file; // empty: Cancel in the print dialog
@@ -184,60 +120,74 @@ TEST(CrossPrint, NoCancelOrAFailedPrintKeepTheWindowAndNoKeyStillEndsInTheMainMe
     } cases[] = {
         {{false}, "", {"Confirm Print"}, 0},
         {{true}, "", {"Confirm Print"}, 0},
-        {{true}, dir.filePath("missing/p.pdf"), {"Confirm Print", "Oops!"}, 0},
-        {{true, false},
-         dir.filePath("only.pdf"),
-         {"Confirm Print", "Answer Key?", "Puzzle printed."},
-         1},
+        {{true}, "missing/p.pdf", {"Confirm Print", "Oops!"}, 0},
+        {{true, false}, "only.pdf", printed, 1},
+        {{true, true}, "puzzle.pdf", printed, 1},
     };
+    CrosswordPage page;
+    QString said; // the last case's last message
     for (const auto& c : cases) {
         BuilderWindow b;
         b.app.dialogs.answers = c.answers;
         if (!c.file.isEmpty())
-            b.app.dialogs.printToPdf = {c.file};
+            b.app.dialogs.printToPdf = {dir.filePath(c.file)};
         b.click("Command2");
-        EXPECT_EQ(b.app.dialogs.titles(), c.titles);
-        EXPECT_EQ(b.app.navigator.opened.size(), c.screensOpened);
+        EXPECT_EQ(b.app.dialogs.titles(), c.titles) << c.file.toStdString();
+        EXPECT_EQ(b.app.navigator.opened.size(), c.screensOpened) << c.file.toStdString();
+        page = b.page;
+        said = b.app.dialogs.shown.back().text;
     }
-    EXPECT_TRUE(QFile::exists(dir.filePath("only.pdf")));
+    EXPECT_TRUE(said.contains("\"puzzle.pdf\" and \"puzzle(Answer Key).pdf\""))
+        << said.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("only(Answer Key).pdf")));
+    // Each job is named after the sheet, as a print queue lists it.
+    EXPECT_TRUE(HasPdfTitle(ReadBytes(dir.filePath("puzzle.pdf")), "Sums for Friday"));
+    EXPECT_TRUE(HasPdfTitle(ReadBytes(dir.filePath("puzzle(Answer Key).pdf")),
+                            "Sums for Friday (Answer Key)"));
+    const QString puzzle = PdfText(dir.filePath("puzzle.pdf"));
+    if (puzzle.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    for (const QString& line : EntryLines(page))
+        EXPECT_TRUE(puzzle.contains(line)) << line.toStdString();
+    // The printed grid holds the entry numbers, not the answers.
+    const QString key = PdfText(dir.filePath("puzzle(Answer Key).pdf"));
+    EXPECT_TRUE(key.contains("Sums for Friday"));
+    EXPECT_EQ(key.count(QRegularExpression("\\d")), DigitCells(page));
+}
+
+TEST(CrossPrint, ExitEndsTheProgram) {
     BuilderWindow b;
     b.click("Command3");
     EXPECT_TRUE(b.app.navigator.quitRequested);
 }
 
+// The writers' bytes are the batch command's tests'; here the window picks the form by the name
+// chosen, offers the sheet's name and reports a file it cannot write.
 TEST(CrossPrint, ExportsThePuzzleAsPdfIpuzOrWebPageAndSaysWhyAFileCannotBeWritten) {
     BuilderWindow b;
     QTemporaryDir dir;
-    b.app.dialogs.files = {dir.filePath("both")}; // no extension: a PDF
-    b.app.dialogs.answers = {true};
-    b.click("ExportButton");
-    EXPECT_EQ(b.app.dialogs.ofKind("saveFile").back().title, "Export Puzzle");
+    const struct {
+        QString chosen, written, title;
+        QByteArray begins;
+    } cases[] = {
+        {"both", "both.pdf", "Puzzle Saved", "%PDF"}, // no extension: a PDF
+        {"puzzle.ipuz", "puzzle.ipuz", "Puzzle Saved", "{"},
+        {"puzzle.html", "puzzle.html", "Puzzle Saved", "<!DOCTYPE html>"},
+        {"gone/puzzle.ipuz", "gone/puzzle.ipuz", "Oops!", ""},
+    };
+    for (const auto& c : cases) {
+        b.app.dialogs.files = {dir.filePath(c.chosen)};
+        b.app.dialogs.answers = {true};
+        b.click("ExportButton");
+        EXPECT_EQ(b.app.dialogs.titles().back(), c.title) << c.chosen.toStdString();
+        EXPECT_EQ(ReadBytes(dir.filePath(c.written)).left(c.begins.size()), c.begins)
+            << c.chosen.toStdString();
+    }
     EXPECT_TRUE(
         b.app.dialogs.ofKind("saveFile").back().arguments.front().endsWith("/Sums for Friday.pdf"));
-    EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
-    EXPECT_TRUE(ReadBytes(dir.filePath("both.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(b.app.dialogs.shown.back().text.contains("gone"));
+    EXPECT_TRUE(b.window->isVisible());
     if (const QString text = PdfText(dir.filePath("both.pdf")); !text.isEmpty()) {
         EXPECT_EQ(text.count("Sums for Friday"), 2) << "the puzzle and its key";
-        EXPECT_EQ(text.count('\f'), 2);
     }
-
-    b.app.dialogs.files = {dir.filePath("puzzle.ipuz")};
-    b.click("ExportButton");
-    EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
-    EXPECT_EQ(QJsonDocument::fromJson(ReadBytes(dir.filePath("puzzle.ipuz")))["title"].toString(),
-              "Sums for Friday");
-
-    b.app.dialogs.files = {dir.filePath("puzzle.html")};
-    b.click("ExportButton");
-    EXPECT_EQ(b.app.dialogs.titles().back(), "Puzzle Saved");
-    EXPECT_TRUE(ReadBytes(dir.filePath("puzzle.html")).contains("<h1>Sums for Friday</h1>"));
-
-    b.app.dialogs.files = {dir.filePath("gone/puzzle.ipuz")};
-    b.click("ExportButton");
-    const ShownDialog failure = b.app.dialogs.shown.back();
-    EXPECT_EQ(failure.title, "Oops!");
-    EXPECT_TRUE(failure.text.contains("puzzle.ipuz") && failure.text.contains("gone"))
-        << failure.text.toStdString();
-    EXPECT_TRUE(b.window->isVisible());
 }
