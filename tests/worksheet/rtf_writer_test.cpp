@@ -1,13 +1,10 @@
 #include "../support/add_text.h"
-#include "temp_folder.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
-#include <regex>
 
 using namespace abacore;
 
@@ -90,26 +87,4 @@ TEST(RtfWriter, EscapesByFontAndCharacter) {
         const std::string expected = {'\\', '\'', kHex[c >> 4], kHex[c & 15], '}'};
         EXPECT_TRUE(rtf.ends_with(" " + expected + "\n")) << rtf;
     }
-}
-
-// LibreOffice reads the file as a word processor would; its text export must give back every
-// character, in order. Skipped where it is not installed.
-TEST(RtfWriter, LibreOfficeReadsTheTextBack) {
-    if (std::system("command -v soffice >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "LibreOffice is not installed";
-    const TempFolder dir;
-    const Document d =
-        SampleSheet("Quiz \\ {1} caf\xC3\xA9 \xCE\xA9\xCE\xBC \xD0\x96 \xE6\xBC\xA2");
-    WriteBytes(dir.path() / "sheet.rtf", RtfText(d));
-    const std::string command = "cd '" + dir.path().string() +
-                                "' && timeout 180 soffice -env:UserInstallation=file://" +
-                                dir.path().string() +
-                                "/profile --headless --convert-to txt:Text --outdir out sheet.rtf"
-                                " >/dev/null 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const std::string text = ReadBytes(dir.path() / "out" / "sheet.txt");
-    // The export starts with a byte order mark, marks runs of blanks in proportional fonts with
-    // U+2006 before each blank and ends with a line break; none is part of the document.
-    EXPECT_EQ(std::regex_replace(text, std::regex("^\xEF\xBB\xBF|\xE2\x80\x86|[\r\n]+$"), ""),
-              d.plainText());
 }

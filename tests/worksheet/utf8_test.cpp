@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 using namespace abacore;
@@ -52,30 +51,5 @@ TEST(Utf8, EachBadByteReadsAsOneReplacementCharacter) {
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(DecodeUtf8(text), expected) << text;
         EXPECT_EQ(CharacterCount(text), static_cast<int>(expected.size())) << text;
-    }
-}
-
-// Whatever the bytes, reading moves on by 1 to 4 bytes, yields a code point that is not a
-// surrogate, and an encoded well-formed character comes back as the bytes it was read from.
-TEST(Utf8, AnyBytesReadAsCharactersThatEncodeBackUnlessReplaced) {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> byte(0, 255), length(1, 12);
-    for (int round = 0; round < 20000; ++round) {
-        std::string text;
-        for (int n = length(random); n > 0; --n)
-            text += static_cast<char>(random() % 3 == 0 ? byte(random) : 0x80 + byte(random) / 2);
-        int count = 0;
-        for (size_t at = 0; at < text.size(); ++count) {
-            const size_t from = at;
-            const char32_t c = NextCodePoint(text, at);
-            ASSERT_GT(at, from);
-            ASSERT_LE(at - from, 4u);
-            ASSERT_FALSE(c >= 0xD800 && c <= 0xDFFF);
-            if (c == kReplacementCharacter && text.compare(from, 3, "\xEF\xBF\xBD") != 0)
-                ASSERT_EQ(at - from, 1u);
-            else
-                ASSERT_EQ(EncodeUtf8(std::u32string(1, c)), text.substr(from, at - from));
-        }
-        ASSERT_EQ(CharacterCount(text), count);
     }
 }
