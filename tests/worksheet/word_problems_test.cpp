@@ -96,9 +96,9 @@ TEST(WordProblems, StoriesComeFromTheirSkillsListAndEveryAnswerFitsItsStory) {
         const bool mixed = k == 5;
         std::set<int> skills;
         for (uint64_t seed = 1; seed <= 30; ++seed) {
-            WorksheetRequest r = mixed ? Words(Skill::Mixed, 30, 30, 20,
-                                               {Skill::Addition, Skill::Subtraction})
-                                       : Words(static_cast<Skill>(k), 30, 12, 20);
+            WorksheetRequest r =
+                mixed ? Words(Skill::Mixed, 30, 30, 20, {Skill::Addition, Skill::Subtraction})
+                      : Words(static_cast<Skill>(k), 30, 12, 20);
             r.AllowRemainders = seed % 2 == 0;
             r.AllowNegatives = true;
             std::set<int> used;

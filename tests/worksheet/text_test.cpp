@@ -1,8 +1,13 @@
 #include "worksheet/utf8.h"
 
+#include "worksheet/number_text.h"
+#include "worksheet/text_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace abacore;
 
@@ -52,4 +57,35 @@ TEST(Utf8, EachBadByteReadsAsOneReplacementCharacter) {
         EXPECT_EQ(DecodeUtf8(text), expected) << text;
         EXPECT_EQ(CharacterCount(text), static_cast<int>(expected.size())) << text;
     }
+}
+
+TEST(NumberText, SignPlaceFifteenDigitsAndRounding) {
+    // Sign place, whole numbers without a point or exponent, 15 significant digits (not
+    // decimals), small quotients in plain decimals, rounding that carries into the next digit.
+    const std::vector<std::pair<double, const char*>> cases = {
+        {-12, "-12"},
+        {-0.0, " 0"},
+        {123456789012345678.0, " 123456789012345680"},
+        {22.0 / 7.0, " 3.14285714285714"},
+        {32767.0 / 3.0, " 10922.3333333333"},
+        {1.0 / 32767.0, " 0.0000305185094759972"},
+        {0.99999999999999994, " 1"},
+        {9.9999999999999982, " 10"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(NumberText(value), text) << text;
+    EXPECT_EQ(TrimmedNumberText(7) + TrimmedNumberText(-12), "7-12");
+}
+
+TEST(TextWriter, GivesExactlyTheCharactersInsertedInOrder) {
+    EXPECT_EQ(PlainTextBytes(Document{}), "");
+    Document d;
+    d.SetFontSize(18);
+    d.Insert("Heading \xCE\xA9\n");
+    d.SetUnderline(true);
+    d.Insert("  12 \xC3\xB7 4\t=  \n\n");
+    d.MoveToStart();
+    d.SetFontName("Terminal");
+    d.Insert("\xE2\x94\x82 first\n");
+    // No format survives, blanks and tabs stay, the last LF is kept, nothing is added.
+    EXPECT_EQ(PlainTextBytes(d), "\xE2\x94\x82 first\nHeading \xCE\xA9\n  12 \xC3\xB7 4\t=  \n\n");
 }
