@@ -98,9 +98,6 @@ TEST(FlashCards, EachKindOfCardHasItsLinesGapsAndFonts) {
     const auto longest = Make(Cards(Skill::Addition, 99'999'999'999'999, 1e14, 32766, 32767, 2, 1));
     EXPECT_EQ(longest->texts[0], " 100000000000000 + 32767 100000000032767");
     EXPECT_EQ(longest->paragraphs[0].runs[0].format.fontSize, 27);
-    const ArithmeticProblem sevenByTwo{7, 2, Skill::Division, 3, 1, false, 3.5};
-    EXPECT_EQ(CardAnswerText(sevenByTwo, true), " 3 R ( 1)");
-    EXPECT_EQ(CardAnswerText(sevenByTwo, false), " 3");
 }
 
 // The kinds take turns card by card; a page may end between cards, never inside a card of two.

@@ -67,6 +67,8 @@ TEST(TemplateFile, LoadsTheFilesTheSheetNeedsOrNamesTheOneThatFails) {
                "[1] / [2]\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\n");
     EXPECT_TRUE(LoadMessage(Words(Skill::Division, 1), folder.path())
                     .starts_with("Line 2 of the word problems file \"divide.dat\" is longer"));
+    EXPECT_NE(LoadMessage(Words(Skill::Mixed, 2), folder.path()).find("Choose at least one skill"),
+              std::string::npos);
     std::filesystem::create_directory(folder.path() / "multiply.dat"); // cannot be read
     EXPECT_NE(LoadMessage(Words(Skill::Multiplication, 1), folder.path()).find("multiply.dat"),
               std::string::npos);
