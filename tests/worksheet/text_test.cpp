@@ -1,7 +1,6 @@
 #include "worksheet/utf8.h"
 
 #include "worksheet/number_text.h"
-#include "worksheet/text_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -74,18 +73,4 @@ TEST(NumberText, SignPlaceFifteenDigitsAndRounding) {
     for (const auto& [value, text] : cases)
         EXPECT_EQ(NumberText(value), text) << text;
     EXPECT_EQ(TrimmedNumberText(7) + TrimmedNumberText(-12), "7-12");
-}
-
-TEST(TextWriter, GivesExactlyTheCharactersInsertedInOrder) {
-    EXPECT_EQ(PlainTextBytes(Document{}), "");
-    Document d;
-    d.SetFontSize(18);
-    d.Insert("Heading \xCE\xA9\n");
-    d.SetUnderline(true);
-    d.Insert("  12 \xC3\xB7 4\t=  \n\n");
-    d.MoveToStart();
-    d.SetFontName("Terminal");
-    d.Insert("\xE2\x94\x82 first\n");
-    // No format survives, blanks and tabs stay, the last LF is kept, nothing is added.
-    EXPECT_EQ(PlainTextBytes(d), "\xE2\x94\x82 first\nHeading \xCE\xA9\n  12 \xC3\xB7 4\t=  \n\n");
 }
