@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <regex>
 #include <set>
 #include <string>
@@ -46,7 +45,11 @@ std::vector<std::string> Matches(const Document& d, const std::regex& pattern) {
 
 struct Case {
     const char* name;
-    std::function<void(WorksheetRequest&)> set;
+    Activity activity;
+    int16_t style = 2;
+    double firstMin = 0, firstMax = 9999, secondMin = 1;
+    int16_t count = 20;
+    Skill skill = Skill::Mixed;
 };
 
 } // namespace
@@ -54,51 +57,30 @@ struct Case {
 TEST(LargePrint, EachLayoutFitsThePageAndKeepsItsProblemsAndKey) {
     std::vector<Case> cases;
     for (int16_t style = 1; style <= 7; ++style)
-        cases.push_back({"skills", [style](WorksheetRequest& r) { r.ProblemStyle = style; }});
-    cases.push_back({"riddle", [](WorksheetRequest& r) {
-                         r.ActivityType = Activity::SecretRiddle;
-                         r.PunchLine = "Because it had far too many problems of its own to "
-                                       "solve, and nobody would help it with a single one!";
-                     }});
-    cases.push_back({"squares", [](WorksheetRequest& r) {
-                         r.ActivityType = Activity::MathSquares;
-                         r.SkillChecked = {false, true, true, false, false};
-                         r.FirstMax = 300;
-                         r.ProblemCount = 7;
-                     }});
-    cases.push_back({"squares, widest results", [](WorksheetRequest& r) {
-                         r.ActivityType = Activity::MathSquares;
-                         r.SkillMode = Skill::Division;
-                         r.MixedSkills = false;
-                         r.FirstMin = 100;
-                         r.FirstMax = 32767;
-                         r.FirstSquareFilled = true;
-                         r.ProblemCount = 5;
-                     }});
-    cases.push_back(
-        {"words", [](WorksheetRequest& r) { r.ActivityType = Activity::WordProblems; }});
-    cases.push_back({"matching, widest expressions", [](WorksheetRequest& r) {
-                         r.ActivityType = Activity::ValueMatching;
-                         r.FirstMin = -32767;
-                         r.FirstMax = 32767;
-                         r.SecondMin = -32767;
-                         r.SecondMax = 32767;
-                         r.ProblemCount = 25;
-                     }});
-    // The cards cannot grow: large print leaves them as they are.
-    cases.push_back({"cards", [](WorksheetRequest& r) {
-                         r.ActivityType = Activity::FlashCards;
-                         r.ProblemStyle = 7;
-                     }});
-
+        cases.push_back({"skills", Activity::SkillsPractice, style});
+    const Case others[] = {
+        {"riddle", Activity::SecretRiddle},
+        {"squares", Activity::MathSquares, 2, 0, 300, 1, 7},
+        {"squares, widest results", Activity::MathSquares, 2, 100, 32767, 1, 5, Skill::Division},
+        {"words", Activity::WordProblems},
+        {"matching, widest expressions", Activity::ValueMatching, 2, -32767, 32767, -32767, 25},
+        // The cards cannot grow: large print leaves them as they are.
+        {"cards", Activity::FlashCards, 7},
+    };
+    cases.insert(cases.end(), std::begin(others), std::end(others));
     const std::regex number(R"(\d+(\.\d+)?)"), label(R"((?:^|[\s_])(\d+)\))");
     for (const Case& c : cases) {
         for (const uint64_t seed : {1, 2, 3}) {
-            WorksheetRequest usual = RangesRequest(Skill::Mixed, 0, 9999, 1, 999, true, 2, 20);
+            WorksheetRequest usual =
+                RangesRequest(c.skill, c.firstMin, c.firstMax, c.secondMin,
+                              c.secondMin < 0 ? 32767 : 999, true, c.style, c.count);
             usual.SkillChecked = {false, true, true, true, true};
+            usual.ActivityType = c.activity;
             usual.AllowNegatives = true;
+            usual.FirstSquareFilled = c.skill == Skill::Division;
+            usual.PunchLine = "Because it had far too many problems of its own to solve, and "
+                              "nobody would help it with a single one!";
             usual.ProgramFolder = ABACORE_SOURCE_DIR "/data";
-            c.set(usual);
             WorksheetRequest large = usual;
             large.LargePrint = true;
             RandomSource usualRandom(seed), largeRandom(seed);

@@ -130,7 +130,6 @@ TEST(MathSquares, BoxesTwoToABandWithResultsBesideAndBelow) {
     }
     EXPECT_EQ(sheet.answers, std::string(kMathSquaresNote) + "\n 1)   5 ,  5 ,  5 ,  5" +
                                  "\n 2)   5 ,  5 ,  5 ,  5\n 3)   5 ,  5 ,  5 ,  5");
-    EXPECT_NE(sheet.document.plainText().find("\u2502"), std::string::npos);
 }
 
 TEST(MathSquares, ResultsFollowFromTheFourNumbersUnderEachSkillsRules) {
@@ -193,9 +192,6 @@ TEST(MathSquares, ImpossibleOrHopelessRangesAreRefusedWithWhatToChange) {
     EXPECT_NE(Message(exact), "");
     exact.AllowRemainders = true;
     EXPECT_EQ(Message(exact), "");
-    // Narrow ranges of large numbers: only squares of one number repeated.
-    exact = SquaresRequest(Skill::Division, 1e12, 1e12 + 1000, 1);
-    EXPECT_NE(Message(exact).find("to 1000000000100 or less"), std::string::npos);
     // Subtraction works for any range: four equal numbers always do.
     EXPECT_EQ(Message(SquaresRequest(Skill::Subtraction, 0, 999'999'999'999'999, 15)), "");
     // The filled-in number must fit its box.
@@ -205,12 +201,6 @@ TEST(MathSquares, ImpossibleOrHopelessRangesAreRefusedWithWhatToChange) {
     EXPECT_NE(Message(big).find("up to 8 digits"), std::string::npos);
     big.FirstMax = 99'999'999;
     EXPECT_EQ(Message(big), "");
-    // Every skill that can occur is checked; nothing to make, nothing to check.
-    WorksheetRequest mixed = SquaresRequest(Skill::Mixed, 0, 5000, 4);
-    mixed.SkillChecked = {false, true, false, false, true};
-    EXPECT_NE(Message(mixed).find("division without remainders"), std::string::npos);
-    mixed.ProblemCount = 0;
-    EXPECT_EQ(Message(mixed), "");
 
     // The chances match counting every square.
     for (const auto& range : {std::pair{0, 1}, {0, 6}, {1, 9}, {3, 12}, {10, 17}, {-4, 3}}) {

@@ -1,7 +1,9 @@
 #include "worksheet/problem.h"
 
+#include "../support/failure_text.h"
 #include "ranges_request.h"
 #include "worksheet/activity_table.h"
+#include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/random_source.h"
 
@@ -9,6 +11,7 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 #include <utility>
 
 using namespace abacore;
@@ -90,4 +93,76 @@ TEST(NextProblem, ProblemsMadeWithinOneClockTickStillDiffer) {
         pairs.insert({p.first, p.second});
     }
     EXPECT_GT(pairs.size(), 990u);
+}
+
+static std::string MessageOf(const WorksheetRequest& r, const ProblemRules& rules = {}) {
+    return FailureText<GenerationError>([&] { CheckProblemsCanBeMade(r, rules); });
+}
+
+TEST(Feasibility, ProbabilitiesMatchCountingEveryPair) {
+    // Never the lower bound; a falling range gives max + 1 to min + 1.
+    const DrawnValues rising = DrawnValuesOf(1, 10), falling = DrawnValuesOf(10, 5);
+    EXPECT_EQ(std::tie(rising.lowest, rising.highest, falling.lowest, falling.highest),
+              std::tuple(2, 10, 6, 11));
+    // Ranges around and below zero, rising and falling, overlapping and apart.
+    const int bounds[][4] = {{0, 10, 0, 3},    {0, 100, 1, 100}, {-7, 9, -5, 6},
+                             {-20, -3, -4, 4}, {5, 5, 0, 12},    {30, 10, -1, 0},
+                             {0, 2, 10, 20},   {-1, 50, -3, -1}, {99, 200, 7, 40}};
+    for (const auto& b : bounds) {
+        const WorksheetRequest r =
+            RangesRequest(Skill::Division, b[0], b[1], b[2], static_cast<int16_t>(b[3]));
+        const DrawnValues first = DrawnValuesOf(b[0], b[1]), second = DrawnValuesOf(b[2], b[3]);
+        for (RedrawRule rule : {RedrawRule::SecondNotLarger, RedrawRule::DivisorNotLarger,
+                                RedrawRule::AnyDivisor, RedrawRule::ExactDivision}) {
+            double meet = 0, all = 0;
+            for (int64_t x = first.lowest; x <= first.highest; ++x)
+                for (int64_t y = second.lowest; y <= second.highest; ++y, ++all)
+                    meet += MeetsRule(rule, static_cast<double>(x), static_cast<double>(y));
+            EXPECT_NEAR(RuleProbability(r, rule), meet / all, 1e-12)
+                << b[0] << ".." << b[1] << " / " << b[2] << ".." << b[3] << " rule "
+                << static_cast<int>(rule);
+        }
+    }
+}
+
+TEST(Feasibility, ImpossibleOrHopelessRangesNameTheSkillAndTheFix) {
+    WorksheetRequest r = RangesRequest(Skill::Subtraction, 0, 5, 10, 20);
+    EXPECT_EQ(MessageOf(r), "Subtraction without negative answers needs second numbers that are "
+                            "not larger than the first numbers. Lower the second number's range "
+                            "or raise the first number's range.");
+    r.AllowNegatives = true;
+    EXPECT_EQ(MessageOf(r), "");
+    // Only 16384 - 16384 avoids a negative answer: one pair in about 270 million.
+    const WorksheetRequest hopeless = RangesRequest(Skill::Subtraction, 0, 16384, 16383, 32767);
+    EXPECT_GT(RuleProbability(hopeless, RedrawRule::SecondNotLarger), 0);
+    EXPECT_NE(MessageOf(hopeless).find("hardly ever"), std::string::npos);
+    // Rare but possible: exact division over the whole range.
+    EXPECT_EQ(MessageOf(RangesRequest(Skill::Division, 0, 32767, 0, 32767)), "");
+
+    WorksheetRequest prime = RangesRequest(Skill::Division, 6, 7, 1, 5); // 7 by 2 to 5
+    EXPECT_EQ(MessageOf(prime), "Division without remainders needs first numbers that the second "
+                                "numbers divide evenly. Widen the first number's range, lower the "
+                                "second number's range, or allow remainders.");
+    EXPECT_EQ(MessageOf(prime, RulesFor(Activity::ValueMatching)).find("allow remainders"),
+              std::string::npos);
+    prime.AllowRemainders = true;
+    EXPECT_EQ(MessageOf(prime), "");
+    prime.FirstMax = prime.FirstMin = 0; // first number 1 only, divisors 2 to 5
+    EXPECT_EQ(MessageOf(prime).rfind("Division with remainders", 0), 0u);
+
+    // Every skill that can occur is checked.
+    r = RangesRequest(Skill::Mixed, 0, 5, 10, 20);
+    r.SkillChecked = {false, true, false, true, false};
+    EXPECT_EQ(MessageOf(r), ""); // addition and multiplication have no condition
+    r.SkillChecked[2] = true;
+    EXPECT_EQ(MessageOf(r).rfind("Subtraction", 0), 0u);
+    r.SkillChecked = {};
+    EXPECT_NE(MessageOf(r).find("Choose at least one skill"), std::string::npos);
+    r.ProblemCount = 0; // nothing to make, nothing to check
+    EXPECT_EQ(MessageOf(r), "");
+    // Ranges must be whole numbers of at most 15 digits.
+    for (double max : {10.5, 1e16})
+        EXPECT_NE(MessageOf(RangesRequest(Skill::Addition, 0, max, 0, 10)).find("whole numbers"),
+                  std::string::npos)
+            << max;
 }

@@ -2,12 +2,14 @@
 
 #include "temp_folder.h"
 #include "worksheet/data_file.h"
+#include "worksheet/riddle_choice.h"
 #include "worksheet/secret_riddle.h"
 #include "worksheet/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 using namespace abacore;
 
@@ -28,63 +30,112 @@ TEST(DataFileText, Utf8WhenValidOtherwiseWindows1252InCrLfLines) {
     EXPECT_EQ(DataFileLines("\r\n"), Lines{""});
 }
 
-TEST(RiddleFile, PairsInFileOrderAMissingOrEmptyFileIsReportedOnce) {
+TEST(RiddleFile, PairsInFileOrderAndANoticeForAFileWithoutRiddles) {
     // Blank lines count; a last riddle without its punch line is left out.
     EXPECT_EQ(ParseRiddles("\r\nA1\r\nQ2\r\n\r\nQ3\r\n"),
               (std::vector<Riddle>{{"", "A1"}, {"Q2", ""}}));
-
-    TempFolder folder;
-    const RiddleFile missing = ReadRiddleFile({folder.path()});
-    EXPECT_EQ(missing.status, RiddleFileStatus::Missing);
-    EXPECT_NE(RiddleFileNotice(missing)->find("\"Riddles.dat\" is missing"), std::string::npos);
-    WriteBytes(folder.path() / "riddles.DAT", "Q\r\nA\r\n"); // any letter case
-    const RiddleFile read = ReadRiddleFile({folder.path()});
-    EXPECT_EQ(read.riddles, (std::vector<Riddle>{{"Q", "A"}}));
-    EXPECT_FALSE(RiddleFileNotice(read));
-    WriteBytes(folder.path() / "riddles.DAT", "Only a riddle\r\n");
-    EXPECT_NE(RiddleFileNotice(ReadRiddleFile({folder.path()}))->find("holds no riddles"),
-              std::string::npos);
     // Characters are counted, not bytes: a line of accented letters may hold twice the bytes.
     std::string accents;
     for (int i = 0; i < kLongestTextLine; ++i)
         accents += "\xC3\xA9";
-    WriteBytes(folder.path() / "riddles.DAT", "Q\r\n" + accents + "\r\n");
-    EXPECT_EQ(ReadRiddleFile({folder.path()}).riddles.size(), 1u);
-    WriteBytes(folder.path() / "riddles.DAT",
-               "Q\r\nA\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\nA\r\n");
-    const RiddleFile tooLong = ReadRiddleFile({folder.path()});
-    EXPECT_TRUE(tooLong.riddles.empty());
-    EXPECT_NE(RiddleFileNotice(tooLong)->find("Line 3 of the riddle file \"Riddles.dat\""),
+    const std::pair<std::string, const char*> cases[] = {
+        {"Q\r\n" + accents + "\r\n", nullptr},
+        {"Only a riddle\r\n", "holds no riddles"},
+        {"Q\r\nA\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\nA\r\n",
+         "Line 3 of the riddle file \"Riddles.dat\""},
+    };
+    TempFolder folder;
+    EXPECT_NE(RiddleFileNotice(ReadRiddleFile({folder.path()}))->find("\"Riddles.dat\" is missing"),
               std::string::npos);
+    for (const auto& [bytes, notice] : cases) {
+        WriteBytes(folder.path() / "riddles.DAT", bytes); // any letter case
+        const RiddleFile file = ReadRiddleFile({folder.path()});
+        const std::string text = RiddleFileNotice(file).value_or("");
+        EXPECT_EQ(file.riddles.size(), notice ? 0u : 1u);
+        EXPECT_TRUE(notice ? text.find(notice) != std::string::npos : text.empty()) << text;
+    }
     std::filesystem::remove(folder.path() / "riddles.DAT");
     std::filesystem::create_directory(folder.path() / "Riddles.dat");
     EXPECT_EQ(ReadRiddleFile({folder.path()}).status, RiddleFileStatus::Unreadable);
 }
 
+// Plain ASCII in CR LF lines; every punch line its own, with 4 to 15 letters (small ranges still
+// give that many answers) in at most two lines of blanks; all 26 letters used somewhere.
 TEST(RiddleFile, ShippedRiddlesArePlainCrLfTextThatFitsTheSheet) {
     const std::string bytes = ReadBytes(std::filesystem::path(ABACORE_SOURCE_DIR) / "data" /
                                         std::string(kRiddleFileName));
-    size_t lineEnds = 0;
     for (size_t i = 0; i < bytes.size(); ++i) {
         const auto c = static_cast<unsigned char>(bytes[i]);
-        ASSERT_TRUE(c == '\r' || c == '\n' || (c >= 0x20 && c < 0x7F)) << "byte " << i;
-        ASSERT_EQ(c == '\r', i + 1 < bytes.size() && bytes[i + 1] == '\n') << "byte " << i;
-        lineEnds += c == '\n';
+        ASSERT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F) || bytes.compare(i, 2, "\r\n") == 0)
+            << "byte " << i;
+        ASSERT_TRUE(c != '\n' || (i > 0 && bytes[i - 1] == '\r')) << "byte " << i;
     }
     const std::vector<Riddle> riddles = ParseRiddles(bytes);
-    EXPECT_EQ(lineEnds, 2 * riddles.size());
+    EXPECT_EQ(DataFileLines(bytes).size(), 2 * riddles.size());
     EXPECT_GE(riddles.size(), 30u);
-
     std::set<std::string> punchLines;
     std::string allLetters;
     for (const Riddle& r : riddles) {
         EXPECT_TRUE(r.question.ends_with('?')) << r.question;
         EXPECT_TRUE(punchLines.insert(r.punchLine).second) << r.punchLine;
-        // Small ranges still cover every letter: sums of 1 to 10 and 1 to 10 give 19 answers.
-        EXPECT_GE(PunchLineLetters(r.punchLine).size(), 4u);
-        EXPECT_LE(PunchLineLetters(r.punchLine).size(), 15u) << r.punchLine;
-        EXPECT_LE(r.punchLine.size(), 30u) << r.punchLine; // two lines of blanks at most
+        const size_t letters = PunchLineLetters(r.punchLine).size();
+        EXPECT_TRUE(letters >= 4 && letters <= 15 && r.punchLine.size() <= 30) << r.punchLine;
         allLetters += r.punchLine;
     }
     EXPECT_EQ(PunchLineLetters(allLetters).size(), 26u);
+}
+
+// From any place in files of any size, and from before the first (a riddle of the teacher's
+// own): a step inside the file shows its neighbour; a step past an end beeps and stays put.
+TEST(RiddleChoice, StepsMoveOneRiddleAndBeepOnlyPastAnEnd) {
+    for (int count = 0; count <= 4; ++count) {
+        for (int index = -1; index < std::max(count, 1); ++index) {
+            for (const int step : {+1, -1}) {
+                const RiddleStep s = StepRiddle(index, step, count);
+                const bool inside = index + step >= 0 && index + step < count;
+                EXPECT_EQ(std::tie(s.index, s.pastEnd),
+                          std::tuple(inside ? index + step : index, !inside))
+                    << count << " riddles, from " << index << " by " << step;
+                EXPECT_EQ(s.show, inside || (index >= 0 && index < count));
+            }
+        }
+    }
+}
+
+// Back after a refused sheet the screen shows the request's riddle, not the file's first, at its
+// place in the file, or before the first when it is the teacher's own.
+TEST(RiddleChoice, BackAfterARefusalTheTypedRiddleIsShownWhereItStands) {
+    const std::vector<Riddle> file{{"Q1", "A1"}, {"Q2", "A2"}, {"Q3", "A3"}};
+    WorksheetRequest request;
+    EXPECT_EQ(OpenRiddleScreen(request, file).shown, file[0]);
+    request.KeepTyped = true;
+    const std::pair<Riddle, int> cases[] = {{{"Q2", "A2"}, 1}, {{"Q2", "A clock!"}, -1}};
+    for (const auto& [typed, index] : cases) {
+        request.RiddleQuestion = typed.question;
+        request.PunchLine = typed.punchLine;
+        const RiddleOpening kept = OpenRiddleScreen(request, file);
+        EXPECT_EQ(std::tie(kept.index, kept.shown), std::tuple(index, typed)) << typed.punchLine;
+    }
+    EXPECT_EQ(OpenRiddleScreen(request, {}).shown, (Riddle{"Q2", "A clock!"}));
+}
+
+// Whatever the boxes hold is taken as it is, and the count follows the punch line whatever an
+// earlier request left in it. A box may hold as many characters as a data-file line.
+TEST(RiddleChoice, ContinueStoresTheBoxesAsTheyAreAndCountsTheDistinctLetters) {
+    WorksheetRequest request;
+    request.ProblemCount = 100;
+    ApplyRiddleChoice(request, "  What do you call a sleeping bull? ", "A bull-dozer! Bull.");
+    EXPECT_EQ(request.RiddleQuestion, "  What do you call a sleeping bull? ");
+    EXPECT_EQ(request.PunchLine, "A bull-dozer! Bull.");
+    EXPECT_EQ(request.ProblemCount, 9); // a b u l d o z e r
+    ApplyRiddleChoice(request, "Why?", "\xC3\xA9t\xC3\xA9 42");
+    EXPECT_EQ(request.ProblemCount, 1);
+
+    std::string accents;
+    for (int i = 0; i < kLongestTextLine; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_FALSE(RiddleTextRefusal("riddle", accents));
+    const auto refusal = RiddleTextRefusal("punch line", accents + "x");
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->find("punch line"), std::string::npos) << *refusal;
 }

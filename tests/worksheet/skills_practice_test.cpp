@@ -56,7 +56,7 @@ TEST(SkillsPractice, ColumnsOfEachLayoutAndAnswerKeyEntries) {
     EXPECT_EQ(vertical.lines[21], "     9)    12        10)   12");
     EXPECT_EQ(UnderlinedShape(vertical.document)[22],
               "          [+ 3]             [+ 3]" + std::string(46, ' '));
-    // Style 6: vertical rows of three.
+    // Style 6: vertical rows of three, spread as wide as the horizontal ones.
     EXPECT_EQ(Make(6, 6).lines[12],
               "          + 3                     + 3                     + 3");
     // The bar over the dividend; an addition in a bracket row is drawn as a division would be.
@@ -64,8 +64,7 @@ TEST(SkillsPractice, ColumnsOfEachLayoutAndAnswerKeyEntries) {
     EXPECT_EQ(bracket.lines,
               (std::vector<std::string>{"           ____", "     1)  3/12", "", "", "", ""}));
     EXPECT_EQ(bracket.answers, "\n 1)   4");
-    EXPECT_EQ(Make(1, 1).lines[1], "     1)  3/12");
-    EXPECT_EQ(Make(1, 1).answers, "\n 1)   15");
+    EXPECT_EQ(Make(1, 1).lines[1] + Make(1, 1).answers, "     1)  3/12\n 1)   15");
     // Remainders in the key, text past column 75 cut off.
     const Sheet remainders = Make(RangesRequest(Skill::Division, 21, 22, 6, 7, true, 2, 3));
     EXPECT_EQ(remainders.lines[1],

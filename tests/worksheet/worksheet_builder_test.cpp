@@ -2,7 +2,6 @@
 
 #include "../support/failure_text.h"
 #include "ranges_request.h"
-#include "temp_folder.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/math_squares.h"
@@ -10,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -81,11 +80,6 @@ WorksheetRequest SheetOf(const ActivityRow& row) {
     return r;
 }
 
-std::string BuildMessage(WorksheetRequest& r) {
-    RandomSource random(1);
-    return FailureText<GenerationError>([&] { BuildWorksheet(r, random); });
-}
-
 } // namespace
 
 // Every activity of the table builds from a request alone: its directions, problems in the
@@ -115,101 +109,110 @@ TEST(WorksheetBuilder, EverySheetOfTheTableBuildsWithItsFontsAndAnswerKey) {
             }
 
             // The last line: the squares upright in "Terminal", the cards in 50 points, the
-            // riddle's punch line in 6, the others bold in 11.
+            // riddle's punch line in 6, the others bold in 11. Only the squares' box lines have
+            // an exact height, so that they touch.
             const Paragraph* last = nullptr;
-            for (const Paragraph& p : docs.worksheet.paragraphs())
-                for (const abacore::Run& run : p.runs)
-                    if (run.text.find_first_not_of(' ') != std::string::npos)
-                        last = &p;
-            ASSERT_NE(last, nullptr);
-            const CharFormat& f = last->runs.back().format;
-            EXPECT_EQ(f.bold, row.activity != Activity::MathSquares);
-            const double size = row.activity == Activity::FlashCards     ? 50
-                                : row.activity == Activity::SecretRiddle ? 6
-                                                                         : 11;
-            EXPECT_EQ(f.fontSize, size);
-            if (row.activity == Activity::MathSquares) {
-                EXPECT_EQ(f.fontName, "Terminal");
-            }
-            // Only the squares' lines have an exact height, so their box lines touch.
-            const auto& paragraphs = docs.worksheet.paragraphs();
-            for (const Paragraph& p : paragraphs) {
+            const bool squares = row.activity == Activity::MathSquares;
+            for (const Paragraph& p : docs.worksheet.paragraphs()) {
                 std::string text;
                 for (const abacore::Run& run : p.runs)
                     text += run.text;
-                const bool boxLine = text.find("\u2502") != std::string::npos;
-                if (row.activity == Activity::MathSquares && boxLine) {
-                    EXPECT_EQ(p.lineHeight, kSquaresLineHeight) << text;
-                } else if (row.activity != Activity::MathSquares) {
-                    EXPECT_EQ(p.lineHeight, 0) << text;
+                if (text.find_first_not_of(' ') != std::string::npos)
+                    last = &p;
+                if (!squares || text.find("\u2502") != std::string::npos) {
+                    EXPECT_EQ(p.lineHeight, squares ? kSquaresLineHeight : 0) << text;
                 }
             }
-            EXPECT_EQ(paragraphs.front().lineHeight, 0);
-            EXPECT_EQ(paragraphs.back().lineHeight, 0);
+            EXPECT_EQ(docs.worksheet.paragraphs().back().lineHeight, 0);
+            ASSERT_NE(last, nullptr);
+            const CharFormat& f = last->runs.back().format;
+            EXPECT_EQ(f.bold, !squares);
+            EXPECT_EQ(f.fontSize, row.activity == Activity::FlashCards     ? 50
+                                  : row.activity == Activity::SecretRiddle ? 6
+                                                                           : 11);
+            EXPECT_EQ(f.fontName == "Terminal", squares);
         }
     }
     EXPECT_EQ(built, 6);
 }
 
 // A sheet the request cannot make is refused before any problem is made: the skill, the count
-// and the riddle's count stay as they were.
+// and the riddle's count stay as they were. The squares take all four numbers from the first
+// range, so a second range no subtraction could use stops every sheet but them.
 TEST(WorksheetBuilder, EachActivityRefusesWhatItCannotMakeBeforeMakingAnything) {
     struct Case {
         Activity activity;
-        void (*spoil)(WorksheetRequest&);
-        const char* message;
+        Skill skill;
+        double firstMax, secondMin;
+        int16_t secondMax;
+        const char* message; // empty: the sheet is made
+        const char* folder = "/data";
     };
     const Case cases[] = {
-        {Activity::SecretRiddle,
-         [](WorksheetRequest& r) {
-             r.FirstMax = 1; // 1 + 1 only
-             r.SecondMax = 1;
-         },
-         "different letters"},
-        {Activity::MathSquares,
-         [](WorksheetRequest& r) {
-             r.SkillChecked = {false, false, false, false, true};
-             r.FirstMin = 1;
-             r.FirstMax = 32767;
-         },
-         "divide evenly"},
-        {Activity::WordProblems,
-         [](WorksheetRequest& r) { r.ProgramFolder = ABACORE_SOURCE_DIR "/no-such-folder"; },
-         "add.dat"},
-        {Activity::ValueMatching, [](WorksheetRequest& r) { r.SecondMin = 5, r.SecondMax = 6; },
-         "strictly between"},
-        {Activity::FlashCards,
-         [](WorksheetRequest& r) {
-             r.SkillChecked = {false, false, true, false, false};
-             r.SecondMin = 50; // every second number above every first one
-             r.FirstMax = 20;
-         },
-         "Subtraction"},
+        {Activity::SecretRiddle, Skill::Addition, 1, 0, 1, "different letters"},
+        {Activity::MathSquares, Skill::Division, 32767, 0, 100, "divide evenly"},
+        {Activity::MathSquares, Skill::Subtraction, 100, 30000, 32767, ""},
+        {Activity::WordProblems, Skill::Addition, 100, 0, 100, "add.dat", "/no-such-folder"},
+        {Activity::ValueMatching, Skill::Addition, 100, 5, 6, "strictly between"},
+        {Activity::FlashCards, Skill::Subtraction, 20, 50, 100, "Subtraction"},
     };
     for (const Case& c : cases) {
         WorksheetRequest r = SheetOf(RowOf(c.activity));
-        r.SkillMode = Skill::Mixed;
-        r.MixedSkills = true;
-        r.SkillChecked = {false, true, false, false, false};
+        r = WithSkills(r, {c.skill});
+        r.FirstMin = 1;
+        r.FirstMax = c.firstMax;
+        r.SecondMin = c.secondMin;
+        r.SecondMax = c.secondMax;
+        r.ProgramFolder = std::string(ABACORE_SOURCE_DIR) + c.folder;
         r.ProblemCount = 7;
-        c.spoil(r);
-        const std::string message = BuildMessage(r);
-        SCOPED_TRACE(std::string(RowOf(c.activity).batchName));
-        EXPECT_FALSE(message.empty());
+        SCOPED_TRACE(std::string(RowOf(c.activity).batchName) + " " + c.message);
+        RandomSource random(1);
+        const std::string message =
+            FailureText<GenerationError>([&] { BuildWorksheet(r, random); });
+        EXPECT_EQ(message.empty(), *c.message == 0);
         EXPECT_NE(message.find(c.message), std::string::npos) << message;
-        EXPECT_EQ(r.SkillMode, Skill::Mixed);
-        EXPECT_EQ(r.ProblemCount, 7);
+        if (!message.empty()) {
+            EXPECT_EQ(r.SkillMode, Skill::Mixed);
+            EXPECT_EQ(r.ProblemCount, 7);
+        }
     }
 }
 
-// The squares take all four numbers from the first range: a second range no subtraction could
-// use does not stop them, while it stops every other sheet.
-TEST(WorksheetBuilder, MathSquaresIgnoreTheSecondRange) {
-    WorksheetRequest r = SheetOf(RowOf(Activity::MathSquares));
-    r.SkillMode = Skill::Subtraction;
-    r.SecondMin = 30000;
-    r.SecondMax = 32767;
-    EXPECT_EQ(BuildMessage(r), "");
-    r.ActivityType = Activity::FlashCards;
-    EXPECT_NE(BuildMessage(r), "");
+static std::string Text(Activity activity, Skill skill, std::array<YesNo, 5> checked = {},
+                        bool firstSquareFilled = false) {
+    WorksheetRequest r = RangesRequest(skill, 0, 0, 0, 0);
+    r.ActivityType = activity;
+    r.SkillChecked = checked;
+    r.FirstSquareFilled = firstSquareFilled;
+    const Directions directions = RowOf(activity).directions;
+    return directions ? directions(r) : "";
+}
+
+// Every sheet with an answer key prints its activity's directions, naming the chosen skills;
+// the flash cards (no key) and the crossword (a page of its own) print none.
+TEST(Directions, TextByActivityAndSkills) {
+    for (const ActivityRow& row : Activities())
+        EXPECT_EQ(row.directions != nullptr, row.generator && row.hasAnswerKey) << row.batchName;
+    // Several skills: no name, two blanks between the words.
+    EXPECT_EQ(Text(Activity::SkillsPractice, Skill::Mixed),
+              "Practice your  skills by solving the problems below.");
+    EXPECT_EQ(Text(Activity::WordProblems, Skill::Addition), "Solve the word problems below.");
+    EXPECT_EQ(Text(Activity::ValueMatching, Skill::Addition),
+              "Fill in the letter of the problem that has an equal answer in the right column.");
+    EXPECT_EQ(Text(Activity::SecretRiddle, Skill::Division),
+              "Solve the division problems below, then use the answers to decipher the answer to "
+              "the riddle.");
+    // Math squares: the skill's verb and noun, or the chosen skills listed twice.
+    EXPECT_EQ(Text(Activity::MathSquares, Skill::Subtraction, {}, true),
+              "Fill in the squares so that the numbers subtract left to right and downwards to "
+              "equal the differences provided.  The first square has been filled in to get you "
+              "started.");
+    EXPECT_EQ(Text(Activity::MathSquares, Skill::Mixed, {false, false, false, true, true}, true),
+              "Using multipication or division, fill in the squares so that the numbers equal the "
+              "answers provided. Each square will use only one skill (multipication or division). "
+              "The first square has been filled in to get you started.");
+    EXPECT_EQ(Text(Activity::MathSquares, Skill::Mixed, {false, true, true, false, true}),
+              "Using addition, subtraction or division, fill in the squares so that the numbers "
+              "equal the answers provided. Each square will use only one skill (addition, "
+              "subtraction or division).");
 }

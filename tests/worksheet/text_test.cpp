@@ -1,9 +1,12 @@
 #include "worksheet/utf8.h"
 
+#include "worksheet/number_text.h"
+
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace abacore;
 
@@ -55,27 +58,19 @@ TEST(Utf8, EachBadByteReadsAsOneReplacementCharacter) {
     }
 }
 
-// Whatever the bytes, reading moves on by 1 to 4 bytes, yields a code point that is not a
-// surrogate, and an encoded well-formed character comes back as the bytes it was read from.
-TEST(Utf8, AnyBytesReadAsCharactersThatEncodeBackUnlessReplaced) {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> byte(0, 255), length(1, 12);
-    for (int round = 0; round < 20000; ++round) {
-        std::string text;
-        for (int n = length(random); n > 0; --n)
-            text += static_cast<char>(random() % 3 == 0 ? byte(random) : 0x80 + byte(random) / 2);
-        int count = 0;
-        for (size_t at = 0; at < text.size(); ++count) {
-            const size_t from = at;
-            const char32_t c = NextCodePoint(text, at);
-            ASSERT_GT(at, from);
-            ASSERT_LE(at - from, 4u);
-            ASSERT_FALSE(c >= 0xD800 && c <= 0xDFFF);
-            if (c == kReplacementCharacter && text.compare(from, 3, "\xEF\xBF\xBD") != 0)
-                ASSERT_EQ(at - from, 1u);
-            else
-                ASSERT_EQ(EncodeUtf8(std::u32string(1, c)), text.substr(from, at - from));
-        }
-        ASSERT_EQ(CharacterCount(text), count);
-    }
+TEST(NumberText, SignPlaceFifteenDigitsAndRounding) {
+    // Sign place, whole numbers without a point or exponent, 15 significant digits (not
+    // decimals), small quotients in plain decimals, rounding that carries into the next digit.
+    const std::vector<std::pair<double, const char*>> cases = {
+        {-12, "-12"},
+        {-0.0, " 0"},
+        {123456789012345678.0, " 123456789012345680"},
+        {22.0 / 7.0, " 3.14285714285714"},
+        {32767.0 / 3.0, " 10922.3333333333"},
+        {1.0 / 32767.0, " 0.0000305185094759972"},
+        {0.99999999999999994, " 1"},
+        {9.9999999999999982, " 10"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(NumberText(value), text) << text;
+    EXPECT_EQ(TrimmedNumberText(7) + TrimmedNumberText(-12), "7-12");
 }
