@@ -186,16 +186,11 @@ TEST_F(MakeSheets, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
     WritePicture(file("owl.jpg"), 96, 72, "jpeg");
     const QString common = "skills --seed 3 --picture owl.jpg -o ";
     ASSERT_EQ(make(common + "w.rtf --answer-key k.rtf").exitCode, 0);
-    const std::string rtf = bytes("w.rtf").toStdString();
-    const auto pictures = ReadRtfPictures(rtf);
+    const auto pictures = ReadRtfPictures(bytes("w.rtf").toStdString());
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].kind, "jpegblip");
     EXPECT_EQ(QByteArray::fromStdString(pictures[0].bytes), bytes("owl.jpg"));
     EXPECT_EQ(pictures[0].paragraph, 1u);
-    EXPECT_EQ(pictures[0].size.at("picwgoal"), 96 * 15);
-    EXPECT_NE(rtf.find("\\pard\\qc"), std::string::npos);
     EXPECT_TRUE(ReadRtfPictures(bytes("k.rtf").toStdString()).empty());
-
     // The text form holds the characters only: the picture leaves an empty line.
     ASSERT_EQ(make(common + "w.txt").exitCode, 0);
     EXPECT_TRUE(bytes("w.txt").startsWith("Addition Practice Worksheet\n\n"));

@@ -3,10 +3,7 @@
 #include "worksheet/screens/selection_format.h"
 
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QToolButton>
 
 using namespace abacore;
@@ -83,26 +80,6 @@ TEST_F(QuizFormTest, ToolsFollowTheSelectionAndFormatIt) {
     type("144");
     select(body() + 6, body() + 8);
     EXPECT_EQ(size->currentText(), "144");
-}
-
-// Rows of the grid are as long as the printed page allows; wrapped at the window's edge their
-// columns would fall apart.
-TEST_F(QuizFormTest, TextIsLaidOutAtThePageWidthAndScrollsSidewaysInANarrowWindow) {
-    open();
-    QTextCursor end(quizBox()->document());
-    end.movePosition(QTextCursor::End);
-    QTextCharFormat courier;
-    courier.setFontFamilies({"Courier New"});
-    courier.setFontPointSize(11);
-    end.insertText("\n" + QString(75, 'x'), courier); // a skills sheet's grid row
-    const QTextBlock row = quizBox()->document()->lastBlock();
-    window->show();
-    window->resize(300, 700);
-    QApplication::processEvents();
-    ASSERT_LT(quizBox()->viewport()->width(), quizBox()->document()->textWidth());
-    EXPECT_EQ(row.layout()->lineCount(), 1);
-    EXPECT_GT(quizBox()->horizontalScrollBar()->maximum(), 0);
-    EXPECT_EQ(answerBox()->lineWrapMode(), QTextEdit::FixedPixelWidth);
 }
 
 // Back, Quit (menu and toolbar) and closing the window ask before discarding an edit of either
