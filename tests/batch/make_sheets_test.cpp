@@ -69,6 +69,8 @@ TEST_F(MakeSheets, EachOptionShowsInTheSheet) {
         {"skills -o w.txt", "w.txt", "^Addition Practice Worksheet\n", 1},
         {"skills -o w.txt", "w.txt", "\\b\\d+\\) ", 20},
         {"skills -o w.txt --heading Sums", "w.txt", "^Sums\n", 1},
+        // A PDF key beside a text sheet: the PDF is drawn all the same.
+        {"skills -o w.txt --answer-key k.pdf", "k.pdf", "\\A%PDF", 1},
         {"skills -o w.txt --skills div,sub --remainders --negatives", "w.txt", "\\d\\) ", -1},
         {"squares -o s.txt --count 15", "s.txt", "^Directions", 1},
         {"squares -o s.txt --first-square-filled", "s.txt", "first square has been filled", 1},
