@@ -38,7 +38,7 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o x.rtf --bogus", 2, "bogus"},
         {"skills -o sheet.pdf --answer-key key.doc", 2, "key.doc"},
         {"skills -o sheet.html --answer-key key.html", 2, "answer key"},
-        {"skills -o sheet.pdf --answer-key missing/key.txt", 1, "does not exist"},
+        {"skills -o sheet.pdf --answer-key missing/key.txt", 1, "missing does not exist"},
         {"skills -o sheet.txt --answer-key alias.txt", 2, "same file"},
         {"skills -o sheet.pdf --count 5 --count 6", 2, "--count is given more than once"},
         {"skills -o x.txt -o y.txt", 2, "--output"},
