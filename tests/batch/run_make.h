@@ -1,6 +1,6 @@
 #pragma once
-// Runs the real executable as a user or a script would: `make` into a temporary folder, or an
-// option such as --help whose output is read.
+// Runs the real executable as a user or a script would: `make` in a temporary folder, so that
+// file names are relative to it, or an option such as --help whose output is read.
 
 #include "file_bytes.h"
 
@@ -19,20 +19,15 @@ struct MakeResult {
 };
 
 inline MakeResult
-RunProgram(const QStringList& args,
+RunProgram(const QStringList& args, const QString& folder = QDir::currentPath(),
            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
     p.setProcessEnvironment(env);
+    p.setWorkingDirectory(folder);
     p.start(QStringLiteral(ABACORE_EXECUTABLE), args);
     EXPECT_TRUE(p.waitForFinished(60000)) << "did not finish"; // a hang, not a speed limit
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
-}
-
-inline MakeResult
-RunMake(const QStringList& args,
-        const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    return RunProgram(QStringList{"make"} + args, env);
 }
 
 // What --help (or --man) prints.
@@ -42,12 +37,20 @@ inline QString HelpText(const QString& option = QStringLiteral("--help")) {
     return r.out;
 }
 
-// A test with a temporary folder for make's files.
+// A test with a temporary folder that make runs in.
 class MakeTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
+    // `args` are split at spaces; `last`, when given, is one more argument as it stands.
+    MakeResult make(const QString& args, const QString& last = {}) {
+        QStringList list = QStringList{"make"} + args.split(' ');
+        if (!last.isEmpty())
+            list << last;
+        return RunProgram(list, dir.path());
+    }
     QString file(const QString& name) const { return dir.filePath(name); }
-    QString text(const QString& name) const { return QString::fromUtf8(ReadBytes(file(name))); }
+    QByteArray bytes(const QString& name) const { return ReadBytes(file(name)); }
+    QString text(const QString& name) const { return QString::fromUtf8(bytes(name)); }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 };
 

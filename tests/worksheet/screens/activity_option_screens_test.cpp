@@ -9,38 +9,28 @@ using namespace abacore;
 
 using SquaresScreen = ScreenUnderTest<ChooseSquaresOption>;
 
-TEST(ChooseSquaresOptionWindow, TheLabelTogglesTheBoxAndContinueStoresIt) {
-    SquaresScreen s(Activity::MathSquares, {true, false, false, false});
-    QCheckBox* box = s.get<QCheckBox>("Check1");
-    EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_FALSE(box->isChecked());
-    s.click("Label2");
-    EXPECT_TRUE(box->isChecked());
-    s.click("Label2");
-    EXPECT_FALSE(box->isChecked());
-    EXPECT_TRUE(box->hasFocus());
-    QTest::keyClick(box, Qt::Key_Space);
-    EXPECT_TRUE(box->isChecked());
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_TRUE(s.app.request.FirstSquareFilled);
-    EXPECT_EQ(s.opened(), std::vector{Screen::Worksheet});
-}
-
-// An earlier request's choice does not show, and is overwritten by an unticked box; "Go Back"
-// skips the count and stores nothing.
-TEST(ChooseSquaresOptionWindow, OpensUntickedAndGoBackSkipsTheCount) {
-    SquaresScreen s(Activity::MathSquares, {false, true, false, false});
-    s.app.request.FirstSquareFilled = true;
-    s.click("Check1");
-    s.click("Command2");
-    EXPECT_TRUE(s.app.request.FirstSquareFilled);
-
-    SquaresScreen again(Activity::MathSquares, {false, true, false, false});
-    again.app.request.FirstSquareFilled = true;
-    EXPECT_FALSE(again.get<QCheckBox>("Check1")->isChecked());
-    again.click("Command1");
-    EXPECT_FALSE(again.app.request.FirstSquareFilled);
-
-    EXPECT_EQ(s.opened(), std::vector{Screen::ChooseHeading});
-    EXPECT_EQ(again.opened(), std::vector{Screen::Worksheet});
+// The box opens unticked whatever an earlier request chose; its label toggles it; "Continue"
+// stores it, ticked or not, and "Go Back" stores nothing and skips the count.
+TEST(ChooseSquaresOptionWindow, TheLabelTogglesTheBoxContinueStoresItGoBackDoesNot) {
+    for (const bool tick : {true, false}) {
+        SquaresScreen s(Activity::MathSquares, {false, true, false, false});
+        s.app.request.FirstSquareFilled = !tick;
+        s.window = std::make_unique<ChooseSquaresOption>(s.app.context);
+        ShowActive(*s.window);
+        QCheckBox* box = s.get<QCheckBox>("Check1");
+        EXPECT_FALSE(box->isChecked());
+        s.click("Label2");
+        s.click("Label2");
+        EXPECT_TRUE(box->hasFocus());
+        if (tick)
+            QTest::keyClick(box, Qt::Key_Space);
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(s.app.request.FirstSquareFilled, tick);
+        EXPECT_EQ(s.opened(), std::vector{Screen::Worksheet});
+    }
+    SquaresScreen back(Activity::MathSquares, {false, true, false, false});
+    back.click("Check1");
+    back.click("Command2");
+    EXPECT_FALSE(back.app.request.FirstSquareFilled);
+    EXPECT_EQ(back.opened(), std::vector{Screen::ChooseHeading});
 }

@@ -1,10 +1,10 @@
 #pragma once
 // A worksheet window on a small hand-made sheet, with the helpers its tests share.
 
+#include "../../wizard/screens/wizard_test_helpers.h"
 #include "add_text.h"
 #include "file_bytes.h"
 #include "program_folder_fixture.h"
-#include "recording_navigator.h"
 #include "worksheet/screens/quiz_form.h"
 
 #include <QAction>

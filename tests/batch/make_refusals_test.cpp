@@ -1,0 +1,104 @@
+// Every command make refuses: the exit code, the reason named, and not one file written or
+// changed, whatever the activity and whichever check refuses it.
+#include "clipart/picture_messages.h"
+#include "program_folder_fixture.h"
+#include "run_make.h"
+#include "test_pictures.h"
+#include "worksheet/data_file.h"
+
+#include <QFile>
+#include <map>
+
+using namespace abacore;
+
+TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
+    ASSERT_TRUE(WriteBytes(file("sheet.pdf"), "the teacher's sheet"));
+    ASSERT_TRUE(WriteBytes(file("sheet.txt"), "the teacher's text"));
+    ASSERT_TRUE(QFile::link(file("sheet.txt"), file("alias.txt")));
+    ASSERT_TRUE(WriteBytes(file("class.txt"), "Amira\nTom\n"));
+    ASSERT_TRUE(WriteBytes(file("notes.bmp"), "not a picture\n"));
+    ASSERT_FALSE(WritePicture(file("teal.bmp"), 60, 40, "bmp").isNull());
+    // A program folder without the riddles and the subtraction stories.
+    const ProgramFolder lacking;
+    ASSERT_TRUE(QFile::remove(lacking.file("Riddles.dat")));
+    ASSERT_TRUE(QFile::remove(lacking.file("subtract.dat")));
+    const QString folder = " --folder " + lacking.path();
+    const QString tooLong(kLongestTextLine + 1, 'x');
+    const QString notAPicture = QString::fromStdString(NotAPictureReason("notes.bmp"));
+    const struct {
+        QString args;
+        int exitCode;
+        QString said;
+        QString last = {};
+    } rows[] = {
+        // What every activity checks: the names, the formats, the options.
+        {"skills", 2, "-o FILE"},
+        {"shapes -o x.txt", 2, "\"shapes\""},
+        {"skills -o x.doc", 2, "Cannot tell the format"},
+        {"skills -o x.rtf --bogus", 2, "bogus"},
+        {"skills -o sheet.pdf --answer-key key.doc", 2, "key.doc"},
+        {"skills -o sheet.html --answer-key key.html", 2, "answer key"},
+        {"skills -o sheet.pdf --answer-key missing/key.txt", 1, "missing does not exist"},
+        {"skills -o sheet.txt --answer-key alias.txt", 2, "same file"},
+        {"skills -o sheet.pdf --count 5 --count 6", 2, "--count is given more than once"},
+        {"skills -o x.txt -o y.txt", 2, "--output"},
+        {"skills -o x.txt --skills", 2, "add\\x1B[31m", "add\x1b[31m,sub"},
+        {"skills -o x.txt --heading", 2, "200 characters", QString(201, QChar(u'é'))},
+        // The wizard's rules.
+        {"skills -o x.rtf --skills fractions", 2, "Unknown skill"},
+        {"skills -o x.rtf --count abc", 2, "whole number"},
+        {"skills -o x.rtf --remainders", 2, "only when division is among the skills"},
+        {"riddle -o x.txt --negatives", 2, "only when subtraction is among the skills"},
+        {"skills -o x.rtf --skills add,div --style bracket", 2, "choose an additional style."},
+        {"skills -o x.rtf --first 50..10", 2, "The maximum value must be higher or equal"},
+        {"skills -o x.rtf --skills sub --first 0..10 --second 50..60", 2, "Subtraction"},
+        {"squares -o x.rtf --count 16", 2, "There is a limit of 15 Math Squares"},
+        // Each activity's own options and limits.
+        {"cards -o x.rtf --answer-key k.rtf", 2, "no answer key"},
+        {"words -o x.rtf --first-square-filled", 2, "--first-square-filled does not apply"},
+        {"riddle -o x.rtf --count 5", 2, "takes no --count"},
+        {"matching -o x.txt --skills div --remainders", 2, "divide evenly"},
+        {"crossword -o x.txt --skills sub --negatives", 2, "never negative"},
+        {"riddle -o x.rtf --riddle Why?", 2, "go together"},
+        {"riddle -o x.rtf --punchline A --riddle", 2, "(--riddle)", tooLong},
+        {"cards -o x.rtf --large-print", 2, "as large as the page allows"},
+        {"crossword -o p.pdf --large-print", 2, "fixed size"},
+        {"riddle -o x.rtf" + folder, 2, "\"Riddles.dat\" is missing"},
+        {"words -o x.txt --skills add,sub" + folder, 2, "subtract.dat"},
+        {"crossword -o p.rtf", 2, ".pdf, .ipuz, .txt or .html"},
+        {"crossword -o p.html --copies 2", 2, "An .html file holds one puzzle"},
+        {"crossword -o p.pdf --answer-key k.ipuz", 2, "answer key"},
+        {"crossword -o p.txt --count 42", 2, "limit of 41"},
+        {"crossword -o p.txt --first 0..50", 2, "Invalid entry"},
+        {"crossword -o p.txt --answer-key no/such/k.txt", 1, "k.txt"},
+        // Products of nine and ten digits: the builder gives up.
+        {"crossword -o p.txt --skills mul --first 10000..32767 --second 10000..32767 --count 41", 2,
+         "Failed. Unable to create this puzzle. Please try raising the minimum"},
+        // Class sets and pictures.
+        {"skills -o x.txt --names missing.txt", 2, "missing.txt"},
+        {"skills -o x.txt --copies 101", 2, "from 1 to 100"},
+        {"skills -o x.txt --copies 2 --names class.txt", 2, "do not go together"},
+        {"crossword -o x.ipuz --copies 2", 2, ".pdf or .txt"},
+        {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2, "Error: " + notAPicture},
+        {"skills -o x.rtf --picture gone.bmp", 2,
+         QString::fromUtf8(kPictureErrorText.data(), kPictureErrorText.size())},
+        {"crossword -o r.ipuz --picture teal.bmp", 2, "is an .ipuz file"},
+        {"crossword -o r.txt --answer-key rk.pdf --picture teal.bmp", 2, "is a .txt file"},
+    };
+    const auto snapshot = [this] {
+        std::map<QString, QByteArray> all;
+        for (const QString& name : files())
+            all[name] = bytes(name);
+        return all;
+    };
+    const auto before = snapshot();
+    for (const auto& row : rows) {
+        const MakeResult r = make(row.args, row.last);
+        EXPECT_EQ(r.exitCode, row.exitCode) << row.args.toStdString();
+        EXPECT_TRUE(r.err.contains(row.said))
+            << row.args.toStdString() << " said: " << r.err.toStdString();
+        // What the user typed is echoed with its control characters escaped.
+        EXPECT_FALSE(r.err.contains(QChar(0x1b))) << row.args.toStdString();
+        EXPECT_TRUE(snapshot() == before) << row.args.toStdString();
+    }
+}

@@ -1,0 +1,205 @@
+// What make writes, through the real executable: each option honoured in the sheet, a fixed
+// seed repeating every byte of every format, pictures, and files the user may only write.
+#include "../worksheet/rtf_picture_reader.h"
+#include "program_folder_fixture.h"
+#include "run_make.h"
+#include "test_pictures.h"
+
+#include <QBuffer>
+#include <QRegularExpression>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace abacore;
+
+namespace {
+
+using MakeSheets = MakeTest;
+
+int Count(const QString& text, const QString& pattern) {
+    return static_cast<int>(
+        text.count(QRegularExpression(pattern, QRegularExpression::MultilineOption)));
+}
+
+// make run as nobody when the test runs as root (who may read and write anything), else as the
+// test's own user; exit code 99 when the user could not be changed.
+MakeResult MakeAsAnotherUser(const QStringList& args) {
+    QProcess p;
+    p.setChildProcessModifier([] {
+        constexpr uid_t kNobody = 65534;
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
+             setresuid(kNobody, kNobody, kNobody) != 0))
+            _exit(99);
+    });
+    p.start(QStringLiteral(ABACORE_EXECUTABLE), QStringList{"make", "skills"} + args);
+    EXPECT_TRUE(p.waitForFinished(60000)) << "did not finish"; // a hang, not a speed limit
+    return {p.exitCode(), {}, QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A PNG with a colour profile the PNG library warns about (too short) and shows all the same:
+// an iCCP chunk put in after the signature and the header chunk.
+QByteArray ProfiledPng() {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    PatternImage(8, 8).save(&buffer, "PNG");
+    return png.insert(8 + 25, QByteArray::fromHex("00000011694343506963630000789c6360181e"
+                                                  "000000c80001ce41d97e"));
+}
+
+} // namespace
+
+TEST_F(MakeSheets, EachOptionShowsInTheSheet) {
+    const ProgramFolder folder;
+    ASSERT_TRUE(QFile::remove(folder.file("subtract.dat"))); // addition needs none
+    const QStringList riddles =
+        QString::fromUtf8(ReadBytes(folder.file("Riddles.dat"))).split("\r\n");
+    QSet<QChar> letters;
+    for (const QChar c : riddles[1].toUpper())
+        if (c >= 'A' && c <= 'Z')
+            letters.insert(c);
+    const struct {
+        QString args;
+        QString file;
+        QString pattern;
+        int count; // how often the pattern occurs in the file; -1: at least once
+    } rows[] = {
+        {"skills -o w.txt", "w.txt", "^Addition Practice Worksheet\n", 1},
+        {"skills -o w.txt", "w.txt", "\\b\\d+\\) ", 20},
+        {"skills -o w.txt --heading Sums", "w.txt", "^Sums\n", 1},
+        // A PDF key beside a text sheet: the PDF is drawn all the same.
+        {"skills -o w.txt --answer-key k.pdf", "k.pdf", "\\A%PDF", 1},
+        {"skills -o w.txt --skills div,sub --remainders --negatives", "w.txt", "\\d\\) ", -1},
+        {"squares -o s.txt --count 15", "s.txt", "^Directions", 1},
+        {"squares -o s.txt --first-square-filled", "s.txt", "first square has been filled", 1},
+        {"squares -o s.txt", "s.txt", "first square has been filled", 0},
+        // The squares ignore the second range, which no subtraction could use.
+        {"squares -o s.txt --skills sub --first 0..50 --second 90..99", "s.txt", "^Directions", 1},
+        // The PDF path substitutes the fonts the window does: a fixed pitch for the squares.
+        {"squares --count 2 -o p.pdf", "p.pdf", "/BaseFont */[A-Z+]*[A-Za-z-]*Mono", -1},
+        {"matching -o l.rtf --large-print", "l.rtf", "\\\\fs33\\\\", -1},
+        {"cards -o c.txt --skills div,sub --remainders --negatives", "c.txt", "\\S\n\n\n\n", -1},
+        // Any number of cards, under no heading: the cards are cut apart.
+        {"cards -o c.txt --count 150", "c.txt", "\\S\n\n\n\n", 150},
+        {"cards -o c.txt", "c.txt", "\\A\n", 1},
+        {"riddle -o r.txt --folder " + folder.path(), "r.txt",
+         "^Riddle: " + QRegularExpression::escape(riddles[0]) + "\n", 1},
+        // The key answers each letter of the punch line once.
+        {"riddle -o r.txt --answer-key k.txt --folder " + folder.path(), "k.txt",
+         "^ \\d+\\)  [A-Z]=  ", static_cast<int>(letters.size())},
+        {"riddle -o r.txt --riddle Why? --punchline Yes", "r.txt", "^Riddle: Why\\?\n", 1},
+        {"riddle -o r.txt --riddle Why? --punchline A-tie", "r.txt", "\\d\\)  Letter: [AETI]", 4},
+        {"words -o p.txt --folder " + folder.path(), "p.txt", "^Directions", 1},
+        {"crossword -o p.txt --count 30", "p.txt", "^ \\d+\\) \\d+ \\+ \\d+ =$", 30},
+        // The crossword's ranges reach 1000 unless told otherwise.
+        {"crossword -o p.txt --count 30", "p.txt", "\\d\\d\\d \\+", -1},
+        {"crossword -o p.txt --count 0 --answer-key k.txt", "p.txt", "^Across:\n\nDown:\n\n$", 1},
+        {"crossword -o p.txt --count 0 --answer-key k.txt", "k.txt", "^\\.{27}$", 19},
+    };
+    for (const auto& row : rows) {
+        QFile::remove(file(row.file));
+        const MakeResult r = make(row.args);
+        ASSERT_EQ(r.exitCode, 0) << row.args.toStdString() << ": " << r.err.toStdString();
+        const int count = Count(text(row.file), row.pattern);
+        EXPECT_TRUE(row.count < 0 ? count > 0 : count == row.count)
+            << row.args.toStdString() << ": " << count << " times " << row.pattern.toStdString();
+    }
+}
+
+// A fixed seed repeats every byte of every format: under another file name (a PDF is titled with
+// its sheet's heading), in any time zone, with Qt's hash tables salted afresh, without a display,
+// and with nothing from the platform on the terminal.
+TEST_F(MakeSheets, AFixedSeedRepeatsEveryByteOfEveryFormat) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_HASH_SEED");
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
+        env.remove(name);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    const QString runs[] = {
+        "skills --skills add,sub,div --remainders --style bracket,horizontal,vertical --count 50 "
+        "-o @.rtf --answer-key @k.rtf",
+        "skills --skills add,div -o @.pdf --answer-key @k.pdf",
+        "crossword --skills add,mul --count 25 -o @.pdf --answer-key @k.pdf",
+        "crossword -o @.ipuz",
+    };
+    const char* zones[] = {"UTC", "Asia/Kolkata", "America/New_York"};
+    for (int run = 0; run < 4; ++run) {
+        QStringList made[3];
+        for (int zone = 0; zone < 3; ++zone) {
+            env.insert("TZ", zones[zone]);
+            const QString stem = QStringLiteral("%1%2").arg(run).arg(zone);
+            const QStringList args = QString(runs[run]).replace('@', stem).split(' ');
+            const MakeResult r = RunProgram(QStringList{"make"} + args + QStringList{"--seed", "9"},
+                                            dir.path(), env);
+            ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+            EXPECT_EQ(r.err, "");
+            for (const QString& name : args.filter(stem))
+                made[zone] << bytes(name).toBase64();
+            EXPECT_EQ(made[zone], made[0]) << runs[run].toStdString() << " in " << zones[zone];
+        }
+    }
+    EXPECT_TRUE(bytes("00.rtf").startsWith("{\\rtf1"));
+    EXPECT_TRUE(HasPdfTitle(bytes("10.pdf"), "Math Skills Practice Worksheet"));
+    EXPECT_TRUE(HasPdfTitle(bytes("10k.pdf"), "Math Skills Practice Worksheet (Answer Key)"));
+    ASSERT_EQ(make("crossword -o other.ipuz --seed 10").exitCode, 0);
+    EXPECT_NE(bytes("other.ipuz"), bytes("30.ipuz"));
+}
+
+// Past about 2,900 pages one laid-out document runs out of room: the cards beyond it were lost
+// (or the whole file came out blank) while make said it had worked. Every page holds whole
+// cards, two or three as they fit, and together they are all the cards asked for.
+TEST_F(MakeSheets, ALongCardPdfHoldsEveryCard) {
+    constexpr int kCards = 8094; // the fewest that came out blank
+    const MakeResult r = make("cards --seed 1 -o c.pdf --count " + QString::number(kCards));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString printed = PdfText(file("c.pdf"));
+    if (printed.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QStringList pages = printed.split('\f');
+    if (pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    int cards = 0;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const int onPage = Count(pages[i], "^ *\\d+ *\\+ *\\d+ +\\d+ *$");
+        // The last page holds what is left, or only the blank lines that end the last card.
+        EXPECT_TRUE(onPage == 2 || onPage == 3 || i + 1 == pages.size())
+            << "page " << i + 1 << " holds " << onPage << " cards";
+        cards += onPage;
+    }
+    EXPECT_EQ(cards, kCards);
+}
+
+TEST_F(MakeSheets, AnEarlierSheetTheUserMayWriteButNotReadIsReplacedWithItsKey) {
+    ASSERT_EQ(chmod(dir.path().toLocal8Bit().constData(), 0777), 0);
+    ASSERT_TRUE(WriteBytes(file("unreadable.txt"), "earlier"));
+    ASSERT_EQ(chmod(file("unreadable.txt").toLocal8Bit().constData(), 0202), 0);
+    const MakeResult r =
+        MakeAsAnotherUser({"-o", file("unreadable.txt"), "--answer-key", file("key.txt")});
+    if (r.exitCode == 99)
+        GTEST_SKIP() << "cannot run as another user";
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(ReadBytes(file("unreadable.txt")).startsWith("Addition Practice Worksheet"));
+    EXPECT_TRUE(ReadBytes(file("key.txt")).contains("Answer Key"));
+}
+
+TEST_F(MakeSheets, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
+    WritePicture(file("owl.jpg"), 96, 72, "jpeg");
+    const QString common = "skills --seed 3 --picture owl.jpg -o ";
+    ASSERT_EQ(make(common + "w.rtf --answer-key k.rtf").exitCode, 0);
+    const auto pictures = ReadRtfPictures(bytes("w.rtf").toStdString());
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(QByteArray::fromStdString(pictures[0].bytes), bytes("owl.jpg"));
+    EXPECT_EQ(pictures[0].paragraph, 1u);
+    EXPECT_TRUE(ReadRtfPictures(bytes("k.rtf").toStdString()).empty());
+    // The text form holds the characters only: the picture leaves an empty line.
+    ASSERT_EQ(make(common + "w.txt").exitCode, 0);
+    EXPECT_TRUE(bytes("w.txt").startsWith("Addition Practice Worksheet\n\n"));
+
+    // Only our words on the terminal: the library's note on the profile is not for the user.
+    WriteBytes(file("profiled.png"), ProfiledPng());
+    const MakeResult profiled = make("skills --picture profiled.png -o p.pdf");
+    EXPECT_EQ(profiled.exitCode, 0);
+    EXPECT_EQ(profiled.err, "");
+}
