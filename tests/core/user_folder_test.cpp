@@ -1,14 +1,12 @@
-// An installed copy: the shipped folder is never written, each user gets a program folder of
-// their own on the first start (or takes over the one an earlier version kept), their copies of
-// data files win over the shipped ones, and worksheets go to their documents folder.
+// An installed copy: each user gets a program folder of their own on the first start (or takes
+// over the one an earlier version kept), and their copies of data files win over the shipped
+// ones. The first and second starts themselves are the installed tree test's and the title's.
 
 #include "core/program_places.h"
-#include "core/settings_file.h"
 #include "core/startup.h"
 #include "core/worksheet_request.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/riddle_file.h"
-#include "worksheet/save_name.h"
 #include "worksheet/template_file.h"
 
 #include "../support/failure_text.h"
@@ -16,23 +14,11 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 using namespace abacore;
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Every file under a folder with its bytes and time: equal snapshots, nothing written.
-using Snapshot = std::map<std::string, std::pair<std::string, fs::file_time_type>>;
-Snapshot Take(const fs::path& folder) {
-    Snapshot snapshot;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        snapshot[entry.path().string()] = {entry.is_regular_file() ? ReadBytes(entry.path()) : "",
-                                           entry.last_write_time()};
-    return snapshot;
-}
 
 struct Installed {
     TempFolder root;
@@ -64,34 +50,6 @@ struct Installed {
 };
 
 } // namespace
-
-// The installed tree test runs the same first and second starts through the program; here the
-// outcome of each step, per user.
-TEST(UserFolder, TheFirstStartMakesItThanksOnceAndNeverWritesTheShippedFolder) {
-    Installed installed;
-    const Snapshot shippedBefore = Take(installed.shipped);
-    WorksheetRequest request = installed.request(installed.home / "data");
-    const fs::path own = request.ProgramFolder;
-
-    const StartupOutcome first = RunStartup(request, own);
-    EXPECT_TRUE(first.firstRun && !first.settingsFailed && !request.QuickWordEnabled);
-    EXPECT_EQ(first.userFolderProblem + first.worksheetsProblem, "");
-    // The user's copy is the shipped file with line 3 switched off, every other byte kept.
-    SettingsLines expected = SplitSettingsLines(ReadBytes(installed.shipped / "kvtdata.dat"));
-    ASSERT_TRUE(ApplyFirstRun(expected));
-    EXPECT_EQ(ReadBytes(own / "kvtdata.dat"), JoinSettingsLines(expected));
-    EXPECT_EQ(std::distance(fs::directory_iterator(own), fs::directory_iterator()), 1);
-    // Worksheets go to the documents folder; nothing is made for them in the program folder.
-    EXPECT_EQ(FullWorksheetsPath(request, "Quiz 1.rtf"),
-              (installed.home / "Documents" / "Abacore Worksheets" / "Quiz 1.rtf").string());
-    EXPECT_TRUE(fs::is_directory(installed.home / "Documents" / "Abacore Worksheets"));
-
-    EXPECT_FALSE(RunStartup(request, own).firstRun);
-    // Another user (another config home) is thanked in turn.
-    WorksheetRequest other = installed.request(installed.root.path() / "bob");
-    EXPECT_TRUE(RunStartup(other, other.ProgramFolder).firstRun);
-    EXPECT_EQ(Take(installed.shipped), shippedBefore);
-}
 
 TEST(UserFolder, AFolderThatCannotBeMadeOrAShippedFileThatIsGoneEndsTheStart) {
     Installed installed;

@@ -1,19 +1,13 @@
 #include "add_text.h"
 #include "file_bytes.h"
-#include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/page_output.h"
 #include "ui/text_document_pages.h"
 
-#include <QApplication>
 #include <QHashSeed>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <QTimer>
 #include <ctime>
 #include <gtest/gtest.h>
 
@@ -123,23 +117,4 @@ TEST(PagePath, TheSamePagesGiveTheSameBytesInAnyRunAndTimeZone) {
     EXPECT_FALSE(first.contains("/CreationDate"));
     EXPECT_TRUE(CrossReferencesHold(first));
     EXPECT_TRUE(first.contains(QByteArray("/Title (\xFE\xFF\0Q\0u\0i\0z)", 19)));
-}
-
-TEST(PagePath, PrintPreviewShowsThePagesThePathDraws) {
-    HandDrawn puzzle;
-    const auto sheet = TextOf(SampleSheet("Quiz"));
-    TextDocumentPages text(*sheet);
-    QtDialogs dialogs;
-    QPrinter printer(QPrinter::HighResolution);
-    int shown = -1;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_TRUE(dialog);
-        shown = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
-        dialog->close();
-    });
-    dialogs.printPreview(nullptr, printer, [&](QPrinter* target) {
-        DrawPages({&puzzle.pages, &text}, *target);
-    });
-    EXPECT_EQ(shown, 3);
 }
