@@ -49,8 +49,7 @@ TEST(Title, AnInstalledCopyThanksOnceAndItsButtonsAndToolsWork) {
         EXPECT_EQ(app.request.ActivityType, activity) << name;
     }
     EXPECT_EQ(app.navigator.opened, std::vector<Screen>(std::size(buttons), Screen::ChooseSkill));
-    // Only the crossword (the last button) shows a message, and before the skill screen is
-    // asked for.
+    // Only the crossword (the last button) shows a message, before the skill screen is asked for.
     ASSERT_EQ(app.dialogs.titles(), QStringList{"Crossword Help."});
     EXPECT_EQ(app.navigator.dialogsBefore, (std::vector<size_t>{0, 0, 0, 0, 0, 0, 1}));
 

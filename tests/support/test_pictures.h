@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
-#include <cmath>
+#include <vector>
 
 namespace abacore {
 
@@ -56,34 +56,6 @@ inline std::vector<PdfImage> PdfImages(const QString& pdf) {
         out.push_back({f[3].toInt(), f[4].toInt(), f[12].toDouble(), f[13].toDouble()});
     }
     return out;
-}
-
-// Page `page` (from 1) of a PDF as pdftoppm draws it at `dpi`; null without pdftoppm.
-inline QImage PdfPageImage(const QString& pdf, int page = 1, int dpi = 40) {
-    const QString tool = QStandardPaths::findExecutable("pdftoppm");
-    if (tool.isEmpty())
-        return {};
-    QProcess process;
-    process.start(tool, {"-png", "-r", QString::number(dpi), "-f", QString::number(page), "-l",
-                         QString::number(page), "-singlefile", pdf});
-    process.waitForFinished(30000);
-    return QImage::fromData(process.readAllStandardOutput(), "PNG");
-}
-
-// The share of an image's pixels within `tolerance` of `colour` in each of red, green and blue
-// (a picture in a PDF may be stored as JPEG).
-inline double ShareNear(const QImage& image, const QColor& colour, int tolerance = 24) {
-    if (image.isNull())
-        return 0;
-    qint64 near = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            near += std::abs(c.red() - colour.red()) <= tolerance &&
-                    std::abs(c.green() - colour.green()) <= tolerance &&
-                    std::abs(c.blue() - colour.blue()) <= tolerance;
-        }
-    return static_cast<double>(near) / (static_cast<qint64>(image.width()) * image.height());
 }
 
 // Whether two images show the same pixels.

@@ -23,8 +23,8 @@ constexpr std::array<bool, 4> Division{0, 0, 0, 1};
 } // namespace
 
 // Leaving a box runs its check: a raised minimum pulls its maximum silently, an invalid entry is
-// emptied and refused again by "Continue".
-TEST(ChooseMinMaxWindow, LeavingABoxChecksItAndContinueRefusesAnEmptiedBox) {
+// emptied and refused again by "Continue". "Go Back" checks nothing and stores nothing.
+TEST(ChooseMinMaxWindow, LeavingABoxChecksItContinueRefusesAnEmptiedBoxGoBackDoesNot) {
     RangeScreen s(Activity::SkillsPractice, Division);
     s.enter(0, "500");
     EXPECT_EQ(s.box(1)->text(), "500");
@@ -35,6 +35,11 @@ TEST(ChooseMinMaxWindow, LeavingABoxChecksItAndContinueRefusesAnEmptiedBox) {
     s.click("Command1");
     EXPECT_EQ(s.titles(), (QStringList{"Oops!", "Oops!"}));
     EXPECT_TRUE(s.opened().empty() && !s.app.request.FirstMin);
+    TypeInto(s.box(2), "0");
+    s.click("Command2");
+    EXPECT_EQ(s.titles().size(), 2);
+    EXPECT_TRUE(!s.app.request.FirstMin && !s.app.request.SecondMin);
+    EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseStyle}));
 }
 
 // The arrows step from the typed value (clicking one takes the focus from the box, whose check
@@ -78,12 +83,4 @@ TEST(ChooseMinMaxWindow, ReturnChecksTheEditedBoxAndTheCrosswordWarningLetsItGoO
     EXPECT_EQ(s.app.request.SecondMax, 51);
     EXPECT_EQ(s.titles(), (QStringList{"Hey!"}));
     EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseHeading}));
-}
-
-TEST(ChooseMinMaxWindow, GoBackChecksNothingAndStoresNothing) {
-    RangeScreen s(Activity::SecretRiddle, Division);
-    TypeInto(s.box(2), "0");
-    s.click("Command2");
-    EXPECT_TRUE(s.titles().empty() && !s.app.request.FirstMin);
-    EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseSkill}));
 }
