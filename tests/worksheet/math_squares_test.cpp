@@ -181,11 +181,9 @@ TEST(MathSquares, ResultsFollowFromTheFourNumbersUnderEachSkillsRules) {
 TEST(MathSquares, ImpossibleOrHopelessRangesAreRefusedWithWhatToChange) {
     // Exact division over the whole 16-bit range: about one drawn square in 30 billion.
     WorksheetRequest exact = SquaresRequest(Skill::Division, 0, 32767, 15);
-    EXPECT_EQ(Message(exact),
-              "In a math square of division without remainders both rows and both "
-              "columns must divide evenly, and first numbers up to 32767 hardly ever "
-              "do that. Lower the first number's largest value to 541 or less, or "
-              "allow remainders.");
+    EXPECT_NE(Message(exact).find("up to 32767 hardly ever do that. Lower the first number's "
+                                  "largest value to 541 or less"),
+              std::string::npos);
     exact.FirstMax = 541; // the suggestion holds, one more does not
     EXPECT_EQ(Message(exact), "");
     exact.FirstMax = 542;

@@ -3,6 +3,7 @@
 #include "../support/failure_text.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
+#include "recorded_question.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
@@ -11,35 +12,27 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <map>
-#include <regex>
 #include <set>
 
 using namespace abacore;
 
 namespace {
 
-struct Problem {
-    char letter = 0;
-    int column = 0; // of the label
-    double first = 0, second = 0;
-    std::string sign;
-    double answer() const {
-        return sign == "+"   ? first + second
-               : sign == "-" ? first - second
-               : sign == "x" ? first * second
-                             : std::trunc(first / second);
-    }
-};
-
 struct RiddleSheet {
     WorksheetRequest request;
     std::vector<std::string> lines;
-    std::string answers;
-    std::vector<Problem> problems;
-    std::map<char, std::string> numberOf; // letter: "(answer)" as under its blanks
-    size_t answerLine = 0;                // "The Answer: "
+    SheetContent content;
+    size_t answerLine = 0; // "The Answer: "
+
+    // What stands under the letter's blanks: "(answer)".
+    std::string numberOf(char letter) const {
+        for (const SheetProblem& p : content.problems)
+            if (p.letter == std::toupper(letter))
+                return "(" + p.answer + ")";
+        return "no problem for " + std::string(1, letter);
+    }
 };
 
 WorksheetRequest RiddleRequest(std::string punchLine, Skill skill = Skill::Addition,
@@ -50,8 +43,8 @@ WorksheetRequest RiddleRequest(std::string punchLine, Skill skill = Skill::Addit
     return r;
 }
 
-// Makes the sheet and reads its problems back: each label (three to a row, 22 columns apart),
-// the problem under "Letter", and its entry in the key.
+// Makes the sheet and checks each problem: its answer and key entry, and on the grid its label
+// (three to a row, 22 columns apart) with the question under "Letter".
 RiddleSheet Make(WorksheetRequest r, uint64_t seed = 1) {
     RiddleSheet sheet;
     RandomSource random(seed);
@@ -60,34 +53,30 @@ RiddleSheet Make(WorksheetRequest r, uint64_t seed = 1) {
     MakeSecretRiddle(r, random, CheckSecretRiddleCanBeMade(r), state, document);
     sheet.request = r;
     sheet.lines = PrintedLines(document);
-    sheet.answers = state.AnswerText;
-    const std::regex label(R"((\d+)\)  Letter: ([A-Z]))"), problem(R"(^(\d+) (.) (\d+) =)");
+    sheet.content = state.Content;
+    const auto& lines = sheet.lines;
+    sheet.answerLine =
+        static_cast<size_t>(std::find(lines.begin(), lines.end(), "The Answer: ") - lines.begin());
     std::string key;
-    for (size_t i = 0; i < sheet.lines.size(); ++i) {
-        const std::string& line = sheet.lines[i];
-        if (line == "The Answer: ")
-            sheet.answerLine = i;
-        for (auto m = std::sregex_iterator(line.begin(), line.end(), label);
-             m != std::sregex_iterator(); ++m) {
-            Problem p;
-            p.letter = (*m)[2].str()[0];
-            p.column = static_cast<int>(m->position()) + 1;
-            std::smatch parts;
-            const std::string below =
-                sheet.lines[i + 1].substr(m->position() + (*m)[1].length() + 3);
-            EXPECT_TRUE(std::regex_search(below, parts, problem)) << below;
-            p.first = std::stod(parts[1]);
-            p.sign = parts[2];
-            p.second = std::stod(parts[3]);
-            const auto k = static_cast<int>(sheet.problems.size());
-            EXPECT_EQ(std::stoi((*m)[1]), k + 1);
-            EXPECT_EQ(p.column, 6 + 22 * (k % 3));
-            key += "\n" + NumberText(k + 1) + ")  " + p.letter + "=  " + NumberText(p.answer());
-            sheet.problems.push_back(p);
-            sheet.numberOf[p.letter].append("(").append(TrimmedNumberText(p.answer())).append(")");
-        }
+    size_t row = 0;
+    for (size_t k = 0; k < sheet.content.problems.size(); ++k) {
+        const SheetProblem& p = sheet.content.problems[k];
+        EXPECT_EQ(p.answer, TrimmedNumberText(ReadQuestion(p.question).value())) << p.question;
+        key += "\n" + NumberText(static_cast<double>(k + 1)) + ")  " + p.letter + "=  " +
+               NumberText(std::stod(p.answer));
+        const std::string label = std::to_string(k + 1) + ")  Letter: " + p.letter;
+        const size_t column = 5 + 22 * (k % 3);
+        while (row < sheet.answerLine && lines[row].compare(column, label.size(), label) != 0)
+            ++row;
+        std::string question = p.question;
+        if (const size_t sign = question.find("\u00F7"); sign != std::string::npos)
+            question.replace(sign, 2, "/");
+        EXPECT_TRUE(row < sheet.answerLine &&
+                    lines[row + 1].compare(column + label.size() - 9, question.size(), question) ==
+                        0)
+            << label << " " << question;
     }
-    EXPECT_EQ(sheet.answers, key); // the problems three to a row, each with its key entry
+    EXPECT_EQ(state.AnswerText, key);
     return sheet;
 }
 
@@ -118,7 +107,7 @@ std::vector<std::string> ReadPunchLine(const RiddleSheet& sheet) {
 
 TEST(SecretRiddle, ProblemsThreeToARowThenThePunchLineAsNumberedBlanks) {
     const RiddleSheet fox = Make(RiddleRequest("The quick brown fox"));
-    EXPECT_EQ(fox.problems.size(), 15u);
+    EXPECT_EQ(fox.content.problems.size(), 15u);
     // Bands of 6 then 7 printed lines (the grid starts again at row 3), 75 columns wide; the
     // problem under "Letter" (where Make reads it), one column further from problem 10 on.
     EXPECT_EQ(fox.answerLine, 6u + 7 * 4 + 1);
@@ -135,7 +124,7 @@ TEST(SecretRiddle, ProblemsThreeToARowThenThePunchLineAsNumberedBlanks) {
 
     // Both cases of a letter share its problem and number.
     const RiddleSheet boo = Make(RiddleRequest("Boo bOO"));
-    const std::string b = boo.numberOf.at('B'), o = boo.numberOf.at('O');
+    const std::string b = boo.numberOf('B'), o = boo.numberOf('O');
     EXPECT_EQ(ReadPunchLine(boo), (std::vector<std::string>{b, o, o, b, o, o}));
     // Any other character takes one column whatever its bytes; a control character is a blank.
     const RiddleSheet ascii = Make(RiddleRequest("#a #!"));
@@ -168,24 +157,23 @@ TEST(SecretRiddle, EveryLetterGetsOneProblemWithAnAnswerOfItsOwnForAnySkill) {
             r.AllowRemainders = c.remainders;
             r.SkillChecked = {false, true, true, true, true};
             const RiddleSheet sheet = Make(r, seed);
-            ASSERT_EQ(sheet.problems.size(), 26u);
+            ASSERT_EQ(sheet.content.problems.size(), 26u);
             std::set<std::string> answers;
-            for (const Problem& p : sheet.problems) {
-                EXPECT_TRUE(answers.insert(sheet.numberOf.at(p.letter)).second) << seed;
-                EXPECT_TRUE(p.first >= 1 && p.first <= c.firstMax && p.second >= 1 &&
-                            p.second <= c.secondMax);
-                EXPECT_FALSE(p.sign == "-" && !c.negatives && p.second > p.first);
-                EXPECT_FALSE(p.sign == "/" && !c.remainders && std::fmod(p.first, p.second) != 0);
+            for (const SheetProblem& p : sheet.content.problems) {
+                const RecordedQuestion q = ReadQuestion(p.question);
+                EXPECT_TRUE(answers.insert(p.answer).second) << seed;
+                EXPECT_TRUE(q.first >= 1 && q.first <= c.firstMax && q.second >= 1 &&
+                            q.second <= c.secondMax);
+                EXPECT_FALSE(q.sign == "-" && !c.negatives && q.second > q.first);
+                EXPECT_TRUE(c.remainders || q.divides()) << p.question;
                 // With remainders there is no order rule: a quotient can be 0.
-                quotientOfZero = quotientOfZero || (p.sign == "/" && p.answer() == 0);
+                quotientOfZero = quotientOfZero || (!q.divides() && q.value() == 0);
             }
-            firstLetters.insert(sheet.problems[0].letter);
+            firstLetters.insert(sheet.content.problems[0].letter);
             std::vector<std::string> expected;
             for (char ch : punchLine)
                 if (ch != ' ')
-                    expected.push_back(std::isalpha(ch)
-                                           ? sheet.numberOf.at(static_cast<char>(std::toupper(ch)))
-                                           : std::string(1, ch));
+                    expected.push_back(std::isalpha(ch) ? sheet.numberOf(ch) : std::string(1, ch));
             EXPECT_EQ(ReadPunchLine(sheet), expected) << seed;
         }
     }
@@ -222,9 +210,9 @@ TEST(SecretRiddle, LongPunchLinesWrapAndLongAnswersWidenTheBlanks) {
     const RiddleSheet big = Make(r);
     EXPECT_EQ(ReadPunchLine(big).size(), 7u);
     size_t longest = 0;
-    for (const auto& [letter, number] : big.numberOf) {
-        EXPECT_GT(std::stod(number.substr(1)), 1e9);
-        longest = std::max(longest, number.size());
+    for (const SheetProblem& p : big.content.problems) {
+        EXPECT_GT(std::stod(p.answer), 1e9);
+        longest = std::max(longest, p.answer.size() + 2);
     }
     EXPECT_EQ(big.lines[big.answerLine + 3].find(" " + std::string(longest, '_') + " "), 5u);
 }

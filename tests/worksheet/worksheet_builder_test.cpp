@@ -197,8 +197,6 @@ TEST(Directions, TextByActivityAndSkills) {
     EXPECT_EQ(Text(Activity::SkillsPractice, Skill::Mixed),
               "Practice your  skills by solving the problems below.");
     EXPECT_EQ(Text(Activity::WordProblems, Skill::Addition), "Solve the word problems below.");
-    EXPECT_EQ(Text(Activity::ValueMatching, Skill::Addition),
-              "Fill in the letter of the problem that has an equal answer in the right column.");
     EXPECT_EQ(Text(Activity::SecretRiddle, Skill::Division),
               "Solve the division problems below, then use the answers to decipher the answer to "
               "the riddle.");

@@ -1,6 +1,5 @@
 #include "worksheet/save_name.h"
 
-#include "core/worksheet_request.h"
 #include "worksheet/editing_tools.h"
 #include "worksheet/worksheet_toolbar.h"
 
@@ -30,28 +29,6 @@ TEST(SaveName, RefusesNamesThatAreNotFileNamesInTheFolder) {
         EXPECT_EQ(CheckSaveName(name), problem) << name;
 }
 
-TEST(SaveName, FilesHandedOnAndTheSavedMessage) {
-    WorksheetRequest request;
-    request.ProgramFolder = "/p";
-    EXPECT_EQ(QuickWordArguments(request, "Quiz 1", false),
-              std::vector<std::string>{"/p/worksheets/Quiz 1.rtf"});
-    EXPECT_EQ(WorksheetSavedMessage(request, "Quiz 1"),
-              "This worksheet has been saved in the \"worksheets\" folder of your Abacore "
-              "directory as \"Quiz 1.rtf\" .  You can now open it with a word processor for "
-              "further editing.");
-    // A second print job into a file gets its own file rather than replacing the first.
-    EXPECT_EQ(AnswerKeyCompanionPath("/tmp/sheet"), "/tmp/sheet(Answer Key)");
-}
-
-TEST(SaveName, ThePrintedMessageSaysWhereThePagesWent) {
-    EXPECT_EQ(PrintedMessage("", {}), "This activity has been sent to your printer.");
-    EXPECT_EQ(PrintedMessage("/tmp/my files", {"a b.pdf"}),
-              "This activity has been printed to \"a b.pdf\" in the folder \"/tmp/my files\".");
-    EXPECT_EQ(PrintedMessage("/tmp", {"s.pdf", "s(Answer Key).pdf"}),
-              "This activity has been printed to \"s.pdf\" and \"s(Answer Key).pdf\" in the "
-              "folder \"/tmp\".");
-}
-
 TEST(WorksheetToolbar, AvailabilityByRequest) {
     using enum ToolbarButtonId;
     WorksheetRequest request;
@@ -63,12 +40,6 @@ TEST(WorksheetToolbar, AvailabilityByRequest) {
     EXPECT_TRUE(ToolbarButtonEnabled(QuickWord, request));
     EXPECT_FALSE(ToolbarButtonEnabled(View, request));
     EXPECT_TRUE(ToolbarButtonEnabled(Print, request));
-}
-
-TEST(WorksheetToolbar, TheViewButtonShowsTheOtherDocument) {
-    EXPECT_EQ(CommandFor(ToolbarButtonId::View, false), WorksheetCommand::ShowAnswers);
-    EXPECT_EQ(CommandFor(ToolbarButtonId::View, true), WorksheetCommand::ShowWorksheet);
-    EXPECT_EQ(CommandFor(ToolbarButtonId::Quit, true), WorksheetCommand::Quit);
 }
 
 TEST(EditingTools, ATypedFontSizeIsAWholeNumberWithinTheLimits) {
