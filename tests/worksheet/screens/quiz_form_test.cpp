@@ -23,7 +23,8 @@ TEST_F(QuizFormTest, TheViewSwitchShowsTheKeyInTheSheetsPlaceAndTheToolsLeaveThe
     EXPECT_FALSE(window->findChild<QWidget*>("FontTools")->isEnabled());
     QTest::keyClick(answerBox(), Qt::Key_B, Qt::ControlModifier);
     EXPECT_EQ(quizBox()->toHtml(), sheet);
-    button("Worksheet")->trigger(); // the switch names the other view
+    ASSERT_NE(button("Worksheet"), nullptr); // the switch names the other view
+    button("Worksheet")->trigger();
     EXPECT_TRUE(answerBox()->isHidden() && window->findChild<QWidget*>("FontTools")->isEnabled());
 }
 
