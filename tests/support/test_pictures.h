@@ -4,10 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QImageWriter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QString>
-#include <vector>
 
 namespace abacore {
 
@@ -29,33 +26,6 @@ inline QImage WritePicture(const QString& path, int width, int height, const cha
     if (!writer.write(image))
         return {};
     return image;
-}
-
-// The pictures of a PDF as pdfimages lists them: pixels and pixels per inch. Empty without it.
-struct PdfImage {
-    int width = 0, height = 0;
-    double xPpi = 0, yPpi = 0;
-    double widthInches() const { return width / xPpi; }
-    double heightInches() const { return height / yPpi; }
-};
-
-inline std::vector<PdfImage> PdfImages(const QString& pdf) {
-    const QString tool = QStandardPaths::findExecutable("pdfimages");
-    std::vector<PdfImage> out;
-    if (tool.isEmpty())
-        return out;
-    QProcess process;
-    process.start(tool, {"-list", pdf});
-    process.waitForFinished(30000);
-    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
-    for (const QString& line : lines.mid(2)) {
-        const QStringList f = line.simplified().split(' ');
-        if (f.size() < 14 || f[2] != "image")
-            continue;
-        out.push_back({f[3].toInt(), f[4].toInt(), f[12].toDouble(), f[13].toDouble()});
-    }
-    return out;
 }
 
 // Whether two images show the same pixels.
