@@ -224,10 +224,8 @@ TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
     WorksheetRequest r = RiddleRequest("abcdefghijklmnopqrs", Skill::Addition, 10, 10);
     EXPECT_EQ(message(r), ""); // 19 letters, sums 2 to 20
     r.PunchLine += "t";
-    EXPECT_EQ(message(r), "The punch line has 20 different letters, and each letter needs a "
-                          "problem with an answer of its own, but with these number ranges "
-                          "addition gives only 19 different answers. Widen the number ranges or "
-                          "choose a punch line with fewer different letters.");
+    EXPECT_TRUE(message(r).starts_with("The punch line has 20 different letters"));
+    EXPECT_NE(message(r).find("addition gives only 19 different answers"), std::string::npos);
     r.MixedSkills = true; // every skill that can occur is checked: quotients 1 to 10
     r.SkillChecked = {false, false, false, false, true};
     EXPECT_NE(message(r).find("division gives only 10 different"), std::string::npos);
