@@ -84,17 +84,6 @@ TEST(NextProblem, OnlyCheckedSkillsOccurAndEachKeepsItsOwnRule) {
     EXPECT_THROW(PickSkill(r, random), GenerationError);
 }
 
-TEST(NextProblem, ProblemsMadeWithinOneClockTickStillDiffer) {
-    RandomSource random; // clock-seeded: every problem takes in the clock
-    WorksheetRequest r = RangesRequest(Skill::Addition, 0, 32767, 0, 32767);
-    std::set<std::pair<double, double>> pairs;
-    for (int i = 0; i < 1000; ++i) {
-        const ArithmeticProblem p = NextProblem(r, random, {}, DrawLimits{});
-        pairs.insert({p.first, p.second});
-    }
-    EXPECT_GT(pairs.size(), 990u);
-}
-
 static std::string MessageOf(const WorksheetRequest& r, const ProblemRules& rules = {}) {
     return FailureText<GenerationError>([&] { CheckProblemsCanBeMade(r, rules); });
 }
