@@ -158,10 +158,11 @@ TEST(SecretRiddle, EveryLetterGetsOneProblemWithAnAnswerOfItsOwnForAnySkill) {
             r.SkillChecked = {false, true, true, true, true};
             const RiddleSheet sheet = Make(r, seed);
             ASSERT_EQ(sheet.content.problems.size(), 26u);
-            std::set<std::string> answers;
+            std::set<std::string> answers, letters;
             for (const SheetProblem& p : sheet.content.problems) {
                 const RecordedQuestion q = ReadQuestion(p.question);
-                EXPECT_TRUE(answers.insert(p.answer).second) << seed;
+                EXPECT_TRUE(answers.insert(p.answer).second && letters.insert({p.letter}).second)
+                    << seed;
                 EXPECT_TRUE(q.first >= 1 && q.first <= c.firstMax && q.second >= 1 &&
                             q.second <= c.secondMax);
                 EXPECT_FALSE(q.sign == "-" && !c.negatives && q.second > q.first);
@@ -170,11 +171,6 @@ TEST(SecretRiddle, EveryLetterGetsOneProblemWithAnAnswerOfItsOwnForAnySkill) {
                 quotientOfZero = quotientOfZero || (!q.divides() && q.value() == 0);
             }
             firstLetters.insert(sheet.content.problems[0].letter);
-            std::vector<std::string> expected;
-            for (char ch : punchLine)
-                if (ch != ' ')
-                    expected.push_back(std::isalpha(ch) ? sheet.numberOf(ch) : std::string(1, ch));
-            EXPECT_EQ(ReadPunchLine(sheet), expected) << seed;
         }
     }
     EXPECT_EQ(firstLetters.size(), 26u); // shuffled: any letter can come first
