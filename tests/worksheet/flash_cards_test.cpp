@@ -1,12 +1,13 @@
 #include "worksheet/flash_cards.h"
 
 #include "ranges_request.h"
+#include "recorded_question.h"
+#include "worksheet/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -122,37 +123,30 @@ TEST(FlashCards, KindsTakeTurnsAndTwoLineCardsStayOnOnePage) {
     }
 }
 
+// Each card's back answers its front; a stacked card's sign and second number end under the first
+// number's last digit, whichever number is the longer.
 TEST(FlashCards, AnswersMatchTheirProblemsAndStackedNumbersLineUp) {
     for (uint64_t seed = 1; seed <= 30; ++seed) {
-        // Either number may be the longer one.
         WorksheetRequest r = Cards(Skill::Mixed, 0, seed % 2 ? 9999 : 99, 1, 999, 6, 40);
         r.AllowNegatives = true;
         r.MixedSkills = true;
         r.SkillChecked = {false, true, true, true, true};
         const auto sheet = Make(r, seed);
+        ASSERT_EQ(sheet->state.Content.problems.size(), 40u);
+        for (const SheetProblem& p : sheet->state.Content.problems) {
+            const RecordedQuestion q = ReadQuestion(p.question);
+            const double remainder = q.divides() ? 0 : std::fmod(q.first, q.second);
+            EXPECT_EQ(p.answer, TrimmedNumberText(q.value()) +
+                                    (remainder == 0 ? "" : " R (" + NumberText(remainder) + ")"))
+                << p.question;
+            EXPECT_TRUE(q.sign != "\u00F7" || q.second <= q.first) << p.question;
+        }
         for (size_t i = 0; i < sheet->texts.size(); ++i) {
-            std::string question = sheet->texts[i];
-            if (question.empty())
+            if (!IsStacked(sheet->paragraphs[i]))
                 continue;
-            if (IsStacked(sheet->paragraphs[i])) {
-                // The sign and second number end under the first number's last digit.
-                const std::string& second = sheet->texts[++i];
-                const size_t end = question.find(' ', question.find_first_not_of(' '));
-                EXPECT_EQ(static_cast<int>(end), CharacterCount(second)) << question;
-                question = question.substr(0, end) + " " + second + question.substr(end);
-            }
-            std::istringstream in(question);
-            double a = 0, b = 0, q = 0, remainder = 0;
-            std::string sign, r1, r2;
-            in >> a >> sign >> b >> q >> r1 >> r2 >> remainder;
-            if (sign == "\u00F7") {
-                const double expected = std::fmod(a, b);
-                EXPECT_EQ(q * b + remainder, a) << question;
-                EXPECT_EQ(r1 + r2, expected == 0 ? "" : "R(") << question;
-                EXPECT_TRUE(remainder == expected && b <= a) << question;
-            } else {
-                EXPECT_EQ(q, sign == "+" ? a + b : sign == "-" ? a - b : a * b) << question;
-            }
+            const std::string &first = sheet->texts[i], &second = sheet->texts[++i];
+            const size_t end = first.find(' ', first.find_first_not_of(' '));
+            EXPECT_EQ(static_cast<int>(end), CharacterCount(second)) << first;
         }
     }
 }

@@ -194,7 +194,6 @@ TEST(MathSquares, ImpossibleOrHopelessRangesAreRefusedWithWhatToChange) {
     EXPECT_EQ(Message(SquaresRequest(Skill::Subtraction, 0, 999'999'999'999'999, 15)), "");
     // The filled-in number must fit its box.
     WorksheetRequest big = SquaresRequest(Skill::Addition, 0, 100'000'000, 1);
-    EXPECT_EQ(Message(big), "");
     big.FirstSquareFilled = true;
     EXPECT_NE(Message(big).find("up to 8 digits"), std::string::npos);
     big.FirstMax = 99'999'999;

@@ -109,14 +109,12 @@ TEST(RiddleChoice, BackAfterARefusalTheTypedRiddleIsShownWhereItStands) {
     WorksheetRequest request;
     EXPECT_EQ(OpenRiddleScreen(request, file).shown, file[0]);
     request.KeepTyped = true;
-    const std::pair<Riddle, int> cases[] = {{{"Q2", "A2"}, 1}, {{"Q2", "A clock!"}, -1}};
-    for (const auto& [typed, index] : cases) {
-        request.RiddleQuestion = typed.question;
-        request.PunchLine = typed.punchLine;
-        const RiddleOpening kept = OpenRiddleScreen(request, file);
-        EXPECT_EQ(std::tie(kept.index, kept.shown), std::tuple(index, typed)) << typed.punchLine;
-    }
-    EXPECT_EQ(OpenRiddleScreen(request, {}).shown, (Riddle{"Q2", "A clock!"}));
+    request.RiddleQuestion = "Q2";
+    request.PunchLine = "A2";
+    EXPECT_EQ(OpenRiddleScreen(request, file).index, 1);
+    request.PunchLine = "A clock!";
+    const RiddleOpening own = OpenRiddleScreen(request, file);
+    EXPECT_EQ(std::tie(own.index, own.shown), std::tuple(-1, Riddle{"Q2", "A clock!"}));
 }
 
 // Whatever the boxes hold is taken as it is, and the count follows the punch line whatever an

@@ -3,6 +3,7 @@
 #include "printed_lines.h"
 #include "ranges_request.h"
 #include "worksheet/random_source.h"
+#include "worksheet/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -111,12 +112,6 @@ TEST(SkillsPractice, EachStyleHasItsRowSequence) {
 // digit, and the underline covers exactly them: the sign's width in bytes (two for "÷") must
 // not shift them. Mixed skills and ranges, all styles with vertical rows, many seeds.
 TEST(SkillsPractice, VerticalSignRowsEndUnderTheFirstNumberForEverySkill) {
-    const auto chars = [](std::string_view text) {
-        std::u32string out;
-        for (size_t at = 0; at < text.size();)
-            out += NextCodePoint(text, at);
-        return out;
-    };
     int divisions = 0;
     for (const int16_t style : {4, 5, 6, 7}) {
         for (uint64_t seed = 1; seed <= 25; ++seed) {
@@ -127,10 +122,10 @@ TEST(SkillsPractice, VerticalSignRowsEndUnderTheFirstNumberForEverySkill) {
             for (size_t i = 1; i < paragraphs.size(); ++i) {
                 std::u32string above;
                 for (const abacore::Run& run : paragraphs[i - 1].runs)
-                    above += chars(run.text);
+                    above += DecodeUtf8(run.text);
                 size_t column = 0;
                 for (const abacore::Run& run : paragraphs[i].runs) {
-                    const std::u32string text = chars(run.text);
+                    const std::u32string text = DecodeUtf8(run.text);
                     column += text.size();
                     if (!run.format.underline)
                         continue;

@@ -49,20 +49,20 @@ TEST(TemplateFile, LoadsTheFilesTheSheetNeedsOrNamesTheOneThatFails) {
     EXPECT_EQ(t.forSkill(Skill::Addition).size(), 12u);  // blank lines are no stories
     EXPECT_TRUE(t.forSkill(Skill::Subtraction).empty()); // not needed, not read
     // One story per problem with a single skill; one per file with several.
-    EXPECT_EQ(LoadMessage(Words(Skill::Addition, 13), folder.path()),
-              "The word problems file \"add.dat\" holds 12 stories, but this worksheet needs 13, "
-              "one for each problem. Ask for 12 problems or fewer, or add stories to the file.");
+    EXPECT_NE(LoadMessage(Words(Skill::Addition, 13), folder.path())
+                  .find("\"add.dat\" holds 12 stories, but this worksheet needs 13"),
+              std::string::npos);
     EXPECT_EQ(
         LoadMessage(Words(Skill::Mixed, 20, {Skill::Addition, Skill::Subtraction}), folder.path()),
         "");
-    EXPECT_EQ(
-        LoadMessage(Words(Skill::Mixed, 2, {Skill::Addition, Skill::Division}), folder.path()),
-        "The word problems file \"divide.dat\" is missing from the program folder \"" +
-            folder.path().string() + "\". Put the file back, or choose other skills.");
+    EXPECT_NE(
+        LoadMessage(Words(Skill::Mixed, 2, {Skill::Addition, Skill::Division}), folder.path())
+            .find("\"divide.dat\" is missing from the program folder \"" + folder.path().string()),
+        std::string::npos);
     WriteBytes(folder.path() / "divide.dat", "\r\n \r\n");
-    EXPECT_EQ(LoadMessage(Words(Skill::Division, 1), folder.path()),
-              "The word problems file \"divide.dat\" holds no stories. Add stories to the file, "
-              "or choose other skills.");
+    EXPECT_NE(LoadMessage(Words(Skill::Division, 1), folder.path())
+                  .find("\"divide.dat\" holds no stories"),
+              std::string::npos);
     WriteBytes(folder.path() / "divide.dat",
                "[1] / [2]\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\n");
     EXPECT_TRUE(LoadMessage(Words(Skill::Division, 1), folder.path())

@@ -110,10 +110,8 @@ TEST(ValueMatching, RarePartnersAreFoundAndProblemsWithoutOneAreDrawnAgain) {
 }
 
 TEST(ValueMatching, RangesWithoutPartnersAreRefusedWithWhatToChange) {
-    EXPECT_EQ(MessageOf(Matching(Skill::Addition, 0, 10, 3, 4)),
-              "Each matching expression needs a second number strictly between the second "
-              "number's minimum and maximum, and no whole number lies between 3 and 4. Make the "
-              "second number's maximum at least 5.");
+    EXPECT_TRUE(MessageOf(Matching(Skill::Addition, 0, 10, 3, 4))
+                    .ends_with("between 3 and 4. Make the second number's maximum at least 5."));
     EXPECT_EQ(MessageOf(Matching(Skill::Addition, 0, 10, 3, 5)), "");
     EXPECT_NE(MessageOf(Matching(Skill::Addition, 5, 6, 0, 10))
                   .find("range gives only 6. Make the first number's maximum at least 7."),

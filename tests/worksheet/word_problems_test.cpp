@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
-#include <sstream>
 #include <string>
 
 using namespace abacore;
@@ -36,32 +35,23 @@ struct Story {
     double a = 0, b = 0, answer = 0;
 };
 
-// Makes a sheet and reads each story back with its answer-key entry.
+// Makes a sheet and reads each story back as the sheet records it for the pupil (the printed
+// text and key are NumberedStoriesInTimesNewRomanWithTheirAnswers's): both placeholders filled.
 std::vector<Story> Make(WorksheetRequest& r, const WordTemplates& t, uint64_t seed) {
     Document d;
     RandomSource random(seed);
     GenerationState state;
     MakeWordProblems(r, random, DrawLimits{}, t, state, d);
-    std::istringstream text(d.plainText()), key(state.AnswerText);
     std::vector<Story> stories;
-    std::string line, entry;
-    std::getline(key, entry); // the key starts with LF
-    while (std::getline(text, line)) {
-        if (line.empty())
-            continue;
-        Story s;
-        int number = 0, keyNumber = 0;
-        EXPECT_EQ(std::sscanf(line.c_str(), "%d)   S%d T%d %lf %lf", &number, &s.skill,
-                              &s.template_, &s.a, &s.b),
-                  5)
-            << line;
-        EXPECT_EQ(line.find('['), std::string::npos) << line; // every placeholder filled
-        std::getline(key, entry);
-        EXPECT_EQ(std::sscanf(entry.c_str(), " %d)   %lf", &keyNumber, &s.answer), 2) << entry;
-        EXPECT_EQ(number, static_cast<int>(stories.size()) + 1);
-        EXPECT_EQ(keyNumber, number);
-        stories.push_back(s);
+    for (const SheetProblem& p : state.Content.problems) {
+        Story& s = stories.emplace_back();
+        EXPECT_EQ(std::sscanf(p.question.c_str(), "S%d T%d %lf %lf", &s.skill, &s.template_, &s.a,
+                              &s.b),
+                  4)
+            << p.question;
+        s.answer = std::stod(p.answer);
     }
+    EXPECT_EQ(stories.size(), static_cast<size_t>(r.ProblemCount));
     return stories;
 }
 
