@@ -1,12 +1,13 @@
 // An installed copy: each user gets a program folder of their own on the first start (or takes
-// over the one an earlier version kept), and their copies of data files win over the shipped
-// ones. The first and second starts themselves are the installed tree test's and the title's.
+// over the one an earlier version kept), their copies of data files win over the shipped ones,
+// and their sheets go into a worksheets folder there. The first and second starts themselves are the installed tree test's and the title's.
 
 #include "core/program_places.h"
 #include "core/startup.h"
 #include "core/worksheet_request.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/riddle_file.h"
+#include "worksheet/save_name.h"
 #include "worksheet/template_file.h"
 
 #include "../support/failure_text.h"
@@ -83,9 +84,6 @@ TEST(UserFolder, AUsersOwnCopyOfADataFileWinsInAnyLetterCase) {
 
     // Nothing of the user's: the shipped files, found ignoring case as in a program folder.
     EXPECT_EQ(FindDataFile(folders, "RIDDLES.DAT"), installed.shipped / "Riddles.dat");
-    const RiddleFile shippedRiddles = ReadRiddleFile(folders);
-    ASSERT_EQ(shippedRiddles.status, RiddleFileStatus::Read);
-    EXPECT_FALSE(shippedRiddles.riddles.empty());
 
     // A file under another letter case is a copy.
     WriteBytes(own / "riddles.DAT", "Why?\r\nBecause.\r\n");
@@ -161,4 +159,22 @@ TEST(UserFolder, AnEarlierVersionsFolderIsTakenOverWhole) {
     AdoptEarlierUserFolder(places, user);
     EXPECT_EQ(places.programFolder, earlier.string());
     EXPECT_EQ(ReadBytes(earlier / "kvtdata.dat"), settings);
+}
+
+// Start-up reuses the folder under another letter case, and saved files go into it; a file in
+// its way is reported, not fatal.
+TEST(WorksheetsFolder, ReusedUnderAnotherLetterCaseAndAFileInTheWayIsReported) {
+    TempFolder folder;
+    WorksheetRequest request;
+    request.ProgramFolder = folder.path().string();
+    fs::create_directory(folder.path() / "WORKSHEETS");
+    EnsureWorksheetsFolder(request);
+    EXPECT_FALSE(fs::exists(folder.path() / "worksheets"));
+    EXPECT_EQ(FullWorksheetsPath(request, "Quiz 1.rtf"),
+              (folder.path() / "WORKSHEETS" / "Quiz 1.rtf").string());
+
+    fs::remove(folder.path() / "WORKSHEETS");
+    WriteBytes(folder.path() / "worksheets", "not a folder");
+    const std::string problem = FailureText<WriteError>([&] { EnsureWorksheetsFolder(request); });
+    EXPECT_NE(problem.find((folder.path() / "worksheets").string()), std::string::npos) << problem;
 }
