@@ -5,7 +5,6 @@
 
 #include <QHashSeed>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -58,28 +57,21 @@ bool CrossReferencesHold(const QByteArray& pdf) {
 
 } // namespace
 
-// The pages' order in the file is the PDF export's and the crossword's print tests'.
-TEST(PagePath, PagesDrawnByHandGetThePrintableArea) {
-    HandDrawn puzzle;
-    const auto sheet = TextOf(SampleSheet("Math Skills Practice Worksheet"));
-    TextDocumentPages text(*sheet);
-    QTemporaryDir dir;
-    WritePdfFile({&puzzle.pages, &text}, dir.filePath("mixed.pdf"), "Puzzle");
-    // 7.3 by 9.5 inches at 1200 dots an inch (Qt rounds the margins to whole points).
-    ASSERT_EQ(puzzle.areas.size(), 2u);
-    for (const QRectF& area : puzzle.areas) {
-        EXPECT_EQ(area.topLeft(), QPointF(0, 0));
-        EXPECT_NEAR(area.width(), 7.3 * 1200, 2 * 1200 / 72);
-        EXPECT_NEAR(area.height(), 9.5 * 1200, 2 * 1200 / 72);
-    }
-}
-
-TEST(PagePath, TheSamePagesGiveTheSameBytesInAnyRunAndTimeZone) {
+TEST(PagePath, HandDrawnPagesGetThePrintableAreaAndTheSameBytesInAnyRunAndTimeZone) {
     const auto sheet = TextOf(SampleSheet("Quiz"));
     const auto render = [&] {
         HandDrawn puzzle;
         TextDocumentPages text(*sheet);
-        return PdfBytes({&text, &puzzle.pages}, "Quiz");
+        const QByteArray bytes = PdfBytes({&text, &puzzle.pages}, "Quiz");
+        // Each page drawn by hand gets the printable area: 7.3 by 9.5 inches at 1200 dots an
+        // inch (Qt rounds the margins to whole points).
+        EXPECT_EQ(puzzle.areas.size(), 2u);
+        for (const QRectF& area : puzzle.areas) {
+            EXPECT_EQ(area.topLeft(), QPointF(0, 0));
+            EXPECT_NEAR(area.width(), 7.3 * 1200, 2 * 1200 / 72);
+            EXPECT_NEAR(area.height(), 9.5 * 1200, 2 * 1200 / 72);
+        }
+        return bytes;
     };
     const QByteArray first = render();
     // As another run elsewhere would: hash tables salted afresh, the clock in another zone.
