@@ -88,8 +88,6 @@ TEST(UserFolder, AUsersOwnCopyOfADataFileWinsInAnyLetterCase) {
     // A file under another letter case is a copy.
     WriteBytes(own / "riddles.DAT", "Why?\r\nBecause.\r\n");
     EXPECT_EQ(ReadRiddleFile(folders).riddles, (std::vector<Riddle>{{"Why?", "Because."}}));
-    WriteBytes(own / "AbacoreBack.JPG", "");
-    EXPECT_EQ(FindDataFile(folders, "AbacoreBack.jpg"), own / "AbacoreBack.JPG");
 
     // A template missing from both is reported with both folders.
     WorksheetRequest request;
