@@ -88,17 +88,15 @@ TEST(FileSafety, RefusesWhatIsNoOrdinaryFileBeforeWritingEitherFile) {
     const fs::path at = folder.path();
     fs::create_symlink("loop.rtf", at / "loop.rtf");
     ASSERT_EQ(::mkfifo((at / "pipe.rtf").c_str(), 0644), 0);
-    fs::create_symlink("pipe.rtf", at / "to-pipe.rtf");
     fs::create_directory(at / "folder.rtf");
-    const std::vector<std::string> setup{"sheet.rtf", "key.rtf",     "loop.rtf",
-                                         "pipe.rtf",  "to-pipe.rtf", "folder.rtf"};
+    const std::vector<std::string> setup{"sheet.rtf", "key.rtf", "loop.rtf", "pipe.rtf",
+                                         "folder.rtf"};
     const struct {
         fs::path key;
         std::string reason;
     } rows[] = {
         {at / "loop.rtf", "links lead round in a circle"},
         {at / "pipe.rtf", "a pipe (FIFO), not an ordinary file"},
-        {at / "to-pipe.rtf", "a pipe (FIFO), not an ordinary file"},
         {at / "folder.rtf", "there is a folder of that name"},
         {at / "gone" / "key.rtf", "the folder " + (at / "gone").string() + " does not exist"},
         {at / "sheet.rtf" / "key.rtf", folder.sheet.string() + " is not a folder"},

@@ -28,7 +28,6 @@ TEST(StyleSamples, SignOfTheSkillOrOfDivisionThenAdditionThenSubtraction) {
         const StyleSamples samples = SampleTexts(r);
         EXPECT_EQ(samples.horizontal, "12 " + sign + " 3=") << sign;
         EXPECT_EQ(samples.vertical, "   12      " + sign + " 3") << sign;
-        EXPECT_EQ(samples.bracketed, "3 ) 12");
         EXPECT_EQ(OffersBracket(r), ticked[3]) << sign;
     }
 }
@@ -40,7 +39,6 @@ TEST(StyleChoice, StyleBitsAndTheRefusalOfTheBracketAloneForMixedSkills) {
     const WorksheetRequest mixed = RequestFor(Activity::SkillsPractice, {1, 0, 0, 1});
     EXPECT_EQ(StyleRefusal(mixed, 1), StyleText::kBracketAloneRefusal);
     EXPECT_FALSE(StyleRefusal(mixed, 3));
-    EXPECT_FALSE(StyleRefusal(mixed, 4));
 }
 
 TEST(DefaultHeading, SkillWordThenActivityWord) {
