@@ -27,12 +27,6 @@ struct HandDrawn {
     }};
 };
 
-std::unique_ptr<QTextDocument> TextOf(const Document& document) {
-    auto text = std::make_unique<QTextDocument>();
-    FillTextDocument(document, *text);
-    return text;
-}
-
 // Every entry of the cross-reference table points at the start of its object, as a reader needs.
 bool CrossReferencesHold(const QByteArray& pdf) {
     const qsizetype table = pdf.lastIndexOf("\nxref\n") + 1;
@@ -53,10 +47,11 @@ bool CrossReferencesHold(const QByteArray& pdf) {
 } // namespace
 
 TEST(PagePath, HandDrawnPagesGetThePrintableAreaAndTheSameBytesInAnyRunAndTimeZone) {
-    const auto sheet = TextOf(SampleSheet("Quiz"));
+    QTextDocument sheet;
+    FillTextDocument(SampleSheet("Quiz"), sheet);
     const auto render = [&] {
         HandDrawn puzzle;
-        TextDocumentPages text(*sheet);
+        TextDocumentPages text(sheet);
         const QByteArray bytes = PdfBytes({&text, &puzzle.pages}, "Quiz");
         // Each page drawn by hand gets the printable area: 7.3 by 9.5 inches at 1200 dots an
         // inch (Qt rounds the margins to whole points).
