@@ -30,15 +30,11 @@ struct Installed {
         fs::create_directories(shipped);
         fs::copy(ABACORE_SOURCE_DIR "/data", shipped);
         fs::create_directories(home);
-        // What `cmake --install` leaves: files nobody may write.
+        // What `cmake --install` leaves: files nobody may write (in a folder this test may, so
+        // that it can take files away and clean up).
         for (const auto& entry : fs::directory_iterator(shipped))
             fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::group_write,
                             fs::perm_options::remove);
-    }
-    ~Installed() {
-        fs::permissions(shipped, fs::perms::owner_all, fs::perm_options::add);
-        for (const auto& entry : fs::directory_iterator(shipped))
-            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
     }
     // The request of a run by the user whose config home is `configHome`.
     WorksheetRequest request(const fs::path& configHome) const {
@@ -61,7 +57,6 @@ TEST(UserFolder, AFolderThatCannotBeMadeOrAShippedFileThatIsGoneEndsTheStart) {
         << outcome.userFolderProblem;
     EXPECT_FALSE(outcome.firstRun);
 
-    fs::permissions(installed.shipped, fs::perms::owner_write, fs::perm_options::add);
     fs::remove(installed.shipped / "kvtdata.dat");
     WorksheetRequest damaged = installed.request(installed.home / "fresh");
     EXPECT_TRUE(RunStartup(damaged, damaged.ProgramFolder).settingsFailed);
@@ -93,7 +88,6 @@ TEST(UserFolder, AUsersOwnCopyOfADataFileWinsInAnyLetterCase) {
     WorksheetRequest request;
     request.SkillMode = Skill::Subtraction;
     request.ProblemCount = 5;
-    fs::permissions(installed.shipped, fs::perms::owner_write, fs::perm_options::add);
     fs::remove(installed.shipped / "subtract.dat");
     const std::string message =
         FailureText<GenerationError>([&] { LoadWordTemplates(request, folders); });
