@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -39,26 +37,4 @@ TEST(PicturePattern, EveryReadableTypeAllFirstAndTheSpellingsOfATypeTogether) {
     // Empty wildcards between separators match nothing.
     EXPECT_FALSE(MatchesPattern("a.txt", ";;*.bmp;"));
     EXPECT_TRUE(MatchesPattern("a.bmp", ";;*.bmp;"));
-}
-
-// The matcher agrees with a regular expression built from the wildcard, on random names and
-// wildcards over a small alphabet where stars and question marks meet often.
-TEST(PicturePattern, WildcardsAgreeWithRegularExpressions) {
-    std::mt19937 random(20240611);
-    const std::string letters = "ab.*?";
-    // A wildcard is never empty: empty ones are only what separators leave between them.
-    auto make = [&](size_t most, bool wild) {
-        std::string out(std::uniform_int_distribution<size_t>(wild ? 1 : 0, most)(random), 'a');
-        for (char& c : out)
-            c = letters[std::uniform_int_distribution<size_t>(0, wild ? 4 : 2)(random)];
-        return out;
-    };
-    for (int i = 0; i < 20000; ++i) {
-        const std::string name = make(9, false), wildcard = make(6, true);
-        std::string expression;
-        for (char c : wildcard)
-            expression += c == '*' ? ".*" : c == '?' ? "." : c == '.' ? "\\." : std::string(1, c);
-        const bool expected = std::regex_match(name, std::regex(expression));
-        ASSERT_EQ(MatchesPattern(name, wildcard), expected) << name << " ~ " << wildcard;
-    }
 }

@@ -1,12 +1,13 @@
 // An installed copy: each user gets a program folder of their own on the first start (or takes
-// over the one an earlier version kept), and their copies of data files win over the shipped
-// ones. The first and second starts themselves are the installed tree test's and the title's.
+// over the one an earlier version kept), their copies of data files win over the shipped ones,
+// and their sheets go into a worksheets folder there. The first and second starts themselves are the installed tree test's and the title's.
 
 #include "core/program_places.h"
 #include "core/startup.h"
 #include "core/worksheet_request.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/riddle_file.h"
+#include "worksheet/save_name.h"
 #include "worksheet/template_file.h"
 
 #include "../support/failure_text.h"
@@ -29,15 +30,11 @@ struct Installed {
         fs::create_directories(shipped);
         fs::copy(ABACORE_SOURCE_DIR "/data", shipped);
         fs::create_directories(home);
-        // What `cmake --install` leaves: files nobody may write.
+        // What `cmake --install` leaves: files nobody may write (in a folder this test may, so
+        // that it can take files away and clean up).
         for (const auto& entry : fs::directory_iterator(shipped))
             fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::group_write,
                             fs::perm_options::remove);
-    }
-    ~Installed() {
-        fs::permissions(shipped, fs::perms::owner_all, fs::perm_options::add);
-        for (const auto& entry : fs::directory_iterator(shipped))
-            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
     }
     // The request of a run by the user whose config home is `configHome`.
     WorksheetRequest request(const fs::path& configHome) const {
@@ -60,7 +57,6 @@ TEST(UserFolder, AFolderThatCannotBeMadeOrAShippedFileThatIsGoneEndsTheStart) {
         << outcome.userFolderProblem;
     EXPECT_FALSE(outcome.firstRun);
 
-    fs::permissions(installed.shipped, fs::perms::owner_write, fs::perm_options::add);
     fs::remove(installed.shipped / "kvtdata.dat");
     WorksheetRequest damaged = installed.request(installed.home / "fresh");
     EXPECT_TRUE(RunStartup(damaged, damaged.ProgramFolder).settingsFailed);
@@ -83,21 +79,15 @@ TEST(UserFolder, AUsersOwnCopyOfADataFileWinsInAnyLetterCase) {
 
     // Nothing of the user's: the shipped files, found ignoring case as in a program folder.
     EXPECT_EQ(FindDataFile(folders, "RIDDLES.DAT"), installed.shipped / "Riddles.dat");
-    const RiddleFile shippedRiddles = ReadRiddleFile(folders);
-    ASSERT_EQ(shippedRiddles.status, RiddleFileStatus::Read);
-    EXPECT_FALSE(shippedRiddles.riddles.empty());
 
     // A file under another letter case is a copy.
     WriteBytes(own / "riddles.DAT", "Why?\r\nBecause.\r\n");
     EXPECT_EQ(ReadRiddleFile(folders).riddles, (std::vector<Riddle>{{"Why?", "Because."}}));
-    WriteBytes(own / "AbacoreBack.JPG", "");
-    EXPECT_EQ(FindDataFile(folders, "AbacoreBack.jpg"), own / "AbacoreBack.JPG");
 
     // A template missing from both is reported with both folders.
     WorksheetRequest request;
     request.SkillMode = Skill::Subtraction;
     request.ProblemCount = 5;
-    fs::permissions(installed.shipped, fs::perms::owner_write, fs::perm_options::add);
     fs::remove(installed.shipped / "subtract.dat");
     const std::string message =
         FailureText<GenerationError>([&] { LoadWordTemplates(request, folders); });
@@ -161,4 +151,22 @@ TEST(UserFolder, AnEarlierVersionsFolderIsTakenOverWhole) {
     AdoptEarlierUserFolder(places, user);
     EXPECT_EQ(places.programFolder, earlier.string());
     EXPECT_EQ(ReadBytes(earlier / "kvtdata.dat"), settings);
+}
+
+// Start-up reuses the folder under another letter case, and saved files go into it; a file in
+// its way is reported, not fatal.
+TEST(WorksheetsFolder, ReusedUnderAnotherLetterCaseAndAFileInTheWayIsReported) {
+    TempFolder folder;
+    WorksheetRequest request;
+    request.ProgramFolder = folder.path().string();
+    fs::create_directory(folder.path() / "WORKSHEETS");
+    EnsureWorksheetsFolder(request);
+    EXPECT_FALSE(fs::exists(folder.path() / "worksheets"));
+    EXPECT_EQ(FullWorksheetsPath(request, "Quiz 1.rtf"),
+              (folder.path() / "WORKSHEETS" / "Quiz 1.rtf").string());
+
+    fs::remove(folder.path() / "WORKSHEETS");
+    WriteBytes(folder.path() / "worksheets", "not a folder");
+    const std::string problem = FailureText<WriteError>([&] { EnsureWorksheetsFolder(request); });
+    EXPECT_NE(problem.find((folder.path() / "worksheets").string()), std::string::npos) << problem;
 }

@@ -56,14 +56,19 @@ struct Grid {
     }
 };
 
-CrosswordPage ThirtySums() {
+} // namespace
+
+// Empty cells show the background (the picture behind them is make_picture_test's); each cell of
+// an entry is a white box in a black frame with its entry number in the puzzle and its character
+// in the key.
+TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
     WorksheetRequest request = CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 30);
     request.Heading = "Thirty Sums";
     RandomSource random(5);
-    return MakeCrossword(request, random);
-}
-
-void CheckCells(const CrosswordPage& page, const CrosswordLook& look, const QColor& background) {
+    const CrosswordPage page = MakeCrossword(request, random);
+    CrosswordLook look;
+    look.colour = QColor(0, 0, 255);
+    const QColor background = look.colour;
     PainterPages puzzlePages = CrosswordPuzzlePages(page, look);
     PainterPages keyPages = CrosswordKeyPages(page, look);
     const QImage puzzle = Render(puzzlePages, 0);
@@ -122,17 +127,7 @@ void CheckCells(const CrosswordPage& page, const CrosswordLook& look, const QCol
         }
     }
     EXPECT_GT(framed, 5);
-}
 
-} // namespace
-
-// Empty cells show the background (the picture behind them is make_picture_test's); each cell of
-// an entry is a white box in a black frame with its entry number in the puzzle and its character
-// in the key.
-TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
-    CrosswordLook blue;
-    blue.colour = QColor(0, 0, 255);
-    CheckCells(ThirtySums(), blue, blue.colour);
     // A camera's picture is made small enough for a page before it is drawn.
     QImage photo(4400, 3300, QImage::Format_RGB32);
     photo.fill(Qt::green);

@@ -27,11 +27,10 @@ static Document Sheet(int blocks) {
     return d;
 }
 
-// The file goes through the one atomic writer (file_safety_test pins its refusals).
-TEST(PdfExport, ReplacesAnEarlierFileEachDocumentFromANewPageBlocksKeptTogetherNoPageNumbers) {
+// The file goes through the one atomic writer (file_safety_test pins what it replaces and refuses).
+TEST(PdfExport, EachDocumentFromANewPageBlocksKeptTogetherNoPageNumbers) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Quiz 1.pdf");
-    ASSERT_TRUE(WriteBytes(path, "old contents"));
     Document key;
     key.Insert("Answer Key\n\n 1)   15");
     const Document sheet = Sheet(60);

@@ -15,9 +15,7 @@ int WidthOfBox(const std::function<void()>& show, QMessageBox::StandardButton bu
     int width = -1;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        EXPECT_NE(box, nullptr);
-        if (!box)
-            return;
+        ASSERT_NE(box, nullptr);
         width = box->width();
         box->button(button)->click();
     });
