@@ -26,7 +26,6 @@ void ExpectInvariants(const CrosswordGrid& g, const WorksheetRequest& r, Seen& s
     std::map<std::pair<int, int>, int> firstOnCell, firstStartingOn;
     // Each word by its start cell and direction.
     std::map<std::tuple<int, int, bool>, int> entries;
-    std::set<std::pair<int, bool>> numbers;
     for (int w = 1; w <= g.WordCount; ++w) {
         const WordEntry& e = g.word(w);
         const bool across = e.Direction == EntryDirection::Across;
@@ -53,7 +52,6 @@ void ExpectInvariants(const CrosswordGrid& g, const WorksheetRequest& r, Seen& s
             << "word " << w << " starts where another of its direction starts";
         const int first = firstStartingOn.emplace(std::pair(e.column, e.row), w).first->second;
         EXPECT_EQ(e.EntryNumber, first) << "word " << w; // a shared start cell's first word
-        EXPECT_TRUE(numbers.emplace(e.EntryNumber, across).second) << "number " << e.EntryNumber;
         seen.across = seen.across || across;
         seen.shared = seen.shared || first != w;
         seen.negative = seen.negative || answer[0] == U'-';
@@ -131,20 +129,4 @@ TEST(CrosswordBuild, InvariantsHoldOverManySeededBuilds) {
     }
     // The builds went through the cases that the rules single out.
     EXPECT_TRUE(seen.across && seen.shared && seen.negative);
-}
-
-// (A seed giving the same puzzle every time is make_crossword_test's, byte for byte.)
-TEST(CrosswordBuild, AReplacedProblemIsTheOneListed) {
-    // 777 shares nothing with 4096: problem 2 is made again from the request's ranges.
-    WorksheetRequest r = CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 2);
-    r.CrosswordCount = 2;
-    r.CrosswordAnswers[1] = "4096";
-    r.CrosswordAnswers[2] = "777";
-    r.CrosswordClues[2] = "700 + 77 =";
-    RandomSource random(3);
-    const CrosswordGrid g = BuildGrid(r, random);
-    EXPECT_NE(r.CrosswordClues[2], "700 + 77 =");
-    EXPECT_EQ(g.word(2).answer, r.CrosswordAnswers[2]);
-    const CrosswordPage page = MakeCrosswordPage(g, r);
-    EXPECT_EQ((page.across.empty() ? page.down : page.across).at(0).clue, r.CrosswordClues[2]);
 }

@@ -35,14 +35,6 @@ struct BuilderWindow {
     CrossWord& display() { return *window->findChild<CrossWord*>(QStringLiteral("CrossWord")); }
 };
 
-// A picture file of one colour.
-inline QString SolidPicture(const QString& path, const QColor& colour) {
-    QImage picture(64, 48, QImage::Format_RGB32);
-    picture.fill(colour);
-    EXPECT_TRUE(picture.save(path));
-    return path;
-}
-
 // The colour of a widget's pixel as the user sees it.
 inline QColor PixelOf(QWidget& widget, QPoint at) {
     return widget.grab().toImage().pixelColor(at);
