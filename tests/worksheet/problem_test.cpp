@@ -68,22 +68,6 @@ TEST(MakeProblem, DivisionWithRemaindersUnderEachActivitysRules) {
                  GenerationError);
 }
 
-TEST(NextProblem, OnlyCheckedSkillsOccurAndEachKeepsItsOwnRule) {
-    RandomSource random(8);
-    WorksheetRequest r = RangesRequest(Skill::Mixed, 0, 12, 0, 12);
-    r.SkillChecked = {false, true, false, std::nullopt, true};
-    std::set<Skill> seen;
-    for (int i = 0; i < 3000; ++i) {
-        const ArithmeticProblem p = NextProblem(r, random, {}, DrawLimits{});
-        EXPECT_EQ(p.skill, r.SkillMode); // the request keeps the last problem's skill
-        EXPECT_TRUE(p.skill != Skill::Division || p.exact);
-        seen.insert(p.skill);
-    }
-    EXPECT_EQ(seen, (std::set<Skill>{Skill::Addition, Skill::Division}));
-    r.SkillChecked = {};
-    EXPECT_THROW(PickSkill(r, random), GenerationError);
-}
-
 static std::string MessageOf(const WorksheetRequest& r, const ProblemRules& rules = {}) {
     return FailureText<GenerationError>([&] { CheckProblemsCanBeMade(r, rules); });
 }
