@@ -120,13 +120,10 @@ TEST(MathSquares, BoxesTwoToABandWithResultsBesideAndBelow) {
     for (const std::string& line : sheet.lines)
         EXPECT_EQ(line.size(), 80u);
     // The lower edges of both cells are underlined, on rows 4 and 8 of each square.
+    const std::string cells = "\u2502[         \u2502         ]\u2502";
     for (size_t row : {5u, 9u}) {
-        std::string marks;
-        for (const auto& run : sheet.document.paragraphs()[row].runs)
-            marks += std::string(static_cast<size_t>(CharacterCount(run.text)),
-                                 run.format.underline ? 'u' : '.');
-        EXPECT_EQ(marks, std::string(14, '.') + std::string(19, 'u') + std::string(17, '.') +
-                             std::string(19, 'u') + std::string(11, '.'));
+        EXPECT_EQ(UnderlinedShape(sheet.document)[row],
+                  std::string(13, ' ') + cells + std::string(15, ' ') + cells + std::string(10, ' '));
     }
     EXPECT_EQ(sheet.answers, std::string(kMathSquaresNote) + "\n 1)   5 ,  5 ,  5 ,  5" +
                                  "\n 2)   5 ,  5 ,  5 ,  5\n 3)   5 ,  5 ,  5 ,  5");

@@ -94,38 +94,7 @@ std::shared_ptr<const Picture> MakePicture(std::mt19937& random, PictureFormat f
     return p;
 }
 
-// Each paragraph as text, a picture as "#".
-std::vector<std::string> Shape(const Document& d) {
-    std::vector<std::string> out;
-    for (const Paragraph& p : d.paragraphs()) {
-        std::string s;
-        for (const Run& r : p.runs)
-            s += r.picture ? "#" : r.text;
-        out.push_back(s);
-    }
-    return out;
-}
-
 } // namespace
-
-TEST(DocumentPicture, GoesInAtTheInsertionPointAndTextFlowsAroundIt) {
-    auto picture = std::make_shared<const Picture>();
-    Document d;
-    d.Insert("heading\nbody");
-    d.MoveToStart();
-    d.InsertPicture(picture);
-    d.Insert("x");
-    d.InsertPicture(picture);
-    d.InsertPicture(picture); // two pictures side by side stay two
-    d.Insert("\n");
-    d.MoveToEnd();
-    d.InsertPicture(nullptr); // nothing to insert
-    d.InsertPicture(picture);
-    d.Insert("end");
-    EXPECT_EQ(Shape(d), (std::vector<std::string>{"#x##", "heading", "body#end"}));
-    // Text of one format on both sides of a picture does not merge across it.
-    EXPECT_EQ(d.paragraphs()[2].runs.size(), 3u);
-}
 
 // The picture group holds the bytes as they were, the kind of image and both sizes, in the
 // paragraph it was inserted into. Over random pictures of both kinds.
