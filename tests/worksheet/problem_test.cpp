@@ -108,8 +108,8 @@ TEST(Feasibility, ImpossibleOrHopelessRangesNameTheSkillAndTheFix) {
     EXPECT_EQ(MessageOf(RangesRequest(Skill::Division, 0, 32767, 0, 32767)), "");
 
     WorksheetRequest prime = RangesRequest(Skill::Division, 6, 7, 1, 5); // 7 by 2 to 5
-    EXPECT_TRUE(MessageOf(prime).starts_with("Division without remainders"));
-    EXPECT_TRUE(MessageOf(prime).ends_with("or allow remainders."));
+    EXPECT_TRUE(MessageOf(prime).starts_with("Division without remainders") &&
+                MessageOf(prime).ends_with("or allow remainders."));
     EXPECT_EQ(MessageOf(prime, RulesFor(Activity::ValueMatching)).find("allow remainders"),
               std::string::npos);
     prime.AllowRemainders = true;

@@ -21,7 +21,6 @@ using namespace abacore;
 namespace {
 
 struct RiddleSheet {
-    WorksheetRequest request;
     std::vector<std::string> lines;
     SheetContent content;
     size_t answerLine = 0; // "The Answer: "
@@ -52,7 +51,6 @@ RiddleSheet Make(WorksheetRequest r, uint64_t seed = 1) {
     GenerationState state;
     Document document;
     MakeSecretRiddle(r, random, CheckSecretRiddleCanBeMade(r), state, document);
-    sheet.request = r;
     sheet.lines = PrintedLines(document);
     sheet.content = state.Content;
     const auto& lines = sheet.lines;
@@ -108,11 +106,10 @@ std::vector<std::string> ReadPunchLine(const RiddleSheet& sheet) {
 
 TEST(SecretRiddle, ProblemsThreeToARowThenThePunchLineAsNumberedBlanks) {
     // A blank of seven columns per letter; another character stands on the last column of the
-    // blank before it. ReadPunchLine checks that each number starts under its blank.
+    // blank before it. ReadPunchLine (below) checks that each number starts under its blank.
     const RiddleSheet tie = Make(RiddleRequest("A tie!"));
     ASSERT_EQ(tie.lines.size(), tie.answerLine + 7);
     EXPECT_EQ(TrimRight(tie.lines[tie.answerLine + 3]), "      _____    ______ ______ _____!");
-    EXPECT_EQ(ReadPunchLine(tie).size(), 5u);
 
     // Both cases of a letter share its problem and number.
     const RiddleSheet boo = Make(RiddleRequest("Boo bOO"));
@@ -179,10 +176,8 @@ TEST(SecretRiddle, LongPunchLinesWrapAndLongAnswersWidenTheBlanks) {
     const RiddleSheet big = Make(r);
     EXPECT_EQ(ReadPunchLine(big).size(), 7u);
     size_t longest = 0;
-    for (const SheetProblem& p : big.content.problems) {
-        EXPECT_GT(std::stod(p.answer), 1e9);
+    for (const SheetProblem& p : big.content.problems)
         longest = std::max(longest, p.answer.size() + 2);
-    }
     EXPECT_EQ(big.lines[big.answerLine + 3].find(" " + std::string(longest, '_') + " "), 5u);
 }
 
@@ -193,8 +188,8 @@ TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
     WorksheetRequest r = RiddleRequest("abcdefghijklmnopqrs", Skill::Addition, 10, 10);
     EXPECT_EQ(message(r), ""); // 19 letters, sums 2 to 20
     r.PunchLine += "t";
-    EXPECT_TRUE(message(r).starts_with("The punch line has 20 different letters"));
-    EXPECT_NE(message(r).find("addition gives only 19 different answers"), std::string::npos);
+    EXPECT_TRUE(message(r).starts_with("The punch line has 20 different letters") &&
+                message(r).find("addition gives only 19 different answers") != std::string::npos);
     r.MixedSkills = true; // every skill that can occur is checked: quotients 1 to 10
     r.SkillChecked = {false, false, false, false, true};
     EXPECT_NE(message(r).find("division gives only 10 different"), std::string::npos);
