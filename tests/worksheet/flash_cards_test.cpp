@@ -69,7 +69,6 @@ TEST(FlashCards, EachKindOfCardHasItsLinesGapsAndFonts) {
     EXPECT_EQ(horizontal->paragraphs[0].runs[0].format.fontName, "Times New Roman");
     EXPECT_EQ(horizontal->paragraphs[0].runs[0].format.fontSize, 50);
     EXPECT_EQ(horizontal->state.AnswerText, " 15"); // the last card's answer only
-    EXPECT_EQ(horizontal->state.GridWidth, 35);
 
     // 12 / 3: a bar over the dividend, the bracket's side in "Terminal", then
     // (17.5 - 5) + (17.5 - 2) / 2 = 20.25 blanks, no 2 taken off.
@@ -92,7 +91,6 @@ TEST(FlashCards, EachKindOfCardHasItsLinesGapsAndFonts) {
     EXPECT_TRUE(stacked->paragraphs[1].runs[0].format.underline);
     EXPECT_TRUE(stacked->paragraphs[2].endFormat.underline);
     EXPECT_FALSE(stacked->document.currentFormat().underline);
-    EXPECT_EQ(stacked->state.GridWidth, 20);
 
     // A long question with a long answer gets no gap, and a size at which it fits the line:
     // some 17 ems at 27 points.

@@ -21,7 +21,6 @@ using namespace abacore;
 namespace {
 
 struct RiddleSheet {
-    WorksheetRequest request;
     std::vector<std::string> lines;
     SheetContent content;
     size_t answerLine = 0; // "The Answer: "
@@ -43,39 +42,39 @@ WorksheetRequest RiddleRequest(std::string punchLine, Skill skill = Skill::Addit
     return r;
 }
 
-// Makes the sheet and checks each problem: its answer and key entry, and on the grid its label
-// (three to a row, 22 columns apart) with the question under "Letter".
+// Makes the sheet and checks each problem's answer and key entry, and that the grid is the
+// problems three to a row, 22 columns apart, each question under the word "Letter"; bands of 6
+// then 7 lines (the grid starts again at row 3), 75 columns wide, then an empty line.
 RiddleSheet Make(WorksheetRequest r, uint64_t seed = 1) {
     RiddleSheet sheet;
     RandomSource random(seed);
     GenerationState state;
     Document document;
     MakeSecretRiddle(r, random, CheckSecretRiddleCanBeMade(r), state, document);
-    sheet.request = r;
     sheet.lines = PrintedLines(document);
     sheet.content = state.Content;
     const auto& lines = sheet.lines;
     sheet.answerLine =
         static_cast<size_t>(std::find(lines.begin(), lines.end(), "The Answer: ") - lines.begin());
     std::string key;
-    size_t row = 0;
+    std::vector<std::string> grid;
     for (size_t k = 0; k < sheet.content.problems.size(); ++k) {
         const SheetProblem& p = sheet.content.problems[k];
         EXPECT_EQ(p.answer, TrimmedNumberText(ReadQuestion(p.question).value())) << p.question;
         key += "\n" + NumberText(static_cast<double>(k + 1)) + ")  " + p.letter + "=  " +
                NumberText(std::stod(p.answer));
-        const std::string label = std::to_string(k + 1) + ")  Letter: " + p.letter;
-        const size_t column = 5 + 22 * (k % 3);
-        while (row < sheet.answerLine && lines[row].compare(column, label.size(), label) != 0)
-            ++row;
+        if (k % 3 == 0)
+            grid.resize(grid.size() + (k == 0 ? 6 : 7), std::string(75, ' '));
+        const std::string label = std::to_string(k + 1) + ")  ";
+        const size_t column = 5 + 22 * (k % 3), row = grid.size() - 5;
+        grid[row].replace(column, label.size() + 9, label + "Letter: " + p.letter);
         std::string question = p.question;
         if (const size_t sign = question.find("\u00F7"); sign != std::string::npos)
             question.replace(sign, 2, "/");
-        EXPECT_TRUE(row < sheet.answerLine &&
-                    lines[row + 1].compare(column + label.size() - 9, question.size(), question) ==
-                        0)
-            << label << " " << question;
+        grid[row + 1].replace(column + label.size(), question.size(), question);
     }
+    grid.emplace_back(); // before "The Answer: "
+    EXPECT_EQ(std::vector(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(sheet.answerLine)), grid);
     EXPECT_EQ(state.AnswerText, key);
     return sheet;
 }
@@ -106,21 +105,11 @@ std::vector<std::string> ReadPunchLine(const RiddleSheet& sheet) {
 } // namespace
 
 TEST(SecretRiddle, ProblemsThreeToARowThenThePunchLineAsNumberedBlanks) {
-    const RiddleSheet fox = Make(RiddleRequest("The quick brown fox"));
-    EXPECT_EQ(fox.content.problems.size(), 15u);
-    // Bands of 6 then 7 printed lines (the grid starts again at row 3), 75 columns wide; the
-    // problem under "Letter" (where Make reads it), one column further from problem 10 on.
-    EXPECT_EQ(fox.answerLine, 6u + 7 * 4 + 1);
-    for (size_t i = 0; i + 1 < fox.answerLine; ++i)
-        EXPECT_EQ(fox.lines[i].size(), 75u) << i;
-
     // A blank of seven columns per letter; another character stands on the last column of the
-    // blank before it. ReadPunchLine checks that each number starts under its blank.
+    // blank before it. ReadPunchLine (below) checks that each number starts under its blank.
     const RiddleSheet tie = Make(RiddleRequest("A tie!"));
-    EXPECT_EQ(tie.request.ProblemCount, 4);
     ASSERT_EQ(tie.lines.size(), tie.answerLine + 7);
     EXPECT_EQ(TrimRight(tie.lines[tie.answerLine + 3]), "      _____    ______ ______ _____!");
-    EXPECT_EQ(ReadPunchLine(tie).size(), 5u);
 
     // Both cases of a letter share its problem and number.
     const RiddleSheet boo = Make(RiddleRequest("Boo bOO"));
@@ -137,44 +126,25 @@ TEST(SecretRiddle, ProblemsThreeToARowThenThePunchLineAsNumberedBlanks) {
 }
 
 TEST(SecretRiddle, EveryLetterGetsOneProblemWithAnAnswerOfItsOwnForAnySkill) {
-    const std::string punchLine = "Jackdaws love my big sphinx of quartz!"; // all 26 letters
-    struct Case {
-        Skill skill;
-        bool negatives, remainders;
-        double firstMax;
-        int16_t secondMax;
-    } const cases[] = {{Skill::Addition, false, false, 20, 20},
-                       {Skill::Subtraction, false, false, 30, 10},
-                       {Skill::Division, false, false, 200, 12},
-                       {Skill::Division, false, true, 30, 40},
-                       {Skill::Mixed, true, true, 30, 30}};
     std::set<char> firstLetters;
-    bool quotientOfZero = false;
-    for (const Case& c : cases) {
-        for (uint64_t seed = 1000 * static_cast<uint64_t>(&c - cases); seed % 1000 < 40; ++seed) {
-            WorksheetRequest r = RiddleRequest(punchLine, c.skill, c.firstMax, c.secondMax);
-            r.AllowNegatives = c.negatives;
-            r.AllowRemainders = c.remainders;
-            r.SkillChecked = {false, true, true, true, true};
-            const RiddleSheet sheet = Make(r, seed);
-            ASSERT_EQ(sheet.content.problems.size(), 26u);
-            std::set<std::string> answers, letters;
-            for (const SheetProblem& p : sheet.content.problems) {
-                const RecordedQuestion q = ReadQuestion(p.question);
-                EXPECT_TRUE(answers.insert(p.answer).second && letters.insert({p.letter}).second)
-                    << seed;
-                EXPECT_TRUE(q.first >= 1 && q.first <= c.firstMax && q.second >= 1 &&
-                            q.second <= c.secondMax);
-                EXPECT_FALSE(q.sign == "-" && !c.negatives && q.second > q.first);
-                EXPECT_TRUE(c.remainders || q.divides()) << p.question;
-                // With remainders there is no order rule: a quotient can be 0.
-                quotientOfZero = quotientOfZero || (!q.divides() && q.value() == 0);
-            }
-            firstLetters.insert(sheet.content.problems[0].letter);
-        }
+    for (uint64_t seed = 1; seed <= 200; ++seed) {
+        // Sums of 2 to 40 leave few answers to spare; then all skills mixed, remainders and
+        // negatives allowed.
+        const int16_t most = seed % 2 ? 20 : 30;
+        WorksheetRequest r = RiddleRequest("Jackdaws love my big sphinx of quartz!",
+                                           seed % 2 ? Skill::Addition : Skill::Mixed, most, most);
+        r.AllowNegatives = seed % 2 == 0;
+        r.AllowRemainders = seed % 2 == 0;
+        r.SkillChecked = {false, true, true, true, true};
+        const RiddleSheet sheet = Make(r, seed);
+        std::set<std::string> answers, letters;
+        for (const SheetProblem& p : sheet.content.problems)
+            EXPECT_TRUE(answers.insert(p.answer).second && letters.insert({p.letter}).second)
+                << seed;
+        EXPECT_EQ(letters.size(), 26u);
+        firstLetters.insert(sheet.content.problems.at(0).letter);
     }
     EXPECT_EQ(firstLetters.size(), 26u); // shuffled: any letter can come first
-    EXPECT_TRUE(quotientOfZero);
 }
 
 TEST(SecretRiddle, LongPunchLinesWrapAndLongAnswersWidenTheBlanks) {
@@ -206,10 +176,8 @@ TEST(SecretRiddle, LongPunchLinesWrapAndLongAnswersWidenTheBlanks) {
     const RiddleSheet big = Make(r);
     EXPECT_EQ(ReadPunchLine(big).size(), 7u);
     size_t longest = 0;
-    for (const SheetProblem& p : big.content.problems) {
-        EXPECT_GT(std::stod(p.answer), 1e9);
+    for (const SheetProblem& p : big.content.problems)
         longest = std::max(longest, p.answer.size() + 2);
-    }
     EXPECT_EQ(big.lines[big.answerLine + 3].find(" " + std::string(longest, '_') + " "), 5u);
 }
 
@@ -220,8 +188,8 @@ TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
     WorksheetRequest r = RiddleRequest("abcdefghijklmnopqrs", Skill::Addition, 10, 10);
     EXPECT_EQ(message(r), ""); // 19 letters, sums 2 to 20
     r.PunchLine += "t";
-    EXPECT_TRUE(message(r).starts_with("The punch line has 20 different letters"));
-    EXPECT_NE(message(r).find("addition gives only 19 different answers"), std::string::npos);
+    EXPECT_TRUE(message(r).starts_with("The punch line has 20 different letters") &&
+                message(r).find("addition gives only 19 different answers") != std::string::npos);
     r.MixedSkills = true; // every skill that can occur is checked: quotients 1 to 10
     r.SkillChecked = {false, false, false, false, true};
     EXPECT_NE(message(r).find("division gives only 10 different"), std::string::npos);
@@ -229,6 +197,7 @@ TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
     EXPECT_EQ(message(r), ""); // nothing to make
 
     // The counts match counting every pair, for each skill and redraw rule.
+    const char* const signs[] = {"+", "-", "x", "\u00F7"};
     const int bounds[][4] = {{0, 10, 0, 3},  {0, 6, 0, 9},   {5, 5, 0, 12}, {-7, 4, -5, 6},
                              {0, 2, 10, 20}, {30, 40, 2, 7}, {0, 1, 0, 1},  {-9, -2, 0, 4}};
     for (const auto& b : bounds) {
@@ -248,10 +217,7 @@ TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
                 for (double x = first.lowest; x <= first.highest; ++x)
                     for (double y = second.lowest; y <= second.highest; ++y)
                         if (MeetsRule(rule, x, y))
-                            answers.insert(k == 1   ? x + y
-                                           : k == 2 ? x - y
-                                           : k == 3 ? x * y
-                                                    : std::trunc(x / y));
+                            answers.insert(RecordedQuestion{x, y, signs[k - 1]}.value());
                 const auto all = static_cast<int64_t>(answers.size());
                 EXPECT_EQ(DistinctAnswerCount(q, rules, skill, 1000), all)
                     << b[0] << ".." << b[1] << " / " << b[2] << ".." << b[3] << " skill " << k
