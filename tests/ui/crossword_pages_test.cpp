@@ -101,8 +101,6 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
                 continue;
             }
             if (cell.isEmpty()) {
-                EXPECT_EQ(puzzle.pixelColor((box.center() * kPixelsPerTwip).toPoint()), background)
-                    << where;
                 EXPECT_EQ(key.pixelColor((keyBox.center() * kPixelsPerTwip).toPoint()), background)
                     << where;
                 continue;

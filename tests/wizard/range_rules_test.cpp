@@ -53,26 +53,18 @@ TEST(RangeOpening, ValuesLowestValuesAndSignOfEachActivity) {
 TEST(RangeBoxCheck, TextBecomesTheWholeMagnitudeOrAnInvalidEntryIsEmptied) {
     // typed, box, text kept (empty: an invalid entry), arrow
     const std::tuple<const char*, int, std::string, int> cases[] = {
-        {"12.7", 3, "12", 12}, {"-7.9", 3, "8", 8},
-        {"abc", 1, "0", 0},    {" 42x", 3, "42", 42},
-        {"-30", 0, "30", 30},  {"0", 2, "", 1},
-        {"32768", 3, "", 100}, {"1e9", 1, "", 100},
-        {"32767", 3, "32767", 100},
+        {"12.7", 3, "12", 12}, {"-7.9", 3, "8", 8},   {"abc", 1, "0", 0},
+        {" 42x", 3, "42", 42}, {"0", 2, "", 1},       {"32768", 3, "", 100},
+        {"1e9", 1, "", 100},   {"32767", 3, "32767", 100},
     };
     for (const auto& [typed, box, kept, arrow] : cases) {
         RangeBoxes boxes = practiceBoxes(Division);
         const auto i = static_cast<size_t>(box);
         boxes.texts[i] = typed;
-        RangeBoxes paired = boxes;
         const auto problem = CheckRangeBox(boxes, box);
         EXPECT_EQ(std::pair(boxes.texts[i], boxes.arrows[i]), std::pair(kept, arrow)) << typed;
         const auto fault = kept.empty() ? std::optional(RangeFault::InvalidEntry) : std::nullopt;
         EXPECT_EQ(Fault(problem), std::pair(fault, fault ? box : -1)) << typed;
-        // Moving to the box's own arrows checks text the same way (an empty box is another
-        // matter: below).
-        EXPECT_EQ(Fault(CheckRangeBoxInPair(paired, box)), Fault(problem)) << typed;
-        EXPECT_EQ(std::tie(paired.texts, paired.arrows), std::tie(boxes.texts, boxes.arrows))
-            << typed;
     }
 }
 
@@ -125,7 +117,6 @@ TEST(RangeContinueCheck, EditedBoxMayNotBeEmptyAndEachBoxMustBeInBounds) {
     RangeBoxes boxes = practiceBoxes(Division);
     boxes.texts[1] = std::string(" "); // assigning the literal trips a false g++ 12 warning
     EXPECT_EQ(CheckEditedRangeBox(boxes, 1)->fault, RangeFault::InvalidEntry);
-    EXPECT_EQ(boxes.texts[1], "");
     std::array<double, 4> values{};
     EXPECT_EQ(CheckRangeTexts(boxes, values)->box, 1) << "an empty box is no 0";
 
