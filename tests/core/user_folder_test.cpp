@@ -1,6 +1,7 @@
 // An installed copy: each user gets a program folder of their own on the first start (or takes
 // over the one an earlier version kept), their copies of data files win over the shipped ones,
-// and their sheets go into a worksheets folder there. The first and second starts themselves are the installed tree test's and the title's.
+// and their sheets go into a worksheets folder there. The first and second starts themselves are
+// the installed tree test's and the title's.
 
 #include "core/program_places.h"
 #include "core/startup.h"

@@ -53,8 +53,9 @@ TEST(RangeOpening, ValuesLowestValuesAndSignOfEachActivity) {
 TEST(RangeBoxCheck, TextBecomesTheWholeMagnitudeOrAnInvalidEntryIsEmptied) {
     // typed, box, text kept (empty: an invalid entry), arrow
     const std::tuple<const char*, int, std::string, int> cases[] = {
-        {"12.7", 3, "12", 12}, {"-7.9", 3, "8", 8},   {"abc", 1, "0", 0},
-        {" 42x", 3, "42", 42}, {"0", 2, "", 1},       {"32768", 3, "", 100},
+        {"12.7", 3, "12", 12}, {"-7.9", 3, "8", 8},
+        {"abc", 1, "0", 0},    {" 42x", 3, "42", 42},
+        {"0", 2, "", 1},       {"32768", 3, "", 100},
         {"1e9", 1, "", 100},   {"32767", 3, "32767", 100},
     };
     for (const auto& [typed, box, kept, arrow] : cases) {

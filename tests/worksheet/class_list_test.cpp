@@ -53,12 +53,8 @@ TEST(ClassList, ReadsNamesAndRefusesTheFaultyLine) {
 
 TEST(ClassList, CopiesFromOneToAHundred) {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {" 30 ", 30},
-        {"100", 100},
-        {"0", std::nullopt},
-        {"101", std::nullopt},
-        {"3x", std::nullopt},
-        {"", std::nullopt},
+        {" 30 ", 30},          {"100", 100},         {"0", std::nullopt},
+        {"101", std::nullopt}, {"3x", std::nullopt}, {"", std::nullopt},
     };
     for (const auto& [text, copies] : cases)
         EXPECT_EQ(CopiesFromText(text), copies) << '"' << text << '"';

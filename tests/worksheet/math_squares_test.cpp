@@ -122,8 +122,9 @@ TEST(MathSquares, BoxesTwoToABandWithResultsBesideAndBelow) {
     // The lower edges of both cells are underlined, on rows 4 and 8 of each square.
     const std::string cells = "\u2502[         \u2502         ]\u2502";
     for (size_t row : {5u, 9u}) {
-        EXPECT_EQ(UnderlinedShape(sheet.document)[row],
-                  std::string(13, ' ') + cells + std::string(15, ' ') + cells + std::string(10, ' '));
+        EXPECT_EQ(UnderlinedShape(sheet.document)[row], std::string(13, ' ') + cells +
+                                                            std::string(15, ' ') + cells +
+                                                            std::string(10, ' '));
     }
     EXPECT_EQ(sheet.answers, std::string(kMathSquaresNote) + "\n 1)   5 ,  5 ,  5 ,  5" +
                                  "\n 2)   5 ,  5 ,  5 ,  5\n 3)   5 ,  5 ,  5 ,  5");

@@ -74,7 +74,9 @@ RiddleSheet Make(WorksheetRequest r, uint64_t seed = 1) {
         grid[row + 1].replace(column + label.size(), question.size(), question);
     }
     grid.emplace_back(); // before "The Answer: "
-    EXPECT_EQ(std::vector(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(sheet.answerLine)), grid);
+    EXPECT_EQ(
+        std::vector(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(sheet.answerLine)),
+        grid);
     EXPECT_EQ(state.AnswerText, key);
     return sheet;
 }

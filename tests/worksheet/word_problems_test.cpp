@@ -45,9 +45,9 @@ std::vector<Story> Make(WorksheetRequest& r, const WordTemplates& t, uint64_t se
     std::vector<Story> stories;
     for (const SheetProblem& p : state.Content.problems) {
         Story& s = stories.emplace_back();
-        EXPECT_EQ(std::sscanf(p.question.c_str(), "S%d T%d %lf %lf", &s.skill, &s.template_, &s.a,
-                              &s.b),
-                  4)
+        EXPECT_EQ(
+            std::sscanf(p.question.c_str(), "S%d T%d %lf %lf", &s.skill, &s.template_, &s.a, &s.b),
+            4)
             << p.question;
         s.answer = std::stod(p.answer);
     }

@@ -15,8 +15,8 @@ TEST(CrosswordHandOver, APuzzleThatCannotBeMadeLeadsWhereTheRequestCanBeChanged)
     } cases[] = {
         // Subtraction without negative answers, every second number above every first: the
         // problems cannot be drawn, so back to the ranges.
-        {CrosswordRequest(Skill::Subtraction, 0, 100, 500, 1000, 10), Screen::ChooseMinMax,
-         "Hey!", "Subtraction"},
+        {CrosswordRequest(Skill::Subtraction, 0, 100, 500, 1000, 10), Screen::ChooseMinMax, "Hey!",
+         "Subtraction"},
         // Products of 17 digits and more fit nowhere beside the first: the builder gives up.
         {CrosswordRequest(Skill::Multiplication, 1e14, 999999999999999.0, 1000, 32767, 3),
          Screen::MainMenu, "Failed.", "Unable to create this puzzle"},
