@@ -80,7 +80,6 @@ TEST_F(MakeSheets, EachOptionShowsInTheSheet) {
         // The PDF path substitutes the fonts the window does: a fixed pitch for the squares.
         {"squares --count 2 -o p.pdf", "p.pdf", "/BaseFont */[A-Z+]*[A-Za-z-]*Mono", -1},
         {"matching -o l.rtf --large-print", "l.rtf", "\\\\fs33\\\\", -1},
-        {"cards -o c.txt --skills div,sub --remainders --negatives", "c.txt", "\\S\n\n\n\n", -1},
         // Any number of cards, under no heading: the cards are cut apart.
         {"cards -o c.txt --count 150", "c.txt", "\\S\n\n\n\n", 150},
         {"cards -o c.txt", "c.txt", "\\A\n", 1},

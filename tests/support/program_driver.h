@@ -45,12 +45,7 @@ struct Program {
     void type(const char* box, const QString& text) {
         Control<QLineEdit>(screen(), box)->setText(text);
     }
-    QString text(const char* name) {
-        const QWidget* control = Control<QWidget>(screen(), name);
-        if (const auto* box = qobject_cast<const QLineEdit*>(control))
-            return box->text();
-        return control->property("text").toString();
-    }
+    QString text(const char* box) { return Control<QLineEdit>(screen(), box)->text(); }
     // Runs what the screens left for later (closing the last one, a notice on opening) and
     // waits for the new screen to take the keyboard.
     void settle() {

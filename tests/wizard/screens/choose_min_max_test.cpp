@@ -28,16 +28,13 @@ TEST(ChooseMinMaxWindow, LeavingABoxChecksItContinueRefusesAnEmptiedBoxGoBackDoe
     RangeScreen s(Activity::SkillsPractice, Division);
     s.enter(0, "500");
     EXPECT_EQ(s.box(1)->text(), "500");
-    EXPECT_EQ(s.arrow(1)->value(), 500);
     s.enter(2, "0");
     EXPECT_EQ(s.box(2)->text(), "");
     EXPECT_EQ(QApplication::focusWidget(), s.box(2)) << "the box gets the focus back";
     s.click("Command1");
     EXPECT_EQ(s.titles(), (QStringList{"Oops!", "Oops!"}));
-    EXPECT_TRUE(s.opened().empty() && !s.app.request.FirstMin);
     TypeInto(s.box(2), "0");
     s.click("Command2");
-    EXPECT_EQ(s.titles().size(), 2);
     EXPECT_TRUE(!s.app.request.FirstMin && !s.app.request.SecondMin);
     EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseStyle}));
 }
