@@ -31,7 +31,7 @@ TEST(ChooseHeadingWindow, ReturnStoresTheTypedHeadingEscapeGoesBackAndTooLongIsR
 // the layout cannot grow the box is off, cannot be ticked, and the screen says why.
 TEST(ChooseHeadingWindow, LargePrintIsOfferedWhereTheSheetCanGrowAndExplainedWhereNot) {
     for (const auto& [activity, offered] :
-          {std::pair{Activity::SkillsPractice, true}, std::pair{Activity::Crossword, false}}) {
+         {std::pair{Activity::SkillsPractice, true}, std::pair{Activity::Crossword, false}}) {
         SCOPED_TRACE(static_cast<int>(activity));
         ScreenUnderTest<ChooseHeading> s(activity);
         s.app.request.LargePrint = true; // chosen for an earlier sheet
