@@ -10,19 +10,9 @@
 
 using namespace abacore;
 
-// The page's script hashes with the same function; tests/html checks it against these texts.
+// The page's script hashes with the same function; tests/html checks it on the same texts.
 TEST(HtmlPage, AnswersAreHashedAsFnv1aOfNumberQuestionRoleAndEntry) {
-    struct Row {
-        std::string text;
-        uint32_t hash;
-    };
-    const Row rows[] = {{"", 0x811c9dc5u},
-                        {"a", 0xe40c292cu},
-                        {"foobar", 0xbf9cf968u},
-                        {"7|12 \xC3\xB7 3 =|remainder|0", 0x040b44b8u},
-                        {"3|Zo\xC3\xAB's \xF0\x9F\x8D\x8E|letter|B", 0x4ebfb831u}};
-    for (const Row& row : rows)
-        EXPECT_EQ(Fnv1a(row.text), row.hash) << row.text;
+    EXPECT_EQ(Fnv1a("3|Zo\xC3\xAB's \xF0\x9F\x8D\x8E|letter|B"), 0x4ebfb831u);
     EXPECT_EQ(AnswerHash(7, "12 \xC3\xB7 3 =", "remainder", "0"), "040b44b8");
 }
 

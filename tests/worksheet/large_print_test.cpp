@@ -43,10 +43,7 @@ struct Case {
 } // namespace
 
 TEST(LargePrint, EachLayoutFitsThePageAndKeepsItsKey) {
-    std::vector<Case> cases;
-    for (int16_t style = 1; style <= 7; ++style)
-        cases.push_back({"skills", Activity::SkillsPractice, style});
-    const Case others[] = {
+    std::vector<Case> cases{
         {"riddle", Activity::SecretRiddle},
         {"squares", Activity::MathSquares, 2, 0, 300, 1, 7},
         {"squares, widest results", Activity::MathSquares, 2, 100, 32767, 1, 5, Skill::Division},
@@ -55,7 +52,8 @@ TEST(LargePrint, EachLayoutFitsThePageAndKeepsItsKey) {
         // The cards cannot grow: large print leaves them as they are.
         {"cards", Activity::FlashCards, 7},
     };
-    cases.insert(cases.end(), std::begin(others), std::end(others));
+    for (int16_t style = 1; style <= 7; ++style)
+        cases.push_back({"skills", Activity::SkillsPractice, style});
     for (const Case& c : cases) {
         for (const uint64_t seed : {1, 2, 3}) {
             WorksheetRequest usual =
@@ -73,18 +71,16 @@ TEST(LargePrint, EachLayoutFitsThePageAndKeepsItsKey) {
             RandomSource usualRandom(seed), largeRandom(seed);
             const WorksheetDocuments u = BuildWorksheet(usual, usualRandom);
             const WorksheetDocuments l = BuildWorksheet(large, largeRandom);
-            const std::string row = c.name + (" " + std::to_string(usual.ProblemStyle)) +
-                                    ", seed " + std::to_string(seed);
+            SCOPED_TRACE(c.name + (" " + std::to_string(c.style)) + ", seed " +
+                         std::to_string(seed));
 
-            const double scale = TypeScale(large);
-            EXPECT_EQ(scale, usual.ActivityType == Activity::FlashCards ? 1 : kLargePrintScale)
-                << row;
+            const double scale = c.activity == Activity::FlashCards ? 1 : kLargePrintScale;
             for (const auto& [usualDoc, largeDoc] :
                  {std::pair{&u.worksheet, &l.worksheet}, std::pair{&u.answerKey, &l.answerKey}}) {
                 std::set<double> scaled;
                 for (const double size : Sizes(*usualDoc))
                     scaled.insert(size * scale);
-                EXPECT_EQ(Sizes(*largeDoc), scaled) << row;
+                EXPECT_EQ(Sizes(*largeDoc), scaled);
             }
             // Trailing blanks never push a line over.
             for (const Paragraph& p : l.worksheet.paragraphs()) {
@@ -96,9 +92,9 @@ TEST(LargePrint, EachLayoutFitsThePageAndKeepsItsKey) {
                     continue;
                 const double inches = CharacterCount(TrimRight(text)) * kWidestFixedAdvanceEm *
                                       p.runs[0].format.fontSize / 72;
-                EXPECT_LE(inches, PageSetup::kTextWidthInches) << row << ": \"" << text << "\"";
+                EXPECT_LE(inches, PageSetup::kTextWidthInches) << '"' << text << '"';
             }
-            EXPECT_EQ(l.answerKey.plainText(), u.answerKey.plainText()) << row;
+            EXPECT_EQ(l.answerKey.plainText(), u.answerKey.plainText());
         }
     }
 }

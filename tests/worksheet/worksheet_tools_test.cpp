@@ -1,6 +1,7 @@
 #include "worksheet/save_name.h"
 
 #include "worksheet/editing_tools.h"
+#include "worksheet/utf8.h"
 #include "worksheet/worksheet_toolbar.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,7 @@ using namespace abacore;
 
 TEST(SaveName, RefusesNamesThatAreNotFileNamesInTheFolder) {
     using P = SaveNameProblem;
-    std::string wide; // 120 two-byte characters
-    for (int i = 0; i < 120; ++i)
-        wide += "é";
+    const std::string wide = EncodeUtf8(std::u32string(120, U'\u00E9'));
     // The answer key adds "(Answer Key).rtf" (16 bytes) to the name; a file name has 255.
     const std::pair<std::string, P> cases[] = {{"Übung: 3 × 4?", P::None},
                                                {"...", P::None},
@@ -28,17 +27,13 @@ TEST(SaveName, RefusesNamesThatAreNotFileNamesInTheFolder) {
         EXPECT_EQ(CheckSaveName(name), problem) << name;
 }
 
-TEST(WorksheetToolbar, AvailabilityByRequest) {
-    using enum ToolbarButtonId;
+// The view button would switch to a key that flash cards do not have.
+TEST(WorksheetToolbar, OnlySheetsWithAnAnswerKeyOfferTheView) {
     WorksheetRequest request;
     request.ActivityType = Activity::SkillsPractice;
-    EXPECT_FALSE(ToolbarButtonEnabled(QuickWord, request));
-    EXPECT_TRUE(ToolbarButtonEnabled(View, request));
-    request.QuickWordEnabled = true;
+    EXPECT_TRUE(ToolbarButtonEnabled(ToolbarButtonId::View, request));
     request.ActivityType = Activity::FlashCards;
-    EXPECT_TRUE(ToolbarButtonEnabled(QuickWord, request));
-    EXPECT_FALSE(ToolbarButtonEnabled(View, request));
-    EXPECT_TRUE(ToolbarButtonEnabled(Print, request));
+    EXPECT_FALSE(ToolbarButtonEnabled(ToolbarButtonId::View, request));
 }
 
 TEST(EditingTools, ATypedFontSizeIsAWholeNumberWithinTheLimits) {
@@ -55,18 +50,10 @@ TEST(EditingTools, ATypedFontSizeIsAWholeNumberWithinTheLimits) {
 }
 
 TEST(EditingTools, FontListNamesEachFamilyOnceAndOffersTheDocumentFonts) {
-    // As a system with fonts from several foundries reports them.
-    const std::vector<std::string> system{"C059 [UKWN]",     "C059 [urw]",  "D050000L [urw]",
-                                          "D050000L [URW ]", "DejaVu Sans", "Z003 [UKWN]"};
-    EXPECT_EQ(FontNameChoices(system),
-              (std::vector<std::string>{"C059", "Courier New", "D050000L", "DejaVu Sans",
+    // As a system reports them: a foundry's tag after a family's name (not a bracket that is
+    // part of it), one family from two foundries, a document font in its own spelling.
+    EXPECT_EQ(FontNameChoices({"[Brackets]", "C059 [UKWN]", "C059 [urw]", "courier new",
+                               "D050000L [URW ]", "Z003 [UKWN]"}),
+              (std::vector<std::string>{"[Brackets]", "C059", "courier new", "D050000L",
                                         "Times New Roman", "Z003"}));
-
-    // A system that has the document fonts keeps its own spelling and place for them.
-    const std::vector<std::string> own{"Arial", "courier new", "Times New Roman [Monotype]"};
-    EXPECT_EQ(FontNameChoices(own),
-              (std::vector<std::string>{"Arial", "courier new", "Times New Roman"}));
-    EXPECT_EQ(FontNameChoices({}), (std::vector<std::string>{"Courier New", "Times New Roman"}));
-    // A bracket that is part of a family's name is not a foundry's tag.
-    EXPECT_EQ(FontNameChoices({"[Brackets]", "Zed"}).front(), "[Brackets]");
 }
