@@ -27,6 +27,17 @@ TEST(SaveName, RefusesNamesThatAreNotFileNamesInTheFolder) {
         EXPECT_EQ(CheckSaveName(name), problem) << name;
 }
 
+// QuickWord hands the word processor the key, when there is one, before the sheet.
+TEST(SaveName, QuickWordHandsOnTheKeyOnlyWhenThereIsOne) {
+    WorksheetRequest request;
+    request.ProgramFolder = "/p";
+    EXPECT_EQ(QuickWordArguments(request, "Quiz 1", false),
+              std::vector<std::string>{"/p/worksheets/Quiz 1.rtf"});
+    EXPECT_EQ(QuickWordArguments(request, "Quiz 1", true),
+              (std::vector<std::string>{"/p/worksheets/Quiz 1(Answer Key).rtf",
+                                        "/p/worksheets/Quiz 1.rtf"}));
+}
+
 // The view button would switch to a key that flash cards do not have.
 TEST(WorksheetToolbar, OnlySheetsWithAnAnswerKeyOfferTheView) {
     WorksheetRequest request;
