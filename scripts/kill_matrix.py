@@ -154,7 +154,10 @@ def main():
     p.add_argument("--report", action="store_true", help="print the tests and what they catch")
     p.add_argument("--under", default="tests/", help="with --report: only tests under this folder")
     args = p.parse_args()
-    report(args) if args.report else measure(args)
+    if args.report:
+        report(args)
+    else:
+        measure(args)
 
 
 if __name__ == "__main__":
