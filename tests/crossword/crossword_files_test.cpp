@@ -35,6 +35,8 @@ TEST(CrosswordFiles, KeyTextAndIpuzHoldThePageCellForCellAndClueForClue) {
         const CrosswordPage page = MakeCrossword(r, random);
         const json ipuz = json::parse(CrosswordIpuz(page));
         EXPECT_EQ(ipuz["title"], "Mixed \uFFFD Practice");
+        // Programs lay the grid out by its declared size: 27 across, 19 down.
+        EXPECT_EQ(ipuz["dimensions"], json({{"width", 27}, {"height", 19}}));
         const std::string charset = ipuz["charset"];
 
         std::string key;

@@ -54,3 +54,14 @@ TEST(DefaultHeading, SkillWordThenActivityWord) {
     for (const auto& [activity, ticked, heading] : cases)
         EXPECT_EQ(DefaultHeading(RequestFor(activity, ticked)), heading);
 }
+
+// The limit counts characters, not bytes, and the last allowed one is allowed.
+TEST(HeadingRefusal, TheLimitIsInclusiveAndCountsCharacters) {
+    std::string longest;
+    for (int i = 0; i < kLongestHeading; ++i)
+        longest += "\u00E9";
+    EXPECT_FALSE(HeadingRefusal(longest));
+    const auto refusal = HeadingRefusal(longest + "w");
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->text.find(std::to_string(kLongestHeading)), std::string::npos);
+}
