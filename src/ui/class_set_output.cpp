@@ -4,6 +4,7 @@
 #include "core/output_check.h"
 #include "core/startup.h"
 #include "ui/app_context.h"
+#include "ui/chosen_file.h"
 #include "ui/crossword_pages.h"
 #include "ui/dialogs.h"
 #include "ui/page_output.h"
@@ -30,10 +31,6 @@ QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string Name(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 // Up to this many versions are made without a progress bar: they take no time to wait for.
 constexpr int kFewVersions = 3;
 
@@ -57,8 +54,8 @@ std::optional<std::vector<SheetVersion>> AskVersions(const ClassSetOutput& outpu
         return std::nullopt;
     ClassList list;
     try {
-        list = ReadClassList(ReadWholeFile(Name(*file)));
-    } catch (const ReadError& e) {
+        list = ReadClassList(ReadWholeFile(ChosenFilePath(*file)));
+    } catch (const Failure& e) {
         list.refusal = e.what();
     }
     if (list.refusal) {
@@ -113,10 +110,19 @@ void SaveClassSet(const ClassSetOutput& output) {
         if (!chosen)
             return;
         keys = *chosen;
-        if (SameFile(Name(*sheets), Name(keys))) {
-            dialogs.message(output.window, oops, q(kSameFile));
-            return;
-        }
+    }
+    std::filesystem::path sheetsFile, keysFile;
+    try {
+        sheetsFile = ChosenFilePath(*sheets);
+        if (!keys.isEmpty())
+            keysFile = ChosenFilePath(keys);
+    } catch (const Failure& e) {
+        dialogs.message(output.window, oops, q(kNotWritten).arg(q(e.what())));
+        return;
+    }
+    if (!keys.isEmpty() && SameFile(sheetsFile, keysFile)) {
+        dialogs.message(output.window, oops, q(kSameFile));
+        return;
     }
 
     const int count = static_cast<int>(versions->size());
@@ -141,9 +147,9 @@ void SaveClassSet(const ClassSetOutput& output) {
 
     QByteArray sheetBytes, keyBytes;
     try {
-        CheckWritable(Name(*sheets));
+        CheckWritable(sheetsFile);
         if (!keys.isEmpty())
-            CheckWritable(Name(keys));
+            CheckWritable(keysFile);
         if (UsesScreen(output.request.ActivityType, Screen::Crossword)) {
             std::vector<CrosswordPage> pages;
             for (const SheetVersion& version : *versions) {
@@ -168,11 +174,12 @@ void SaveClassSet(const ClassSetOutput& output) {
         if (!goOn(count + 1))
             return;
         if (sheetBytes.isEmpty() || (!keys.isEmpty() && keyBytes.isEmpty()))
-            throw WriteError("Cannot write " + Name(*sheets) + ": the pages could not be drawn.");
+            throw WriteError("Cannot write " + sheetsFile.string() +
+                             ": the pages could not be drawn.");
         // Both files or neither.
-        std::vector<PendingFile> files{{Name(*sheets), sheetBytes.toStdString()}};
+        std::vector<PendingFile> files{{sheetsFile, sheetBytes.toStdString()}};
         if (!keys.isEmpty())
-            files.push_back({Name(keys), keyBytes.toStdString()});
+            files.push_back({keysFile, keyBytes.toStdString()});
         WriteFilesTogether(files);
     } catch (const Failure& e) {
         progress.reset();

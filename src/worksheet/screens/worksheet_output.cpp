@@ -4,6 +4,7 @@
 #include "core/startup.h"
 #include "core/worksheet_request.h"
 #include "ui/app_context.h"
+#include "ui/chosen_file.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/pdf_export.h"
@@ -225,7 +226,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     if (withKey)
         documents.push_back(&output.answerKey);
     try {
-        WritePdf(documents, path, q(request.Heading));
+        WritePdf(documents, ChosenFilePath(path), q(request.Heading));
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, Text(WorksheetText::kPdfNotWritten).arg(q(e.what())));
         return;
@@ -247,8 +248,7 @@ void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& c
         path += QStringLiteral(".html");
     const WebVersion single{"", "", &content};
     try {
-        WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                            WorksheetHtml({&single, 1}, nullptr));
+        WriteFileAtomically(ChosenFilePath(path), WorksheetHtml({&single, 1}, nullptr));
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops, Text(WorksheetText::kWebNotWritten).arg(q(e.what())));
         return;
