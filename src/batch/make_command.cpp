@@ -422,9 +422,8 @@ std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p, const QCommand
 int fail(int code, const std::string& message) {
     // Messages echo what the user typed: never send its control characters to the terminal, and
     // show a file name's bytes that are not UTF-8 as bytes.
-    const std::string shown = WithBadBytesEscaped(message);
-    std::fprintf(stderr, "abacore-drill: %s%s\n", EscapedForTerminal(shown).c_str(),
-                 shown == message ? "" : " (Bytes that are not UTF-8 are shown as \\xNN.)");
+    std::fprintf(stderr, "abacore-drill: %s\n",
+                 EscapedForTerminal(WithBadBytesEscaped(message)).c_str());
     return code;
 }
 

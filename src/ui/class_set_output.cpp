@@ -13,6 +13,7 @@
 #include "worksheet/class_list.h"
 #include "worksheet/class_set.h"
 #include "worksheet/save_name.h"
+#include "worksheet/utf8.h"
 #include "worksheet/worksheet_messages.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ std::optional<std::vector<SheetVersion>> AskVersions(const ClassSetOutput& outpu
     try {
         list = ReadClassList(ReadWholeFile(ChosenFilePath(*file)));
     } catch (const Failure& e) {
-        list.refusal = e.what();
+        list.refusal = WithBadBytesEscaped(e.what());
     }
     if (list.refusal) {
         dialogs.message(output.window, oops, q(*list.refusal));
@@ -117,7 +118,7 @@ void SaveClassSet(const ClassSetOutput& output) {
         if (!keys.isEmpty())
             keysFile = ChosenFilePath(keys);
     } catch (const Failure& e) {
-        dialogs.message(output.window, oops, q(kNotWritten).arg(q(e.what())));
+        dialogs.message(output.window, oops, q(kNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
     if (!keys.isEmpty() && SameFile(sheetsFile, keysFile)) {
@@ -183,7 +184,7 @@ void SaveClassSet(const ClassSetOutput& output) {
         WriteFilesTogether(files);
     } catch (const Failure& e) {
         progress.reset();
-        dialogs.message(output.window, oops, q(kNotWritten).arg(q(e.what())));
+        dialogs.message(output.window, oops, q(kNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
     progress.reset();

@@ -75,6 +75,8 @@ std::string WithBadBytesEscaped(std::string_view text) {
             out += code;
         }
     }
+    if (out.size() != text.size())
+        out += " (Bytes that are not UTF-8 are shown as \\xNN.)";
     return out;
 }
 

@@ -21,8 +21,9 @@ char32_t NextCodePoint(std::string_view text, size_t& at);
 // so that a U+FFFD written in the text is told from a broken byte.
 std::optional<char32_t> NextWellFormed(std::string_view text, size_t& at);
 
-// The text with each byte that starts no well-formed sequence shown as \xNN, for a message that
-// names a file whose name is not UTF-8 (any byte may be in a file name).
+// The text with each byte that starts no well-formed sequence shown as \xNN, and then a note
+// saying so: for a message that names a file whose name is not UTF-8 (any byte may be in a file
+// name). A text that is UTF-8 throughout comes back as it is.
 std::string WithBadBytesEscaped(std::string_view text);
 
 // The number of characters (code points) of a UTF-8 text, counted as NextCodePoint reads them.

@@ -8,6 +8,7 @@
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/screen_helpers.h"
+#include "worksheet/utf8.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -244,7 +245,8 @@ void AddPic::chooseFile(QListWidgetItem* item) {
                                       Qt::SmoothTransformation)
                 : loaded.image));
     } catch (const Failure& e) {
-        m_context.dialogs.message(this, q(kPreviewFailedTitle), q(PreviewFailedMessage(e.what())));
+        m_context.dialogs.message(this, q(kPreviewFailedTitle),
+                                  q(PreviewFailedMessage(WithBadBytesEscaped(e.what()))));
         return;
     }
     m_preview->show();

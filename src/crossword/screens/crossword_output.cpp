@@ -13,6 +13,7 @@
 #include "ui/page_output.h"
 #include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
+#include "worksheet/utf8.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,7 +133,8 @@ void ExportCrossword(const CrosswordOutput& output) {
         }
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops,
-                        QStringLiteral("The puzzle could not be saved. %1").arg(q(e.what())));
+                        QStringLiteral("The puzzle could not be saved. %1")
+                            .arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
     dialogs.message(output.window, q(CrosswordText::kExportedTitle),
