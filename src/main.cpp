@@ -16,6 +16,7 @@
 #include "app/about_form.h"
 #include "app/screen_factory.h"
 #include "batch/make_command.h"
+#include "core/output_check.h"
 #include "core/program_folder.h"
 #include "core/program_places.h"
 #include "core/worksheet_request.h"
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
     } else if (const auto named = ProgramFolderNamed(folder)) {
         RecordPlaces(request, {*named, {}, {}});
     } else {
-        std::fprintf(stderr, "abacore-drill: the folder %s does not exist\n", folder);
+        std::fprintf(stderr, "abacore-drill: %s\n",
+                     EscapedForTerminal(NoProgramFolderMessage(folder)).c_str());
         return 2;
     }
 

@@ -26,6 +26,7 @@
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
 #include "worksheet/text_writer.h"
+#include "worksheet/utf8.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <QCommandLineParser>
@@ -43,8 +44,45 @@ namespace abacore {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A command-line argument as text that keeps every byte: UTF-8 where it is UTF-8, and each other
+// byte as the lone surrogate U+DC80 + byte, which no UTF-8 text decodes to. QCommandLineParser
+// carries the surrogates through untouched.
+QString ArgumentKeepingBytes(std::string_view argument) {
+    QString text;
+    for (size_t at = 0; at < argument.size();) {
+        const size_t start = at;
+        if (const std::optional<char32_t> c = NextWellFormed(argument, at))
+            text += QString::fromUcs4(&*c, 1);
+        else
+            text +=
+                QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(argument[start])));
+    }
+    return text;
+}
+
+// The file name an option gives, byte for byte as it was typed (see ArgumentKeepingBytes); made
+// absolute (from where the command was given) when it is to be written or read.
+fs::path FileOption(const QCommandLineParser& names, const QString& option, bool absolute = false) {
+    const QString text = names.value(option);
+    std::string bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (unit >= 0xDC80 && unit <= 0xDCFF) {
+            bytes += static_cast<char>(unit - 0xDC00);
+            continue;
+        }
+        const qsizetype length = QChar::isHighSurrogate(unit) && i + 1 < text.size() ? 2 : 1;
+        bytes += text.mid(i, length).toStdString();
+        i += length - 1;
+    }
+    std::error_code noName; // an empty name stays empty, and is refused for its format
+    return absolute ? fs::absolute(bytes, noName) : fs::path(bytes);
 }
 
 // A mistake in the request: reported on stderr, exit code 2.
@@ -232,28 +270,28 @@ void parseRange(const QString& text, const char* option, double& min, double& ma
     max = *high;
 }
 
-Format formatOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("rtf"))
+Format formatOf(const fs::path& path) {
+    const std::string suffix = LowerCaseExtension(path);
+    if (suffix == "rtf")
         return Format::Rtf;
-    if (suffix == QLatin1String("pdf"))
+    if (suffix == "pdf")
         return Format::Pdf;
-    if (suffix == QLatin1String("txt"))
+    if (suffix == "txt")
         return Format::Text;
-    if (IsWebPageExtension(suffix.toStdString()))
+    if (IsWebPageExtension(suffix))
         return Format::Html;
-    throw UserError{"Cannot tell the format of \"" + path.toStdString() +
+    throw UserError{"Cannot tell the format of \"" + path.string() +
                     "\": use a name ending in .rtf, .pdf, .txt or .html."};
 }
 
 // The document as a file to write, in the format of the name's extension; a PDF is titled
 // `title`.
-PendingFile documentFile(const Document& document, const QString& path, const std::string& title) {
+PendingFile documentFile(const Document& document, const fs::path& path, const std::string& title) {
     switch (formatOf(path)) {
     case Format::Rtf:
-        return {QFile::encodeName(path).toStdString(), RtfText(document)};
+        return {path, RtfText(document)};
     case Format::Text:
-        return {QFile::encodeName(path).toStdString(), PlainTextBytes(document)};
+        return {path, PlainTextBytes(document)};
     case Format::Pdf:
     case Format::Html:
         break;
@@ -264,10 +302,10 @@ PendingFile documentFile(const Document& document, const QString& path, const st
 // The worksheet as a file: a web page is made from the problems of each version themselves,
 // every other format from the document.
 PendingFile worksheetFile(const Document& worksheet, std::span<const WebVersion> versions,
-                          const Picture* picture, const QString& path, const std::string& title) {
+                          const Picture* picture, const fs::path& path, const std::string& title) {
     if (formatOf(path) != Format::Html)
         return documentFile(worksheet, path, title);
-    return {QFile::encodeName(path).toStdString(), WorksheetHtml(versions, picture)};
+    return {path, WorksheetHtml(versions, picture)};
 }
 
 void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QCommandLineParser& p) {
@@ -356,7 +394,7 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
 }
 
 // The versions the command makes: one unlabelled sheet, or a class set (--copies, --names).
-std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p) {
+std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p, const QCommandLineParser& names) {
     if (p.isSet("copies") && p.isSet("names"))
         throw UserError{"--copies and --names do not go together: give one of them."};
     if (p.isSet("copies")) {
@@ -367,22 +405,25 @@ std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p) {
     }
     if (!p.isSet("names"))
         return {SheetVersion{}};
-    const QString path = QFileInfo(p.value("names")).absoluteFilePath();
+    const fs::path path = FileOption(names, "names");
+    std::error_code unnamed;
     std::string bytes;
     try {
-        bytes = ReadWholeFile(QFile::encodeName(path).toStdString());
+        bytes = ReadWholeFile(fs::absolute(path, unnamed));
     } catch (const ReadError& e) {
         throw UserError{e.what()};
     }
     const ClassList list = ReadClassList(bytes);
     if (list.refusal)
-        throw UserError{"\"" + p.value("names").toStdString() + "\": " + *list.refusal};
+        throw UserError{"\"" + path.string() + "\": " + *list.refusal};
     return NamedVersions(list.names);
 }
 
 int fail(int code, const std::string& message) {
-    // Messages echo what the user typed: never send its control characters to the terminal.
-    std::fprintf(stderr, "abacore-drill: %s\n", EscapedForTerminal(message).c_str());
+    // Messages echo what the user typed: never send its control characters to the terminal, and
+    // show a file name's bytes that are not UTF-8 as bytes.
+    std::fprintf(stderr, "abacore-drill: %s\n",
+                 EscapedForTerminal(WithBadBytesEscaped(message)).c_str());
     return code;
 }
 
@@ -403,12 +444,10 @@ const char* ManPageText() {
     return page.c_str();
 }
 
-int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+namespace {
 
-    QCommandLineParser p;
+// make's options, on `p`.
+void AddOptions(QCommandLineParser& p) {
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     QStringList added;
     const auto addOption = [&p, &added](std::string_view shortName, const BatchOption& option) {
@@ -431,6 +470,22 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             addOption("", option);
     p.addPositionalArgument("make", "make");
     p.addPositionalArgument("activity", "activity");
+}
+
+} // namespace
+
+int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
+    // The arguments twice over: as text, and with every byte kept, for the file names (on this
+    // system a file name is bytes, and any byte but '/' and NUL may be in it).
+    QStringList arguments, exactArguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+        exactArguments << ArgumentKeepingBytes(argv[i]);
+    }
+    QCommandLineParser p, names;
+    AddOptions(p);
+    AddOptions(names);
+    names.parse(exactArguments); // the same options in the same places as p finds them
     if (!p.parse(arguments))
         return fail(2, p.errorText().toStdString() + " (see --help)");
     if (p.isSet("help")) {
@@ -471,12 +526,11 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                 throw UserError{"--" + name.toStdString() + " is given more than once."};
 
         // Output names are relative to where the command was given, not to the program folder.
-        const QString output = QFileInfo(p.value("output")).absoluteFilePath();
-        const QString answerKey =
-            p.isSet("answer-key") ? QFileInfo(p.value("answer-key")).absoluteFilePath() : QString();
+        const fs::path output = FileOption(names, "output", true);
+        const bool hasKey = p.isSet("answer-key");
+        const fs::path answerKey = hasKey ? FileOption(names, "answer-key", true) : fs::path();
         // Every name is checked before anything is written, so a refused command leaves every
         // file as it was.
-        const bool hasKey = !answerKey.isEmpty();
         const bool crossword = MakesCrossword(*row);
         bool needsPdf = false;
         if (crossword) {
@@ -491,23 +545,22 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                                 "for the pupil, and checks the answers itself."};
             needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
         }
-        const std::vector<SheetVersion> versions = VersionsOf(p);
-        const std::string suffix = QFileInfo(output).suffix().toLower().toStdString();
+        const std::vector<SheetVersion> versions = VersionsOf(p, names);
+        const std::string suffix = LowerCaseExtension(output);
         if (crossword && versions.front().inSet() &&
             (suffix == "ipuz" || IsWebPageExtension(suffix)))
             throw UserError{"An ." + suffix +
                             " file holds one puzzle: write a class set of "
                             "crosswords as .pdf or .txt."};
-        if (hasKey && SameFile(output.toStdString(), answerKey.toStdString()))
+        if (hasKey && SameFile(output, answerKey))
             throw UserError{"The worksheet and the answer key would be the same file: give "
                             "--answer-key another name."};
         ProgramPlaces run = places;
         if (p.isSet("folder")) {
-            const auto folder =
-                ProgramFolderNamed(QFile::encodeName(p.value("folder")).toStdString());
+            const fs::path folderName = FileOption(names, "folder");
+            const auto folder = ProgramFolderNamed(folderName);
             if (!folder)
-                throw UserError{"The folder \"" + p.value("folder").toStdString() +
-                                "\" does not exist."};
+                throw UserError{NoProgramFolderMessage(folderName)};
             run = {*folder, {}, {}};
         }
 
@@ -522,14 +575,14 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         WorksheetRequest request;
         RecordPlaces(request, run);
         fillRequest(request, *row, p);
-        CheckWritable(output.toStdString());
+        CheckWritable(output);
         if (hasKey)
-            CheckWritable(answerKey.toStdString());
+            CheckWritable(answerKey);
 
         // The picture is read, and refused, before anything is made or written.
         LoadedPicture picture;
         if (p.isSet("picture"))
-            picture = LoadPicture(QFileInfo(p.value("picture")).absoluteFilePath());
+            picture = LoadPicture(FileOption(names, "picture", true));
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
         // The crossword is built as its builder window builds it, a worksheet as its window;

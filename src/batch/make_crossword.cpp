@@ -12,20 +12,11 @@
 #include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace abacore {
 
+namespace fs = std::filesystem;
+
 namespace {
-
-QString SuffixOf(const QString& path) {
-    return QFileInfo(path).suffix().toLower();
-}
-
-std::string Name(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 // A crossword in the batch has no background colour: white, or the picture when one is given.
 CrosswordLook BatchLook(const QImage& picture) {
@@ -64,35 +55,34 @@ bool MakesCrossword(const ActivityRow& row) {
     return !row.screens.empty() && row.screens.back() == Screen::Crossword;
 }
 
-std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey,
+std::optional<std::string> CrosswordFileRefusal(const fs::path& puzzle, const fs::path& answerKey,
                                                 bool withPicture) {
-    const QString suffix = SuffixOf(puzzle);
-    const bool webPage = IsWebPageExtension(suffix.toStdString());
-    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz") &&
-        suffix != QLatin1String("txt") && !webPage)
-        return "Cannot tell the format of \"" + puzzle.toStdString() +
+    const std::string suffix = LowerCaseExtension(puzzle);
+    const bool webPage = IsWebPageExtension(suffix);
+    if (suffix != "pdf" && suffix != "ipuz" && suffix != "txt" && !webPage)
+        return "Cannot tell the format of \"" + puzzle.string() +
                "\": a crossword is written as .pdf, .ipuz, .txt or .html.";
     // Said rather than silently dropped: the teacher asked for the picture.
-    if (withPicture && suffix != QLatin1String("pdf"))
+    if (withPicture && suffix != "pdf")
         return "--picture puts a picture behind the crossword on PDF pages, and \"" +
-               puzzle.toStdString() + "\" is " +
-               (suffix == QLatin1String("ipuz") ? "an .ipuz file"
-                : webPage                       ? "a web page"
-                                                : "a .txt file") +
+               puzzle.string() + "\" is " +
+               (suffix == "ipuz" ? "an .ipuz file"
+                : webPage        ? "a web page"
+                                 : "a .txt file") +
                ", which cannot hold one. Write the puzzle as .pdf, or leave out --picture.";
-    if (answerKey.isEmpty())
+    if (answerKey.empty())
         return std::nullopt;
-    const QString keySuffix = SuffixOf(answerKey);
-    if (keySuffix != QLatin1String("pdf") && keySuffix != QLatin1String("txt"))
-        return "Cannot tell the format of \"" + answerKey.toStdString() +
+    const std::string keySuffix = LowerCaseExtension(answerKey);
+    if (keySuffix != "pdf" && keySuffix != "txt")
+        return "Cannot tell the format of \"" + answerKey.string() +
                "\": a crossword's answer key is written as .pdf or .txt (an .ipuz puzzle holds "
                "its answers already).";
     return std::nullopt;
 }
 
-bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey) {
-    return SuffixOf(puzzle) == QLatin1String("pdf") ||
-           (!answerKey.isEmpty() && SuffixOf(answerKey) == QLatin1String("pdf"));
+bool CrosswordNeedsPdf(const fs::path& puzzle, const fs::path& answerKey) {
+    return LowerCaseExtension(puzzle) == "pdf" ||
+           (!answerKey.empty() && LowerCaseExtension(answerKey) == "pdf");
 }
 
 CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random) {
@@ -104,25 +94,25 @@ CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random
     }
 }
 
-PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const QString& path,
+PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const fs::path& path,
                                 const QImage& picture) {
-    const QString suffix = SuffixOf(path);
-    if (suffix == QLatin1String("pdf"))
+    const std::string suffix = LowerCaseExtension(path);
+    if (suffix == "pdf")
         return PdfFile(PagesOf(pages, CrosswordPuzzlePages, BatchLook(picture)).sources, path,
                        QString::fromStdString(pages.front().heading));
-    if (suffix == QLatin1String("ipuz"))
-        return {Name(path), CrosswordIpuz(pages.front())};
-    if (IsWebPageExtension(suffix.toStdString()))
-        return {Name(path), CrosswordHtml(pages.front())};
-    return {Name(path), TextsOf(pages, CrosswordPuzzleText)};
+    if (suffix == "ipuz")
+        return {path, CrosswordIpuz(pages.front())};
+    if (IsWebPageExtension(suffix))
+        return {path, CrosswordHtml(pages.front())};
+    return {path, TextsOf(pages, CrosswordPuzzleText)};
 }
 
-PendingFile CrosswordKeyFile(std::span<const CrosswordPage> pages, const QString& path,
+PendingFile CrosswordKeyFile(std::span<const CrosswordPage> pages, const fs::path& path,
                              const QImage& picture) {
-    if (SuffixOf(path) == QLatin1String("pdf"))
+    if (LowerCaseExtension(path) == "pdf")
         return PdfFile(PagesOf(pages, CrosswordKeyPages, BatchLook(picture)).sources, path,
                        QString::fromStdString(AnswerKeyTitle(pages.front().heading)));
-    return {Name(path), TextsOf(pages, CrosswordKeyText)};
+    return {path, TextsOf(pages, CrosswordKeyText)};
 }
 
 } // namespace abacore

@@ -7,7 +7,7 @@
 #include "worksheet/activity_table.h"
 
 #include <QImage>
-#include <QString>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -21,10 +21,11 @@ bool MakesCrossword(const ActivityRow& row);
 // .pdf, .ipuz, .txt (its clue list) or .html, the answer key as .pdf or .txt (the grid's
 // characters).
 // With a picture (`withPicture`) the puzzle must be a PDF: the other forms cannot hold it.
-std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey,
+std::optional<std::string> CrosswordFileRefusal(const std::filesystem::path& puzzle,
+                                                const std::filesystem::path& answerKey,
                                                 bool withPicture);
 // Whether either file is a PDF (which needs Qt's fonts and painter).
-bool CrosswordNeedsPdf(const QString& puzzle, const QString& answerKey);
+bool CrosswordNeedsPdf(const std::filesystem::path& puzzle, const std::filesystem::path& answerKey);
 
 // The crossword as the builder window makes it (MakeCrossword). Throws GenerationError: for
 // ranges that cannot make the problems, and, titled "Failed.", when the builder gives up.
@@ -34,9 +35,9 @@ CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random
 // the puzzles (the versions of a class set) one after the other, each from a new page; .ipuz
 // takes the first puzzle only. A PDF shows `picture` (when not null) behind the grid, as the
 // builder window's picture option does. Throw WriteError when a PDF's pages cannot be drawn.
-PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const QString& path,
-                                const QImage& picture);
-PendingFile CrosswordKeyFile(std::span<const CrosswordPage> pages, const QString& path,
-                             const QImage& picture);
+PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages,
+                                const std::filesystem::path& path, const QImage& picture);
+PendingFile CrosswordKeyFile(std::span<const CrosswordPage> pages,
+                             const std::filesystem::path& path, const QImage& picture);
 
 } // namespace abacore

@@ -2,9 +2,11 @@
 
 #include "core/output_check.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cstdio>
@@ -12,7 +14,10 @@
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -147,6 +152,10 @@ struct Staged {
     throw WriteError("Cannot write " + path.string() + ": " + reason + ".");
 }
 
+fs::path FolderOf(const fs::path& target) {
+    return target.has_parent_path() ? target.parent_path() : fs::path(".");
+}
+
 // Why no new file could be made in `folder`; it was there a moment ago.
 std::string CannotCreate(int error, const fs::path& folder) {
     if (error == EACCES || error == EPERM)
@@ -172,8 +181,7 @@ int WriteAll(int fd, std::string_view bytes) {
 // Writes the file's bytes to its temporary file, with the mode and group of the file it
 // replaces (or the usual mode of a new file), flushed to the disk.
 void WriteTemporary(Staged& file) {
-    const fs::path folder =
-        file.target.has_parent_path() ? file.target.parent_path() : fs::path(".");
+    const fs::path folder = FolderOf(file.target);
     file.temporary = TemporaryTemplate(folder, file.target);
     int fd = -1;
     {
@@ -207,6 +215,69 @@ void WriteTemporary(Staged& file) {
     if (error != 0)
         Fail(file.shown, ReasonInWords(error));
 }
+
+// How long a write waits for another one writing in the same folder before it says so.
+constexpr std::chrono::seconds kMostLockWait{3};
+
+// Holds an advisory lock (flock) on each folder the files go to, for as long as it lives, so
+// that the renames of two sets never interleave (a sheet from one run and its key from another):
+// another writer of the program waits for them, as these wait for its. The lock is on the folder
+// itself, so no lock file is left behind. A folder that cannot be opened or locked (a file
+// system without locks) is written unguarded, as before there were locks.
+class FoldersLocked {
+public:
+    explicit FoldersLocked(const std::vector<Staged>& files) {
+        struct Folder {
+            dev_t device;
+            ino_t inode;
+            fs::path path;
+            const fs::path* shown;
+        };
+        std::vector<Folder> folders;
+        for (const Staged& file : files) {
+            const fs::path folder = FolderOf(file.target);
+            struct stat status {};
+            if (::stat(folder.c_str(), &status) != 0)
+                continue;
+            if (std::none_of(folders.begin(), folders.end(), [&](const Folder& f) {
+                    return f.device == status.st_dev && f.inode == status.st_ino;
+                }))
+                folders.push_back({status.st_dev, status.st_ino, folder, &file.shown});
+        }
+        // Always in the same order, so that two sets over the same folders cannot each hold one.
+        std::sort(folders.begin(), folders.end(), [](const Folder& a, const Folder& b) {
+            return std::tie(a.device, a.inode) < std::tie(b.device, b.inode);
+        });
+        const auto giveUp = std::chrono::steady_clock::now() + kMostLockWait;
+        for (const Folder& folder : folders) {
+            const int fd = ::open(folder.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0)
+                continue;
+            m_fds.push_back(fd);
+            while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+                if (errno != EWOULDBLOCK && errno != EINTR)
+                    break; // no locks here
+                if (std::chrono::steady_clock::now() >= giveUp) {
+                    release();
+                    Fail(*folder.shown, "it is busy: another save is writing files in its "
+                                        "folder. Try again in a moment");
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        }
+    }
+    ~FoldersLocked() { release(); }
+    FoldersLocked(const FoldersLocked&) = delete;
+    FoldersLocked& operator=(const FoldersLocked&) = delete;
+
+private:
+    void release() {
+        for (const int fd : m_fds)
+            ::close(fd); // closing the only descriptor lets the lock go
+        m_fds.clear();
+    }
+    std::vector<int> m_fds;
+};
 
 // Renames every temporary file over its target, stop signals held off from the first rename to
 // the last. Should a rename fail, the files already renamed are put back as they were (through
@@ -284,6 +355,7 @@ void WriteTogether(std::span<const FileView> files) {
         WriteTemporary(file);
     if (g_hook)
         g_hook(0);
+    const FoldersLocked locked(staged);
     size_t failed = 0;
     if (const int error = RenameAll(staged, failed); error != 0)
         Fail(staged[failed].shown, ReasonInWords(error));
@@ -313,7 +385,7 @@ std::string ReasonInWords(int error) {
     case EISDIR:
         return "there is a folder of that name";
     case ELOOP:
-        return "its symbolic links lead round in a circle";
+        return "the system gave up following its symbolic links (too many of them, or a circle)";
     case EEXIST:
     case ENOTEMPTY:
         return "another file is in the way";

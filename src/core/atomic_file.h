@@ -4,12 +4,14 @@
 // program writes goes through here. Each file's bytes go to a temporary file in the file's own
 // folder, which is flushed to the disk; only when every one is complete are they renamed over
 // their targets, one after the other, with stop signals (SIGTERM, SIGINT, SIGHUP) held off until
-// the last rename is done. Nothing earlier is ever read back. A symbolic link is written through
-// (the file it points to is replaced or created, the link stays), a replaced file keeps its
-// permission bits and group, and only ordinary files the user may change are replaced (see
-// CheckWritable). A stop signal before the renames removes the temporary files before the
-// process ends. Past the file-size limit a write fails like any other instead of ending the
-// process.
+// the last rename is done, and with the target folders locked, so that another save's renames
+// (another run's sheet and key) never fall between them: a save that finds a folder locked waits
+// a few seconds, then fails saying the file is busy. Nothing earlier is ever read back. A symbolic
+// link is written through (the file it points to is replaced or created, the link stays), a
+// replaced file keeps its permission bits and group, and only ordinary files the user may change
+// are replaced (see CheckWritable). A stop signal before the renames removes the temporary files
+// before the process ends. Past the file-size limit a write fails like any other instead of ending
+// the process.
 
 #include "core/failure.h"
 

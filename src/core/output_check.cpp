@@ -2,12 +2,14 @@
 
 #include "core/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace abacore {
 
@@ -19,18 +21,34 @@ namespace {
     throw WriteError("Cannot write " + path.string() + ": " + reason + ".");
 }
 
-// `path` with its symbolic links followed; nothing when they lead round in a circle. A link to
-// nowhere gives the name it points to, which the write then creates.
-std::optional<fs::path> FollowLinks(fs::path target) {
+// `path` with its symbolic links followed, as far as the system follows them; the reason when
+// they cannot be: they lead round in a circle, or on through more links than the system takes.
+// A link to nowhere gives the name it points to, which the write then creates.
+struct Followed {
+    fs::path target;
+    std::string refusal;
+};
+Followed FollowLinks(fs::path target) {
     constexpr int kMostHops = 40; // as the system's own limit
-    for (int hops = 0; hops < kMostHops; ++hops) {
-        std::error_code notALink;
-        const fs::path next = fs::read_symlink(target, notALink);
-        if (notALink)
-            return target;
+    std::vector<std::pair<dev_t, ino_t>> seen;
+    for (int hops = 0;; ++hops) {
+        struct stat link {};
+        if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return {target, {}};
+        const std::pair<dev_t, ino_t> id{link.st_dev, link.st_ino};
+        if (std::find(seen.begin(), seen.end(), id) != seen.end())
+            return {{}, "its symbolic links lead round in a circle"};
+        if (hops == kMostHops)
+            return {{},
+                    "it leads on through more than " + std::to_string(kMostHops) +
+                        " symbolic links, more than the system follows"};
+        seen.push_back(id);
+        std::error_code unreadable;
+        const fs::path next = fs::read_symlink(target, unreadable);
+        if (unreadable)
+            return {target, {}};
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    return std::nullopt;
 }
 
 // Why a file of this kind is not replaced.
@@ -58,10 +76,10 @@ fs::path CheckWritable(const fs::path& path) {
     constexpr size_t kMostNameBytes = 255;
     if (path.filename().string().size() > kMostNameBytes)
         Refuse(path, ReasonInWords(ENAMETOOLONG));
-    const std::optional<fs::path> followed = FollowLinks(path);
-    if (!followed)
-        Refuse(path, ReasonInWords(ELOOP));
-    const fs::path& target = *followed;
+    const Followed followed = FollowLinks(path);
+    if (!followed.refusal.empty())
+        Refuse(path, followed.refusal);
+    const fs::path& target = followed.target;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     struct stat status {};
     if (::stat(folder.c_str(), &status) != 0)
@@ -80,7 +98,12 @@ fs::path CheckWritable(const fs::path& path) {
     }
     if (!S_ISREG(status.st_mode))
         Refuse(path, NotAnOrdinaryFile(status.st_mode));
-    // Replacing needs only the folder's permission; a write-protected file is kept all the same.
+    // Replacing needs only the folder's permission; a write-protected file is kept all the same,
+    // judged by its owner's write bit when the system would let the user write anything (root)
+    // or the user owns it, as an editor judges it.
+    const uid_t user = ::geteuid();
+    if ((user == 0 || user == status.st_uid) && (status.st_mode & S_IWUSR) == 0)
+        Refuse(path, "it is write-protected (read-only)");
     if (!MayWrite(target, W_OK))
         Refuse(path, IsPermission(errno) ? "you do not have permission to change it"
                                          : ReasonInWords(errno));

@@ -13,9 +13,11 @@ namespace abacore {
 
 // The file a write of `path` really replaces: its symbolic links followed, so that a link stays
 // a link. Throws WriteError, naming the file and the reason in words, when `path` cannot be
-// written or must not be replaced: its links lead round in a circle, its folder is missing or
-// not writable, the name is too long, it is (or leads to) anything but an ordinary file (a
-// folder, a device, a pipe, a socket), or it is a file the user may not change.
+// written or must not be replaced: its links lead round in a circle or on through more links
+// than the system follows, its folder is missing or not writable, the name is too long, it is
+// (or leads to) anything but an ordinary file (a folder, a device, a pipe, a socket), or it is a
+// file the user may not change: one without the write bit that applies to the user, root
+// included (for root and the file's owner, the owner's bit), as an editor keeps it.
 std::filesystem::path CheckWritable(const std::filesystem::path& path);
 
 // Whether two names lead to the same file: through another spelling of the path, a link, or a

@@ -2,7 +2,11 @@
 
 #include "core/worksheet_request.h"
 
+#include "core/atomic_file.h"
+
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace abacore {
 
@@ -33,6 +37,18 @@ std::optional<std::string> ProgramFolderNamed(const fs::path& folder) {
     if (ec || !fs::is_directory(full, ec))
         return std::nullopt;
     return full.string();
+}
+
+std::string NoProgramFolderMessage(const fs::path& folder) {
+    // Built up, not added together: g++ 12 warns wrongly on "\"" + string.
+    std::string named = "\"";
+    named.append(folder.string()).append("\"");
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0)
+        return errno == ENOENT
+                   ? "The folder " + named + " does not exist."
+                   : "The folder " + named + " cannot be used: " + ReasonInWords(errno) + ".";
+    return named + (S_ISDIR(status.st_mode) ? " cannot be used as a folder." : " is not a folder.");
 }
 
 std::optional<fs::path> FindIgnoringCase(const fs::path& folder, std::string_view name,

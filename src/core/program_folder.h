@@ -24,6 +24,9 @@ inline constexpr std::string_view kBackgroundPictureName = "AbacoreBack.jpg";
 // trailing separator. A relative name counts from where the command was given. Nothing when
 // it is not an existing folder.
 std::optional<std::string> ProgramFolderNamed(const std::filesystem::path& folder);
+// Why ProgramFolderNamed found no folder, as a sentence naming it: it does not exist, it is a
+// file, or the reason the system gives.
+std::string NoProgramFolderMessage(const std::filesystem::path& folder);
 
 enum class EntryKind {
     File,   // anything but a folder

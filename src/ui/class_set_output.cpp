@@ -4,6 +4,7 @@
 #include "core/output_check.h"
 #include "core/startup.h"
 #include "ui/app_context.h"
+#include "ui/chosen_file.h"
 #include "ui/crossword_pages.h"
 #include "ui/dialogs.h"
 #include "ui/page_output.h"
@@ -12,6 +13,7 @@
 #include "worksheet/class_list.h"
 #include "worksheet/class_set.h"
 #include "worksheet/save_name.h"
+#include "worksheet/utf8.h"
 #include "worksheet/worksheet_messages.h"
 
 #include <QDir>
@@ -28,10 +30,6 @@ using namespace ClassSetText;
 
 QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Name(const QString& path) {
-    return QFile::encodeName(path).toStdString();
 }
 
 // Up to this many versions are made without a progress bar: they take no time to wait for.
@@ -57,9 +55,9 @@ std::optional<std::vector<SheetVersion>> AskVersions(const ClassSetOutput& outpu
         return std::nullopt;
     ClassList list;
     try {
-        list = ReadClassList(ReadWholeFile(Name(*file)));
-    } catch (const ReadError& e) {
-        list.refusal = e.what();
+        list = ReadClassList(ReadWholeFile(ChosenFilePath(*file)));
+    } catch (const Failure& e) {
+        list.refusal = WithBadBytesEscaped(e.what());
     }
     if (list.refusal) {
         dialogs.message(output.window, oops, q(*list.refusal));
@@ -113,10 +111,19 @@ void SaveClassSet(const ClassSetOutput& output) {
         if (!chosen)
             return;
         keys = *chosen;
-        if (SameFile(Name(*sheets), Name(keys))) {
-            dialogs.message(output.window, oops, q(kSameFile));
-            return;
-        }
+    }
+    std::filesystem::path sheetsFile, keysFile;
+    try {
+        sheetsFile = ChosenFilePath(*sheets);
+        if (!keys.isEmpty())
+            keysFile = ChosenFilePath(keys);
+    } catch (const Failure& e) {
+        dialogs.message(output.window, oops, q(kNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
+        return;
+    }
+    if (!keys.isEmpty() && SameFile(sheetsFile, keysFile)) {
+        dialogs.message(output.window, oops, q(kSameFile));
+        return;
     }
 
     const int count = static_cast<int>(versions->size());
@@ -141,9 +148,9 @@ void SaveClassSet(const ClassSetOutput& output) {
 
     QByteArray sheetBytes, keyBytes;
     try {
-        CheckWritable(Name(*sheets));
+        CheckWritable(sheetsFile);
         if (!keys.isEmpty())
-            CheckWritable(Name(keys));
+            CheckWritable(keysFile);
         if (UsesScreen(output.request.ActivityType, Screen::Crossword)) {
             std::vector<CrosswordPage> pages;
             for (const SheetVersion& version : *versions) {
@@ -168,15 +175,16 @@ void SaveClassSet(const ClassSetOutput& output) {
         if (!goOn(count + 1))
             return;
         if (sheetBytes.isEmpty() || (!keys.isEmpty() && keyBytes.isEmpty()))
-            throw WriteError("Cannot write " + Name(*sheets) + ": the pages could not be drawn.");
+            throw WriteError("Cannot write " + sheetsFile.string() +
+                             ": the pages could not be drawn.");
         // Both files or neither.
-        std::vector<PendingFile> files{{Name(*sheets), sheetBytes.toStdString()}};
+        std::vector<PendingFile> files{{sheetsFile, sheetBytes.toStdString()}};
         if (!keys.isEmpty())
-            files.push_back({Name(keys), keyBytes.toStdString()});
+            files.push_back({keysFile, keyBytes.toStdString()});
         WriteFilesTogether(files);
     } catch (const Failure& e) {
         progress.reset();
-        dialogs.message(output.window, oops, q(kNotWritten).arg(q(e.what())));
+        dialogs.message(output.window, oops, q(kNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
     progress.reset();

@@ -75,16 +75,16 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
     return WithoutDates(bytes);
 }
 
-PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path,
+PendingFile PdfFile(const std::vector<PageSource*>& sources, const std::filesystem::path& path,
                     const QString& title) {
     const QByteArray bytes = PdfBytes(sources, title);
-    PendingFile file{QFile::encodeName(path).toStdString(), bytes.toStdString()};
+    PendingFile file{path, bytes.toStdString()};
     if (bytes.isEmpty())
         throw WriteError("Cannot write " + file.path.string() + ": the pages could not be drawn.");
     return file;
 }
 
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path,
+void WritePdfFile(const std::vector<PageSource*>& sources, const std::filesystem::path& path,
                   const QString& title) {
     const PendingFile file = PdfFile(sources, path, title);
     WriteFileAtomically(file.path, file.bytes);

@@ -24,12 +24,12 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
 // The sources as a PDF file titled `title` (the sheet's, never the file's name: the same pages
 // give the same bytes under any name), to write with others (WriteFilesTogether). Throws
 // WriteError when the pages cannot be drawn.
-PendingFile PdfFile(const std::vector<PageSource*>& sources, const QString& path,
+PendingFile PdfFile(const std::vector<PageSource*>& sources, const std::filesystem::path& path,
                     const QString& title);
 
 // Writes that PDF file through the one atomic writer. Throws WriteError naming the file and the
 // reason; an earlier file is then left as it was.
-void WritePdfFile(const std::vector<PageSource*>& sources, const QString& path,
+void WritePdfFile(const std::vector<PageSource*>& sources, const std::filesystem::path& path,
                   const QString& title);
 
 } // namespace abacore

@@ -49,19 +49,19 @@ bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter
     return DrawPages(DocumentPages(documents).sources, printer);
 }
 
-void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path,
+void WritePdf(const std::vector<const QTextDocument*>& documents, const std::filesystem::path& path,
               const QString& title) {
     WritePdfFile(DocumentPages(documents).sources, path, title);
 }
 
-void WritePdf(const std::vector<const Document*>& documents, const QString& path,
+void WritePdf(const std::vector<const Document*>& documents, const std::filesystem::path& path,
               const QString& title) {
     const PendingFile file = PdfFile(documents, path, title);
     WriteFileAtomically(file.path, file.bytes);
 }
 
-PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path,
-                    const QString& title) {
+PendingFile PdfFile(const std::vector<const Document*>& documents,
+                    const std::filesystem::path& path, const QString& title) {
     return PdfFile(ModelPages(documents).sources, path, title);
 }
 

@@ -18,14 +18,14 @@ bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter
 // Writes the documents, each from a new page, to a PDF file titled `title` (the sheet's
 // heading). Throws WriteError naming the file and the reason; an earlier file is then left as
 // it was.
-void WritePdf(const std::vector<const QTextDocument*>& documents, const QString& path,
+void WritePdf(const std::vector<const QTextDocument*>& documents, const std::filesystem::path& path,
               const QString& title);
-void WritePdf(const std::vector<const Document*>& documents, const QString& path,
+void WritePdf(const std::vector<const Document*>& documents, const std::filesystem::path& path,
               const QString& title);
 // The documents as such a PDF file to write with others (WriteFilesTogether). Throws WriteError
 // when the pages cannot be drawn.
-PendingFile PdfFile(const std::vector<const Document*>& documents, const QString& path,
-                    const QString& title);
+PendingFile PdfFile(const std::vector<const Document*>& documents,
+                    const std::filesystem::path& path, const QString& title);
 // The document as PDF bytes, empty when its pages cannot be drawn.
 QByteArray PdfBytes(const Document& document, const QString& title);
 

@@ -5,12 +5,14 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace abacore {
@@ -83,17 +85,20 @@ std::shared_ptr<Picture> Reencoded(QImage& image, TwipSize shown, PictureFormat 
 
 } // namespace
 
-LoadedPicture LoadPicture(const QString& path) {
-    const QFileInfo info(path);
-    const std::string name = info.fileName().toStdString();
-    if (info.isDir())
+LoadedPicture LoadPicture(const std::filesystem::path& path) {
+    // The name's bytes as they are: a name that is not UTF-8 still opens its own file.
+    const std::string name = path.filename().string();
+    // Not kept waiting by a pipe or a device: what it is is known before anything is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        throw PictureError(PictureUnreadableReason(name, std::strerror(errno)));
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode))
         throw PictureError(PictureUnreadableReason(name, "it is a folder"));
-    // A device or a pipe could keep a read waiting for ever.
-    if (info.exists() && !info.isFile())
+    if (!S_ISREG(status.st_mode))
         throw PictureError(PictureUnreadableReason(name, "it is not an ordinary file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PictureError(PictureUnreadableReason(name, file.errorString().toStdString()));
     if (file.size() > kLargestPictureFileBytes)
         throw PictureError(PictureFileTooLargeReason(name));
     // A device can claim size 0 and still deliver: read one byte past the limit to tell.

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <filesystem>
 #include <memory>
 
 namespace abacore {
@@ -20,7 +21,7 @@ struct LoadedPicture {
 
 // Throws PictureError (clipart/picture_messages.h) naming the file and the reason when the file
 // cannot be read or is not a picture.
-LoadedPicture LoadPicture(const QString& path);
+LoadedPicture LoadPicture(const std::filesystem::path& path);
 
 // A picture made from an image that has no file of its own (pasted from elsewhere): PNG, shown
 // at `shownWidthTwips` x `shownHeightTwips`, or at its own size fitted to the page when these

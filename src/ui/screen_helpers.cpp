@@ -1,8 +1,8 @@
 #include "ui/screen_helpers.h"
 
+#include "core/atomic_file.h"
 #include "core/program_folder.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
@@ -25,7 +25,15 @@ void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
     const auto path = FindDataFile(folders, kBackgroundPictureName);
     if (!path)
         return;
-    const QPixmap picture(QFile::decodeName(path->c_str()));
+    // Read by its bytes: a program folder whose name is not UTF-8 would not open under Qt's
+    // reading of the name.
+    QPixmap picture;
+    try {
+        const std::string bytes = ReadWholeFile(*path);
+        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                             static_cast<uint>(bytes.size()));
+    } catch (const ReadError&) {
+    }
     if (picture.isNull())
         return;
     QPalette palette = window->palette();

@@ -46,6 +46,16 @@ std::string base64(std::string_view bytes) {
 
 } // namespace
 
+std::string LowerCaseExtension(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    const size_t dot = name.rfind('.');
+    std::string extension = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+    for (char& c : extension)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return extension;
+}
+
 uint32_t Fnv1a(std::string_view bytes) {
     uint32_t hash = 0x811c9dc5u;
     for (const char c : bytes) {

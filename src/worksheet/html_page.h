@@ -8,6 +8,7 @@
 #include "worksheet/picture.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ namespace abacore {
 inline bool IsWebPageExtension(std::string_view extension) {
     return extension == "html" || extension == "htm";
 }
+
+// A file name's extension in that form: what follows the name's last dot, ASCII letters in
+// lower case ("" without a dot). The name's bytes are taken as they are.
+std::string LowerCaseExtension(const std::filesystem::path& file);
 
 // FNV-1a, 32 bits, of the bytes.
 uint32_t Fnv1a(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "worksheet/utf8.h"
 
+#include <cstdio>
+
 namespace abacore {
 
 char32_t NextCodePoint(std::string_view text, size_t& at) {
@@ -50,6 +52,32 @@ char32_t NextCodePoint(std::string_view text, size_t& at) {
     }
     at += extra + 1;
     return code;
+}
+
+std::optional<char32_t> NextWellFormed(std::string_view text, size_t& at) {
+    const size_t start = at;
+    const char32_t c = NextCodePoint(text, at);
+    if (c == kReplacementCharacter && at - start == 1)
+        return std::nullopt; // U+FFFD itself takes three bytes
+    return c;
+}
+
+std::string WithBadBytesEscaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        const size_t start = at;
+        if (NextWellFormed(text, at)) {
+            out.append(text.substr(start, at - start));
+        } else {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned char>(text[start]));
+            out += code;
+        }
+    }
+    if (out.size() != text.size())
+        out += " (Bytes that are not UTF-8 are shown as \\xNN.)";
+    return out;
 }
 
 int CharacterCount(std::string_view utf8) {

@@ -6,6 +6,7 @@
 // C1, F5 to FF) reads as one U+FFFD, and reading goes on with the next byte. Qt reads text the
 // same way, so a document shows the same characters on screen as in the files we write.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,15 @@ inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
 
 // The code point that starts at text[at] (at < text.size()); moves `at` past its bytes.
 char32_t NextCodePoint(std::string_view text, size_t& at);
+
+// The same, but nothing for a byte that starts no well-formed sequence (read as U+FFFD above),
+// so that a U+FFFD written in the text is told from a broken byte.
+std::optional<char32_t> NextWellFormed(std::string_view text, size_t& at);
+
+// The text with each byte that starts no well-formed sequence shown as \xNN, and then a note
+// saying so: for a message that names a file whose name is not UTF-8 (any byte may be in a file
+// name). A text that is UTF-8 throughout comes back as it is.
+std::string WithBadBytesEscaped(std::string_view text);
 
 // The number of characters (code points) of a UTF-8 text, counted as NextCodePoint reads them.
 int CharacterCount(std::string_view utf8);

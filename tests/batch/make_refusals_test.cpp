@@ -72,6 +72,7 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         // Class sets and pictures.
         {"skills -o x.txt --names missing.txt", 2, "missing.txt"},
         {"skills -o x.txt --copies 101", 2, "from 1 to 100"},
+        {"skills -o x.txt --folder class.txt", 2, "\"class.txt\" is not a folder"},
         {"skills -o x.txt --copies 2 --names class.txt", 2, "do not go together"},
         {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2, "Error: " + notAPicture},
         {"skills -o x.rtf --picture gone.bmp", 2,

@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 #include <QRegularExpression>
+#include <filesystem>
+#include <fstream>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -209,4 +211,37 @@ TEST_F(MakeSheets, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
     const MakeResult profiled = make("skills --picture profiled.png -o p.pdf");
     EXPECT_EQ(profiled.exitCode, 0);
     EXPECT_EQ(profiled.err, "");
+}
+
+// A file name is bytes, and any byte but '/' may be in it: a name that is not UTF-8, in each
+// option that takes a file, leads to that file and no other (read as text it would lose its
+// bytes to U+FFFD, and two such names would be one), and a refusal shows its bytes escaped.
+TEST_F(MakeSheets, FileNamesThatAreNotUtf8AreKeptByteForByte) {
+    namespace fs = std::filesystem;
+    const fs::path at = dir.path().toStdString();
+    const ProgramFolder program;
+    fs::create_directory_symlink(program.path().toStdString(), at / "program\xff");
+    WritePicture(file("owl.jpg"), 8, 8, "jpeg");
+    fs::rename(at / "owl.jpg", at / "owl\xff.jpg");
+    WriteBytes(file("class.txt"), "Amira\nTom\n");
+    fs::rename(at / "class.txt", at / "class\xff.txt");
+    WriteBytes(file(QStringLiteral("notes\uFFFD.txt")), "the teacher's notes");
+    const MakeResult r = makeInShell(
+        R"sh(exec "$0" make riddle --folder "$(printf 'program\377')" --picture "$(printf )sh"
+        R"sh('owl\377.jpg')" --names "$(printf 'class\377.txt')" -o "$(printf 'notes\377.txt')" )sh"
+        R"sh(--answer-key "$(printf 'notes\376.txt')")sh");
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const auto read = [&](const char* name) {
+        std::ifstream in(at / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_NE(read("notes\xff.txt").find("Name: Tom "), std::string::npos);
+    EXPECT_NE(read("notes\xfe.txt").find("Version 2 of 2"), std::string::npos);
+    EXPECT_EQ(ReadBytes(file(QStringLiteral("notes\uFFFD.txt"))), "the teacher's notes");
+
+    const MakeResult refused =
+        makeInShell(R"sh(exec "$0" make skills -o "$(printf 'gone\377/x.txt')")sh");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(R"(gone\xFF/x.txt)") && refused.err.contains(R"(\xNN)"))
+        << refused.err.toStdString();
 }

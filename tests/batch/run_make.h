@@ -18,13 +18,15 @@ struct MakeResult {
     QString out, err;
 };
 
+// `program` is the executable unless given (the shell, for arguments that are not text).
 inline MakeResult
 RunProgram(const QStringList& args, const QString& folder = QDir::currentPath(),
-           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+           const QString& program = QStringLiteral(ABACORE_EXECUTABLE)) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(folder);
-    p.start(QStringLiteral(ABACORE_EXECUTABLE), args);
+    p.start(program, args);
     EXPECT_TRUE(p.waitForFinished(60000)) << "did not finish"; // a hang, not a speed limit
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
@@ -47,6 +49,12 @@ protected:
         if (!last.isEmpty())
             list << last;
         return RunProgram(list, dir.path());
+    }
+    // `script` run by the shell in the folder, "$0" the executable: a QStringList carries only
+    // text, and a file name may hold any byte (printf '\377' makes one).
+    MakeResult makeInShell(const QString& script) {
+        return RunProgram({"-c", script, QStringLiteral(ABACORE_EXECUTABLE)}, dir.path(),
+                          QProcessEnvironment::systemEnvironment(), QStringLiteral("/bin/sh"));
     }
     QString file(const QString& name) const { return dir.filePath(name); }
     QByteArray bytes(const QString& name) const { return ReadBytes(file(name)); }

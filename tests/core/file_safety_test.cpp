@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
 
 using namespace abacore;
 namespace fs = std::filesystem;
@@ -80,21 +82,35 @@ TEST(FileSafety, WritesThroughLinksKeepingTheModeAndGivesNewFilesTheUsualOne) {
     EXPECT_EQ(ReadBytes(folder.path() / longest), "z");
     EXPECT_TRUE(Litter(folder.path(), {"real.rtf", "link.rtf", "dangling.rtf", "made.rtf", longest})
                     .empty());
+
+    // As long a chain of links as the system follows (40) is no circle.
+    fs::create_directory(folder.path() / "chain");
+    fs::path chain = real;
+    for (int k = 1; k <= 40; ++k)
+        fs::create_symlink(std::exchange(chain, folder.path() / "chain" / std::to_string(k)),
+                           chain);
+    WriteFileAtomically(chain, "through 40 links");
+    EXPECT_EQ(ReadBytes(real), "through 40 links");
 }
 
 TEST(FileSafety, RefusesWhatIsNoOrdinaryFileBeforeWritingEitherFile) {
     SheetAndKey folder;
     const fs::path at = folder.path();
     fs::create_symlink("loop.rtf", at / "loop.rtf");
+    fs::create_directory(at / "chain"); // 41 links to the sheet, one more than the system follows
+    for (int k = 1; k <= 41; ++k)
+        fs::create_symlink(k == 1 ? folder.sheet : at / "chain" / std::to_string(k - 1),
+                           at / "chain" / std::to_string(k));
     ASSERT_EQ(::mkfifo((at / "pipe.rtf").c_str(), 0644), 0);
     fs::create_directory(at / "folder.rtf");
-    const std::vector<std::string> setup{"sheet.rtf", "key.rtf", "loop.rtf", "pipe.rtf",
-                                         "folder.rtf"};
+    const std::vector<std::string> setup{"sheet.rtf", "key.rtf",    "loop.rtf",
+                                         "pipe.rtf",  "folder.rtf", "chain"};
     const struct {
         fs::path key;
         std::string reason;
     } rows[] = {
         {at / "loop.rtf", "links lead round in a circle"},
+        {at / "chain" / "41", "through more than 40 symbolic links"},
         {at / "pipe.rtf", "a pipe (FIFO), not an ordinary file"},
         {at / "folder.rtf", "there is a folder of that name"},
         {at / "gone" / "key.rtf", "the folder " + (at / "gone").string() + " does not exist"},
@@ -116,7 +132,7 @@ TEST(FileSafety, RefusesWhatIsNoOrdinaryFileBeforeWritingEitherFile) {
     EXPECT_NE(message.find("/proc"), std::string::npos) << message;
 }
 
-TEST(FileSafety, AFileTheUserMayNotChangeIsKeptAsCpWouldKeepIt) {
+TEST(FileSafety, AFileTheUserMayNotChangeIsKeptAsAnEditorWouldKeepIt) {
     TempFolder folder;
     const fs::path file = folder.path() / "protected.rtf", locked = folder.path() / "locked";
     fs::create_directory(locked);
@@ -124,6 +140,8 @@ TEST(FileSafety, AFileTheUserMayNotChangeIsKeptAsCpWouldKeepIt) {
     ::chmod(locked.c_str(), 0555);
     WriteBytes(file, "kept");
     ::chmod(file.c_str(), 0444);
+    // Its owner (root too, whom the system lets write anything) made it read-only.
+    EXPECT_NE(WriteMessage({{file, "new"}}).find("it is write-protected"), std::string::npos);
     const int status = InChild([&] {
         // Root may write anything: try it as nobody.
         if (geteuid() == 0 && setresuid(65534, 65534, 65534) != 0)
@@ -175,4 +193,43 @@ TEST(FileSafety, BothFilesOrNeitherWhateverHappensAroundTheRenames) {
         EXPECT_EQ(fs::is_directory(folder.key) ? "" : ReadBytes(folder.key), row.key) << row.name;
         EXPECT_TRUE(Litter(folder.path(), {"sheet.rtf", "key.rtf"}).empty()) << row.name;
     }
+}
+
+// Two saves of one sheet and key at once (two runs of make, or a window and a run): the second
+// waits for the first's renames, so the pair left is one save's; a save held up for longer is
+// refused as busy and changes nothing.
+TEST(FileSafety, TwoSavesOfOneSetAtOnceNeverMixTheirFiles) {
+    SheetAndKey folder;
+    int between[2], release[2];
+    ASSERT_EQ(::pipe(between), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const auto save = [&](const std::string& who) {
+        return WriteMessage({{folder.sheet, who + " sheet"}, {folder.key, who + " key"}});
+    };
+    const pid_t first = fork();
+    if (first == 0) {
+        SetWriterHookForTests([&](size_t renamed) {
+            char go = 0;
+            if (renamed == 1 && ::write(between[1], "x", 1) == 1)
+                (void)!::read(release[0], &go, 1);
+        });
+        _exit(save("first").empty() ? 0 : 1);
+    }
+    char signal = 0;
+    ASSERT_EQ(::read(between[0], &signal, 1), 1); // the first is between its two renames
+    EXPECT_NE(save("busy").find("busy"), std::string::npos);
+    EXPECT_EQ(ReadBytes(folder.key), "earlier key");
+    const pid_t second = fork();
+    if (second == 0)
+        _exit(save("second").empty() ? 0 : 1);
+    usleep(300'000); // long enough for an unguarded save to be done
+    ASSERT_EQ(::write(release[1], "x", 1), 1);
+    for (const pid_t child : {first, second}) {
+        int status = -1;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_EQ(status, 0);
+    }
+    EXPECT_EQ(ReadBytes(folder.sheet), "second sheet");
+    EXPECT_EQ(ReadBytes(folder.key), "second key");
+    EXPECT_TRUE(Litter(folder.path(), {"sheet.rtf", "key.rtf"}).empty());
 }

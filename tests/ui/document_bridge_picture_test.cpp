@@ -63,7 +63,8 @@ TEST(DocumentBridgePicture, PicturesSurviveTheRoundTripAndTheCopyThatIsPrinted) 
     // A photo stays JPEG, byte for byte, at a size other than its pixels'.
     QTemporaryDir dir;
     WritePicture(dir.filePath("photo.jpg"), 50, 40, "jpeg");
-    auto photo = std::make_shared<Picture>(*LoadPicture(dir.filePath("photo.jpg")).picture);
+    auto photo =
+        std::make_shared<Picture>(*LoadPicture(dir.filePath("photo.jpg").toStdString()).picture);
     photo->widthTwips = 1000;
     d.InsertPicture(photo);
 

@@ -13,7 +13,7 @@ using namespace abacore;
 namespace {
 
 std::string ReasonFor(const QString& path) {
-    return FailureText<PictureError>([&] { LoadPicture(path); });
+    return FailureText<PictureError>([&] { LoadPicture(path.toStdString()); });
 }
 
 } // namespace
@@ -26,7 +26,7 @@ TEST(PictureLoader, TurnsOtherTypesThanJpegIntoPngWithTheSamePixels) {
         // A bitmap named as if it were a JPEG: the content decides, not the name.
         const QString path = dir.filePath(QString("picture-%1.jpg").arg(type));
         WritePicture(path, 40, 30, type);
-        const LoadedPicture loaded = LoadPicture(path);
+        const LoadedPicture loaded = LoadPicture(path.toStdString());
         const Picture& p = *loaded.picture;
         EXPECT_EQ(p.format, PictureFormat::Png) << type;
         const QImage decoded = QImage::fromData(QByteArray::fromStdString(p.bytes), "png");
@@ -42,7 +42,7 @@ TEST(PictureLoader, TurnsOtherTypesThanJpegIntoPngWithTheSamePixels) {
 TEST(PictureLoader, AVeryLargePictureIsFittedToThePageWidth) {
     QTemporaryDir dir;
     WritePicture(dir.filePath("wide.bmp"), 4000, 1000, "bmp");
-    const LoadedPicture loaded = LoadPicture(dir.filePath("wide.bmp"));
+    const LoadedPicture loaded = LoadPicture(dir.filePath("wide.bmp").toStdString());
     const QImage decoded = QImage::fromData(QByteArray::fromStdString(loaded.picture->bytes));
     EXPECT_EQ(decoded.size(), QSize(2190, 548));
     EXPECT_EQ(QSize(loaded.picture->widthPixels, loaded.picture->heightPixels), decoded.size());

@@ -8,6 +8,7 @@
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/screen_helpers.h"
+#include "worksheet/utf8.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -31,13 +32,20 @@ QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// File names are bytes on this system; Qt shows them in the locale's encoding.
+// File names are bytes on this system; Qt shows them in the locale's encoding (losing the bytes
+// that are not UTF-8, so a name is only shown this way, never used).
 QString FromPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 std::string ToPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// A name kept beside the one shown: Qt shows a byte that is not UTF-8 as U+FFFD, which would not
+// lead back to the file.
+std::string Bytes(const QVariant& kept) {
+    return kept.toByteArray().toStdString();
 }
 
 QLabel* MakeLabel(const char* name, const QString& caption, QWidget* parent) {
@@ -142,7 +150,7 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     // of a double click lands on a new item and only selects it.
     const auto openFolder = [this](QTreeWidgetItem* item) {
         if (item)
-            showFolder(ToPath(item->data(0, Qt::UserRole).toString()));
+            showFolder(Bytes(item->data(0, Qt::UserRole)));
     };
     connect(m_folderList, &QTreeWidget::itemClicked, this, openFolder);
     connect(m_folderList, &QTreeWidget::itemActivated, this, openFolder);
@@ -191,7 +199,7 @@ void AddPic::showFolder(const std::string& folder) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_folderList);
         item->setText(0, FromPath(entry.name));
         item->setIcon(0, entry.open ? open : closed);
-        item->setData(0, Qt::UserRole, FromPath(entry.path));
+        item->setData(0, Qt::UserRole, QByteArray::fromStdString(entry.path));
         if (entry.open) {
             m_folder = entry.path; // the last open folder is the one on show
             parent = item;
@@ -208,8 +216,10 @@ void AddPic::showFolder(const std::string& folder) {
 void AddPic::listFiles() {
     m_fileList->blockSignals(true);
     m_fileList->clear();
-    for (const std::string& name : MatchingFiles(m_folder, m_pattern))
-        m_fileList->addItem(FromPath(name));
+    for (const std::string& name : MatchingFiles(m_folder, m_pattern)) {
+        auto* item = new QListWidgetItem(FromPath(name), m_fileList);
+        item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    }
     m_fileList->setCurrentRow(-1);
     m_fileList->setToolTip(q(m_pattern));
     m_fileList->blockSignals(false);
@@ -226,16 +236,17 @@ void AddPic::chooseFile(QListWidgetItem* item) {
     hidePreview();
     if (!item)
         return;
-    const std::string path = JoinPath(m_folder, ToPath(item->text()));
+    const std::string path = JoinPath(m_folder, Bytes(item->data(Qt::UserRole)));
     try {
-        const LoadedPicture loaded = LoadPicture(FromPath(path));
+        const LoadedPicture loaded = LoadPicture(path);
         m_preview->setPixmap(QPixmap::fromImage(
             loaded.image.width() > kPreviewSide || loaded.image.height() > kPreviewSide
                 ? loaded.image.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio,
                                       Qt::SmoothTransformation)
                 : loaded.image));
     } catch (const Failure& e) {
-        m_context.dialogs.message(this, q(kPreviewFailedTitle), q(PreviewFailedMessage(e.what())));
+        m_context.dialogs.message(this, q(kPreviewFailedTitle),
+                                  q(PreviewFailedMessage(WithBadBytesEscaped(e.what()))));
         return;
     }
     m_preview->show();
@@ -248,7 +259,7 @@ void AddPic::addPicture() {
         return;
     try {
         // Read again: the file may have changed since it was clicked.
-        m_receiver(LoadPicture(FromPath(m_chosen)));
+        m_receiver(LoadPicture(m_chosen));
     } catch (const Failure&) {
         m_context.dialogs.message(this, q(kPictureErrorTitle), q(kPictureErrorText));
     }

@@ -7,11 +7,13 @@
 #include "crossword/crossword_messages.h"
 #include "crossword/crossword_writers.h"
 #include "ui/app_context.h"
+#include "ui/chosen_file.h"
 #include "ui/crossword_pages.h"
 #include "ui/dialogs.h"
 #include "ui/page_output.h"
 #include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
+#include "worksheet/utf8.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,9 +118,9 @@ void ExportCrossword(const CrosswordOutput& output) {
     }
     try {
         if (suffix == QLatin1String("ipuz")) {
-            WriteFileAtomically(QFile::encodeName(path).toStdString(), CrosswordIpuz(output.page));
+            WriteFileAtomically(ChosenFilePath(path), CrosswordIpuz(output.page));
         } else if (webPage) {
-            WriteFileAtomically(QFile::encodeName(path).toStdString(), CrosswordHtml(output.page));
+            WriteFileAtomically(ChosenFilePath(path), CrosswordHtml(output.page));
         } else {
             const bool withKey = dialogs.question(output.window, q(CrosswordText::kAnswerKeyTitle),
                                                   q(CrosswordText::kExportKey));
@@ -127,11 +129,12 @@ void ExportCrossword(const CrosswordOutput& output) {
             std::vector<PageSource*> sources{&puzzle};
             if (withKey)
                 sources.push_back(&key);
-            WritePdfFile(sources, path, q(output.page.heading));
+            WritePdfFile(sources, ChosenFilePath(path), q(output.page.heading));
         }
     } catch (const Failure& e) {
         dialogs.message(output.window, Oops,
-                        QStringLiteral("The puzzle could not be saved. %1").arg(q(e.what())));
+                        QStringLiteral("The puzzle could not be saved. %1")
+                            .arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
     dialogs.message(output.window, q(CrosswordText::kExportedTitle),

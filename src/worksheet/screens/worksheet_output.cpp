@@ -4,6 +4,7 @@
 #include "core/startup.h"
 #include "core/worksheet_request.h"
 #include "ui/app_context.h"
+#include "ui/chosen_file.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/pdf_export.h"
@@ -11,6 +12,7 @@
 #include "worksheet/html_writer.h"
 #include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
+#include "worksheet/utf8.h"
 #include "worksheet/worksheet_messages.h"
 #include "worksheet/worksheet_toolbar.h"
 
@@ -95,7 +97,8 @@ void SaveWorksheet(const WorksheetOutput& output) {
     try {
         WriteWorksheetsFiles(output, {{&output.worksheet, WorksheetFileName(name)}});
     } catch (const Failure& e) {
-        context.dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
+        context.dialogs.message(output.window, Oops,
+                                q(SaveFailedMessage(WithBadBytesEscaped(e.what()))));
         return;
     }
     // The heading changes only once the file is safely written.
@@ -177,7 +180,7 @@ void SendToWordProcessor(const WorksheetOutput& output) {
             documents.emplace_back(&output.answerKey, files[1]);
         WriteWorksheetsFiles(output, documents);
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
+        dialogs.message(output.window, Oops, q(SaveFailedMessage(WithBadBytesEscaped(e.what()))));
         return;
     }
     MarkKept(output);
@@ -225,9 +228,10 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     if (withKey)
         documents.push_back(&output.answerKey);
     try {
-        WritePdf(documents, path, q(request.Heading));
+        WritePdf(documents, ChosenFilePath(path), q(request.Heading));
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops, Text(WorksheetText::kPdfNotWritten).arg(q(e.what())));
+        dialogs.message(output.window, Oops,
+                        Text(WorksheetText::kPdfNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
     MarkKept(output);
@@ -247,10 +251,10 @@ void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& c
         path += QStringLiteral(".html");
     const WebVersion single{"", "", &content};
     try {
-        WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                            WorksheetHtml({&single, 1}, nullptr));
+        WriteFileAtomically(ChosenFilePath(path), WorksheetHtml({&single, 1}, nullptr));
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops, Text(WorksheetText::kWebNotWritten).arg(q(e.what())));
+        dialogs.message(output.window, Oops,
+                        Text(WorksheetText::kWebNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
     dialogs.message(output.window, Text(WorksheetText::kWebSavedTitle),

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <fstream>
 
 using namespace abacore;
 
@@ -161,6 +162,17 @@ TEST_F(QuizFormTest, ExportsWriteTheirFileOrSayWhyNot) {
     EXPECT_EQ(exported, PdfText(folder.file("preview.pdf")));
     EXPECT_EQ(exported.count('\f'), exported.isEmpty() ? 0 : 2);
     EXPECT_TRUE(ReadBytes(folder.file("exported.html")).contains("40 + 2 ="));
+
+    // A file picked whose name is not UTF-8 comes back from Qt's dialog with U+FFFD for its
+    // bytes: it is that file that is replaced, not one named with U+FFFD.
+    const std::string picked = folder.path().toStdString() + "/picked\xff.html";
+    std::ofstream(picked) << "earlier";
+    app.dialogs.files = {folder.file(QStringLiteral("picked\uFFFD.html"))};
+    window->findChild<QAction*>("ExportWebPage")->trigger();
+    std::ifstream written(picked);
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(written), {}).find("40 + 2 ="),
+              std::string::npos);
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("picked\uFFFD.html"))));
 }
 
 // An installed copy: files go to "Abacore Worksheets" in the user's documents folder, which
