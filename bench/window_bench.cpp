@@ -21,7 +21,9 @@ namespace {
 class SilentDialogs final : public Dialogs {
 public:
     void message(QWidget*, const QString&, const QString&) override {}
-    bool question(QWidget*, const QString&, const QString&) override { return false; }
+    bool question(QWidget*, const QString&, const QString&, DefaultAnswer) override {
+        return false;
+    }
     std::optional<QString> input(QWidget*, const QString&, const QString&,
                                  const QString&) override {
         return std::nullopt;

@@ -130,7 +130,8 @@ void QuickWordOption::confirm() {
         const std::string chosen = m_chosenProgram->toStdString();
         if (!m_context.dialogs.question(
                 this, Text(ProgramText::kEnableQuickWordTitle),
-                QString::fromStdString(ProgramText::EnableQuickWordQuestion(chosen)))) {
+                QString::fromStdString(ProgramText::EnableQuickWordQuestion(chosen)),
+                DefaultAnswer::Yes)) {
             m_context.dialogs.beep();
             return;
         }

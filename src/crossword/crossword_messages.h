@@ -18,6 +18,10 @@ inline constexpr const char* kPrintPuzzle = "Print Puzzle";
 inline constexpr const char* kQuitWithoutPrinting = "Quit without printing";
 inline constexpr const char* kChoosePicture = "Choose picture...";
 inline constexpr const char* kExport = "Export...";
+inline constexpr const char* kBackToMain = "Back to Main Screen";
+inline constexpr const char* kDiscardTitle = "Discard Puzzle?";
+inline constexpr const char* kDiscard =
+    "This puzzle has not been printed or exported, and cannot be made again. Discard it?";
 
 inline constexpr const char* kConfirmPrintTitle = "Confirm Print";
 inline constexpr const char* kConfirmPrint = "Print this Crossword Puzzle?";

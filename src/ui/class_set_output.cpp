@@ -3,6 +3,7 @@
 #include "core/atomic_file.h"
 #include "core/output_check.h"
 #include "core/startup.h"
+#include "crossword/crossword_writers.h"
 #include "ui/app_context.h"
 #include "ui/chosen_file.h"
 #include "ui/crossword_pages.h"
@@ -12,7 +13,10 @@
 #include "worksheet/activity_table.h"
 #include "worksheet/class_list.h"
 #include "worksheet/class_set.h"
+#include "worksheet/html_writer.h"
+#include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
+#include "worksheet/text_writer.h"
 #include "worksheet/utf8.h"
 #include "worksheet/worksheet_messages.h"
 
@@ -66,15 +70,30 @@ std::optional<std::vector<SheetVersion>> AskVersions(const ClassSetOutput& outpu
     return NamedVersions(list.names);
 }
 
-std::optional<QString> AskPdf(const ClassSetOutput& output, const char* title,
-                              const QString& suggested) {
-    auto chosen = output.context.dialogs.saveFile(
-        output.window, q(title), QString::fromUtf8(WorksheetText::kPdfFilter), suggested);
+// A file the teacher names for the sheets or the keys, in the format its extension says (PDF
+// when it has none); nothing when cancelled or refused (said in a message).
+struct SetFile {
+    QString path;
+    SetFormat format;
+};
+
+std::optional<SetFile> AskFile(const ClassSetOutput& output, const char* title,
+                               const QString& suggested, bool crossword, bool keys) {
+    Dialogs& dialogs = output.context.dialogs;
+    auto chosen =
+        dialogs.saveFile(output.window, q(title), q(ClassSetFilter(crossword, keys)), suggested);
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
     if (QFileInfo(*chosen).suffix().isEmpty())
         *chosen += QStringLiteral(".pdf");
-    return chosen;
+    const auto format = ClassSetFormat(QFileInfo(*chosen).suffix().toStdString(), crossword, keys);
+    if (!format) {
+        dialogs.message(
+            output.window, QString::fromUtf8(WorksheetText::kOopsTitle),
+            q(ClassSetFormatRefusal(QFileInfo(*chosen).fileName().toStdString(), crossword, keys)));
+        return std::nullopt;
+    }
+    return SetFile{*chosen, *format};
 }
 
 QByteArray CrosswordPdf(const std::vector<CrosswordPage>& pages, const CrosswordLook& look,
@@ -87,6 +106,39 @@ QByteArray CrosswordPdf(const std::vector<CrosswordPage>& pages, const Crossword
                                                    : CrosswordPuzzlePages(page, look)));
     const std::string heading = pages.empty() ? std::string() : pages.front().heading;
     return PdfBytes(sources, q(keys ? AnswerKeyTitle(heading) : heading));
+}
+
+// A crossword set as its format says: pages, or the clue lists (the key grids) as text.
+std::string CrosswordSetBytes(const std::vector<CrosswordPage>& pages, const CrosswordLook& look,
+                              SetFormat format, bool keys) {
+    if (format == SetFormat::Pdf)
+        return CrosswordPdf(pages, look, keys).toStdString();
+    std::vector<std::string> texts;
+    for (const CrosswordPage& page : pages)
+        texts.push_back(keys ? CrosswordKeyText(page) : CrosswordPuzzleText(page));
+    return JoinTextPages(texts);
+}
+
+// A worksheet set as its format says; the web page is made from each version's problems.
+std::string WorksheetSetBytes(const std::vector<WorksheetDocuments>& made,
+                              const std::vector<SheetVersion>& versions, const Document& document,
+                              const std::string& title, SetFormat format) {
+    switch (format) {
+    case SetFormat::Rtf:
+        return RtfText(document);
+    case SetFormat::Text:
+        return PlainTextBytes(document);
+    case SetFormat::WebPage: {
+        std::vector<WebVersion> pages;
+        for (size_t k = 0; k < made.size(); ++k)
+            pages.push_back({versions[k].inSet() ? PupilVersionLabel(versions[k]) : "",
+                             versions[k].pupil, &made[k].content});
+        return WorksheetHtml(pages, nullptr);
+    }
+    case SetFormat::Pdf:
+        break;
+    }
+    return PdfBytes(document, q(title)).toStdString();
 }
 
 } // namespace
@@ -102,26 +154,27 @@ void SaveClassSet(const ClassSetOutput& output) {
     const auto versions = AskVersions(output, folder.path());
     if (!versions)
         return;
-    const auto sheets = AskPdf(output, kSaveSheets, folder.filePath(q(kSheetsName)));
+    const bool crossword = UsesScreen(output.request.ActivityType, Screen::Crossword);
+    const auto sheets =
+        AskFile(output, kSaveSheets, folder.filePath(q(kSheetsName)), crossword, false);
     if (!sheets)
         return;
-    QString keys;
+    std::optional<SetFile> keys;
     if (HasAnswerKey(output.request)) {
-        const auto chosen = AskPdf(output, kSaveKeys, folder.filePath(q(kKeysName)));
-        if (!chosen)
+        keys = AskFile(output, kSaveKeys, folder.filePath(q(kKeysName)), crossword, true);
+        if (!keys)
             return;
-        keys = *chosen;
     }
     std::filesystem::path sheetsFile, keysFile;
     try {
-        sheetsFile = ChosenFilePath(*sheets);
-        if (!keys.isEmpty())
-            keysFile = ChosenFilePath(keys);
+        sheetsFile = ChosenFilePath(sheets->path);
+        if (keys)
+            keysFile = ChosenFilePath(keys->path);
     } catch (const Failure& e) {
         dialogs.message(output.window, oops, q(kNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
-    if (!keys.isEmpty() && SameFile(sheetsFile, keysFile)) {
+    if (keys && SameFile(sheetsFile, keysFile)) {
         dialogs.message(output.window, oops, q(kSameFile));
         return;
     }
@@ -146,12 +199,12 @@ void SaveClassSet(const ClassSetOutput& output) {
         return !progress->wasCanceled();
     };
 
-    QByteArray sheetBytes, keyBytes;
+    std::string sheetBytes, keyBytes;
     try {
         CheckWritable(sheetsFile);
-        if (!keys.isEmpty())
+        if (keys)
             CheckWritable(keysFile);
-        if (UsesScreen(output.request.ActivityType, Screen::Crossword)) {
+        if (crossword) {
             std::vector<CrosswordPage> pages;
             for (const SheetVersion& version : *versions) {
                 WorksheetRequest own = output.request;
@@ -160,27 +213,30 @@ void SaveClassSet(const ClassSetOutput& output) {
                 if (!goOn(static_cast<int>(pages.size())))
                     return;
             }
-            sheetBytes = CrosswordPdf(pages, output.look, false);
-            if (!keys.isEmpty())
-                keyBytes = CrosswordPdf(pages, output.look, true);
+            sheetBytes = CrosswordSetBytes(pages, output.look, sheets->format, false);
+            if (keys)
+                keyBytes = CrosswordSetBytes(pages, output.look, keys->format, true);
         } else {
             const auto made = BuildVersions(output.request, context.random, *versions, goOn);
             if (!made)
                 return;
             const WorksheetDocuments joined = JoinVersions(*made);
-            sheetBytes = PdfBytes(joined.worksheet, q(output.request.Heading));
-            if (!keys.isEmpty())
-                keyBytes = PdfBytes(joined.answerKey, q(AnswerKeyTitle(output.request.Heading)));
+            const std::string& heading = output.request.Heading;
+            sheetBytes =
+                WorksheetSetBytes(*made, *versions, joined.worksheet, heading, sheets->format);
+            if (keys)
+                keyBytes = WorksheetSetBytes(*made, *versions, joined.answerKey,
+                                             AnswerKeyTitle(heading), keys->format);
         }
         if (!goOn(count + 1))
             return;
-        if (sheetBytes.isEmpty() || (!keys.isEmpty() && keyBytes.isEmpty()))
+        if (sheetBytes.empty() || (keys && keyBytes.empty()))
             throw WriteError("Cannot write " + sheetsFile.string() +
                              ": the pages could not be drawn.");
         // Both files or neither.
-        std::vector<PendingFile> files{{sheetsFile, sheetBytes.toStdString()}};
-        if (!keys.isEmpty())
-            files.push_back({keysFile, keyBytes.toStdString()});
+        std::vector<PendingFile> files{{sheetsFile, sheetBytes}};
+        if (keys)
+            files.push_back({keysFile, keyBytes});
         WriteFilesTogether(files);
     } catch (const Failure& e) {
         progress.reset();
@@ -188,11 +244,13 @@ void SaveClassSet(const ClassSetOutput& output) {
         return;
     }
     progress.reset();
-    const QString shownSheets = QDir::toNativeSeparators(*sheets);
+    const QString shownSheets = QDir::toNativeSeparators(sheets->path);
+    const QString sheetsWords = q(FormatWords(sheets->format));
     dialogs.message(output.window, q(kSavedTitle),
-                    keys.isEmpty()
-                        ? q(kSaved).arg(shownSheets)
-                        : q(kSavedWithKeys).arg(shownSheets, QDir::toNativeSeparators(keys)));
+                    keys ? q(kSavedWithKeys)
+                               .arg(sheetsWords, shownSheets, q(FormatWords(keys->format)),
+                                    QDir::toNativeSeparators(keys->path))
+                         : q(kSaved).arg(sheetsWords, shownSheets));
 }
 
 } // namespace abacore

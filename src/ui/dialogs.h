@@ -12,14 +12,19 @@ class QPrinter;
 
 namespace abacore {
 
+// The answer a question gives on Return. A question that replaces or discards the teacher's work
+// defaults to No, so a hasty Return keeps it.
+enum class DefaultAnswer { Yes, No };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
     // A message with one OK button.
     virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
-    // A Yes/No question; true for Yes.
-    virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A Yes/No question; true for Yes. Escape answers No.
+    virtual bool question(QWidget* parent, const QString& title, const QString& text,
+                          DefaultAnswer preselected) = 0;
     // An input box; nullopt when cancelled.
     virtual std::optional<QString> input(QWidget* parent, const QString& title,
                                          const QString& prompt, const QString& defaultText) = 0;
@@ -44,7 +49,8 @@ public:
 class QtDialogs final : public Dialogs {
 public:
     void message(QWidget* parent, const QString& title, const QString& text) override;
-    bool question(QWidget* parent, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text,
+                  DefaultAnswer preselected) override;
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
                                  const QString& defaultText) override;
     std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter,

@@ -40,10 +40,11 @@ void QtDialogs::message(QWidget* parent, const QString& title, const QString& te
     box.exec();
 }
 
-bool QtDialogs::question(QWidget* parent, const QString& title, const QString& text) {
+bool QtDialogs::question(QWidget* parent, const QString& title, const QString& text,
+                         DefaultAnswer preselected) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     MakeRoomForTitle(box);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(preselected == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     // The questions cannot be cancelled: Escape answers No.
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace abacore {
@@ -35,10 +37,25 @@ inline constexpr const char* kSameFile =
 inline constexpr const char* kMaking = "Making the class set...";
 inline constexpr const char* kNotWritten = "The class set could not be saved. %1";
 inline constexpr const char* kSavedTitle = "Class Set Saved";
-inline constexpr const char* kSaved = "The class set was saved as %1.";
+inline constexpr const char* kSaved = "The class set was saved as %1, %2.";
 inline constexpr const char* kSavedWithKeys =
-    "The class set was saved as %1 and its answer keys as %2.";
+    "The class set was saved as %1, %2, and its answer keys as %3, %4.";
 } // namespace ClassSetText
+
+// The forms a class set's files take, as `make` writes them, told by the name's extension.
+enum class SetFormat { Rtf, Pdf, Text, WebPage };
+
+// The format of a class set's file from its extension (without the dot, in any letter case):
+// the sheets of a worksheet as .rtf, .pdf, .txt or .html, its keys as any but a web page (the
+// page checks the answers itself); a crossword's sheets and keys as .pdf or .txt (an .ipuz file
+// or a web page holds one puzzle). Nothing for an extension it cannot honour.
+std::optional<SetFormat> ClassSetFormat(std::string_view extension, bool crossword, bool keys);
+// The refusal of such a name, listing the extensions that serve.
+std::string ClassSetFormatRefusal(std::string_view fileName, bool crossword, bool keys);
+// The save dialog's filter for those formats, PDF first.
+std::string ClassSetFilter(bool crossword, bool keys);
+// The format as a message names it: "a PDF file", "a rich-text file", ...
+std::string_view FormatWords(SetFormat format);
 
 // Told how many versions are made so far; returns false to stop.
 using VersionProgress = std::function<bool(int made)>;

@@ -3,6 +3,7 @@
 #include "core/program_folder.h"
 #include "core/startup.h"
 #include "core/worksheet_request.h"
+#include "worksheet/activity_table.h"
 
 #include <filesystem>
 
@@ -131,13 +132,32 @@ std::vector<std::string> FilesToConfirm(const WorksheetRequest& request,
     return found;
 }
 
+SheetFiles FilesOfSheet(const WorksheetRequest& request, std::string_view name, bool withKey,
+                        const WrittenFiles& written) {
+    SheetFiles files{{WorksheetFileName(name)}, {}};
+    const std::string key = AnswerKeyFileName(name);
+    const bool otherKey = !FilesToConfirm(request, {key}, written).empty();
+    if (withKey || (otherKey && HasAnswerKey(request)))
+        files.write.push_back(key);
+    else if (otherKey)
+        files.remove = key;
+    return files;
+}
+
 std::string ReplaceQuestion(const WorksheetRequest& request,
-                            const std::vector<std::string>& fileNames) {
-    const std::string names = QuotedList(fileNames);
+                            const std::vector<std::string>& fileNames, std::string_view removed) {
+    const std::string folder = WorksheetsFolderWords(request);
+    const std::string key = QuotedList({std::string(removed)});
+    if (fileNames.empty())
+        return key + " in " + folder +
+               " is another worksheet's answer key, and this sheet has none. Remove it?";
     const bool one = fileNames.size() == 1;
-    return "Replace " + names + "? " +
-           (one ? "A file of that name is" : "Files of these names are") + " already in " +
-           WorksheetsFolderWords(request) + ".";
+    std::string text = "Replace " + QuotedList(fileNames) + "? " +
+                       (one ? "A file of that name is" : "Files of these names are") +
+                       " already in " + folder + ".";
+    if (!removed.empty())
+        text += " Another worksheet's answer key, " + key + ", will be removed.";
+    return text;
 }
 
 std::string WorksheetsFolderWords(const WorksheetRequest& request) {
@@ -168,6 +188,11 @@ std::string AnswerKeyCompanionPath(std::string_view path) {
 
 std::string SaveFailedMessage(std::string_view reason) {
     return joined("The worksheet could not be saved. ", reason);
+}
+
+std::string KeyNotRemovedMessage(std::string_view fileName, std::string_view reason) {
+    return "The worksheet was saved, but another worksheet's answer key, \"" +
+           std::string(fileName) + "\", could not be removed: " + std::string(reason) + ".";
 }
 
 std::string QuotedList(const std::vector<std::string>& names) {

@@ -59,9 +59,22 @@ std::vector<std::string> FilesToConfirm(const WorksheetRequest& request,
                                         const std::vector<std::string>& fileNames,
                                         const WrittenFiles& written);
 
-// The question before replacing them; No writes nothing.
+// What saving a sheet under `name` does in the worksheets folder. A sheet never sits beside
+// another sheet's answer key: a key of that name that the window did not write is replaced by
+// this sheet's key even when the key was not asked for, or removed when the sheet has none
+// (flash cards).
+struct SheetFiles {
+    std::vector<std::string> write; // file names: the worksheet, then its answer key
+    std::string remove;             // another sheet's answer key, or empty
+};
+SheetFiles FilesOfSheet(const WorksheetRequest& request, std::string_view name, bool withKey,
+                        const WrittenFiles& written);
+
+// The question before replacing `fileNames` (and removing `removed`, unless it is empty); No
+// writes nothing.
 std::string ReplaceQuestion(const WorksheetRequest& request,
-                            const std::vector<std::string>& fileNames);
+                            const std::vector<std::string>& fileNames,
+                            std::string_view removed = {});
 inline constexpr std::string_view kReplaceTitle = "Replace File?";
 
 // The worksheets folder as messages name it: the "worksheets" folder, or, away from the
@@ -79,6 +92,8 @@ std::string AnswerKeyCompanionPath(std::string_view path);
 
 // The message for a write that failed; `reason` says why in words.
 std::string SaveFailedMessage(std::string_view reason);
+// The message when another sheet's answer key could not be removed after the sheet was saved.
+std::string KeyNotRemovedMessage(std::string_view fileName, std::string_view reason);
 
 // The text of the "Worksheet Printed" message: where the pages went when the print jobs were
 // written to files (the print dialog's "print to file"; a job's file and its answer key's lie in

@@ -18,6 +18,7 @@ struct ShownDialog {
     QString title;
     QString text;
     QStringList arguments; // for "start": program first, then its arguments
+    DefaultAnswer preselected = DefaultAnswer::Yes; // for "question"
 };
 
 class ScriptedDialogs final : public Dialogs {
@@ -33,8 +34,9 @@ public:
     void message(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({"message", title, text, {}});
     }
-    bool question(QWidget*, const QString& title, const QString& text) override {
-        shown.push_back({"question", title, text, {}});
+    bool question(QWidget*, const QString& title, const QString& text,
+                  DefaultAnswer preselected) override {
+        shown.push_back({"question", title, text, {}, preselected});
         EXPECT_FALSE(answers.empty()) << "Unscripted question: " << title.toStdString();
         return !answers.empty() && take(answers);
     }

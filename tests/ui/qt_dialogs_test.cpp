@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -38,7 +39,25 @@ TEST(QtDialogs, MessageBoxesAreWideEnoughForTheirTitles) {
             WidthOfBox([&] { dialogs.message(nullptr, title, "Hi."); }, QMessageBox::Ok);
         EXPECT_GE(message, metrics.horizontalAdvance(title) + decorations) << title.toStdString();
         const int question =
-            WidthOfBox([&] { (void)dialogs.question(nullptr, title, "Yes?"); }, QMessageBox::No);
+            WidthOfBox([&] { (void)dialogs.question(nullptr, title, "Yes?", DefaultAnswer::Yes); },
+                       QMessageBox::No);
         EXPECT_GE(question, metrics.horizontalAdvance(title) + decorations) << title.toStdString();
     }
+}
+
+// A question that replaces or discards work is preselected No: a hasty Return keeps the work, and
+// Escape never answers Yes.
+TEST(QtDialogs, ReturnGivesThePreselectedAnswerAndEscapeNo) {
+    QtDialogs dialogs;
+    const auto answer = [&dialogs](DefaultAnswer preselected, Qt::Key key) {
+        QTimer::singleShot(0, [key] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, key);
+        });
+        return dialogs.question(nullptr, "Replace File?", "Replace it?", preselected);
+    };
+    EXPECT_TRUE(answer(DefaultAnswer::Yes, Qt::Key_Return));
+    EXPECT_FALSE(answer(DefaultAnswer::No, Qt::Key_Return));
+    EXPECT_FALSE(answer(DefaultAnswer::Yes, Qt::Key_Escape));
 }

@@ -1,5 +1,8 @@
-// Class lists as teachers type them, and the lists and numbers of copies that are refused.
+// Class lists as teachers type them, the lists and numbers of copies that are refused, and the
+// forms a class set's files take.
 #include "worksheet/class_list.h"
+
+#include "worksheet/class_set.h"
 
 #include "worksheet/utf8.h"
 
@@ -52,4 +55,14 @@ TEST(ClassList, CopiesFromOneToAHundred) {
     };
     for (const auto& [text, copies] : cases)
         EXPECT_EQ(CopiesFromText(text), copies) << '"' << text << '"';
+}
+
+// As make writes them: a crossword's set as .pdf or .txt, answer keys never as a web page.
+TEST(ClassList, ClassSetFilesTakeTheFormTheirExtensionSays) {
+    EXPECT_EQ(ClassSetFormat("RTF", false, false), SetFormat::Rtf);
+    EXPECT_EQ(ClassSetFormat("htm", false, false), SetFormat::WebPage);
+    EXPECT_EQ(ClassSetFormat("txt", true, true), SetFormat::Text);
+    for (const char* refused : {"rtf", "html", "ipuz", ""})
+        EXPECT_FALSE(ClassSetFormat(refused, true, false)) << refused;
+    EXPECT_FALSE(ClassSetFormat("html", false, true));
 }

@@ -8,6 +8,7 @@
 #include "crossword/screens/crossword_output.h"
 #include "crossword/screens/crossword_view.h"
 #include "ui/class_set_output.h"
+#include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/screen_helpers.h"
 #include "wizard/screens/clickable_label.h"
@@ -90,13 +91,14 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     auto* view = MakeButton("Command1", CrosswordText::kViewPuzzle, panel);
     auto* print = MakeButton("Command2", CrosswordText::kPrintPuzzle, panel);
     auto* quit = MakeButton("Command3", CrosswordText::kQuitWithoutPrinting, panel);
+    auto* back = MakeButton("BackButton", CrosswordText::kBackToMain, panel);
     auto* exportButton = MakeButton("ExportButton", CrosswordText::kExport, panel);
     exportButton->setToolTip(QStringLiteral("Save the puzzle as a PDF file, as an .ipuz file "
                                             "for crossword programs, or as a web page"));
     // Beside Export: the class set is exported too, one version for every pupil.
     auto* classSet = MakeButton("ClassSetButton", ClassSetText::kCommand, panel);
     classSet->setToolTip(QStringLiteral("A different puzzle for every pupil, each with its key, "
-                                        "as two PDF files"));
+                                        "as two PDF or text files"));
     print->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(view);
@@ -104,6 +106,7 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     buttons->addWidget(exportButton);
     buttons->addWidget(classSet);
     buttons->addStretch(1);
+    buttons->addWidget(back);
     buttons->addWidget(quit);
 
     auto* inner = new QVBoxLayout(panel);
@@ -118,16 +121,24 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     connect(classSet, &QPushButton::clicked, this, [this] {
         SaveClassSet({m_context, this, m_openedWith, m_look});
     });
-    connect(quit, &QPushButton::clicked, this, [this] { m_context.navigator.quit(); });
-    // Esc leaves as the window's own way out does.
+    connect(back, &QPushButton::clicked, this, [this] {
+        if (mayDiscard())
+            m_context.navigator.open(Screen::MainMenu);
+    });
+    connect(quit, &QPushButton::clicked, this, [this] {
+        if (mayDiscard())
+            m_context.navigator.quit();
+    });
+    // Esc goes back to the main menu, as it does from the worksheet window.
     auto* escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
     addAction(escape);
-    connect(escape, &QAction::triggered, quit, &QPushButton::click);
+    connect(escape, &QAction::triggered, back, &QPushButton::click);
     // Tab follows the buttons as they stand, left to right.
     setTabOrder(print, exportButton);
     setTabOrder(exportButton, classSet);
-    setTabOrder(classSet, quit);
+    setTabOrder(classSet, back);
+    setTabOrder(back, quit);
 
     m_display = new CrossWord(m_page, this);
     m_display->hide();
@@ -227,15 +238,25 @@ void CrossPrint::viewPuzzle() {
 
 void CrossPrint::printPuzzle() {
     if (PrintCrossword({m_context, this, m_page, m_look}))
-        m_context.navigator.open(Screen::MainMenu);
+        m_kept = true;
 }
 
 void CrossPrint::exportPuzzle() {
-    ExportCrossword({m_context, this, m_page, m_look});
+    if (ExportCrossword({m_context, this, m_page, m_look}))
+        m_kept = true;
+}
+
+bool CrossPrint::mayDiscard() {
+    return m_kept || m_context.dialogs.question(this, q(CrosswordText::kDiscardTitle),
+                                                q(CrosswordText::kDiscard), DefaultAnswer::No);
 }
 
 void CrossPrint::closeEvent(QCloseEvent* event) {
-    // Closing the window is quitting without printing; the answer display goes with it.
+    // Closing the window is quitting; the answer display goes with it.
+    if (!mayDiscard()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     m_context.navigator.quit();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The crossword builder window: the clue lists, the puzzle background (eight colours or a
 // picture) with a preview of the printed grid, and the buttons to view, print or export the
-// puzzle or to quit without printing. The crossword is built before the window opens.
+// puzzle, to go back to the main menu or to quit. The window stays open after a print, so the
+// same puzzle can be exported too. The crossword is built before the window opens.
 
 #include "core/worksheet_request.h"
 #include "ui/app_context.h"
@@ -40,6 +41,8 @@ private:
     void viewPuzzle();
     void printPuzzle();
     void exportPuzzle();
+    // Leaving discards the puzzle, which cannot be made again: asked unless it was kept.
+    bool mayDiscard();
 
     AppContext& m_context;
     // The request the crossword was made from: a class set is made from it.
@@ -47,6 +50,7 @@ private:
     CrosswordPage m_page;
     CrosswordLook m_look;
     int m_selected = -1;
+    bool m_kept = false; // printed or exported
     std::array<QRadioButton*, 9> m_options{};
     QPushButton* m_choosePicture = nullptr;
     CrosswordView* m_preview = nullptr;

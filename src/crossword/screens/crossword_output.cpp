@@ -49,7 +49,7 @@ bool PrintJob(PageSource& pages, QPrinter& printer) {
 bool PrintCrossword(const CrosswordOutput& output) {
     Dialogs& dialogs = output.context.dialogs;
     if (!dialogs.question(output.window, q(CrosswordText::kConfirmPrintTitle),
-                          q(CrosswordText::kConfirmPrint)))
+                          q(CrosswordText::kConfirmPrint), DefaultAnswer::Yes))
         return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(q(output.page.heading));
@@ -72,7 +72,7 @@ bool PrintCrossword(const CrosswordOutput& output) {
     };
     noteFile();
     if (dialogs.question(output.window, q(CrosswordText::kAnswerKeyTitle),
-                         q(CrosswordText::kAnswerKey))) {
+                         q(CrosswordText::kAnswerKey), DefaultAnswer::Yes)) {
         // A second job into the same file would replace the puzzle.
         if (printer.outputFormat() == QPrinter::PdfFormat)
             printer.setOutputFileName(
@@ -90,7 +90,7 @@ bool PrintCrossword(const CrosswordOutput& output) {
     return true;
 }
 
-void ExportCrossword(const CrosswordOutput& output) {
+bool ExportCrossword(const CrosswordOutput& output) {
     AppContext& context = output.context;
     const WorksheetRequest& request = context.request;
     Dialogs& dialogs = context.dialogs;
@@ -104,7 +104,7 @@ void ExportCrossword(const CrosswordOutput& output) {
     const std::optional<QString> chosen = dialogs.saveFile(
         output.window, q(CrosswordText::kExportTitle), q(CrosswordText::kExportFilter), suggested);
     if (!chosen || chosen->isEmpty())
-        return;
+        return false;
     QString path = *chosen;
     QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix.isEmpty()) {
@@ -114,7 +114,7 @@ void ExportCrossword(const CrosswordOutput& output) {
     const bool webPage = IsWebPageExtension(suffix.toStdString());
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz") && !webPage) {
         dialogs.message(output.window, Oops, q(CrosswordText::kExportWrongType));
-        return;
+        return false;
     }
     try {
         if (suffix == QLatin1String("ipuz")) {
@@ -123,7 +123,7 @@ void ExportCrossword(const CrosswordOutput& output) {
             WriteFileAtomically(ChosenFilePath(path), CrosswordHtml(output.page));
         } else {
             const bool withKey = dialogs.question(output.window, q(CrosswordText::kAnswerKeyTitle),
-                                                  q(CrosswordText::kExportKey));
+                                                  q(CrosswordText::kExportKey), DefaultAnswer::Yes);
             PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
             PainterPages key = CrosswordKeyPages(output.page, output.look);
             std::vector<PageSource*> sources{&puzzle};
@@ -135,10 +135,11 @@ void ExportCrossword(const CrosswordOutput& output) {
         dialogs.message(output.window, Oops,
                         QStringLiteral("The puzzle could not be saved. %1")
                             .arg(q(WithBadBytesEscaped(e.what()))));
-        return;
+        return false;
     }
     dialogs.message(output.window, q(CrosswordText::kExportedTitle),
                     q(CrosswordExportedMessage(QDir::toNativeSeparators(path).toStdString())));
+    return true;
 }
 
 } // namespace abacore

@@ -18,12 +18,13 @@ struct CrosswordOutput {
 };
 
 // "Confirm Print", the print dialog, the puzzle, "Answer Key?" and the key, "Puzzle printed.".
-// True once the puzzle is printed (the window then goes back to the main menu); false when the
-// user said no or cancelled, or the printer failed (said in a message).
+// True once the puzzle is printed; false when the user said no or cancelled, or the printer
+// failed (said in a message).
 bool PrintCrossword(const CrosswordOutput& output);
 
 // Asks for a file name: .pdf writes the puzzle's pages (and, when asked for, the answer key),
-// .ipuz the puzzle for crossword programs. A failure names the file and the reason.
-void ExportCrossword(const CrosswordOutput& output);
+// .ipuz the puzzle for crossword programs. A failure names the file and the reason. True once
+// the file is written.
+bool ExportCrossword(const CrosswordOutput& output);
 
 } // namespace abacore

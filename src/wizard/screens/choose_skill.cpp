@@ -94,11 +94,11 @@ void ChooseSkill::confirm() {
         return;
     }
     if (AsksRemainders(request))
-        request.AllowRemainders =
-            m_context.dialogs.question(this, SkillText::kRemaindersTitle, SkillText::kRemainders);
+        request.AllowRemainders = m_context.dialogs.question(
+            this, SkillText::kRemaindersTitle, SkillText::kRemainders, DefaultAnswer::Yes);
     if (AsksNegatives(request))
-        request.AllowNegatives =
-            m_context.dialogs.question(this, SkillText::kNegativesTitle, SkillText::kNegatives);
+        request.AllowNegatives = m_context.dialogs.question(
+            this, SkillText::kNegativesTitle, SkillText::kNegatives, DefaultAnswer::Yes);
     openNext();
 }
 

@@ -485,7 +485,8 @@ bool QuizForm::mayDiscardEdits() {
     if (!m_quizBox->document()->isModified() && !m_answerBox->document()->isModified())
         return true;
     return m_context.dialogs.question(this, QString::fromUtf8(WorksheetText::kDiscardTitle),
-                                      QString::fromUtf8(WorksheetText::kDiscard));
+                                      QString::fromUtf8(WorksheetText::kDiscard),
+                                      DefaultAnswer::No);
 }
 
 void QuizForm::closeEvent(QCloseEvent* event) {

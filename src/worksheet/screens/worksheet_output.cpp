@@ -42,26 +42,42 @@ void MarkKept(const WorksheetOutput& output) {
         output.kept();
 }
 
-// Writes the documents as RTF to their worksheets files, all or none (a sheet and its key), and
-// notes them as the window's own. Throws WriteError.
-void WriteWorksheetsFiles(
-    const WorksheetOutput& output,
-    const std::vector<std::pair<const QTextDocument*, std::string>>& documents) {
-    std::vector<PendingFile> files;
-    for (const auto& [document, fileName] : documents)
-        files.push_back({FullWorksheetsPath(output.context.request, fileName),
-                         RtfText(ReadTextDocument(*document))});
-    WriteFilesTogether(files);
-    for (const PendingFile& file : files)
-        output.written.insert(file.path.string());
+// Asks before replacing a file of the worksheets folder that the window did not write, or
+// removing another sheet's answer key; false when the teacher says no.
+bool MayWrite(const WorksheetOutput& output, const SheetFiles& files) {
+    const WorksheetRequest& request = output.context.request;
+    const std::vector<std::string> others = FilesToConfirm(request, files.write, output.written);
+    return (others.empty() && files.remove.empty()) ||
+           output.context.dialogs.question(output.window, q(kReplaceTitle),
+                                           q(ReplaceQuestion(request, others, files.remove)),
+                                           DefaultAnswer::No);
 }
 
-// False when one of the files is another worksheet that the teacher does not want replaced.
-bool MayReplace(const WorksheetOutput& output, const std::vector<std::string>& fileNames) {
+// Writes the sheet and its key (when among the files) as RTF, both or neither, notes them as the
+// window's own, then removes another sheet's key. False, said in a message, when that failed.
+bool WriteSheetFiles(const WorksheetOutput& output, const SheetFiles& files) {
     const WorksheetRequest& request = output.context.request;
-    const std::vector<std::string> others = FilesToConfirm(request, fileNames, output.written);
-    return others.empty() || output.context.dialogs.question(output.window, q(kReplaceTitle),
-                                                             q(ReplaceQuestion(request, others)));
+    const QTextDocument* documents[] = {&output.worksheet, &output.answerKey};
+    std::vector<PendingFile> pending;
+    for (size_t i = 0; i < files.write.size(); ++i)
+        pending.push_back({FullWorksheetsPath(request, files.write[i]),
+                           RtfText(ReadTextDocument(*documents[i]))});
+    try {
+        WriteFilesTogether(pending);
+    } catch (const Failure& e) {
+        output.context.dialogs.message(output.window, Oops,
+                                       q(SaveFailedMessage(WithBadBytesEscaped(e.what()))));
+        return false;
+    }
+    for (const PendingFile& file : pending)
+        output.written.insert(file.path.string());
+    std::error_code error;
+    if (!files.remove.empty() &&
+        !std::filesystem::remove(FullWorksheetsPath(request, files.remove), error) && error)
+        output.context.dialogs.message(
+            output.window, Oops,
+            q(KeyNotRemovedMessage(files.remove, ReasonInWords(error.value()))));
+    return true;
 }
 
 // Prints one document as one job; false when the printer (or its output file) failed.
@@ -92,15 +108,9 @@ void SaveWorksheet(const WorksheetOutput& output) {
                                 q(SaveNameMessage(problem, NameSource::Typed)));
         return;
     }
-    if (!MayReplace(output, {WorksheetFileName(name)}))
+    const SheetFiles files = FilesOfSheet(request, name, false, output.written);
+    if (!MayWrite(output, files) || !WriteSheetFiles(output, files))
         return;
-    try {
-        WriteWorksheetsFiles(output, {{&output.worksheet, WorksheetFileName(name)}});
-    } catch (const Failure& e) {
-        context.dialogs.message(output.window, Oops,
-                                q(SaveFailedMessage(WithBadBytesEscaped(e.what()))));
-        return;
-    }
     // The heading changes only once the file is safely written.
     request.Heading = name;
     MarkKept(output);
@@ -112,7 +122,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
     AppContext& context = output.context;
     Dialogs& dialogs = context.dialogs;
     if (!dialogs.question(output.window, Text(WorksheetText::kConfirmPrintTitle),
-                          Text(WorksheetText::kConfirmPrint)))
+                          Text(WorksheetText::kConfirmPrint), DefaultAnswer::Yes))
         return;
     QPrinter printer(QPrinter::HighResolution);
     // The name the print queue shows for the job.
@@ -138,7 +148,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
     noteFile();
     if (HasAnswerKey(context.request)) {
         const QString askKey = Text(WorksheetText::kPrintAnswerKey);
-        if (dialogs.question(output.window, askKey, askKey)) {
+        if (dialogs.question(output.window, askKey, askKey, DefaultAnswer::Yes)) {
             // A second job into the same file would replace the worksheet.
             if (printer.outputFormat() == QPrinter::PdfFormat)
                 printer.setOutputFileName(
@@ -167,22 +177,10 @@ void SendToWordProcessor(const WorksheetOutput& output) {
     }
     const bool withKey = HasAnswerKey(request) &&
                          dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
-                                          Text(WorksheetText::kSendAnswerKey));
-    std::vector<std::string> files{WorksheetFileName(name)};
-    if (withKey)
-        files.push_back(AnswerKeyFileName(name));
-    if (!MayReplace(output, files))
+                                          Text(WorksheetText::kSendAnswerKey), DefaultAnswer::Yes);
+    const SheetFiles files = FilesOfSheet(request, name, withKey, output.written);
+    if (!MayWrite(output, files) || !WriteSheetFiles(output, files))
         return;
-    try {
-        std::vector<std::pair<const QTextDocument*, std::string>> documents{
-            {&output.worksheet, files[0]}};
-        if (withKey)
-            documents.emplace_back(&output.answerKey, files[1]);
-        WriteWorksheetsFiles(output, documents);
-    } catch (const Failure& e) {
-        dialogs.message(output.window, Oops, q(SaveFailedMessage(WithBadBytesEscaped(e.what()))));
-        return;
-    }
     MarkKept(output);
     QStringList arguments;
     for (const std::string& path : QuickWordArguments(request, name, withKey))
@@ -221,9 +219,10 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    const bool withKey = HasAnswerKey(request) &&
-                         dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
-                                          Text(WorksheetText::kAddAnswerKeyToPdf));
+    const bool withKey =
+        HasAnswerKey(request) &&
+        dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
+                         Text(WorksheetText::kAddAnswerKeyToPdf), DefaultAnswer::Yes);
     std::vector<const QTextDocument*> documents{&output.worksheet};
     if (withKey)
         documents.push_back(&output.answerKey);

@@ -29,7 +29,7 @@ struct WorksheetOutput {
 };
 
 // Save and QuickWord ask before they replace a file of the worksheets folder that the window did
-// not write itself.
+// not write itself, and never leave another sheet's answer key beside the sheet (FilesOfSheet).
 
 // Asks for a name and saves the worksheet as worksheets/<name>.rtf; the name becomes the heading.
 void SaveWorksheet(const WorksheetOutput& output);

@@ -67,13 +67,21 @@ TEST(CrossPrint, ViewPuzzleBackgroundOptionsAndExit) {
     EXPECT_EQ(PixelOf(display, {1, 1}), QColor(192, 192, 192));
     b.click("Coloroption_8");
     EXPECT_EQ(PixelOf(display, {1, 1}), QColor(200, 0, 0)) << "the picture is kept";
+    // Leaving would discard a puzzle not printed or exported: Esc and Quit ask first, No
+    // preselected, and No stays.
+    b.app.dialogs.answers = {false, true};
+    QTest::keyClick(b.window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(b.app.navigator.opened.empty());
     b.click("Command3");
+    EXPECT_EQ(b.app.dialogs.titles(), QStringList(2, "Discard Puzzle?"));
+    EXPECT_EQ(b.app.dialogs.shown.front().preselected, DefaultAnswer::No);
     EXPECT_TRUE(b.app.navigator.quitRequested);
 }
 
-// Yes, a PDF file chosen in the print dialog, Yes: the puzzle and its key in two files, the
-// message naming them, and the main menu. No, Cancel in the print dialog or a file the printer
-// cannot write leave the window open; No to the key still ends in the main menu.
+// Yes, a PDF file chosen in the print dialog, Yes: the puzzle and its key in two files and the
+// message naming them. No, Cancel in the print dialog or a file the printer cannot write print
+// nothing. The window stays open either way (the puzzle can be exported too); Esc leaves without
+// a question only once it is printed.
 TEST(CrossPrint, PrintsThePuzzleAndOnRequestItsKeyOrStaysOpenWhenRefused) {
     QTemporaryDir dir;
     const QStringList printed{"Confirm Print", "Answer Key?", "Puzzle printed."};
@@ -81,13 +89,12 @@ TEST(CrossPrint, PrintsThePuzzleAndOnRequestItsKeyOrStaysOpenWhenRefused) {
         std::deque<bool> answers;
         QString file; // empty: Cancel in the print dialog
         QStringList titles;
-        size_t screensOpened;
     } cases[] = {
-        {{false}, "", {"Confirm Print"}, 0},
-        {{true}, "", {"Confirm Print"}, 0},
-        {{true}, "missing/p.pdf", {"Confirm Print", "Oops!"}, 0},
-        {{true, false}, "only.pdf", printed, 1},
-        {{true, true}, "puzzle.pdf", printed, 1},
+        {{false}, "", {"Confirm Print"}},
+        {{true}, "", {"Confirm Print"}},
+        {{true}, "missing/p.pdf", {"Confirm Print", "Oops!"}},
+        {{true, false}, "only.pdf", printed},
+        {{true, true}, "puzzle.pdf", printed},
     };
     CrosswordPage page;
     QString said; // the last case's last message
@@ -98,9 +105,14 @@ TEST(CrossPrint, PrintsThePuzzleAndOnRequestItsKeyOrStaysOpenWhenRefused) {
             b.app.dialogs.printToPdf = {dir.filePath(c.file)};
         b.click("Command2");
         EXPECT_EQ(b.app.dialogs.titles(), c.titles) << c.file.toStdString();
-        EXPECT_EQ(b.app.navigator.opened.size(), c.screensOpened) << c.file.toStdString();
+        EXPECT_TRUE(b.app.navigator.opened.empty() && b.window->isVisible());
         page = b.page;
         said = b.app.dialogs.shown.back().text;
+        b.app.dialogs.answers = {false};
+        QTest::keyClick(b.window.get(), Qt::Key_Escape);
+        const bool wasPrinted = c.titles == printed;
+        EXPECT_EQ(b.app.navigator.opened.size(), wasPrinted ? 1u : 0u) << c.file.toStdString();
+        EXPECT_EQ(b.app.dialogs.titles().size(), c.titles.size() + (wasPrinted ? 0 : 1));
     }
     EXPECT_TRUE(said.contains("\"puzzle.pdf\" and \"puzzle(Answer Key).pdf\""))
         << said.toStdString();
@@ -144,6 +156,9 @@ TEST(CrossPrint, ExportsThePuzzleAsPdfIpuzOrWebPageAndSaysWhyAFileCannotBeWritte
         b.app.dialogs.ofKind("saveFile").back().arguments.front().endsWith("/Sums for Friday.pdf"));
     EXPECT_TRUE(b.app.dialogs.shown.back().text.contains("gone"));
     EXPECT_TRUE(b.window->isVisible());
+    QTest::keyClick(b.window.get(), Qt::Key_Escape); // exported: nothing to ask
+    EXPECT_EQ(b.app.navigator.opened.size(), 1u);
+    EXPECT_NE(b.app.dialogs.titles().back(), "Discard Puzzle?");
     if (const QString text = PdfText(dir.filePath("both.pdf")); !text.isEmpty()) {
         EXPECT_EQ(text.count("Sums for Friday"), 2) << "the puzzle and its key";
     }

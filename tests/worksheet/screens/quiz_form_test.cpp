@@ -92,6 +92,7 @@ TEST_F(QuizFormTest, LeavingAsksBeforeDiscardingEditsThatWereNotKept) {
     button("Quit")->trigger();
     EXPECT_FALSE(window->close());
     EXPECT_EQ(app.dialogs.titles(), QStringList(4, "Discard Changes?"));
+    EXPECT_EQ(app.dialogs.shown.front().preselected, DefaultAnswer::No);
     EXPECT_TRUE(app.navigator.opened.size() == 1 && !app.navigator.quitRequested);
 
     app.dialogs.inputs = {QString("Quiz")};

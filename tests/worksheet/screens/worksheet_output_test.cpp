@@ -65,7 +65,7 @@ TEST_F(QuizFormTest, QuickWordRefusesABadHeadingAndAsksBeforeReplacingAFileItDid
     app.dialogs.shown.clear();
     app.request.Heading = "Riddle test";
     ASSERT_TRUE(WriteBytes(worksheetFile("Riddle test.rtf"), "riddle sheet"));
-    ASSERT_TRUE(WriteBytes(worksheetFile("Cards(Answer Key).rtf"), "cards key"));
+    ASSERT_TRUE(WriteBytes(worksheetFile("Riddle test(Answer Key).rtf"), "riddle key"));
     select(body(), body() + 3);
     window->findChild<QToolButton*>("BoldButton")->click();
     const auto files = [this] {
@@ -76,24 +76,39 @@ TEST_F(QuizFormTest, QuickWordRefusesABadHeadingAndAsksBeforeReplacingAFileItDid
     app.dialogs.answers = {true, false}; // the answer key too; do not replace
     button("QuickWord")->trigger();
     ASSERT_EQ(app.dialogs.titles(), (QStringList{"Answer Key?", "Replace File?"}));
-    EXPECT_TRUE(app.dialogs.shown[1].text.startsWith("Replace \"Riddle test.rtf\"?"))
+    EXPECT_TRUE(app.dialogs.shown[1].text.startsWith(
+        "Replace \"Riddle test.rtf\" and \"Riddle test(Answer Key).rtf\"?"))
         << app.dialogs.shown[1].text.toStdString();
     EXPECT_EQ(ReadBytes(worksheetFile("Riddle test.rtf")), "riddle sheet");
     EXPECT_EQ(files(), before);
     EXPECT_TRUE(app.dialogs.ofKind("start").empty());
     EXPECT_TRUE(quizBox()->document()->isModified());
 
-    // Save writes no key, so the other sheet's key is no concern of it; QuickWord's is.
+    // A sheet never sits beside another sheet's key: declined, the key is replaced all the same
+    // (after a Yes, No being preselected), and the word processor gets the sheet alone.
     app.dialogs.shown.clear();
-    app.dialogs.inputs = {QString("Cards")};
-    app.dialogs.answers = {true, true};
-    button("Save")->trigger();
+    app.dialogs.answers = {false, true}; // no answer key; replace
     button("QuickWord")->trigger();
-    ASSERT_EQ(app.dialogs.titles(),
-              (QStringList{"Worksheet Saved", "Answer Key?", "Replace File?"}));
-    EXPECT_TRUE(app.dialogs.shown[3].text.startsWith("Replace \"Cards(Answer Key).rtf\"?"));
-    EXPECT_TRUE(ReadBytes(worksheetFile("Cards(Answer Key).rtf")).contains("Answer Key"));
-    EXPECT_EQ(app.dialogs.ofKind("start").size(), 1u);
+    ASSERT_EQ(app.dialogs.titles(), (QStringList{"Answer Key?", "Replace File?"}));
+    EXPECT_EQ(app.dialogs.shown[1].preselected, DefaultAnswer::No);
+    EXPECT_TRUE(app.dialogs.shown[1].text.contains("\"Riddle test(Answer Key).rtf\"?"));
+    EXPECT_TRUE(ReadBytes(worksheetFile("Riddle test(Answer Key).rtf")).contains("1)  15"));
+    EXPECT_EQ(app.dialogs.ofKind("start").back().arguments.size(), 2);
+}
+
+// Flash cards have no key to put in place of another sheet's: Save removes it, after a Yes.
+TEST_F(QuizFormTest, SavingASheetWithoutAKeyRemovesAnotherSheetsKey) {
+    app.request.ActivityType = Activity::FlashCards;
+    open();
+    ASSERT_TRUE(WriteBytes(worksheetFile("Cards(Answer Key).rtf"), "cards key"));
+    app.dialogs.inputs = {QString("Cards"), QString("Cards")};
+    app.dialogs.answers = {false, true};
+    button("Save")->trigger();
+    button("Save")->trigger();
+    EXPECT_EQ(app.dialogs.titles(),
+              (QStringList{"Replace File?", "Replace File?", "Worksheet Saved"}));
+    EXPECT_TRUE(app.dialogs.shown[1].text.contains("Remove it?"));
+    EXPECT_EQ(QDir(folder.file("worksheets")).entryList(QDir::Files), QStringList{"Cards.rtf"});
 }
 
 TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder) {
