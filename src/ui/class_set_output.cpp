@@ -2,6 +2,7 @@
 
 #include "core/atomic_file.h"
 #include "core/output_check.h"
+#include "core/program_messages.h"
 #include "core/startup.h"
 #include "ui/app_context.h"
 #include "ui/crossword_pages.h"
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <memory>
+#include <new>
 
 namespace abacore {
 
@@ -57,7 +59,7 @@ std::optional<std::vector<SheetVersion>> AskVersions(const ClassSetOutput& outpu
         return std::nullopt;
     ClassList list;
     try {
-        list = ReadClassList(ReadWholeFile(Name(*file)));
+        list = ReadClassListFile(Name(*file));
     } catch (const ReadError& e) {
         list.refusal = e.what();
     }
@@ -177,6 +179,10 @@ void SaveClassSet(const ClassSetOutput& output) {
     } catch (const Failure& e) {
         progress.reset();
         dialogs.message(output.window, oops, q(kNotWritten).arg(q(e.what())));
+        return;
+    } catch (const std::bad_alloc&) {
+        progress.reset();
+        dialogs.message(output.window, oops, q(kNotWritten).arg(q(ProgramText::kOutOfMemory)));
         return;
     }
     progress.reset();
