@@ -192,9 +192,6 @@ TEST_F(MakeSheets, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
     EXPECT_EQ(QByteArray::fromStdString(pictures[0].bytes), bytes("owl.jpg"));
     EXPECT_EQ(pictures[0].paragraph, 1u);
     EXPECT_TRUE(ReadRtfPictures(bytes("k.rtf").toStdString()).empty());
-    // The text form holds the characters only: the picture leaves an empty line.
-    ASSERT_EQ(make(common + "w.txt").exitCode, 0);
-    EXPECT_TRUE(bytes("w.txt").startsWith("Addition Practice Worksheet\n\n"));
 
     // Only our words on the terminal: the library's note on the profile is not for the user.
     WriteBytes(file("profiled.png"), ProfiledPng());
