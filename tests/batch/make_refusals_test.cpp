@@ -81,7 +81,7 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o x.txt --names missing.txt", 2, "missing.txt"},
         {"skills -o x.txt --copies 101", 2, "from 1 to 100"},
         {"skills -o x.txt --copies 2 --names class.txt", 2, "do not go together"},
-        {"skills -o x.txt --count 32767 --copies 100", 2, "fewer problems on each"},
+        {"skills -o x.txt --count 1001 --copies 100", 2, "at most 100000. Make fewer"},
         // A class list is read only from an ordinary file, and never past its limits.
         {"skills -o x.txt --names .", 2, "It is a folder."},
         {"skills -o x.txt --names pipe", 2, "It is not an ordinary file."},
