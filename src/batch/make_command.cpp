@@ -6,8 +6,8 @@
 #include "clipart/picture_placement.h"
 #include "core/atomic_file.h"
 #include "core/output_check.h"
-#include "core/program_messages.h"
 #include "core/program_folder.h"
+#include "core/program_messages.h"
 #include "core/worksheet_request.h"
 #include "ui/font_substitutes.h"
 #include "ui/pdf_export.h"
@@ -40,8 +40,8 @@
 #include <limits>
 #include <memory>
 #include <new>
-#include <stdexcept>
 #include <optional>
+#include <stdexcept>
 
 namespace abacore {
 

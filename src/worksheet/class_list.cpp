@@ -17,8 +17,7 @@ namespace {
 bool IsBlank(char32_t c) {
     return c == U' ' || c == U'\t' || c == U'\u00A0' || c == U'\u1680' ||
            (c >= U'\u2000' && c <= U'\u200B') || c == U'\u2028' || c == U'\u2029' ||
-           c == U'\u202F' || c == U'\u205F' || c == U'\u2060' || c == U'\u3000' ||
-           c == U'\uFEFF';
+           c == U'\u202F' || c == U'\u205F' || c == U'\u2060' || c == U'\u3000' || c == U'\uFEFF';
 }
 
 std::string_view Trimmed(std::string_view utf8) {

@@ -85,9 +85,8 @@ TEST(PagePath, HandDrawnPagesGetThePrintableAreaAndTheSameBytesInAnyRunAndTimeZo
 // (which would throw again and stop the program): the caller hears of it in words, and the next
 // file is drawn as ever.
 TEST(PagePath, RunningOutOfMemoryWhileDrawingIsAWriteErrorInWords) {
-    PainterPages failing{{[](QPainter&, const QRectF&) {}, [](QPainter&, const QRectF&) {
-                              throw std::bad_alloc();
-                          }}};
+    PainterPages failing{{[](QPainter&, const QRectF&) {},
+                          [](QPainter&, const QRectF&) { throw std::bad_alloc(); }}};
     try {
         PdfFile({&failing}, "big.pdf", "Big");
         ADD_FAILURE() << "drawn";
