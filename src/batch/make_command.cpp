@@ -7,6 +7,7 @@
 #include "core/atomic_file.h"
 #include "core/output_check.h"
 #include "core/program_folder.h"
+#include "core/program_messages.h"
 #include "core/worksheet_request.h"
 #include "ui/font_substitutes.h"
 #include "ui/pdf_export.h"
@@ -37,8 +38,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <memory>
+#include <new>
 #include <optional>
+#include <stdexcept>
 
 namespace abacore {
 
@@ -407,13 +411,12 @@ std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p, const QCommand
         return {SheetVersion{}};
     const fs::path path = FileOption(names, "names");
     std::error_code unnamed;
-    std::string bytes;
+    ClassList list;
     try {
-        bytes = ReadWholeFile(fs::absolute(path, unnamed));
+        list = ReadClassListFile(fs::absolute(path, unnamed));
     } catch (const ReadError& e) {
         throw UserError{e.what()};
     }
-    const ClassList list = ReadClassList(bytes);
     if (list.refusal)
         throw UserError{"\"" + path.string() + "\": " + *list.refusal};
     return NamedVersions(list.names);
@@ -517,6 +520,9 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         if (p.isSet("answer-key") && !row->hasAnswerKey)
             throw UserError{"make " + std::string(row->batchName) +
                             " has no answer key: leave out --answer-key."};
+        // An empty name would leave the key out without a word.
+        if (p.isSet("answer-key") && p.value("answer-key").isEmpty())
+            throw UserError{"Name the answer key file after --answer-key (.rtf, .pdf or .txt)."};
         // Two values for one option are a mistake in a script, not a choice.
         QStringList given = p.optionNames();
         given.replaceInStrings(QRegularExpression(QStringLiteral("^o$")), QStringLiteral("output"));
@@ -544,6 +550,12 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                 throw UserError{"The answer key is written as .rtf, .pdf or .txt: a web page is "
                                 "for the pupil, and checks the answers itself."};
             needsPdf = outputFormat == Format::Pdf || (hasKey && keyFormat == Format::Pdf);
+            // Said rather than silently dropped: the teacher asked for the picture.
+            if (p.isSet("picture") && outputFormat == Format::Text)
+                throw UserError{"--picture puts a picture at the top of the worksheet, and \"" +
+                                FileOption(names, "output").string() +
+                                "\" is a .txt file, which cannot hold one. Write the worksheet "
+                                "as .rtf, .pdf or .html, or leave out --picture."};
         }
         const std::vector<SheetVersion> versions = VersionsOf(p, names);
         const std::string suffix = LowerCaseExtension(output);
@@ -569,7 +581,8 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             bool ok = false;
             seed = p.value("seed").toULongLong(&ok);
             if (!ok)
-                throw UserError{"--seed takes a whole number from 0 up."};
+                throw UserError{"--seed takes a whole number from 0 to " +
+                                std::to_string(std::numeric_limits<uint64_t>::max()) + "."};
         }
 
         WorksheetRequest request;
@@ -585,6 +598,10 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
             picture = LoadPicture(FileOption(names, "picture", true));
 
         RandomSource random = seed ? RandomSource(*seed) : RandomSource();
+        // PDF needs Qt's fonts and painter; everything else runs without a GUI application. It
+        // is made after the sheets but declared before them, so that out of memory the sheets
+        // are freed before it is taken down.
+        std::unique_ptr<QGuiApplication> app;
         // The crossword is built as its builder window builds it, a worksheet as its window;
         // each version of a class set afresh, the worksheets joined into one document.
         std::vector<CrosswordPage> puzzles;
@@ -609,8 +626,6 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                                  single ? &documents->content : &made[k].content});
         }
 
-        // PDF needs Qt's fonts and painter; everything else runs without a GUI application.
-        std::unique_ptr<QGuiApplication> app;
         if (needsPdf) {
             // No window is shown, so no display is needed.
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -638,6 +653,10 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
                            std::string(kPictureErrorText));
     } catch (const Failure& e) {
         return fail(1, e.what()); // a file that could not be written, or read
+    } catch (const std::bad_alloc&) {
+        return fail(1, ProgramText::kOutOfMemory);
+    } catch (const std::length_error&) { // a size no memory could hold
+        return fail(1, ProgramText::kOutOfMemory);
     } catch (const std::exception& e) {
         return fail(1, e.what());
     }

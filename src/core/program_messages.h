@@ -60,6 +60,11 @@ inline std::string SettingsNotSaved(std::string_view reason) {
     return text;
 }
 
+// Our own: a sheet or a class set took more memory than the computer has.
+inline constexpr const char kOutOfMemory[] =
+    "The computer ran out of memory. Ask for fewer problems or versions, or close other programs "
+    "and try again.";
+
 // Our own, in the About box: how a teacher uses riddles and word problems of their own. An
 // installed copy's files are read-only, so its users edit a copy in their own folder, which is
 // read first.

@@ -2,6 +2,7 @@
 
 #include "core/atomic_file.h"
 #include "core/output_check.h"
+#include "core/program_messages.h"
 #include "core/startup.h"
 #include "crossword/crossword_writers.h"
 #include "ui/app_context.h"
@@ -25,6 +26,7 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <memory>
+#include <new>
 
 namespace abacore {
 
@@ -59,7 +61,7 @@ std::optional<std::vector<SheetVersion>> AskVersions(const ClassSetOutput& outpu
         return std::nullopt;
     ClassList list;
     try {
-        list = ReadClassList(ReadWholeFile(ChosenFilePath(*file)));
+        list = ReadClassListFile(ChosenFilePath(*file));
     } catch (const Failure& e) {
         list.refusal = WithBadBytesEscaped(e.what());
     }
@@ -241,6 +243,10 @@ void SaveClassSet(const ClassSetOutput& output) {
     } catch (const Failure& e) {
         progress.reset();
         dialogs.message(output.window, oops, q(kNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
+        return;
+    } catch (const std::bad_alloc&) {
+        progress.reset();
+        dialogs.message(output.window, oops, q(kNotWritten).arg(q(ProgramText::kOutOfMemory)));
         return;
     }
     progress.reset();

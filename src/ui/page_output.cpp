@@ -12,6 +12,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <memory>
+#include <new>
 
 namespace abacore {
 
@@ -35,28 +37,37 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
         // A printer whose smallest margins are wider keeps its own, on the same paper.
         device.setPageSize(QPageSize(QPageSize::Letter));
     }
-    QPainter painter;
-    if (!painter.begin(&device))
+    // Ending the painter writes the pages out, which takes memory: out of memory, a painter
+    // left to its destructor would end there and throw again, which stops the program. It is
+    // ended here, or when drawing throws (out of memory) abandoned unended, and the failure
+    // goes on.
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&device))
         return false;
-    const QSizeF size(device.width(), device.height());
-    const QRectF page(QPointF(0, 0), size);
-    bool first = true;
-    for (PageSource* source : sources) {
-        if (!source)
-            continue;
-        const int pages = source->layOut(device, size);
-        if (pages < 0) {
-            painter.end();
-            return false;
+    try {
+        const QSizeF size(device.width(), device.height());
+        const QRectF page(QPointF(0, 0), size);
+        bool first = true;
+        for (PageSource* source : sources) {
+            if (!source)
+                continue;
+            const int pages = source->layOut(device, size);
+            if (pages < 0) {
+                painter->end();
+                return false;
+            }
+            for (int i = 0; i < pages; ++i) {
+                if (!first)
+                    device.newPage();
+                first = false;
+                source->paint(*painter, i, page);
+            }
         }
-        for (int i = 0; i < pages; ++i) {
-            if (!first)
-                device.newPage();
-            first = false;
-            source->paint(painter, i, page);
-        }
+        return painter->end();
+    } catch (...) {
+        (void)painter.release();
+        throw;
     }
-    return painter.end();
 }
 
 QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title) {
@@ -65,22 +76,36 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
         const FixedHashOrder fixedOrder;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfDotsPerInch);
-        writer.setCreator(QStringLiteral("Abacore -Drill-"));
-        writer.setTitle(title);
-        if (!DrawPages(sources, writer))
-            return {};
+        // When drawing throws (out of memory) the painter is abandoned still painting on the
+        // writer: the writer is abandoned with it, as destroying a device that is being painted
+        // on takes memory to warn of it, in a destructor.
+        auto writer = std::make_unique<QPdfWriter>(&buffer);
+        writer->setResolution(kPdfDotsPerInch);
+        writer->setCreator(QStringLiteral("Abacore -Drill-"));
+        writer->setTitle(title);
+        try {
+            if (!DrawPages(sources, *writer))
+                return {};
+        } catch (...) {
+            (void)writer.release();
+            throw;
+        }
     }
     return WithoutDates(bytes);
 }
 
 PendingFile PdfFile(const std::vector<PageSource*>& sources, const std::filesystem::path& path,
                     const QString& title) {
-    const QByteArray bytes = PdfBytes(sources, title);
-    PendingFile file{path, bytes.toStdString()};
+    PendingFile file{path, {}};
+    QByteArray bytes;
+    try {
+        bytes = PdfBytes(sources, title);
+    } catch (const std::bad_alloc&) {
+        throw WriteError("Cannot write " + file.path.string() + ": " + kPagesOutOfMemory);
+    }
     if (bytes.isEmpty())
         throw WriteError("Cannot write " + file.path.string() + ": the pages could not be drawn.");
+    file.bytes = bytes.toStdString();
     return file;
 }
 

@@ -13,17 +13,23 @@ class QPagedPaintDevice;
 
 namespace abacore {
 
+// What is said when the pages need more memory than there is.
+inline constexpr const char* kPagesOutOfMemory =
+    "the computer ran out of memory while drawing the pages. Make fewer pages at a time, or "
+    "close other programs.";
+
 // Draws the sources one after the other on `device` (a printer, the print preview's printer, a
-// PDF writer), each from a new page. False when the device cannot be painted on.
+// PDF writer), each from a new page. False when the device cannot be painted on. Out of memory
+// it throws std::bad_alloc, the painter abandoned unended (ending it needs memory again).
 bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& device);
 
 // The sources as a PDF titled `title`, made in memory; the same pages give the same bytes.
-// Empty when the pages could not be drawn.
+// Empty when the pages could not be drawn; std::bad_alloc out of memory.
 QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title);
 
 // The sources as a PDF file titled `title` (the sheet's, never the file's name: the same pages
 // give the same bytes under any name), to write with others (WriteFilesTogether). Throws
-// WriteError when the pages cannot be drawn.
+// WriteError when the pages cannot be drawn, out of memory among the reasons.
 PendingFile PdfFile(const std::vector<PageSource*>& sources, const std::filesystem::path& path,
                     const QString& title);
 

@@ -1,18 +1,34 @@
 #include "worksheet/class_list.h"
 
+#include "core/atomic_file.h"
+#include "worksheet/data_file.h"
 #include "worksheet/utf8.h"
 
+#include <cerrno>
 #include <charconv>
+#include <fstream>
 
 namespace abacore {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+// Spaces that print as nothing, the ones of other scripts and widths among them (no-break,
+// ideographic, thin, zero-width): a line of nothing else is blank, not an invisible name.
+bool IsBlank(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\u00A0' || c == U'\u1680' ||
+           (c >= U'\u2000' && c <= U'\u200B') || c == U'\u2028' || c == U'\u2029' ||
+           c == U'\u202F' || c == U'\u205F' || c == U'\u2060' || c == U'\u3000' || c == U'\uFEFF';
+}
+
+std::string_view Trimmed(std::string_view utf8) {
+    size_t first = 0;
+    for (size_t at = 0; at < utf8.size() && IsBlank(NextCodePoint(utf8, at));)
+        first = at;
+    size_t end = first;
+    for (size_t at = first; at < utf8.size();)
+        if (!IsBlank(NextCodePoint(utf8, at)))
+            end = at;
+    return utf8.substr(first, end - first);
 }
 
 // C0 controls (the tab among them: a name holds no columns), DEL and the C1 controls, which
@@ -30,22 +46,22 @@ std::string LineFault(size_t line, std::string_view fault) {
     return "Line " + std::to_string(line) + " of the class list " + std::string(fault);
 }
 
+// Why a file cannot be a class list, as a class list's refusal.
+ClassList Refused(std::string why) {
+    return {{}, std::move(why) + " A class list is a text file with one name a line."};
+}
+
 } // namespace
 
 ClassList ReadClassList(std::string_view bytes) {
     ClassList list;
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
-    size_t lineNumber = 0;
-    for (size_t start = 0; start < bytes.size();) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
+    const std::optional<std::string> utf16 = Utf16FileAsUtf8(bytes);
+    std::string_view text = utf16 ? std::string_view(*utf16) : bytes;
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    const std::vector<std::string> lines = DataFileLines(text);
+    for (size_t lineNumber = 1; lineNumber <= lines.size(); ++lineNumber) {
+        const std::string_view line = lines[lineNumber - 1];
         if (!IsValidUtf8(line)) {
             list.refusal = LineFault(lineNumber, "is not UTF-8 text: save the list as UTF-8.");
             return list;
@@ -73,6 +89,30 @@ ClassList ReadClassList(std::string_view bytes) {
     if (list.names.empty())
         list.refusal = "The class list holds no names.";
     return list;
+}
+
+ClassList ReadClassListFile(const std::filesystem::path& file) {
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (std::filesystem::is_directory(status))
+        return Refused("It is a folder.");
+    // A pipe or a device could keep a read waiting for ever, or never end.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return Refused("It is not an ordinary file.");
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw ReadError("Cannot read " + file.string() + ": " + ReasonInWords(errno) + ".");
+    // Read one byte past the limit to tell a long file, whatever size it claims.
+    std::string bytes(kLongestClassListBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad())
+        throw ReadError("Cannot read " + file.string() + ".");
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    if (bytes.size() > kLongestClassListBytes)
+        return Refused("The file is too long for a class list, which holds at most " +
+                       std::to_string(kMostVersions) + " names of at most " +
+                       std::to_string(kLongestPupilName) + " characters.");
+    return ReadClassList(bytes);
 }
 
 std::optional<int> CopiesFromText(std::string_view text) {

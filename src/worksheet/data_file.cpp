@@ -16,6 +16,8 @@ std::filesystem::path DataFilePath(const DataFolders& folders, std::string_view 
 }
 
 std::string DataFileText(std::string_view bytes) {
+    if (auto text = Utf16FileAsUtf8(bytes))
+        return std::move(*text);
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (IsValidUtf8(bytes)) {
         if (bytes.starts_with(kByteOrderMark))
@@ -34,15 +36,11 @@ std::vector<std::string> DataFileLines(std::string_view text) {
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        const size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
-        size_t length = end - start;
-        if (length > 0 && text[start + length - 1] == '\r')
-            --length;
-        lines.emplace_back(text.substr(start, length));
-        start = next;
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The text files that ship with the program (riddles, word-problem templates): found in the
 // program folder, or else in an installed copy's shipped folder, whatever the letter case of
-// their names, read as UTF-8 when they are valid UTF-8 and as Windows-1252 otherwise, and cut
-// into lines ended by CR LF.
+// their names, read as UTF-16 when they start with its byte-order mark, as UTF-8 when they are
+// valid UTF-8 and as Windows-1252 otherwise, and cut into lines.
 
 #include "core/program_folder.h"
 
@@ -18,12 +18,14 @@ namespace abacore {
 // folder (which does not exist).
 std::filesystem::path DataFilePath(const DataFolders& folders, std::string_view name);
 
-// The bytes as UTF-8: unchanged when they are valid UTF-8 (a leading byte-order mark dropped),
-// otherwise each byte taken as a Windows-1252 character.
+// The bytes as UTF-8: UTF-16 with its byte-order mark converted; unchanged when they are valid
+// UTF-8 (a leading byte-order mark dropped); otherwise each byte taken as a Windows-1252
+// character.
 std::string DataFileText(std::string_view bytes);
 
-// The lines of a text, without their endings (CR LF, or a bare LF from an edit on this
-// system). The ending of the last line is optional; an ending closes its line and opens none.
+// The lines of a text, without their endings: CR LF, a bare LF (an edit on this system) or a
+// bare CR (an old Mac editor) alike. The ending of the last line is optional; an ending closes
+// its line and opens none.
 std::vector<std::string> DataFileLines(std::string_view text);
 
 // Longer than any line a teacher writes, and short enough that a sheet stays quick to lay out:

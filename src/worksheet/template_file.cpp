@@ -4,12 +4,15 @@
 #include "worksheet/data_file.h"
 #include "worksheet/generation_error.h"
 
+#include <optional>
+
 namespace abacore {
 
 namespace {
 
 std::string inQuotes(std::string_view fileName) {
-    return "\"" + std::string(fileName) + "\"";
+    std::string quoted(1, '"');
+    return quoted.append(fileName).append(1, '"');
 }
 
 std::string storyCount(size_t count) {
@@ -33,6 +36,30 @@ std::string shortFileMessage(Skill skill, size_t held, int needed, bool mixed) {
     return text;
 }
 
+// A line of blanks is no story.
+bool IsBlank(const std::string& line) {
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
+
+// A story without the places of both numbers would print with a number missing while its key
+// still gives the answer: the first such line, named.
+std::optional<std::string> PlaceholderFault(const std::vector<std::string>& lines,
+                                            std::string_view fileName) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (IsBlank(line))
+            continue;
+        const bool first = line.find("[1]") != std::string::npos;
+        if (first && line.find("[2]") != std::string::npos)
+            continue;
+        return "Line " + std::to_string(i + 1) + " of the word problems file " +
+               inQuotes(fileName) + " has no " + (first ? "[2]" : "[1]") + ", the place of the " +
+               (first ? "second" : "first") +
+               " number. Put [1] and [2] in every story, or choose other skills.";
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string_view TemplateFileName(Skill skill) {
@@ -54,7 +81,7 @@ std::vector<std::string> TemplatesOf(const std::vector<std::string>& lines) {
     std::vector<std::string> templates;
     templates.reserve(lines.size());
     for (const std::string& line : lines)
-        if (line.find_first_not_of(" \t") != std::string::npos)
+        if (!IsBlank(line))
             templates.push_back(line);
     return templates;
 }
@@ -105,6 +132,8 @@ WordTemplates LoadWordTemplates(const WorksheetRequest& request, const DataFolde
         if (const auto line = FirstTooLongLine(*lines))
             throw GenerationError(TooLongLineText("word problems file", name, *line) +
                                   " Shorten it, or choose other skills.");
+        if (const auto fault = PlaceholderFault(*lines, name))
+            throw GenerationError(*fault);
         templates.bySkill[static_cast<size_t>(skill)] = TemplatesOf(*lines);
     }
     CheckTemplatesSuffice(request, templates);

@@ -1,5 +1,7 @@
 #pragma once
-// Plain text: exactly the characters inserted into the document, in order, UTF-8.
+// Plain text: the characters inserted into the document, in order, UTF-8, paragraphs ended by
+// LF and a form feed before each new page; control characters in the text itself (but the tab)
+// are left out, as the other writers leave them out.
 
 #include "worksheet/document.h"
 

@@ -126,6 +126,34 @@ std::string EncodeUtf8(std::u32string_view text) {
     return out;
 }
 
+std::optional<std::string> Utf16FileAsUtf8(std::string_view bytes) {
+    const bool little = bytes.starts_with("\xFF\xFE");
+    if (!little && !bytes.starts_with("\xFE\xFF"))
+        return std::nullopt;
+    const auto unitAt = [bytes, little](size_t at) {
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<char32_t>(little ? first | second << 8 : first << 8 | second);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    size_t at = 2;
+    for (; at + 1 < bytes.size(); at += 2) {
+        char32_t c = unitAt(at);
+        if (c >= 0xD800 && c <= 0xDBFF && at + 3 < bytes.size()) {
+            const char32_t low = unitAt(at + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                at += 2;
+            }
+        }
+        AppendUtf8(out, c >= 0xD800 && c <= 0xDFFF ? kReplacementCharacter : c);
+    }
+    if (at < bytes.size())
+        AppendUtf8(out, kReplacementCharacter);
+    return out;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {

@@ -38,6 +38,11 @@ bool IsValidUtf8(std::string_view bytes);
 char* EncodeUtf8(char* out, char32_t c);
 void AppendUtf8(std::string& out, char32_t c);
 
+// A text file saved as UTF-16 (what an editor may call "Unicode"), told by its byte-order mark
+// (FF FE little-endian, FE FF big-endian), as UTF-8 without the mark; an unpaired surrogate or a
+// last odd byte reads as U+FFFD. Nothing when the bytes do not start with such a mark.
+std::optional<std::string> Utf16FileAsUtf8(std::string_view bytes);
+
 // Whole texts, for code that works on characters (a crossword answer fills one cell each).
 std::u32string DecodeUtf8(std::string_view utf8);
 std::string EncodeUtf8(std::u32string_view text);

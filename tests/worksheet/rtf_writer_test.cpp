@@ -2,6 +2,7 @@
 
 #include "rtf_picture_reader.h"
 #include "worksheet/rtf_writer.h"
+#include "worksheet/text_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -122,4 +123,16 @@ TEST(DocumentPicture, TheRtfPictureGroupReadsBackToTheSamePicture) {
             EXPECT_EQ(pictures[k].paragraph, k == 0 ? 0u : 2u);
         }
     }
+}
+
+// The text form leaves out the control characters typed into a text, as the rich text does: a
+// form feed in a heading would start a page of its own, an escape drive the terminal. The tab,
+// the line ends and the page breaks of the document itself stay.
+TEST(TextWriter, LeavesOutTypedControlsAndKeepsTheDocumentsPageBreaks) {
+    Document version;
+    version.Insert("Week\f3\x1B[2J\r\xC2\x9B\x7F\n\t1)");
+    Document set;
+    set.AppendOnNewPage(version);
+    set.AppendOnNewPage(version);
+    EXPECT_EQ(PlainTextBytes(set), "Week3[2J\n\t1)\n\fWeek3[2J\n\t1)");
 }

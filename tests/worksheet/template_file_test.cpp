@@ -66,6 +66,14 @@ TEST(TemplateFile, LoadsTheFilesTheSheetNeedsOrNamesTheOneThatFails) {
                "[1] / [2]\r\n" + std::string(kLongestTextLine + 1, 'x') + "\r\n");
     EXPECT_TRUE(LoadMessage(Words(Skill::Division, 1), folder.path())
                     .starts_with("Line 2 of the word problems file \"divide.dat\" is longer"));
+    // A story without a number's place would print without it while its key answers it.
+    for (const char* missing : {"[1]", "[2]"}) {
+        const std::string story = missing == std::string("[1]") ? "Share [2]." : "Share [1].";
+        WriteBytes(folder.path() / "divide.dat", "[1] / [2]\r\n\r\n" + story + "\r\n");
+        EXPECT_TRUE(LoadMessage(Words(Skill::Division, 1), folder.path())
+                        .starts_with("Line 3 of the word problems file \"divide.dat\" has no " +
+                                     std::string(missing)));
+    }
     EXPECT_NE(LoadMessage(Words(Skill::Mixed, 2), folder.path()).find("Choose at least one skill"),
               std::string::npos);
     std::filesystem::create_directory(folder.path() / "multiply.dat"); // cannot be read
