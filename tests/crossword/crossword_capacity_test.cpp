@@ -81,6 +81,10 @@ TEST(CrosswordCapacity, ShortAnswersLongAnswersAndNoEntriesAtAll) {
               capacity(Skill::Addition, 0, 1000, 0, 1000));
     // Differences of one digit are no entries.
     EXPECT_EQ(capacity(Skill::Subtraction, 1, 10, 1, 10), 0);
+    // Two-digit quotients one time in some two thousand: a puzzle would be nearly all redrawn.
+    WorksheetRequest rare = CrosswordRequest(Skill::Division, 0, 20, 0, 1000, 1);
+    rare.AllowRemainders = true;
+    EXPECT_EQ(CrosswordCapacity(rare), 0);
     // Ranges that make no problem at all are left for the problem set to explain.
     EXPECT_EQ(capacity(Skill::Subtraction, 0, 10, 500, 1000), kMostCrosswordProblems);
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 #include <tuple>
@@ -103,9 +104,12 @@ TEST(CrosswordPlacement, AWordIsReplacedOnlyWhenNoLayoutTakesItAndTheBuilderGive
     // One character is no entry, nor are 20 for the first word: replaced before the layout.
     EXPECT_EQ(BuildGrid({"7", "1234"}, random, count("1234")).word(1).answer, "1234");
     EXPECT_EQ(BuildGrid({"12345678901234567890"}, random, count("55")).word(1).answer, "55");
-    // Before any layout: a layout that never gives up would otherwise never replace it.
+    // Before any layout: layouts that never turn to replacing would otherwise never place it.
+    constexpr int kNever = std::numeric_limits<int>::max();
     EXPECT_EQ(
-        BuildGrid({"4096", "7"}, random, count("1234"), {.layouts = 1'000'000}).word(2).answer,
+        BuildGrid({"4096", "7"}, random, count("1234"), {.layouts = kNever, .perBuild = 100'000})
+            .word(2)
+            .answer,
         "1234");
     EXPECT_EQ(made, 3);
 
