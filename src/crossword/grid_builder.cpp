@@ -134,9 +134,12 @@ int RoomIn(const CrosswordGrid& grid, int left, int top, int right, int bottom) 
         for (int y = std::max(top, 1); y <= std::min(bottom, kCrosswordRows); ++y)
             if (const char32_t c = grid.LetterGrid[CrosswordGrid::index(x, y)]; c != 0) {
                 const char32_t twice[] = {c, c};
-                for (const EntryDirection d : {EntryDirection::Across, EntryDirection::Down})
-                    for (const int pos : {1, 2})
-                        room += Fits(grid, {twice, 2}, x, y, pos, d);
+                for (const EntryDirection d : {EntryDirection::Across, EntryDirection::Down}) {
+                    const auto [dx, dy] = Axis(d);
+                    if (grid.letter(x - dx, y - dy) == 0 && grid.letter(x + dx, y + dy) == 0)
+                        for (const int pos : {1, 2})
+                            room += Fits(grid, {twice, 2}, x, y, pos, d);
+                }
             }
     return room;
 }
@@ -237,7 +240,11 @@ Placement BestPlacement(CrosswordGrid& grid, const FilledCells& filled, std::u32
              at &= at - 1) {
             const int pos = std::countr_zero(at) + 1;
             for (const EntryDirection d : {EntryDirection::Across, EntryDirection::Down}) {
-                if (!Fits(grid, answer, x, y, pos, d))
+                // A cell already in an entry of this direction takes no other (the fit test's
+                // answer too, found sooner).
+                const auto [dx, dy] = Axis(d);
+                if (grid.letter(x - dx, y - dy) != 0 || grid.letter(x + dx, y + dy) != 0 ||
+                    !Fits(grid, answer, x, y, pos, d))
                     continue;
                 work += weighing;
                 Placement here{x, y, pos, d};
