@@ -29,7 +29,7 @@ inline constexpr const char* kFailedMessage = "Unable to create this puzzle. Ple
 // way) `layouts` times before it replaces any; after that each new layout replaces the answers
 // that fit nowhere, up to perWord fresh problems a word. perBuild bounds the work in all, in
 // cells looked at (a fresh problem counts as 100, weighing a place for a short answer as 40),
-// about 60 nanoseconds each: a build the grid cannot take gives up within about 0.7 seconds.
+// so that a build the grid cannot take gives up well within a second (crossword_capacity_bench).
 struct ReplacementLimits {
     int layouts = 4;
     int perWord = 200;
