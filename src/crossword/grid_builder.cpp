@@ -95,166 +95,285 @@ bool Fits(const CrosswordGrid& grid, std::u32string_view answer, int x, int y, i
     return grid.letter(x - pos * dx, y - pos * dy) == 0;
 }
 
-// What writing an entry changed, so that it can be taken back.
-struct Written {
-    std::array<char32_t, CrosswordGrid::kTableColumns> before{}; // along the entry
-    int startNumber = 0;
+struct Placement {
+    int x = 0, y = 0, pos = 0;
+    EntryDirection direction = EntryDirection::None;
+    double score = -1;
 };
 
-Written Write(CrosswordGrid& grid, int w, std::u32string_view answer, int x, int y, int pos,
-              EntryDirection direction) {
-    const auto [dx, dy] = Axis(direction);
-    Written written;
-    const int length = static_cast<int>(answer.size());
-    for (int k = 0; k < length; ++k) {
-        char32_t& cell =
-            grid.LetterGrid[CrosswordGrid::index(x + (k + 1 - pos) * dx, y + (k + 1 - pos) * dy)];
-        written.before[static_cast<size_t>(k)] = cell;
-        cell = answer[static_cast<size_t>(k)];
-    }
+void Write(CrosswordGrid& grid, int w, std::u32string_view answer, const Placement& at) {
+    const auto [dx, dy] = Axis(at.direction);
     WordEntry& entry = grid.WordTable.at(static_cast<size_t>(w));
-    entry.EntryNumber = w;
-    entry.Direction = direction;
-    entry.column = x - (pos - 1) * dx;
-    entry.row = y - (pos - 1) * dy;
+    entry.Direction = at.direction;
+    entry.column = at.x - (at.pos - 1) * dx;
+    entry.row = at.y - (at.pos - 1) * dy;
     entry.answer = EncodeUtf8(answer);
-    // A start cell that already carries a number (that of the entry of the other direction
-    // starting there) keeps it, and the entry shares it.
-    int& number = grid.NumberGrid[CrosswordGrid::index(entry.column, entry.row)];
-    written.startNumber = number;
-    if (number == 0)
-        number = w;
-    else
-        entry.EntryNumber = number;
-    return written;
-}
-
-void TakeBack(CrosswordGrid& grid, int w, const Written& written) {
-    WordEntry& entry = grid.WordTable.at(static_cast<size_t>(w));
-    const auto [dx, dy] = Axis(entry.Direction);
-    const int length = static_cast<int>(DecodeUtf8(entry.answer).size());
-    for (int k = 0; k < length; ++k)
+    for (int k = 0; k < static_cast<int>(answer.size()); ++k)
         grid.LetterGrid[CrosswordGrid::index(entry.column + k * dx, entry.row + k * dy)] =
-            written.before[static_cast<size_t>(k)];
-    grid.NumberGrid[CrosswordGrid::index(entry.column, entry.row)] = written.startNumber;
-    entry = WordEntry{};
+            answer[static_cast<size_t>(k)];
 }
 
-bool TryEntry(CrosswordGrid& grid, int w, std::u32string_view answer, int x, int y, int pos,
-              EntryDirection direction) {
-    if (!Fits(grid, answer, x, y, pos, direction))
-        return false;
-    Write(grid, w, answer, x, y, pos, direction);
-    return true;
+// Numbers follow the problem set, whatever order the words were laid in: a start cell carries
+// the smallest index of the words that start there, and both its entries show that number.
+void NumberEntries(CrosswordGrid& grid) {
+    grid.NumberGrid.fill(0);
+    for (int w = 1; w <= grid.WordCount; ++w) {
+        WordEntry& entry = grid.WordTable.at(static_cast<size_t>(w));
+        int& number = grid.NumberGrid[CrosswordGrid::index(entry.column, entry.row)];
+        if (number == 0)
+            number = w;
+        entry.EntryNumber = number;
+    }
+}
+
+// The ways an entry of two characters could still join the filled cells in the box, across or
+// down, before or after them: the room later words have to cross into.
+int RoomIn(const CrosswordGrid& grid, int left, int top, int right, int bottom) {
+    int room = 0;
+    for (int x = std::max(left, 1); x <= std::min(right, kCrosswordColumns); ++x)
+        for (int y = std::max(top, 1); y <= std::min(bottom, kCrosswordRows); ++y)
+            if (const char32_t c = grid.LetterGrid[CrosswordGrid::index(x, y)]; c != 0) {
+                const char32_t twice[] = {c, c};
+                for (const EntryDirection d : {EntryDirection::Across, EntryDirection::Down}) {
+                    const auto [dx, dy] = Axis(d);
+                    if (grid.letter(x - dx, y - dy) == 0 && grid.letter(x + dx, y + dy) == 0)
+                        for (const int pos : {1, 2})
+                            room += Fits(grid, {twice, 2}, x, y, pos, d);
+                }
+            }
+    return room;
+}
+
+// How far the grid could still grow from a new cell of an entry along (dx, dy): the steps of
+// the longest staircase of two-character entries that could start across its way and keep
+// clear of every other cell. Short answers extend the grid only at its open ends, and an end
+// can never turn back beside its own cells, so the end with more space ahead lasts longer.
+int ReachFrom(const CrosswordGrid& grid, int x, int y, int dx, int dy) {
+    const auto free = [&](int cx, int cy, int fromX, int fromY) {
+        if (cx < 2 || cx > kLastAcrossColumn || cy < 2 || cy > kLastDownRow ||
+            grid.letter(cx, cy) != 0)
+            return false;
+        for (const auto& [nx, ny] :
+             {std::pair(cx - 1, cy), {cx + 1, cy}, {cx, cy - 1}, {cx, cy + 1}})
+            if ((nx != fromX || ny != fromY) && grid.letter(nx, ny) != 0)
+                return false;
+        return true;
+    };
+    int best = 0;
+    for (const int first : {-1, 1})
+        for (const int second : {-1, 1}) {
+            // Across the entry first (by `first`), then along it (by `second`), and so on.
+            int cx = x, cy = y, steps = 0;
+            for (bool across = true; steps < 30; across = !across) {
+                const int nx = cx + (across ? dy * first : dx * second);
+                const int ny = cy + (across ? dx * first : dy * second);
+                if (!free(nx, ny, cx, cy))
+                    break;
+                cx = nx;
+                cy = ny;
+                ++steps;
+            }
+            best = std::max(best, steps);
+        }
+    return best;
+}
+
+// Answers of up to this many characters are short: a grid of them grows only at its open ends.
+constexpr int kLongestShortAnswer = 3;
+
+// How good a place is: each cell it shares with an entry across its way is a cell the grid does
+// not spend. A short answer also looks at the room it leaves around itself, where the next
+// words go, since a place that walls the open ends in ends the puzzle early; a long one
+// crosses wherever its characters meet. The random part breaks ties differently on each layout.
+double Score(CrosswordGrid& grid, std::u32string_view answer, const Placement& at,
+             RandomSource& random) {
+    const auto [dx, dy] = Axis(at.direction);
+    const int length = static_cast<int>(answer.size());
+    const int left = at.x - (at.pos - 1) * dx, top = at.y - (at.pos - 1) * dy;
+    const int right = left + (length - 1) * dx, bottom = top + (length - 1) * dy;
+    std::array<char32_t, CrosswordGrid::kTableColumns> before{};
+    int shared = 0;
+    for (int k = 0; k < length; ++k) {
+        const char32_t cell = grid.LetterGrid[CrosswordGrid::index(left + k * dx, top + k * dy)];
+        shared += cell != 0;
+        before[static_cast<size_t>(k)] = cell;
+    }
+    if (length > kLongestShortAnswer)
+        return 4.0 * shared + random.Next();
+    const int roomBefore = RoomIn(grid, left - 2, top - 2, right + 2, bottom + 2);
+    for (int k = 0; k < length; ++k)
+        grid.LetterGrid[CrosswordGrid::index(left + k * dx, top + k * dy)] =
+            answer[static_cast<size_t>(k)];
+    const int roomAfter = RoomIn(grid, left - 2, top - 2, right + 2, bottom + 2);
+    int reach = 0;
+    for (int k = 0; k < length; ++k)
+        if (before[static_cast<size_t>(k)] == 0)
+            reach = std::max(reach, ReachFrom(grid, left + k * dx, top + k * dy, dx, dy));
+    for (int k = 0; k < length; ++k)
+        grid.LetterGrid[CrosswordGrid::index(left + k * dx, top + k * dy)] =
+            before[static_cast<size_t>(k)];
+    return 4.0 * shared + (roomAfter - roomBefore) + reach / 2.0 + random.Next();
+}
+
+// How many words that fit somewhere are weighed against each other for the next place: enough
+// to find one whose characters meet an open end, few enough to keep the layout quick.
+constexpr size_t kWordsWeighed = 6;
+
+// Making a fresh problem costs about as much as looking at this many cells.
+constexpr int64_t kReplacingWork = 100;
+
+// The filled cells, in the order they were filled: the only cells a word can cross.
+using FilledCells = std::vector<std::pair<int, int>>;
+
+// The best place for the answer on the grid as it is; direction None when it fits nowhere.
+// `work` grows by the cells looked at and the places weighed (a short answer's weighing costs
+// about as much as looking at 40 cells).
+Placement BestPlacement(CrosswordGrid& grid, const FilledCells& filled, std::u32string_view answer,
+                        RandomSource& random, int64_t& work) {
+    Placement best;
+    best.score = -1e9;
+    const int weighing = static_cast<int>(answer.size()) > kLongestShortAnswer ? 2 : 40;
+    const AnswerPositions positions(answer);
+    for (const auto& [x, y] : filled) {
+        ++work;
+        for (uint32_t at = positions.of(grid.LetterGrid[CrosswordGrid::index(x, y)]); at != 0;
+             at &= at - 1) {
+            const int pos = std::countr_zero(at) + 1;
+            for (const EntryDirection d : {EntryDirection::Across, EntryDirection::Down}) {
+                // A cell already in an entry of this direction takes no other (the fit test's
+                // answer too, found sooner).
+                const auto [dx, dy] = Axis(d);
+                if (grid.letter(x - dx, y - dy) != 0 || grid.letter(x + dx, y + dy) != 0 ||
+                    !Fits(grid, answer, x, y, pos, d))
+                    continue;
+                work += weighing;
+                Placement here{x, y, pos, d};
+                here.score = Score(grid, answer, here, random);
+                if (here.score > best.score)
+                    best = here;
+            }
+        }
+    }
+    return best;
+}
+
+// Writes the entry and notes the cells it newly fills.
+void Lay(CrosswordGrid& grid, FilledCells& filled, int w, std::u32string_view answer,
+         const Placement& at) {
+    const auto [dx, dy] = Axis(at.direction);
+    const int left = at.x - (at.pos - 1) * dx, top = at.y - (at.pos - 1) * dy;
+    for (int k = 0; k < static_cast<int>(answer.size()); ++k)
+        if (grid.letter(left + k * dx, top + k * dy) == 0)
+            filled.emplace_back(left + k * dx, top + k * dy);
+    Write(grid, w, answer, at);
+}
+
+bool CanBeEntry(int w, std::u32string_view answer) {
+    const int length = static_cast<int>(answer.size());
+    return length >= kShortestEntry && length <= (w == 1 ? kCrosswordRows : kLongestEntry);
 }
 
 } // namespace
 
-bool TryAcross(CrosswordGrid& grid, int w, std::u32string_view answer, int x, int y, int pos) {
-    return TryEntry(grid, w, answer, x, y, pos, EntryDirection::Across);
-}
-
-bool TryDown(CrosswordGrid& grid, int w, std::u32string_view answer, int x, int y, int pos) {
-    return TryEntry(grid, w, answer, x, y, pos, EntryDirection::Down);
+bool EntryFits(const CrosswordGrid& grid, std::u32string_view answer, int x, int y, int pos,
+               EntryDirection direction) {
+    return Fits(grid, answer, x, y, pos, direction);
 }
 
 bool PlaceFirstWord(CrosswordGrid& grid, std::u32string_view answer) {
     const int length = static_cast<int>(answer.size());
-    if (length < kShortestEntry || length > kCrosswordRows)
+    if (!CanBeEntry(1, answer))
         return false;
     const int top = (kCrosswordRows - length) / 2;
-    for (int k = 1; k <= length; ++k)
-        grid.LetterGrid[CrosswordGrid::index(kFirstWordColumn, top + k)] =
-            answer[static_cast<size_t>(k - 1)];
-    WordEntry& entry = grid.WordTable.at(1);
-    entry.EntryNumber = 1;
-    entry.Direction = EntryDirection::Down;
-    entry.column = kFirstWordColumn;
-    entry.row = top + 1;
-    entry.answer = EncodeUtf8(answer);
-    grid.NumberGrid[CrosswordGrid::index(kFirstWordColumn, top + 1)] = 1;
+    Write(grid, 1, answer, {kFirstWordColumn, top + 1, 1, EntryDirection::Down});
+    NumberEntries(grid);
     return true;
-}
-
-bool HasRoomForAnEntry(const CrosswordGrid& grid) {
-    for (int x = 1; x <= kCrosswordColumns; ++x) {
-        for (int y = 1; y <= kCrosswordRows; ++y) {
-            const char32_t c = grid.LetterGrid[CrosswordGrid::index(x, y)];
-            if (c == 0)
-                continue;
-            // An answer of two characters with this one first or last would do; but no number
-            // of two characters starts with a 0 or ends with a minus sign.
-            const std::u32string twice(2, c);
-            for (const EntryDirection d : {EntryDirection::Across, EntryDirection::Down})
-                if ((c != U'0' && Fits(grid, twice, x, y, 1, d)) ||
-                    (c != U'-' && Fits(grid, twice, x, y, 2, d)))
-                    return true;
-        }
-    }
-    return false;
-}
-
-bool PlaceWord(CrosswordGrid& grid, int w, std::u32string_view answer, RandomSource& random,
-               bool leaveRoom) {
-    // Too long for either direction: no crossing could take it, whatever was drawn.
-    if (static_cast<int>(answer.size()) < kShortestEntry ||
-        static_cast<int>(answer.size()) > kLongestEntry)
-        return false;
-    const AnswerPositions positions(answer);
-    for (int x = 1; x <= kCrosswordColumns; ++x) {
-        for (int y = 1; y <= kCrosswordRows; ++y) {
-            const char32_t c = grid.LetterGrid[CrosswordGrid::index(x, y)];
-            if (c == 0)
-                continue;
-            for (uint32_t at = positions.of(c); at != 0; at &= at - 1) {
-                const int pos = std::countr_zero(at) + 1;
-                // The direction is drawn for every crossing, and only it is tried.
-                const int d = static_cast<int>(std::floor(2.0 * random.Next() + 1.0));
-                const EntryDirection direction =
-                    d == 1 ? EntryDirection::Across : EntryDirection::Down;
-                if (!Fits(grid, answer, x, y, pos, direction))
-                    continue;
-                const Written written = Write(grid, w, answer, x, y, pos, direction);
-                // Once placed, later crossings change nothing: the scan may stop.
-                if (!leaveRoom || HasRoomForAnEntry(grid))
-                    return true;
-                TakeBack(grid, w, written);
-            }
-        }
-    }
-    return false;
 }
 
 CrosswordGrid BuildGrid(std::vector<std::string> answers, RandomSource& random,
                         const AnswerReplacer& replace, const ReplacementLimits& limits) {
     const int count = static_cast<int>(answers.size());
-    int tries = 0;
-    for (int patience = limits.perWord;; patience = std::min(2 * patience, limits.perBuild)) {
+    int64_t work = 0;
+    const auto spend = [&](int64_t units) {
+        work += units;
+        if (work > limits.perBuild)
+            throw GenerationError(CrosswordText::kFailedMessage);
+    };
+    std::vector<std::u32string> decoded(answers.size());
+    const auto renew = [&](int w) {
+        spend(kReplacingWork);
+        answers[static_cast<size_t>(w - 1)] = replace(w);
+        decoded[static_cast<size_t>(w - 1)] = DecodeUtf8(answers[static_cast<size_t>(w - 1)]);
+    };
+    // An answer no entry can hold cannot be placed anywhere: replaced before anything is laid.
+    for (int w = 1; w <= count; ++w) {
+        decoded[static_cast<size_t>(w - 1)] = DecodeUtf8(answers[static_cast<size_t>(w - 1)]);
+        while (!CanBeEntry(w, decoded[static_cast<size_t>(w - 1)]))
+            renew(w);
+    }
+    const auto length = [&](int w) { return decoded[static_cast<size_t>(w - 1)].size(); };
+    for (int layout = 1;; ++layout) {
         CrosswordGrid grid(count);
-        bool stuck = false;
-        for (int w = 1; w <= count && !stuck; ++w) {
-            std::string& text = answers[static_cast<size_t>(w - 1)];
-            std::u32string answer = DecodeUtf8(text);
-            for (int forThisWord = 0;; ++forThisWord) {
-                if (++tries > limits.perBuild)
-                    throw GenerationError(CrosswordText::kFailedMessage);
-                const bool placed = w == 1 ? PlaceFirstWord(grid, answer)
-                                           : PlaceWord(grid, w, answer, random, w < count);
-                if (placed)
-                    break;
-                // The grid may have room for no answer the request makes: start a new one
-                // with the answers as they now are, and wait longer on it (long answers need
-                // many draws to find a crossing they fit).
-                if (forThisWord >= patience) {
-                    stuck = true;
-                    break;
-                }
-                text = replace(w);
-                answer = DecodeUtf8(text);
-            }
-        }
-        if (!stuck)
+        if (count == 0)
             return grid;
+        PlaceFirstWord(grid, decoded[0]);
+        FilledCells filled;
+        for (int k = 0; k < static_cast<int>(decoded[0].size()); ++k)
+            filled.emplace_back(grid.word(1).column, grid.word(1).row + k);
+        // The longest first: they need the most room, and short answers fill in around them.
+        std::vector<int> waiting;
+        for (int w = 2; w <= count; ++w)
+            waiting.push_back(w);
+        std::stable_sort(waiting.begin(), waiting.end(),
+                         [&](int a, int b) { return length(a) > length(b); });
+        // The last resort, once other layouts have failed too: fresh problems for words that
+        // fit nowhere.
+        const bool replacing = layout > limits.layouts;
+        while (!waiting.empty()) {
+            // Of the longest words that fit somewhere, the one with the best place.
+            size_t chosen = waiting.size();
+            Placement best;
+            best.score = -1e9;
+            for (size_t i = 0, weighed = 0; i < waiting.size(); ++i) {
+                if (chosen < waiting.size() &&
+                    (length(waiting[i]) < length(waiting[chosen]) || weighed == kWordsWeighed))
+                    break;
+                ++weighed;
+                spend(1);
+                const Placement here = BestPlacement(
+                    grid, filled, decoded[static_cast<size_t>(waiting[i] - 1)], random, work);
+                if (here.direction != EntryDirection::None && here.score > best.score) {
+                    best = here;
+                    chosen = i;
+                }
+            }
+            if (chosen == waiting.size() && replacing) {
+                const int w = waiting.front();
+                for (int fresh = 0; fresh < limits.perWord; ++fresh) {
+                    renew(w);
+                    if (!CanBeEntry(w, decoded[static_cast<size_t>(w - 1)]))
+                        continue;
+                    best = BestPlacement(grid, filled, decoded[static_cast<size_t>(w - 1)], random,
+                                         work);
+                    if (best.direction != EntryDirection::None) {
+                        chosen = 0;
+                        break;
+                    }
+                }
+            }
+            if (chosen == waiting.size())
+                break;
+            const int w = waiting[chosen];
+            Lay(grid, filled, w, decoded[static_cast<size_t>(w - 1)], best);
+            waiting.erase(waiting.begin() + static_cast<std::ptrdiff_t>(chosen));
+            // A replaced word may be shorter than the ones after it.
+            std::stable_sort(waiting.begin(), waiting.end(),
+                             [&](int a, int b) { return length(a) > length(b); });
+        }
+        if (waiting.empty()) {
+            NumberEntries(grid);
+            return grid;
+        }
     }
 }
 

@@ -34,7 +34,12 @@ std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std:
     if (!count)
         return WizardMessage{CountText::kNotANumberTitle, CountText::kNotANumber};
     request.ProblemCount = *count;
-    return CountLimitRefusal(request.ActivityType, *count);
+    if (auto refusal = CountLimitRefusal(request.ActivityType, *count))
+        return refusal;
+    if (const auto capacity = RowOf(request.ActivityType).countCapacity)
+        if (auto refusal = capacity(request, *count))
+            return WizardMessage{CountText::kTooManyTitle, std::move(*refusal)};
+    return std::nullopt;
 }
 
 } // namespace abacore

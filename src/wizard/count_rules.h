@@ -35,7 +35,9 @@ std::optional<WizardMessage> CountLimitRefusal(Activity activity, int count);
 
 // "Continue": reads the count and stores it in ProblemCount before the limit check, so a
 // refused count stays stored until the next confirmation; a text that is not a count is
-// refused without storing. Returns the message to show, or nullopt when the wizard goes on.
+// refused without storing. A count above what the request's numbers allow (the crossword's
+// grid) is refused too, in the same message box. Returns the message to show, or nullopt when the
+// wizard goes on.
 std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std::string_view text);
 
 } // namespace abacore

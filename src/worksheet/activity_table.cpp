@@ -1,6 +1,7 @@
 #include "worksheet/activity_table.h"
 
 #include "core/program_folder.h"
+#include "crossword/crossword_capacity.h"
 #include "worksheet/directions.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/flash_cards.h"
@@ -201,9 +202,8 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimitNoun = "problems",
      .defaultCount = 20,
      .options = {}},
-    // As many words as the grid holds, every one with its own run of cells: at the ranges the
-    // range screen offers (0 to 1000), 41 products, the longest answers, build for 19 seeds in
-    // 20 (42 for only 16 in 20); sums, differences and quotients fill it later.
+    // As many words as the grid holds, every one with its own run of cells: how many depends on
+    // the lengths of the answers, so on the skills and the ranges.
     {.activity = Activity::Crossword,
      .batchName = "crossword",
      .title = "Math Crossword Puzzle",
@@ -218,8 +218,9 @@ const std::array<ActivityRow, 7> kRows{{
      .problemRules = {.remaindersNeedOrder = false},
      .screens = kCrosswordScreens,
      .backJump = std::nullopt,
-     .countLimit = 41,
-     .countLimitNoun = "problems",
+     .countLimit = std::nullopt,
+     .countLimitNoun = "",
+     .countCapacity = CrosswordCapacityRefusal,
      .defaultCount = 20,
      .options = {},
      .noLargePrint = "The crossword's grid has a fixed size, so the puzzle has no large print."},

@@ -73,6 +73,10 @@ struct ActivityRow {
     std::optional<std::pair<Screen, Screen>> backJump;
     std::optional<int> countLimit;
     std::string_view countLimitNoun; // "There is a limit of 15 Math Squares ..."
+    // A limit that depends on the request's skills and numbers: the message for a count above
+    // it, or nothing.
+    std::optional<std::string> (*countCapacity)(const WorksheetRequest& request,
+                                                int count) = nullptr;
     int defaultCount;
     std::span<const BatchOption> options; // beyond the options every activity takes
     // Why the activity cannot be made in large print, as the user is told; empty when it can.

@@ -71,12 +71,15 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"crossword -o p.rtf", 2, ".pdf, .ipuz, .txt or .html"},
         {"crossword -o p.html --copies 2", 2, "An .html file holds one puzzle"},
         {"crossword -o p.pdf --answer-key k.ipuz", 2, "answer key"},
-        {"crossword -o p.txt --count 42", 2, "limit of 41"},
+        {"crossword -o p.txt --count 51", 2,
+         "With these numbers a puzzle holds at most 50 problems."},
+        {"crossword -o p.txt --skills sub --first 1..100 --second 1..100 --count 17", 2,
+         "at most 16 problems"},
         {"crossword -o p.txt --first 0..50", 2, "Invalid entry"},
         {"crossword -o p.txt --answer-key no/such/k.txt", 1, "k.txt"},
-        // Products of nine and ten digits: the builder gives up.
-        {"crossword -o p.txt --skills mul --first 10000..32767 --second 10000..32767 --count 41", 2,
-         "Failed. Unable to create this puzzle. Please try raising the minimum"},
+        // Products of nine and ten digits: refused before the builder would give up.
+        {"crossword -o p.txt --skills mul --first 10000..32767 --second 10000..32767 --count 11", 2,
+         "at most 10 problems"},
         // Class sets and pictures.
         {"skills -o x.txt --names missing.txt", 2, "missing.txt"},
         {"skills -o x.txt --copies 101", 2, "from 1 to 100"},

@@ -1,12 +1,13 @@
 // The builds' invariants (grid_invariants_test) catch an entry put where it may not go; these
 // cases catch the opposite faults: a fit test that refuses what the rules allow at each limit,
-// a direction drawn once for all crossings, a builder that gives up too soon or never.
+// a builder that replaces a problem it could have placed, gives up too soon or never.
 #include "crossword/grid_builder.h"
 
 #include "worksheet/generation_error.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 #include <tuple>
@@ -22,7 +23,7 @@ void Put(CrosswordGrid& g, int x, int y, std::u32string_view text, bool down = f
 }
 
 bool Try(CrosswordGrid& g, bool down, std::u32string_view answer, int x, int y, int pos) {
-    return down ? TryDown(g, 2, answer, x, y, pos) : TryAcross(g, 2, answer, x, y, pos);
+    return EntryFits(g, answer, x, y, pos, down ? EntryDirection::Down : EntryDirection::Across);
 }
 
 } // namespace
@@ -91,57 +92,40 @@ TEST(CrosswordPlacement, NewCellsNeedEmptySidesTheEndsMustBeFreeAndFilledCellsMu
     }
 }
 
-TEST(CrosswordPlacement, AWordThatWouldLeaveNoRoomIsPassedOverWhileMoreAreToCome) {
-    // 353 across the middle of 151 makes a cross that no entry can join: every cell beside it
-    // touches it, and both words' ends are their own.
-    CrosswordGrid cross(3);
-    ASSERT_TRUE(PlaceFirstWord(cross, U"151")); // rows 9 to 11
-    EXPECT_TRUE(HasRoomForAnEntry(cross));
-    CrosswordGrid locked = cross;
-    ASSERT_TRUE(TryAcross(locked, 2, U"353", 16, 10, 2));
-    EXPECT_FALSE(HasRoomForAnEntry(locked));
-
-    int placedAnyway = 0;
-    for (uint64_t seed = 0; seed < 20; ++seed) {
-        CrosswordGrid g = cross;
-        RandomSource random(seed);
-        EXPECT_FALSE(PlaceWord(g, 2, U"353", random, true)) << "seed " << seed;
-        // Taken back whole.
-        EXPECT_EQ(std::tuple(g.LetterGrid, g.NumberGrid, g.word(2).Direction),
-                  std::tuple(cross.LetterGrid, cross.NumberGrid, EntryDirection::None));
-        RandomSource again(seed);
-        placedAnyway += PlaceWord(g, 2, U"353", again);
-    }
-    EXPECT_GT(placedAnyway, 0); // the last word may lock the grid
-}
-
-TEST(CrosswordPlacement, OnlyTheDrawnDirectionIsTriedAndTheFirstFittingCrossingWins) {
-    // 55 can only go across the 5 of the down word 151: from (8, 10) when the first crossing
-    // draws across, from (7, 10) when only the second does, nowhere when neither.
-    std::set<std::pair<int, int>> starts; // (0, 0): not placed
-    for (uint64_t seed = 0; seed < 200; ++seed) {
-        CrosswordGrid g(2);
-        Put(g, 8, 9, U"151", true);
-        RandomSource random(seed);
-        const bool placed = PlaceWord(g, 2, U"55", random);
-        starts.insert(placed ? std::pair(g.word(2).column, g.word(2).row) : std::pair(0, 0));
-    }
-    EXPECT_EQ(starts, (std::set<std::pair<int, int>>{{0, 0}, {8, 10}, {7, 10}}));
-}
-
-TEST(CrosswordPlacement, WordsThatFitNowhereAreReplacedUntilOneFitsOrTheBuilderGivesUp) {
+TEST(CrosswordPlacement, AWordIsReplacedOnlyWhenNoLayoutTakesItAndTheBuilderGivesUpInTime) {
     RandomSource random(5);
-    // A first answer longer than the rows is replaced too.
+    int made = 0;
+    const auto count = [&](const char* answer) {
+        return [&made, answer](int) {
+            ++made;
+            return std::string(answer);
+        };
+    };
+    // One character is no entry, nor are 20 for the first word: replaced before the layout.
+    EXPECT_EQ(BuildGrid({"7", "1234"}, random, count("1234")).word(1).answer, "1234");
+    EXPECT_EQ(BuildGrid({"12345678901234567890"}, random, count("55")).word(1).answer, "55");
+    // Before any layout: layouts that never turn to replacing would otherwise never place it.
+    constexpr int kNever = std::numeric_limits<int>::max();
     EXPECT_EQ(
-        BuildGrid({"12345678901234567890"}, random, [](int) { return "4096"; }).word(1).answer,
-        "4096");
+        BuildGrid({"4096", "7"}, random, count("1234"), {.layouts = kNever, .perBuild = 100'000})
+            .word(2)
+            .answer,
+        "1234");
+    EXPECT_EQ(made, 3);
 
-    // 777 shares nothing with 4096; 1234 fits only across, ending on the 4. A word stuck on its
-    // grid for perWord replacements starts a new grid with the answers as they are, which waits
-    // twice as long; perBuild counts every try of a word, on every grid, and ends the build.
-    // The answers made, negative when the build gave up.
+    // 77 shares nothing with 4096 but crosses 4567 once that is laid: nothing is replaced,
+    // whatever the order of the words.
+    made = 0;
+    for (uint64_t seed = 0; seed < 20; ++seed) {
+        RandomSource r(seed);
+        const CrosswordGrid g = BuildGrid({"4096", "77", "4567"}, r, count("11"));
+        EXPECT_EQ(std::tuple(g.word(2).answer, g.word(3).answer), std::tuple("77", "4567"));
+    }
+    EXPECT_EQ(made, 0);
+
+    // 777 fits nowhere, on any layout: replaced until 1234 comes, or given up within the tries.
     const auto build = [&](const ReplacementLimits& limits, int stuckFor) {
-        int made = 0;
+        made = 0;
         const auto replace = [&](int w) {
             EXPECT_EQ(w, 2);
             return ++made > stuckFor ? "1234" : "777";
@@ -155,10 +139,9 @@ TEST(CrosswordPlacement, WordsThatFitNowhereAreReplacedUntilOneFitsOrTheBuilderG
         }
         return made;
     };
-    EXPECT_GT(build({}, 3), 3);
-    EXPECT_GT(build({1, 1000}, 10), 10);
-    EXPECT_EQ(build({1'000'000, 100}, 1'000'000), -99); // every try but 4096's on one grid
-    // Grids waiting 5, 10, 20 and 40 answers, each with 4096 and 777 tried first; the fifth
-    // ends the build.
-    EXPECT_EQ(build({5, 100}, 1'000'000), -91);
+    EXPECT_EQ(build({.layouts = 3, .perWord = 5, .perBuild = 100'000}, 12), 13);
+    // Layouts 1 to 3 try 777 only; each later one replaces it up to perWord times.
+    const int gaveUpAfter = -build({.layouts = 3, .perWord = 5, .perBuild = 100'000}, 1'000'000);
+    EXPECT_GT(gaveUpAfter, 500);
+    EXPECT_LT(gaveUpAfter, 1000);
 }

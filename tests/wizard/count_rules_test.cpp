@@ -1,5 +1,7 @@
 #include "wizard/count_rules.h"
 
+#include "../crossword/crossword_request.h"
+
 #include <gtest/gtest.h>
 
 using namespace abacore;
@@ -18,14 +20,12 @@ TEST(ProblemCountLimits, EachActivityAtAndAboveItsLimit) {
         {Activity::MathSquares, 15, "There is a limit of 15 Math Squares for this activity."},
         {Activity::WordProblems, 20, "There is a limit of 20 Word Problems for this activity."},
         {Activity::ValueMatching, 25, "There is a limit of 25 problems for this activity."},
-        // As many words as the grid holds, each with its own entry.
-        {Activity::Crossword, 41, "There is a limit of 41 problems for this activity."},
     };
     for (const auto& [activity, limit, refusal] : cases) {
         EXPECT_FALSE(CountLimitRefusal(activity, limit)) << limit;
         EXPECT_EQ(CountLimitRefusal(activity, limit + 1), (WizardMessage{"Too many!", refusal}));
     }
-    for (Activity unlimited : {Activity::SkillsPractice, Activity::FlashCards})
+    for (Activity unlimited : {Activity::SkillsPractice, Activity::FlashCards, Activity::Crossword})
         EXPECT_FALSE(CountLimitRefusal(unlimited, 32767));
 }
 
@@ -43,4 +43,17 @@ TEST(ProblemCountScreen, SquaresOpenAtSixOthersAtTwentyAndARefusedCountIsStoredA
     EXPECT_EQ(r.ProblemCount, 21) << "text that is no count is not stored";
     r.KeepTyped = true; // back after a refused sheet
     EXPECT_EQ(CountScreenOpening(r).count, "21");
+}
+
+TEST(ProblemCountScreen, TheCrosswordTakesWhatItsNumbersFitAndIsToldSoLikeTheOtherLimits) {
+    WorksheetRequest r = CrosswordRequest(Skill::Subtraction, 1, 100, 1, 100, 0);
+    EXPECT_FALSE(ConfirmProblemCount(r, "16"));
+    EXPECT_EQ(
+        ConfirmProblemCount(r, "17"),
+        (WizardMessage{"Too many!", "With these numbers a puzzle holds at most 16 problems."}));
+    EXPECT_EQ(r.ProblemCount, 17);
+    r.SkillMode = Skill::Addition;
+    r.FirstMax = 1000;
+    r.SecondMax = 1000;
+    EXPECT_FALSE(ConfirmProblemCount(r, "41"));
 }

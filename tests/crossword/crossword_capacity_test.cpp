@@ -1,0 +1,95 @@
+#include "crossword/crossword_capacity.h"
+
+#include "crossword/crossword_problems.h"
+#include "crossword_request.h"
+#include "worksheet/feasibility.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+using namespace abacore;
+
+namespace {
+
+// The shares by answer length, counted pair by pair over everything the ranges can draw.
+AnswerLengths Enumerated(const WorksheetRequest& r) {
+    AnswerLengths lengths{};
+    const DrawnValues a = DrawnValuesOf(static_cast<int64_t>(ValueOf(r.FirstMin)),
+                                        static_cast<int64_t>(ValueOf(r.FirstMax)));
+    const DrawnValues b = DrawnValuesOf(static_cast<int64_t>(ValueOf(r.SecondMin)), r.SecondMax);
+    const auto skills = SkillsThatCanOccur(r);
+    for (const Skill skill : skills) {
+        AnswerLengths counts{};
+        double all = 0;
+        for (int64_t x = a.lowest; x <= a.highest; ++x)
+            for (int64_t y = b.lowest; y <= b.highest; ++y) {
+                if (!MeetsRule(RuleFor(r, CrosswordRules(), skill), x, y))
+                    continue;
+                const int64_t answer = skill == Skill::Addition         ? x + y
+                                       : skill == Skill::Subtraction    ? x - y
+                                       : skill == Skill::Multiplication ? x * y
+                                                                        : x / y;
+                counts[std::to_string(answer).size()] += 1;
+                all += 1;
+            }
+        for (size_t n = 0; n < counts.size(); ++n)
+            lengths[n] += counts[n] / all / static_cast<double>(skills.size());
+    }
+    return lengths;
+}
+
+} // namespace
+
+TEST(CrosswordCapacity, AnswerLengthsMatchEveryPairTheRangesDraw) {
+    WorksheetRequest negatives = CrosswordRequest(Skill::Subtraction, 0, 30, 0, 40, 1);
+    negatives.AllowNegatives = true;
+    WorksheetRequest remainders = CrosswordRequest(Skill::Division, 0, 45, 0, 12, 1);
+    remainders.AllowRemainders = true;
+    const WorksheetRequest requests[] = {
+        CrosswordRequest(Skill::Addition, 0, 40, 5, 47, 1),
+        CrosswordRequest(Skill::Subtraction, 0, 45, 0, 30, 1),
+        CrosswordRequest(Skill::Multiplication, 3, 40, 0, 35, 1),
+        CrosswordRequest(Skill::Division, 0, 45, 0, 12, 1),
+        negatives,
+        remainders,
+        WithSkills(CrosswordRequest(Skill::Mixed, 0, 20, 0, 20, 1),
+                   {Skill::Addition, Skill::Multiplication, Skill::Division}),
+    };
+    for (const WorksheetRequest& r : requests) {
+        const AnswerLengths expected = Enumerated(r), got = AnswerLengthsOf(r);
+        for (size_t n = 0; n < got.size(); ++n)
+            EXPECT_NEAR(got[n], expected[n], 1e-9) << static_cast<int>(r.SkillMode) << " " << n;
+    }
+}
+
+TEST(CrosswordCapacity, ShortAnswersLongAnswersAndNoEntriesAtAll) {
+    const auto capacity = [](Skill skill, double firstMin, double firstMax, double secondMin,
+                             int16_t secondMax) {
+        return CrosswordCapacity(
+            CrosswordRequest(skill, firstMin, firstMax, secondMin, secondMax, 1));
+    };
+    // Two-digit differences run as one staircase through the first word.
+    EXPECT_EQ(capacity(Skill::Subtraction, 1, 100, 1, 100), 16);
+    // Sums of three and four digits cross and branch: more than the old 41.
+    EXPECT_GT(capacity(Skill::Addition, 0, 1000, 0, 1000), 41);
+    // Longer answers, fewer of them.
+    EXPECT_LT(capacity(Skill::Multiplication, 1000, 9999, 1000, 9999),
+              capacity(Skill::Multiplication, 0, 1000, 0, 1000));
+    EXPECT_LT(capacity(Skill::Multiplication, 0, 1000, 0, 1000),
+              capacity(Skill::Addition, 0, 1000, 0, 1000));
+    // Differences of one digit are no entries.
+    EXPECT_EQ(capacity(Skill::Subtraction, 1, 10, 1, 10), 0);
+    // Two-digit quotients one time in some two thousand: a puzzle would be nearly all redrawn.
+    WorksheetRequest rare = CrosswordRequest(Skill::Division, 0, 20, 0, 1000, 1);
+    rare.AllowRemainders = true;
+    EXPECT_EQ(CrosswordCapacity(rare), 0);
+    // Ranges that make no problem at all are left for the problem set to explain.
+    EXPECT_EQ(capacity(Skill::Subtraction, 0, 10, 500, 1000), kMostCrosswordProblems);
+
+    WorksheetRequest r = CrosswordRequest(Skill::Subtraction, 1, 100, 1, 100, 1);
+    EXPECT_FALSE(CrosswordCapacityRefusal(r, 16));
+    EXPECT_EQ(CrosswordCapacityRefusal(r, 17),
+              "With these numbers a puzzle holds at most 16 problems.");
+}
