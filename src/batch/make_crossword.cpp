@@ -60,10 +60,6 @@ std::string TextsOf(std::span<const CrosswordPage> pages,
 
 } // namespace
 
-bool MakesCrossword(const ActivityRow& row) {
-    return !row.screens.empty() && row.screens.back() == Screen::Crossword;
-}
-
 std::optional<std::string> CrosswordFileRefusal(const QString& puzzle, const QString& answerKey,
                                                 bool withPicture) {
     const QString suffix = SuffixOf(puzzle);

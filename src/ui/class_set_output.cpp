@@ -144,7 +144,7 @@ void SaveClassSet(const ClassSetOutput& output) {
         CheckWritable(Name(*sheets));
         if (!keys.isEmpty())
             CheckWritable(Name(keys));
-        if (UsesScreen(output.request.ActivityType, Screen::Crossword)) {
+        if (RowOf(output.request.ActivityType).output == Output::Crossword) {
             std::vector<CrosswordPage> pages;
             for (const SheetVersion& version : *versions) {
                 WorksheetRequest own = output.request;

@@ -83,7 +83,7 @@ WorksheetRequest SheetOf(const ActivityRow& row) {
 // fonts it needs, and an answer key exactly when it has one.
 TEST(WorksheetBuilder, EverySheetOfTheTableBuildsWithItsFontsAndAnswerKey) {
     for (const ActivityRow& row : Activities()) {
-        if (!row.generator)
+        if (row.output != Output::Sheet)
             continue;
         for (uint64_t seed : {1, 2, 3}) {
             WorksheetRequest r = SheetOf(row);
@@ -94,6 +94,7 @@ TEST(WorksheetBuilder, EverySheetOfTheTableBuildsWithItsFontsAndAnswerKey) {
             SCOPED_TRACE(std::string(row.batchName));
             EXPECT_EQ(sheet.rfind(r.Heading + "\n", 0), 0u);
             EXPECT_EQ(sheet.find("Directions:") != std::string::npos, row.hasAnswerKey);
+            EXPECT_EQ(sheet.find("\nName___") != std::string::npos, row.hasNameLine);
             if (row.hasAnswerKey) {
                 EXPECT_EQ(key.rfind(r.Heading + "\nAnswer Key\n\n", 0), 0u);
                 EXPECT_GT(key.size(), r.Heading.size() + 14); // and answers under it
@@ -142,7 +143,8 @@ static std::string Text(Activity activity, Skill skill, std::array<YesNo, 5> che
 // the flash cards (no key) and the crossword (a page of its own) print none.
 TEST(Directions, TextByActivityAndSkills) {
     for (const ActivityRow& row : Activities())
-        EXPECT_EQ(row.directions != nullptr, row.generator && row.hasAnswerKey) << row.batchName;
+        EXPECT_EQ(row.directions != nullptr, row.output == Output::Sheet && row.hasAnswerKey)
+            << row.batchName;
     // Several skills: no name, two blanks between the words.
     EXPECT_EQ(Text(Activity::SkillsPractice, Skill::Mixed),
               "Practice your  skills by solving the problems below.");
