@@ -24,8 +24,6 @@ public:
     CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent = nullptr);
 
     const CrosswordLook& look() const { return m_look; }
-    // -1 until the user picks a background.
-    int selectedBackground() const { return m_selected; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,7 +44,6 @@ private:
     const WorksheetRequest m_openedWith;
     CrosswordPage m_page;
     CrosswordLook m_look;
-    int m_selected = -1;
     std::array<QRadioButton*, 9> m_options{};
     QPushButton* m_choosePicture = nullptr;
     CrosswordView* m_preview = nullptr;
