@@ -74,7 +74,9 @@ struct ActivityRow {
     std::string_view batchName;   // the word after `make`
     std::string_view title;       // the main menu's button caption
     std::string_view buttonName;  // the main menu button's control name
-    std::string_view headingWord; // ends the default heading; empty: the skill word alone
+    // Ends the default heading, after the skill word and a space (an empty word leaves the
+    // space: the cards, the one row without one, have no heading screen to offer it).
+    std::string_view headingWord;
     SheetCheck check;             // both nullptr for the crossword, which crossword/ builds
     Generator generator;
     bool hasAnswerKey;

@@ -74,8 +74,7 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o x.txt --copies 101", 2, "from 1 to 100"},
         {"skills -o x.txt --copies 2 --names class.txt", 2, "do not go together"},
         {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2, "Error: " + notAPicture},
-        {"skills -o x.rtf --picture gone.bmp", 2,
-         QString::fromUtf8(kPictureErrorText.data(), kPictureErrorText.size())},
+        {"skills -o x.rtf --picture gone.bmp", 2, QString::fromUtf8(kPictureErrorText)},
         {"crossword -o r.ipuz --picture teal.bmp", 2, "is an .ipuz file"},
         {"crossword -o r.txt --answer-key rk.pdf --picture teal.bmp", 2, "is a .txt file"},
     };

@@ -25,7 +25,7 @@ namespace abacore {
 
 namespace {
 
-const QString Oops = QString::fromUtf8(WorksheetText::kOopsTitle);
+const QString kOops = QString::fromUtf8(WorksheetText::kOopsTitle);
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
@@ -95,7 +95,7 @@ void SaveWorksheet(const WorksheetOutput& output) {
     try {
         WriteWorksheetsFiles(output, {{&output.worksheet, WorksheetFileName(name)}});
     } catch (const Failure& e) {
-        context.dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
+        context.dialogs.message(output.window, kOops, q(SaveFailedMessage(e.what())));
         return;
     }
     // The heading changes only once the file is safely written.
@@ -118,7 +118,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
         return;
     const QString failed = Text(WorksheetText::kWorksheetNotPrinted);
     if (!PrintJob(output.worksheet, printer)) {
-        dialogs.message(output.window, Oops, failed);
+        dialogs.message(output.window, kOops, failed);
         return;
     }
     MarkKept(output);
@@ -142,7 +142,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
                     q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
             printer.setDocName(q(AnswerKeyTitle(context.request.Heading)));
             if (!PrintJob(output.answerKey, printer)) {
-                dialogs.message(output.window, Oops, Text(WorksheetText::kAnswerKeyNotPrinted));
+                dialogs.message(output.window, kOops, Text(WorksheetText::kAnswerKeyNotPrinted));
                 return;
             }
             noteFile();
@@ -177,7 +177,7 @@ void SendToWordProcessor(const WorksheetOutput& output) {
             documents.emplace_back(&output.answerKey, files[1]);
         WriteWorksheetsFiles(output, documents);
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops, q(SaveFailedMessage(e.what())));
+        dialogs.message(output.window, kOops, q(SaveFailedMessage(e.what())));
         return;
     }
     MarkKept(output);
@@ -186,7 +186,7 @@ void SendToWordProcessor(const WorksheetOutput& output) {
         arguments << q(path);
     const QString program = q(request.WordProcessorPath);
     if (program.isEmpty() || !dialogs.startDetached(program, arguments))
-        dialogs.message(output.window, Oops,
+        dialogs.message(output.window, kOops,
                         Text(WorksheetText::kWordProcessorNotStarted)
                             .arg(program, q(WorksheetsFolderWords(request))));
 }
@@ -227,7 +227,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     try {
         WritePdf(documents, path, q(request.Heading));
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops, Text(WorksheetText::kPdfNotWritten).arg(q(e.what())));
+        dialogs.message(output.window, kOops, Text(WorksheetText::kPdfNotWritten).arg(q(e.what())));
         return;
     }
     MarkKept(output);
@@ -250,7 +250,7 @@ void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& c
         WriteFileAtomically(QFile::encodeName(path).toStdString(),
                             WorksheetHtml({&single, 1}, nullptr));
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops, Text(WorksheetText::kWebNotWritten).arg(q(e.what())));
+        dialogs.message(output.window, kOops, Text(WorksheetText::kWebNotWritten).arg(q(e.what())));
         return;
     }
     dialogs.message(output.window, Text(WorksheetText::kWebSavedTitle),
