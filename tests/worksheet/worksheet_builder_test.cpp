@@ -142,9 +142,11 @@ static std::string Text(Activity activity, Skill skill, std::array<YesNo, 5> che
 // Every sheet with an answer key prints its activity's directions, naming the chosen skills;
 // the flash cards (no key) and the crossword (a page of its own) print none.
 TEST(Directions, TextByActivityAndSkills) {
-    for (const ActivityRow& row : Activities())
+    for (const ActivityRow& row : Activities()) {
         EXPECT_EQ(row.directions != nullptr, row.output == Output::Sheet && row.hasAnswerKey)
             << row.batchName;
+        EXPECT_EQ(row.generator != nullptr, row.output == Output::Sheet) << row.batchName;
+    }
     // Several skills: no name, two blanks between the words.
     EXPECT_EQ(Text(Activity::SkillsPractice, Skill::Mixed),
               "Practice your  skills by solving the problems below.");
