@@ -94,7 +94,9 @@ TEST(WorksheetBuilder, EverySheetOfTheTableBuildsWithItsFontsAndAnswerKey) {
             SCOPED_TRACE(std::string(row.batchName));
             EXPECT_EQ(sheet.rfind(r.Heading + "\n", 0), 0u);
             EXPECT_EQ(sheet.find("Directions:") != std::string::npos, row.hasAnswerKey);
-            EXPECT_EQ(sheet.find("\nName___") != std::string::npos, row.hasNameLine);
+            // The cards are cut apart: no Name/Date line.
+            EXPECT_EQ(sheet.find("\nName___") != std::string::npos,
+                      row.activity != Activity::FlashCards);
             if (row.hasAnswerKey) {
                 EXPECT_EQ(key.rfind(r.Heading + "\nAnswer Key\n\n", 0), 0u);
                 EXPECT_GT(key.size(), r.Heading.size() + 14); // and answers under it
