@@ -9,6 +9,7 @@
 #include "ui/dialogs.h"
 #include "ui/screen_helpers.h"
 #include "ui/toolbar_icons.h"
+#include "worksheet/activity_table.h"
 
 #include <QAction>
 #include <QLabel>
@@ -21,22 +22,9 @@ namespace abacore {
 
 namespace {
 
-struct ActivityButton {
-    const char* name;
-    const char* caption;
-    Activity activity;
-};
-
-// In the order they stand on the menu.
-constexpr ActivityButton kActivityButtons[] = {
-    {"Command1", "Skills Practice Sheet", Activity::SkillsPractice},
-    {"Command2", "Secret Riddle Worksheet", Activity::SecretRiddle},
-    {"Command3", "Math Squares Puzzle", Activity::MathSquares},
-    {"Command6", "Word Problems Sheet", Activity::WordProblems},
-    {"Command7", "Make Flash Cards", Activity::FlashCards},
-    {"Command8", "Value-Matching Worksheet", Activity::ValueMatching},
-    {"Command4", "Math Crossword Puzzle", Activity::Crossword},
-};
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
@@ -87,15 +75,16 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
     QFont buttonFont = font();
     buttonFont.setPointSize(12);
     buttonFont.setBold(true);
-    for (const ActivityButton& entry : kActivityButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(entry.caption), central);
-        button->setObjectName(QString::fromLatin1(entry.name));
+    // The buttons stand in the table's order.
+    for (const ActivityRow& row : Activities()) {
+        auto* button = new QPushButton(q(row.title), central);
+        button->setObjectName(q(row.buttonName));
         button->setFont(buttonFont);
         button->setFixedSize(300, 42);
         button->setCursor(Qt::PointingHandCursor);
         // Return presses the button with the focus, as Space does.
         button->setAutoDefault(true);
-        const Activity activity = entry.activity;
+        const Activity activity = row.activity;
         connect(button, &QPushButton::clicked, this,
                 [this, activity] { chooseActivity(activity); });
         layout->addWidget(button, 0, Qt::AlignHCenter);
@@ -146,9 +135,8 @@ void Title::runOpeningSequence() {
 }
 
 void Title::chooseActivity(Activity activity) {
-    if (activity == Activity::Crossword)
-        m_context.dialogs.message(this, QString::fromUtf8(ProgramText::kCrosswordHelpTitle),
-                                  QString::fromUtf8(ProgramText::kCrosswordHelp));
+    if (const auto& note = RowOf(activity).openingNote)
+        m_context.dialogs.message(this, q(note->title), q(note->text));
     m_context.request.ActivityType = activity;
     m_context.request.KeepTyped = false;
     m_context.navigator.open(Screen::ChooseSkill);

@@ -165,11 +165,8 @@ void AppendOptionLine(std::string& out, std::string_view shortName, const BatchO
 // The activities that make builds, comma-separated.
 std::string ActivityNames() {
     std::string names;
-    for (const ActivityRow& row : Activities()) {
-        if (!row.generator && !MakesCrossword(row))
-            continue;
+    for (const ActivityRow& row : Activities())
         names.append(names.empty() ? "" : ", ").append(row.batchName);
-    }
     return names;
 }
 
@@ -177,8 +174,6 @@ std::string ActivityNames() {
 std::vector<std::pair<const BatchOption*, std::string>> ActivityOptions() {
     std::vector<std::pair<const BatchOption*, std::string>> extra;
     for (const ActivityRow& row : Activities()) {
-        if (!row.generator)
-            continue;
         for (const BatchOption& option : row.options) {
             auto it = std::find_if(extra.begin(), extra.end(),
                                    [&](const auto& e) { return e.first->name == option.name; });
@@ -219,8 +214,6 @@ std::string MakeUsage() {
     // What the rows leave out, so a script learns it here rather than from a refusal.
     std::string withoutCount, withoutKey;
     for (const ActivityRow& row : Activities()) {
-        if (!row.generator)
-            continue;
         if (!UsesScreen(row.activity, Screen::ChooseHowMany))
             withoutCount.append(withoutCount.empty() ? "" : ", ").append(row.batchName);
         if (!row.hasAnswerKey)
@@ -319,10 +312,10 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
         throw UserError{SkillText::kNoSkill};
     // An activity that never asks the question refuses the option whatever the skills.
     const std::string name(row.batchName);
-    if (p.isSet("remainders") && !ActivityLeavesRemainders(row.activity))
+    if (p.isSet("remainders") && !row.asksRemainders)
         throw UserError{"--remainders does not apply to make " + name +
                         ": its division problems always divide evenly."};
-    if (p.isSet("negatives") && !ActivityAllowsNegatives(row.activity))
+    if (p.isSet("negatives") && !row.asksNegatives)
         throw UserError{"--negatives does not apply to make " + name +
                         ": its subtraction answers are never negative."};
     if (AsksRemainders(request))
@@ -504,7 +497,7 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         if (positional.size() > 2)
             throw UserError{"Unexpected argument \"" + positional[2].toStdString() + "\"."};
         const ActivityRow* row = RowByBatchName(positional[1].toStdString());
-        if (!row || (!row->generator && !MakesCrossword(*row)))
+        if (!row)
             throw UserError{"The activity \"" + positional[1].toStdString() +
                             "\" is not part of this version (see --help)."};
         // An option of another activity is a mistake, not something to ignore.
@@ -537,7 +530,7 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         const fs::path answerKey = hasKey ? FileOption(names, "answer-key", true) : fs::path();
         // Every name is checked before anything is written, so a refused command leaves every
         // file as it was.
-        const bool crossword = MakesCrossword(*row);
+        const bool crossword = row->output == Output::Crossword;
         bool needsPdf = false;
         if (crossword) {
             if (auto refusal = CrosswordFileRefusal(output, answerKey, p.isSet("picture")))

@@ -51,10 +51,6 @@ std::string TextsOf(std::span<const CrosswordPage> pages,
 
 } // namespace
 
-bool MakesCrossword(const ActivityRow& row) {
-    return !row.screens.empty() && row.screens.back() == Screen::Crossword;
-}
-
 std::optional<std::string> CrosswordFileRefusal(const fs::path& puzzle, const fs::path& answerKey,
                                                 bool withPicture) {
     const std::string suffix = LowerCaseExtension(puzzle);

@@ -4,7 +4,6 @@
 
 #include "core/atomic_file.h"
 #include "crossword/crossword_page.h"
-#include "worksheet/activity_table.h"
 
 #include <QImage>
 #include <filesystem>
@@ -13,9 +12,6 @@
 #include <string>
 
 namespace abacore {
-
-// The activity whose screens end in the crossword's builder window.
-bool MakesCrossword(const ActivityRow& row);
 
 // The message for an output name the crossword cannot be written as, or nothing: the puzzle as
 // .pdf, .ipuz, .txt (its clue list) or .html, the answer key as .pdf or .txt (the grid's

@@ -15,8 +15,8 @@ public:
 };
 
 // The message of a failed "Add This Picture", whatever the reason.
-inline constexpr std::string_view kPictureErrorTitle = "Error:";
-inline constexpr std::string_view kPictureErrorText =
+inline constexpr const char* kPictureErrorTitle = "Error:";
+inline constexpr const char* kPictureErrorText =
     "This control uses Active X to add clipart to your worksheet. It appears that Active X is "
     "not properly installed on your computer. You have several other options. You can <copy and "
     "paste> clipart onto the worksheet, you can save the worksheet to open in another "
@@ -32,7 +32,7 @@ std::string NotAPictureReason(std::string_view name);
 std::string PictureFileTooLargeReason(std::string_view name);
 
 // A file whose preview failed: the window stays open for another choice.
-inline constexpr std::string_view kPreviewFailedTitle = "Oops!";
+inline constexpr const char* kPreviewFailedTitle = "Oops!";
 std::string PreviewFailedMessage(std::string_view reason);
 
 } // namespace abacore

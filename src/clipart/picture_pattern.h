@@ -10,13 +10,6 @@
 
 namespace abacore {
 
-enum class PictureOpener { Worksheet, Crossword };
-
-// The opener that set the request's ClipArtForWorksheet before opening the window.
-inline PictureOpener OpenerOf(const WorksheetRequest& request) {
-    return request.ClipArtForWorksheet ? PictureOpener::Worksheet : PictureOpener::Crossword;
-}
-
 struct PictureType {
     std::string name;    // "All pictures", "JPEG"
     std::string pattern; // "*.jpeg;*.jpg"

@@ -9,45 +9,45 @@ namespace abacore {
 
 namespace ProgramText {
 
-inline constexpr const char kErrorTitle[] = "Error!";
-inline constexpr const char kMissingFiles[] =
+inline constexpr const char* kErrorTitle = "Error!";
+inline constexpr const char* kMissingFiles =
     "Some required files cannot be found by the program. This could have been caused if the "
     "program's directory has been changed or if some files have been deleted. Please re-install "
     "the program to correct these errors.";
 
-inline constexpr const char kThankYouTitle[] = "Thank you!";
-inline constexpr const char kThankYou[] =
+inline constexpr const char* kThankYouTitle = "Thank you!";
+inline constexpr const char* kThankYou =
     "Thank you for installing Abacore: Drill! Be sure to check out the <QuickWord> feature which "
     "will open your worksheets and puzzles directly in Microsoft Word! Click the <QuickWord> "
     "button on the main menu to set it up if you are interested.";
 
-inline constexpr const char kCrosswordHelpTitle[] = "Crossword Help.";
-inline constexpr const char kCrosswordHelp[] =
+inline constexpr const char* kCrosswordHelpTitle = "Crossword Help.";
+inline constexpr const char* kCrosswordHelp =
     "Crossword Help: Your Crosswords will turn out much better if your choose a higher range of "
     "numbers (for example, 1 to 1000). Also, creation time varies depending on the number of "
     "problems you request and the speed of your computer. Expect a delay of about a second per "
     "problem.";
 
-inline constexpr const char kFindProgramTitle[] = "Find the program";
-inline constexpr const char kFindProgram[] = "Enter the path of your word processor program.";
-inline constexpr const char kFindWordTitle[] = "Find Word processor";
+inline constexpr const char* kFindProgramTitle = "Find the program";
+inline constexpr const char* kFindProgram = "Enter the path of your word processor program.";
+inline constexpr const char* kFindWordTitle = "Find Word processor";
 
-inline constexpr const char kEnableQuickWordTitle[] = "Enable QuickWord option?";
+inline constexpr const char* kEnableQuickWordTitle = "Enable QuickWord option?";
 inline std::string EnableQuickWordQuestion(std::string_view programPath) {
     std::string text = "Do you want to set ";
     text.append(programPath).append(" as your default word processor for Abacore?");
     return text;
 }
 
-inline constexpr const char kSuccessTitle[] = "Success!";
-inline constexpr const char kSuccess[] =
+inline constexpr const char* kSuccessTitle = "Success!";
+inline constexpr const char* kSuccess =
     "Change Successful. You must now restart Abacore:Drill for the change to take effect.";
-inline constexpr const char kRestartTitle[] = "Restart";
-inline constexpr const char kRestart[] =
+inline constexpr const char* kRestartTitle = "Restart";
+inline constexpr const char* kRestart =
     "You must now restart Abacore:Drill for the change to take effect.";
 
 // Our own: the worksheets folder could not be made, and the settings could not be saved.
-inline constexpr const char kOopsTitle[] = "Oops!";
+inline constexpr const char* kOopsTitle = "Oops!";
 inline std::string WorksheetsFolderProblem(std::string_view folder, std::string_view reason) {
     std::string text = "The worksheets folder ";
     text.append(folder).append(" could not be created (").append(reason);

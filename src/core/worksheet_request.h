@@ -72,7 +72,6 @@ struct WorksheetRequest {
     bool LargePrint = false;
     std::string RiddleQuestion;
     std::string PunchLine;
-    bool ClipArtForWorksheet = false;
     std::array<std::string, 101> CrosswordAnswers{};
     std::array<std::string, 101> CrosswordClues{};
     int16_t CrosswordCount = 0;

@@ -128,7 +128,7 @@ bool NegativesOccur(const WorksheetRequest& request) {
     const std::vector<Skill> skills = SkillsThatCanOccur(request);
     if (std::find(skills.begin(), skills.end(), Skill::Subtraction) == skills.end())
         return false;
-    return RuleFor(request, CrosswordRules(), Skill::Subtraction) == RedrawRule::None;
+    return RuleFor(request, CrosswordRules(request), Skill::Subtraction) == RedrawRule::None;
 }
 
 } // namespace
@@ -142,7 +142,7 @@ AnswerLengths AnswerLengthsOf(const WorksheetRequest& request) {
     const std::vector<Skill> skills = SkillsThatCanOccur(request);
     for (const Skill skill : skills) {
         const AnswerLengths counts =
-            LengthsFor(RuleFor(request, CrosswordRules(), skill), skill, a, b);
+            LengthsFor(RuleFor(request, CrosswordRules(request), skill), skill, a, b);
         double all = 0;
         for (const double c : counts)
             all += c;

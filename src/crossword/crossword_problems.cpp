@@ -38,8 +38,8 @@ void Store(WorksheetRequest& request, int i, ClueAndAnswer texts) {
 
 } // namespace
 
-ProblemRules CrosswordRules() {
-    return RulesFor(Activity::Crossword);
+ProblemRules CrosswordRules(const WorksheetRequest& request) {
+    return RowOf(request.ActivityType).problemRules;
 }
 
 DrawLimits MakeCrosswordProblems(WorksheetRequest& request, RandomSource& random) {
@@ -47,7 +47,7 @@ DrawLimits MakeCrosswordProblems(WorksheetRequest& request, RandomSource& random
     if (count < 0 || count > kMostCrosswordProblems)
         throw GenerationError("A crossword holds at most 100 problems. Please choose a number "
                               "from 0 to 100.");
-    const ProblemRules rules = CrosswordRules();
+    const ProblemRules rules = CrosswordRules(request);
     const DrawLimits limits = CheckProblemsCanBeMade(request, rules);
     // Made aside first, so that a failure leaves the earlier set whole.
     std::array<ClueAndAnswer, kMostCrosswordProblems + 1> made;
@@ -63,7 +63,7 @@ std::string ReplaceCrosswordProblem(WorksheetRequest& request, RandomSource& ran
                                     const DrawLimits& limits) {
     if (w < 1 || w > kMostCrosswordProblems)
         throw std::out_of_range("crossword problem index out of range");
-    ProblemRules rules = CrosswordRules();
+    ProblemRules rules = CrosswordRules(request);
     rules.reseed = Reseed::Never;
     Store(request, w, Texts(NextProblem(request, random, rules, limits)));
     return request.CrosswordAnswers[static_cast<size_t>(w)];

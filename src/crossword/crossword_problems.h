@@ -15,9 +15,10 @@ namespace abacore {
 // The size of the request's clue and answer tables.
 inline constexpr int kMostCrosswordProblems = 100;
 
-// The crossword's copy of the problem procedure: a division with remainders is never drawn
-// again, so a first number below the second gives the answer 0.
-ProblemRules CrosswordRules();
+// The crossword's copy of the problem procedure, from the row of the request's activity: a
+// division with remainders is never drawn again, so a first number below the second gives the
+// answer 0.
+ProblemRules CrosswordRules(const WorksheetRequest& request);
 
 // Makes problems 1 to ProblemCount and sets CrosswordCount to ProblemCount; count 0 gives an
 // empty set. Throws GenerationError, leaving the set as it was, when the count is above 100 or

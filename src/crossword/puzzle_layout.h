@@ -22,9 +22,6 @@ struct TwipRect {
 
     int right() const { return x + width; }
     int bottom() const { return y + height; }
-    bool intersects(const TwipRect& o) const {
-        return x < o.right() && o.x < right() && y < o.bottom() && o.y < bottom();
-    }
 };
 
 namespace PuzzleGeometry {

@@ -6,11 +6,9 @@
 namespace abacore {
 
 CountScreenSetup CountScreenOpening(const WorksheetRequest& request) {
-    const std::string count = std::to_string(
-        request.KeepTyped ? request.ProblemCount : RowOf(request.ActivityType).defaultCount);
-    if (request.ActivityType == Activity::MathSquares)
-        return {"How many squares do you want on this worksheet?", count};
-    return {"How many questions on this worksheet?", count};
+    const ActivityRow& row = RowOf(request.ActivityType);
+    return {std::string(row.countPrompt),
+            std::to_string(request.KeepTyped ? request.ProblemCount : row.defaultCount)};
 }
 
 std::optional<int16_t> ParseProblemCount(std::string_view text) {

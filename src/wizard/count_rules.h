@@ -23,7 +23,7 @@ struct CountScreenSetup {
     std::string count;
 };
 
-// "How many questions...", with the activity's default count; the math squares ask for squares.
+// The activity's count prompt, with its default count (or the count kept from before).
 CountScreenSetup CountScreenOpening(const WorksheetRequest& request);
 
 // The magnitude of the whole part of the typed number ("-12" gives 12, "7.8" gives 7);

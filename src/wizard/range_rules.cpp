@@ -2,6 +2,7 @@
 
 #include "wizard/number_entry.h"
 #include "wizard/skill_signs.h"
+#include "worksheet/activity_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,19 +52,16 @@ bool pullMaximum(RangeBoxes& boxes, int minBox, int maxBox) {
 } // namespace
 
 RangeScreenSetup RangeScreenOpening(const WorksheetRequest& request) {
+    const ActivityRow& row = RowOf(request.ActivityType);
     RangeScreenSetup setup;
     setup.sign = SignText(request.SkillMode);
-    if (request.SkillMode == Skill::Division)
+    setup.values = row.rangeValues;
+    setup.lowest = row.rangeLowest;
+    // Also among mixed skills, and also over the row's lowest values: the second row may then
+    // open at 1.
+    if (request.SkillMode == Skill::Division || request.isChecked(Skill::Division))
         keepDivisorsAboveZero(setup);
-    if (request.ActivityType == Activity::Crossword) {
-        // Small maxima leave too few long answers to build a crossword from.
-        setup.lowest = {0, 100, 0, 100};
-        setup.values = {0, 1000, 0, 1000};
-    }
-    // Also among mixed skills, and also for the crossword: its second row may then open at 1.
-    if (request.isChecked(Skill::Division))
-        keepDivisorsAboveZero(setup);
-    setup.secondRowShown = request.ActivityType != Activity::MathSquares;
+    setup.secondRowShown = row.secondRowShown;
     if (request.KeepTyped) {
         const std::array<double, 4> typed{ValueOf(request.FirstMin), ValueOf(request.FirstMax),
                                           ValueOf(request.SecondMin),
@@ -168,12 +166,16 @@ void StoreRanges(WorksheetRequest& request, const std::array<double, 4>& values)
     request.SecondMax = static_cast<int16_t>(std::floor(values[kSecondMaxBox]));
 }
 
-std::optional<WizardMessage> CrosswordRangeWarning(const WorksheetRequest& request) {
-    if (request.ActivityType != Activity::Crossword)
+std::optional<WizardMessage> RangeWarning(const WorksheetRequest& request) {
+    const ActivityRow& row = RowOf(request.ActivityType);
+    if (row.rangeWarning.empty())
         return std::nullopt;
-    if (ValueOf(request.FirstMin) < 0 || ValueOf(request.FirstMax) < 100 ||
-        ValueOf(request.SecondMin) < 0 || request.SecondMax < 100)
-        return WizardMessage{RangeText::kCrosswordTitle, RangeText::kCrosswordRanges};
+    const std::array<double, 4> stored{ValueOf(request.FirstMin), ValueOf(request.FirstMax),
+                                       ValueOf(request.SecondMin),
+                                       static_cast<double>(request.SecondMax)};
+    for (size_t i = 0; i < stored.size(); ++i)
+        if (stored[i] < row.rangeLowest[i])
+            return WizardMessage{RangeText::kWarningTitle, std::string(row.rangeWarning)};
     return std::nullopt;
 }
 

@@ -27,9 +27,7 @@ inline constexpr const char* kInvalid = "Invalid entry...";
 inline constexpr const char* kMaximumTitle = "Hey!";
 inline constexpr const char* kMaximumBelowMinimum =
     "The maximum value must be higher or equal to the minimum.";
-inline constexpr const char* kCrosswordTitle = "Hey!";
-inline constexpr const char* kCrosswordRanges =
-    "For the crossword to be created properly, the maximum values should be at least 100.";
+inline constexpr const char* kWarningTitle = "Hey!";
 } // namespace RangeText
 
 // What the screen shows when it opens.
@@ -98,8 +96,9 @@ std::optional<RangeProblem> CheckRangeTexts(const RangeBoxes& boxes, std::array<
 // Stores the whole parts of four checked values as FirstMin, FirstMax, SecondMin, SecondMax.
 void StoreRanges(WorksheetRequest& request, const std::array<double, 4>& values);
 
-// After storing: the crossword's warning when a minimum is negative or a maximum below 100.
-// It is only a warning; the wizard goes on.
-std::optional<WizardMessage> CrosswordRangeWarning(const WorksheetRequest& request);
+// After storing: the row's range warning when a stored bound is below the row's lowest value
+// for its box (for the crossword, a maximum below 100 that division let through). It is only
+// a warning; the wizard goes on.
+std::optional<WizardMessage> RangeWarning(const WorksheetRequest& request);
 
 } // namespace abacore

@@ -22,20 +22,12 @@ bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& tick
     return true;
 }
 
-bool ActivityLeavesRemainders(Activity activity) {
-    return RowOf(activity).asksRemainders;
-}
-
-bool ActivityAllowsNegatives(Activity activity) {
-    return RowOf(activity).asksNegatives;
-}
-
 bool AsksRemainders(const WorksheetRequest& request) {
-    return request.isChecked(Skill::Division) && ActivityLeavesRemainders(request.ActivityType);
+    return request.isChecked(Skill::Division) && RowOf(request.ActivityType).asksRemainders;
 }
 
 bool AsksNegatives(const WorksheetRequest& request) {
-    return request.isChecked(Skill::Subtraction) && ActivityAllowsNegatives(request.ActivityType);
+    return request.isChecked(Skill::Subtraction) && RowOf(request.ActivityType).asksNegatives;
 }
 
 } // namespace abacore

@@ -30,15 +30,12 @@ inline constexpr const char* kNegatives =
 // other field; otherwise it sets SkillMode (the single skill, or Mixed) and MixedSkills.
 bool ApplySkillChoice(WorksheetRequest& request, const std::array<bool, 4>& ticked);
 
-// Whether the activity's division problems may leave a remainder at all, and whether its
-// subtraction answers may be negative at all: the activity's row says (it asks the question).
-bool ActivityLeavesRemainders(Activity activity);
-bool ActivityAllowsNegatives(Activity activity);
-
-// Whether "Allow Remainders?" is asked: division chosen, and the activity's row asks it.
+// Whether "Allow Remainders?" is asked: division chosen, and the activity's row asks it (its
+// division problems can leave a remainder at all).
 bool AsksRemainders(const WorksheetRequest& request);
 
-// Whether "Allow negative answers?" is asked: subtraction chosen, and the activity's row asks it.
+// Whether "Allow negative answers?" is asked: subtraction chosen, and the activity's row asks it
+// (its subtraction answers can be negative at all).
 bool AsksNegatives(const WorksheetRequest& request);
 
 } // namespace abacore

@@ -34,10 +34,4 @@ int16_t ProblemStyleOf(const std::array<bool, 3>& ticked) {
     return style;
 }
 
-std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style) {
-    if (request.MixedSkills && style == StyleBit::kBracket)
-        return StyleText::kBracketAloneRefusal;
-    return std::nullopt;
-}
-
 } // namespace abacore

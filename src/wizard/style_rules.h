@@ -2,6 +2,7 @@
 // The style screen's rules: which styles are offered, the live samples, and the one refusal.
 
 #include "core/worksheet_request.h"
+#include "worksheet/style_option.h"
 
 #include <array>
 #include <cstdint>
@@ -15,10 +16,7 @@ inline constexpr const char* kCaption = "Choose Presentation Style";
 inline constexpr const char* kPrompt = "Choose presentation style(s):";
 // Index = box: bracketed, horizontal, vertical.
 inline constexpr std::array<const char*, 3> kNames = {"Bracketed", "Horizontal", "Vertical"};
-inline constexpr const char* kRefusalTitle = "Hey!";
-inline constexpr const char* kBracketAloneRefusal =
-    "Brackets are fine for division, but you have also chosen other skills. Please choose an "
-    "additional style.";
+inline constexpr const char* kRefusalTitle = "Hey!"; // over StyleRefusal's text
 } // namespace StyleText
 
 // The sample problem of each style, drawn with the sign of the representative skill.
@@ -38,10 +36,5 @@ bool OffersBracket(const WorksheetRequest& request);
 
 // ProblemStyle for the ticked boxes (bracketed, horizontal, vertical).
 int16_t ProblemStyleOf(const std::array<bool, 3>& ticked);
-
-// The text refusing `style` (shown titled StyleText::kRefusalTitle), or nullopt when it is
-// acceptable: the bracket alone does not suit mixed skills, since only division problems can be
-// drawn in it.
-std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style);
 
 } // namespace abacore

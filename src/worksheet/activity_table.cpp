@@ -1,6 +1,7 @@
 #include "worksheet/activity_table.h"
 
 #include "core/program_folder.h"
+#include "core/program_messages.h"
 #include "crossword/crossword_capacity.h"
 #include "worksheet/directions.h"
 #include "worksheet/feasibility.h"
@@ -42,60 +43,62 @@ const std::array kRiddleOptions{kRiddleOption, kPunchLineOption};
 const std::array kSquaresOptions{kFirstSquareFilledOption};
 
 // The checks: every activity's ranges must be able to make its problems; some need more.
-PreparedSheet SharedRulesOnly(const WorksheetRequest& r) {
-    return {CheckProblemsCanBeMade(r, RulesFor(r.ActivityType)), {}};
+PreparedSheet SharedRulesOnly(const WorksheetRequest& r, const ProblemRules& rules) {
+    return {CheckProblemsCanBeMade(r, rules), {}};
 }
-PreparedSheet RiddleCheck(const WorksheetRequest& r) {
-    return {CheckSecretRiddleCanBeMade(r), {}};
+PreparedSheet RiddleCheck(const WorksheetRequest& r, const ProblemRules& rules) {
+    return {CheckSecretRiddleCanBeMade(r, rules), {}};
 }
 // Replaces the shared check, which would test the second range that squares do not use.
-PreparedSheet SquaresCheck(const WorksheetRequest& r) {
-    return {CheckMathSquaresCanBeMade(r), {}};
+PreparedSheet SquaresCheck(const WorksheetRequest& r, const ProblemRules& rules) {
+    return {CheckMathSquaresCanBeMade(r, rules), {}};
 }
-PreparedSheet WordsCheck(const WorksheetRequest& r) {
-    WordProblemsSetup setup = CheckWordProblemsCanBeMade(r, DataFoldersOf(r));
+PreparedSheet WordsCheck(const WorksheetRequest& r, const ProblemRules& rules) {
+    WordProblemsSetup setup = CheckWordProblemsCanBeMade(r, rules, DataFoldersOf(r));
     return {setup.limits, std::move(setup.templates)};
 }
-PreparedSheet MatchingCheck(const WorksheetRequest& r) {
-    PreparedSheet prepared = SharedRulesOnly(r);
+PreparedSheet MatchingCheck(const WorksheetRequest& r, const ProblemRules& rules) {
+    PreparedSheet prepared = SharedRulesOnly(r, rules);
     CheckValueMatchingCanBeMade(r);
     return prepared;
 }
 
 // The generators, each given what its check prepared.
-void SkillsSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
-                 GenerationState& s, Document& d) {
-    MakeSkillsPractice(r, random, p.limits, s, d);
+void SkillsSheet(WorksheetRequest& r, RandomSource& random, const ProblemRules& rules,
+                 const PreparedSheet& p, GenerationState& s, Document& d) {
+    MakeSkillsPractice(r, random, rules, p.limits, s, d);
 }
-void RiddleSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
-                 GenerationState& s, Document& d) {
-    MakeSecretRiddle(r, random, p.limits, s, d);
+void RiddleSheet(WorksheetRequest& r, RandomSource& random, const ProblemRules& rules,
+                 const PreparedSheet& p, GenerationState& s, Document& d) {
+    MakeSecretRiddle(r, random, rules, p.limits, s, d);
 }
-void SquaresSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
-                  GenerationState& s, Document& d) {
-    MakeMathSquares(r, random, p.limits, s, d);
+void SquaresSheet(WorksheetRequest& r, RandomSource& random, const ProblemRules& rules,
+                  const PreparedSheet& p, GenerationState& s, Document& d) {
+    MakeMathSquares(r, random, rules, p.limits, s, d);
 }
-void WordsSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
-                GenerationState& s, Document& d) {
-    MakeWordProblems(r, random, p.limits, p.templates, s, d);
+void WordsSheet(WorksheetRequest& r, RandomSource& random, const ProblemRules& rules,
+                const PreparedSheet& p, GenerationState& s, Document& d) {
+    MakeWordProblems(r, random, rules, p.limits, p.templates, s, d);
 }
-void CardsSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
-                GenerationState& s, Document& d) {
-    MakeFlashCards(r, random, p.limits, s, d);
+void CardsSheet(WorksheetRequest& r, RandomSource& random, const ProblemRules& rules,
+                const PreparedSheet& p, GenerationState& s, Document& d) {
+    MakeFlashCards(r, random, rules, p.limits, s, d);
 }
-void MatchingSheet(WorksheetRequest& r, RandomSource& random, const PreparedSheet& p,
-                   GenerationState& s, Document& d) {
-    MakeValueMatching(r, random, p.limits, s, d);
+void MatchingSheet(WorksheetRequest& r, RandomSource& random, const ProblemRules& rules,
+                   const PreparedSheet& p, GenerationState& s, Document& d) {
+    MakeValueMatching(r, random, rules, p.limits, s, d);
 }
 
 const std::array<ActivityRow, 7> kRows{{
     {.activity = Activity::SkillsPractice,
      .batchName = "skills",
      .title = "Skills Practice Sheet",
+     .buttonName = "Command1",
      .headingWord = "Practice Worksheet",
      .check = &SharedRulesOnly,
      .generator = &SkillsSheet,
      .hasAnswerKey = true,
+     .hasNameLine = true,
      .directions = &SkillsPracticeDirections,
      .afterDirections = nullptr,
      .asksRemainders = true,
@@ -111,10 +114,12 @@ const std::array<ActivityRow, 7> kRows{{
     {.activity = Activity::SecretRiddle,
      .batchName = "riddle",
      .title = "Secret Riddle Worksheet",
+     .buttonName = "Command2",
      .headingWord = "Solve-The-Riddle Worksheet",
      .check = &RiddleCheck,
      .generator = &RiddleSheet,
      .hasAnswerKey = true,
+     .hasNameLine = true,
      .directions = &SecretRiddleDirections,
      .afterDirections = &WriteRiddleLine,
      .asksRemainders = false,
@@ -125,15 +130,18 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimit = std::nullopt,
      .countLimitNoun = "",
      .defaultCount = 20,
-     .options = kRiddleOptions},
+     .options = kRiddleOptions,
+     .answerForm = AnswerForm::Riddle},
     // The squares' option comes after the count, but its "Go Back" skips the count.
     {.activity = Activity::MathSquares,
      .batchName = "squares",
      .title = "Math Squares Puzzle",
+     .buttonName = "Command3",
      .headingWord = "Math Squares",
      .check = &SquaresCheck,
      .generator = &SquaresSheet,
      .hasAnswerKey = true,
+     .hasNameLine = true,
      .directions = &MathSquaresDirections,
      .afterDirections = nullptr,
      .asksRemainders = true,
@@ -144,14 +152,19 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimit = kMostSquares,
      .countLimitNoun = "Math Squares",
      .defaultCount = 6,
-     .options = kSquaresOptions},
+     .options = kSquaresOptions,
+     .answerForm = AnswerForm::Squares,
+     .countPrompt = "How many squares do you want on this worksheet?",
+     .secondRowShown = false},
     {.activity = Activity::WordProblems,
      .batchName = "words",
      .title = "Word Problems Sheet",
+     .buttonName = "Command6",
      .headingWord = "Word Problems Worksheet",
      .check = &WordsCheck,
      .generator = &WordsSheet,
      .hasAnswerKey = true,
+     .hasNameLine = true,
      .directions = &WordProblemsDirections,
      .afterDirections = nullptr,
      .asksRemainders = false,
@@ -162,15 +175,18 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimit = 20,
      .countLimitNoun = "Word Problems",
      .defaultCount = 20,
-     .options = {}},
+     .options = {},
+     .answerForm = AnswerForm::Stories},
     // The cards are cut apart, so any number of them fits.
     {.activity = Activity::FlashCards,
      .batchName = "cards",
      .title = "Make Flash Cards",
+     .buttonName = "Command7",
      .headingWord = "",
      .check = &SharedRulesOnly,
      .generator = &CardsSheet,
      .hasAnswerKey = false,
+     .hasNameLine = false,
      .directions = nullptr,
      .afterDirections = nullptr,
      .asksRemainders = true,
@@ -183,14 +199,17 @@ const std::array<ActivityRow, 7> kRows{{
      .defaultCount = 20,
      .options = kStyleOptions,
      .noLargePrint = "Flash cards are already printed as large as the page allows, so they "
-                     "have no large print."},
+                     "have no large print.",
+     .answerForm = AnswerForm::Cards},
     {.activity = Activity::ValueMatching,
      .batchName = "matching",
      .title = "Value-Matching Worksheet",
+     .buttonName = "Command8",
      .headingWord = "Value-Matching Worksheet",
      .check = &MatchingCheck,
      .generator = &MatchingSheet,
      .hasAnswerKey = true,
+     .hasNameLine = true,
      .directions = &ValueMatchingDirections,
      .afterDirections = nullptr,
      .asksRemainders = false,
@@ -201,16 +220,19 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimit = kMostMatchingProblems,
      .countLimitNoun = "problems",
      .defaultCount = 20,
-     .options = {}},
+     .options = {},
+     .answerForm = AnswerForm::Matching},
     // As many words as the grid holds, every one with its own run of cells: how many depends on
     // the lengths of the answers, so on the skills and the ranges.
     {.activity = Activity::Crossword,
      .batchName = "crossword",
      .title = "Math Crossword Puzzle",
+     .buttonName = "Command4",
      .headingWord = "Crossword Puzzle",
      .check = nullptr,
      .generator = nullptr,
      .hasAnswerKey = true,
+     .hasNameLine = true,
      .directions = nullptr,
      .afterDirections = nullptr,
      .asksRemainders = false,
@@ -223,7 +245,14 @@ const std::array<ActivityRow, 7> kRows{{
      .countCapacity = CrosswordCapacityRefusal,
      .defaultCount = 20,
      .options = {},
-     .noLargePrint = "The crossword's grid has a fixed size, so the puzzle has no large print."},
+     .noLargePrint = "The crossword's grid has a fixed size, so the puzzle has no large print.",
+     .output = Output::Crossword,
+     .openingNote = Note{ProgramText::kCrosswordHelpTitle, ProgramText::kCrosswordHelp},
+     // Small maxima leave too few long answers to build a crossword from.
+     .rangeValues = {0, 1000, 0, 1000},
+     .rangeLowest = {0, 100, 0, 100},
+     .rangeWarning = "For the crossword to be created properly, the maximum values should be at "
+                     "least 100."},
 }};
 
 } // namespace

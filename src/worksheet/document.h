@@ -68,7 +68,6 @@ public:
     void SetBold(bool on) { m_format.bold = on; }
     void SetItalic(bool on) { m_format.italic = on; }
     void SetUnderline(bool on) { m_format.underline = on; }
-    void SetColor(Rgb colour) { m_format.color = colour; }
     void SetAlignment(Alignment alignment);
     // Like the alignment, the setting holds for the paragraphs that the following text opens.
     void SetKeepWithNext(bool on);
@@ -79,7 +78,6 @@ public:
 
     const CharFormat& currentFormat() const { return m_format; }
     void setCurrentFormat(const CharFormat& format) { m_format = format; }
-    Alignment currentAlignment() const { return m_paragraphs[m_para].alignment; }
 
     // Tab stops of every paragraph, in twips.
     const std::vector<int>& tabStops() const { return m_tabStops; }

@@ -33,7 +33,7 @@ inline constexpr int kLargestFontSize = 144;
 // The size a typed entry gives: a whole number of points within the limits (blanks around it
 // are ignored), or nothing.
 std::optional<int> TypedFontSize(std::string_view text);
-inline constexpr std::string_view kFontSizeTitle = "Oops!";
+inline constexpr const char* kFontSizeTitle = "Oops!";
 std::string FontSizeMessage();
 
 // The font list from the system's family names: a family that several foundries supply

@@ -1,6 +1,5 @@
 #include "worksheet/flash_cards.h"
 
-#include "worksheet/activity_table.h"
 #include "worksheet/number_text.h"
 #include "worksheet/page_setup.h"
 #include "worksheet/utf8.h"
@@ -227,14 +226,12 @@ int CardGap(int width, int questionLength, int answerLength, double less) {
     return n < 1 ? 0 : static_cast<int>(std::floor(n));
 }
 
-void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                    GenerationState& state, Document& worksheet) {
-    const ProblemRules rules = RulesFor(Activity::FlashCards);
+void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                    const DrawLimits& limits, GenerationState& state, Document& worksheet) {
     const bool remainders = request.AllowRemainders.value_or(false);
     const int16_t style = request.ProblemStyle;
     worksheet.SetAlignment(Alignment::Left);
     CardWriter writer(state, worksheet);
-    state.Content.form = AnswerForm::Cards;
     Card card = firstCard(style);
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const ArithmeticProblem problem = NextProblem(request, random, rules, limits);

@@ -39,8 +39,8 @@ inline constexpr int kVerticalCardWidth = 20;
 // Inserts request.ProblemCount cards into the worksheet in 50-point type (smaller where a card
 // needs it, see kCardLineShare). state.AnswerText
 // holds the last card's answer; state.GridWidth the last card's width.
-void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                    GenerationState& state, Document& worksheet);
+void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                    const DrawLimits& limits, GenerationState& state, Document& worksheet);
 
 // The answer as a card shows it: NumberText of the answer, and for a division that leaves a
 // remainder (when remainders are allowed) " R (" + NumberText(remainder) + ")".

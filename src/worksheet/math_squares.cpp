@@ -1,6 +1,5 @@
 #include "worksheet/math_squares.h"
 
-#include "worksheet/activity_table.h"
 #include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/large_print.h"
@@ -136,10 +135,10 @@ private:
 } // namespace
 
 MathSquare MakeMathSquare(const WorksheetRequest& request, RandomSource& random,
-                          uint64_t maxDraws) {
+                          const ProblemRules& rules, uint64_t maxDraws) {
     MathSquare s;
     s.skill = request.SkillMode;
-    const RedrawRule rule = RuleFor(request, RulesFor(Activity::MathSquares), s.skill);
+    const RedrawRule rule = RuleFor(request, rules, s.skill);
     const double min = request.FirstMin.value_or(0.0);
     const double max = request.FirstMax.value_or(0.0);
     // A square is given up at its first failing row or column, before the rest is drawn: the
@@ -185,8 +184,8 @@ std::string SquareResultText(const MathSquare& square, int which, bool remainder
     return text;
 }
 
-void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                     GenerationState& state, Document& worksheet) {
+void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                     const DrawLimits& limits, GenerationState& state, Document& worksheet) {
     // A fixed-pitch font whose box-drawing lines join from row to row; unlike the other
     // sheets' problems, the squares are not bold.
     worksheet.SetBold(false);
@@ -194,7 +193,6 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
     const double scale = TypeScale(request);
     worksheet.SetLineHeight(kSquaresLineHeight * scale);
     state.AnswerText = kMathSquaresNote;
-    state.Content.form = AnswerForm::Squares;
     BandLayout layout(scale, state, worksheet, request.FirstSquareFilled,
                       request.AllowRemainders.value_or(false));
     for (int number = 1; number <= request.ProblemCount; ++number) {
@@ -202,7 +200,7 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Draw
         if (request.MixedSkills)
             PickSkill(request, random);
         const MathSquare square =
-            MakeMathSquare(request, random, limits.forSkill(request.SkillMode));
+            MakeMathSquare(request, random, rules, limits.forSkill(request.SkillMode));
         state.AnswerText += '\n';
         AppendNumberText(state.AnswerText, number);
         state.AnswerText += ")  ";

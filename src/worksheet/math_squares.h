@@ -41,7 +41,8 @@ struct MathSquare {
 // One square of the current SkillMode: four numbers from the first range, drawn again together
 // until both rows and both columns meet the skill's condition. Throws GenerationError after
 // maxDraws squares.
-MathSquare MakeMathSquare(const WorksheetRequest& request, RandomSource& random, uint64_t maxDraws);
+MathSquare MakeMathSquare(const WorksheetRequest& request, RandomSource& random,
+                          const ProblemRules& rules, uint64_t maxDraws);
 
 // A result as printed beside or under the square: the number, and for division with
 // remainders allowed a remainder other than 0 as "(R1)" (" (R1)" under the second column).
@@ -55,7 +56,7 @@ std::string MathSquaresDirections(const WorksheetRequest& request);
 // activities do, prints them through the grid into the worksheet (in "Terminal", not bold)
 // and fills state.AnswerText.
 // The request must have passed CheckMathSquaresCanBeMade, whose limits count whole squares.
-void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                     GenerationState& state, Document& worksheet);
+void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                     const DrawLimits& limits, GenerationState& state, Document& worksheet);
 
 } // namespace abacore

@@ -29,7 +29,7 @@ struct ArithmeticProblem {
 enum class Reseed { BeforePick, AfterPick, Never };
 
 // Where an activity's copy of the procedure departs from the usual one (a column of the
-// activity table: RulesFor).
+// activity table, handed to each generator).
 struct ProblemRules {
     // Division never leaves a remainder, whatever AllowRemainders says.
     bool divisionAlwaysExact = false;

@@ -17,8 +17,6 @@ public:
     void ReseedFromClock();
     float Next();
 
-    std::optional<uint64_t> fixedSeed() const { return m_fixedSeed; }
-
 private:
     uint64_t nextBits();
 

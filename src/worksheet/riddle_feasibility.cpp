@@ -1,6 +1,5 @@
 #include "worksheet/riddle_feasibility.h"
 
-#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/secret_riddle.h"
@@ -152,14 +151,13 @@ int64_t DistinctAnswerCount(const WorksheetRequest& request, const ProblemRules&
     }
 }
 
-DrawLimits CheckSecretRiddleCanBeMade(const WorksheetRequest& request) {
+DrawLimits CheckSecretRiddleCanBeMade(const WorksheetRequest& request, const ProblemRules& rules) {
     const auto letters = static_cast<int64_t>(PunchLineLetters(request.PunchLine).size());
     if (letters == 0)
         return {};
     // The generator sets the count from the punch line; the ranges are checked for that many.
     WorksheetRequest sized = request;
     sized.ProblemCount = static_cast<int16_t>(letters);
-    const ProblemRules rules = RulesFor(Activity::SecretRiddle);
     const DrawLimits limits = CheckProblemsCanBeMade(sized, rules);
     for (Skill skill : SkillsThatCanOccur(request)) {
         const int64_t answers = DistinctAnswerCount(request, rules, skill, letters);

@@ -18,6 +18,6 @@ int64_t DistinctAnswerCount(const WorksheetRequest& request, const ProblemRules&
 // Throws GenerationError, saying what to change, unless every skill that can occur can make a
 // problem for each letter of the punch line with answers all different; returns the redraw
 // limits to make the problems with. Makes no check for a punch line without letters.
-DrawLimits CheckSecretRiddleCanBeMade(const WorksheetRequest& request);
+DrawLimits CheckSecretRiddleCanBeMade(const WorksheetRequest& request, const ProblemRules& rules);
 
 } // namespace abacore

@@ -31,7 +31,7 @@ enum class NameSource { Typed, Heading };
 
 // The message for a refused name: one or two sentences, in the program's style.
 std::string SaveNameMessage(SaveNameProblem problem, NameSource source);
-inline constexpr std::string_view kSaveNameTitle = "Oops!";
+inline constexpr const char* kSaveNameTitle = "Oops!";
 
 std::string WorksheetFileName(std::string_view name); // name + ".rtf"
 std::string AnswerKeyFileName(std::string_view name); // name + "(Answer Key).rtf"
@@ -75,7 +75,7 @@ SheetFiles FilesOfSheet(const WorksheetRequest& request, std::string_view name, 
 std::string ReplaceQuestion(const WorksheetRequest& request,
                             const std::vector<std::string>& fileNames,
                             std::string_view removed = {});
-inline constexpr std::string_view kReplaceTitle = "Replace File?";
+inline constexpr const char* kReplaceTitle = "Replace File?";
 
 // The worksheets folder as messages name it: the "worksheets" folder, or, away from the
 // program folder, the folder by its full name.
@@ -84,7 +84,7 @@ std::string WorksheetsFolderWords(const WorksheetRequest& request);
 // The text of the "Worksheet Saved" message; it says where the file went when that is not the
 // program folder's "worksheets".
 std::string WorksheetSavedMessage(const WorksheetRequest& request, std::string_view name);
-inline constexpr std::string_view kWorksheetSavedTitle = "Worksheet Saved";
+inline constexpr const char* kWorksheetSavedTitle = "Worksheet Saved";
 
 // A print job's companion file for the answer key when the "printer" is a file:
 // "sheet.pdf" -> "sheet(Answer Key).pdf", so the second job does not replace the first.
@@ -101,6 +101,6 @@ std::string KeyNotRemovedMessage(std::string_view fileName, std::string_view rea
 std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames);
 // "a", "b" and "c", each in quotes: the files a printed sheet went to.
 std::string QuotedList(const std::vector<std::string>& names);
-inline constexpr std::string_view kWorksheetPrintedTitle = "Worksheet Printed";
+inline constexpr const char* kWorksheetPrintedTitle = "Worksheet Printed";
 
 } // namespace abacore

@@ -1,6 +1,5 @@
 #include "worksheet/secret_riddle.h"
 
-#include "worksheet/activity_table.h"
 #include "worksheet/directions.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/large_print.h"
@@ -119,16 +118,14 @@ std::string PunchLineLetters(std::string_view punchLine) {
     return letters;
 }
 
-void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                      GenerationState& state, Document& worksheet) {
-    const ProblemRules rules = RulesFor(Activity::SecretRiddle);
+void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                      const DrawLimits& limits, GenerationState& state, Document& worksheet) {
     const std::string letters = PunchLineLetters(request.PunchLine);
     request.ProblemCount = static_cast<int16_t>(letters.size());
     random.ReseedFromClock();
     const std::string order = shuffled(letters, random);
 
     state.AnswerText.clear();
-    state.Content.form = AnswerForm::Riddle;
     std::vector<std::string> answerTexts; // of the problems so far, as the pupil sees them
     LetterNumbers numbers;
     const double scale = TypeScale(request);

@@ -28,7 +28,7 @@ std::string PunchLineLetters(std::string_view punchLine);
 // order, prints them three to a row and the punch-line row through the grid into the worksheet,
 // and fills state.AnswerText with one line per problem. The request must have passed
 // CheckSecretRiddleCanBeMade; its limits bound each problem's draws.
-void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                      GenerationState& state, Document& worksheet);
+void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                      const DrawLimits& limits, GenerationState& state, Document& worksheet);
 
 } // namespace abacore

@@ -1,6 +1,5 @@
 #include "worksheet/skills_practice.h"
 
-#include "worksheet/activity_table.h"
 #include "worksheet/directions.h"
 #include "worksheet/large_print.h"
 #include "worksheet/number_text.h"
@@ -208,9 +207,8 @@ void AppendSkillsAnswer(std::string& answerText, int number, const ArithmeticPro
     }
 }
 
-void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                        GenerationState& state, Document& worksheet) {
-    const ProblemRules rules = RulesFor(Activity::SkillsPractice);
+void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                        const DrawLimits& limits, GenerationState& state, Document& worksheet) {
     state.AnswerText.clear();
     if (request.ProblemCount > 0)
         state.AnswerText.reserve(static_cast<size_t>(request.ProblemCount) * 24);

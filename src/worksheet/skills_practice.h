@@ -16,8 +16,8 @@ class RandomSource;
 
 // Makes request.ProblemCount problems, prints them through the grid into the worksheet and
 // fills state.AnswerText. The ranges must have passed CheckProblemsCanBeMade.
-void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                        GenerationState& state, Document& worksheet);
+void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                        const DrawLimits& limits, GenerationState& state, Document& worksheet);
 
 // "Practice your addition skills ...": the directions, after "Directions: ".
 std::string SkillsPracticeDirections(const WorksheetRequest& request);

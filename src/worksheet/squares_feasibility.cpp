@@ -1,6 +1,5 @@
 #include "worksheet/squares_feasibility.h"
 
-#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -116,7 +115,7 @@ double SquareRuleProbability(const WorksheetRequest& request, RedrawRule rule) {
     return 0.0;
 }
 
-DrawLimits CheckMathSquaresCanBeMade(const WorksheetRequest& request) {
+DrawLimits CheckMathSquaresCanBeMade(const WorksheetRequest& request, const ProblemRules& rules) {
     DrawLimits limits;
     if (request.ProblemCount <= 0)
         return limits;
@@ -137,7 +136,6 @@ DrawLimits CheckMathSquaresCanBeMade(const WorksheetRequest& request) {
                               "do not fill in the first square.");
     }
 
-    const ProblemRules rules = RulesFor(Activity::MathSquares);
     for (Skill skill : skills) {
         const RedrawRule rule = RuleFor(request, rules, skill);
         if (rule == RedrawRule::None)

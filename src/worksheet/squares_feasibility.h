@@ -34,6 +34,6 @@ double SquareRuleProbability(const WorksheetRequest& request, RedrawRule rule);
 // its squares from the first range and the filled-in first square can show its number;
 // returns the most squares each skill may draw before generation gives up. Makes no check
 // when ProblemCount is not above 0.
-DrawLimits CheckMathSquaresCanBeMade(const WorksheetRequest& request);
+DrawLimits CheckMathSquaresCanBeMade(const WorksheetRequest& request, const ProblemRules& rules);
 
 } // namespace abacore

@@ -1,7 +1,5 @@
 #include "worksheet/style_option.h"
 
-#include "wizard/style_rules.h"
-
 #include <algorithm>
 #include <cctype>
 
@@ -25,6 +23,12 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 } // namespace
+
+std::optional<std::string> StyleRefusal(const WorksheetRequest& request, int16_t style) {
+    if (request.MixedSkills && style == StyleBit::kBracket)
+        return kBracketAloneRefusal;
+    return std::nullopt;
+}
 
 std::optional<std::string> ApplyStyleOption(WorksheetRequest& request, std::string_view list) {
     int16_t style = 0;

@@ -1,6 +1,5 @@
 #include "worksheet/value_matching.h"
 
-#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/large_print.h"
@@ -345,10 +344,9 @@ void CheckValueMatchingCanBeMade(const WorksheetRequest& request) {
     }
 }
 
-void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                       GenerationState& state, Document& worksheet) {
+void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                       const DrawLimits& limits, GenerationState& state, Document& worksheet) {
     const int count = std::clamp<int>(request.ProblemCount, 0, kMostMatchingProblems);
-    const ProblemRules rules = RulesFor(Activity::ValueMatching);
 
     // The problems and their partners, all made before anything is written.
     std::array<Pair, kMostMatchingProblems + 1> pairs; // from 1
@@ -370,7 +368,6 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Dr
     }
 
     // The lines: each problem, and a partner drawn from those not yet placed.
-    state.Content.form = AnswerForm::Matching;
     std::vector<int> unplaced;
     int longestLeft = 0;
     int longestPartner = 0;

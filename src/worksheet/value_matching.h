@@ -20,15 +20,15 @@ std::string ValueMatchingDirections(const WorksheetRequest& request);
 // Throws GenerationError, saying what to change, when the ranges cannot give partners at all:
 // a partner's second number lies strictly between SecondMin and SecondMax, and its first number
 // differs from its problem's. Also refuses more than 25 problems. Call it besides
-// CheckProblemsCanBeMade(request, RulesFor(Activity::ValueMatching)).
+// CheckProblemsCanBeMade(request, rules) with the activity's rules.
 void CheckValueMatchingCanBeMade(const WorksheetRequest& request);
 
 // Makes the problems and their partners, then writes the lines into the worksheet and the
 // answer key into state.AnswerText (one entry per problem, each ending with LF). Throws
 // GenerationError, before it writes anything, when the ranges keep giving problems that no
 // partner can match.
-void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                       GenerationState& state, Document& worksheet);
+void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                       const DrawLimits& limits, GenerationState& state, Document& worksheet);
 
 // The partner expression's second number for a value, a partner skill and its first number:
 // value - first, first - value, value / first or first / value.

@@ -1,6 +1,5 @@
 #include "worksheet/word_problems.h"
 
-#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -43,26 +42,26 @@ void fillList(TemplateList& list, const std::vector<std::string>& templates) {
 } // namespace
 
 WordProblemsSetup CheckWordProblemsCanBeMade(const WorksheetRequest& request,
+                                             const ProblemRules& rules,
                                              const DataFolders& folders) {
     WorksheetRequest counting = request;
     counting.AllowNegatives = false;
     WordProblemsSetup setup;
-    setup.limits = CheckProblemsCanBeMade(counting, RulesFor(Activity::WordProblems));
+    setup.limits = CheckProblemsCanBeMade(counting, rules);
     setup.templates = LoadWordTemplates(request, folders);
     return setup;
 }
 
-void MakeWordProblems(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                      const WordTemplates& templates, GenerationState& state, Document& worksheet) {
+void MakeWordProblems(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                      const DrawLimits& limits, const WordTemplates& templates,
+                      GenerationState& state, Document& worksheet) {
     CheckTemplatesSuffice(request, templates);
-    const ProblemRules rules = RulesFor(Activity::WordProblems);
     const NoNegatives noNegatives(request);
     const bool remainders = request.AllowRemainders.value_or(false);
 
     worksheet.SetFontName("Times New Roman");
     worksheet.Insert("\n\n");
     state.AnswerText.clear();
-    state.Content.form = AnswerForm::Stories;
 
     TemplateList unused;
     if (!request.MixedSkills)

@@ -29,12 +29,13 @@ std::string WordProblemsDirections(const WorksheetRequest& request);
 // Throws GenerationError, saying what to change, when the ranges cannot make the problems or
 // a template file is missing or short; otherwise returns the redraw limits and the templates.
 WordProblemsSetup CheckWordProblemsCanBeMade(const WorksheetRequest& request,
-                                             const DataFolders& folders);
+                                             const ProblemRules& rules, const DataFolders& folders);
 
 // Makes request.ProblemCount stories into the worksheet (in "Times New Roman") and fills
 // state.AnswerText. Reads no file. Throws GenerationError before writing anything when
 // `templates` cannot fill the sheet.
-void MakeWordProblems(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits,
-                      const WordTemplates& templates, GenerationState& state, Document& worksheet);
+void MakeWordProblems(WorksheetRequest& request, RandomSource& random, const ProblemRules& rules,
+                      const DrawLimits& limits, const WordTemplates& templates,
+                      GenerationState& state, Document& worksheet);
 
 } // namespace abacore

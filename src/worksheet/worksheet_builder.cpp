@@ -43,7 +43,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     const double scale = TypeScale(request);
     PreparedSheet prepared;
     if (row.check)
-        prepared = row.check(request);
+        prepared = row.check(request, row.problemRules);
 
     WorksheetDocuments documents;
     Document& worksheet = documents.worksheet;
@@ -59,7 +59,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.Insert(request.Heading);
     // A version of a class set says which it is in a line that is there anyway: the blank line
     // under the heading, or, on a sheet without a Name line, the heading's own line.
-    if (!row.hasAnswerKey && version.inSet()) {
+    if (!row.hasNameLine && version.inSet()) {
         const CharFormat heading = worksheet.currentFormat();
         worksheet.SetFontSize(14);
         worksheet.SetBold(false);
@@ -71,7 +71,7 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.MoveToEnd();
     worksheet.SetFontSize(14 * scale);
     worksheet.SetBold(false);
-    if (row.hasAnswerKey)
+    if (row.hasNameLine)
         worksheet.Insert(LabelOf(version, VersionLabel) + "\n" +
                          NameLineFor(scale > 1 ? kLargeNameDateLine : kNameDateLine, version) +
                          "\n");
@@ -81,14 +81,12 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.SetBold(true);
     worksheet.SetItalic(true);
     std::string directions;
-    if (row.hasAnswerKey) {
-        if (row.directions) {
-            directions = "Directions: " + row.directions(request);
-            worksheet.Insert("\n" + directions + "\n\n");
-        }
-        if (row.afterDirections)
-            row.afterDirections(request, worksheet);
+    if (row.directions) {
+        directions = "Directions: " + row.directions(request);
+        worksheet.Insert("\n" + directions + "\n\n");
     }
+    if (row.afterDirections)
+        row.afterDirections(request, worksheet);
 
     worksheet.MoveToEnd();
     worksheet.SetItalic(false);
@@ -97,15 +95,16 @@ WorksheetDocuments BuildWorksheet(WorksheetRequest& request, RandomSource& rando
     worksheet.SetFontName("Courier New");
 
     if (row.generator)
-        row.generator(request, random, prepared, *state, worksheet);
+        row.generator(request, random, row.problemRules, prepared, *state, worksheet);
 
     if (row.hasAnswerKey)
         writeAnswerKey(documents.answerKey, request, state->AnswerText, version, scale);
 
     SheetContent& content = documents.content;
     content = std::move(state->Content);
+    content.form = row.answerForm;
     content.heading = request.Heading;
-    content.hasNameLine = row.hasAnswerKey;
+    content.hasNameLine = row.hasNameLine;
     content.directions = directions;
     return documents;
 }

@@ -28,8 +28,8 @@ struct ToolbarButton {
     std::string_view tooltip;
 };
 
-inline constexpr std::string_view kAnswersCaption = "Answers";
-inline constexpr std::string_view kWorksheetCaption = "Worksheet";
+inline constexpr const char* kAnswersCaption = "Answers";
+inline constexpr const char* kWorksheetCaption = "Worksheet";
 
 // The six buttons, left to right; the view button with its first caption.
 const std::array<ToolbarButton, 6>& WorksheetToolbarButtons();

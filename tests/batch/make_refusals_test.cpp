@@ -92,8 +92,7 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o x.txt --names long.txt", 2, "too long for a class list"},
         {"skills -o x.txt --picture teal.bmp", 2, "\"x.txt\" is a .txt file"},
         {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2, "Error: " + notAPicture},
-        {"skills -o x.rtf --picture gone.bmp", 2,
-         QString::fromUtf8(kPictureErrorText.data(), kPictureErrorText.size())},
+        {"skills -o x.rtf --picture gone.bmp", 2, QString::fromUtf8(kPictureErrorText)},
         {"crossword -o r.ipuz --picture teal.bmp", 2, "is an .ipuz file"},
         {"crossword -o r.txt --answer-key rk.pdf --picture teal.bmp", 2, "is a .txt file"},
     };

@@ -25,7 +25,7 @@ AnswerLengths Enumerated(const WorksheetRequest& r) {
         double all = 0;
         for (int64_t x = a.lowest; x <= a.highest; ++x)
             for (int64_t y = b.lowest; y <= b.highest; ++y) {
-                if (!MeetsRule(RuleFor(r, CrosswordRules(), skill), x, y))
+                if (!MeetsRule(RuleFor(r, CrosswordRules(r), skill), x, y))
                     continue;
                 const int64_t answer = skill == Skill::Addition         ? x + y
                                        : skill == Skill::Subtraction    ? x - y

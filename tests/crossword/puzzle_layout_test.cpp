@@ -39,6 +39,10 @@ std::vector<std::string> EntryTexts(const CrosswordPage& page) {
     return texts;
 }
 
+bool Overlap(const TwipRect& a, const TwipRect& b) {
+    return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+}
+
 void ExpectSoundLayout(const CrosswordPage& page, const std::string& what) {
     SCOPED_TRACE(what);
     const PuzzleLayout layout = LayOutPuzzle(page);
@@ -55,7 +59,7 @@ void ExpectSoundLayout(const CrosswordPage& page, const std::string& what) {
             << "item " << i << " leaves the page";
         EXPECT_TRUE(page_i >= 0 && page_i < layout.pages);
         for (size_t j = i + 1; j < boxes.size(); ++j)
-            EXPECT_FALSE(page_i == boxes[j].first && box.intersects(boxes[j].second))
+            EXPECT_FALSE(page_i == boxes[j].first && Overlap(box, boxes[j].second))
                 << "items " << i << " and " << j << " overlap on page " << page_i;
     }
 

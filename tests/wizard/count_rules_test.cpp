@@ -33,8 +33,10 @@ TEST(ProblemCountScreen, SquaresOpenAtSixOthersAtTwentyAndARefusedCountIsStoredA
     WorksheetRequest r;
     r.ActivityType = Activity::MathSquares;
     EXPECT_EQ(CountScreenOpening(r).count, "6");
+    EXPECT_EQ(CountScreenOpening(r).prompt, "How many squares do you want on this worksheet?");
     r.ActivityType = Activity::WordProblems;
     EXPECT_EQ(CountScreenOpening(r).count, "20");
+    EXPECT_EQ(CountScreenOpening(r).prompt, "How many questions on this worksheet?");
     EXPECT_TRUE(ConfirmProblemCount(r, "21"));
     EXPECT_EQ(r.ProblemCount, 21);
     EXPECT_EQ(ConfirmProblemCount(r, "abc"),

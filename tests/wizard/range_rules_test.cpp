@@ -137,10 +137,10 @@ TEST(RangeStore, StoresWholePartsAndWarnsTheCrosswordOfMaximaBelowHundred) {
     StoreRanges(r, {0.5, 100.9, 1.2, 99.9});
     EXPECT_EQ(std::tie(r.FirstMin, r.FirstMax, r.SecondMin), std::tuple(0.0, 100.0, 1.0));
     EXPECT_EQ(r.SecondMax, 99);
-    EXPECT_TRUE(CrosswordRangeWarning(r)); // only a warning, shown by the window
+    EXPECT_TRUE(RangeWarning(r)); // only a warning, shown by the window
     StoreRanges(r, {0, 100, 1, 100});
-    EXPECT_FALSE(CrosswordRangeWarning(r));
+    EXPECT_FALSE(RangeWarning(r));
     r.ActivityType = Activity::SkillsPractice;
     StoreRanges(r, {0, 10, 1, 10});
-    EXPECT_FALSE(CrosswordRangeWarning(r));
+    EXPECT_FALSE(RangeWarning(r));
 }

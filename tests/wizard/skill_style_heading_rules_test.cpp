@@ -37,7 +37,7 @@ TEST(StyleChoice, StyleBitsAndTheRefusalOfTheBracketAloneForMixedSkills) {
     EXPECT_EQ(ProblemStyleOf({false, true, true}), 6);
     EXPECT_FALSE(StyleRefusal(RequestFor(Activity::SkillsPractice, {0, 0, 0, 1}), 1));
     const WorksheetRequest mixed = RequestFor(Activity::SkillsPractice, {1, 0, 0, 1});
-    EXPECT_EQ(StyleRefusal(mixed, 1), StyleText::kBracketAloneRefusal);
+    EXPECT_EQ(StyleRefusal(mixed, 1), kBracketAloneRefusal);
     EXPECT_FALSE(StyleRefusal(mixed, 3));
 }
 

@@ -2,6 +2,7 @@
 
 #include "ranges_request.h"
 #include "recorded_question.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/number_text.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,8 @@ std::unique_ptr<Sheet> Make(WorksheetRequest r, uint64_t seed = 1) {
     sheet->document.SetBold(true);
     sheet->document.SetFontName("Courier New");
     RandomSource random(seed);
-    MakeFlashCards(r, random, DrawLimits{}, sheet->state, sheet->document);
+    MakeFlashCards(r, random, RowOf(Activity::FlashCards).problemRules, DrawLimits{}, sheet->state,
+                   sheet->document);
     const auto& all = sheet->document.paragraphs();
     sheet->paragraphs.assign(all.begin() + 1, all.end());
     for (const Paragraph& p : sheet->paragraphs) {

@@ -3,6 +3,7 @@
 #include "../support/failure_text.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -15,6 +16,8 @@
 #include <sstream>
 
 using namespace abacore;
+
+static const ProblemRules kSquares = RowOf(Activity::MathSquares).problemRules;
 
 namespace {
 
@@ -35,7 +38,8 @@ SquaresSheet Make(WorksheetRequest r, uint64_t seed = 1) {
     SquaresSheet sheet;
     RandomSource random(seed);
     GenerationState state;
-    MakeMathSquares(r, random, CheckMathSquaresCanBeMade(r), state, sheet.document);
+    MakeMathSquares(r, random, kSquares, CheckMathSquaresCanBeMade(r, kSquares), state,
+                    sheet.document);
     sheet.request = r;
     sheet.lines = PrintedLines(sheet.document);
     sheet.answers = state.AnswerText;
@@ -43,7 +47,7 @@ SquaresSheet Make(WorksheetRequest r, uint64_t seed = 1) {
 }
 
 std::string Message(const WorksheetRequest& r) {
-    return FailureText<GenerationError>([&] { CheckMathSquaresCanBeMade(r); });
+    return FailureText<GenerationError>([&] { CheckMathSquaresCanBeMade(r, kSquares); });
 }
 
 // A result as it must be printed, worked out here from its two numbers.

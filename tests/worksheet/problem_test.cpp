@@ -56,11 +56,12 @@ TEST(MakeProblem, DivisionWithRemaindersUnderEachActivitysRules) {
         EXPECT_EQ(p.answer, std::floor(p.first / p.second));
         EXPECT_EQ(p.remainder, std::fmod(p.first, p.second));
         // The riddle sheet drops that order rule, but never allows a divisor of 0.
-        const ArithmeticProblem riddle = MakeProblem(r, random, RulesFor(Activity::SecretRiddle));
+        const ArithmeticProblem riddle =
+            MakeProblem(r, random, RowOf(Activity::SecretRiddle).problemRules);
         ASSERT_NE(riddle.second, 0);
         zeroQuotient = zeroQuotient || riddle.answer == 0;
         // Value matching divides evenly whatever the request allows.
-        ASSERT_TRUE(MakeProblem(r, random, RulesFor(Activity::ValueMatching)).exact);
+        ASSERT_TRUE(MakeProblem(r, random, RowOf(Activity::ValueMatching).problemRules).exact);
     }
     EXPECT_TRUE(zeroQuotient);
     // The no-hang bound: a condition that never holds gives up after the draw limit.
@@ -110,8 +111,9 @@ TEST(Feasibility, ImpossibleOrHopelessRangesNameTheSkillAndTheFix) {
     WorksheetRequest prime = RangesRequest(Skill::Division, 6, 7, 1, 5); // 7 by 2 to 5
     EXPECT_TRUE(MessageOf(prime).starts_with("Division without remainders") &&
                 MessageOf(prime).ends_with("or allow remainders."));
-    EXPECT_EQ(MessageOf(prime, RulesFor(Activity::ValueMatching)).find("allow remainders"),
-              std::string::npos);
+    EXPECT_EQ(
+        MessageOf(prime, RowOf(Activity::ValueMatching).problemRules).find("allow remainders"),
+        std::string::npos);
     prime.AllowRemainders = true;
     EXPECT_EQ(MessageOf(prime), "");
     prime.FirstMax = prime.FirstMin = 0; // first number 1 only, divisors 2 to 5

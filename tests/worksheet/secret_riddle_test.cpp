@@ -18,6 +18,8 @@
 
 using namespace abacore;
 
+static const ProblemRules kRiddle = RowOf(Activity::SecretRiddle).problemRules;
+
 namespace {
 
 struct RiddleSheet {
@@ -50,7 +52,7 @@ RiddleSheet Make(WorksheetRequest r, uint64_t seed = 1) {
     RandomSource random(seed);
     GenerationState state;
     Document document;
-    MakeSecretRiddle(r, random, CheckSecretRiddleCanBeMade(r), state, document);
+    MakeSecretRiddle(r, random, kRiddle, CheckSecretRiddleCanBeMade(r, kRiddle), state, document);
     sheet.lines = PrintedLines(document);
     sheet.content = state.Content;
     const auto& lines = sheet.lines;
@@ -185,7 +187,7 @@ TEST(SecretRiddle, LongPunchLinesWrapAndLongAnswersWidenTheBlanks) {
 
 TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
     auto message = [](const WorksheetRequest& r) {
-        return FailureText<GenerationError>([&] { CheckSecretRiddleCanBeMade(r); });
+        return FailureText<GenerationError>([&] { CheckSecretRiddleCanBeMade(r, kRiddle); });
     };
     WorksheetRequest r = RiddleRequest("abcdefghijklmnopqrs", Skill::Addition, 10, 10);
     EXPECT_EQ(message(r), ""); // 19 letters, sums 2 to 20
@@ -210,8 +212,7 @@ TEST(SecretRiddle, RangesWithTooFewDifferentAnswersAreRefusedBeforeWriting) {
                     RangesRequest(skill, b[0], b[1], b[2], static_cast<int16_t>(b[3]));
                 q.AllowNegatives = variant & 1;
                 q.AllowRemainders = variant >= 2;
-                const ProblemRules rules =
-                    variant == 3 ? ProblemRules{} : RulesFor(Activity::SecretRiddle);
+                const ProblemRules rules = variant == 3 ? ProblemRules{} : kRiddle;
                 const RedrawRule rule = RuleFor(q, rules, skill);
                 const DrawnValues first = DrawnValuesOf(b[0], b[1]),
                                   second = DrawnValuesOf(b[2], b[3]);

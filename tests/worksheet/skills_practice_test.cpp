@@ -2,6 +2,7 @@
 
 #include "printed_lines.h"
 #include "ranges_request.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/random_source.h"
 #include "worksheet/utf8.h"
 
@@ -27,7 +28,8 @@ Sheet Make(WorksheetRequest r, uint64_t seed = 1) {
     Sheet sheet;
     RandomSource random(seed);
     GenerationState state;
-    MakeSkillsPractice(r, random, DrawLimits{}, state, sheet.document);
+    MakeSkillsPractice(r, random, RowOf(Activity::SkillsPractice).problemRules, DrawLimits{}, state,
+                       sheet.document);
     sheet.answers = state.AnswerText;
     const std::string text = sheet.document.plainText();
     EXPECT_TRUE(text.empty() || text.back() == '\n');

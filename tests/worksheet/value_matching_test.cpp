@@ -16,6 +16,8 @@
 
 using namespace abacore;
 
+static const ProblemRules kMatching = RowOf(Activity::ValueMatching).problemRules;
+
 namespace {
 
 WorksheetRequest Matching(Skill skill, double firstMin, double firstMax, double secondMin,
@@ -41,8 +43,7 @@ Sheet CheckSheet(WorksheetRequest r, uint64_t seed) {
     RandomSource random(seed);
     GenerationState state;
     Document d;
-    MakeValueMatching(r, random, CheckProblemsCanBeMade(r, RulesFor(Activity::ValueMatching)),
-                      state, d);
+    MakeValueMatching(r, random, kMatching, CheckProblemsCanBeMade(r, kMatching), state, d);
     sheet.content = state.Content;
     const std::vector<SheetProblem>& problems = state.Content.problems;
     const std::vector<std::string>& choices = state.Content.choices;
@@ -121,6 +122,7 @@ TEST(ValueMatching, RangesWithoutPartnersAreRefusedWithWhatToChange) {
     Document d;
     RandomSource random(1);
     GenerationState state;
-    EXPECT_THROW(MakeValueMatching(none, random, DrawLimits{}, state, d), GenerationError);
+    EXPECT_THROW(MakeValueMatching(none, random, kMatching, DrawLimits{}, state, d),
+                 GenerationError);
     EXPECT_TRUE(d.plainText().empty());
 }

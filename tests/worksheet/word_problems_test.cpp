@@ -2,6 +2,7 @@
 
 #include "ranges_request.h"
 #include "temp_folder.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/generation_error.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 #include <string>
 
 using namespace abacore;
+
+static const ProblemRules kWords = RowOf(Activity::WordProblems).problemRules;
 
 namespace {
 
@@ -41,7 +44,7 @@ std::vector<Story> Make(WorksheetRequest& r, const WordTemplates& t, uint64_t se
     Document d;
     RandomSource random(seed);
     GenerationState state;
-    MakeWordProblems(r, random, DrawLimits{}, t, state, d);
+    MakeWordProblems(r, random, kWords, DrawLimits{}, t, state, d);
     std::vector<Story> stories;
     for (const SheetProblem& p : state.Content.problems) {
         Story& s = stories.emplace_back();
@@ -69,7 +72,7 @@ TEST(WordProblems, NumberedStoriesInTimesNewRomanWithTheirAnswers) {
     d.SetFontName("Courier New");
     RandomSource random(3);
     GenerationState state;
-    MakeWordProblems(r, random, DrawLimits{}, t, state, d);
+    MakeWordProblems(r, random, kWords, DrawLimits{}, t, state, d);
     const std::string story = "Sam had 12 marbles and won 5 more. How many marbles now?\n\n\n";
     EXPECT_EQ(d.plainText(), "\n\n1)   " + story + "2)   " + story);
     EXPECT_EQ(state.AnswerText, "\n 1)   17\n 2)   17");
@@ -111,5 +114,5 @@ TEST(WordProblems, TheCheckCountsWithoutNegatives) {
     WriteBytes(folder.path() / "subtract.dat", "[1] - [2]\r\n");
     WorksheetRequest impossible = RangesRequest(Skill::Subtraction, 0, 5, 10, 20, false, 0, 1);
     impossible.AllowNegatives = true;
-    EXPECT_THROW(CheckWordProblemsCanBeMade(impossible, {folder.path()}), GenerationError);
+    EXPECT_THROW(CheckWordProblemsCanBeMade(impossible, kWords, {folder.path()}), GenerationError);
 }

@@ -83,7 +83,7 @@ WorksheetRequest SheetOf(const ActivityRow& row) {
 // fonts it needs, and an answer key exactly when it has one.
 TEST(WorksheetBuilder, EverySheetOfTheTableBuildsWithItsFontsAndAnswerKey) {
     for (const ActivityRow& row : Activities()) {
-        if (!row.generator)
+        if (row.output != Output::Sheet)
             continue;
         for (uint64_t seed : {1, 2, 3}) {
             WorksheetRequest r = SheetOf(row);
@@ -94,6 +94,9 @@ TEST(WorksheetBuilder, EverySheetOfTheTableBuildsWithItsFontsAndAnswerKey) {
             SCOPED_TRACE(std::string(row.batchName));
             EXPECT_EQ(sheet.rfind(r.Heading + "\n", 0), 0u);
             EXPECT_EQ(sheet.find("Directions:") != std::string::npos, row.hasAnswerKey);
+            // The cards are cut apart: no Name/Date line.
+            EXPECT_EQ(sheet.find("\nName___") != std::string::npos,
+                      row.activity != Activity::FlashCards);
             if (row.hasAnswerKey) {
                 EXPECT_EQ(key.rfind(r.Heading + "\nAnswer Key\n\n", 0), 0u);
                 EXPECT_GT(key.size(), r.Heading.size() + 14); // and answers under it
@@ -141,8 +144,11 @@ static std::string Text(Activity activity, Skill skill, std::array<YesNo, 5> che
 // Every sheet with an answer key prints its activity's directions, naming the chosen skills;
 // the flash cards (no key) and the crossword (a page of its own) print none.
 TEST(Directions, TextByActivityAndSkills) {
-    for (const ActivityRow& row : Activities())
-        EXPECT_EQ(row.directions != nullptr, row.generator && row.hasAnswerKey) << row.batchName;
+    for (const ActivityRow& row : Activities()) {
+        EXPECT_EQ(row.directions != nullptr, row.output == Output::Sheet && row.hasAnswerKey)
+            << row.batchName;
+        EXPECT_EQ(row.generator != nullptr, row.output == Output::Sheet) << row.batchName;
+    }
     // Several skills: no name, two blanks between the words.
     EXPECT_EQ(Text(Activity::SkillsPractice, Skill::Mixed),
               "Practice your  skills by solving the problems below.");

@@ -266,9 +266,7 @@ void AddPic::addPicture() {
     close();
 }
 
-AddPic* OpenPictureWindow(AppContext& context, PictureOpener opener, QWidget* parent,
-                          AddPic::Receiver receiver) {
-    context.request.ClipArtForWorksheet = opener == PictureOpener::Worksheet;
+AddPic* OpenPictureWindow(AppContext& context, QWidget* parent, AddPic::Receiver receiver) {
     for (AddPic* open : parent->findChildren<AddPic*>(Qt::FindDirectChildrenOnly))
         if (open->isVisible()) {
             open->raise();

@@ -64,10 +64,9 @@ private:
     QPushButton* m_add = nullptr;
 };
 
-// What an opener calls: sets ClipArtForWorksheet for `opener`, then shows the picture window
-// over `parent`, which it keeps from other input until the window closes. An open picture
-// window of `parent` is brought to the front instead of opening a second one.
-AddPic* OpenPictureWindow(AppContext& context, PictureOpener opener, QWidget* parent,
-                          AddPic::Receiver receiver);
+// What an opener calls: shows the picture window over `parent`, which it keeps from other
+// input until the window closes. An open picture window of `parent` is brought to the front
+// instead of opening a second one.
+AddPic* OpenPictureWindow(AppContext& context, QWidget* parent, AddPic::Receiver receiver);
 
 } // namespace abacore

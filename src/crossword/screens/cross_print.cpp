@@ -208,7 +208,6 @@ QWidget* CrossPrint::buildBackgroundFrame() {
 }
 
 void CrossPrint::applyBackground(int selected) {
-    m_selected = selected;
     m_look = WithBackground(m_look, selected);
     m_choosePicture->setVisible(m_look.pictureShown);
     showLook();
@@ -217,11 +216,10 @@ void CrossPrint::applyBackground(int selected) {
 void CrossPrint::choosePicture() {
     // The picture window keeps this window from input until it closes; the picture arrives with
     // "Add This Picture", and a file that fails there is reported by the window itself.
-    OpenPictureWindow(m_context, PictureOpener::Crossword, this,
-                      [this](const LoadedPicture& loaded) {
-                          m_look = WithPicture(m_look, loaded.image);
-                          showLook();
-                      });
+    OpenPictureWindow(m_context, this, [this](const LoadedPicture& loaded) {
+        m_look = WithPicture(m_look, loaded.image);
+        showLook();
+    });
 }
 
 void CrossPrint::showLook() {

@@ -25,8 +25,6 @@ public:
     CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent = nullptr);
 
     const CrosswordLook& look() const { return m_look; }
-    // -1 until the user picks a background.
-    int selectedBackground() const { return m_selected; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,7 +47,6 @@ private:
     const WorksheetRequest m_openedWith;
     CrosswordPage m_page;
     CrosswordLook m_look;
-    int m_selected = -1;
     bool m_kept = false; // printed or exported
     std::array<QRadioButton*, 9> m_options{};
     QPushButton* m_choosePicture = nullptr;

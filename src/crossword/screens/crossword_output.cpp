@@ -26,7 +26,7 @@ namespace abacore {
 
 namespace {
 
-const QString Oops = QStringLiteral("Oops!");
+const QString kOops = QStringLiteral("Oops!");
 
 QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -57,7 +57,7 @@ bool PrintCrossword(const CrosswordOutput& output) {
         return false;
     PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
     if (!PrintJob(puzzle, printer)) {
-        dialogs.message(output.window, Oops, q(CrosswordText::kPrintFailed));
+        dialogs.message(output.window, kOops, q(CrosswordText::kPrintFailed));
         return false;
     }
     // Where the pages went when the "printer" was a file.
@@ -83,7 +83,7 @@ bool PrintCrossword(const CrosswordOutput& output) {
             noteFile();
         else
             // The puzzle is printed all the same: say so below, after this message.
-            dialogs.message(output.window, Oops, q(CrosswordText::kKeyPrintFailed));
+            dialogs.message(output.window, kOops, q(CrosswordText::kKeyPrintFailed));
     }
     dialogs.message(output.window, q(CrosswordText::kPrintedTitle),
                     q(CrosswordPrintedMessage(folder.toStdString(), files)));
@@ -113,7 +113,7 @@ bool ExportCrossword(const CrosswordOutput& output) {
     }
     const bool webPage = IsWebPageExtension(suffix.toStdString());
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz") && !webPage) {
-        dialogs.message(output.window, Oops, q(CrosswordText::kExportWrongType));
+        dialogs.message(output.window, kOops, q(CrosswordText::kExportWrongType));
         return false;
     }
     try {
@@ -132,7 +132,7 @@ bool ExportCrossword(const CrosswordOutput& output) {
             WritePdfFile(sources, ChosenFilePath(path), q(output.page.heading));
         }
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops,
+        dialogs.message(output.window, kOops,
                         QStringLiteral("The puzzle could not be saved. %1")
                             .arg(q(WithBadBytesEscaped(e.what()))));
         return false;

@@ -216,7 +216,7 @@ void ChooseMinMax::confirm() {
     }
     WorksheetRequest& request = m_context.request;
     StoreRanges(request, values);
-    if (const auto warning = CrosswordRangeWarning(request))
+    if (const auto warning = RangeWarning(request))
         showMessage(*warning);
     openNext();
 }

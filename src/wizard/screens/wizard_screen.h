@@ -1,8 +1,8 @@
 #pragma once
-// What the five wizard screens share: the background picture, a fixed size centred on the
-// screen, a light panel that keeps the controls readable over the picture, the "Continue" and
-// "Go Back" buttons (Return and Escape from anywhere on the screen) and the way to the next or
-// previous screen of the activity.
+// What the eight wizard screens (five here, three activities' own) share: the background picture, a
+// fixed size centred on the screen, a light panel that keeps the controls readable over the
+// picture, the "Continue" and "Go Back" buttons (Return and Escape from anywhere on the screen) and
+// the way to the next or previous screen of the activity.
 
 #include "core/screen.h"
 #include "ui/app_context.h"

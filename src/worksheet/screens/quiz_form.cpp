@@ -363,12 +363,11 @@ void QuizForm::onToolbarButton(ToolbarButtonId button) {
     case WorksheetCommand::Clipart:
         // The picture goes in where the worksheet's insertion point stands, whichever
         // document is on view.
-        OpenPictureWindow(m_context, PictureOpener::Worksheet, this,
-                          [this](const LoadedPicture& loaded) {
-                              QTextCursor cursor = m_quizBox->textCursor();
-                              InsertPicture(cursor, loaded.picture, loaded.image);
-                              m_quizBox->setTextCursor(cursor);
-                          });
+        OpenPictureWindow(m_context, this, [this](const LoadedPicture& loaded) {
+            QTextCursor cursor = m_quizBox->textCursor();
+            InsertPicture(cursor, loaded.picture, loaded.image);
+            m_quizBox->setTextCursor(cursor);
+        });
         break;
     case WorksheetCommand::Save:
         SaveWorksheet(output());

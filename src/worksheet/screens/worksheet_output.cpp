@@ -27,7 +27,7 @@ namespace abacore {
 
 namespace {
 
-const QString Oops = QString::fromUtf8(WorksheetText::kOopsTitle);
+const QString kOops = QString::fromUtf8(WorksheetText::kOopsTitle);
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
@@ -65,7 +65,7 @@ bool WriteSheetFiles(const WorksheetOutput& output, const SheetFiles& files) {
     try {
         WriteFilesTogether(pending);
     } catch (const Failure& e) {
-        output.context.dialogs.message(output.window, Oops,
+        output.context.dialogs.message(output.window, kOops,
                                        q(SaveFailedMessage(WithBadBytesEscaped(e.what()))));
         return false;
     }
@@ -75,7 +75,7 @@ bool WriteSheetFiles(const WorksheetOutput& output, const SheetFiles& files) {
     if (!files.remove.empty() &&
         !std::filesystem::remove(FullWorksheetsPath(request, files.remove), error) && error)
         output.context.dialogs.message(
-            output.window, Oops,
+            output.window, kOops,
             q(KeyNotRemovedMessage(files.remove, ReasonInWords(error.value()))));
     return true;
 }
@@ -131,7 +131,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
         return;
     const QString failed = Text(WorksheetText::kWorksheetNotPrinted);
     if (!PrintJob(output.worksheet, printer)) {
-        dialogs.message(output.window, Oops, failed);
+        dialogs.message(output.window, kOops, failed);
         return;
     }
     MarkKept(output);
@@ -155,7 +155,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
                     q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
             printer.setDocName(q(AnswerKeyTitle(context.request.Heading)));
             if (!PrintJob(output.answerKey, printer)) {
-                dialogs.message(output.window, Oops, Text(WorksheetText::kAnswerKeyNotPrinted));
+                dialogs.message(output.window, kOops, Text(WorksheetText::kAnswerKeyNotPrinted));
                 return;
             }
             noteFile();
@@ -187,7 +187,7 @@ void SendToWordProcessor(const WorksheetOutput& output) {
         arguments << q(path);
     const QString program = q(request.WordProcessorPath);
     if (program.isEmpty() || !dialogs.startDetached(program, arguments))
-        dialogs.message(output.window, Oops,
+        dialogs.message(output.window, kOops,
                         Text(WorksheetText::kWordProcessorNotStarted)
                             .arg(program, q(WorksheetsFolderWords(request))));
 }
@@ -229,7 +229,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     try {
         WritePdf(documents, ChosenFilePath(path), q(request.Heading));
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops,
+        dialogs.message(output.window, kOops,
                         Text(WorksheetText::kPdfNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }
@@ -252,7 +252,7 @@ void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& c
     try {
         WriteFileAtomically(ChosenFilePath(path), WorksheetHtml({&single, 1}, nullptr));
     } catch (const Failure& e) {
-        dialogs.message(output.window, Oops,
+        dialogs.message(output.window, kOops,
                         Text(WorksheetText::kWebNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
         return;
     }

@@ -46,7 +46,6 @@ TEST(CrossPrint, ViewPuzzleBackgroundOptionsAndExit) {
 
     // "Choose picture...": the picture window, the crossword's picture types in the program
     // folder; the picture clicked and added, as a user does.
-    b.app.request.ClipArtForWorksheet = true;
     QImage red(64, 48, QImage::Format_RGB32);
     red.fill(QColor(200, 0, 0));
     ASSERT_TRUE(red.save(b.folder.file("red.bmp")));
@@ -59,7 +58,6 @@ TEST(CrossPrint, ViewPuzzleBackgroundOptionsAndExit) {
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                       files->visualItemRect(found[0]).center());
     pic->findChild<QPushButton*>("Command1")->click();
-    EXPECT_FALSE(b.app.request.ClipArtForWorksheet);
     EXPECT_EQ(PixelOf(*preview, {1, 1}), QColor(200, 0, 0));
 
     b.click("ColorLabel_2"); // Grey
