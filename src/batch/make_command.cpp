@@ -385,7 +385,7 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
         return;
     }
     const std::string count =
-        p.isSet("count") ? p.value("count").toStdString() : std::to_string(row.defaultCount);
+        p.isSet("count") ? p.value("count").toStdString() : std::to_string(DefaultCount(request));
     if (const auto refusal = ConfirmProblemCount(request, count))
         throw UserError{refusal->text};
 }

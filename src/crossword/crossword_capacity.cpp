@@ -201,11 +201,4 @@ int CrosswordCapacity(const WorksheetRequest& request) {
     return std::min(static_cast<int>(std::floor(capacity)), kMostCrosswordProblems);
 }
 
-std::optional<std::string> CrosswordCapacityRefusal(const WorksheetRequest& request, int count) {
-    const int capacity = CrosswordCapacity(request);
-    if (count <= capacity)
-        return std::nullopt;
-    return "With these numbers a puzzle holds at most " + std::to_string(capacity) + " problems.";
-}
-
 } // namespace abacore

@@ -22,7 +22,4 @@ AnswerLengths AnswerLengthsOf(const WorksheetRequest& request);
 // no problem at all: making them then tells the user what to change).
 int CrosswordCapacity(const WorksheetRequest& request);
 
-// "With these numbers a puzzle holds at most N problems." for a count above the capacity.
-std::optional<std::string> CrosswordCapacityRefusal(const WorksheetRequest& request, int count);
-
 } // namespace abacore

@@ -3,12 +3,22 @@
 #include "wizard/number_entry.h"
 #include "worksheet/activity_table.h"
 
+#include <algorithm>
+
 namespace abacore {
 
 CountScreenSetup CountScreenOpening(const WorksheetRequest& request) {
     const ActivityRow& row = RowOf(request.ActivityType);
     return {std::string(row.countPrompt),
-            std::to_string(request.KeepTyped ? request.ProblemCount : row.defaultCount)};
+            std::to_string(request.KeepTyped ? request.ProblemCount : DefaultCount(request))};
+}
+
+int DefaultCount(const WorksheetRequest& request) {
+    const ActivityRow& row = RowOf(request.ActivityType);
+    // Never offer a count that the request's numbers would refuse.
+    if (row.countCapacity)
+        return std::min(row.defaultCount, row.countCapacity(request));
+    return row.defaultCount;
 }
 
 std::optional<int16_t> ParseProblemCount(std::string_view text) {
@@ -34,9 +44,13 @@ std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std:
     request.ProblemCount = *count;
     if (auto refusal = CountLimitRefusal(request.ActivityType, *count))
         return refusal;
-    if (const auto capacity = RowOf(request.ActivityType).countCapacity)
-        if (auto refusal = capacity(request, *count))
-            return WizardMessage{CountText::kTooManyTitle, std::move(*refusal)};
+    if (const auto capacity = RowOf(request.ActivityType).countCapacity) {
+        const int most = capacity(request);
+        if (*count > most)
+            return WizardMessage{CountText::kTooManyTitle,
+                                 "With these numbers a puzzle holds at most " +
+                                     std::to_string(most) + " problems."};
+    }
     return std::nullopt;
 }
 

@@ -26,6 +26,10 @@ struct CountScreenSetup {
 // The activity's count prompt, with its default count (or the count kept from before).
 CountScreenSetup CountScreenOpening(const WorksheetRequest& request);
 
+// The count offered when none was typed: the activity's default, lowered to what the request's
+// numbers allow (the crossword's grid).
+int DefaultCount(const WorksheetRequest& request);
+
 // The magnitude of the whole part of the typed number ("-12" gives 12, "7.8" gives 7);
 // nullopt when the text does not start with a number or the count does not fit in 16 bits.
 std::optional<int16_t> ParseProblemCount(std::string_view text);

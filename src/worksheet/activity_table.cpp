@@ -242,7 +242,7 @@ const std::array<ActivityRow, 7> kRows{{
      .backJump = std::nullopt,
      .countLimit = std::nullopt,
      .countLimitNoun = "",
-     .countCapacity = CrosswordCapacityRefusal,
+     .countCapacity = CrosswordCapacity,
      .defaultCount = 20,
      .options = {},
      .noLargePrint = "The crossword's grid has a fixed size, so the puzzle has no large print.",

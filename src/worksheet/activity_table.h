@@ -71,17 +71,17 @@ struct Note {
 
 struct ActivityRow {
     Activity activity;
-    std::string_view batchName;   // the word after `make`
-    std::string_view title;       // the main menu's button caption
-    std::string_view buttonName;  // the main menu button's control name
+    std::string_view batchName;  // the word after `make`
+    std::string_view title;      // the main menu's button caption
+    std::string_view buttonName; // the main menu button's control name
     // Ends the default heading, after the skill word and a space (an empty word leaves the
     // space: the cards, the one row without one, have no heading screen to offer it).
     std::string_view headingWord;
-    SheetCheck check;             // both nullptr for the crossword, which crossword/ builds
+    SheetCheck check; // both nullptr for the crossword, which crossword/ builds
     Generator generator;
     bool hasAnswerKey;
-    bool hasNameLine;      // the Name/Date line under the heading
-    Directions directions; // nullptr: none
+    bool hasNameLine;                   // the Name/Date line under the heading
+    Directions directions;              // nullptr: none
     DirectionsAddition afterDirections; // nullptr: nothing
     // The skill screen asks "Allow Remainders?" (division chosen) and "Allow negative
     // answers?" (subtraction chosen) only where the sheet's problems can show them.
@@ -94,10 +94,9 @@ struct ActivityRow {
     std::optional<std::pair<Screen, Screen>> backJump;
     std::optional<int> countLimit;
     std::string_view countLimitNoun; // "There is a limit of 15 Math Squares ..."
-    // A limit that depends on the request's skills and numbers: the message for a count above
-    // it, or nothing.
-    std::optional<std::string> (*countCapacity)(const WorksheetRequest& request,
-                                                int count) = nullptr;
+    // A limit that depends on the request's skills and numbers (the most problems that still
+    // build), or none.
+    int (*countCapacity)(const WorksheetRequest& request) = nullptr;
     int defaultCount;
     std::span<const BatchOption> options; // beyond the options every activity takes
     // Why the activity cannot be made in large print, as the user is told; empty when it can.

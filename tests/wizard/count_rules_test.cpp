@@ -49,6 +49,7 @@ TEST(ProblemCountScreen, SquaresOpenAtSixOthersAtTwentyAndARefusedCountIsStoredA
 
 TEST(ProblemCountScreen, TheCrosswordTakesWhatItsNumbersFitAndIsToldSoLikeTheOtherLimits) {
     WorksheetRequest r = CrosswordRequest(Skill::Subtraction, 1, 100, 1, 100, 0);
+    EXPECT_EQ(CountScreenOpening(r).count, "16") << "the screen opens on a count that builds";
     EXPECT_FALSE(ConfirmProblemCount(r, "16"));
     EXPECT_EQ(
         ConfirmProblemCount(r, "17"),
