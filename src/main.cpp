@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));
     RandomSource random;
     QtDialogs dialogs;
-    ScreenHost host(request, random, dialogs, MakeScreen, ShowAboutBox);
+    ScreenHost host(request, random, dialogs, MakeScreen, ShowAboutBox, ShowPictureWindow);
     host.open(Screen::MainMenu);
     if (host.quitRequested())
         return 0;

@@ -1,6 +1,7 @@
 #include "app/screen_factory.h"
 
 #include "app/title.h"
+#include "clipart/screens/add_pic.h"
 #include "core/worksheet_request.h"
 #include "crossword/screens/crossword_handover.h"
 #include "ui/dialogs.h"
@@ -62,6 +63,10 @@ QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current) {
         return MakeCrosswordScreen(context, current);
     }
     return nullptr;
+}
+
+void ShowPictureWindow(AppContext& context, QWidget* opener, PictureReceiver receiver) {
+    OpenPictureWindow(context, opener, std::move(receiver));
 }
 
 } // namespace abacore

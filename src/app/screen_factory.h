@@ -13,4 +13,8 @@ namespace abacore {
 // crossword is built the same way, and a builder that gives up leads back to the main menu.
 QWidget* MakeScreen(Screen screen, AppContext& context, QWidget* current);
 
+// The picture window over `opener`, for the windows that take a picture (the worksheet's
+// Clipart, the crossword's background).
+void ShowPictureWindow(AppContext& context, QWidget* opener, PictureReceiver receiver);
+
 } // namespace abacore

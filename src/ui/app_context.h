@@ -4,6 +4,8 @@
 
 #include "core/screen.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace abacore {
@@ -11,6 +13,11 @@ namespace abacore {
 struct WorksheetRequest;
 class RandomSource;
 class Dialogs;
+struct LoadedPicture;
+
+// Takes the picture the teacher chose into the window that asked for it. Throws Failure when it
+// cannot; it must then leave that window as it was.
+using PictureReceiver = std::function<void(const LoadedPicture&)>;
 
 class Navigator {
 public:
@@ -25,6 +32,10 @@ public:
     virtual QWidget* windowFor(Screen screen, QWidget* current) = 0;
     // Shows the About box over `parent`; the box belongs to the program's top floor.
     virtual void showAbout(QWidget* parent) = 0;
+    // Opens the picture window over `opener` (or raises the one open there); the chosen picture
+    // goes to `receiver`. The window belongs to the clip-art feature, which the windows that
+    // take a picture do not see.
+    virtual void choosePicture(QWidget* opener, PictureReceiver receiver) = 0;
 };
 
 struct AppContext {

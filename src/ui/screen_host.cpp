@@ -5,9 +5,9 @@
 namespace abacore {
 
 ScreenHost::ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs& dialogs,
-                       Factory factory, AboutBox about)
+                       Factory factory, AboutBox about, PictureWindow picture)
     : m_context{request, random, dialogs, *this}, m_factory(std::move(factory)),
-      m_about(std::move(about)) {}
+      m_about(std::move(about)), m_picture(std::move(picture)) {}
 
 ScreenHost::~ScreenHost() {
     delete m_current;
@@ -41,6 +41,11 @@ QWidget* ScreenHost::windowFor(Screen screen, QWidget* current) {
 void ScreenHost::showAbout(QWidget* parent) {
     if (m_about)
         m_about(m_context, parent);
+}
+
+void ScreenHost::choosePicture(QWidget* opener, PictureReceiver receiver) {
+    if (m_picture)
+        m_picture(m_context, opener, std::move(receiver));
 }
 
 void ScreenHost::quit() {

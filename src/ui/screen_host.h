@@ -17,15 +17,18 @@ public:
     using Factory = std::function<QWidget*(Screen, AppContext&, QWidget* current)>;
     // Shows the About box over a window.
     using AboutBox = std::function<void(AppContext&, QWidget* parent)>;
+    // Opens the picture window over a window.
+    using PictureWindow = std::function<void(AppContext&, QWidget* opener, PictureReceiver)>;
 
     ScreenHost(WorksheetRequest& request, RandomSource& random, Dialogs& dialogs, Factory factory,
-               AboutBox about = {});
+               AboutBox about = {}, PictureWindow picture = {});
     ~ScreenHost() override;
 
     void open(Screen screen) override;
     void quit() override;
     QWidget* windowFor(Screen screen, QWidget* current) override;
     void showAbout(QWidget* parent) override;
+    void choosePicture(QWidget* opener, PictureReceiver receiver) override;
 
     bool quitRequested() const { return m_quitRequested; }
     QWidget* current() const { return m_current; }
@@ -35,6 +38,7 @@ private:
     AppContext m_context;
     Factory m_factory;
     AboutBox m_about;
+    PictureWindow m_picture;
     QPointer<QWidget> m_current;
     bool m_quitRequested = false;
 };

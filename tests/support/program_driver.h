@@ -17,7 +17,7 @@ struct Program {
     WorksheetRequest request;
     RandomSource random{7};
     ScriptedDialogs dialogs;
-    ScreenHost host{request, random, dialogs, MakeScreen};
+    ScreenHost host{request, random, dialogs, MakeScreen, {}, ShowPictureWindow};
 
     Program() {
         SetUpKeyboardAccess(*qApp);

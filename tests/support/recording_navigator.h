@@ -3,6 +3,7 @@
 // shown by then, the windows handed over to, and whether the program was ended, without opening
 // anything.
 
+#include "app/screen_factory.h"
 #include "core/worksheet_request.h"
 #include "scripted_dialogs.h"
 #include "ui/app_context.h"
@@ -30,6 +31,11 @@ public:
         return nullptr;
     }
     void showAbout(QWidget*) override {}
+    // The real picture window, as the program's screen host opens it.
+    void choosePicture(QWidget* opener, PictureReceiver receiver) override {
+        ShowPictureWindow(*context, opener, std::move(receiver));
+    }
+    AppContext* context = nullptr; // set by TestApp
 
 private:
     const ScriptedDialogs& m_dialogs;
@@ -42,6 +48,10 @@ struct TestApp {
     ScriptedDialogs dialogs;
     RecordingNavigator navigator{dialogs};
     AppContext context{request, random, dialogs, navigator};
+
+    TestApp() { navigator.context = &context; }
+    TestApp(const TestApp&) = delete;
+    TestApp& operator=(const TestApp&) = delete;
 };
 
 } // namespace abacore

@@ -8,6 +8,7 @@
 
 #include "clipart/drive_list.h"
 #include "clipart/picture_pattern.h"
+#include "ui/app_context.h"
 #include "ui/picture_loader.h"
 
 #include <QDialog>
@@ -29,9 +30,7 @@ struct AppContext;
 class AddPic final : public QDialog {
     Q_OBJECT
 public:
-    // Takes the chosen picture into the opener. Throws Failure when it cannot; it must then
-    // leave the opener as it was.
-    using Receiver = std::function<void(const LoadedPicture&)>;
+    using Receiver = PictureReceiver;
 
     // Opens on the program folder, listing all pictures. `drives` are the drives to list
     // (SystemDrives() by default).

@@ -1,6 +1,5 @@
 #include "crossword/screens/cross_print.h"
 
-#include "clipart/screens/add_pic.h"
 #include "core/program_folder.h"
 #include "core/worksheet_request.h"
 #include "crossword/clue_lists.h"
@@ -9,6 +8,7 @@
 #include "crossword/screens/crossword_view.h"
 #include "ui/class_set_output.h"
 #include "ui/dialogs.h"
+#include "ui/picture_loader.h"
 #include "ui/document_bridge.h"
 #include "ui/screen_helpers.h"
 #include "wizard/screens/clickable_label.h"
@@ -216,7 +216,7 @@ void CrossPrint::applyBackground(int selected) {
 void CrossPrint::choosePicture() {
     // The picture window keeps this window from input until it closes; the picture arrives with
     // "Add This Picture", and a file that fails there is reported by the window itself.
-    OpenPictureWindow(m_context, this, [this](const LoadedPicture& loaded) {
+    m_context.navigator.choosePicture(this, [this](const LoadedPicture& loaded) {
         m_look = WithPicture(m_look, loaded.image);
         showLook();
     });

@@ -1,11 +1,11 @@
 #include "worksheet/screens/quiz_form.h"
 
-#include "clipart/screens/add_pic.h"
 #include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/class_set_output.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
+#include "ui/picture_loader.h"
 #include "ui/toolbar_icons.h"
 #include "worksheet/class_set.h"
 #include "worksheet/editing_tools.h"
@@ -363,7 +363,7 @@ void QuizForm::onToolbarButton(ToolbarButtonId button) {
     case WorksheetCommand::Clipart:
         // The picture goes in where the worksheet's insertion point stands, whichever
         // document is on view.
-        OpenPictureWindow(m_context, this, [this](const LoadedPicture& loaded) {
+        m_context.navigator.choosePicture(this, [this](const LoadedPicture& loaded) {
             QTextCursor cursor = m_quizBox->textCursor();
             InsertPicture(cursor, loaded.picture, loaded.image);
             m_quizBox->setTextCursor(cursor);
