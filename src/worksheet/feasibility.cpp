@@ -1,5 +1,6 @@
 #include "worksheet/feasibility.h"
 
+#include "core/whole_numbers.h"
 #include "worksheet/generation_error.h"
 
 #include <algorithm>
@@ -12,8 +13,6 @@ namespace {
 
 // Pair counts reach the product of two range sizes of up to 15 digits each.
 using Count = __int128;
-
-constexpr double kLargestBound = 999'999'999'999'999.0;
 
 int64_t size(const DrawnValues& v) {
     return v.highest - v.lowest + 1;
@@ -76,10 +75,6 @@ Count pairsDividingEvenly(const DrawnValues& a, const DrawnValues& b) {
     if (b.lowest <= -1) // negative divisors divide the same numbers as their sizes
         pairs += multiplesOf(a, std::max<int64_t>(-b.highest, 1), -b.lowest);
     return pairs;
-}
-
-bool isWholeBound(double v) {
-    return std::isfinite(v) && v == std::trunc(v) && std::fabs(v) <= kLargestBound;
 }
 
 } // namespace
@@ -161,8 +156,8 @@ DrawLimits CheckProblemsCanBeMade(const WorksheetRequest& request, const Problem
     DrawLimits limits;
     if (request.ProblemCount <= 0)
         return limits;
-    if (!isWholeBound(ValueOf(request.FirstMin)) || !isWholeBound(ValueOf(request.FirstMax)) ||
-        !isWholeBound(ValueOf(request.SecondMin)))
+    if (!IsWholeBound(ValueOf(request.FirstMin)) || !IsWholeBound(ValueOf(request.FirstMax)) ||
+        !IsWholeBound(ValueOf(request.SecondMin)))
         throw GenerationError(
             "The smallest and largest numbers must be whole numbers of at most 15 digits.");
     const std::vector<Skill> skills = SkillsThatCanOccur(request);

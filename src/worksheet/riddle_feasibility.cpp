@@ -1,5 +1,6 @@
 #include "worksheet/riddle_feasibility.h"
 
+#include "core/whole_numbers.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/secret_riddle.h"
@@ -42,14 +43,6 @@ private:
     std::vector<__int128> m_values; // sorted
 };
 
-int64_t floorDiv(int64_t a, int64_t b) { // b > 0
-    return a / b - (a % b != 0 && a < 0 ? 1 : 0);
-}
-
-int64_t ceilDiv(int64_t a, int64_t b) { // b > 0
-    return a / b + (a % b != 0 && a > 0 ? 1 : 0);
-}
-
 int64_t sizeOf(const DrawnValues& v) {
     return v.highest - v.lowest + 1;
 }
@@ -80,8 +73,8 @@ void addQuotients(DistinctValues& quotients, const DrawnValues& a, int64_t divis
                   RedrawRule rule) {
     if (rule == RedrawRule::ExactDivision) {
         const int64_t m = divisor < 0 ? -divisor : divisor;
-        const int64_t lo = ceilDiv(a.lowest, m);
-        const int64_t hi = floorDiv(a.highest, m);
+        const int64_t lo = CeilDiv(a.lowest, m);
+        const int64_t hi = FloorDiv(a.highest, m);
         if (divisor > 0)
             quotients.addRange(lo, hi);
         else

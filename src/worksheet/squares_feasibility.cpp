@@ -1,5 +1,6 @@
 #include "worksheet/squares_feasibility.h"
 
+#include "core/whole_numbers.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/number_text.h"
@@ -13,12 +14,7 @@ namespace abacore {
 
 namespace {
 
-constexpr double kLargestBound = 999'999'999'999'999.0;
 constexpr int64_t kMostCountedValues = 1 << 16;
-
-bool isWholeBound(double v) {
-    return std::isfinite(v) && v == std::trunc(v) && std::fabs(v) <= kLargestBound;
-}
 
 DrawnValues firstValues(const WorksheetRequest& request) {
     return DrawnValuesOf(static_cast<int64_t>(request.FirstMin.value_or(0.0)),
@@ -119,8 +115,8 @@ DrawLimits CheckMathSquaresCanBeMade(const WorksheetRequest& request, const Prob
     DrawLimits limits;
     if (request.ProblemCount <= 0)
         return limits;
-    if (!isWholeBound(request.FirstMin.value_or(0.0)) ||
-        !isWholeBound(request.FirstMax.value_or(0.0)))
+    if (!IsWholeBound(request.FirstMin.value_or(0.0)) ||
+        !IsWholeBound(request.FirstMax.value_or(0.0)))
         throw GenerationError(
             "The smallest and largest numbers must be whole numbers of at most 15 digits.");
     const std::vector<Skill> skills = SkillsThatCanOccur(request);

@@ -1,5 +1,6 @@
 #include "worksheet/value_matching.h"
 
+#include "core/whole_numbers.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/generation_error.h"
 #include "worksheet/large_print.h"
@@ -34,15 +35,11 @@ constexpr double kUsualPoints = 11;
 constexpr int kLetterWidth = 3; // "A) "
 constexpr int kGap = 2;         // blanks at least between the columns when they close up
 
-bool isWhole(double x) {
-    return std::isfinite(x) && x == std::trunc(x);
-}
-
 // The second numbers a partner may have: strictly between SecondMin and SecondMax.
 struct Window {
     double lowest = 0;
     double highest = -1;
-    bool holds(double d) const { return isWhole(d) && d >= lowest && d <= highest; }
+    bool holds(double d) const { return IsWhole(d) && d >= lowest && d <= highest; }
 };
 
 Window partnerWindow(const WorksheetRequest& request) {
@@ -55,15 +52,6 @@ struct Partner {
     double first = 0;
     double second = 0;
 };
-
-int64_t floorDiv(int64_t a, int64_t b) {
-    const int64_t q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
-
-int64_t ceilDiv(int64_t a, int64_t b) {
-    return -floorDiv(-a, b);
-}
 
 // Partners of one skill whose free number runs through lowest..highest, less a few values: the
 // first number for addition and subtraction, the second for division.
@@ -159,8 +147,8 @@ private:
     void addDivisions() {
         if (m_v == 0)
             return;
-        const int64_t low = m_v > 0 ? ceilDiv(m_firstLowest, m_v) : ceilDiv(m_firstHighest, m_v);
-        const int64_t high = m_v > 0 ? floorDiv(m_firstHighest, m_v) : floorDiv(m_firstLowest, m_v);
+        const int64_t low = m_v > 0 ? CeilDiv(m_firstLowest, m_v) : CeilDiv(m_firstHighest, m_v);
+        const int64_t high = m_v > 0 ? FloorDiv(m_firstHighest, m_v) : FloorDiv(m_firstLowest, m_v);
         PartnerRun run{
             Skill::Division, std::max(low, m_windowLowest), std::min(high, m_windowHighest), {}};
         if (m_a % m_v == 0)
@@ -226,7 +214,7 @@ private:
 bool exactlyHeld(const WorksheetRequest& request, double a, double v) {
     for (double x : {a, v, request.FirstMin.value_or(0.0), request.FirstMax.value_or(0.0),
                      request.SecondMin.value_or(0.0)})
-        if (!isWhole(x) || std::fabs(x) >= kExactLimit / 4)
+        if (!IsWhole(x) || std::fabs(x) >= kExactLimit / 4)
             return false;
     return true;
 }
@@ -330,7 +318,7 @@ void CheckValueMatchingCanBeMade(const WorksheetRequest& request) {
             TrimmedNumberText(std::floor(secondMin) + 2) + ".");
     const double firstMin = request.FirstMin.value_or(0.0);
     const double firstMax = request.FirstMax.value_or(0.0);
-    if (isWhole(firstMin) && isWhole(firstMax) && std::fabs(firstMin) < kExactLimit &&
+    if (IsWhole(firstMin) && IsWhole(firstMax) && std::fabs(firstMin) < kExactLimit &&
         std::fabs(firstMax) < kExactLimit) {
         const DrawnValues first =
             DrawnValuesOf(static_cast<int64_t>(firstMin), static_cast<int64_t>(firstMax));
