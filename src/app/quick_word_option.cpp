@@ -5,6 +5,7 @@
 #include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
+#include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
 
 #include <QCheckBox>
@@ -25,10 +26,6 @@ const char Explanation[] =
     "easier and more versatile. If you have trouble with this option on, return here to turn it "
     "off again.";
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 } // namespace
 
 QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
@@ -37,7 +34,7 @@ QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(QStringLiteral("Quick Word Option"));
 
-    auto* label2 = new QLabel(Text(Explanation), this);
+    auto* label2 = new QLabel(QText(Explanation), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setWordWrap(true);
     QFont textFont = label2->font();
@@ -91,8 +88,8 @@ QuickWordOption::QuickWordOption(AppContext& context, QWidget* parent)
     try {
         m_lines = ReadSettingsFile(m_file);
     } catch (const Failure&) {
-        m_context.dialogs.message(parent, Text(ProgramText::kErrorTitle),
-                                  Text(ProgramText::kMissingFiles));
+        m_context.dialogs.message(parent, QText(ProgramText::kErrorTitle),
+                                  QText(ProgramText::kMissingFiles));
         m_context.navigator.quit();
         return;
     }
@@ -114,10 +111,10 @@ bool QuickWordOption::eventFilter(QObject* watched, QEvent* event) {
 
 void QuickWordOption::checksClicked() {
     if (m_checks->isChecked()) {
-        m_context.dialogs.message(this, Text(ProgramText::kFindProgramTitle),
-                                  Text(ProgramText::kFindProgram));
+        m_context.dialogs.message(this, QText(ProgramText::kFindProgramTitle),
+                                  QText(ProgramText::kFindProgram));
         m_chosenProgram =
-            m_context.dialogs.openFile(this, Text(ProgramText::kFindWordTitle),
+            m_context.dialogs.openFile(this, QText(ProgramText::kFindWordTitle),
                                        QStringLiteral("Programs (*)"), QDir::homePath());
     }
     if (!m_chosenProgram || m_chosenProgram->isEmpty())
@@ -129,7 +126,7 @@ void QuickWordOption::confirm() {
     if (ticked && m_chosenProgram && !m_chosenProgram->isEmpty()) {
         const std::string chosen = m_chosenProgram->toStdString();
         if (!m_context.dialogs.question(
-                this, Text(ProgramText::kEnableQuickWordTitle),
+                this, QText(ProgramText::kEnableQuickWordTitle),
                 QString::fromStdString(ProgramText::EnableQuickWordQuestion(chosen)),
                 DefaultAnswer::Yes)) {
             m_context.dialogs.beep();
@@ -138,13 +135,13 @@ void QuickWordOption::confirm() {
         m_rememberedPath = chosen;
         if (!writeSettings())
             return;
-        m_context.dialogs.message(this, Text(ProgramText::kSuccessTitle),
-                                  Text(ProgramText::kSuccess));
+        m_context.dialogs.message(this, QText(ProgramText::kSuccessTitle),
+                                  QText(ProgramText::kSuccess));
     } else {
         if (!writeSettings())
             return;
-        m_context.dialogs.message(this, Text(ProgramText::kRestartTitle),
-                                  Text(ProgramText::kRestart));
+        m_context.dialogs.message(this, QText(ProgramText::kRestartTitle),
+                                  QText(ProgramText::kRestart));
     }
     m_context.navigator.quit();
 }
@@ -156,7 +153,7 @@ bool QuickWordOption::writeSettings() {
         WriteSettingsFile(m_file, lines);
         return true;
     } catch (const Failure& e) {
-        m_context.dialogs.message(this, Text(ProgramText::kErrorTitle),
+        m_context.dialogs.message(this, QText(ProgramText::kErrorTitle),
                                   QString::fromStdString(ProgramText::SettingsNotSaved(e.what())));
         return false;
     }

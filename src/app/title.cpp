@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
+#include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
 #include "ui/toolbar_icons.h"
 #include "worksheet/activity_table.h"
@@ -19,14 +20,6 @@
 #include <QVBoxLayout>
 
 namespace abacore {
-
-namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context) {
     setWindowTitle(QStringLiteral("Abacore-- Drill Edition"));
@@ -77,8 +70,8 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
     buttonFont.setBold(true);
     // The buttons stand in the table's order.
     for (const ActivityRow& row : Activities()) {
-        auto* button = new QPushButton(q(row.title), central);
-        button->setObjectName(q(row.buttonName));
+        auto* button = new QPushButton(QText(row.title), central);
+        button->setObjectName(QText(row.buttonName));
         button->setFont(buttonFont);
         button->setFixedSize(300, 42);
         button->setCursor(Qt::PointingHandCursor);
@@ -136,7 +129,7 @@ void Title::runOpeningSequence() {
 
 void Title::chooseActivity(Activity activity) {
     if (const auto& note = RowOf(activity).openingNote)
-        m_context.dialogs.message(this, q(note->title), q(note->text));
+        m_context.dialogs.message(this, QText(note->title), QText(note->text));
     m_context.request.ActivityType = activity;
     m_context.request.KeepTyped = false;
     m_context.navigator.open(Screen::ChooseSkill);

@@ -1,6 +1,7 @@
 #include "ui/crossword_pages.h"
 
 #include "crossword/puzzle_layout.h"
+#include "ui/qt_text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -11,10 +12,6 @@ namespace abacore {
 namespace {
 
 using namespace PuzzleGeometry;
-
-QString q(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRectF Rect(const TwipRect& r) {
     return QRectF(r.x, r.y, r.width, r.height);
@@ -37,7 +34,8 @@ void PaintListLine(QPainter& painter, const PrintedLine& line) {
     const QRectF box = Rect(line.box);
     // The layout leaves room for every line; a font wider than expected is cut, never
     // drawn over the next column.
-    const QString text = QFontMetricsF(font).elidedText(q(line.text), Qt::ElideRight, box.width());
+    const QString text =
+        QFontMetricsF(font).elidedText(QText(line.text), Qt::ElideRight, box.width());
     painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
 }
 
@@ -48,11 +46,11 @@ void PaintPuzzlePage(QPainter& painter, const QRectF& page, int index, const Cro
     if (index == 0) {
         painter.setFont(CrosswordFont(kTextSize));
         painter.drawText(Rect(layout.nameDate), Qt::AlignLeft | Qt::AlignVCenter,
-                         q(NameLineFor(CrosswordText::kNameDateLine, puzzle.version)));
+                         QText(NameLineFor(CrosswordText::kNameDateLine, puzzle.version)));
         if (puzzle.version.inSet())
             painter.drawText(Rect(layout.version), Qt::AlignHCenter | Qt::AlignVCenter,
-                             q(VersionLabel(puzzle.version)));
-        DrawFittedText(painter, Rect(layout.heading), q(puzzle.heading),
+                             QText(VersionLabel(puzzle.version)));
+        DrawFittedText(painter, Rect(layout.heading), QText(puzzle.heading),
                        CrosswordFont(kHeadingSize, true));
         painter.setPen(Qt::black);
         PaintCrossword(painter, Rect(layout.gridArea), puzzle, CellText::EntryNumbers, look, false);
@@ -87,7 +85,7 @@ PainterPages CrosswordKeyPages(const CrosswordPage& page, const CrosswordLook& l
             painter.setFont(CrosswordFont(kTextSize));
             painter.drawText(Rect(KeyVersionLine(shared->heading)),
                              Qt::AlignHCenter | Qt::AlignVCenter,
-                             q(PupilVersionLabel(shared->version)));
+                             QText(PupilVersionLabel(shared->version)));
         }
     });
     return PainterPages(std::move(pages));

@@ -1,6 +1,7 @@
 #include "ui/crossword_painter.h"
 
 #include "crossword/puzzle_layout.h"
+#include "ui/qt_text.h"
 
 #include <QFont>
 #include <QPainter>
@@ -23,10 +24,6 @@ constexpr int kFittedTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 // Enough for a full page at 200 dots per inch; a camera's full size only slows the drawing and
 // swells the PDF files.
 constexpr int kLargestPictureSide = 2200;
-
-QString q(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool IsDark(const QColor& colour) {
     return 0.299 * colour.redF() + 0.587 * colour.greenF() + 0.114 * colour.blueF() < 0.5;
@@ -56,7 +53,7 @@ void PaintHeading(QPainter& painter, const QRectF& band, const std::string& head
     if (heading.empty())
         return;
     const QRectF box = band.adjusted(kGridMargin, kLinePitch / 2, -kGridMargin, -kLinePitch / 2);
-    const QString text = q(heading);
+    const QString text = QText(heading);
     painter.save();
     if (look.showsPicture()) {
         // Readable over any picture: a light plate just round the text.
@@ -101,7 +98,7 @@ void PaintCells(QPainter& painter, const QPointF& origin, const CrosswordPage& p
         for (int y = 1; y <= kCrosswordRows; ++y)
             for (int x = 1; x <= kCrosswordColumns; ++x)
                 if (const PageCell& cell = page.cell(x, y); !cell.isEmpty())
-                    painter.drawText(cellRect(x, y), Qt::AlignCenter, q(cell.character));
+                    painter.drawText(cellRect(x, y), Qt::AlignCenter, QText(cell.character));
     } else {
         painter.setFont(CrosswordFont(kNumberSize));
         constexpr int kInset = 2 * kFrameWidth;

@@ -7,6 +7,7 @@
 #include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
+#include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
 #include "worksheet/utf8.h"
 
@@ -27,10 +28,6 @@ namespace abacore {
 namespace {
 
 constexpr int kPreviewSide = 220;
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // File names are bytes on this system; Qt shows them in the locale's encoding (losing the bytes
 // that are not UTF-8, so a name is only shown this way, never used).
@@ -100,7 +97,7 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     m_typeList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_typeList->setMinimumContentsLength(16);
     for (const PictureType& type : m_types)
-        m_typeList->addItem(q(type.label()), q(type.pattern));
+        m_typeList->addItem(QText(type.label()), QText(type.pattern));
     if (!m_types.empty())
         m_pattern = m_types.front().pattern;
     m_preview = new QLabel(this);
@@ -221,7 +218,7 @@ void AddPic::listFiles() {
         item->setData(Qt::UserRole, QByteArray::fromStdString(name));
     }
     m_fileList->setCurrentRow(-1);
-    m_fileList->setToolTip(q(m_pattern));
+    m_fileList->setToolTip(QText(m_pattern));
     m_fileList->blockSignals(false);
 }
 
@@ -245,8 +242,8 @@ void AddPic::chooseFile(QListWidgetItem* item) {
                                       Qt::SmoothTransformation)
                 : loaded.image));
     } catch (const Failure& e) {
-        m_context.dialogs.message(this, q(kPreviewFailedTitle),
-                                  q(PreviewFailedMessage(WithBadBytesEscaped(e.what()))));
+        m_context.dialogs.message(this, QText(kPreviewFailedTitle),
+                                  QText(PreviewFailedMessage(WithBadBytesEscaped(e.what()))));
         return;
     }
     m_preview->show();
@@ -261,7 +258,7 @@ void AddPic::addPicture() {
         // Read again: the file may have changed since it was clicked.
         m_receiver(LoadPicture(m_chosen));
     } catch (const Failure&) {
-        m_context.dialogs.message(this, q(kPictureErrorTitle), q(kPictureErrorText));
+        m_context.dialogs.message(this, QText(kPictureErrorTitle), QText(kPictureErrorText));
     }
     close();
 }

@@ -8,8 +8,9 @@
 #include "crossword/screens/crossword_view.h"
 #include "ui/class_set_output.h"
 #include "ui/dialogs.h"
-#include "ui/picture_loader.h"
 #include "ui/document_bridge.h"
+#include "ui/picture_loader.h"
+#include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
 #include "wizard/screens/clickable_label.h"
 #include "worksheet/class_set.h"
@@ -33,10 +34,6 @@ namespace abacore {
 
 namespace {
 
-QString q(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 QPixmap Swatch(const Rgb& colour, int size) {
     QPixmap swatch(size, size);
     swatch.fill(QColor(colour.r, colour.g, colour.b));
@@ -47,7 +44,7 @@ QPixmap Swatch(const Rgb& colour, int size) {
 }
 
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(q(caption), parent);
+    auto* button = new QPushButton(QText(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setMinimumWidth(130);
     button->setAutoDefault(true);
@@ -58,7 +55,7 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) 
 
 CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     : QWidget(parent), m_context(context), m_openedWith(context.request), m_page(std::move(page)) {
-    setWindowTitle(q(CrosswordText::kBuilderCaption));
+    setWindowTitle(QText(CrosswordText::kBuilderCaption));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel"));
@@ -166,7 +163,7 @@ QWidget* CrossPrint::buildClueList() {
 }
 
 QWidget* CrossPrint::buildBackgroundFrame() {
-    auto* frame = new QGroupBox(q(CrosswordText::kBackgroundFrame), this);
+    auto* frame = new QGroupBox(QText(CrosswordText::kBackgroundFrame), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(8);
@@ -179,7 +176,7 @@ QWidget* CrossPrint::buildBackgroundFrame() {
         button->setObjectName(QStringLiteral("Coloroption_%1").arg(i));
         group->addButton(button, i);
         m_options[static_cast<size_t>(i)] = button;
-        auto* label = new ClickableLabel(q(option.label), frame);
+        auto* label = new ClickableLabel(QText(option.label), frame);
         label->setObjectName(QStringLiteral("ColorLabel_%1").arg(i));
         label->setBuddy(button);
         button->setAccessibleName(label->text());
@@ -196,7 +193,7 @@ QWidget* CrossPrint::buildBackgroundFrame() {
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { applyBackground(id); });
 
-    m_choosePicture = new QPushButton(q(CrosswordText::kChoosePicture), frame);
+    m_choosePicture = new QPushButton(QText(CrosswordText::kChoosePicture), frame);
     m_choosePicture->setObjectName(QStringLiteral("Command4"));
     m_choosePicture->setAutoDefault(true);
     m_choosePicture->hide();
@@ -245,8 +242,8 @@ void CrossPrint::exportPuzzle() {
 }
 
 bool CrossPrint::mayDiscard() {
-    return m_kept || m_context.dialogs.question(this, q(CrosswordText::kDiscardTitle),
-                                                q(CrosswordText::kDiscard), DefaultAnswer::No);
+    return m_kept || m_context.dialogs.question(this, QText(CrosswordText::kDiscardTitle),
+                                                QText(CrosswordText::kDiscard), DefaultAnswer::No);
 }
 
 void CrossPrint::closeEvent(QCloseEvent* event) {

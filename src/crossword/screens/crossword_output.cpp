@@ -11,6 +11,7 @@
 #include "ui/crossword_pages.h"
 #include "ui/dialogs.h"
 #include "ui/page_output.h"
+#include "ui/qt_text.h"
 #include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
 #include "worksheet/utf8.h"
@@ -28,10 +29,6 @@ namespace {
 
 const QString kOops = QStringLiteral("Oops!");
 
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // One print job; false when the printer (or its output file) failed.
 bool PrintJob(PageSource& pages, QPrinter& printer) {
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
@@ -48,16 +45,16 @@ bool PrintJob(PageSource& pages, QPrinter& printer) {
 
 bool PrintCrossword(const CrosswordOutput& output) {
     Dialogs& dialogs = output.context.dialogs;
-    if (!dialogs.question(output.window, q(CrosswordText::kConfirmPrintTitle),
-                          q(CrosswordText::kConfirmPrint), DefaultAnswer::Yes))
+    if (!dialogs.question(output.window, QText(CrosswordText::kConfirmPrintTitle),
+                          QText(CrosswordText::kConfirmPrint), DefaultAnswer::Yes))
         return false;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(q(output.page.heading));
+    printer.setDocName(QText(output.page.heading));
     if (!dialogs.choosePrinter(output.window, printer))
         return false;
     PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
     if (!PrintJob(puzzle, printer)) {
-        dialogs.message(output.window, kOops, q(CrosswordText::kPrintFailed));
+        dialogs.message(output.window, kOops, QText(CrosswordText::kPrintFailed));
         return false;
     }
     // Where the pages went when the "printer" was a file.
@@ -71,22 +68,22 @@ bool PrintCrossword(const CrosswordOutput& output) {
         files.push_back(file.fileName().toStdString());
     };
     noteFile();
-    if (dialogs.question(output.window, q(CrosswordText::kAnswerKeyTitle),
-                         q(CrosswordText::kAnswerKey), DefaultAnswer::Yes)) {
+    if (dialogs.question(output.window, QText(CrosswordText::kAnswerKeyTitle),
+                         QText(CrosswordText::kAnswerKey), DefaultAnswer::Yes)) {
         // A second job into the same file would replace the puzzle.
         if (printer.outputFormat() == QPrinter::PdfFormat)
             printer.setOutputFileName(
-                q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
-        printer.setDocName(q(AnswerKeyTitle(output.page.heading)));
+                QText(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
+        printer.setDocName(QText(AnswerKeyTitle(output.page.heading)));
         PainterPages key = CrosswordKeyPages(output.page, output.look);
         if (PrintJob(key, printer))
             noteFile();
         else
             // The puzzle is printed all the same: say so below, after this message.
-            dialogs.message(output.window, kOops, q(CrosswordText::kKeyPrintFailed));
+            dialogs.message(output.window, kOops, QText(CrosswordText::kKeyPrintFailed));
     }
-    dialogs.message(output.window, q(CrosswordText::kPrintedTitle),
-                    q(CrosswordPrintedMessage(folder.toStdString(), files)));
+    dialogs.message(output.window, QText(CrosswordText::kPrintedTitle),
+                    QText(CrosswordPrintedMessage(folder.toStdString(), files)));
     return true;
 }
 
@@ -95,14 +92,15 @@ bool ExportCrossword(const CrosswordOutput& output) {
     const WorksheetRequest& request = context.request;
     Dialogs& dialogs = context.dialogs;
     // The worksheets folder in whatever letter case it has; the program folder without one.
-    QDir folder(q(request.ProgramFolder));
-    folder.cd(q(WorksheetsFolderPath(request.ProgramFolder).filename().string()));
+    QDir folder(QText(request.ProgramFolder));
+    folder.cd(QText(WorksheetsFolderPath(request.ProgramFolder).filename().string()));
     const bool headingIsName = CheckSaveName(output.page.heading) == SaveNameProblem::None;
-    const QString suggested = headingIsName
-                                  ? folder.filePath(q(output.page.heading) + QStringLiteral(".pdf"))
-                                  : folder.path();
-    const std::optional<QString> chosen = dialogs.saveFile(
-        output.window, q(CrosswordText::kExportTitle), q(CrosswordText::kExportFilter), suggested);
+    const QString suggested =
+        headingIsName ? folder.filePath(QText(output.page.heading) + QStringLiteral(".pdf"))
+                      : folder.path();
+    const std::optional<QString> chosen =
+        dialogs.saveFile(output.window, QText(CrosswordText::kExportTitle),
+                         QText(CrosswordText::kExportFilter), suggested);
     if (!chosen || chosen->isEmpty())
         return false;
     QString path = *chosen;
@@ -113,7 +111,7 @@ bool ExportCrossword(const CrosswordOutput& output) {
     }
     const bool webPage = IsWebPageExtension(suffix.toStdString());
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("ipuz") && !webPage) {
-        dialogs.message(output.window, kOops, q(CrosswordText::kExportWrongType));
+        dialogs.message(output.window, kOops, QText(CrosswordText::kExportWrongType));
         return false;
     }
     try {
@@ -122,23 +120,24 @@ bool ExportCrossword(const CrosswordOutput& output) {
         } else if (webPage) {
             WriteFileAtomically(ChosenFilePath(path), CrosswordHtml(output.page));
         } else {
-            const bool withKey = dialogs.question(output.window, q(CrosswordText::kAnswerKeyTitle),
-                                                  q(CrosswordText::kExportKey), DefaultAnswer::Yes);
+            const bool withKey =
+                dialogs.question(output.window, QText(CrosswordText::kAnswerKeyTitle),
+                                 QText(CrosswordText::kExportKey), DefaultAnswer::Yes);
             PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
             PainterPages key = CrosswordKeyPages(output.page, output.look);
             std::vector<PageSource*> sources{&puzzle};
             if (withKey)
                 sources.push_back(&key);
-            WritePdfFile(sources, ChosenFilePath(path), q(output.page.heading));
+            WritePdfFile(sources, ChosenFilePath(path), QText(output.page.heading));
         }
     } catch (const Failure& e) {
         dialogs.message(output.window, kOops,
                         QStringLiteral("The puzzle could not be saved. %1")
-                            .arg(q(WithBadBytesEscaped(e.what()))));
+                            .arg(QText(WithBadBytesEscaped(e.what()))));
         return false;
     }
-    dialogs.message(output.window, q(CrosswordText::kExportedTitle),
-                    q(CrosswordExportedMessage(QDir::toNativeSeparators(path).toStdString())));
+    dialogs.message(output.window, QText(CrosswordText::kExportedTitle),
+                    QText(CrosswordExportedMessage(QDir::toNativeSeparators(path).toStdString())));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/picture_loader.h"
+#include "ui/qt_text.h"
 #include "ui/toolbar_icons.h"
 #include "worksheet/class_set.h"
 #include "worksheet/editing_tools.h"
@@ -32,10 +33,6 @@
 namespace abacore {
 
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QTextEdit* MakeEditor(const char* name, const Document& document, QWidget* parent) {
     auto* editor = new QTextEdit(parent);
@@ -172,9 +169,10 @@ QToolBar* QuizForm::buildToolbar() {
     toolbar->setIconSize(QSize(32, 32));
     int index = 0;
     for (const ToolbarButton& button : WorksheetToolbarButtons()) {
-        QAction* action = toolbar->addAction(ToolbarIcon(PictureOf(button.id)), q(button.caption));
+        QAction* action =
+            toolbar->addAction(ToolbarIcon(PictureOf(button.id)), QText(button.caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(++index));
-        action->setToolTip(q(button.tooltip));
+        action->setToolTip(QText(button.tooltip));
         const ToolbarButtonId id = button.id;
         connect(action, &QAction::triggered, this, [this, id] { onToolbarButton(id); });
         m_buttons[id] = action;
@@ -295,11 +293,11 @@ void QuizForm::buildMenus() {
     QAction* exportPdf = file->addAction(QStringLiteral("&Export PDF..."));
     exportPdf->setObjectName(QStringLiteral("ExportPdf"));
     connect(exportPdf, &QAction::triggered, this, [this] { ExportWorksheetPdf(output()); });
-    QAction* exportWeb = file->addAction(q(WorksheetText::kExportWebCommand));
+    QAction* exportWeb = file->addAction(QText(WorksheetText::kExportWebCommand));
     exportWeb->setObjectName(QStringLiteral("ExportWebPage"));
     connect(exportWeb, &QAction::triggered, this,
             [this] { ExportWorksheetWebPage(output(), m_content); });
-    QAction* classSet = file->addAction(q(ClassSetText::kCommand));
+    QAction* classSet = file->addAction(QText(ClassSetText::kCommand));
     classSet->setObjectName(QStringLiteral("ClassSet"));
     connect(classSet, &QAction::triggered, this, [this] {
         SaveClassSet({m_context, this, m_openedWith});
@@ -330,16 +328,16 @@ void QuizForm::buildMenus() {
 
 void QuizForm::fillToolLists() {
     for (const NamedColour& colour : FontColourChoices())
-        m_fontColour->addItem(q(colour.name));
+        m_fontColour->addItem(QText(colour.name));
     m_fontColour->setCurrentIndex(0);
 
     std::vector<std::string> families;
     for (const QString& family : QFontDatabase::families())
         families.push_back(family.toStdString());
     for (const std::string& name : FontNameChoices(families))
-        m_fontName->addItem(q(name));
+        m_fontName->addItem(QText(name));
     m_fontName->setCurrentIndex(0);
-    m_fontName->setEditText(q(kInitialFontName));
+    m_fontName->setEditText(QText(kInitialFontName));
 
     for (int points : FontSizeChoices())
         m_fontSize->addItem(QString::number(points));
@@ -389,7 +387,7 @@ void QuizForm::onToolbarButton(ToolbarButtonId button) {
 void QuizForm::switchView(WorksheetCommand command) {
     if (command == WorksheetCommand::ShowAnswers) {
         m_viewButton->setChecked(true);
-        m_viewButton->setText(q(kWorksheetCaption));
+        m_viewButton->setText(QText(kWorksheetCaption));
         m_answerBox->setGeometry(m_quizBox->geometry());
         m_quizBox->hide();
         m_answerBox->show();
@@ -398,7 +396,7 @@ void QuizForm::switchView(WorksheetCommand command) {
         m_fontTools->setEnabled(false);
     } else {
         m_viewButton->setChecked(false);
-        m_viewButton->setText(q(kAnswersCaption));
+        m_viewButton->setText(QText(kAnswersCaption));
         m_quizBox->show();
         m_answerBox->hide();
         m_quizBox->setFocus();
@@ -434,7 +432,7 @@ void QuizForm::applyFontName(const QString& name) {
 void QuizForm::applyFontSize(const QString& size) {
     const std::optional<int> points = TypedFontSize(size.toStdString());
     if (!points) {
-        m_context.dialogs.message(this, q(kFontSizeTitle), q(FontSizeMessage()));
+        m_context.dialogs.message(this, QText(kFontSizeTitle), QText(FontSizeMessage()));
         // The box goes back to the size that is really in use.
         m_fontSize->setEditText(QString());
         showSelectionFormat();

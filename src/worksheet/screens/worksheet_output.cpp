@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/pdf_export.h"
+#include "ui/qt_text.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/html_writer.h"
 #include "worksheet/rtf_writer.h"
@@ -29,14 +30,6 @@ namespace {
 
 const QString kOops = QString::fromUtf8(WorksheetText::kOopsTitle);
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void MarkKept(const WorksheetOutput& output) {
     if (output.kept)
         output.kept();
@@ -48,8 +41,8 @@ bool MayWrite(const WorksheetOutput& output, const SheetFiles& files) {
     const WorksheetRequest& request = output.context.request;
     const std::vector<std::string> others = FilesToConfirm(request, files.write, output.written);
     return (others.empty() && files.remove.empty()) ||
-           output.context.dialogs.question(output.window, q(kReplaceTitle),
-                                           q(ReplaceQuestion(request, others, files.remove)),
+           output.context.dialogs.question(output.window, QText(kReplaceTitle),
+                                           QText(ReplaceQuestion(request, others, files.remove)),
                                            DefaultAnswer::No);
 }
 
@@ -66,7 +59,7 @@ bool WriteSheetFiles(const WorksheetOutput& output, const SheetFiles& files) {
         WriteFilesTogether(pending);
     } catch (const Failure& e) {
         output.context.dialogs.message(output.window, kOops,
-                                       q(SaveFailedMessage(WithBadBytesEscaped(e.what()))));
+                                       QText(SaveFailedMessage(WithBadBytesEscaped(e.what()))));
         return false;
     }
     for (const PendingFile& file : pending)
@@ -76,7 +69,7 @@ bool WriteSheetFiles(const WorksheetOutput& output, const SheetFiles& files) {
         !std::filesystem::remove(FullWorksheetsPath(request, files.remove), error) && error)
         output.context.dialogs.message(
             output.window, kOops,
-            q(KeyNotRemovedMessage(files.remove, ReasonInWords(error.value()))));
+            QText(KeyNotRemovedMessage(files.remove, ReasonInWords(error.value()))));
     return true;
 }
 
@@ -98,14 +91,14 @@ void SaveWorksheet(const WorksheetOutput& output) {
     AppContext& context = output.context;
     WorksheetRequest& request = context.request;
     const std::optional<QString> typed =
-        context.dialogs.input(output.window, Text(WorksheetText::kNameSavedFileTitle),
-                              Text(WorksheetText::kNameSavedFile), q(request.Heading));
+        context.dialogs.input(output.window, QText(WorksheetText::kNameSavedFileTitle),
+                              QText(WorksheetText::kNameSavedFile), QText(request.Heading));
     if (!typed || typed->isEmpty())
         return;
     const std::string name = typed->toStdString();
     if (const SaveNameProblem problem = CheckSaveName(name); problem != SaveNameProblem::None) {
-        context.dialogs.message(output.window, q(kSaveNameTitle),
-                                q(SaveNameMessage(problem, NameSource::Typed)));
+        context.dialogs.message(output.window, QText(kSaveNameTitle),
+                                QText(SaveNameMessage(problem, NameSource::Typed)));
         return;
     }
     const SheetFiles files = FilesOfSheet(request, name, false, output.written);
@@ -114,22 +107,22 @@ void SaveWorksheet(const WorksheetOutput& output) {
     // The heading changes only once the file is safely written.
     request.Heading = name;
     MarkKept(output);
-    context.dialogs.message(output.window, q(kWorksheetSavedTitle),
-                            q(WorksheetSavedMessage(request, name)));
+    context.dialogs.message(output.window, QText(kWorksheetSavedTitle),
+                            QText(WorksheetSavedMessage(request, name)));
 }
 
 void PrintWorksheet(const WorksheetOutput& output) {
     AppContext& context = output.context;
     Dialogs& dialogs = context.dialogs;
-    if (!dialogs.question(output.window, Text(WorksheetText::kConfirmPrintTitle),
-                          Text(WorksheetText::kConfirmPrint), DefaultAnswer::Yes))
+    if (!dialogs.question(output.window, QText(WorksheetText::kConfirmPrintTitle),
+                          QText(WorksheetText::kConfirmPrint), DefaultAnswer::Yes))
         return;
     QPrinter printer(QPrinter::HighResolution);
     // The name the print queue shows for the job.
-    printer.setDocName(q(context.request.Heading));
+    printer.setDocName(QText(context.request.Heading));
     if (!dialogs.choosePrinter(output.window, printer))
         return;
-    const QString failed = Text(WorksheetText::kWorksheetNotPrinted);
+    const QString failed = QText(WorksheetText::kWorksheetNotPrinted);
     if (!PrintJob(output.worksheet, printer)) {
         dialogs.message(output.window, kOops, failed);
         return;
@@ -147,22 +140,22 @@ void PrintWorksheet(const WorksheetOutput& output) {
     };
     noteFile();
     if (HasAnswerKey(context.request)) {
-        const QString askKey = Text(WorksheetText::kPrintAnswerKey);
+        const QString askKey = QText(WorksheetText::kPrintAnswerKey);
         if (dialogs.question(output.window, askKey, askKey, DefaultAnswer::Yes)) {
             // A second job into the same file would replace the worksheet.
             if (printer.outputFormat() == QPrinter::PdfFormat)
                 printer.setOutputFileName(
-                    q(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
-            printer.setDocName(q(AnswerKeyTitle(context.request.Heading)));
+                    QText(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
+            printer.setDocName(QText(AnswerKeyTitle(context.request.Heading)));
             if (!PrintJob(output.answerKey, printer)) {
-                dialogs.message(output.window, kOops, Text(WorksheetText::kAnswerKeyNotPrinted));
+                dialogs.message(output.window, kOops, QText(WorksheetText::kAnswerKeyNotPrinted));
                 return;
             }
             noteFile();
         }
     }
-    dialogs.message(output.window, q(kWorksheetPrintedTitle),
-                    q(PrintedMessage(folder.toStdString(), files)));
+    dialogs.message(output.window, QText(kWorksheetPrintedTitle),
+                    QText(PrintedMessage(folder.toStdString(), files)));
 }
 
 void SendToWordProcessor(const WorksheetOutput& output) {
@@ -171,25 +164,25 @@ void SendToWordProcessor(const WorksheetOutput& output) {
     Dialogs& dialogs = context.dialogs;
     const std::string name = request.Heading;
     if (const SaveNameProblem problem = CheckSaveName(name); problem != SaveNameProblem::None) {
-        dialogs.message(output.window, q(kSaveNameTitle),
-                        q(SaveNameMessage(problem, NameSource::Heading)));
+        dialogs.message(output.window, QText(kSaveNameTitle),
+                        QText(SaveNameMessage(problem, NameSource::Heading)));
         return;
     }
     const bool withKey = HasAnswerKey(request) &&
-                         dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
-                                          Text(WorksheetText::kSendAnswerKey), DefaultAnswer::Yes);
+                         dialogs.question(output.window, QText(WorksheetText::kAnswerKeyTitle),
+                                          QText(WorksheetText::kSendAnswerKey), DefaultAnswer::Yes);
     const SheetFiles files = FilesOfSheet(request, name, withKey, output.written);
     if (!MayWrite(output, files) || !WriteSheetFiles(output, files))
         return;
     MarkKept(output);
     QStringList arguments;
     for (const std::string& path : QuickWordArguments(request, name, withKey))
-        arguments << q(path);
-    const QString program = q(request.WordProcessorPath);
+        arguments << QText(path);
+    const QString program = QText(request.WordProcessorPath);
     if (program.isEmpty() || !dialogs.startDetached(program, arguments))
         dialogs.message(output.window, kOops,
-                        Text(WorksheetText::kWordProcessorNotStarted)
-                            .arg(program, q(WorksheetsFolderWords(request))));
+                        QText(WorksheetText::kWordProcessorNotStarted)
+                            .arg(program, QText(WorksheetsFolderWords(request))));
 }
 
 namespace {
@@ -198,10 +191,10 @@ namespace {
 // has; the folder above it without one), or the folder alone when the heading is no file name.
 QString SuggestedExportName(const WorksheetRequest& request, const QString& extension) {
     const std::filesystem::path worksheets = WorksheetsFolderOf(request);
-    QDir folder(q(worksheets.parent_path().string()));
-    folder.cd(q(worksheets.filename().string()));
+    QDir folder(QText(worksheets.parent_path().string()));
+    folder.cd(QText(worksheets.filename().string()));
     const bool headingIsName = CheckSaveName(request.Heading) == SaveNameProblem::None;
-    return headingIsName ? folder.filePath(q(request.Heading) + extension) : folder.path();
+    return headingIsName ? folder.filePath(QText(request.Heading) + extension) : folder.path();
 }
 
 } // namespace
@@ -212,8 +205,8 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     Dialogs& dialogs = context.dialogs;
     const QString suggested = SuggestedExportName(request, QStringLiteral(".pdf"));
     std::optional<QString> chosen =
-        dialogs.saveFile(output.window, Text(WorksheetText::kExportPdfTitle),
-                         Text(WorksheetText::kPdfFilter), suggested);
+        dialogs.saveFile(output.window, QText(WorksheetText::kExportPdfTitle),
+                         QText(WorksheetText::kPdfFilter), suggested);
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;
@@ -221,27 +214,28 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
         path += QStringLiteral(".pdf");
     const bool withKey =
         HasAnswerKey(request) &&
-        dialogs.question(output.window, Text(WorksheetText::kAnswerKeyTitle),
-                         Text(WorksheetText::kAddAnswerKeyToPdf), DefaultAnswer::Yes);
+        dialogs.question(output.window, QText(WorksheetText::kAnswerKeyTitle),
+                         QText(WorksheetText::kAddAnswerKeyToPdf), DefaultAnswer::Yes);
     std::vector<const QTextDocument*> documents{&output.worksheet};
     if (withKey)
         documents.push_back(&output.answerKey);
     try {
-        WritePdf(documents, ChosenFilePath(path), q(request.Heading));
+        WritePdf(documents, ChosenFilePath(path), QText(request.Heading));
     } catch (const Failure& e) {
-        dialogs.message(output.window, kOops,
-                        Text(WorksheetText::kPdfNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
+        dialogs.message(
+            output.window, kOops,
+            QText(WorksheetText::kPdfNotWritten).arg(QText(WithBadBytesEscaped(e.what()))));
         return;
     }
     MarkKept(output);
-    dialogs.message(output.window, Text(WorksheetText::kPdfSavedTitle),
-                    Text(WorksheetText::kPdfSaved).arg(QDir::toNativeSeparators(path)));
+    dialogs.message(output.window, QText(WorksheetText::kPdfSavedTitle),
+                    QText(WorksheetText::kPdfSaved).arg(QDir::toNativeSeparators(path)));
 }
 
 void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& content) {
     Dialogs& dialogs = output.context.dialogs;
     std::optional<QString> chosen = dialogs.saveFile(
-        output.window, Text(WorksheetText::kExportWebTitle), Text(WorksheetText::kWebFilter),
+        output.window, QText(WorksheetText::kExportWebTitle), QText(WorksheetText::kWebFilter),
         SuggestedExportName(output.context.request, QStringLiteral(".html")));
     if (!chosen || chosen->isEmpty())
         return;
@@ -252,12 +246,13 @@ void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& c
     try {
         WriteFileAtomically(ChosenFilePath(path), WorksheetHtml({&single, 1}, nullptr));
     } catch (const Failure& e) {
-        dialogs.message(output.window, kOops,
-                        Text(WorksheetText::kWebNotWritten).arg(q(WithBadBytesEscaped(e.what()))));
+        dialogs.message(
+            output.window, kOops,
+            QText(WorksheetText::kWebNotWritten).arg(QText(WithBadBytesEscaped(e.what()))));
         return;
     }
-    dialogs.message(output.window, Text(WorksheetText::kWebSavedTitle),
-                    Text(WorksheetText::kWebSaved).arg(QDir::toNativeSeparators(path)));
+    dialogs.message(output.window, QText(WorksheetText::kWebSavedTitle),
+                    QText(WorksheetText::kWebSaved).arg(QDir::toNativeSeparators(path)));
 }
 
 void PreviewWorksheet(const WorksheetOutput& output) {
