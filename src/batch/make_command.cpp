@@ -9,6 +9,8 @@
 #include "core/program_folder.h"
 #include "core/program_messages.h"
 #include "core/worksheet_request.h"
+#include "crossword/grid_builder.h"
+#include "maker/version_maker.h"
 #include "ui/font_substitutes.h"
 #include "ui/pdf_export.h"
 #include "ui/picture_loader.h"
@@ -597,26 +599,26 @@ int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
         std::unique_ptr<QGuiApplication> app;
         // The crossword is built as its builder window builds it, a worksheet as its window;
         // each version of a class set afresh, the worksheets joined into one document.
-        std::vector<CrosswordPage> puzzles;
         std::optional<WorksheetDocuments> documents;
-        std::vector<WorksheetDocuments> made;
         std::vector<WebVersion> pages; // a web page's sections: one for each version
-        if (crossword) {
-            for (const SheetVersion& version : versions) {
-                WorksheetRequest own = request;
-                puzzles.push_back(MakeBatchCrossword(own, random));
-                puzzles.back().version = version;
-            }
-        } else {
-            made = *BuildVersions(request, random, versions);
-            for (WorksheetDocuments& version : made)
+        // Made on a copy: the titles below are the request's as the options filled it.
+        WorksheetRequest own = request;
+        MakeResult result = MakeVersions(own, random, versions);
+        if (const auto* failure = std::get_if<MakeFailure>(&result))
+            throw UserError{failure->kind == MakeFailureKind::GaveUp
+                                ? std::string(CrosswordText::kFailedTitle) + " " + failure->message
+                                : failure->message};
+        MadeVersions& made = std::get<MadeVersions>(result);
+        std::vector<CrosswordPage>& puzzles = made.puzzles;
+        if (!crossword) {
+            for (WorksheetDocuments& version : made.sheets)
                 PlacePictureBelowHeading(version.worksheet, picture.picture);
-            const bool single = made.size() == 1;
-            documents = single ? std::move(made.front()) : JoinVersions(made);
-            for (size_t k = 0; k < made.size(); ++k)
+            const bool single = made.sheets.size() == 1;
+            documents = single ? std::move(made.sheets.front()) : JoinVersions(made.sheets);
+            for (size_t k = 0; k < made.sheets.size(); ++k)
                 pages.push_back({versions[k].inSet() ? PupilVersionLabel(versions[k]) : "",
                                  versions[k].pupil,
-                                 single ? &documents->content : &made[k].content});
+                                 single ? &documents->content : &made.sheets[k].content});
         }
 
         if (needsPdf) {

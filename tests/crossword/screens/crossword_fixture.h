@@ -6,10 +6,12 @@
 #include "crossword/crossword_page.h"
 #include "crossword/screens/cross_print.h"
 #include "crossword/screens/crossword_view.h"
+#include "maker/version_maker.h"
 #include "program_folder_fixture.h"
 
 #include <QImage>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace abacore {
@@ -24,7 +26,9 @@ struct BuilderWindow {
         app.request = CrosswordRequest(skill, 0, 1000, 0, 1000, count);
         app.request.Heading = "Sums for Friday"; // not the default heading
         app.request.ProgramFolder = folder.path().toStdString();
-        page = MakeCrossword(app.request, app.random);
+        page = std::get<MadeVersions>(
+            MakeVersions(app.request, app.random, std::span(&kOneSheet, 1)))
+                   .puzzles.front();
         window = std::make_unique<CrossPrint>(app.context, page);
         ShowActive(*window);
     }
