@@ -73,11 +73,6 @@ std::optional<std::string> CrosswordFileRefusal(const fs::path& puzzle, const fs
     return std::nullopt;
 }
 
-bool CrosswordNeedsPdf(const fs::path& puzzle, const fs::path& answerKey) {
-    return LowerCaseExtension(puzzle) == "pdf" ||
-           (!answerKey.empty() && LowerCaseExtension(answerKey) == "pdf");
-}
-
 PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const fs::path& path,
                                 const QImage& picture) {
     const std::string suffix = LowerCaseExtension(path);

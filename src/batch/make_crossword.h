@@ -20,8 +20,6 @@ namespace abacore {
 std::optional<std::string> CrosswordFileRefusal(const std::filesystem::path& puzzle,
                                                 const std::filesystem::path& answerKey,
                                                 bool withPicture);
-// Whether either file is a PDF (which needs Qt's fonts and painter).
-bool CrosswordNeedsPdf(const std::filesystem::path& puzzle, const std::filesystem::path& answerKey);
 
 // One file each, to write with WriteFilesTogether, in the format of the name's extension, with
 // the puzzles (the versions of a class set) one after the other, each from a new page; .ipuz

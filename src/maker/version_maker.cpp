@@ -26,9 +26,8 @@ std::variant<CrosswordPage, MakeFailure> MakeOneCrossword(WorksheetRequest& requ
     }
 }
 
-std::variant<WorksheetDocuments, MakeFailure> MakeOneWorksheet(WorksheetRequest& request,
-                                                               RandomSource& random,
-                                                               const SheetVersion& version) {
+std::variant<WorksheetDocuments, MakeFailure>
+MakeOneWorksheet(WorksheetRequest& request, RandomSource& random, const SheetVersion& version) {
     try {
         return BuildWorksheet(request, random, version);
     } catch (const DataFileError& e) {
@@ -47,10 +46,9 @@ MakeResult MakeVersions(WorksheetRequest& request, RandomSource& random,
         static_cast<long long>(request.ProblemCount) * static_cast<long long>(versions.size());
     if (problems > kMostProblemsInASet)
         return MakeFailure{MakeFailureKind::TooLarge,
-                           "A class set of " + std::to_string(versions.size()) +
-                               " versions with " + std::to_string(request.ProblemCount) +
-                               " problems each would hold " + std::to_string(problems) +
-                               " problems; a class set holds at most " +
+                           "A class set of " + std::to_string(versions.size()) + " versions with " +
+                               std::to_string(request.ProblemCount) + " problems each would hold " +
+                               std::to_string(problems) + " problems; a class set holds at most " +
                                std::to_string(kMostProblemsInASet) +
                                ". Make fewer versions, or fewer problems on each."};
     const bool single = versions.size() == 1 && !versions.front().inSet();

@@ -222,8 +222,8 @@ void SaveClassSet(const ClassSetOutput& output) {
         } else {
             const WorksheetDocuments joined = JoinVersions(made.sheets);
             const std::string& heading = output.request.Heading;
-            sheetBytes =
-                WorksheetSetBytes(made.sheets, *versions, joined.worksheet, heading, sheets->format);
+            sheetBytes = WorksheetSetBytes(made.sheets, *versions, joined.worksheet, heading,
+                                           sheets->format);
             if (keys)
                 keyBytes = WorksheetSetBytes(made.sheets, *versions, joined.answerKey,
                                              AnswerKeyTitle(heading), keys->format);

@@ -1,8 +1,8 @@
 // The crossword's pages as drawn: read back pixel by pixel, cell by cell.
 #include "../crossword/crossword_request.h"
 #include "crossword/crossword_page.h"
-#include "maker/version_maker.h"
 #include "crossword/puzzle_layout.h"
+#include "maker/version_maker.h"
 #include "ui/crossword_pages.h"
 
 #include <QImage>
@@ -66,7 +66,9 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
     WorksheetRequest request = CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 30);
     request.Heading = "Thirty Sums";
     RandomSource random(5);
-    const CrosswordPage page = std::get<MadeVersions>(MakeVersions(request, random, std::span(&kOneSheet, 1))).puzzles.front();
+    const CrosswordPage page =
+        std::get<MadeVersions>(MakeVersions(request, random, std::span(&kOneSheet, 1)))
+            .puzzles.front();
     CrosswordLook look;
     look.colour = QColor(0, 0, 255);
     const QColor background = look.colour;
