@@ -38,7 +38,7 @@ void buildCrosswords(benchmark::State& state, const WorksheetRequest& request) {
     for (auto _ : state) {
         WorksheetRequest r = request;
         const auto start = std::chrono::steady_clock::now();
-        MakeResult made = MakeVersions(r, random, std::span(&kOneSheet, 1));
+        MakeOutcome made = MakeVersions(r, random, std::span(&kOneSheet, 1));
         benchmark::DoNotOptimize(made);
         gaveUp += std::holds_alternative<MakeFailure>(made) ? 1 : 0;
         seconds.push_back(

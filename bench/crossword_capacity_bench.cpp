@@ -50,7 +50,7 @@ void buildForTwentySeeds(benchmark::State& state, WorksheetRequest r, int count)
             WorksheetRequest copy = r;
             RandomSource random(seed);
             const auto start = std::chrono::steady_clock::now();
-            MakeResult made = MakeVersions(copy, random, std::span(&kOneSheet, 1));
+            MakeOutcome made = MakeVersions(copy, random, std::span(&kOneSheet, 1));
             benchmark::DoNotOptimize(made);
             built += std::holds_alternative<MadeVersions>(made) ? 1 : 0;
             slowest = std::max(

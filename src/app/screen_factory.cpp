@@ -25,7 +25,7 @@ namespace {
 
 QWidget* makeWorksheet(AppContext& context, QWidget* current) {
     WorksheetRequest& request = context.request;
-    MakeResult result = MakeVersions(request, context.random, std::span(&kOneSheet, 1));
+    MakeOutcome result = MakeVersions(request, context.random, std::span(&kOneSheet, 1));
     if (auto* made = std::get_if<MadeVersions>(&result)) {
         auto* sheet = new QuizForm(context, std::move(made->sheets.front()));
         request.KeepTyped = false;

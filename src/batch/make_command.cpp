@@ -82,7 +82,7 @@ int RunMakeJob(const MakeJob& job, char** argv) {
         std::vector<WebVersion> pages; // a web page's sections: one for each version
         // Made on a copy: the titles below are the request's as the options filled it.
         WorksheetRequest own = job.request;
-        MakeResult result = MakeVersions(own, random, job.versions);
+        MakeOutcome result = MakeVersions(own, random, job.versions);
         if (const auto* failure = std::get_if<MakeFailure>(&result))
             return fail({failure->kind == MakeFailureKind::GaveUp
                              ? std::string(CrosswordText::kFailedTitle) + " " + failure->message

@@ -39,7 +39,7 @@ MakeOneWorksheet(WorksheetRequest& request, RandomSource& random, const SheetVer
 
 } // namespace
 
-MakeResult MakeVersions(WorksheetRequest& request, RandomSource& random,
+MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
                         std::span<const SheetVersion> versions, const VersionProgress& progress) {
     const bool crossword = RowOf(request.ActivityType).output == Output::Crossword;
     const long long problems =

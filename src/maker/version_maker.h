@@ -45,7 +45,7 @@ struct MakeFailure {
     std::string message; // for the user; empty when cancelled
 };
 
-using MakeResult = std::variant<MadeVersions, MakeFailure>;
+using MakeOutcome = std::variant<MadeVersions, MakeFailure>;
 
 // One unlabelled sheet: what a window makes.
 inline const SheetVersion kOneSheet{};
@@ -54,7 +54,7 @@ inline const SheetVersion kOneSheet{};
 // was drawn (the crossword's problem set, which its window reads back); each version of a set
 // is made on its own copy, so that no version leaves anything behind for the next. A set too
 // large is refused before anything is drawn.
-MakeResult MakeVersions(WorksheetRequest& request, RandomSource& random,
+MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
                         std::span<const SheetVersion> versions,
                         const VersionProgress& progress = {});
 

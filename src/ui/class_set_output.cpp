@@ -208,7 +208,7 @@ void SaveClassSet(const ClassSetOutput& output) {
         if (keys)
             CheckWritable(keysFile);
         WorksheetRequest request = output.request;
-        MakeResult result = MakeVersions(request, context.random, *versions, goOn);
+        MakeOutcome result = MakeVersions(request, context.random, *versions, goOn);
         if (const auto* failure = std::get_if<MakeFailure>(&result)) {
             if (failure->kind == MakeFailureKind::Cancelled)
                 return;

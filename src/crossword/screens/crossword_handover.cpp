@@ -27,7 +27,7 @@ public:
 
 QWidget* MakeCrosswordScreen(AppContext& context, QWidget* current) {
     WorksheetRequest& request = context.request;
-    MakeResult result = [&] {
+    MakeOutcome result = [&] {
         const BusyPointer busy;
         // On the request itself: the builder window reads its problem set back.
         return MakeVersions(request, context.random, std::span(&kOneSheet, 1));
