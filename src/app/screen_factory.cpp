@@ -17,15 +17,13 @@
 #include "worksheet/screens/flash_directions.h"
 #include "worksheet/screens/quiz_form.h"
 
-#include <span>
-
 namespace abacore {
 
 namespace {
 
 QWidget* makeWorksheet(AppContext& context, QWidget* current) {
     WorksheetRequest& request = context.request;
-    MakeOutcome result = MakeVersions(request, context.random, std::span(&kOneSheet, 1));
+    MakeOutcome result = MakeVersions(request, context.random);
     if (auto* made = std::get_if<MadeVersions>(&result)) {
         auto* sheet = new QuizForm(context, std::move(made->sheets.front()));
         request.KeepTyped = false;

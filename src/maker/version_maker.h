@@ -55,7 +55,7 @@ inline const SheetVersion kOneSheet{};
 // is made on its own copy, so that no version leaves anything behind for the next. A set too
 // large is refused before anything is drawn.
 MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
-                        std::span<const SheetVersion> versions,
-                        const VersionProgress& progress = {});
+                         std::span<const SheetVersion> versions = {&kOneSheet, 1},
+                         const VersionProgress& progress = {});
 
 } // namespace abacore

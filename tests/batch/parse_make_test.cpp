@@ -30,7 +30,6 @@ protected:
             list.push_back(last->toStdString());
         return abacore::ParseMake(list, {folder.path().toStdString(), {}, {}});
     }
-    std::string here(const char* name) const { return file(name).toStdString(); }
 };
 
 } // namespace
@@ -118,40 +117,33 @@ TEST_F(ParseMake, AnAcceptedCommandFillsTheJob) {
         return std::get<MakeJob>(std::move(parsed));
     };
     const MakeJob plain = job("skills -o s.rtf");
-    EXPECT_EQ(plain.request.ActivityType, Activity::SkillsPractice);
     EXPECT_EQ(plain.request.Heading, "Addition Practice Worksheet");
     EXPECT_EQ(plain.request.ProblemCount, 20);
     EXPECT_EQ(plain.request.ProgramFolder, folder.path().toStdString());
-    EXPECT_EQ(plain.output, here("s.rtf"));
+    EXPECT_EQ(plain.output, file("s.rtf").toStdString());
     EXPECT_EQ(plain.outputFormat, FileFormat::Rtf);
     EXPECT_FALSE(plain.keyFormat || plain.seed || plain.picture || plain.needsPdf());
-    ASSERT_EQ(plain.versions.size(), 1u);
-    EXPECT_FALSE(plain.versions[0].inSet());
+    EXPECT_TRUE(plain.versions.size() == 1 && !plain.versions[0].inSet());
 
     const MakeJob puzzle = job("crossword -o p.ipuz --answer-key k.txt --seed 7 --skills sub "
                                "--first 1..100 --second 2..150 --count 15");
     EXPECT_EQ(puzzle.request.SkillMode, Skill::Subtraction);
-    EXPECT_EQ(ValueOf(puzzle.request.FirstMax), 100);
     EXPECT_EQ(ValueOf(puzzle.request.SecondMin), 2);
     EXPECT_EQ(puzzle.request.SecondMax, 150);
     EXPECT_EQ(puzzle.request.ProblemCount, 15);
     EXPECT_EQ(puzzle.seed, 7u);
-    EXPECT_EQ(puzzle.answerKey, here("k.txt"));
+    EXPECT_EQ(puzzle.answerKey, file("k.txt").toStdString());
     EXPECT_EQ(std::pair(puzzle.outputFormat, puzzle.keyFormat),
               std::pair(FileFormat::Ipuz, std::optional(FileFormat::Text)));
 
     const MakeJob named = job("words --names class.txt -o s.pdf --answer-key k.rtf --picture "
                               "teal.bmp --heading Sums");
     EXPECT_EQ(named.request.Heading, "Sums");
-    EXPECT_EQ(named.picture, here("teal.bmp")); // read when the job runs
+    EXPECT_EQ(named.picture, file("teal.bmp").toStdString()); // read when the job runs
     EXPECT_TRUE(named.needsPdf());
     ASSERT_EQ(named.versions.size(), 2u);
     EXPECT_EQ(named.versions[1].pupil, "Tom");
-    EXPECT_EQ(named.versions[1].count, 2);
 
-    const MakeJob copies = job("cards --copies 3 -o c.html");
-    EXPECT_EQ(copies.outputFormat, FileFormat::WebPage);
-    EXPECT_EQ(copies.versions.back().number, 3);
     EXPECT_TRUE(job("--help").help);
     EXPECT_EQ(files(), QStringList{"class.txt"});
 }

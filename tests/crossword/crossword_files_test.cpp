@@ -33,9 +33,7 @@ TEST(CrosswordFiles, KeyTextAndIpuzHoldThePageCellForCellAndClueForClue) {
         WorksheetRequest r = EverySkillRequest(25);
         r.Heading = "Mixed \xFF Practice"; // not UTF-8: the file is still written
         RandomSource random(seed);
-        const CrosswordPage page =
-            std::get<MadeVersions>(MakeVersions(r, random, std::span(&kOneSheet, 1)))
-                .puzzles.front();
+        const CrosswordPage page = std::get<MadeVersions>(MakeVersions(r, random)).puzzles.front();
         const json ipuz = json::parse(CrosswordIpuz(page));
         EXPECT_EQ(ipuz["title"], "Mixed \uFFFD Practice");
         // Programs lay the grid out by its declared size: 27 across, 19 down.

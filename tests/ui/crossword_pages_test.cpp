@@ -67,8 +67,7 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
     request.Heading = "Thirty Sums";
     RandomSource random(5);
     const CrosswordPage page =
-        std::get<MadeVersions>(MakeVersions(request, random, std::span(&kOneSheet, 1)))
-            .puzzles.front();
+        std::get<MadeVersions>(MakeVersions(request, random)).puzzles.front();
     CrosswordLook look;
     look.colour = QColor(0, 0, 255);
     const QColor background = look.colour;

@@ -8,7 +8,6 @@
 #include "wizard/screen_flow.h"
 
 #include <QApplication>
-#include <span>
 
 namespace abacore {
 
@@ -30,7 +29,7 @@ QWidget* MakeCrosswordScreen(AppContext& context, QWidget* current) {
     MakeOutcome result = [&] {
         const BusyPointer busy;
         // On the request itself: the builder window reads its problem set back.
-        return MakeVersions(request, context.random, std::span(&kOneSheet, 1));
+        return MakeVersions(request, context.random);
     }();
     if (auto* made = std::get_if<MadeVersions>(&result)) {
         request.KeepTyped = false;

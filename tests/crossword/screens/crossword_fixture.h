@@ -11,7 +11,6 @@
 
 #include <QImage>
 #include <memory>
-#include <span>
 #include <string>
 
 namespace abacore {
@@ -26,9 +25,7 @@ struct BuilderWindow {
         app.request = CrosswordRequest(skill, 0, 1000, 0, 1000, count);
         app.request.Heading = "Sums for Friday"; // not the default heading
         app.request.ProgramFolder = folder.path().toStdString();
-        page =
-            std::get<MadeVersions>(MakeVersions(app.request, app.random, std::span(&kOneSheet, 1)))
-                .puzzles.front();
+        page = std::get<MadeVersions>(MakeVersions(app.request, app.random)).puzzles.front();
         window = std::make_unique<CrossPrint>(app.context, page);
         ShowActive(*window);
     }
