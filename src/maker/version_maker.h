@@ -50,10 +50,10 @@ using MakeOutcome = std::variant<MadeVersions, MakeFailure>;
 // One unlabelled sheet: what a window makes.
 inline const SheetVersion kOneSheet{};
 
-// Makes every version. A single unlabelled sheet is made on `request` itself, which keeps what
-// was drawn (the crossword's problem set, which its window reads back); each version of a set
-// is made on its own copy, so that no version leaves anything behind for the next. A set too
-// large is refused before anything is drawn.
+// Makes every version. A single unlabelled sheet is made on `request` itself, as the windows
+// always made theirs, so the request keeps what was drawn (the crossword's answers and clues);
+// each version of a set is made on its own copy, so that no version leaves anything behind for
+// the next. A set too large is refused before anything is drawn.
 MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
                          std::span<const SheetVersion> versions = {&kOneSheet, 1},
                          const VersionProgress& progress = {});
