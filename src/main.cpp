@@ -16,6 +16,7 @@
 #include "app/about_form.h"
 #include "app/screen_factory.h"
 #include "batch/make_command.h"
+#include "batch/make_options.h"
 #include "core/output_check.h"
 #include "core/program_folder.h"
 #include "core/program_places.h"

@@ -4,6 +4,7 @@
 #include "clipart/screens/add_pic.h"
 #include "core/worksheet_request.h"
 #include "crossword/screens/crossword_handover.h"
+#include "maker/version_maker.h"
 #include "ui/dialogs.h"
 #include "wizard/screen_flow.h"
 #include "wizard/screens/choose_heading.h"
@@ -16,7 +17,6 @@
 #include "worksheet/screens/choose_squares_option.h"
 #include "worksheet/screens/flash_directions.h"
 #include "worksheet/screens/quiz_form.h"
-#include "worksheet/worksheet_builder.h"
 
 namespace abacore {
 
@@ -24,15 +24,16 @@ namespace {
 
 QWidget* makeWorksheet(AppContext& context, QWidget* current) {
     WorksheetRequest& request = context.request;
-    try {
-        auto* sheet = new QuizForm(context, BuildWorksheet(request, context.random));
+    MakeOutcome result = MakeVersions(request, context.random);
+    if (auto* made = std::get_if<MadeVersions>(&result)) {
+        auto* sheet = new QuizForm(context, std::move(made->sheets.front()));
         request.KeepTyped = false;
         return sheet;
-    } catch (const GenerationError& e) {
-        context.dialogs.message(current, QStringLiteral("Hey!"), QString::fromStdString(e.what()));
-        request.KeepTyped = true;
-        return MakeScreen(ScreenAfterRefusal(request.ActivityType), context, current);
     }
+    context.dialogs.message(current, QStringLiteral("Hey!"),
+                            QString::fromStdString(std::get<MakeFailure>(result).message));
+    request.KeepTyped = true;
+    return MakeScreen(ScreenAfterRefusal(request.ActivityType), context, current);
 }
 
 } // namespace

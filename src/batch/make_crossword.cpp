@@ -2,13 +2,10 @@
 
 #include "core/atomic_file.h"
 #include "crossword/crossword_html.h"
-#include "crossword/crossword_problems.h"
 #include "crossword/crossword_writers.h"
-#include "crossword/grid_builder.h"
 #include "ui/crossword_pages.h"
 #include "ui/page_output.h"
 #include "worksheet/class_set.h"
-#include "worksheet/generation_error.h"
 #include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
 
@@ -74,20 +71,6 @@ std::optional<std::string> CrosswordFileRefusal(const fs::path& puzzle, const fs
                "\": a crossword's answer key is written as .pdf or .txt (an .ipuz puzzle holds "
                "its answers already).";
     return std::nullopt;
-}
-
-bool CrosswordNeedsPdf(const fs::path& puzzle, const fs::path& answerKey) {
-    return LowerCaseExtension(puzzle) == "pdf" ||
-           (!answerKey.empty() && LowerCaseExtension(answerKey) == "pdf");
-}
-
-CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random) {
-    const DrawLimits limits = MakeCrosswordProblems(request, random);
-    try {
-        return MakeCrosswordPage(BuildGrid(request, random, limits), request);
-    } catch (const GenerationError& e) {
-        throw GenerationError(std::string(CrosswordText::kFailedTitle) + " " + e.what());
-    }
 }
 
 PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const fs::path& path,

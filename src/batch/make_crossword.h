@@ -1,6 +1,6 @@
 #pragma once
 // The crossword's part of `make crossword`: which files it can write, and writing them. The
-// crossword is built by MakeCrossword (crossword/crossword_page.h), as the builder window does.
+// crossword is made by the maker of versions (maker/version_maker.h), as the builder window's.
 
 #include "core/atomic_file.h"
 #include "crossword/crossword_page.h"
@@ -20,12 +20,6 @@ namespace abacore {
 std::optional<std::string> CrosswordFileRefusal(const std::filesystem::path& puzzle,
                                                 const std::filesystem::path& answerKey,
                                                 bool withPicture);
-// Whether either file is a PDF (which needs Qt's fonts and painter).
-bool CrosswordNeedsPdf(const std::filesystem::path& puzzle, const std::filesystem::path& answerKey);
-
-// The crossword as the builder window makes it (MakeCrossword). Throws GenerationError: for
-// ranges that cannot make the problems, and, titled "Failed.", when the builder gives up.
-CrosswordPage MakeBatchCrossword(WorksheetRequest& request, RandomSource& random);
 
 // One file each, to write with WriteFilesTogether, in the format of the name's extension, with
 // the puzzles (the versions of a class set) one after the other, each from a new page; .ipuz

@@ -1,7 +1,6 @@
 #include "crossword/crossword_page.h"
 
 #include "crossword/crossword_problems.h"
-#include "crossword/grid_builder.h"
 #include "worksheet/utf8.h"
 
 #include <algorithm>
@@ -36,12 +35,6 @@ CrosswordPage MakeCrosswordPage(const CrosswordGrid& grid, const WorksheetReques
     std::stable_sort(page.across.begin(), page.across.end(), byNumber);
     std::stable_sort(page.down.begin(), page.down.end(), byNumber);
     return page;
-}
-
-CrosswordPage MakeCrossword(WorksheetRequest& request, RandomSource& random) {
-    const DrawLimits limits = MakeCrosswordProblems(request, random);
-    const CrosswordGrid grid = BuildGrid(request, random, limits);
-    return MakeCrosswordPage(grid, request);
 }
 
 std::optional<UsedCellBox> UsedCells(const CrosswordPage& page) {

@@ -59,9 +59,4 @@ std::optional<UsedCellBox> UsedCells(const CrosswordPage& page);
 // The clues come from the request's CrosswordClues, by word index.
 CrosswordPage MakeCrosswordPage(const CrosswordGrid& grid, const WorksheetRequest& request);
 
-// The whole crossword as the builder window opens it: the problem set (MakeCrosswordProblems),
-// the grid (BuildGrid) and its page. Throws GenerationError when the ranges cannot make the
-// problems or the builder gives up (CrosswordText::kFailedMessage).
-CrosswordPage MakeCrossword(WorksheetRequest& request, RandomSource& random);
-
 } // namespace abacore

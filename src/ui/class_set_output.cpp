@@ -5,6 +5,7 @@
 #include "core/program_messages.h"
 #include "core/startup.h"
 #include "crossword/crossword_writers.h"
+#include "maker/version_maker.h"
 #include "ui/app_context.h"
 #include "ui/chosen_file.h"
 #include "ui/crossword_pages.h"
@@ -206,28 +207,25 @@ void SaveClassSet(const ClassSetOutput& output) {
         CheckWritable(sheetsFile);
         if (keys)
             CheckWritable(keysFile);
-        if (crossword) {
-            std::vector<CrosswordPage> pages;
-            for (const SheetVersion& version : *versions) {
-                WorksheetRequest own = output.request;
-                pages.push_back(MakeCrossword(own, context.random));
-                pages.back().version = version;
-                if (!goOn(static_cast<int>(pages.size())))
-                    return;
-            }
-            sheetBytes = CrosswordSetBytes(pages, output.look, sheets->format, false);
-            if (keys)
-                keyBytes = CrosswordSetBytes(pages, output.look, keys->format, true);
-        } else {
-            const auto made = BuildVersions(output.request, context.random, *versions, goOn);
-            if (!made)
+        WorksheetRequest request = output.request;
+        MakeOutcome result = MakeVersions(request, context.random, *versions, goOn);
+        if (const auto* failure = std::get_if<MakeFailure>(&result)) {
+            if (failure->kind == MakeFailureKind::Cancelled)
                 return;
-            const WorksheetDocuments joined = JoinVersions(*made);
-            const std::string& heading = output.request.Heading;
-            sheetBytes =
-                WorksheetSetBytes(*made, *versions, joined.worksheet, heading, sheets->format);
+            throw GenerationError(failure->message); // told as every failure below is
+        }
+        const MadeVersions& made = std::get<MadeVersions>(result);
+        if (crossword) {
+            sheetBytes = CrosswordSetBytes(made.puzzles, output.look, sheets->format, false);
             if (keys)
-                keyBytes = WorksheetSetBytes(*made, *versions, joined.answerKey,
+                keyBytes = CrosswordSetBytes(made.puzzles, output.look, keys->format, true);
+        } else {
+            const WorksheetDocuments joined = JoinVersions(made.sheets);
+            const std::string& heading = output.request.Heading;
+            sheetBytes = WorksheetSetBytes(made.sheets, *versions, joined.worksheet, heading,
+                                           sheets->format);
+            if (keys)
+                keyBytes = WorksheetSetBytes(made.sheets, *versions, joined.answerKey,
                                              AnswerKeyTitle(heading), keys->format);
         }
         if (!goOn(count + 1))

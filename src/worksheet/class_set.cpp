@@ -1,6 +1,5 @@
 #include "worksheet/class_set.h"
 
-#include "worksheet/generation_error.h"
 #include "worksheet/html_page.h"
 
 #include <algorithm>
@@ -8,30 +7,6 @@
 #include <string>
 
 namespace abacore {
-
-std::optional<std::vector<WorksheetDocuments>> BuildVersions(const WorksheetRequest& request,
-                                                             RandomSource& random,
-                                                             std::span<const SheetVersion> versions,
-                                                             const VersionProgress& progress) {
-    const long long problems =
-        static_cast<long long>(request.ProblemCount) * static_cast<long long>(versions.size());
-    if (problems > kMostProblemsInASet)
-        throw GenerationError("A class set of " + std::to_string(versions.size()) +
-                              " versions with " + std::to_string(request.ProblemCount) +
-                              " problems each would hold " + std::to_string(problems) +
-                              " problems; a class set holds at most " +
-                              std::to_string(kMostProblemsInASet) +
-                              ". Make fewer versions, or fewer problems on each.");
-    std::vector<WorksheetDocuments> made;
-    made.reserve(versions.size());
-    for (const SheetVersion& version : versions) {
-        WorksheetRequest own = request;
-        made.push_back(BuildWorksheet(own, random, version));
-        if (progress && !progress(static_cast<int>(made.size())))
-            return std::nullopt;
-    }
-    return made;
-}
 
 WorksheetDocuments JoinVersions(const std::vector<WorksheetDocuments>& versions) {
     WorksheetDocuments joined;

@@ -1,12 +1,11 @@
 #pragma once
 // A class set: one version of a worksheet for each copy or pupil, each drawn afresh from the same
-// request, and all of them joined into one worksheet and one answer key, each version from a new
-// page.
+// request (maker/version_maker.h), and all of them joined into one worksheet and one answer key,
+// each version from a new page; the forms its files take.
 
 #include "worksheet/sheet_version.h"
 #include "worksheet/worksheet_builder.h"
 
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -56,22 +55,6 @@ std::string ClassSetFormatRefusal(std::string_view fileName, bool crossword, boo
 std::string ClassSetFilter(bool crossword, bool keys);
 // The format as a message names it: "a PDF file", "a rich-text file", ...
 std::string_view FormatWords(SetFormat format);
-
-// The most problems all the versions of a set hold together: enough for a hundred versions of
-// a thousand problems, and few enough that the files are made in seconds and fit in memory.
-inline constexpr long long kMostProblemsInASet = 100000;
-
-// Told how many versions are made so far; returns false to stop.
-using VersionProgress = std::function<bool(int made)>;
-
-// Every version, in order, each from its own copy of `request` so that no version leaves
-// anything behind for the next. Throws GenerationError (before anything is written) as
-// BuildWorksheet does, and before any version is made when they would hold more than
-// kMostProblemsInASet problems; nothing when `progress` said stop.
-std::optional<std::vector<WorksheetDocuments>> BuildVersions(const WorksheetRequest& request,
-                                                             RandomSource& random,
-                                                             std::span<const SheetVersion> versions,
-                                                             const VersionProgress& progress = {});
 
 // The versions' worksheets one after the other, each from a new page, and their keys likewise.
 WorksheetDocuments JoinVersions(const std::vector<WorksheetDocuments>& versions);

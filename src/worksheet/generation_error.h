@@ -11,4 +11,12 @@ public:
     using Failure::Failure;
 };
 
+// A data file the sheet draws from is missing, unreadable or malformed; what() names it and
+// what to do. A GenerationError, so that whoever only reports the refusal need not tell them
+// apart.
+class DataFileError : public GenerationError {
+public:
+    using GenerationError::GenerationError;
+};
+
 } // namespace abacore

@@ -122,18 +122,18 @@ WordTemplates LoadWordTemplates(const WorksheetRequest& request, const DataFolde
         const std::filesystem::path file = DataFilePath(folders, name);
         std::error_code error;
         if (!std::filesystem::exists(file, error))
-            throw GenerationError("The word problems file " + inQuotes(name) + " is missing from " +
+            throw DataFileError("The word problems file " + inQuotes(name) + " is missing from " +
                                   DataFoldersText(folders) +
                                   ". Put the file back, or choose other skills.");
         const auto lines = ReadDataFileLines(file);
         if (!lines)
-            throw GenerationError("The word problems file " + inQuotes(file.string()) +
+            throw DataFileError("The word problems file " + inQuotes(file.string()) +
                                   " cannot be read. Check that it is a file you may read.");
         if (const auto line = FirstTooLongLine(*lines))
-            throw GenerationError(TooLongLineText("word problems file", name, *line) +
+            throw DataFileError(TooLongLineText("word problems file", name, *line) +
                                   " Shorten it, or choose other skills.");
         if (const auto fault = PlaceholderFault(*lines, name))
-            throw GenerationError(*fault);
+            throw DataFileError(*fault);
         templates.bySkill[static_cast<size_t>(skill)] = TemplatesOf(*lines);
     }
     CheckTemplatesSuffice(request, templates);

@@ -1,6 +1,7 @@
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_page.h"
 #include "crossword/crossword_writers.h"
+#include "maker/version_maker.h"
 
 #include "../worksheet/printed_lines.h"
 #include "crossword_request.h"
@@ -32,7 +33,7 @@ TEST(CrosswordFiles, KeyTextAndIpuzHoldThePageCellForCellAndClueForClue) {
         WorksheetRequest r = EverySkillRequest(25);
         r.Heading = "Mixed \xFF Practice"; // not UTF-8: the file is still written
         RandomSource random(seed);
-        const CrosswordPage page = MakeCrossword(r, random);
+        const CrosswordPage page = std::get<MadeVersions>(MakeVersions(r, random)).puzzles.front();
         const json ipuz = json::parse(CrosswordIpuz(page));
         EXPECT_EQ(ipuz["title"], "Mixed \uFFFD Practice");
         // Programs lay the grid out by its declared size: 27 across, 19 down.

@@ -2,6 +2,7 @@
 #include "../crossword/crossword_request.h"
 #include "crossword/crossword_page.h"
 #include "crossword/puzzle_layout.h"
+#include "maker/version_maker.h"
 #include "ui/crossword_pages.h"
 
 #include <QImage>
@@ -65,7 +66,8 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
     WorksheetRequest request = CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 30);
     request.Heading = "Thirty Sums";
     RandomSource random(5);
-    const CrosswordPage page = MakeCrossword(request, random);
+    const CrosswordPage page =
+        std::get<MadeVersions>(MakeVersions(request, random)).puzzles.front();
     CrosswordLook look;
     look.colour = QColor(0, 0, 255);
     const QColor background = look.colour;

@@ -1,15 +1,13 @@
 #include "crossword/screens/crossword_handover.h"
 
-#include "crossword/crossword_problems.h"
 #include "crossword/grid_builder.h"
 #include "crossword/screens/cross_print.h"
+#include "maker/version_maker.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
-#include "worksheet/generation_error.h"
+#include "wizard/screen_flow.h"
 
 #include <QApplication>
-#include <optional>
-#include <string>
 
 namespace abacore {
 
@@ -28,27 +26,25 @@ public:
 
 QWidget* MakeCrosswordScreen(AppContext& context, QWidget* current) {
     WorksheetRequest& request = context.request;
-    bool problemsMade = false;
-    std::optional<CrosswordPage> page;
-    std::string failure;
-    {
+    MakeOutcome result = [&] {
         const BusyPointer busy;
-        try {
-            const DrawLimits limits = MakeCrosswordProblems(request, context.random);
-            problemsMade = true;
-            page = MakeCrosswordPage(BuildGrid(request, context.random, limits), request);
-        } catch (const GenerationError& e) {
-            failure = e.what();
-        }
+        // On the request itself: the builder window reads its problem set back.
+        return MakeVersions(request, context.random);
+    }();
+    if (auto* made = std::get_if<MadeVersions>(&result)) {
+        request.KeepTyped = false;
+        return new CrossPrint(context, std::move(made->puzzles.front()));
     }
-    if (page)
-        return new CrossPrint(context, std::move(*page));
-    if (!problemsMade) {
-        context.dialogs.message(current, QStringLiteral("Hey!"), QString::fromStdString(failure));
-        return context.navigator.windowFor(Screen::ChooseMinMax, current);
+    const MakeFailure& failure = std::get<MakeFailure>(result);
+    if (failure.kind != MakeFailureKind::GaveUp) {
+        // Back where the teacher typed, with what they typed, as every other activity does.
+        context.dialogs.message(current, QStringLiteral("Hey!"),
+                                QString::fromStdString(failure.message));
+        request.KeepTyped = true;
+        return context.navigator.windowFor(ScreenAfterRefusal(request.ActivityType), current);
     }
     context.dialogs.message(current, QString::fromUtf8(CrosswordText::kFailedTitle),
-                            QString::fromStdString(failure));
+                            QString::fromStdString(failure.message));
     return context.navigator.windowFor(Screen::MainMenu, current);
 }
 

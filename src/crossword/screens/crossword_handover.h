@@ -9,8 +9,9 @@ class QWidget;
 namespace abacore {
 
 // The builder window for the request's crossword. Ranges that cannot make the problems are
-// reported and lead back to the range screen; a grid the builder gives up on is reported
-// ("Failed.") and leads back to the main menu. A count of 0 opens an empty grid.
+// reported and lead back to the range screen, which keeps what the teacher typed; a grid the
+// builder gives up on is reported ("Failed.") and leads back to the main menu. A count of 0
+// opens an empty grid.
 QWidget* MakeCrosswordScreen(AppContext& context, QWidget* current);
 
 } // namespace abacore

@@ -6,6 +6,7 @@
 #include "crossword/crossword_page.h"
 #include "crossword/screens/cross_print.h"
 #include "crossword/screens/crossword_view.h"
+#include "maker/version_maker.h"
 #include "program_folder_fixture.h"
 
 #include <QImage>
@@ -24,7 +25,7 @@ struct BuilderWindow {
         app.request = CrosswordRequest(skill, 0, 1000, 0, 1000, count);
         app.request.Heading = "Sums for Friday"; // not the default heading
         app.request.ProgramFolder = folder.path().toStdString();
-        page = MakeCrossword(app.request, app.random);
+        page = std::get<MadeVersions>(MakeVersions(app.request, app.random)).puzzles.front();
         window = std::make_unique<CrossPrint>(app.context, page);
         ShowActive(*window);
     }

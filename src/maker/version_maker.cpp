@@ -1,0 +1,82 @@
+#include "maker/version_maker.h"
+
+#include "crossword/crossword_problems.h"
+#include "crossword/grid_builder.h"
+#include "worksheet/activity_table.h"
+#include "worksheet/generation_error.h"
+
+namespace abacore {
+
+namespace {
+
+// The crossword as its builder window opens it: the problem set, then the grid. The two steps
+// fail differently: the problems for the ranges, the grid when the builder gives up.
+std::variant<CrosswordPage, MakeFailure> MakeOneCrossword(WorksheetRequest& request,
+                                                          RandomSource& random) {
+    DrawLimits limits;
+    try {
+        limits = MakeCrosswordProblems(request, random);
+    } catch (const GenerationError& e) {
+        return MakeFailure{MakeFailureKind::Ranges, e.what()};
+    }
+    try {
+        return MakeCrosswordPage(BuildGrid(request, random, limits), request);
+    } catch (const GenerationError& e) {
+        return MakeFailure{MakeFailureKind::GaveUp, e.what()};
+    }
+}
+
+std::variant<WorksheetDocuments, MakeFailure>
+MakeOneWorksheet(WorksheetRequest& request, RandomSource& random, const SheetVersion& version) {
+    try {
+        return BuildWorksheet(request, random, version);
+    } catch (const DataFileError& e) {
+        return MakeFailure{MakeFailureKind::DataFile, e.what()};
+    } catch (const GenerationError& e) {
+        return MakeFailure{MakeFailureKind::Ranges, e.what()};
+    }
+}
+
+} // namespace
+
+MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
+                        std::span<const SheetVersion> versions, const VersionProgress& progress) {
+    const bool crossword = RowOf(request.ActivityType).output == Output::Crossword;
+    const long long problems =
+        static_cast<long long>(request.ProblemCount) * static_cast<long long>(versions.size());
+    if (problems > kMostProblemsInASet)
+        return MakeFailure{MakeFailureKind::TooLarge,
+                           "A class set of " + std::to_string(versions.size()) + " versions with " +
+                               std::to_string(request.ProblemCount) + " problems each would hold " +
+                               std::to_string(problems) + " problems; a class set holds at most " +
+                               std::to_string(kMostProblemsInASet) +
+                               ". Make fewer versions, or fewer problems on each."};
+    const bool single = versions.size() == 1 && !versions.front().inSet();
+    MadeVersions made;
+    made.sheets.reserve(crossword ? 0 : versions.size());
+    made.puzzles.reserve(crossword ? versions.size() : 0);
+    for (const SheetVersion& version : versions) {
+        WorksheetRequest copy;
+        if (!single)
+            copy = request;
+        WorksheetRequest& own = single ? request : copy;
+        if (crossword) {
+            auto page = MakeOneCrossword(own, random);
+            if (auto* failure = std::get_if<MakeFailure>(&page))
+                return std::move(*failure);
+            made.puzzles.push_back(std::move(std::get<CrosswordPage>(page)));
+            made.puzzles.back().version = version;
+        } else {
+            auto sheet = MakeOneWorksheet(own, random, version);
+            if (auto* failure = std::get_if<MakeFailure>(&sheet))
+                return std::move(*failure);
+            made.sheets.push_back(std::move(std::get<WorksheetDocuments>(sheet)));
+        }
+        const auto count = static_cast<int>(crossword ? made.puzzles.size() : made.sheets.size());
+        if (progress && !progress(count))
+            return MakeFailure{MakeFailureKind::Cancelled, {}};
+    }
+    return made;
+}
+
+} // namespace abacore

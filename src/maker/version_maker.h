@@ -1,0 +1,61 @@
+#pragma once
+// The one maker of versions: a request and the versions asked for (one unlabelled sheet, or the
+// copies or pupils of a class set) in, the made worksheets or crosswords out, or the reason they
+// could not be made. The windows, the Class Set command and `make` all make sheets through it,
+// so the random draws come in one order whoever asks.
+
+#include "core/worksheet_request.h"
+#include "crossword/crossword_page.h"
+#include "worksheet/random_source.h"
+#include "worksheet/sheet_version.h"
+#include "worksheet/worksheet_builder.h"
+
+#include <functional>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace abacore {
+
+// The most problems all the versions of a set hold together: enough for a hundred versions of
+// a thousand problems, and few enough that the files are made in seconds and fit in memory.
+inline constexpr long long kMostProblemsInASet = 100000;
+
+// Told how many versions are made so far; returns false to stop.
+using VersionProgress = std::function<bool(int made)>;
+
+// The versions, in the order asked: worksheets for a worksheet activity, crosswords (each
+// labelled with its version) for the crossword.
+struct MadeVersions {
+    std::vector<WorksheetDocuments> sheets;
+    std::vector<CrosswordPage> puzzles;
+};
+
+enum class MakeFailureKind {
+    Ranges,    // the problems cannot be made with these ranges (or this count, these skills)
+    GaveUp,    // the crossword's builder found no grid: CrosswordText::kFailedTitle
+    DataFile,  // a data file the sheet draws from was refused
+    TooLarge,  // the set would hold more than kMostProblemsInASet problems
+    Cancelled, // the progress callback said stop
+};
+
+struct MakeFailure {
+    MakeFailureKind kind;
+    std::string message; // for the user; empty when cancelled
+};
+
+using MakeOutcome = std::variant<MadeVersions, MakeFailure>;
+
+// One unlabelled sheet: what a window makes.
+inline const SheetVersion kOneSheet{};
+
+// Makes every version. A single unlabelled sheet is made on `request` itself, as the windows
+// always made theirs, so the request keeps what was drawn (the crossword's answers and clues);
+// each version of a set is made on its own copy, so that no version leaves anything behind for
+// the next. A set too large is refused before anything is drawn.
+MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
+                         std::span<const SheetVersion> versions = {&kOneSheet, 1},
+                         const VersionProgress& progress = {});
+
+} // namespace abacore
