@@ -2,8 +2,8 @@
 // them: the whole worksheet build (checks, template files read from the data folder, generator,
 // answer key) and the RTF of the worksheet and, where there is one, of the answer key.
 
-#include "worksheet/random_source.h"
-#include "worksheet/rtf_writer.h"
+#include "core/random_source.h"
+#include "document/rtf_writer.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // whole worksheet build (checks, heading, directions, generator, answer key) and both
 // documents written as RTF, as a Save with QuickWord does.
 
-#include "worksheet/random_source.h"
-#include "worksheet/rtf_writer.h"
+#include "core/random_source.h"
+#include "document/rtf_writer.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <benchmark/benchmark.h>

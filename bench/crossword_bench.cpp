@@ -1,11 +1,11 @@
 // The crossword as the builder window opens it: the problem set, the grid with its
 // replacements, and the page. Each iteration is one whole puzzle; the counters give the median
 // and the slowest build, since a few builds need many more replacements than the rest.
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "crossword/crossword_capacity.h"
 #include "crossword/crossword_page.h"
 #include "maker/version_maker.h"
-#include "worksheet/random_source.h"
 
 #include <benchmark/benchmark.h>
 

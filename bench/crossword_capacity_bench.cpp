@@ -2,11 +2,11 @@
 // counts the puzzles built (`built`, of 20) and the slowest build, the time a teacher waits for
 // a puzzle or for the builder to give up. "AtCapacity" asks for the most the count screen and
 // `make` accept (`count`); a count above it is refused before any building.
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "crossword/crossword_capacity.h"
 #include "crossword/crossword_page.h"
 #include "maker/version_maker.h"
-#include "worksheet/random_source.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <benchmark/benchmark.h>
 

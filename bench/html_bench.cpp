@@ -1,7 +1,7 @@
 // What a web page adds to `make`: the page of a 20-problem sheet from its built problems.
+#include "core/random_source.h"
 #include "mixed_request.h"
 #include "worksheet/html_writer.h"
-#include "worksheet/random_source.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <benchmark/benchmark.h>

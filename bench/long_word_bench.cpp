@@ -3,11 +3,11 @@
 // word costs the square of its length; with words held to kLongestTextLine the time grows
 // with the text's length alone.
 #include "bench_app.h"
+#include "document/document.h"
 #include "ui/document_bridge.h"
 #include "ui/page_output.h"
 #include "ui/text_document_pages.h"
 #include "worksheet/data_file.h"
-#include "worksheet/document.h"
 
 #include <QTextDocument>
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // What a teacher or a script waits for: a whole sheet with its answer key as RTF, in process,
 // and the whole `make` command as a separate process.
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
-#include "worksheet/random_source.h"
-#include "worksheet/rtf_writer.h"
+#include "document/rtf_writer.h"
 #include "worksheet/worksheet_builder.h"
 
 #include "make_process.h"

@@ -1,4 +1,4 @@
-#include "worksheet/rtf_writer.h"
+#include "document/rtf_writer.h"
 
 #include <benchmark/benchmark.h>
 

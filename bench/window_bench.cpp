@@ -2,10 +2,10 @@
 // appearing after "Continue" on the count screen. Runs on the offscreen platform.
 #include "app/screen_factory.h"
 #include "bench_app.h"
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "ui/screen_host.h"
-#include "worksheet/random_source.h"
 
 #include <QApplication>
 #include <QDir>

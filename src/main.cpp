@@ -4,14 +4,17 @@
 // - src/app: the program's top: the main menu (Title), the screen factory (MakeScreen says
 //   which window each screen is), the About box and the QuickWord option screen.
 //   src/batch: the `make` command, the other front end.
+// - src/maker: the one maker of versions, sheets and crosswords alike, for every front end.
 // - src/wizard, src/worksheet, src/crossword, src/clipart: the features. Their logic is
-//   standard C++ only (the screens' rules, problem generation, the document model, the
-//   worksheet builder and the writers); their screens/ folders hold one Qt window per screen.
+//   standard C++ only (the screens' rules, problem generation, the worksheet builder, the
+//   crossword's grid); their screens/ folders hold one Qt window per screen.
 // - src/ui: the platform layer: Dialogs (every box and dialog), ScreenHost (one screen at a
 //   time; features ask it for another screen's window), the bridge between the document model
 //   and Qt's rich text, PDF and printing.
+// - src/document: the document model, page setup and the writers (RTF, text, web page frame).
 // - src/core: the ground: the request record (WorksheetRequest), failures, the one atomic
-//   writer, the program folder and its places, the settings file.
+//   writer, the program folder and its places, the settings file, UTF-8, number texts and the
+//   random source.
 
 #include "app/about_form.h"
 #include "app/screen_factory.h"
@@ -20,12 +23,12 @@
 #include "core/output_check.h"
 #include "core/program_folder.h"
 #include "core/program_places.h"
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "ui/dialogs.h"
 #include "ui/font_substitutes.h"
 #include "ui/keyboard_access.h"
 #include "ui/screen_host.h"
-#include "worksheet/random_source.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,10 +3,10 @@
 #include "core/atomic_file.h"
 #include "crossword/crossword_html.h"
 #include "crossword/crossword_writers.h"
+#include "document/html_page.h"
 #include "ui/crossword_pages.h"
 #include "ui/page_output.h"
 #include "worksheet/class_set.h"
-#include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
 
 namespace abacore {

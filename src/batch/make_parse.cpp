@@ -3,9 +3,12 @@
 #include "batch/make_crossword.h"
 #include "batch/make_options.h"
 #include "clipart/picture_messages.h"
+#include "core/generation_error.h"
 #include "core/output_check.h"
 #include "core/program_folder.h"
 #include "core/program_messages.h"
+#include "core/utf8.h"
+#include "document/html_page.h"
 #include "wizard/count_rules.h"
 #include "wizard/heading_rules.h"
 #include "wizard/number_entry.h"
@@ -13,10 +16,7 @@
 #include "wizard/skill_rules.h"
 #include "wizard/style_rules.h"
 #include "worksheet/class_list.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
-#include "worksheet/utf8.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

@@ -5,8 +5,8 @@
 
 #include "core/program_places.h"
 #include "core/worksheet_request.h"
+#include "document/sheet_version.h"
 #include "worksheet/activity_table.h"
-#include "worksheet/sheet_version.h"
 
 #include <cstdint>
 #include <filesystem>

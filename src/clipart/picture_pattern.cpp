@@ -1,6 +1,6 @@
 #include "clipart/picture_pattern.h"
 
-#include "worksheet/utf8.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <utility>

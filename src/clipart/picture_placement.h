@@ -1,7 +1,7 @@
 #pragma once
 // Where the make command puts a picture in a finished worksheet.
 
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <memory>
 

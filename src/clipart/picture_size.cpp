@@ -1,6 +1,6 @@
 #include "clipart/picture_size.h"
 
-#include "worksheet/page_setup.h"
+#include "document/page_setup.h"
 
 #include <algorithm>
 #include <cmath>

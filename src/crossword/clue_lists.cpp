@@ -1,6 +1,6 @@
 #include "crossword/clue_lists.h"
 
-#include "worksheet/number_text.h"
+#include "core/number_text.h"
 
 #include <vector>
 

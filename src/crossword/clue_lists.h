@@ -3,7 +3,7 @@
 // and the down words each in increasing entry number.
 
 #include "crossword/crossword_page.h"
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "crossword/crossword_html.h"
 
-#include "worksheet/html_page.h"
+#include "document/html_page.h"
 
 #include <algorithm>
 #include <map>

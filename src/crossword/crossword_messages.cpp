@@ -1,6 +1,6 @@
 #include "crossword/crossword_messages.h"
 
-#include "worksheet/save_name.h"
+#include "document/file_words.h"
 
 namespace abacore {
 

@@ -1,7 +1,7 @@
 #include "crossword/crossword_page.h"
 
+#include "core/utf8.h"
 #include "crossword/crossword_problems.h"
-#include "worksheet/utf8.h"
 
 #include <algorithm>
 

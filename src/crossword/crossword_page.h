@@ -4,10 +4,10 @@
 // Across and Down clue lists. The screen answer display shows the characters; the printed
 // puzzle shows empty boxes with the numbers in the start cells.
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "crossword/crossword_grid.h"
-#include "worksheet/random_source.h"
-#include "worksheet/sheet_version.h"
+#include "document/sheet_version.h"
 
 #include <optional>
 #include <string>

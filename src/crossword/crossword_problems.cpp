@@ -1,9 +1,9 @@
 #include "crossword/crossword_problems.h"
 
+#include "core/generation_error.h"
+#include "core/number_text.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/number_text.h"
 
 #include <array>
 #include <stdexcept>

@@ -4,9 +4,9 @@
 // The set lives in the request record by index, 1 to CrosswordCount; the index ties a clue to
 // its answer and to its entry in the grid.
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "worksheet/problem.h"
-#include "worksheet/random_source.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "crossword/grid_builder.h"
 
+#include "core/generation_error.h"
+#include "core/utf8.h"
 #include "crossword/crossword_problems.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/utf8.h"
 
 #include <algorithm>
 #include <array>

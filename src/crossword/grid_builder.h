@@ -6,10 +6,10 @@
 // of the finished grid has exactly one clue and each number one entry per direction. An answer
 // that fits nowhere on any of several layouts is replaced by a fresh problem, as a last resort.
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "crossword/crossword_grid.h"
 #include "worksheet/problem.h"
-#include "worksheet/random_source.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 // The puzzle's background: eight colours or a picture, chosen on the builder window. The choice
 // colours the answer display and the printed grid alike.
 
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <array>
 

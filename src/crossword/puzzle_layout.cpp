@@ -1,8 +1,8 @@
 #include "crossword/puzzle_layout.h"
 
+#include "core/utf8.h"
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_messages.h"
-#include "worksheet/utf8.h"
 
 #include <algorithm>
 

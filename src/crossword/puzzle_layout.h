@@ -6,7 +6,7 @@
 // printer and in every PDF; the painter scales it to the page it is given.
 
 #include "crossword/crossword_page.h"
-#include "worksheet/page_setup.h"
+#include "document/page_setup.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "maker/version_maker.h"
 
+#include "core/generation_error.h"
 #include "crossword/crossword_problems.h"
 #include "crossword/grid_builder.h"
 #include "worksheet/activity_table.h"
-#include "worksheet/generation_error.h"
 
 namespace abacore {
 
@@ -40,7 +40,7 @@ MakeOneWorksheet(WorksheetRequest& request, RandomSource& random, const SheetVer
 } // namespace
 
 MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
-                        std::span<const SheetVersion> versions, const VersionProgress& progress) {
+                         std::span<const SheetVersion> versions, const VersionProgress& progress) {
     const bool crossword = RowOf(request.ActivityType).output == Output::Crossword;
     const long long problems =
         static_cast<long long>(request.ProblemCount) * static_cast<long long>(versions.size());

@@ -4,10 +4,10 @@
 // could not be made. The windows, the Class Set command and `make` all make sheets through it,
 // so the random draws come in one order whoever asks.
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "crossword/crossword_page.h"
-#include "worksheet/random_source.h"
-#include "worksheet/sheet_version.h"
+#include "document/sheet_version.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <functional>

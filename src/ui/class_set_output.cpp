@@ -4,7 +4,10 @@
 #include "core/output_check.h"
 #include "core/program_messages.h"
 #include "core/startup.h"
+#include "core/utf8.h"
 #include "crossword/crossword_writers.h"
+#include "document/rtf_writer.h"
+#include "document/text_writer.h"
 #include "maker/version_maker.h"
 #include "ui/app_context.h"
 #include "ui/chosen_file.h"
@@ -16,10 +19,7 @@
 #include "worksheet/class_list.h"
 #include "worksheet/class_set.h"
 #include "worksheet/html_writer.h"
-#include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
-#include "worksheet/text_writer.h"
-#include "worksheet/utf8.h"
 #include "worksheet/worksheet_messages.h"
 
 #include <QDir>

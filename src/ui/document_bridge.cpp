@@ -1,7 +1,7 @@
 #include "ui/document_bridge.h"
 
+#include "document/page_setup.h"
 #include "ui/picture_loader.h"
-#include "worksheet/page_setup.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBrush>

@@ -2,7 +2,7 @@
 // Between the document model and Qt's rich text: model -> QTextDocument when a worksheet is
 // shown, QTextDocument -> model before it is saved, so the user's edits reach the writers.
 
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <QImage>
 #include <QTextFormat>

@@ -1,8 +1,8 @@
 #include "ui/page_output.h"
 
 #include "core/atomic_file.h"
+#include "document/page_setup.h"
 #include "ui/reproducible_pdf.h"
-#include "worksheet/page_setup.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 // The one way pages are drawn: Print, Print Preview and PDF files all go through here, for text
-// documents and for pages drawn with QPainter alike, on the page of worksheet/page_setup.h.
+// documents and for pages drawn with QPainter alike, on the page of document/page_setup.h.
 
 #include "core/atomic_file.h"
 #include "ui/page_source.h"

@@ -2,7 +2,7 @@
 // Printing and PDF files of whole documents, through the one page-drawing path (page_output.h).
 
 #include "core/atomic_file.h"
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <QString>
 #include <vector>
@@ -13,7 +13,7 @@ class QPrinter;
 namespace abacore {
 
 // Prints each document on `printer`, each one starting on a new page, on the page of
-// worksheet/page_setup.h and without page numbers. False when the printer cannot be opened.
+// document/page_setup.h and without page numbers. False when the printer cannot be opened.
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer);
 // Writes the documents, each from a new page, to a PDF file titled `title` (the sheet's
 // heading). Throws WriteError naming the file and the reason; an earlier file is then left as

@@ -2,7 +2,7 @@
 // Reading a picture file for a document or a background. What a file is comes from its content,
 // not its name: a text file renamed to .bmp is refused.
 
-#include "worksheet/picture.h"
+#include "document/picture.h"
 
 #include <QImage>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "wizard/heading_rules.h"
 
 #include "core/skill_names.h"
+#include "core/utf8.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/utf8.h"
 
 namespace abacore {
 

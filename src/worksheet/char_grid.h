@@ -5,9 +5,9 @@
 // the worksheet and empties the grid. Row 0 and column 0 are never printed; writes outside the
 // grid are dropped.
 
-#include "worksheet/document.h"
+#include "core/utf8.h"
+#include "document/document.h"
 #include "worksheet/sheet_content.h"
-#include "worksheet/utf8.h"
 
 #include <algorithm>
 #include <array>

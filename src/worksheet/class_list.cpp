@@ -1,8 +1,8 @@
 #include "worksheet/class_list.h"
 
 #include "core/atomic_file.h"
+#include "core/utf8.h"
 #include "worksheet/data_file.h"
-#include "worksheet/utf8.h"
 
 #include <cerrno>
 #include <charconv>

@@ -1,7 +1,7 @@
 #pragma once
 // A class list: the names a class set is made for, one pupil a line, in UTF-8.
 
-#include "worksheet/sheet_version.h"
+#include "document/sheet_version.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "worksheet/class_set.h"
 
-#include "worksheet/html_page.h"
+#include "document/html_page.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,7 +3,7 @@
 // request (maker/version_maker.h), and all of them joined into one worksheet and one answer key,
 // each version from a new page; the forms its files take.
 
-#include "worksheet/sheet_version.h"
+#include "document/sheet_version.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <optional>

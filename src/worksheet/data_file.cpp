@@ -1,8 +1,8 @@
 #include "worksheet/data_file.h"
 
+#include "core/code_pages.h"
 #include "core/program_folder.h"
-#include "worksheet/code_pages.h"
-#include "worksheet/utf8.h"
+#include "core/utf8.h"
 
 #include <fstream>
 #include <iterator>

@@ -2,7 +2,7 @@
 // The worksheet window's font tools: the choices their lists offer and the rule of the
 // bold, italic and underline buttons.
 
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <array>
 #include <optional>

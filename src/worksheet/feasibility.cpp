@@ -1,7 +1,7 @@
 #include "worksheet/feasibility.h"
 
+#include "core/generation_error.h"
 #include "core/whole_numbers.h"
-#include "worksheet/generation_error.h"
 
 #include <algorithm>
 #include <cmath>

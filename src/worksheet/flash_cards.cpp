@@ -1,8 +1,8 @@
 #include "worksheet/flash_cards.h"
 
-#include "worksheet/number_text.h"
-#include "worksheet/page_setup.h"
-#include "worksheet/utf8.h"
+#include "core/number_text.h"
+#include "core/utf8.h"
+#include "document/page_setup.h"
 
 #include <algorithm>
 #include <cmath>

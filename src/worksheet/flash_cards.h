@@ -3,11 +3,11 @@
 // at the other, so that the strip folds into a card. The card kinds (horizontal, vertical,
 // bracketed) take turns card by card as ProblemStyle says. There is no answer key.
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
+#include "document/document.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/document.h"
 #include "worksheet/problem.h"
-#include "worksheet/random_source.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "worksheet/html_writer.h"
 
-#include "worksheet/html_page.h"
+#include "core/number_text.h"
+#include "document/html_page.h"
 #include "worksheet/math_squares.h"
-#include "worksheet/number_text.h"
 
 namespace abacore {
 

@@ -4,7 +4,7 @@
 // "Check my answers" marks each and gives the score. Each version of a class set is a section of
 // the page of its own, under its label.
 
-#include "worksheet/picture.h"
+#include "document/picture.h"
 #include "worksheet/sheet_content.h"
 
 #include <span>

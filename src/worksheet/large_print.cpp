@@ -1,7 +1,7 @@
 #include "worksheet/large_print.h"
 
+#include "document/page_setup.h"
 #include "worksheet/activity_table.h"
-#include "worksheet/page_setup.h"
 
 #include <algorithm>
 #include <cmath>

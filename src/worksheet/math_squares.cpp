@@ -1,9 +1,9 @@
 #include "worksheet/math_squares.h"
 
+#include "core/generation_error.h"
+#include "core/number_text.h"
 #include "worksheet/directions.h"
-#include "worksheet/generation_error.h"
 #include "worksheet/large_print.h"
-#include "worksheet/number_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,11 +4,11 @@
 // box-drawing characters in the fixed-pitch "Terminal" font, two squares to a band, and an
 // answer key of one solution per square under a note that others may exist.
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
+#include "document/document.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/document.h"
 #include "worksheet/problem.h"
-#include "worksheet/random_source.h"
 
 #include <array>
 #include <cstdint>

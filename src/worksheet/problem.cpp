@@ -1,8 +1,8 @@
 #include "worksheet/problem.h"
 
+#include "core/generation_error.h"
+#include "core/random_source.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/random_source.h"
 
 #include <cmath>
 

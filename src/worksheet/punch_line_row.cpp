@@ -1,7 +1,7 @@
 #include "worksheet/punch_line_row.h"
 
+#include "core/utf8.h"
 #include "worksheet/large_print.h"
-#include "worksheet/utf8.h"
 
 #include <algorithm>
 #include <vector>

@@ -6,8 +6,8 @@
 // broken where it runs out), and lines past the grid's last row go on in a new band, so every
 // letter of any punch line is shown.
 
+#include "document/document.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/document.h"
 
 #include <array>
 #include <string>

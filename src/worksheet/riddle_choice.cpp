@@ -1,8 +1,8 @@
 #include "worksheet/riddle_choice.h"
 
+#include "core/utf8.h"
 #include "worksheet/data_file.h"
 #include "worksheet/secret_riddle.h"
-#include "worksheet/utf8.h"
 
 #include <algorithm>
 

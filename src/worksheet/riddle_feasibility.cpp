@@ -1,8 +1,8 @@
 #include "worksheet/riddle_feasibility.h"
 
+#include "core/generation_error.h"
 #include "core/whole_numbers.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
 #include "worksheet/secret_riddle.h"
 
 #include <algorithm>

@@ -96,10 +96,6 @@ std::string WorksheetFileName(std::string_view name) {
     return joined(name, kWorksheetSuffix);
 }
 
-std::string AnswerKeyTitle(std::string_view heading) {
-    return std::string(heading) + " (Answer Key)";
-}
-
 std::string AnswerKeyFileName(std::string_view name) {
     return joined(name, kAnswerKeySuffix);
 }
@@ -193,16 +189,6 @@ std::string SaveFailedMessage(std::string_view reason) {
 std::string KeyNotRemovedMessage(std::string_view fileName, std::string_view reason) {
     return "The worksheet was saved, but another worksheet's answer key, \"" +
            std::string(fileName) + "\", could not be removed: " + std::string(reason) + ".";
-}
-
-std::string QuotedList(const std::vector<std::string>& names) {
-    std::string text;
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == names.size() ? " and " : ", ";
-        text += "\"" + names[i] + "\"";
-    }
-    return text;
 }
 
 std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames) {

@@ -3,6 +3,8 @@
 // installed copy's: "Abacore Worksheets" in the user's documents folder), and the checks that
 // keep a typed name from writing anywhere else or failing half-way.
 
+#include "document/file_words.h"
+
 #include <set>
 #include <string>
 #include <string_view>
@@ -35,10 +37,6 @@ inline constexpr const char* kSaveNameTitle = "Oops!";
 
 std::string WorksheetFileName(std::string_view name); // name + ".rtf"
 std::string AnswerKeyFileName(std::string_view name); // name + "(Answer Key).rtf"
-
-// What an answer key is called where it has a title (a PDF's, a print job's): the sheet's
-// heading + " (Answer Key)".
-std::string AnswerKeyTitle(std::string_view heading);
 
 // The worksheets folder (WorksheetsFolderOf, spelled as it is on disk) + "/" + file name: where
 // the program writes, and the full path that the word processor is given.
@@ -99,8 +97,6 @@ std::string KeyNotRemovedMessage(std::string_view fileName, std::string_view rea
 // written to files (the print dialog's "print to file"; a job's file and its answer key's lie in
 // one folder), else that they went to the printer.
 std::string PrintedMessage(std::string_view folder, const std::vector<std::string>& fileNames);
-// "a", "b" and "c", each in quotes: the files a printed sheet went to.
-std::string QuotedList(const std::vector<std::string>& names);
 inline constexpr const char* kWorksheetPrintedTitle = "Worksheet Printed";
 
 } // namespace abacore

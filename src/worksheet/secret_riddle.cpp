@@ -1,9 +1,9 @@
 #include "worksheet/secret_riddle.h"
 
+#include "core/generation_error.h"
+#include "core/number_text.h"
 #include "worksheet/directions.h"
-#include "worksheet/generation_error.h"
 #include "worksheet/large_print.h"
-#include "worksheet/number_text.h"
 #include "worksheet/punch_line_row.h"
 
 #include <algorithm>

@@ -4,11 +4,11 @@
 // blanks with the answer of each letter's problem under them. The directions, with the riddle
 // itself, are written before the generator runs.
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
+#include "document/document.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/document.h"
 #include "worksheet/problem.h"
-#include "worksheet/random_source.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "worksheet/sheet_content.h"
 
-#include "worksheet/number_text.h"
+#include "core/number_text.h"
 
 namespace abacore {
 

@@ -1,8 +1,8 @@
 #include "worksheet/skills_practice.h"
 
+#include "core/number_text.h"
 #include "worksheet/directions.h"
 #include "worksheet/large_print.h"
-#include "worksheet/number_text.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // answer-key entry per problem.
 
 #include "core/worksheet_request.h"
+#include "document/document.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/document.h"
 #include "worksheet/problem.h"
 
 #include <string>

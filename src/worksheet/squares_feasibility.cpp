@@ -1,9 +1,9 @@
 #include "worksheet/squares_feasibility.h"
 
+#include "core/generation_error.h"
+#include "core/number_text.h"
 #include "core/whole_numbers.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/number_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "worksheet/template_file.h"
 #include "worksheet/problem.h"
 
+#include "core/generation_error.h"
 #include "worksheet/data_file.h"
-#include "worksheet/generation_error.h"
 
 #include <optional>
 
@@ -123,15 +123,15 @@ WordTemplates LoadWordTemplates(const WorksheetRequest& request, const DataFolde
         std::error_code error;
         if (!std::filesystem::exists(file, error))
             throw DataFileError("The word problems file " + inQuotes(name) + " is missing from " +
-                                  DataFoldersText(folders) +
-                                  ". Put the file back, or choose other skills.");
+                                DataFoldersText(folders) +
+                                ". Put the file back, or choose other skills.");
         const auto lines = ReadDataFileLines(file);
         if (!lines)
             throw DataFileError("The word problems file " + inQuotes(file.string()) +
-                                  " cannot be read. Check that it is a file you may read.");
+                                " cannot be read. Check that it is a file you may read.");
         if (const auto line = FirstTooLongLine(*lines))
             throw DataFileError(TooLongLineText("word problems file", name, *line) +
-                                  " Shorten it, or choose other skills.");
+                                " Shorten it, or choose other skills.");
         if (const auto fault = PlaceholderFault(*lines, name))
             throw DataFileError(*fault);
         templates.bySkill[static_cast<size_t>(skill)] = TemplatesOf(*lines);

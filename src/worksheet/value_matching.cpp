@@ -1,10 +1,10 @@
 #include "worksheet/value_matching.h"
 
+#include "core/generation_error.h"
+#include "core/number_text.h"
 #include "core/whole_numbers.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
 #include "worksheet/large_print.h"
-#include "worksheet/number_text.h"
 
 #include <algorithm>
 #include <array>

@@ -3,11 +3,11 @@
 // lettered column of partner expressions, each with the value of exactly one problem. The pupil
 // writes the partner's letter on the blank before each problem; the answer key lists them.
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
+#include "document/document.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/document.h"
 #include "worksheet/problem.h"
-#include "worksheet/random_source.h"
 
 namespace abacore {
 

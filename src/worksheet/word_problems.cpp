@@ -1,8 +1,8 @@
 #include "worksheet/word_problems.h"
 
+#include "core/generation_error.h"
+#include "core/number_text.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/number_text.h"
 #include "worksheet/skills_practice.h"
 
 #include <cmath>

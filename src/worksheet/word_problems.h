@@ -6,11 +6,11 @@
 // The stories count and share things, so a difference never goes below zero here, whatever an
 // earlier request left in AllowNegatives (this sheet does not ask about it).
 
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
+#include "document/document.h"
 #include "worksheet/char_grid.h"
-#include "worksheet/document.h"
 #include "worksheet/problem.h"
-#include "worksheet/random_source.h"
 #include "worksheet/template_file.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 #include "worksheet/worksheet_builder.h"
 
+#include "document/sheet_version.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/char_grid.h"
 #include "worksheet/large_print.h"
-#include "worksheet/sheet_version.h"
 
 #include <memory>
 

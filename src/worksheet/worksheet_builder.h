@@ -2,9 +2,9 @@
 // Builds both documents of a worksheet for the current request: heading, Name/Date line,
 // directions, the activity's problems, then the answer key. Nothing is generated later.
 
+#include "core/generation_error.h"
 #include "core/worksheet_request.h"
-#include "worksheet/document.h"
-#include "worksheet/generation_error.h"
+#include "document/document.h"
 #include "worksheet/sheet_content.h"
 
 #include <string>

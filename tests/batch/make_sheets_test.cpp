@@ -1,6 +1,6 @@
 // What make writes, through the real executable: each option honoured in the sheet, a fixed
 // seed repeating every byte of every format, pictures, and files the user may only write.
-#include "../worksheet/rtf_picture_reader.h"
+#include "../document/rtf_picture_reader.h"
 #include "program_folder_fixture.h"
 #include "run_make.h"
 #include "test_pictures.h"

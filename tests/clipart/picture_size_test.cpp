@@ -1,5 +1,5 @@
 #include "clipart/picture_size.h"
-#include "worksheet/page_setup.h"
+#include "document/page_setup.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // and their sheets go into a worksheets folder there. The first and second starts themselves are
 // the installed tree test's and the title's.
 
+#include "core/generation_error.h"
 #include "core/program_places.h"
 #include "core/startup.h"
 #include "core/worksheet_request.h"
-#include "worksheet/generation_error.h"
 #include "worksheet/riddle_file.h"
 #include "worksheet/save_name.h"
 #include "worksheet/template_file.h"

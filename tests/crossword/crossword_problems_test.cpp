@@ -1,7 +1,7 @@
 #include "crossword/crossword_problems.h"
 
+#include "core/generation_error.h"
 #include "crossword_request.h"
-#include "worksheet/generation_error.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "crossword/crossword_problems.h"
 #include "crossword/grid_builder.h"
 
+#include "core/generation_error.h"
+#include "core/utf8.h"
 #include "crossword_request.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -139,8 +139,7 @@ TEST(CrosswordBuild, InvariantsHoldAndEveryCountAcceptedBuildsOverManySeeds) {
     std::vector<WorksheetRequest> requests = {EverySkillRequest(1), EverySkillRequest(0)};
     for (WorksheetRequest r : atCapacity) {
         r.ProblemCount = static_cast<int16_t>(CrosswordCapacity(r));
-        ASSERT_GT(r.ProblemCount, 1)
-            << static_cast<int>(r.SkillMode) << " " << ValueOf(r.FirstMax);
+        ASSERT_GT(r.ProblemCount, 1) << static_cast<int>(r.SkillMode) << " " << ValueOf(r.FirstMax);
         requests.push_back(r);
     }
     Seen seen;

@@ -3,7 +3,7 @@
 // a builder that replaces a problem it could have placed, gives up too soon or never.
 #include "crossword/grid_builder.h"
 
-#include "worksheet/generation_error.h"
+#include "core/generation_error.h"
 
 #include <gtest/gtest.h>
 

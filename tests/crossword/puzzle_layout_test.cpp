@@ -1,9 +1,9 @@
 // The printed puzzle's layout: nothing overlaps, everything lies on the page, every clue is
 // printed once and in the order of the lists, and lists that do not fit go on to further pages.
+#include "core/utf8.h"
 #include "crossword/clue_lists.h"
 #include "crossword/crossword_page.h"
 #include "crossword/puzzle_layout.h"
-#include "worksheet/utf8.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Building test documents in one line per run.
 
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <string>
 #include <string_view>

@@ -4,10 +4,10 @@
 // anything.
 
 #include "app/screen_factory.h"
+#include "core/random_source.h"
 #include "core/worksheet_request.h"
 #include "scripted_dialogs.h"
 #include "ui/app_context.h"
-#include "worksheet/random_source.h"
 
 #include <vector>
 

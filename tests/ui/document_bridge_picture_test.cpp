@@ -1,8 +1,8 @@
 #include "add_text.h"
+#include "document/rtf_writer.h"
 #include "test_pictures.h"
 #include "ui/document_bridge.h"
 #include "ui/picture_loader.h"
-#include "worksheet/rtf_writer.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #include "add_text.h"
+#include "document/page_setup.h"
+#include "document/rtf_writer.h"
 #include "ui/document_bridge.h"
-#include "worksheet/page_setup.h"
-#include "worksheet/rtf_writer.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -4,7 +4,7 @@
 
 #include "worksheet/class_set.h"
 
-#include "worksheet/utf8.h"
+#include "core/utf8.h"
 
 #include <gtest/gtest.h>
 

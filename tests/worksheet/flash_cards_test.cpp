@@ -1,9 +1,9 @@
 #include "worksheet/flash_cards.h"
 
+#include "core/number_text.h"
 #include "ranges_request.h"
 #include "recorded_question.h"
 #include "worksheet/activity_table.h"
-#include "worksheet/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "worksheet/html_page.h"
+#include "document/html_page.h"
 
+#include "core/random_source.h"
 #include "ranges_request.h"
 #include "worksheet/html_writer.h"
-#include "worksheet/random_source.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <gtest/gtest.h>

@@ -3,11 +3,11 @@
 // no fixed-pitch line wider than the page.
 #include "worksheet/large_print.h"
 
+#include "core/random_source.h"
+#include "core/utf8.h"
+#include "document/page_setup.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
-#include "worksheet/page_setup.h"
-#include "worksheet/random_source.h"
-#include "worksheet/utf8.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 #include "worksheet/math_squares.h"
 
 #include "../support/failure_text.h"
+#include "core/generation_error.h"
+#include "core/number_text.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/number_text.h"
 #include "worksheet/squares_feasibility.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #include "worksheet/problem.h"
 
 #include "../support/failure_text.h"
+#include "core/generation_error.h"
+#include "core/random_source.h"
 #include "ranges_request.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/random_source.h"
 
 #include <gtest/gtest.h>
 

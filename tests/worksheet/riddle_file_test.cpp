@@ -1,10 +1,10 @@
 #include "worksheet/riddle_file.h"
 
+#include "core/utf8.h"
 #include "temp_folder.h"
 #include "worksheet/data_file.h"
 #include "worksheet/riddle_choice.h"
 #include "worksheet/secret_riddle.h"
-#include "worksheet/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 #include "worksheet/secret_riddle.h"
 
 #include "../support/failure_text.h"
+#include "core/generation_error.h"
+#include "core/number_text.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
 #include "recorded_question.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
-#include "worksheet/number_text.h"
 #include "worksheet/riddle_feasibility.h"
 
 #include <gtest/gtest.h>

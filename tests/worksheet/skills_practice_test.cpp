@@ -1,10 +1,10 @@
 #include "worksheet/skills_practice.h"
 
+#include "core/random_source.h"
+#include "core/utf8.h"
 #include "printed_lines.h"
 #include "ranges_request.h"
 #include "worksheet/activity_table.h"
-#include "worksheet/random_source.h"
-#include "worksheet/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "worksheet/template_file.h"
 
 #include "../support/failure_text.h"
+#include "core/generation_error.h"
 #include "ranges_request.h"
 #include "temp_folder.h"
 #include "worksheet/data_file.h"
-#include "worksheet/generation_error.h"
 
 #include <gtest/gtest.h>
 

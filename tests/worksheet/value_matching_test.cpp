@@ -1,11 +1,11 @@
 #include "worksheet/value_matching.h"
 
 #include "../support/failure_text.h"
+#include "core/generation_error.h"
 #include "ranges_request.h"
 #include "recorded_question.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
-#include "worksheet/generation_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "worksheet/word_problems.h"
 
+#include "core/generation_error.h"
 #include "ranges_request.h"
 #include "temp_folder.h"
 #include "worksheet/activity_table.h"
-#include "worksheet/generation_error.h"
 
 #include <gtest/gtest.h>
 

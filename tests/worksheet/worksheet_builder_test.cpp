@@ -1,9 +1,9 @@
 #include "worksheet/worksheet_builder.h"
 
+#include "core/random_source.h"
 #include "ranges_request.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/math_squares.h"
-#include "worksheet/random_source.h"
 
 #include <gtest/gtest.h>
 

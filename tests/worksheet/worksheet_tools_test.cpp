@@ -1,7 +1,7 @@
 #include "worksheet/save_name.h"
 
+#include "core/utf8.h"
 #include "worksheet/editing_tools.h"
-#include "worksheet/utf8.h"
 #include "worksheet/worksheet_toolbar.h"
 
 #include <gtest/gtest.h>

@@ -4,12 +4,12 @@
 #include "clipart/picture_messages.h"
 #include "core/failure.h"
 #include "core/program_folder.h"
+#include "core/utf8.h"
 #include "core/worksheet_request.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
-#include "worksheet/utf8.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -7,12 +7,12 @@
 #include "crossword/screens/crossword_output.h"
 #include "crossword/screens/crossword_view.h"
 #include "ui/class_set_output.h"
+#include "ui/clickable_label.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
 #include "ui/picture_loader.h"
 #include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
-#include "wizard/screens/clickable_label.h"
 #include "worksheet/class_set.h"
 
 #include <QAction>

@@ -2,19 +2,19 @@
 
 #include "core/atomic_file.h"
 #include "core/startup.h"
+#include "core/utf8.h"
 #include "core/worksheet_request.h"
 #include "crossword/crossword_html.h"
 #include "crossword/crossword_messages.h"
 #include "crossword/crossword_writers.h"
+#include "document/html_page.h"
 #include "ui/app_context.h"
 #include "ui/chosen_file.h"
 #include "ui/crossword_pages.h"
 #include "ui/dialogs.h"
 #include "ui/page_output.h"
 #include "ui/qt_text.h"
-#include "worksheet/html_page.h"
 #include "worksheet/save_name.h"
-#include "worksheet/utf8.h"
 
 #include <QDir>
 #include <QFile>

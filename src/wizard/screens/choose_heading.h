@@ -1,7 +1,7 @@
 #pragma once
 // The heading screen: a heading for the document, offered from the skill and the activity.
 
-#include "wizard/screens/wizard_screen.h"
+#include "ui/wizard_screen.h"
 
 class QCheckBox;
 class QLineEdit;

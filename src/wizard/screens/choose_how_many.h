@@ -2,7 +2,7 @@
 // The count screen: how many problems (or squares) the document holds, within the activity's
 // limit. Its "Continue" starts the document.
 
-#include "wizard/screens/wizard_screen.h"
+#include "ui/wizard_screen.h"
 
 class QLineEdit;
 

@@ -3,8 +3,8 @@
 // typed into four boxes or set with the arrows beside them. Each box is checked when it (or its
 // arrow) loses the focus, and all four again on "Continue".
 
+#include "ui/wizard_screen.h"
 #include "wizard/range_rules.h"
-#include "wizard/screens/wizard_screen.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "wizard/screens/choose_skill.h"
 
 #include "core/worksheet_request.h"
+#include "ui/clickable_label.h"
 #include "ui/dialogs.h"
-#include "wizard/screens/clickable_label.h"
 #include "wizard/skill_rules.h"
 #include "wizard/skill_signs.h"
 

@@ -2,7 +2,7 @@
 // The skill screen: which of the four skills to practise, then the remainder and negative-answer
 // questions that the chosen skills and the activity call for.
 
-#include "wizard/screens/wizard_screen.h"
+#include "ui/wizard_screen.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "wizard/screens/choose_style.h"
 
 #include "core/worksheet_request.h"
-#include "wizard/screens/clickable_label.h"
+#include "ui/clickable_label.h"
 #include "wizard/style_rules.h"
 
 #include <QCheckBox>

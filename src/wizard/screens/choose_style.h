@@ -1,7 +1,7 @@
 #pragma once
 // The style screen: the layouts the problems are printed in, each with a live sample.
 
-#include "wizard/screens/wizard_screen.h"
+#include "ui/wizard_screen.h"
 
 #include <array>
 

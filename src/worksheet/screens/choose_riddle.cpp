@@ -2,8 +2,8 @@
 
 #include "core/program_folder.h"
 #include "core/worksheet_request.h"
+#include "ui/clickable_label.h"
 #include "ui/dialogs.h"
-#include "wizard/screens/clickable_label.h"
 #include "worksheet/riddle_choice.h"
 
 #include <QGridLayout>

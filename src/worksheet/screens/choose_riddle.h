@@ -2,7 +2,7 @@
 // The riddle screen of the secret riddle worksheet: the riddles of the riddle file one at a
 // time, or one the user types. Its "Continue" starts the document.
 
-#include "wizard/screens/wizard_screen.h"
+#include "ui/wizard_screen.h"
 #include "worksheet/riddle_file.h"
 
 #include <vector>

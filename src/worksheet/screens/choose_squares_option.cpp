@@ -1,7 +1,7 @@
 #include "worksheet/screens/choose_squares_option.h"
 
 #include "core/worksheet_request.h"
-#include "wizard/screens/clickable_label.h"
+#include "ui/clickable_label.h"
 #include "worksheet/squares_option_text.h"
 
 #include <QCheckBox>

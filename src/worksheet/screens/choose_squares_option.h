@@ -2,7 +2,7 @@
 // The math squares' option screen, after the count: whether every square shows its top-left
 // number. Its "Continue" starts the document; its "Go Back" skips the count.
 
-#include "wizard/screens/wizard_screen.h"
+#include "ui/wizard_screen.h"
 
 class QCheckBox;
 

@@ -2,7 +2,7 @@
 // The flash cards' directions, between the ranges and the count: how to make cards of the
 // printed strips. Nothing to choose; "Continue" goes on to the count.
 
-#include "wizard/screens/wizard_screen.h"
+#include "ui/wizard_screen.h"
 
 namespace abacore {
 

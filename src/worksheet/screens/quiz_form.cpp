@@ -1,6 +1,7 @@
 #include "worksheet/screens/quiz_form.h"
 
 #include "core/worksheet_request.h"
+#include "document/page_setup.h"
 #include "ui/app_context.h"
 #include "ui/class_set_output.h"
 #include "ui/dialogs.h"
@@ -10,7 +11,6 @@
 #include "ui/toolbar_icons.h"
 #include "worksheet/class_set.h"
 #include "worksheet/editing_tools.h"
-#include "worksheet/page_setup.h"
 #include "worksheet/screens/selection_format.h"
 #include "worksheet/screens/worksheet_output.h"
 #include "worksheet/worksheet_messages.h"

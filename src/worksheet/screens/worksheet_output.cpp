@@ -2,7 +2,9 @@
 
 #include "core/atomic_file.h"
 #include "core/startup.h"
+#include "core/utf8.h"
 #include "core/worksheet_request.h"
+#include "document/rtf_writer.h"
 #include "ui/app_context.h"
 #include "ui/chosen_file.h"
 #include "ui/dialogs.h"
@@ -11,9 +13,7 @@
 #include "ui/qt_text.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/html_writer.h"
-#include "worksheet/rtf_writer.h"
 #include "worksheet/save_name.h"
-#include "worksheet/utf8.h"
 #include "worksheet/worksheet_messages.h"
 #include "worksheet/worksheet_toolbar.h"
 

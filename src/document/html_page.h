@@ -5,7 +5,7 @@
 // into the page as text. A 32-bit hash stops a pupil who looks at the page's source; it does
 // not stop one who tries every number.
 
-#include "worksheet/picture.h"
+#include "document/picture.h"
 
 #include <cstdint>
 #include <filesystem>

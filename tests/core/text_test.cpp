@@ -1,6 +1,6 @@
-#include "worksheet/utf8.h"
+#include "core/utf8.h"
 
-#include "worksheet/number_text.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "../support/add_text.h"
 
+#include "document/rtf_writer.h"
+#include "document/text_writer.h"
 #include "rtf_picture_reader.h"
-#include "worksheet/rtf_writer.h"
-#include "worksheet/text_writer.h"
 
 #include <gtest/gtest.h>
 

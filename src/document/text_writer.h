@@ -3,7 +3,7 @@
 // LF and a form feed before each new page; control characters in the text itself (but the tab)
 // are left out, as the other writers leave them out.
 
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "worksheet/text_writer.h"
+#include "document/text_writer.h"
 
-#include "worksheet/utf8.h"
+#include "core/utf8.h"
 
 namespace abacore {
 

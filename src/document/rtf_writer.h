@@ -2,7 +2,7 @@
 // Rich Text Format for a Document: opens in word processors with every format of the model
 // (font, size, bold, italic, underline, colour, alignment, tab stops).
 
-#include "worksheet/document.h"
+#include "document/document.h"
 
 #include <ostream>
 #include <string>

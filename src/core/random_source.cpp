@@ -1,4 +1,4 @@
-#include "worksheet/random_source.h"
+#include "core/random_source.h"
 
 #include <chrono>
 

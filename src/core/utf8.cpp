@@ -1,4 +1,4 @@
-#include "worksheet/utf8.h"
+#include "core/utf8.h"
 
 #include <cstdio>
 

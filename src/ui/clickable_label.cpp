@@ -1,4 +1,4 @@
-#include "wizard/screens/clickable_label.h"
+#include "ui/clickable_label.h"
 
 #include <QMouseEvent>
 

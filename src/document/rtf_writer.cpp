@@ -1,9 +1,9 @@
-#include "worksheet/rtf_writer.h"
+#include "document/rtf_writer.h"
 
-#include "worksheet/code_pages.h"
+#include "core/code_pages.h"
 
-#include "worksheet/page_setup.h"
-#include "worksheet/utf8.h"
+#include "core/utf8.h"
+#include "document/page_setup.h"
 
 #include <algorithm>
 #include <array>

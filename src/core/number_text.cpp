@@ -1,4 +1,4 @@
-#include "worksheet/number_text.h"
+#include "core/number_text.h"
 
 #include <charconv>
 #include <cmath>

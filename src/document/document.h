@@ -4,7 +4,7 @@
 // as a rich-text control would be driven; the windows turn it into a QTextDocument and back,
 // and the writers turn it into RTF or plain text.
 
-#include "worksheet/picture.h"
+#include "document/picture.h"
 
 #include <cstdint>
 #include <memory>

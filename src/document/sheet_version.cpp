@@ -1,4 +1,4 @@
-#include "worksheet/sheet_version.h"
+#include "document/sheet_version.h"
 
 #include <string_view>
 

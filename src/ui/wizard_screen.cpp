@@ -1,4 +1,4 @@
-#include "wizard/screens/wizard_screen.h"
+#include "ui/wizard_screen.h"
 
 #include "core/program_folder.h"
 #include "core/worksheet_request.h"

@@ -1,4 +1,4 @@
-#include "worksheet/html_page_assets.h"
+#include "document/html_page_assets.h"
 
 namespace abacore {
 

@@ -1,7 +1,7 @@
-#include "worksheet/html_page.h"
+#include "document/html_page.h"
 
-#include "worksheet/html_page_assets.h"
-#include "worksheet/utf8.h"
+#include "core/utf8.h"
+#include "document/html_page_assets.h"
 
 #include <array>
 
