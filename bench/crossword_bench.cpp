@@ -6,6 +6,7 @@
 #include "crossword/crossword_capacity.h"
 #include "crossword/crossword_page.h"
 #include "maker/version_maker.h"
+#include "worksheet/activity_table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -63,7 +64,8 @@ BENCHMARK(BM_Crossword41Sums)->Unit(benchmark::kMillisecond)->Iterations(200);
 // these numbers allow.
 void BM_CrosswordProductsAtCapacity(benchmark::State& state) {
     WorksheetRequest r = crosswordRequest(Skill::Multiplication, 1000, 1000, 0);
-    r.ProblemCount = static_cast<int16_t>(CrosswordCapacity(r));
+    r.ProblemCount =
+        static_cast<int16_t>(CrosswordCapacity(r, RowOf(Activity::Crossword).problemRules));
     buildCrosswords(state, r);
 }
 BENCHMARK(BM_CrosswordProductsAtCapacity)->Unit(benchmark::kMillisecond)->Iterations(10);

@@ -7,6 +7,7 @@
 #include "crossword/crossword_capacity.h"
 #include "crossword/crossword_page.h"
 #include "maker/version_maker.h"
+#include "worksheet/activity_table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,7 +40,8 @@ WorksheetRequest request(std::initializer_list<Skill> skills, double firstMin, d
 
 // count 0: the capacity.
 void buildForTwentySeeds(benchmark::State& state, WorksheetRequest r, int count) {
-    r.ProblemCount = static_cast<int16_t>(count > 0 ? count : CrosswordCapacity(r));
+    r.ProblemCount = static_cast<int16_t>(
+        count > 0 ? count : CrosswordCapacity(r, RowOf(Activity::Crossword).problemRules));
     int built = 0;
     double slowest = 0;
     for (auto _ : state) {

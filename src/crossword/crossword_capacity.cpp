@@ -124,16 +124,16 @@ constexpr double kSeldomLonger = 0.02;
 constexpr double kOftenLonger = 0.10;
 constexpr double kWithNegatives = 12;
 
-bool NegativesOccur(const WorksheetRequest& request) {
+bool NegativesOccur(const WorksheetRequest& request, const ProblemRules& rules) {
     const std::vector<Skill> skills = SkillsThatCanOccur(request);
     if (std::find(skills.begin(), skills.end(), Skill::Subtraction) == skills.end())
         return false;
-    return RuleFor(request, CrosswordRules(request), Skill::Subtraction) == RedrawRule::None;
+    return RuleFor(request, rules, Skill::Subtraction) == RedrawRule::None;
 }
 
 } // namespace
 
-AnswerLengths AnswerLengthsOf(const WorksheetRequest& request) {
+AnswerLengths AnswerLengthsOf(const WorksheetRequest& request, const ProblemRules& rules) {
     AnswerLengths lengths{};
     const DrawnValues a = DrawnValuesOf(static_cast<int64_t>(ValueOf(request.FirstMin)),
                                         static_cast<int64_t>(ValueOf(request.FirstMax)));
@@ -141,8 +141,7 @@ AnswerLengths AnswerLengthsOf(const WorksheetRequest& request) {
         DrawnValuesOf(static_cast<int64_t>(ValueOf(request.SecondMin)), request.SecondMax);
     const std::vector<Skill> skills = SkillsThatCanOccur(request);
     for (const Skill skill : skills) {
-        const AnswerLengths counts =
-            LengthsFor(RuleFor(request, CrosswordRules(request), skill), skill, a, b);
+        const AnswerLengths counts = LengthsFor(RuleFor(request, rules, skill), skill, a, b);
         double all = 0;
         for (const double c : counts)
             all += c;
@@ -154,8 +153,8 @@ AnswerLengths AnswerLengthsOf(const WorksheetRequest& request) {
     return lengths;
 }
 
-int CrosswordCapacity(const WorksheetRequest& request) {
-    const AnswerLengths lengths = AnswerLengthsOf(request);
+int CrosswordCapacity(const WorksheetRequest& request, const ProblemRules& rules) {
+    const AnswerLengths lengths = AnswerLengthsOf(request, rules);
     double all = 0, entries = 0, cells = 0;
     for (const double share : lengths)
         all += share;
@@ -196,7 +195,7 @@ int CrosswordCapacity(const WorksheetRequest& request) {
         capacity = std::min(capacity, kStaircase + t * (capacity - kStaircase));
     }
     // Negative answers all begin with the same character, so fewer of them meet.
-    if (NegativesOccur(request))
+    if (NegativesOccur(request, rules))
         capacity = std::min(capacity, kWithNegatives);
     return std::min(static_cast<int>(std::floor(capacity)), kMostCrosswordProblems);
 }

@@ -4,6 +4,7 @@
 // are no entries at all. The count screen and `make` refuse a larger count before building.
 
 #include "core/worksheet_request.h"
+#include "worksheet/problem.h"
 
 #include <array>
 #include <optional>
@@ -15,11 +16,11 @@ namespace abacore {
 // sign counts), from the skills that can occur, each equally likely, and the pairs their rules
 // allow, each equally likely.
 using AnswerLengths = std::array<double, 33>;
-AnswerLengths AnswerLengthsOf(const WorksheetRequest& request);
+AnswerLengths AnswerLengthsOf(const WorksheetRequest& request, const ProblemRules& rules);
 
 // The largest count that builds (nearly always) with these answers: 0 when hardly any answer
 // can be an entry; never above the 100 problems the set holds (nor below, when the ranges make
 // no problem at all: making them then tells the user what to change).
-int CrosswordCapacity(const WorksheetRequest& request);
+int CrosswordCapacity(const WorksheetRequest& request, const ProblemRules& rules);
 
 } // namespace abacore

@@ -2,7 +2,6 @@
 
 #include "core/generation_error.h"
 #include "core/number_text.h"
-#include "worksheet/activity_table.h"
 #include "worksheet/feasibility.h"
 
 #include <array>
@@ -38,16 +37,12 @@ void Store(WorksheetRequest& request, int i, ClueAndAnswer texts) {
 
 } // namespace
 
-ProblemRules CrosswordRules(const WorksheetRequest& request) {
-    return RowOf(request.ActivityType).problemRules;
-}
-
-DrawLimits MakeCrosswordProblems(WorksheetRequest& request, RandomSource& random) {
+DrawLimits MakeCrosswordProblems(WorksheetRequest& request, const ProblemRules& rules,
+                                 RandomSource& random) {
     const int count = request.ProblemCount;
     if (count < 0 || count > kMostCrosswordProblems)
         throw GenerationError("A crossword holds at most 100 problems. Please choose a number "
                               "from 0 to 100.");
-    const ProblemRules rules = CrosswordRules(request);
     const DrawLimits limits = CheckProblemsCanBeMade(request, rules);
     // Made aside first, so that a failure leaves the earlier set whole.
     std::array<ClueAndAnswer, kMostCrosswordProblems + 1> made;
@@ -59,11 +54,11 @@ DrawLimits MakeCrosswordProblems(WorksheetRequest& request, RandomSource& random
     return limits;
 }
 
-std::string ReplaceCrosswordProblem(WorksheetRequest& request, RandomSource& random, int w,
-                                    const DrawLimits& limits) {
+std::string ReplaceCrosswordProblem(WorksheetRequest& request, const ProblemRules& crossword,
+                                    RandomSource& random, int w, const DrawLimits& limits) {
     if (w < 1 || w > kMostCrosswordProblems)
         throw std::out_of_range("crossword problem index out of range");
-    ProblemRules rules = CrosswordRules(request);
+    ProblemRules rules = crossword;
     rules.reseed = Reseed::Never;
     Store(request, w, Texts(NextProblem(request, random, rules, limits)));
     return request.CrosswordAnswers[static_cast<size_t>(w)];

@@ -377,12 +377,14 @@ CrosswordGrid BuildGrid(std::vector<std::string> answers, RandomSource& random,
     }
 }
 
-CrosswordGrid BuildGrid(WorksheetRequest& request, RandomSource& random, const DrawLimits& limits) {
+CrosswordGrid BuildGrid(WorksheetRequest& request, const ProblemRules& rules, RandomSource& random,
+                        const DrawLimits& limits) {
     const int count = std::clamp<int>(request.CrosswordCount, 0, kMostCrosswordProblems);
     std::vector<std::string> answers(request.CrosswordAnswers.begin() + 1,
                                      request.CrosswordAnswers.begin() + 1 + count);
-    return BuildGrid(std::move(answers), random,
-                     [&](int w) { return ReplaceCrosswordProblem(request, random, w, limits); });
+    return BuildGrid(std::move(answers), random, [&](int w) {
+        return ReplaceCrosswordProblem(request, rules, random, w, limits);
+    });
 }
 
 } // namespace abacore

@@ -47,7 +47,7 @@ CrosswordGrid BuildGrid(std::vector<std::string> answers, RandomSource& random,
 
 // Words 1 to CrosswordCount from CrosswordAnswers; a word that fits nowhere gets a fresh
 // problem through ReplaceCrosswordProblem, which rewrites its clue and answer in the request.
-CrosswordGrid BuildGrid(WorksheetRequest& request, RandomSource& random,
+CrosswordGrid BuildGrid(WorksheetRequest& request, const ProblemRules& rules, RandomSource& random,
                         const DrawLimits& limits = {});
 
 // Word 1, down column 16 from row Int((19 - L) / 2) + 1. False, placing nothing, for an answer

@@ -13,14 +13,15 @@ namespace {
 // fail differently: the problems for the ranges, the grid when the builder gives up.
 std::variant<CrosswordPage, MakeFailure> MakeOneCrossword(WorksheetRequest& request,
                                                           RandomSource& random) {
+    const ProblemRules& rules = RowOf(request.ActivityType).problemRules;
     DrawLimits limits;
     try {
-        limits = MakeCrosswordProblems(request, random);
+        limits = MakeCrosswordProblems(request, rules, random);
     } catch (const GenerationError& e) {
         return MakeFailure{MakeFailureKind::Ranges, e.what()};
     }
     try {
-        return MakeCrosswordPage(BuildGrid(request, random, limits), request);
+        return MakeCrosswordPage(BuildGrid(request, rules, random, limits), request);
     } catch (const GenerationError& e) {
         return MakeFailure{MakeFailureKind::GaveUp, e.what()};
     }

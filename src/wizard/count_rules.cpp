@@ -17,7 +17,7 @@ int DefaultCount(const WorksheetRequest& request) {
     const ActivityRow& row = RowOf(request.ActivityType);
     // Never offer a count that the request's numbers would refuse.
     if (row.countCapacity)
-        return std::min(row.defaultCount, row.countCapacity(request));
+        return std::min(row.defaultCount, row.countCapacity(request, row.problemRules));
     return row.defaultCount;
 }
 
@@ -44,8 +44,9 @@ std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std:
     request.ProblemCount = *count;
     if (auto refusal = CountLimitRefusal(request.ActivityType, *count))
         return refusal;
-    if (const auto capacity = RowOf(request.ActivityType).countCapacity) {
-        const int most = capacity(request);
+    const ActivityRow& row = RowOf(request.ActivityType);
+    if (row.countCapacity) {
+        const int most = row.countCapacity(request, row.problemRules);
         if (*count > most)
             return WizardMessage{CountText::kTooManyTitle,
                                  "With these numbers a puzzle holds at most " +

@@ -96,7 +96,7 @@ struct ActivityRow {
     std::string_view countLimitNoun; // "There is a limit of 15 Math Squares ..."
     // A limit that depends on the request's skills and numbers (the most problems that still
     // build), or none.
-    int (*countCapacity)(const WorksheetRequest& request) = nullptr;
+    int (*countCapacity)(const WorksheetRequest& request, const ProblemRules& rules) = nullptr;
     int defaultCount;
     std::span<const BatchOption> options; // beyond the options every activity takes
     // Why the activity cannot be made in large print, as the user is told; empty when it can.

@@ -25,7 +25,7 @@ AnswerLengths Enumerated(const WorksheetRequest& r) {
         double all = 0;
         for (int64_t x = a.lowest; x <= a.highest; ++x)
             for (int64_t y = b.lowest; y <= b.highest; ++y) {
-                if (!MeetsRule(RuleFor(r, CrosswordRules(r), skill), x, y))
+                if (!MeetsRule(RuleFor(r, CrosswordRules(), skill), x, y))
                     continue;
                 const int64_t answer = skill == Skill::Addition         ? x + y
                                        : skill == Skill::Subtraction    ? x - y
@@ -58,7 +58,7 @@ TEST(CrosswordCapacity, AnswerLengthsMatchEveryPairTheRangesDraw) {
                    {Skill::Addition, Skill::Multiplication, Skill::Division}),
     };
     for (const WorksheetRequest& r : requests) {
-        const AnswerLengths expected = Enumerated(r), got = AnswerLengthsOf(r);
+        const AnswerLengths expected = Enumerated(r), got = AnswerLengthsOf(r, CrosswordRules());
         for (size_t n = 0; n < got.size(); ++n)
             EXPECT_NEAR(got[n], expected[n], 1e-9) << static_cast<int>(r.SkillMode) << " " << n;
     }
@@ -68,7 +68,7 @@ TEST(CrosswordCapacity, ShortAnswersLongAnswersAndNoEntriesAtAll) {
     const auto capacity = [](Skill skill, double firstMin, double firstMax, double secondMin,
                              int16_t secondMax) {
         return CrosswordCapacity(
-            CrosswordRequest(skill, firstMin, firstMax, secondMin, secondMax, 1));
+            CrosswordRequest(skill, firstMin, firstMax, secondMin, secondMax, 1), CrosswordRules());
     };
     // Two-digit differences run as one staircase through the first word.
     EXPECT_EQ(capacity(Skill::Subtraction, 1, 100, 1, 100), 16);
@@ -84,10 +84,10 @@ TEST(CrosswordCapacity, ShortAnswersLongAnswersAndNoEntriesAtAll) {
     // Two-digit quotients one time in some two thousand: a puzzle would be nearly all redrawn.
     WorksheetRequest rare = CrosswordRequest(Skill::Division, 0, 20, 0, 1000, 1);
     rare.AllowRemainders = true;
-    EXPECT_EQ(CrosswordCapacity(rare), 0);
+    EXPECT_EQ(CrosswordCapacity(rare, CrosswordRules()), 0);
     // Ranges that make no problem at all are left for the problem set to explain.
     EXPECT_EQ(capacity(Skill::Subtraction, 0, 10, 500, 1000), kMostCrosswordProblems);
 
     WorksheetRequest r = CrosswordRequest(Skill::Subtraction, 1, 100, 1, 100, 1);
-    EXPECT_EQ(CrosswordCapacity(r), 16);
+    EXPECT_EQ(CrosswordCapacity(r, CrosswordRules()), 16);
 }

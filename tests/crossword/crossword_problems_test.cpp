@@ -36,7 +36,7 @@ TEST(CrosswordProblems, EveryClueMatchesItsAnswerAndDivisionWithRemaindersIsNeve
     std::set<std::string> signs;
     bool zeroQuotient = false, negative = false;
     for (int round = 0; round < 20; ++round) {
-        MakeCrosswordProblems(r, random);
+        MakeCrosswordProblems(r, CrosswordRules(), random);
         ASSERT_EQ(r.CrosswordCount, 100);
         for (int i = 1; i <= 100; ++i) {
             std::string sign;
@@ -51,17 +51,17 @@ TEST(CrosswordProblems, EveryClueMatchesItsAnswerAndDivisionWithRemaindersIsNeve
     EXPECT_TRUE(zeroQuotient && negative);
 
     r = CrosswordRequest(Skill::Addition, 11, 12, 6, 7, 1); // draws 12 and 7 only
-    MakeCrosswordProblems(r, random);
+    MakeCrosswordProblems(r, CrosswordRules(), random);
     EXPECT_EQ(r.CrosswordClues[1] + "|" + r.CrosswordAnswers[1], "12 + 7 =|19");
 }
 
 TEST(CrosswordProblems, ARefusedCountLeavesTheEarlierSet) {
     RandomSource random(13);
     WorksheetRequest r = CrosswordRequest(Skill::Addition, 0, 100, 0, 100, 5);
-    MakeCrosswordProblems(r, random);
+    MakeCrosswordProblems(r, CrosswordRules(), random);
     const auto clues = r.CrosswordClues;
     r.ProblemCount = 101;
-    EXPECT_THROW(MakeCrosswordProblems(r, random), GenerationError);
+    EXPECT_THROW(MakeCrosswordProblems(r, CrosswordRules(), random), GenerationError);
     EXPECT_EQ(r.CrosswordCount, 5);
     EXPECT_EQ(r.CrosswordClues, clues);
 }
@@ -75,15 +75,15 @@ TEST(CrosswordProblems, ReplacementContinuesTheSequenceWhileTheSetIsReseeded) {
     r.SkillChecked = {false, true, false, true, false};
     WorksheetRequest s = r;
     RandomSource a = source, b = source;
-    MakeCrosswordProblems(r, a);
-    MakeCrosswordProblems(s, b);
+    MakeCrosswordProblems(r, CrosswordRules(), a);
+    MakeCrosswordProblems(s, CrosswordRules(), b);
     EXPECT_NE(r.CrosswordClues, s.CrosswordClues);
 
     std::set<std::string> signs;
     b = a;
     for (int i = 0; i < 50; ++i) {
-        const std::string answer = ReplaceCrosswordProblem(r, a, 3);
-        EXPECT_EQ(answer, ReplaceCrosswordProblem(s, b, 3));
+        const std::string answer = ReplaceCrosswordProblem(r, CrosswordRules(), a, 3);
+        EXPECT_EQ(answer, ReplaceCrosswordProblem(s, CrosswordRules(), b, 3));
         std::string sign;
         EXPECT_EQ(answer, AnswerOf(r.CrosswordClues[3], sign));
         EXPECT_EQ(answer, r.CrosswordAnswers[3]);

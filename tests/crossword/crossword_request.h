@@ -2,8 +2,14 @@
 // Crossword requests with only what the problem set depends on.
 
 #include "../worksheet/ranges_request.h"
+#include "worksheet/activity_table.h"
 
 namespace abacore {
+
+// The crossword's rules, as its row hands them to the problem set.
+inline const ProblemRules& CrosswordRules() {
+    return RowOf(Activity::Crossword).problemRules;
+}
 
 inline WorksheetRequest CrosswordRequest(Skill skill, double firstMin, double firstMax,
                                          double secondMin, int16_t secondMax, int16_t count) {

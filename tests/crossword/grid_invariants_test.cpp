@@ -138,7 +138,7 @@ TEST(CrosswordBuild, InvariantsHoldAndEveryCountAcceptedBuildsOverManySeeds) {
     };
     std::vector<WorksheetRequest> requests = {EverySkillRequest(1), EverySkillRequest(0)};
     for (WorksheetRequest r : atCapacity) {
-        r.ProblemCount = static_cast<int16_t>(CrosswordCapacity(r));
+        r.ProblemCount = static_cast<int16_t>(CrosswordCapacity(r, CrosswordRules()));
         ASSERT_GT(r.ProblemCount, 1) << static_cast<int>(r.SkillMode) << " " << ValueOf(r.FirstMax);
         requests.push_back(r);
     }
@@ -148,9 +148,9 @@ TEST(CrosswordBuild, InvariantsHoldAndEveryCountAcceptedBuildsOverManySeeds) {
         for (uint64_t seed = 0; seed < 20; ++seed) {
             WorksheetRequest r = request;
             RandomSource random(seed);
-            const DrawLimits limits = MakeCrosswordProblems(r, random);
+            const DrawLimits limits = MakeCrosswordProblems(r, CrosswordRules(), random);
             try {
-                const CrosswordGrid g = BuildGrid(r, random, limits);
+                const CrosswordGrid g = BuildGrid(r, CrosswordRules(), random, limits);
                 ExpectInvariants(g, r, seen);
                 ExpectPageOf(g, r, MakeCrosswordPage(g, r));
             } catch (const GenerationError&) {
