@@ -12,6 +12,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <memory>
 #include <new>
 
@@ -113,6 +114,16 @@ void WritePdfFile(const std::vector<PageSource*>& sources, const std::filesystem
                   const QString& title) {
     const PendingFile file = PdfFile(sources, path, title);
     WriteFileAtomically(file.path, file.bytes);
+}
+
+bool PrintJob(const std::vector<PageSource*>& sources, QPrinter& printer) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QFileInfo file(printer.outputFileName());
+    if (toFile && !(file.exists() ? file.isWritable() : QFileInfo(file.path()).isWritable()))
+        return false;
+    if (!DrawPages(sources, printer) || printer.printerState() == QPrinter::Error)
+        return false;
+    return !toFile || QFileInfo(file.filePath()).size() > 0;
 }
 
 } // namespace abacore

@@ -9,6 +9,8 @@
 #include <QString>
 #include <vector>
 
+class QPrinter;
+
 class QPagedPaintDevice;
 
 namespace abacore {
@@ -22,6 +24,10 @@ inline constexpr const char* kPagesOutOfMemory =
 // PDF writer), each from a new page. False when the device cannot be painted on. Out of memory
 // it throws std::bad_alloc, the painter abandoned unended (ending it needs memory again).
 bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& device);
+
+// The sources as one print job. False when the printer, or the file it prints to, failed: Qt's
+// PDF printer fails silently on a file it cannot write, so that is looked at before and after.
+bool PrintJob(const std::vector<PageSource*>& sources, QPrinter& printer);
 
 // The sources as a PDF titled `title`, made in memory; the same pages give the same bytes.
 // Empty when the pages could not be drawn; std::bad_alloc out of memory.

@@ -49,6 +49,10 @@ bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter
     return DrawPages(DocumentPages(documents).sources, printer);
 }
 
+bool PrintJob(const std::vector<const QTextDocument*>& documents, QPrinter& printer) {
+    return PrintJob(DocumentPages(documents).sources, printer);
+}
+
 void WritePdf(const std::vector<const QTextDocument*>& documents, const std::filesystem::path& path,
               const QString& title) {
     WritePdfFile(DocumentPages(documents).sources, path, title);

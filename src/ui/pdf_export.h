@@ -15,6 +15,8 @@ namespace abacore {
 // Prints each document on `printer`, each one starting on a new page, on the page of
 // document/page_setup.h and without page numbers. False when the printer cannot be opened.
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer);
+// The documents as one print job, checked as PrintJob checks it.
+bool PrintJob(const std::vector<const QTextDocument*>& documents, QPrinter& printer);
 // Writes the documents, each from a new page, to a PDF file titled `title` (the sheet's
 // heading). Throws WriteError naming the file and the reason; an earlier file is then left as
 // it was.

@@ -29,18 +29,6 @@ namespace {
 
 const QString kOops = QStringLiteral("Oops!");
 
-// One print job; false when the printer (or its output file) failed.
-bool PrintJob(PageSource& pages, QPrinter& printer) {
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    const QFileInfo file(printer.outputFileName());
-    // Qt's PDF printer fails silently on a file it cannot write, so look before printing.
-    if (toFile && !(file.exists() ? file.isWritable() : QFileInfo(file.path()).isWritable()))
-        return false;
-    if (!DrawPages({&pages}, printer) || printer.printerState() == QPrinter::Error)
-        return false;
-    return !toFile || QFileInfo(file.filePath()).size() > 0;
-}
-
 } // namespace
 
 bool PrintCrossword(const CrosswordOutput& output) {
@@ -53,7 +41,7 @@ bool PrintCrossword(const CrosswordOutput& output) {
     if (!dialogs.choosePrinter(output.window, printer))
         return false;
     PainterPages puzzle = CrosswordPuzzlePages(output.page, output.look);
-    if (!PrintJob(puzzle, printer)) {
+    if (!PrintJob({&puzzle}, printer)) {
         dialogs.message(output.window, kOops, QText(CrosswordText::kPrintFailed));
         return false;
     }
@@ -76,7 +64,7 @@ bool PrintCrossword(const CrosswordOutput& output) {
                 QText(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
         printer.setDocName(QText(AnswerKeyTitle(output.page.heading)));
         PainterPages key = CrosswordKeyPages(output.page, output.look);
-        if (PrintJob(key, printer))
+        if (PrintJob({&key}, printer))
             noteFile();
         else
             // The puzzle is printed all the same: say so below, after this message.

@@ -73,18 +73,6 @@ bool WriteSheetFiles(const WorksheetOutput& output, const SheetFiles& files) {
     return true;
 }
 
-// Prints one document as one job; false when the printer (or its output file) failed.
-bool PrintJob(const QTextDocument& document, QPrinter& printer) {
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    const QFileInfo file(printer.outputFileName());
-    // Qt's PDF printer fails silently on a file it cannot write, so look before printing.
-    if (toFile && !(file.exists() ? file.isWritable() : QFileInfo(file.path()).isWritable()))
-        return false;
-    if (!PrintDocuments({&document}, printer) || printer.printerState() == QPrinter::Error)
-        return false;
-    return !toFile || QFileInfo(file.filePath()).size() > 0;
-}
-
 } // namespace
 
 void SaveWorksheet(const WorksheetOutput& output) {
@@ -123,7 +111,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
     if (!dialogs.choosePrinter(output.window, printer))
         return;
     const QString failed = QText(WorksheetText::kWorksheetNotPrinted);
-    if (!PrintJob(output.worksheet, printer)) {
+    if (!PrintJob({&output.worksheet}, printer)) {
         dialogs.message(output.window, kOops, failed);
         return;
     }
@@ -147,7 +135,7 @@ void PrintWorksheet(const WorksheetOutput& output) {
                 printer.setOutputFileName(
                     QText(AnswerKeyCompanionPath(printer.outputFileName().toStdString())));
             printer.setDocName(QText(AnswerKeyTitle(context.request.Heading)));
-            if (!PrintJob(output.answerKey, printer)) {
+            if (!PrintJob({&output.answerKey}, printer)) {
                 dialogs.message(output.window, kOops, QText(WorksheetText::kAnswerKeyNotPrinted));
                 return;
             }
