@@ -15,10 +15,10 @@ CountScreenSetup CountScreenOpening(const WorksheetRequest& request) {
 
 int DefaultCount(const WorksheetRequest& request) {
     const ActivityRow& row = RowOf(request.ActivityType);
-    // Never offer a count that the request's numbers would refuse.
-    if (row.countCapacity)
-        return std::min(row.defaultCount, row.countCapacity(request, row.problemRules));
-    return row.defaultCount;
+    // Never offer a count that the request's numbers would refuse, but never an empty sheet
+    // either: where they allow none, the default stays, and its refusal says why.
+    const int most = row.countCapacity ? row.countCapacity(request, row.problemRules) : 0;
+    return most > 0 ? std::min(row.defaultCount, most) : row.defaultCount;
 }
 
 std::optional<int16_t> ParseProblemCount(std::string_view text) {

@@ -50,6 +50,8 @@ TEST(ProblemCountScreen, SquaresOpenAtSixOthersAtTwentyAndARefusedCountIsStoredA
 TEST(ProblemCountScreen, TheCrosswordTakesWhatItsNumbersFitAndIsToldSoLikeTheOtherLimits) {
     WorksheetRequest r = CrosswordRequest(Skill::Subtraction, 1, 100, 1, 100, 0);
     EXPECT_EQ(CountScreenOpening(r).count, "16") << "the screen opens on a count that builds";
+    WorksheetRequest tooShort = CrosswordRequest(Skill::Subtraction, 1, 100, 95, 100, 0);
+    EXPECT_EQ(CountScreenOpening(tooShort).count, "20") << "never an empty puzzle by default";
     EXPECT_FALSE(ConfirmProblemCount(r, "16"));
     EXPECT_EQ(
         ConfirmProblemCount(r, "17"),
