@@ -184,8 +184,8 @@ TEST_F(MakeSheets, AnEarlierSheetTheUserMayWriteButNotReadIsReplacedWithItsKey) 
     ASSERT_EQ(chmod(dir.path().toLocal8Bit().constData(), 0777), 0);
     ASSERT_TRUE(WriteBytes(file("unreadable.txt"), "earlier"));
     ASSERT_EQ(chmod(file("unreadable.txt").toLocal8Bit().constData(), 0202), 0);
-    const MakeResult r =
-        MakeAsAnotherUser(dir.path(), {"-o", file("unreadable.txt"), "--answer-key", file("key.txt")});
+    const MakeResult r = MakeAsAnotherUser(
+        dir.path(), {"-o", file("unreadable.txt"), "--answer-key", file("key.txt")});
     if (r.exitCode == 99)
         GTEST_SKIP() << "cannot run as another user";
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
