@@ -53,6 +53,27 @@ inline double ValueOf(const Number& v) {
     return v.value_or(0.0);
 }
 
+// Whether an addition carries, or a subtraction borrows, in some column.
+enum class Regrouping : int8_t { Any = 0, Never = 1, Always = 2 };
+
+// What a teacher may ask of the problems beyond the two ranges, to fit the lesson. Left at these
+// defaults, every sheet is drawn exactly as without them.
+struct ProblemChoices {
+    Regrouping regrouping = Regrouping::Any;
+    // Every answer (the whole quotient of a division) lies within answerMin..answerMax.
+    bool answerLimit = false;
+    double answerMin = 0;
+    double answerMax = 0;
+    // Bit k-1 set: k (1..12) may be a multiplication's second number or a divisor. 0: any.
+    uint16_t facts = 0;
+    // No problem twice on one sheet (a + b and b + a, a x b and b x a count as the same).
+    bool noRepeats = false;
+
+    bool isDefault() const {
+        return regrouping == Regrouping::Any && !answerLimit && facts == 0 && !noRepeats;
+    }
+};
+
 struct WorksheetRequest {
     Activity ActivityType = Activity::None;
     Skill SkillMode = Skill::None;
@@ -67,6 +88,7 @@ struct WorksheetRequest {
     int16_t SecondMax = 0;
     std::string Heading;
     int16_t ProblemCount = 0;
+    ProblemChoices Choices;
     bool FirstSquareFilled = false;
     // The worksheet and its key in larger type, for pupils with low vision.
     bool LargePrint = false;
