@@ -24,7 +24,7 @@ public:
     bool question(QWidget*, const QString&, const QString&, DefaultAnswer) override {
         return false;
     }
-    std::optional<QString> input(QWidget*, const QString&, const QString&,
+    std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&,
                                  const QString&) override {
         return std::nullopt;
     }

@@ -54,4 +54,12 @@ std::optional<UsedCellBox> UsedCells(const CrosswordPage& page) {
     return box;
 }
 
+std::string SpokenCell(const CrosswordPage& page, int x, int y, bool answersShown) {
+    const PageCell& cell = page.cell(x, y);
+    if (cell.isEmpty())
+        return "empty";
+    std::string spoken = cell.number ? std::to_string(cell.number) + ", " : std::string();
+    return spoken + (answersShown ? cell.character : std::string("blank"));
+}
+
 } // namespace abacore

@@ -56,6 +56,11 @@ struct UsedCellBox {
 };
 std::optional<UsedCellBox> UsedCells(const CrosswordPage& page);
 
+// What a screen reader says for cell (x, y): "empty" where no entry passes, otherwise its entry
+// number if it has one, then its character where the answers are shown or "blank" where the
+// pupil writes it ("3, blank", "7").
+std::string SpokenCell(const CrosswordPage& page, int x, int y, bool answersShown);
+
 // The clues come from the request's CrosswordClues, by word index.
 CrosswordPage MakeCrosswordPage(const CrosswordGrid& grid, const WorksheetRequest& request);
 

@@ -46,8 +46,8 @@ constexpr int kFewVersions = 3;
 std::optional<std::vector<SheetVersion>> AskVersions(const ClassSetOutput& output,
                                                      const QString& folder) {
     Dialogs& dialogs = output.context.dialogs;
-    const auto typed =
-        dialogs.input(output.window, q(kTitle), q(kAsk), QString::fromLatin1(kDefaultCopies));
+    const auto typed = dialogs.input(output.window, q(kTitle), q(kAsk),
+                                     QString::fromLatin1(kDefaultCopies), q(kCopiesField));
     if (!typed)
         return std::nullopt;
     const QString oops = QString::fromUtf8(WorksheetText::kOopsTitle);

@@ -111,6 +111,26 @@ void PaintCells(QPainter& painter, const QPointF& origin, const CrosswordPage& p
     painter.restore();
 }
 
+// Where PaintCrossword puts its drawing in twips: scaled by `scale`, moved by `offset`.
+struct Fit {
+    int band = 0; // the heading's height
+    double scale = 0;
+    QPointF offset;
+    QPointF cellsOrigin; // of cell (1, 1), in twips
+};
+
+Fit FitOf(const QRectF& area, const CrosswordPage& page, bool withHeading) {
+    Fit fit;
+    fit.band = withHeading ? HeadingBand(page.heading) : 0;
+    const double designHeight = kGridAreaHeight + fit.band;
+    fit.scale = std::min(area.width() / kGridAreaWidth, area.height() / designHeight);
+    fit.offset = QPointF(area.center().x() - kGridAreaWidth * fit.scale / 2,
+                         area.center().y() - designHeight * fit.scale / 2);
+    const TwipOffset centring = CentringOffset(page);
+    fit.cellsOrigin = QPointF(kGridMargin + centring.x, fit.band + kGridMargin + centring.y);
+    return fit;
+}
+
 } // namespace
 
 CrosswordLook WithBackground(CrosswordLook look, int selected) {
@@ -167,22 +187,25 @@ void PaintCrossword(QPainter& painter, const QRectF& area, const CrosswordPage& 
     PaintBackground(painter, area, look);
 
     // The rest is drawn in twips, scaled to fit the area.
-    const int band = withHeading ? HeadingBand(page.heading) : 0;
-    const double designHeight = kGridAreaHeight + band;
-    const double scale = std::min(area.width() / kGridAreaWidth, area.height() / designHeight);
-    if (scale <= 0) {
+    const Fit fit = FitOf(area, page, withHeading);
+    if (fit.scale <= 0) {
         painter.restore();
         return;
     }
-    painter.translate(area.center().x() - kGridAreaWidth * scale / 2,
-                      area.center().y() - designHeight * scale / 2);
-    painter.scale(scale, scale);
+    painter.translate(fit.offset);
+    painter.scale(fit.scale, fit.scale);
     if (withHeading)
-        PaintHeading(painter, QRectF(0, 0, kGridAreaWidth, band), page.heading, look);
-    const TwipOffset centring = CentringOffset(page);
-    PaintCells(painter, QPointF(kGridMargin + centring.x, band + kGridMargin + centring.y), page,
-               text);
+        PaintHeading(painter, QRectF(0, 0, kGridAreaWidth, fit.band), page.heading, look);
+    PaintCells(painter, fit.cellsOrigin, page, text);
     painter.restore();
+}
+
+QRectF CrosswordCellRect(const QRectF& area, const CrosswordPage& page, bool withHeading, int x,
+                         int y) {
+    const Fit fit = FitOf(area, page, withHeading);
+    const QRectF cell(fit.cellsOrigin.x() + (x - 1) * kCellWidth,
+                      fit.cellsOrigin.y() + (y - 1) * kCellHeight, kCellWidth, kCellHeight);
+    return QRectF(fit.offset + cell.topLeft() * fit.scale, cell.size() * fit.scale);
 }
 
 } // namespace abacore

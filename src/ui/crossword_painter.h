@@ -42,6 +42,10 @@ enum class CellText { EntryNumbers, Characters };
 void PaintCrossword(QPainter& painter, const QRectF& area, const CrosswordPage& page, CellText text,
                     const CrosswordLook& look, bool withHeading);
 
+// Where PaintCrossword draws cell (x, y) in `area`.
+QRectF CrosswordCellRect(const QRectF& area, const CrosswordPage& page, bool withHeading, int x,
+                         int y);
+
 // The width-to-height ratio of what PaintCrossword draws, for windows that size themselves.
 double CrosswordAspect(const CrosswordPage& page, bool withHeading);
 

@@ -25,9 +25,11 @@ public:
     // A Yes/No question; true for Yes. Escape answers No.
     virtual bool question(QWidget* parent, const QString& title, const QString& text,
                           DefaultAnswer preselected) = 0;
-    // An input box; nullopt when cancelled.
+    // An input box; nullopt when cancelled. Its field is read out by `fieldName` (what it sets),
+    // the prompt after it.
     virtual std::optional<QString> input(QWidget* parent, const QString& title,
-                                         const QString& prompt, const QString& defaultText) = 0;
+                                         const QString& prompt, const QString& defaultText,
+                                         const QString& fieldName) = 0;
     // File-open dialog; nullopt when cancelled. filter in Qt's form ("Programs (*)").
     virtual std::optional<QString> openFile(QWidget* parent, const QString& title,
                                             const QString& filter, const QString& startFolder) = 0;
@@ -52,7 +54,7 @@ public:
     bool question(QWidget* parent, const QString& title, const QString& text,
                   DefaultAnswer preselected) override;
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
-                                 const QString& defaultText) override;
+                                 const QString& defaultText, const QString& fieldName) override;
     std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& startFolder) override;
     std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& filter,

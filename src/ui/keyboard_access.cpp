@@ -1,9 +1,12 @@
 #include "ui/keyboard_access.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusFrame>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
@@ -76,11 +79,53 @@ private:
     QPointer<QFocusFrame> m_frame;
 };
 
-// Plain widgets made windows report the role "client", which readers do not announce.
-QAccessibleInterface* WindowRole(const QString& className, QObject* object) {
+// Readers on this platform are handed a list's current entry as its name ("Times New Roman"
+// for the font list); here its name says what it sets and its entry stays its value.
+class NamedList final : public QAccessibleWidget {
+public:
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return list()->isEditable() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(list()->view());
+        if (index == 1 && list()->isEditable())
+            return QAccessible::queryAccessibleInterface(list()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (this->child(i) == child)
+                return i;
+        return -1;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} << QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* OwnInterfaces(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
+    // Plain widgets made windows report the role "client", which readers do not announce.
     if (widget && widget->isWindow() && className == QLatin1String("QWidget"))
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("QComboBox"))
+        if (auto* list = qobject_cast<QComboBox*>(object))
+            return new NamedList(list);
     return nullptr;
 }
 
@@ -93,7 +138,7 @@ void SetUpKeyboardAccess(QApplication& app) {
     done = true;
     QApplication::setStyle(new FocusRingStyle);
     new FocusRing(app);
-    QAccessible::installFactory(WindowRole);
+    QAccessible::installFactory(OwnInterfaces);
 }
 
 } // namespace abacore

@@ -1,14 +1,22 @@
 #include "ui/dialogs.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace abacore {
 
@@ -51,13 +59,25 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
 }
 
 std::optional<QString> QtDialogs::input(QWidget* parent, const QString& title,
-                                        const QString& prompt, const QString& defaultText) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok)
+                                        const QString& prompt, const QString& defaultText,
+                                        const QString& fieldName) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    // A prompt that explains is read after the field's name, not as its name at every focus;
+    // the dialog links its prompt to the field as it lays itself out on showing.
+    QTimer::singleShot(0, &dialog, [&dialog, &fieldName, &prompt] {
+        if (auto* field = dialog.findChild<QLineEdit*>()) {
+            field->setAccessibleName(fieldName);
+            field->setAccessibleDescription(prompt);
+        }
+        for (auto* label : dialog.findChildren<QLabel*>())
+            label->setBuddy(nullptr);
+    });
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title,
@@ -81,9 +101,59 @@ bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+namespace {
+
+// Qt's preview leaves its pages, its zoom and its page number unnamed and its toolbar out of the
+// Tab order with no keys: they are named, the toolbar's buttons join the Tab order, and its
+// commands get keys (said in their tips, which readers give as descriptions).
+void MakeReadable(QPrintPreviewDialog& dialog) {
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"First page", QKeySequence(Qt::CTRL | Qt::Key_Home)},
+        {"Previous page", QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        {"Next page", QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+        {"Last page", QKeySequence(Qt::CTRL | Qt::Key_End)},
+        {"Zoom in", QKeySequence(QKeySequence::ZoomIn)},
+        {"Zoom out", QKeySequence(QKeySequence::ZoomOut)},
+        {"Fit width", QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {"Fit page", QKeySequence(Qt::CTRL | Qt::Key_0)},
+        {"Print", QKeySequence(QKeySequence::Print)},
+    };
+    for (QAction* action : dialog.findChildren<QAction*>())
+        for (const auto& [text, key] : keys)
+            if (action->text() == QLatin1String(text)) {
+                action->setShortcut(key);
+                action->setToolTip(QStringLiteral("%1 (%2)").arg(
+                    action->text(), key.toString(QKeySequence::NativeText)));
+            }
+    if (auto* tools = dialog.findChild<QToolBar*>()) {
+        tools->setAccessibleName(QStringLiteral("Preview tools"));
+        for (auto* button : tools->findChildren<QToolButton*>())
+            button->setFocusPolicy(Qt::TabFocus);
+        // The button that shows the tools a narrow window has no room for.
+        if (auto* more = tools->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+            more->setAccessibleName(QStringLiteral("More tools"));
+    }
+    if (auto* zoom = dialog.findChild<QComboBox*>()) {
+        zoom->setAccessibleName(QStringLiteral("Zoom"));
+        if (zoom->lineEdit())
+            zoom->lineEdit()->setAccessibleName(zoom->accessibleName());
+    }
+    for (auto* field : dialog.findChildren<QLineEdit*>())
+        if (field->accessibleName().isEmpty())
+            field->setAccessibleName(QStringLiteral("Page number"));
+    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) {
+        pages->setAccessibleName(QStringLiteral("Pages"));
+        for (auto* part : pages->findChildren<QWidget*>())
+            part->setAccessibleName(pages->accessibleName());
+    }
+}
+
+} // namespace
+
 void QtDialogs::printPreview(QWidget* parent, QPrinter& printer,
                              const std::function<void(QPrinter*)>& paint) {
     QPrintPreviewDialog dialog(&printer, parent);
+    MakeReadable(dialog);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* p) { paint(p); });
     dialog.exec();

@@ -5,6 +5,7 @@
 #include "ui/dialogs.h"
 #include "ui/screen_helpers.h"
 #include "wizard/screen_flow.h"
+#include "worksheet/activity_table.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -17,7 +18,8 @@ namespace abacore {
 WizardScreen::WizardScreen(AppContext& context, Screen self, const QString& caption, QSize size,
                            QWidget* parent)
     : QWidget(parent), m_context(context), m_self(self) {
-    setWindowTitle(caption);
+    setWindowTitle(
+        QString::fromStdString(WindowTitleOf(caption.toStdString(), context.request.ActivityType)));
     setFixedSize(size);
 
     auto* panel = new QFrame(this);

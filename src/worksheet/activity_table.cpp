@@ -275,4 +275,11 @@ const ActivityRow* RowByBatchName(std::string_view name) {
     return nullptr;
 }
 
+std::string WindowTitleOf(std::string_view caption, Activity activity) {
+    std::string title(caption);
+    title += " \u2013 "; // an en dash
+    title += RowOf(activity).title;
+    return title;
+}
+
 } // namespace abacore

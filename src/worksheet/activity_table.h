@@ -123,6 +123,10 @@ const ActivityRow& RowOf(Activity activity);
 // The row whose batch name is `name`, or nullptr.
 const ActivityRow* RowByBatchName(std::string_view name);
 
+// The title of a window of an activity: its own caption, then the activity's name, so that a
+// reader announcing the window also says which activity it belongs to.
+std::string WindowTitleOf(std::string_view caption, Activity activity);
+
 inline bool HasAnswerKey(const WorksheetRequest& request) {
     return RowOf(request.ActivityType).hasAnswerKey;
 }

@@ -24,6 +24,7 @@ inline constexpr const char* kAsk =
     "not copied into the versions.\n\nHow many copies (1 to 100)? Leave it empty to choose a "
     "class list instead: a text file with one pupil's name a line.";
 inline constexpr const char* kDefaultCopies = "30";
+inline constexpr const char* kCopiesField = "Number of copies";
 inline constexpr const char* kChooseList = "Choose the Class List";
 inline constexpr const char* kListFilter = "Class lists (*.txt);;All files (*)";
 inline constexpr const char* kSaveSheets = "Save the Class Set";

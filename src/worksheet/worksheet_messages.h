@@ -12,6 +12,7 @@ inline constexpr const char* kOopsTitle = "Oops!";
 
 inline constexpr const char* kNameSavedFileTitle = "Name Saved File";
 inline constexpr const char* kNameSavedFile = "What would you like to call this file?";
+inline constexpr const char* kFileNameField = "File name";
 
 inline constexpr const char* kConfirmPrintTitle = "Confirm Print";
 inline constexpr const char* kConfirmPrint = "Print this worksheet?";

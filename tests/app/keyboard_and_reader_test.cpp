@@ -2,14 +2,22 @@
 // role and title, every control that takes the focus or a press has a name of its own, the focus
 // ring stands out from what lies under it, and keys alone lead from the main menu to a saved and
 // printed worksheet and back.
+#include "crossword/screens/crossword_view.h"
 #include "program_driver.h"
+#include "worksheet/class_set.h"
 #include "worksheet/save_name.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QFocusFrame>
+#include <QPrinter>
 #include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 using namespace abacore;
 
@@ -27,8 +35,9 @@ double Contrast(const QColor& a, const QColor& b) {
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
-// Every control under `node` that takes the focus or a press has a name, and no two of one
-// parent share one.
+// Every control under `node` that takes the focus or a press has a short name of its own that is
+// not its value, no two of one parent share one, and a label linked to it says the same (readers
+// say both).
 void ExpectNamedControls(QAccessibleInterface* node, const std::string& where) {
     QStringList names;
     for (int i = 0; i < node->childCount(); ++i) {
@@ -47,6 +56,19 @@ void ExpectNamedControls(QAccessibleInterface* node, const std::string& where) {
                 << " (role " << child->role() << ") has no name";
             EXPECT_FALSE(!name.isEmpty() && names.contains(name))
                 << where << ": two controls named " << name.toStdString();
+            // (A text that can be selected is read whole; lists give their name as their value.)
+            EXPECT_TRUE(name.size() <= 80 || child->role() == QAccessible::StaticText)
+                << where << ": " << name.toStdString();
+            const QString value = child->text(QAccessible::Value);
+            EXPECT_TRUE(value.isEmpty() || name != value || child->tableInterface())
+                << where << ": named by its value " << name.toStdString();
+            for (const auto& [label, relation] : child->relations(QAccessible::Label)) {
+                if (label->role() == QAccessible::StaticText) { // not the group it stands in
+                    EXPECT_EQ(label->text(QAccessible::Name).remove('&').remove(':').toLower(),
+                              name.toLower())
+                        << where << ": " << name.toStdString() << " is labelled otherwise";
+                }
+            }
             names << name;
         }
         ExpectNamedControls(child, where);
@@ -102,6 +124,52 @@ QWidget* OpenedOver(QWidget& screen) {
     return nullptr;
 }
 
+// The crossword's grid as a reader meets it: a table whose cells give the clues' entry numbers
+// (each once) and "blank" or "empty"; in View Puzzle the arrows move the focus from cell to cell
+// and the cells say their digits.
+void ExpectGridTables(Program& p) {
+    auto* preview = Control<CrosswordView>(p.screen(), "PuzzlePreview");
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(preview);
+    ASSERT_TRUE(grid && grid->tableInterface());
+    ASSERT_EQ(grid->childCount(),
+              grid->tableInterface()->rowCount() * grid->tableInterface()->columnCount());
+    QList<int> numbers, clues;
+    int empty = 0;
+    for (int i = 0; i < grid->childCount(); ++i) {
+        const QString spoken = grid->child(i)->text(QAccessible::Name);
+        empty += spoken == "empty";
+        EXPECT_TRUE(spoken == "empty" || spoken.endsWith("blank")) << spoken.toStdString();
+        if (spoken.contains(','))
+            numbers << spoken.section(',', 0, 0).toInt();
+    }
+    for (const auto* list : {&preview->page().across, &preview->page().down})
+        for (const ClueEntry& entry : *list)
+            if (!clues.contains(entry.number))
+                clues << entry.number;
+    std::sort(numbers.begin(), numbers.end());
+    std::sort(clues.begin(), clues.end());
+    EXPECT_EQ(numbers, clues);
+    EXPECT_GT(empty, 0);
+
+    p.key(Qt::Key_Tab, Qt::ShiftModifier); // back on "View Puzzle"
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    auto* shown = p.screen().findChild<CrossWord*>();
+    ASSERT_TRUE(shown && shown->isVisible());
+    CrosswordView* view = &shown->grid();
+    QAccessibleTableInterface* display =
+        QAccessible::queryAccessibleInterface(view)->tableInterface();
+    ASSERT_TRUE(display);
+    for (const auto& [key, row, column] : {std::tuple{Qt::Key_Right, 0, 1},
+                                           {Qt::Key_Down, 1, 1},
+                                           {Qt::Key_Left, 1, 0},
+                                           {Qt::Key_Up, 0, 0}}) {
+        QTest::keyClick(view, key);
+        EXPECT_EQ(view->current(), QPoint(column, row));
+        EXPECT_FALSE(display->cellAt(row, column)->text(QAccessible::Name).contains("blank"));
+    }
+    EXPECT_TRUE(view->isVisible()) << "the arrows keep View Puzzle open";
+}
+
 } // namespace
 
 // Each activity walked with Return from its menu button (reached by Tab) through the screens its
@@ -116,6 +184,7 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
         {4, "ChooseSkill ChooseStyle ChooseMinMax FlashDirections ChooseHowMany QuizForm"},
         {6, "ChooseSkill ChooseMinMax ChooseHeading ChooseHowMany CrossPrint"},
     };
+    std::map<QString, int> titles; // each screen's title, and the walk it was seen in
     for (const auto& [tabs, screens] : walks) {
         Program p;
         ExpectReadable(p.screen(), "Title");
@@ -127,6 +196,8 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
             const QString name = p.screenName();
             seen << name;
             ExpectReadable(p.screen(), name.toStdString());
+            const int walk = titles.emplace(p.screen().windowTitle(), tabs).first->second;
+            EXPECT_EQ(walk, tabs) << p.screen().windowTitle().toStdString() << " in two activities";
             if (name == "ChooseSkill" || name == "ChooseStyle")
                 p.key(Qt::Key_Space); // tick the first choice
             if (name != "CrossPrint" && name != "QuizForm")
@@ -142,6 +213,7 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
             }
             EXPECT_EQ(chain.join(' '), "Command2 ExportButton ClassSetButton BackButton Command3 "
                                        "Box1 Coloroption_0 Command1 Command2");
+            ExpectGridTables(p);
         }
         EXPECT_EQ(seen.join(' '), screens) << "from button " << tabs;
     }
@@ -185,11 +257,10 @@ TEST(KeyboardAndReader, KeysAloneMakeSaveAndPrintASheetAndLeadBackToItsButton) {
     p.key(Qt::Key_Space);
     p.key(Qt::Key_Return);
 
-    // Up in the box raises the value; Down on its arrows lowers it.
-    const int start = Control<QLineEdit>(p.screen(), "NumValue_0")->text().toInt();
+    // Up in the box raises the value, Down lowers it.
+    const int start = p.text("NumValue_0").toInt();
     p.key(Qt::Key_Up);
     p.key(Qt::Key_Up);
-    p.key(Qt::Key_Tab);
     p.key(Qt::Key_Down);
     p.key(Qt::Key_Return); // ranges
     p.key(Qt::Key_Return); // heading
@@ -223,4 +294,32 @@ TEST(KeyboardAndReader, KeysAloneMakeSaveAndPrintASheetAndLeadBackToItsButton) {
     p.key(Qt::Key_Escape);
     ASSERT_EQ(p.screenName(), "Title");
     EXPECT_EQ(p.focusName(), "Command6");
+}
+
+// The windows Qt makes for the program: the print preview, its toolbar in the Tab order, and an
+// input box whose long prompt is not the field's name.
+TEST(KeyboardAndReader, PrintPreviewAndInputBoxAreReadable) {
+    SetUpKeyboardAccess(*qApp);
+    QtDialogs dialogs;
+    // Read once the dialog is up and has settled (two turns of the event loop), then closed.
+    const auto readThenClose = [] {
+        QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, [] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                ASSERT_NE(dialog, nullptr);
+                const std::string where = dialog->metaObject()->className();
+                ExpectNamedControls(QAccessible::queryAccessibleInterface(dialog), where);
+                for (auto* button : dialog->findChildren<QToolButton*>())
+                    EXPECT_TRUE(!button->isVisible() || (button->focusPolicy() & Qt::TabFocus))
+                        << where << ": " << button->text().toStdString() << " out of reach";
+                dialog->close();
+            });
+        });
+    };
+    QPrinter printer;
+    readThenClose();
+    dialogs.printPreview(nullptr, printer, [](QPrinter*) {});
+    readThenClose();
+    EXPECT_FALSE(dialogs.input(nullptr, ClassSetText::kTitle, ClassSetText::kAsk, "30",
+                               ClassSetText::kCopiesField));
 }

@@ -42,10 +42,14 @@ struct Program {
             settle();
         }
     }
-    void type(const char* box, const QString& text) {
-        Control<QLineEdit>(screen(), box)->setText(text);
+    // The typing field of a box, or of a number box.
+    QLineEdit* field(const char* box) {
+        auto* found = Control<QWidget>(screen(), box);
+        auto* field = qobject_cast<QLineEdit*>(found);
+        return field ? field : found->findChild<QLineEdit*>();
     }
-    QString text(const char* box) { return Control<QLineEdit>(screen(), box)->text(); }
+    void type(const char* box, const QString& text) { field(box)->setText(text); }
+    QString text(const char* box) { return field(box)->text(); }
     // Runs what the screens left for later (closing the last one, a notice on opening) and
     // waits for the new screen to take the keyboard.
     void settle() {

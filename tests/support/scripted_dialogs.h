@@ -41,7 +41,7 @@ public:
         return !answers.empty() && take(answers);
     }
     std::optional<QString> input(QWidget*, const QString& title, const QString& prompt,
-                                 const QString& defaultText) override {
+                                 const QString& defaultText, const QString&) override {
         shown.push_back({"input", title, prompt, {defaultText}});
         EXPECT_FALSE(inputs.empty()) << "Unscripted input box: " << title.toStdString();
         return inputs.empty() ? std::nullopt : take(inputs);

@@ -96,6 +96,7 @@ AddPic::AddPic(AppContext& context, Receiver receiver, QWidget* parent, std::vec
     m_typeList->setObjectName(QStringLiteral("PictureType"));
     m_typeList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_typeList->setMinimumContentsLength(16);
+    m_typeList->setAccessibleName(QStringLiteral("Picture type"));
     for (const PictureType& type : m_types)
         m_typeList->addItem(QText(type.label()), QText(type.pattern));
     if (!m_types.empty())

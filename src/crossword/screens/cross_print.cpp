@@ -13,6 +13,7 @@
 #include "ui/picture_loader.h"
 #include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/class_set.h"
 
 #include <QAction>
@@ -55,7 +56,8 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) 
 
 CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     : QWidget(parent), m_context(context), m_openedWith(context.request), m_page(std::move(page)) {
-    setWindowTitle(QText(CrosswordText::kBuilderCaption));
+    setWindowTitle(QString::fromStdString(
+        WindowTitleOf(CrosswordText::kBuilderCaption, context.request.ActivityType)));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel"));
@@ -69,6 +71,7 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     m_preview->setObjectName(QStringLiteral("PuzzlePreview"));
     m_preview->setMinimumWidth(440);
     m_preview->setToolTip(QStringLiteral("The grid as it will be printed"));
+    m_preview->setAccessibleName(QStringLiteral("Puzzle grid as printed"));
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(buildClueList(), 0);
@@ -192,6 +195,8 @@ QWidget* CrossPrint::buildBackgroundFrame() {
         ++row;
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { applyBackground(id); });
+    // The background the puzzle starts with is shown chosen, so it can be heard.
+    m_options.front()->setChecked(true);
 
     m_choosePicture = new QPushButton(QText(CrosswordText::kChoosePicture), frame);
     m_choosePicture->setObjectName(QStringLiteral("Command4"));

@@ -25,7 +25,7 @@ ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     m_heading->setFont(headingFont);
     m_heading->setAccessibleName(QStringLiteral("Worksheet heading"));
-    prompt->setBuddy(m_heading);
+    m_heading->setAccessibleDescription(prompt->text());
     contentLayout()->addWidget(m_heading);
     contentLayout()->addSpacing(8);
 

@@ -29,7 +29,6 @@ ChooseHowMany::ChooseHowMany(AppContext& context, QWidget* parent)
     m_count->setFixedWidth(100);
     m_count->setAccessibleName(QStringLiteral("Number of problems"));
     m_count->setAccessibleDescription(prompt->text());
-    prompt->setBuddy(m_count);
     auto* row = new QHBoxLayout;
     row->addWidget(m_count);
     row->addStretch(1);

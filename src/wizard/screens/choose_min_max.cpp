@@ -1,18 +1,13 @@
 #include "wizard/screens/choose_min_max.h"
 
 #include "core/worksheet_request.h"
-#include "wizard/screens/arrow_control.h"
+#include "wizard/screens/number_box.h"
 
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace abacore {
@@ -49,40 +44,26 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
 
     for (int i = 0; i < 4; ++i) {
         const auto index = static_cast<size_t>(i);
-        auto* box = new QLineEdit(QString::number(setup.values[index]));
+        auto* box = new NumberBox;
         box->setObjectName(QString("NumValue_%1").arg(i));
         box->setFont(numberFont);
         box->setAlignment(Qt::AlignRight);
-        box->setFixedWidth(90);
-        auto* arrow = new ArrowControl;
-        arrow->setObjectName(QString("NumScroll_%1").arg(i));
-        arrow->setRange(setup.lowest[index], kRangeCeiling);
-        arrow->setValue(setup.values[index]);
-        arrow->setFixedSize(18, box->sizeHint().height());
+        box->setFixedWidth(110);
+        box->setRange(setup.lowest[index], kRangeCeiling);
+        box->setPosition(setup.values[index]);
+        box->setText(QString::number(setup.values[index]));
         m_values[index] = box;
-        m_arrows[index] = arrow;
         // "First number, minimum" and so on: the row and the column the box stands in.
         const char* column = i % 2 ? RangeText::kMaximum : RangeText::kMinimum;
-        const QString spoken = QStringLiteral("%1 number, %2")
-                                   .arg(i < 2 ? "First" : "Second", QString(column).toLower());
-        box->setAccessibleName(spoken);
-        box->setAccessibleDescription(QStringLiteral("Up and Down step the value"));
-        arrow->setAccessibleName(spoken + QStringLiteral(" arrows"));
-        arrow->setAccessibleDescription(QStringLiteral("Up raises the value, Down lowers it"));
-
-        auto* pair = new QHBoxLayout;
-        pair->setSpacing(1);
-        pair->addWidget(box);
-        pair->addWidget(arrow);
-        grid->addLayout(pair, 1 + i / 2, 2 + 2 * (i % 2));
-
-        connect(arrow, &QScrollBar::valueChanged, box,
-                [box](int value) { box->setText(QString::number(value)); });
-        // Also a step stopped at the arrow's end fills a box left empty by an invalid entry.
-        connect(arrow, &QAbstractSlider::actionTriggered, box,
-                [box, arrow] { box->setText(QString::number(arrow->sliderPosition())); });
+        box->setAccessibleName(QStringLiteral("%1 number, %2")
+                                   .arg(i < 2 ? "First" : "Second", QString(column).toLower()));
+        // The first box, where the keyboard starts, also reads the screen's prompt.
+        box->setAccessibleDescription((i == 0 ? prompt->text() + QLatin1Char(' ') : QString()) +
+                                      QStringLiteral("Up and Down step the value"));
+        grid->addWidget(box, 1 + i / 2, 2 + 2 * (i % 2));
+        // A step starts from the value typed so far.
+        box->setStepCheck([this, i] { return !checkBox(i, BoxCheck::WithinPair); });
         box->installEventFilter(this);
-        arrow->installEventFilter(this);
     }
 
     auto* typeLabel = makeLabel(QString::fromStdString(setup.sign), "TypeLabel");
@@ -107,17 +88,13 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
     contentLayout()->addStretch(1);
 
     if (!setup.secondRowShown) {
-        for (QWidget* w : std::initializer_list<QWidget*>{typeLabel, m_values[2], m_values[3],
-                                                          m_arrows[2], m_arrows[3], through2, rule})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{typeLabel, m_values[2], m_values[3], through2, rule})
             w->hide();
     }
-    setTabOrder(m_values[0], m_arrows[0]);
-    setTabOrder(m_arrows[0], m_values[1]);
-    setTabOrder(m_values[1], m_arrows[1]);
-    setTabOrder(m_arrows[1], m_values[2]);
-    setTabOrder(m_values[2], m_arrows[2]);
-    setTabOrder(m_arrows[2], m_values[3]);
-    setTabOrder(m_values[3], m_arrows[3]);
+    setTabOrder(m_values[0], m_values[1]);
+    setTabOrder(m_values[1], m_values[2]);
+    setTabOrder(m_values[2], m_values[3]);
     // Clicking a button must not take the focus from a box: "Continue" checks the box itself,
     // and "Go Back" stores nothing, so it has nothing to check.
     continueButton()->setFocusPolicy(Qt::TabFocus);
@@ -126,26 +103,12 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
 }
 
 bool ChooseMinMax::eventFilter(QObject* watched, QEvent* event) {
-    // Up and Down in a box step it as its arrows do, from the value typed so far.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const int index = indexOf(watched);
-        if ((key == Qt::Key_Up || key == Qt::Key_Down) && index >= 0 &&
-            watched == m_values[static_cast<size_t>(index)]) {
-            if (!checkBox(index, BoxCheck::WithinPair))
-                QCoreApplication::sendEvent(m_arrows[static_cast<size_t>(index)], event);
-            return true;
-        }
-    }
     if (event->type() == QEvent::FocusOut && !m_checking) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Leaving the window or opening a box's context menu is not leaving the box.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            const int index = indexOf(watched);
-            // The focus has already moved on when the control hears of it.
-            if (index >= 0)
-                checkBox(index, indexOf(focusWidget()) == index ? BoxCheck::WithinPair
-                                                                : BoxCheck::Leaving);
+            if (const int index = indexOf(watched); index >= 0)
+                checkBox(index, BoxCheck::Leaving);
         }
     }
     return WizardScreen::eventFilter(watched, event);
@@ -153,8 +116,7 @@ bool ChooseMinMax::eventFilter(QObject* watched, QEvent* event) {
 
 int ChooseMinMax::indexOf(const QObject* control) const {
     for (int i = 0; i < 4; ++i)
-        if (control == m_values[static_cast<size_t>(i)] ||
-            control == m_arrows[static_cast<size_t>(i)])
+        if (control == m_values[static_cast<size_t>(i)])
             return i;
     return -1;
 }
@@ -163,7 +125,7 @@ RangeBoxes ChooseMinMax::readBoxes() const {
     RangeBoxes boxes;
     for (size_t i = 0; i < 4; ++i) {
         boxes.texts[i] = m_values[i]->text().toStdString();
-        boxes.arrows[i] = m_arrows[i]->value();
+        boxes.arrows[i] = m_values[i]->position();
     }
     boxes.lowest = m_lowest;
     return boxes;
@@ -174,8 +136,7 @@ void ChooseMinMax::writeBoxes(const RangeBoxes& boxes) {
         const QString text = QString::fromStdString(boxes.texts[i]);
         if (m_values[i]->text() != text)
             m_values[i]->setText(text);
-        const QSignalBlocker blocker(m_arrows[i]);
-        m_arrows[i]->setValue(boxes.arrows[i]);
+        m_values[i]->setPosition(boxes.arrows[i]);
     }
 }
 
@@ -197,8 +158,8 @@ void ChooseMinMax::report(const RangeProblem& problem) {
     m_checking = true;
     showMessage(problem.message);
     if (problem.fault == RangeFault::InvalidEntry) {
-        QLineEdit* box = m_values[static_cast<size_t>(problem.box)];
-        box->clear();
+        NumberBox* box = m_values[static_cast<size_t>(problem.box)];
+        box->setText(QString());
         box->setFocus(Qt::OtherFocusReason);
     }
     m_checking = wasChecking;

@@ -1,18 +1,16 @@
 #pragma once
 // The range screen: the smallest and largest value of each of the two numbers of a problem,
-// typed into four boxes or set with the arrows beside them. Each box is checked when it (or its
-// arrow) loses the focus, and all four again on "Continue".
+// typed into four boxes or set with their arrows. Each box is checked when it loses the focus
+// and before its arrows step, and all four again on "Continue".
 
 #include "ui/wizard_screen.h"
 #include "wizard/range_rules.h"
 
 #include <array>
 
-class QLineEdit;
-
 namespace abacore {
 
-class ArrowControl;
+class NumberBox;
 
 class ChooseMinMax : public WizardScreen {
     Q_OBJECT
@@ -24,8 +22,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // When a box is checked: the focus left it (or its arrow) for another control, moved
-    // between the box and its own arrow, or "Continue" was pressed while it was being edited.
+    // When a box is checked: the focus left it for another control, its arrows are about to
+    // step, or "Continue" was pressed while it was being edited.
     enum class BoxCheck { Leaving, WithinPair, OnContinue };
     // Runs the check of box `index`; true when it showed a message.
     bool checkBox(int index, BoxCheck when);
@@ -35,8 +33,7 @@ private:
     RangeBoxes readBoxes() const;
     void writeBoxes(const RangeBoxes& boxes);
 
-    std::array<QLineEdit*, 4> m_values{};
-    std::array<ArrowControl*, 4> m_arrows{};
+    std::array<NumberBox*, 4> m_values{};
     std::array<int, 4> m_lowest{};
     // Set while a check runs: the focus moves it causes (a message box, the focus handed back)
     // must not start further checks.

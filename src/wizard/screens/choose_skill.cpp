@@ -80,7 +80,8 @@ ChooseSkill::ChooseSkill(AppContext& context, QWidget* parent)
     contentLayout()->addStretch(1);
 
     continueButton()->setEnabled(false);
-    // The keyboard starts on the skills, not on "Go Back".
+    // The keyboard starts on the skills, not on "Go Back", where the prompt is heard too.
+    m_boxes[0]->setAccessibleDescription(prompt->text());
     m_boxes[0]->setFocus();
 }
 

@@ -75,8 +75,11 @@ ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
     contentLayout()->addStretch(1);
 
     continueButton()->setEnabled(false);
-    // The keyboard starts on the first style on offer, not on "Go Back".
-    m_boxes[OffersBracket(context.request) ? 0 : 1]->setFocus();
+    // The keyboard starts on the first style on offer, not on "Go Back", where the prompt is
+    // heard too.
+    QCheckBox* first = m_boxes[OffersBracket(context.request) ? 0 : 1];
+    first->setAccessibleDescription(prompt->text());
+    first->setFocus();
 }
 
 QWidget* ChooseStyle::makeSampleArea(int index, const QString& text) {

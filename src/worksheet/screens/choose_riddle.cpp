@@ -93,12 +93,12 @@ ChooseRiddle::ChooseRiddle(AppContext& context, QWidget* parent)
         MakePromptLabel(label);
         auto* box = new QLineEdit;
         box->setObjectName(name);
-        // Read out by what it holds rather than by its one-letter mark.
+        // Read out by what it holds; the one-letter mark is left unlinked, or readers would
+        // say it first.
         box->setAccessibleName(QString::fromLatin1(spokenName));
         QFont font = box->font();
         font.setPointSizeF(font.pointSizeF() * 1.1);
         box->setFont(font);
-        label->setBuddy(box);
         boxes->addWidget(label, row, 0);
         boxes->addWidget(box, row, 1);
         return box;

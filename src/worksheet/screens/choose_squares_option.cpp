@@ -26,6 +26,7 @@ ChooseSquaresOption::ChooseSquaresOption(AppContext& context, QWidget* parent)
     m_filled = new QCheckBox;
     m_filled->setObjectName("Check1");
     m_filled->setAccessibleName(SquaresOptionText::kYes);
+    m_filled->setAccessibleDescription(question->text());
     // Without a caption the style draws no focus: a ring around the box shows it.
     m_filled->setStyleSheet("QCheckBox { border: 2px solid transparent; border-radius: 4px;"
                             " padding: 2px; }"

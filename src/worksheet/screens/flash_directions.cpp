@@ -17,6 +17,8 @@ FlashDirections::FlashDirections(AppContext& context, QWidget* parent)
     contentLayout()->addWidget(title);
     contentLayout()->addSpacing(14);
 
+    // Nothing here takes the focus but the buttons: "Continue", which has it, reads the steps.
+    QStringList spoken{title->text()};
     int number = 2;
     for (const char* text : {FlashDirectionsText::kStepCut, FlashDirectionsText::kStepFold}) {
         auto* step = new QLabel(text);
@@ -25,10 +27,12 @@ FlashDirections::FlashDirections(AppContext& context, QWidget* parent)
         QFont font = step->font();
         font.setPointSizeF(font.pointSizeF() * 1.15);
         step->setFont(font);
+        spoken << step->text();
         contentLayout()->addWidget(step);
         contentLayout()->addSpacing(8);
     }
     contentLayout()->addStretch(1);
+    continueButton()->setAccessibleDescription(spoken.join(QLatin1Char(' ')));
     continueButton()->setFocus();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/picture_loader.h"
 #include "ui/qt_text.h"
 #include "ui/toolbar_icons.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/class_set.h"
 #include "worksheet/editing_tools.h"
 #include "worksheet/screens/selection_format.h"
@@ -106,7 +107,8 @@ ToolbarPicture PictureOf(ToolbarButtonId button) {
 QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_openedWith(context.request),
       m_content(std::move(documents.content)) {
-    setWindowTitle(QString::fromUtf8(WorksheetText::kCaption));
+    setWindowTitle(QString::fromStdString(
+        WindowTitleOf(WorksheetText::kCaption, context.request.ActivityType)));
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);

@@ -80,7 +80,8 @@ void SaveWorksheet(const WorksheetOutput& output) {
     WorksheetRequest& request = context.request;
     const std::optional<QString> typed =
         context.dialogs.input(output.window, QText(WorksheetText::kNameSavedFileTitle),
-                              QText(WorksheetText::kNameSavedFile), QText(request.Heading));
+                              QText(WorksheetText::kNameSavedFile), QText(request.Heading),
+                              QText(WorksheetText::kFileNameField));
     if (!typed || typed->isEmpty())
         return;
     const std::string name = typed->toStdString();

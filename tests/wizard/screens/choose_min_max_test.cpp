@@ -1,7 +1,6 @@
 #include "wizard/screens/choose_min_max.h"
+#include "wizard/screens/number_box.h"
 #include "wizard_test_helpers.h"
-
-#include <QScrollBar>
 
 using namespace abacore;
 
@@ -9,8 +8,7 @@ namespace {
 
 struct RangeScreen : ScreenUnderTest<ChooseMinMax> {
     using ScreenUnderTest::ScreenUnderTest;
-    QLineEdit* box(int i) { return get<QLineEdit>(QString("NumValue_%1").arg(i)); }
-    QScrollBar* arrow(int i) { return get<QScrollBar>(QString("NumScroll_%1").arg(i)); }
+    NumberBox* box(int i) { return get<NumberBox>(QString("NumValue_%1").arg(i)); }
     // Types into box i and leaves it with Tab, which runs the box's check.
     void enter(int i, const QString& text) {
         TypeInto(box(i), text);
@@ -39,29 +37,29 @@ TEST(ChooseMinMaxWindow, LeavingABoxChecksItContinueRefusesAnEmptiedBoxGoBackDoe
     EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseStyle}));
 }
 
-// The arrows step from the typed value (clicking one takes the focus from the box, whose check
-// moves the arrow first); an emptied box and its arrows act as one control (the logic steps them
-// from the lowest value).
+// The arrows step from the typed value (the box's check moves them first); an emptied box
+// steps from its lowest value without a word, but left for another control it is refused again.
 TEST(ChooseMinMaxWindow, ArrowsStepFromTheTypedValueOrFromTheLowest) {
     RangeScreen s(Activity::SkillsPractice, Division);
     const auto clickUpperArrow = [&](int i) {
-        QTest::mouseClick(s.arrow(i), Qt::LeftButton, {}, QPoint(s.arrow(i)->width() / 2, 3));
+        QTest::mouseClick(s.box(i), Qt::LeftButton, {},
+                          QPoint(s.box(i)->width() - 5, s.box(i)->height() / 4));
     };
     clickUpperArrow(1);
     EXPECT_EQ(s.box(1)->text(), "101");
-    QTest::keyClick(s.arrow(1), Qt::Key_Down);
+    QTest::keyClick(s.box(1), Qt::Key_Down);
     EXPECT_EQ(s.box(1)->text(), "100");
     TypeInto(s.box(1), "60");
     clickUpperArrow(1);
     EXPECT_EQ(s.box(1)->text(), "61");
 
-    // An emptied box passes the focus to its arrow without a word, but left for another control
-    // it is refused again and takes the focus back.
+    s.enter(3, "0");
+    QTest::keyClick(s.box(3), Qt::Key_Up);
+    EXPECT_EQ(s.titles(), (QStringList(1, "Oops!")));
+    EXPECT_FALSE(s.box(3)->text().isEmpty());
     s.enter(3, "0");
     QTest::keyClick(s.box(3), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), s.arrow(3));
-    QTest::keyClick(s.arrow(3), Qt::Key_Tab);
-    EXPECT_EQ(s.titles(), (QStringList(2, "Oops!")));
+    EXPECT_EQ(s.titles(), (QStringList(3, "Oops!")));
     EXPECT_EQ(QApplication::focusWidget(), s.box(3));
 }
 

@@ -28,7 +28,8 @@ inline void ShowActive(QWidget& window) {
 }
 
 // Replaces the text of a box by typing into it (the box gets the focus first).
-inline void TypeInto(QLineEdit* box, const QString& text) {
+// A typing field or a number box.
+template <typename Box> void TypeInto(Box* box, const QString& text) {
     box->setFocus(Qt::MouseFocusReason);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
