@@ -114,7 +114,6 @@ void MakeReadable(QPrintPreviewDialog& dialog) {
         {"Last page", QKeySequence(Qt::CTRL | Qt::Key_End)},
         {"Zoom in", QKeySequence(QKeySequence::ZoomIn)},
         {"Zoom out", QKeySequence(QKeySequence::ZoomOut)},
-        {"Fit width", QKeySequence(Qt::CTRL | Qt::Key_W)},
         {"Fit page", QKeySequence(Qt::CTRL | Qt::Key_0)},
         {"Print", QKeySequence(QKeySequence::Print)},
     };
