@@ -17,6 +17,7 @@
 //   random source.
 
 #include "app/about_form.h"
+#include "app/qt_options.h"
 #include "app/screen_factory.h"
 #include "batch/make_command.h"
 #include "batch/make_options.h"
@@ -90,7 +91,9 @@ int main(int argc, char** argv) {
             folder = argv[++i];
         } else if (std::strncmp(arg, "--folder=", 9) == 0) {
             folder = arg + 9;
-        } else if (arg[0] == '-' && std::strncmp(arg, "-platform", 9) != 0) {
+        } else if (const int qtOption = QtOptionLength(argc, argv, i); qtOption > 0) {
+            i += qtOption - 1; // QApplication takes it
+        } else if (arg[0] == '-') {
             std::fprintf(stderr, "abacore-drill: unknown option %s (see --help)\n", arg);
             return 2;
         }

@@ -14,7 +14,6 @@ QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, boo
     font.setBold(bold);
     font.setItalic(italic);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #1d3557;"));
     return label;
 }
 

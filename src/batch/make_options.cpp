@@ -110,6 +110,7 @@ std::string MakeUsage() {
         "Usage:\n"
         "  abacore-drill                      start the program (main menu)\n"
         "  abacore-drill --folder DIR         start it on another program folder\n"
+        "  The window also takes Qt's own options: -style NAME, -platform NAME, -reverse, ...\n"
         "  abacore-drill make ACTIVITY [options] -o FILE [--answer-key FILE]\n"
         "\n"
         "make builds a worksheet without opening a window. ACTIVITY is one of:\n  " +

@@ -380,9 +380,9 @@ MakeRefusal RefusalInFlight() {
     } catch (const GenerationError& e) {
         return {e.what(), 2};
     } catch (const PictureError& e) {
-        return {std::string(kPictureErrorTitle) + " " + e.what() + " " +
-                    std::string(kPictureErrorText),
-                2};
+        // The reason alone: the window's paragraph about its other ways to add a picture
+        // means nothing here.
+        return {e.what(), 2};
     } catch (const Failure& e) {
         return {e.what(), 1}; // a file that could not be written, or read
     } catch (const std::bad_alloc&) {

@@ -39,7 +39,12 @@ your own word processor.
 .PP
 .B \-\-folder
 .I DIR
-starts the program on another program folder.
+starts the program on another program folder. The window also takes the options every Qt
+program takes, such as
+.BI \-style " NAME",
+.BI \-platform " NAME"
+and
+.BR \-reverse .
 .PP
 .B make
 builds a worksheet without opening a window, with the wizard's rules and messages.

@@ -1,5 +1,7 @@
 #include "clipart/picture_messages.h"
 
+#include "clipart/picture_size.h"
+
 namespace abacore {
 
 namespace {
@@ -24,6 +26,11 @@ std::string NotAPictureReason(std::string_view name) {
 std::string PictureFileTooLargeReason(std::string_view name) {
     return "The file " + Quoted(name) + " is too large for a picture (more than " +
            std::to_string(kLargestPictureFileBytes / (1024 * 1024)) + " MB).";
+}
+
+std::string TooManyPixelsReason(std::string_view name) {
+    return "The file " + Quoted(name) + " has too many pixels for a picture (more than " +
+           std::to_string(kMostPicturePixels / 1'000'000) + " million).";
 }
 
 std::string PreviewFailedMessage(std::string_view reason) {

@@ -30,6 +30,7 @@ inline constexpr long long kLargestPictureFileBytes = 100LL * 1024 * 1024;
 std::string PictureUnreadableReason(std::string_view name, std::string_view why);
 std::string NotAPictureReason(std::string_view name);
 std::string PictureFileTooLargeReason(std::string_view name);
+std::string TooManyPixelsReason(std::string_view name);
 
 // A file whose preview failed: the window stays open for another choice.
 inline constexpr const char* kPreviewFailedTitle = "Oops!";

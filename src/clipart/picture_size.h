@@ -9,6 +9,10 @@ inline constexpr int kTwipsPerPixel = 15;
 // picture sharper.
 inline constexpr int kMostPixelsPerInch = 300;
 
+// A picture of more pixels than this is refused: a photo of 100 megapixels is the largest a
+// teacher's camera or phone makes.
+inline constexpr long long kMostPicturePixels = 100'000'000;
+
 struct TwipSize {
     int width = 0;
     int height = 0;

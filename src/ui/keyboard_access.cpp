@@ -7,10 +7,12 @@
 #include <QComboBox>
 #include <QFocusFrame>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <QToolButton>
 
 namespace abacore {
 
@@ -20,6 +22,7 @@ constexpr int kRingMargin = 4;
 
 class FocusRingStyle final : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
         if (metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin)
@@ -79,6 +82,27 @@ private:
     QPointer<QFocusFrame> m_frame;
 };
 
+// Return presses a focused tool button, as it presses every other button; Qt's tool buttons
+// answer Space only.
+class ReturnPressesToolButtons final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* button = qobject_cast<QToolButton*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!button || !button->hasFocus() || key->modifiers() & ~Qt::KeypadModifier ||
+            (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+            return false;
+        if (button->isEnabled() && !key->isAutoRepeat())
+            button->click();
+        return true;
+    }
+};
+
 // Readers on this platform are handed a list's current entry as its name ("Times New Roman"
 // for the font list); here its name says what it sets and its entry stays its value.
 class NamedList final : public QAccessibleWidget {
@@ -136,8 +160,10 @@ void SetUpKeyboardAccess(QApplication& app) {
     if (done)
         return;
     done = true;
-    QApplication::setStyle(new FocusRingStyle);
+    // Over the style in use: the desktop's, or the one named by -style.
+    QApplication::setStyle(new FocusRingStyle(QApplication::style()->name()));
     new FocusRing(app);
+    app.installEventFilter(new ReturnPressesToolButtons(&app));
     QAccessible::installFactory(OwnInterfaces);
 }
 

@@ -19,6 +19,10 @@ namespace abacore {
 
 namespace {
 
+// Enough for the largest picture taken (kMostPicturePixels) at four bytes a pixel: only a
+// picture whose type cannot be decoded smaller comes near it.
+constexpr int kDecodeLimitMiB = static_cast<int>(kMostPicturePixels * 4 / (1024 * 1024)) + 1;
+
 // The PNG library writes its errors (a file cut short) to the error stream itself, past Qt's
 // message handler. While a picture is decoded that stream goes nowhere; the user hears of a
 // bad picture from us.
@@ -116,17 +120,38 @@ LoadedPicture LoadPicture(const std::filesystem::path& path) {
     reader.setAutoTransform(true);
     QByteArray format;
     QImage image;
+    PixelSize pixels;
+    bool scaled = false;
     {
         const LibraryErrorsMuted muted;
         format = reader.format();
+        // Decoded at no more pixels than print needs, so memory stays bounded whatever the
+        // photo; Qt's own limit (128 MiB) would refuse an ordinary phone photo outright.
+        QImageReader::setAllocationLimit(kDecodeLimitMiB);
+        QSize stored = reader.size(); // as stored, before the camera's note turns it
+        if (stored.isValid()) {
+            if (static_cast<long long>(stored.width()) * stored.height() > kMostPicturePixels)
+                throw PictureError(TooManyPixelsReason(name));
+            const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+            pixels = turned ? PixelSize{stored.height(), stored.width()}
+                            : PixelSize{stored.width(), stored.height()};
+            const PixelSize kept = KeptPixels(pixels, ShownSize(pixels));
+            if (kept != pixels) {
+                reader.setScaledSize(turned ? QSize(kept.height, kept.width)
+                                            : QSize(kept.width, kept.height));
+                scaled = true;
+            }
+        }
         image = reader.read();
     }
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         throw PictureError(NotAPictureReason(name));
+    if (pixels.width <= 0)
+        pixels = PixelSize{image.width(), image.height()};
 
-    const TwipSize shown = ShownSize(PixelSize{image.width(), image.height()});
+    const TwipSize shown = ShownSize(pixels);
     const bool jpeg = format == "jpeg" || format == "jpg";
-    if (jpeg && reader.transformation() == QImageIOHandler::TransformationNone) {
+    if (jpeg && !scaled && reader.transformation() == QImageIOHandler::TransformationNone) {
         auto picture = std::make_shared<Picture>();
         picture->format = PictureFormat::Jpeg;
         picture->bytes = bytes.toStdString();

@@ -65,6 +65,11 @@ std::optional<QString> QtDialogs::input(QWidget* parent, const QString& title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    // A long explanation wraps instead of widening the box past a small screen.
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
+    }
     // A prompt that explains is read after the field's name, not as its name at every focus;
     // the dialog links its prompt to the field as it lays itself out on showing.
     QTimer::singleShot(0, &dialog, [&dialog, &fieldName, &prompt] {

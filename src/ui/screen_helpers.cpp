@@ -4,10 +4,13 @@
 #include "core/program_folder.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <QTextEdit>
 #include <QWidget>
+#include <cmath>
 
 namespace abacore {
 
@@ -36,12 +39,71 @@ void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
     }
     if (picture.isNull())
         return;
+    // The picture's own average colour says which ink reads on it.
+    const QImage small =
+        picture.toImage().scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double red = 0, green = 0, blue = 0;
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x) {
+            const QColor c = small.pixelColor(x, y);
+            red += c.redF();
+            green += c.greenF();
+            blue += c.blueF();
+        }
+    const double n = small.width() * small.height();
+    const bool light =
+        !IsDarkInk(QColor::fromRgbF(float(red / n), float(green / n), float(blue / n)));
     QPalette palette = window->palette();
     palette.setBrush(QPalette::Window,
                      QBrush(picture.scaled(window->size(), Qt::KeepAspectRatioByExpanding,
                                            Qt::SmoothTransformation)));
+    const QColor ink = light ? Qt::black : Qt::white;
+    palette.setColor(QPalette::Active, QPalette::WindowText, ink);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, ink);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     light ? QColor(0x60, 0x60, 0x60) : QColor(0xb0, 0xb0, 0xb0));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
+}
+
+bool IsDarkInk(const QColor& colour) {
+    // Below this relative luminance black and white would stand out from it equally.
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const QColor c = colour.toRgb();
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) <
+           0.179;
+}
+
+void ShowAsPaper(QTextEdit* editor) {
+    for (QWidget* widget : {static_cast<QWidget*>(editor), editor->viewport()}) {
+        QPalette palette = widget->palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Base, Qt::white);
+            palette.setColor(group, QPalette::Text, Qt::black);
+        }
+        palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0xf4, 0xf4, 0xf4));
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x60, 0x60, 0x60));
+        widget->setPalette(palette);
+    }
+}
+
+ReadingPanel::ReadingPanel(int opacity, QWidget* parent) : QFrame(parent), m_opacity(opacity) {
+    setObjectName(QStringLiteral("Panel"));
+}
+
+void ReadingPanel::paintEvent(QPaintEvent*) {
+    const QColor ink = palette().color(QPalette::WindowText);
+    QColor veil = IsDarkInk(ink) ? QColor(Qt::white) : QColor(Qt::black);
+    veil.setAlpha(m_opacity);
+    QColor edge = ink;
+    edge.setAlpha(70);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(edge);
+    painter.setBrush(veil);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
 }
 
 } // namespace abacore

@@ -1,8 +1,10 @@
 #pragma once
 // Small things every screen does when it opens.
 
+#include <QFrame>
 #include <string>
 
+class QTextEdit;
 class QWidget;
 
 namespace abacore {
@@ -12,7 +14,29 @@ struct DataFolders;
 // Centres a window on its screen: top = (screen height - window height) / 2, left likewise.
 void CentreOnScreen(QWidget* window);
 // Paints the background picture of the data folders (a user's own copy first) behind the
-// window's controls, scaled to cover it. A missing picture leaves the plain background.
+// window's controls, scaled to cover it, and gives the text on it an ink that reads on the
+// picture (black on a light one), whatever the desktop's colours. A missing picture leaves the
+// plain background and the desktop's text colour.
 void SetBackgroundPicture(QWidget* window, const DataFolders& folders);
+
+// A document on screen shows as the page it prints on: black on white under any desktop theme
+// (the colours the teacher gave the text stay theirs).
+void ShowAsPaper(QTextEdit* editor);
+
+// A rounded panel that keeps its controls readable over the background picture: a veil of
+// white under dark text, of black under light text, so its text always stands out from it.
+class ReadingPanel : public QFrame {
+public:
+    ReadingPanel(int opacity, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_opacity; // of the veil, 0 to 255
+};
+
+// Whether text of `colour` is dark: black reads better on what lies behind it than white.
+bool IsDarkInk(const QColor& colour);
 
 } // namespace abacore

@@ -22,10 +22,7 @@ WizardScreen::WizardScreen(AppContext& context, Screen self, const QString& capt
         QString::fromStdString(WindowTitleOf(caption.toStdString(), context.request.ActivityType)));
     setFixedSize(size);
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName("Panel");
-    panel->setStyleSheet("#Panel { background-color: rgba(255, 255, 255, 218);"
-                         " border: 1px solid rgba(0, 0, 0, 70); border-radius: 10px; }");
+    auto* panel = new ReadingPanel(218, this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(28, 24, 28, 24);
     outer->addWidget(panel);

@@ -1,15 +1,19 @@
 // The program as a screen reader and a keyboard user meet it: every window is announced with its
 // role and title, every control that takes the focus or a press has a name of its own, the focus
-// ring stands out from what lies under it, and keys alone lead from the main menu to a saved and
-// printed worksheet and back.
+// ring stands out from what lies under it, text reads on a dark desktop too, every window fits a
+// 1024x768 screen, and keys alone lead from the main menu to a saved and printed worksheet and
+// back.
 #include "crossword/screens/crossword_view.h"
 #include "program_driver.h"
 #include "worksheet/class_set.h"
 #include "worksheet/save_name.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFileInfo>
 #include <QFocusFrame>
+#include <QLabel>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextEdit>
 #include <QTimer>
@@ -105,6 +109,42 @@ void ExpectVisibleFocus(QWidget& window, const std::string& where) {
                         << " is outside the window";
 }
 
+// What lies behind `widget`, averaged: its parents painted there, each without its children.
+QColor Behind(QWidget* widget) {
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    std::vector<QWidget*> parents;
+    for (QWidget* w = widget->parentWidget(); w; w = w->isWindow() ? nullptr : w->parentWidget())
+        parents.insert(parents.begin(), w);
+    for (QWidget* w : parents)
+        w->render(&painter, {}, QRect(widget->mapTo(w, QPoint()), widget->size()),
+                  w->isWindow() ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+    painter.end();
+    return image.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0);
+}
+
+// Every caption stands out 4.5:1 from what lies behind it and every document is a page that
+// black ink and its own text colour read on; the window leaves room on a 1024x768 screen for
+// a title bar and a desktop panel.
+void ExpectColoursAndSize(QWidget& window, const std::string& where) {
+    EXPECT_TRUE(QRect(0, 0, 1024, 708).contains(QRect({}, window.size()))) << where;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* box = qobject_cast<QAbstractButton*>(w);
+        const auto* page = qobject_cast<QTextEdit*>(w);
+        if (!w->isVisible() || !w->isEnabled() || w->window() != &window ||
+            !((label && !label->text().isEmpty()) || w->inherits("QGroupBox") || page ||
+              (box && !box->text().isEmpty() && !w->inherits("QPushButton"))))
+            continue;
+        const QPalette& p = page ? page->viewport()->palette() : w->palette();
+        EXPECT_GE(page ? std::min(Contrast(p.color(QPalette::Base), p.color(QPalette::Text)),
+                                  Contrast(p.color(QPalette::Base), Qt::black))
+                       : Contrast(p.color(w->foregroundRole()), Behind(w)),
+                  4.5)
+            << where << ": " << w->objectName().toStdString();
+    }
+}
+
 void ExpectReadable(QWidget& window, const std::string& where) {
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
     ASSERT_NE(root, nullptr) << where;
@@ -113,6 +153,7 @@ void ExpectReadable(QWidget& window, const std::string& where) {
     EXPECT_FALSE(root->text(QAccessible::Name).isEmpty()) << where << ": no title";
     ExpectNamedControls(root, where);
     ExpectVisibleFocus(window, where);
+    ExpectColoursAndSize(window, where);
 }
 
 // The top window that is not the screen itself: a dialog opened over it.
@@ -173,8 +214,10 @@ void ExpectGridTables(Program& p) {
 } // namespace
 
 // Each activity walked with Return from its menu button (reached by Tab) through the screens its
-// flow names, every screen on the way read as a screen reader reads it.
+// flow names, every screen on the way read as a screen reader reads it, on a dark desktop.
 TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusShown) {
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))); // white on near black
     const std::pair<int, const char*> walks[] = {
         // Tabs from the first activity button; the screens on the way (the activities left out
         // pass through no screen of their own).
@@ -188,6 +231,9 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
     for (const auto& [tabs, screens] : walks) {
         Program p;
         ExpectReadable(p.screen(), "Title");
+        // The riddle's screens without the background picture: on the desktop's own colours.
+        if (tabs == 1)
+            QFile::remove(p.folder.file("AbacoreBack.jpg"));
         for (int i = 0; i < tabs; ++i)
             p.key(Qt::Key_Tab);
         p.key(Qt::Key_Return);
@@ -234,6 +280,7 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
         ExpectReadable(*opened, expected);
         delete opened;
     }
+    QApplication::setPalette(light);
 }
 
 // Tab through the main menu and pick an activity, step the ranges with the arrow keys, then save

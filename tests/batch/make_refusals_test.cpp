@@ -37,8 +37,10 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"riddle -o x.rtf" + folder, 2, "\"Riddles.dat\" is missing"},
         {"words -o x.txt --skills add,sub" + folder, 2, "subtract.dat"},
         {"skills -o x.txt --count 1001 --copies 100", 2, "at most 100000. Make fewer"},
-        {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2, "Error: " + notAPicture},
-        {"skills -o x.rtf --picture gone.bmp", 2, QString::fromUtf8(kPictureErrorText)},
+        // A picture's reason in the command line's own words, and nothing after it.
+        {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2,
+         "abacore-drill: " + notAPicture + "\n"},
+        {"skills -o x.rtf --picture gone.bmp", 2, "abacore-drill: The file \"gone.bmp\" cannot"},
     };
     const auto snapshot = [this] {
         std::map<QString, QByteArray> all;
@@ -78,4 +80,12 @@ TEST_F(MakeTest, RunningOutOfMemoryIsSaidInWordsAndWritesNothing) {
     EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
               QStringLiteral("abacore-drill: %1\n").arg(ProgramText::kOutOfMemory));
     EXPECT_EQ(bytes("set.txt"), "the teacher's set");
+}
+
+// The window's command line lets Qt's own options by, for Qt to read: the folder is refused.
+TEST_F(MakeTest, TheWindowLetsQtsOwnOptionsBy) {
+    const MakeResult r = RunProgram(
+        QString("-style Fusion -reverse --platformtheme=x -platform xcb --folder no").split(' '),
+        dir.path());
+    EXPECT_TRUE(r.exitCode == 2 && r.err.contains("\"no\"")) << r.err.toStdString();
 }

@@ -39,13 +39,26 @@ TEST(PictureLoader, TurnsOtherTypesThanJpegIntoPngWithTheSamePixels) {
 
 // A picture wider than the page is shown at the page's width (7.3 inches), and its bytes keep
 // no more than 300 pixels to the inch of it; the sizes themselves are the picture size rules'.
+// A phone's photo, past Qt's own decoding limit, is read at those pixels too; a picture of more
+// than 100 megapixels is refused by its header.
 TEST(PictureLoader, AVeryLargePictureIsFittedToThePageWidth) {
     QTemporaryDir dir;
     WritePicture(dir.filePath("wide.bmp"), 4000, 1000, "bmp");
-    const LoadedPicture loaded = LoadPicture(dir.filePath("wide.bmp").toStdString());
-    const QImage decoded = QImage::fromData(QByteArray::fromStdString(loaded.picture->bytes));
-    EXPECT_EQ(decoded.size(), QSize(2190, 548));
-    EXPECT_EQ(QSize(loaded.picture->widthPixels, loaded.picture->heightPixels), decoded.size());
+    QImage photo(8000, 6000, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    ASSERT_TRUE(photo.save(dir.filePath("photo.jpg"), "jpeg"));
+    for (const auto& [name, size] :
+         {std::pair{"wide.bmp", QSize(2190, 548)}, std::pair{"photo.jpg", QSize(2190, 1643)}}) {
+        const LoadedPicture loaded = LoadPicture(dir.filePath(name).toStdString());
+        const QImage decoded = QImage::fromData(QByteArray::fromStdString(loaded.picture->bytes));
+        EXPECT_TRUE(decoded.size() == size && loaded.image.size() == size &&
+                    QSize(loaded.picture->widthPixels, loaded.picture->heightPixels) == size)
+            << name;
+    }
+    QImage huge(10001, 10000, QImage::Format_Mono);
+    huge.fill(1);
+    ASSERT_TRUE(huge.save(dir.filePath("huge.png"), "png"));
+    EXPECT_EQ(ReasonFor(dir.filePath("huge.png")), TooManyPixelsReason("huge.png"));
 }
 
 // A text file and a missing one: make_picture_test.

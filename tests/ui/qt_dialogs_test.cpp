@@ -1,4 +1,5 @@
 #include "ui/dialogs.h"
+#include "worksheet/class_set.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -60,4 +61,13 @@ TEST(QtDialogs, ReturnGivesThePreselectedAnswerAndEscapeNo) {
     EXPECT_TRUE(answer(DefaultAnswer::Yes, Qt::Key_Return));
     EXPECT_FALSE(answer(DefaultAnswer::No, Qt::Key_Return));
     EXPECT_FALSE(answer(DefaultAnswer::Yes, Qt::Key_Escape));
+}
+
+// The Class Set's long question wraps instead of pushing OK and Cancel off a 1024x768 screen.
+TEST(QtDialogs, ALongQuestionWrapsToFitASmallScreen) {
+    QTimer::singleShot(0, [] {
+        EXPECT_LE(QApplication::activeModalWidget()->width(), 1024);
+        QApplication::activeModalWidget()->close();
+    });
+    QtDialogs().input(nullptr, "Class Set", ClassSetText::kAsk, "30");
 }

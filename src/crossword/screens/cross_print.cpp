@@ -39,7 +39,8 @@ QPixmap Swatch(const Rgb& colour, int size) {
     QPixmap swatch(size, size);
     swatch.fill(QColor(colour.r, colour.g, colour.b));
     QPainter painter(&swatch);
-    painter.setPen(QColor(0, 0, 0, 140));
+    // Mid grey: the black swatch on a dark panel and the white one on a light panel both show.
+    painter.setPen(QColor(128, 128, 128));
     painter.drawRect(0, 0, size - 1, size - 1);
     return swatch;
 }
@@ -59,10 +60,7 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     setWindowTitle(QString::fromStdString(
         WindowTitleOf(CrosswordText::kBuilderCaption, context.request.ActivityType)));
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel"));
-    panel->setStyleSheet("#Panel { background-color: rgba(255, 255, 255, 225);"
-                         " border: 1px solid rgba(0, 0, 0, 70); border-radius: 10px; }");
+    auto* panel = new ReadingPanel(225, this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(24, 20, 24, 20);
     outer->addWidget(panel);
@@ -79,7 +77,8 @@ CrossPrint::CrossPrint(AppContext& context, CrosswordPage page, QWidget* parent)
     // A thin frame shows where the grid's background ends, also while it is white.
     auto* previewFrame = new QFrame(panel);
     previewFrame->setObjectName(QStringLiteral("PreviewFrame"));
-    previewFrame->setStyleSheet("#PreviewFrame { border: 1px solid rgba(0, 0, 0, 110); }");
+    previewFrame->setFrameShape(QFrame::Box);
+    previewFrame->setForegroundRole(QPalette::WindowText); // a plain box frame draws in it
     auto* framed = new QVBoxLayout(previewFrame);
     framed->setContentsMargins(1, 1, 1, 1);
     framed->addWidget(m_preview);
@@ -161,6 +160,7 @@ QWidget* CrossPrint::buildClueList() {
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     FillTextDocument(BuilderClueList(m_page), *box->document());
     box->setFixedWidth(250);
+    ShowAsPaper(box); // the clues as they print
     box->moveCursor(QTextCursor::Start);
     return box;
 }

@@ -80,7 +80,9 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
     auto* rule = new QFrame;
     rule->setObjectName("Line1");
     rule->setFixedHeight(2);
-    rule->setStyleSheet("background-color: black;");
+    // Drawn as the text is: it stands under the numbers as a stroke of the pen.
+    rule->setAutoFillBackground(true);
+    rule->setBackgroundRole(QPalette::WindowText);
     grid->addWidget(rule, 3, 1, 1, 4);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(5, 1);

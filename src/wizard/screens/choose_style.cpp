@@ -24,7 +24,9 @@ QFrame* makeRule(QWidget* parent, const QString& name) {
     auto* rule = new QFrame(parent);
     rule->setObjectName(name);
     rule->setFrameShape(QFrame::NoFrame);
-    rule->setStyleSheet("background-color: black;");
+    // Drawn as the text is: it stands under the numbers as a stroke of the pen.
+    rule->setAutoFillBackground(true);
+    rule->setBackgroundRole(QPalette::WindowText);
     rule->hide();
     return rule;
 }

@@ -8,6 +8,7 @@
 #include "ui/document_bridge.h"
 #include "ui/picture_loader.h"
 #include "ui/qt_text.h"
+#include "ui/screen_helpers.h"
 #include "ui/toolbar_icons.h"
 #include "worksheet/activity_table.h"
 #include "worksheet/class_set.h"
@@ -17,6 +18,7 @@
 #include "worksheet/worksheet_messages.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -39,6 +41,7 @@ QTextEdit* MakeEditor(const char* name, const Document& document, QWidget* paren
     auto* editor = new QTextEdit(parent);
     editor->setObjectName(QString::fromLatin1(name));
     editor->setAcceptRichText(true);
+    ShowAsPaper(editor);
     FillTextDocument(document, *editor->document());
     // Filling is not an edit the user could undo.
     editor->document()->setUndoRedoEnabled(true);
@@ -57,7 +60,9 @@ QTextEdit* MakeEditor(const char* name, const Document& document, QWidget* paren
 QToolButton* MakeFontButton(const char* name, const QString& caption, const QString& tooltip,
                             const QKeySequence& key, void (*style)(QFont&), QWidget* parent,
                             QWidget* window) {
-    auto* action = new QAction(caption, window);
+    // The word in the Format menu, the letter on the button.
+    auto* action = new QAction(tooltip, window);
+    action->setIconText(caption);
     action->setToolTip(tooltip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
                        QStringLiteral(")"));
     action->setShortcut(key);
@@ -69,7 +74,8 @@ QToolButton* MakeFontButton(const char* name, const QString& caption, const QStr
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setDefaultAction(action);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click leaves the focus in the document.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setMinimumWidth(28);
     // Read out as the word, not the letter on the button.
     button->setAccessibleName(tooltip);
@@ -144,6 +150,15 @@ QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* p
     connect(m_quizBox, &QTextEdit::currentCharFormatChanged, this,
             [this](const QTextCharFormat&) { showSelectionFormat(); });
 
+    for (QTextEdit* editor : {m_quizBox, m_answerBox}) {
+        connect(editor, &QTextEdit::undoAvailable, this, &QuizForm::showEditState);
+        connect(editor, &QTextEdit::redoAvailable, this, &QuizForm::showEditState);
+        connect(editor, &QTextEdit::copyAvailable, this, &QuizForm::showEditState);
+        connect(editor, &QTextEdit::textChanged, this, &QuizForm::showEditState);
+    }
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, &QuizForm::showEditState);
+
     // Toolbar availability; the tool lists; then the worksheet from its start.
     for (const ToolbarButton& button : WorksheetToolbarButtons())
         m_buttons.at(button.id)->setEnabled(ToolbarButtonEnabled(button.id, context.request));
@@ -153,8 +168,10 @@ QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* p
     m_answerBox->moveCursor(QTextCursor::Start);
     m_fontColour->setCurrentIndex(0);
     m_quizBox->setFocus();
+    showEditState();
 
-    QSize size(900, 720);
+    // With its title bar, it fits a 1024 x 768 screen under a desktop's panel.
+    QSize size(900, 680);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.95);
     resize(size);
@@ -177,6 +194,8 @@ QToolBar* QuizForm::buildToolbar() {
         action->setToolTip(QText(button.tooltip));
         const ToolbarButtonId id = button.id;
         connect(action, &QAction::triggered, this, [this, id] { onToolbarButton(id); });
+        // Tool buttons stay out of the Tab chain unless asked in.
+        toolbar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
         m_buttons[id] = action;
     }
     m_buttons.at(ToolbarButtonId::Print)->setShortcut(QKeySequence::Print);
@@ -316,6 +335,12 @@ void QuizForm::buildMenus() {
             m_context.navigator.quit();
     });
 
+    buildEditMenu();
+    // The font buttons' commands, with their shortcuts on show.
+    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
+    for (QToolButton* button : {m_boldButton, m_italicButton, m_underlineButton})
+        format->addAction(button->defaultAction());
+
     QMenu* insert = menuBar()->addMenu(QStringLiteral("&Insert"));
     insert->addAction(m_buttons.at(ToolbarButtonId::Clipart));
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -326,6 +351,51 @@ void QuizForm::buildMenus() {
     QAction* about = help->addAction(QStringLiteral("&About This Program"));
     about->setObjectName(QStringLiteral("About"));
     connect(about, &QAction::triggered, this, &QuizForm::showAbout);
+}
+
+void QuizForm::buildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit"));
+    const auto add = [this, edit](const char* name, const char* text, QKeySequence::StandardKey key,
+                                  void (QTextEdit::*command)()) {
+        QAction* action = edit->addAction(QString::fromLatin1(text));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        // The document on view answers these keys itself while it has the focus; elsewhere
+        // in the window the action acts on it.
+        connect(action, &QAction::triggered, this, [this, command] {
+            QTextEdit* editor = shownEditor();
+            (editor->*command)();
+            editor->setFocus();
+        });
+        return action;
+    };
+    m_undo = add("Undo", "&Undo", QKeySequence::Undo, &QTextEdit::undo);
+    m_redo = add("Redo", "&Redo", QKeySequence::Redo, &QTextEdit::redo);
+    edit->addSeparator();
+    m_cut = add("Cut", "Cu&t", QKeySequence::Cut, &QTextEdit::cut);
+    m_copy = add("Copy", "&Copy", QKeySequence::Copy, &QTextEdit::copy);
+    m_paste = add("Paste", "&Paste", QKeySequence::Paste, &QTextEdit::paste);
+    edit->addSeparator();
+    m_selectAll = add("SelectAll", "Select &All", QKeySequence::SelectAll, &QTextEdit::selectAll);
+}
+
+QTextEdit* QuizForm::shownEditor() const {
+    return m_answerBox->isHidden() ? m_quizBox : m_answerBox;
+}
+
+void QuizForm::showEditState() {
+    if (!m_undo)
+        return;
+    const QTextEdit* editor = shownEditor();
+    const QTextDocument* document = editor->document();
+    const bool selected = editor->textCursor().hasSelection();
+    m_undo->setEnabled(document->isUndoAvailable());
+    m_redo->setEnabled(document->isRedoAvailable());
+    m_cut->setEnabled(selected && !editor->isReadOnly());
+    m_copy->setEnabled(selected);
+    m_paste->setEnabled(editor->canPaste());
+    m_selectAll->setEnabled(!document->isEmpty());
 }
 
 void QuizForm::fillToolLists() {
@@ -404,6 +474,10 @@ void QuizForm::switchView(WorksheetCommand command) {
         m_quizBox->setFocus();
         m_fontTools->setEnabled(true);
     }
+    // Their menu items too.
+    for (QToolButton* button : {m_boldButton, m_italicButton, m_underlineButton})
+        button->defaultAction()->setEnabled(command != WorksheetCommand::ShowAnswers);
+    showEditState();
 }
 
 void QuizForm::toggleAttribute(const std::function<bool(const QTextCharFormat&)>& has,

@@ -37,6 +37,11 @@ private:
     QToolBar* buildToolbar();
     QWidget* buildFontTools();
     void buildMenus();
+    void buildEditMenu();
+    // The editor on view: the worksheet, or the answer key after "Answers".
+    QTextEdit* shownEditor() const;
+    // The Edit menu's commands, enabled as far as they can act on the editor on view.
+    void showEditState();
     void fillToolLists();
 
     void onToolbarButton(ToolbarButtonId button);
@@ -71,6 +76,12 @@ private:
     QComboBox* m_fontName = nullptr;
     QComboBox* m_fontSize = nullptr;
     QComboBox* m_fontColour = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_cut = nullptr;
+    QAction* m_copy = nullptr;
+    QAction* m_paste = nullptr;
+    QAction* m_selectAll = nullptr;
     WrittenFiles m_written; // what Save and QuickWord may replace without asking
 };
 

@@ -2,6 +2,9 @@
 
 #include "worksheet/screens/selection_format.h"
 
+#include "ui/keyboard_access.h"
+
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -26,6 +29,33 @@ TEST_F(QuizFormTest, TheViewSwitchShowsTheKeyInTheSheetsPlaceAndTheToolsLeaveThe
     ASSERT_NE(button("Worksheet"), nullptr); // the switch names the other view
     button("Worksheet")->trigger();
     EXPECT_TRUE(answerBox()->isHidden() && window->findChild<QWidget*>("FontTools")->isEnabled());
+}
+
+// The Edit menu acts on the document in sight, each command only while it can; a tool button
+// is reached by Tab, and Return presses it.
+TEST_F(QuizFormTest, TheEditMenuActsWhileItCanAndReturnPressesAFocusedTool) {
+    SetUpKeyboardAccess(*qApp);
+    open();
+    ShowActive(*window);
+    // Each command triggered in turn, and which of Undo Redo Cut Copy Paste SelectAll can act.
+    const auto after = [this](const char* name) {
+        window->findChild<QAction*>(name)->trigger();
+        std::string on;
+        for (const char* c : {"Undo", "Redo", "Cut", "Copy", "Paste", "SelectAll"})
+            on += window->findChild<QAction*>(c)->isEnabled() ? '1' : '0';
+        return on;
+    };
+    QGuiApplication::clipboard()->clear();
+    EXPECT_EQ(after("Redo"), "000001");
+    select(0, 4);
+    EXPECT_EQ(after("Cut"), "100011");
+    EXPECT_EQ(after("Undo"), "010011");
+    button("Answers")->trigger(); // the key keeps its own history
+    EXPECT_EQ(after("SelectAll"), "001111");
+    QWidget* tool = window->findChild<QToolBar*>("Toolbar1")->widgetForAction(button("Worksheet"));
+    tool->setFocus();
+    QTest::keyClick(tool, Qt::Key_Return);
+    EXPECT_TRUE(answerBox()->isHidden());
 }
 
 TEST_F(QuizFormTest, ToolsFollowTheSelectionAndFormatIt) {
