@@ -156,7 +156,7 @@ QWidget* CrossPrint::buildClueList() {
     box->setAccessibleName(QStringLiteral("Clues"));
     // The keyboard moves through the clues as the mouse does.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    FillTextDocument(BuilderClueList(m_page), *box->document());
+    FillTextDocument(BuilderClueList(m_page), *box->document(), m_context.request.PaperSize);
     box->setFixedWidth(250);
     box->moveCursor(QTextCursor::Start);
     return box;
