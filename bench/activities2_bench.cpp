@@ -22,9 +22,9 @@ void Measure(benchmark::State& state, WorksheetRequest request) {
     RandomSource random(12345);
     for (auto _ : state) {
         const WorksheetDocuments documents = BuildWorksheet(request, random);
-        size_t bytes = RtfText(documents.worksheet).size();
+        size_t bytes = RtfText(documents.worksheet, Paper::Letter).size();
         if (!documents.answerKey.isEmpty())
-            bytes += RtfText(documents.answerKey).size();
+            bytes += RtfText(documents.answerKey, Paper::Letter).size();
         benchmark::DoNotOptimize(bytes);
     }
 }

@@ -16,7 +16,8 @@ namespace {
 
 size_t BuildAndWrite(WorksheetRequest& request, RandomSource& random) {
     const WorksheetDocuments documents = BuildWorksheet(request, random);
-    return RtfText(documents.worksheet).size() + RtfText(documents.answerKey).size();
+    return RtfText(documents.worksheet, Paper::Letter).size() +
+           RtfText(documents.answerKey, Paper::Letter).size();
 }
 
 WorksheetRequest Mixed(Activity activity, double firstMax, int16_t secondMax) {

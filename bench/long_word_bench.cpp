@@ -22,10 +22,10 @@ void TimePdfOf(benchmark::State& state, const std::string& text) {
     Document document;
     document.Insert(text);
     QTextDocument shown;
-    FillTextDocument(document, shown);
+    FillTextDocument(document, shown, Paper::Letter);
     for (auto _ : state) {
         TextDocumentPages pages(shown);
-        benchmark::DoNotOptimize(PdfBytes({&pages}, "Words"));
+        benchmark::DoNotOptimize(PdfBytes({&pages}, "Words", Paper::Letter));
     }
     state.SetComplexityN(state.range(0));
 }

@@ -40,8 +40,8 @@ void BM_SheetWithAnswerKeyToRtf(benchmark::State& state) {
     RandomSource random(1);
     for (auto _ : state) {
         const WorksheetDocuments docs = BuildWorksheet(request, random);
-        std::string sheet = RtfText(docs.worksheet);
-        std::string key = RtfText(docs.answerKey);
+        std::string sheet = RtfText(docs.worksheet, Paper::Letter);
+        std::string key = RtfText(docs.answerKey, Paper::Letter);
         benchmark::DoNotOptimize(sheet);
         benchmark::DoNotOptimize(key);
     }

@@ -38,7 +38,7 @@ static void BM_RtfWriteGrid(benchmark::State& state) {
     const Document d = GridDocument(static_cast<int>(state.range(0)));
     size_t bytes = 0;
     for (auto _ : state) {
-        const std::string rtf = RtfText(d);
+        const std::string rtf = RtfText(d, Paper::Letter);
         bytes = rtf.size();
         benchmark::DoNotOptimize(rtf.data());
     }

@@ -5,6 +5,8 @@
 #   scripts/output_corpus.sh PROGRAM DIR        then   diff -r DIR1 DIR2
 set -euo pipefail
 program="$(realpath "$1")"
+# Letter, whatever this machine's paper is.
+export PAPERSIZE=letter
 out="$2"
 mkdir -p "$out"
 cd "$out"

@@ -22,6 +22,7 @@
 #include "batch/make_command.h"
 #include "batch/make_options.h"
 #include "core/output_check.h"
+#include "core/paper.h"
 #include "core/program_folder.h"
 #include "core/program_places.h"
 #include "core/random_source.h"
@@ -100,6 +101,8 @@ int main(int argc, char** argv) {
     }
 
     WorksheetRequest request;
+    // The system's paper, until the teacher's own choice is read with the other settings.
+    request.PaperSize = SystemPaper(MachinePaperSources());
     if (!folder || !*folder) {
         RecordPlaces(request, *places);
     } else if (const auto named = ProgramFolderNamed(folder)) {

@@ -31,14 +31,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The document as a file to write, in its format; a PDF is titled `title`.
+// The document as a file to write, in its format, on `paper`; a PDF is titled `title`.
 PendingFile documentFile(const Document& document, const fs::path& path, FileFormat format,
-                         const std::string& title) {
+                         const std::string& title, Paper paper) {
     if (format == FileFormat::Rtf)
-        return {path, RtfText(document)};
+        return {path, RtfText(document, paper)};
     if (format == FileFormat::Text)
         return {path, PlainTextBytes(document)};
-    return PdfFile({&document}, path, QString::fromStdString(title));
+    return PdfFile({&document}, path, QString::fromStdString(title), paper);
 }
 
 // The worksheet as a file: a web page is made from the problems of each version themselves,
@@ -46,7 +46,8 @@ PendingFile documentFile(const Document& document, const fs::path& path, FileFor
 PendingFile worksheetFile(const Document& worksheet, std::span<const WebVersion> versions,
                           const Picture* picture, const MakeJob& job) {
     if (job.outputFormat != FileFormat::WebPage)
-        return documentFile(worksheet, job.output, job.outputFormat, job.request.Heading);
+        return documentFile(worksheet, job.output, job.outputFormat, job.request.Heading,
+                            job.request.PaperSize);
     return {job.output, WorksheetHtml(versions, picture)};
 }
 
@@ -110,14 +111,15 @@ int RunMakeJob(const MakeJob& job, char** argv) {
         }
         // Both files or neither.
         std::vector<PendingFile> files;
+        const Paper paper = job.request.PaperSize;
         files.push_back(
-            crossword ? CrosswordPuzzleFile(made.puzzles, job.output, picture.image)
+            crossword ? CrosswordPuzzleFile(made.puzzles, job.output, picture.image, paper)
                       : worksheetFile(documents->worksheet, pages, picture.picture.get(), job));
         if (job.keyFormat)
-            files.push_back(crossword
-                                ? CrosswordKeyFile(made.puzzles, job.answerKey, picture.image)
-                                : documentFile(documents->answerKey, job.answerKey, *job.keyFormat,
-                                               AnswerKeyTitle(job.request.Heading)));
+            files.push_back(
+                crossword ? CrosswordKeyFile(made.puzzles, job.answerKey, picture.image, paper)
+                          : documentFile(documents->answerKey, job.answerKey, *job.keyFormat,
+                                         AnswerKeyTitle(job.request.Heading), paper));
         WriteFilesTogether(files);
         return 0;
     } catch (...) {
@@ -127,7 +129,7 @@ int RunMakeJob(const MakeJob& job, char** argv) {
 
 int RunMakeCommand(int argc, char** argv, const ProgramPlaces& places) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    auto parsed = ParseMake(arguments, places);
+    auto parsed = ParseMake(arguments, places, SystemPaper(MachinePaperSources()));
     if (const auto* refusal = std::get_if<MakeRefusal>(&parsed))
         return fail(*refusal);
     return RunMakeJob(std::get<MakeJob>(parsed), argv);

@@ -74,11 +74,11 @@ std::optional<std::string> CrosswordFileRefusal(const fs::path& puzzle, const fs
 }
 
 PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const fs::path& path,
-                                const QImage& picture) {
+                                const QImage& picture, Paper paper) {
     const std::string suffix = LowerCaseExtension(path);
     if (suffix == "pdf")
         return PdfFile(PagesOf(pages, CrosswordPuzzlePages, BatchLook(picture)).sources, path,
-                       QString::fromStdString(pages.front().heading));
+                       QString::fromStdString(pages.front().heading), paper);
     if (suffix == "ipuz")
         return {path, CrosswordIpuz(pages.front())};
     if (IsWebPageExtension(suffix))
@@ -87,10 +87,10 @@ PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages, const fs::
 }
 
 PendingFile CrosswordKeyFile(std::span<const CrosswordPage> pages, const fs::path& path,
-                             const QImage& picture) {
+                             const QImage& picture, Paper paper) {
     if (LowerCaseExtension(path) == "pdf")
         return PdfFile(PagesOf(pages, CrosswordKeyPages, BatchLook(picture)).sources, path,
-                       QString::fromStdString(AnswerKeyTitle(pages.front().heading)));
+                       QString::fromStdString(AnswerKeyTitle(pages.front().heading)), paper);
     return {path, TextsOf(pages, CrosswordKeyText)};
 }
 

@@ -3,6 +3,7 @@
 // crossword is made by the maker of versions (maker/version_maker.h), as the builder window's.
 
 #include "core/atomic_file.h"
+#include "core/paper.h"
 #include "crossword/crossword_page.h"
 
 #include <QImage>
@@ -24,10 +25,12 @@ std::optional<std::string> CrosswordFileRefusal(const std::filesystem::path& puz
 // One file each, to write with WriteFilesTogether, in the format of the name's extension, with
 // the puzzles (the versions of a class set) one after the other, each from a new page; .ipuz
 // takes the first puzzle only. A PDF shows `picture` (when not null) behind the grid, as the
-// builder window's picture option does. Throw WriteError when a PDF's pages cannot be drawn.
+// builder window's picture option does, on `paper`. Throw WriteError when a PDF's pages cannot
+// be drawn.
 PendingFile CrosswordPuzzleFile(std::span<const CrosswordPage> pages,
-                                const std::filesystem::path& path, const QImage& picture);
+                                const std::filesystem::path& path, const QImage& picture,
+                                Paper paper);
 PendingFile CrosswordKeyFile(std::span<const CrosswordPage> pages,
-                             const std::filesystem::path& path, const QImage& picture);
+                             const std::filesystem::path& path, const QImage& picture, Paper paper);
 
 } // namespace abacore

@@ -20,7 +20,7 @@ struct CommonOption {
     std::string_view shortName;
     BatchOption option;
 };
-const std::array<CommonOption, 16> kCommonOptions{{
+const std::array<CommonOption, 17> kCommonOptions{{
     {"o", {"output", "FILE", "the worksheet file (required)"}},
     {"", {"answer-key", "FILE", "also write the answer key"}},
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
@@ -42,6 +42,10 @@ const std::array<CommonOption, 16> kCommonOptions{{
       "a picture at the top of the worksheet, below the heading;\nbehind the crossword (a .pdf "
       "puzzle and key)"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
+    {"",
+     {"paper", "SIZE",
+      "a4 or letter (default: as chosen in the program, else\n$PAPERSIZE, /etc/papersize, the "
+      "locale's LC_PAPER,\nelse letter)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
     {"",
      {"copies", "N",

@@ -248,7 +248,7 @@ std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p, const QCommand
 } // namespace
 
 std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> arguments,
-                                             const ProgramPlaces& places) {
+                                             const ProgramPlaces& places, Paper systemPaper) {
     // The arguments twice over: as text, and with every byte kept, for the file names (on this
     // system a file name is bytes, and any byte but '/' and NUL may be in it).
     // The parser takes the program's name first.
@@ -359,7 +359,13 @@ std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> argume
                                   std::to_string(std::numeric_limits<uint64_t>::max()) + "."};
         }
 
+        // The paper asked for, else the one the teacher chose in the program, else the system's.
+        std::optional<Paper> paper = RememberedPaper(run.programFolder);
+        if (p.isSet("paper") && !(paper = PaperNamed(p.value("paper").toStdString())))
+            throw MakeRefusal{"--paper takes a4 or letter."};
+
         RecordPlaces(job.request, run);
+        job.request.PaperSize = paper.value_or(systemPaper);
         fillRequest(job.request, *row, p);
         CheckWritable(output);
         if (hasKey)

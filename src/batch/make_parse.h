@@ -3,6 +3,7 @@
 // is made; the files the options name to be read (the class list, the program folder) are read,
 // and the output names checked, so that a refused command leaves every file as it was.
 
+#include "core/paper.h"
 #include "core/program_places.h"
 #include "core/worksheet_request.h"
 #include "document/sheet_version.h"
@@ -48,9 +49,11 @@ struct MakeRefusal {
 };
 
 // `arguments`: the command's, after the program's name ("make", the activity, the options), each
-// as the bytes it was given. `places` are the run's, unless --folder names a program folder.
+// as the bytes it was given. `places` are the run's, unless --folder names a program folder. The
+// sheets are laid out on the paper of --paper, else the one chosen in the program, else
+// `systemPaper`.
 std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> arguments,
-                                             const ProgramPlaces& places);
+                                             const ProgramPlaces& places, Paper systemPaper);
 
 // The refusal for the exception in flight, as make reports every failure: a refusal thrown as
 // it is, a sheet the ranges cannot make exit code 2, any other failure exit code 1.

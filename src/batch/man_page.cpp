@@ -59,6 +59,16 @@ characters, UTF\-8).
 
 constexpr std::string_view kTail = R"(.SH EXIT STATUS
 0 done; 1 a file could not be written; 2 a mistake in the options.
+.SH ENVIRONMENT
+.TP
+.B PAPERSIZE
+the paper (a4 or letter) when neither
+.B \-\-paper
+nor the Paper choice of the worksheet window names one; without it
+.I /etc/papersize
+decides, then the territory of
+.BR LC_ALL ", " LC_PAPER " or " LANG
+(Letter in the United States, Canada, Mexico and a few more), else Letter.
 .SH FILES
 Run from its build folder, from a copied folder or with
 .BR \-\-folder ,
@@ -69,7 +79,9 @@ the riddles
 the word problems files
 .IR add.dat ", " subtract.dat ", " multiply.dat ", " divide.dat ,
 the background picture
-.I AbacoreBack.jpg
+.IR AbacoreBack.jpg ,
+the paper chosen in the program
+.I paper.txt
 and the
 .I worksheets
 folder where saved worksheets go.

@@ -20,9 +20,10 @@ TwipSize ShownSize(PixelSize pixels) {
     const double width = static_cast<double>(pixels.width) * kTwipsPerPixel;
     const double height = static_cast<double>(pixels.height) * kTwipsPerPixel;
     double scale = 1;
+    const Page& page = kLetter;
     if (width > 0 && height > 0)
-        scale =
-            std::min({1.0, ToTwips(kTextWidthInches) / width, ToTwips(kTextHeightInches) / height});
+        scale = std::min({1.0, ToTwips(page.textWidthInches()) / width,
+                          ToTwips(page.textHeightInches()) / height});
     return TwipSize{Scaled(pixels.width * kTwipsPerPixel, scale),
                     Scaled(pixels.height * kTwipsPerPixel, scale)};
 }

@@ -1,6 +1,7 @@
 #include "core/startup.h"
 
 #include "core/atomic_file.h"
+#include "core/paper.h"
 #include "core/program_folder.h"
 #include "core/program_messages.h"
 #include "core/program_places.h"
@@ -79,6 +80,8 @@ StartupOutcome RunStartup(WorksheetRequest& request, const fs::path& folder) {
         if (firstRun == FirstRunResult::Failed)
             throw ReadError(settings.string());
         ReadQuickWordSetting(settings, request);
+        if (const std::optional<Paper> chosen = RememberedPaper(folder))
+            request.PaperSize = *chosen;
     } catch (const Failure&) {
         outcome.settingsFailed = true;
         return outcome;

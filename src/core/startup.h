@@ -1,7 +1,7 @@
 #pragma once
 // What the main menu prepares every time it opens: the program folder (for an installed copy,
 // the user's own, made on the first start), the settings file's first-run step, the QuickWord
-// setting and the worksheets folder.
+// setting, the paper the teacher chose (when they chose one) and the worksheets folder.
 
 #include "core/failure.h"
 

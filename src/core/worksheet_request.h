@@ -2,6 +2,8 @@
 // The one program-wide record through which every screen and generator talks. It is never
 // reset: a field that the current request's screens do not write keeps an earlier value.
 
+#include "core/paper.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -92,6 +94,8 @@ struct WorksheetRequest {
     bool FirstSquareFilled = false;
     // The worksheet and its key in larger type, for pupils with low vision.
     bool LargePrint = false;
+    // The paper the sheet is laid out for.
+    Paper PaperSize = Paper::Letter;
     std::string RiddleQuestion;
     std::string PunchLine;
     std::array<std::string, 101> CrosswordAnswers{};

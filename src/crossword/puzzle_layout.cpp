@@ -47,9 +47,10 @@ std::vector<PrintedLine> ListLines(const CrosswordPage& page) {
 }
 
 struct Room {
+    int width = 0;
     int firstTop = 0;  // where the lists start on the first page
     int firstRows = 0; // lines that fit under the grid
-    int pageRows = kPageHeight / kLinePitch;
+    int pageRows = 0;
 };
 
 // The lines a caption needs at the bottom of a column: itself, its blank line and its first
@@ -64,7 +65,7 @@ int GroupSize(const std::vector<PrintedLine>& lines, size_t i) {
 
 // Places the lines column by column, page by page; returns the number of pages.
 int Flow(std::vector<PrintedLine>& lines, int columns, const Room& room) {
-    const int columnWidth = (kPageWidth - (columns - 1) * kColumnGap) / columns;
+    const int columnWidth = (room.width - (columns - 1) * kColumnGap) / columns;
     int page = 0;
     int column = 0;
     int row = 0;
@@ -112,31 +113,35 @@ int Flow(std::vector<PrintedLine>& lines, int columns, const Room& room) {
 
 } // namespace
 
-int HeadingLines(std::string_view heading) {
+int HeadingLines(std::string_view heading, int width) {
     // Bold 20-point text takes about 0.575 em a character.
     constexpr int kHeadingCharacter = kHeadingSize * 23 / 40;
-    const int width = CharacterCount(heading) * kHeadingCharacter;
-    return std::clamp((width + kPageWidth - 1) / kPageWidth, 1, 3);
+    const int needed = CharacterCount(heading) * kHeadingCharacter;
+    return std::clamp((needed + width - 1) / width, 1, 3);
 }
 
 int HeadingBand(std::string_view heading) {
     return HeadingLines(heading) * kHeadingPitch + kLinePitch;
 }
 
-PuzzleLayout LayOutPuzzle(const CrosswordPage& page) {
+PuzzleLayout LayOutPuzzle(const CrosswordPage& page, TwipSize area) {
+    const int pageWidth = area.width;
     PuzzleLayout layout;
     // An empty line, the Name/Date line, an empty line, then the heading.
-    layout.nameDate = {0, kLinePitch, kPageWidth, kLinePitch};
-    layout.version = {0, 2 * kLinePitch, kPageWidth, kLinePitch};
-    layout.heading = {0, 3 * kLinePitch, kPageWidth, HeadingLines(page.heading) * kHeadingPitch};
-    const int gridWidth = std::min(kPageWidth, kGridAreaWidth);
-    layout.gridArea = {(kPageWidth - gridWidth) / 2, layout.heading.bottom() + kLinePitch / 2,
+    layout.nameDate = {0, kLinePitch, pageWidth, kLinePitch};
+    layout.version = {0, 2 * kLinePitch, pageWidth, kLinePitch};
+    layout.heading = {0, 3 * kLinePitch, pageWidth,
+                      HeadingLines(page.heading, pageWidth) * kHeadingPitch};
+    const int gridWidth = std::min(pageWidth, kGridAreaWidth);
+    layout.gridArea = {(pageWidth - gridWidth) / 2, layout.heading.bottom() + kLinePitch / 2,
                        gridWidth,
                        (gridWidth * kGridAreaHeight + kGridAreaWidth / 2) / kGridAreaWidth};
 
     Room room;
+    room.width = pageWidth;
     room.firstTop = layout.gridArea.bottom() + kLinePitch;
-    room.firstRows = std::max(0, (kPageHeight - room.firstTop) / kLinePitch);
+    room.firstRows = std::max(0, (area.height - room.firstTop) / kLinePitch);
+    room.pageRows = area.height / kLinePitch;
 
     const std::vector<PrintedLine> lines = ListLines(page);
     int longest = 0;
@@ -147,9 +152,9 @@ PuzzleLayout LayOutPuzzle(const CrosswordPage& page) {
         layout.lines = lines;
         layout.pages = Flow(layout.lines, columns, room);
     };
-    const auto mostColumns = [](int characters) {
-        return std::clamp((kPageWidth + kColumnGap) / (characters * kCharacterWidth + kColumnGap),
-                          1, kMostColumns);
+    const auto mostColumns = [pageWidth](int characters) {
+        return std::clamp((pageWidth + kColumnGap) / (characters * kCharacterWidth + kColumnGap), 1,
+                          kMostColumns);
     };
     // As few columns as keep the lists on the first page; all of them when nothing does.
     const int most = mostColumns(longest);
@@ -177,15 +182,15 @@ TwipOffset CentringOffset(const CrosswordPage& page) {
             ((kCrosswordRows - bottom) - (top - 1)) * kCellHeight / 2};
 }
 
-TwipRect KeyArea(std::string_view heading) {
+TwipRect KeyArea(std::string_view heading, TwipSize area) {
     const int height = HeadingBand(heading) + kGridAreaHeight;
-    const int width = std::min(kPageWidth, kGridAreaWidth);
-    return {(kPageWidth - width) / 2, 0, width,
+    const int width = std::min(area.width, kGridAreaWidth);
+    return {(area.width - width) / 2, 0, width,
             (width * height + kGridAreaWidth / 2) / kGridAreaWidth};
 }
 
-TwipRect KeyVersionLine(std::string_view heading) {
-    return {0, KeyArea(heading).bottom() + kLinePitch, kPageWidth, kLinePitch};
+TwipRect KeyVersionLine(std::string_view heading, TwipSize area) {
+    return {0, KeyArea(heading, area).bottom() + kLinePitch, area.width, kLinePitch};
 }
 
 } // namespace abacore

@@ -3,7 +3,8 @@
 // of a page: the Name/Date line, the heading, the grid on its background, and the "Across" and
 // "Down" lists in columns, continued on further pages when they do not fit. The layout counts
 // characters rather than measuring a font, so the puzzle breaks into the same pages on every
-// printer and in every PDF; the painter scales it to the page it is given.
+// printer and in every PDF of one paper; the painter lays it out for the printable area of the
+// page it is given (A4's is narrower and taller than Letter's).
 
 #include "crossword/crossword_page.h"
 #include "document/page_setup.h"
@@ -24,12 +25,20 @@ struct TwipRect {
     int bottom() const { return y + height; }
 };
 
+// A page's printable area.
+struct TwipSize {
+    int width = 0;
+    int height = 0;
+};
+
+constexpr TwipSize PrintableArea(Paper paper) {
+    const PageSetup::Page& page = PageSetup::PageOf(paper);
+    return {page.textWidthTwips(), page.textHeightTwips()};
+}
+
 namespace PuzzleGeometry {
-// The page's printable area (US Letter less the margins of the worksheets).
-inline constexpr int kPageWidth =
-    PageSetup::kPaperWidthTwips - PageSetup::kLeftMarginTwips - PageSetup::kRightMarginTwips;
-inline constexpr int kPageHeight =
-    PageSetup::kPaperHeightTwips - PageSetup::kTopMarginTwips - PageSetup::kBottomMarginTwips;
+// The width the heading band of the answer display is designed for: a Letter page's.
+inline constexpr int kHeadingWidth = PrintableArea(Paper::Letter).width;
 
 // Cells sit edge to edge; the background reaches half a cell beyond the grid on every side.
 inline constexpr int kCellWidth = 390;
@@ -50,8 +59,9 @@ inline constexpr int kCharacterWidth = 120;
 inline constexpr int kMostColumns = 4;
 } // namespace PuzzleGeometry
 
-// The lines the heading takes at 20 points, 1 to 3 (a longer heading is printed smaller).
-int HeadingLines(std::string_view heading);
+// The lines the heading takes at 20 points across `width`, 1 to 3 (a longer heading is printed
+// smaller).
+int HeadingLines(std::string_view heading, int width = PuzzleGeometry::kHeadingWidth);
 // The band above the grid that holds the heading on the answer display and the answer key.
 int HeadingBand(std::string_view heading);
 
@@ -88,12 +98,12 @@ struct PuzzleLayout {
     std::vector<PrintedLine> lines;
 };
 
-PuzzleLayout LayOutPuzzle(const CrosswordPage& page);
+PuzzleLayout LayOutPuzzle(const CrosswordPage& page, TwipSize area);
 
 // The answer key's page: the answer display (the heading on the background over the filled
 // grid) across the page's width.
-TwipRect KeyArea(std::string_view heading);
+TwipRect KeyArea(std::string_view heading, TwipSize area);
 // The line under it that names a class set's version.
-TwipRect KeyVersionLine(std::string_view heading);
+TwipRect KeyVersionLine(std::string_view heading, TwipSize area);
 
 } // namespace abacore

@@ -165,7 +165,8 @@ int HalfPoints(double points) {
 
 class RtfWriter {
 public:
-    RtfWriter(std::ostream& out, const Document& document) : m_out(out), m_document(document) {
+    RtfWriter(std::ostream& out, const Document& document, Paper paper)
+        : m_out(out), m_document(document), m_page(PageSetup::PageOf(paper)) {
         for (const Paragraph& p : document.paragraphs()) {
             for (const Run& r : p.runs)
                 addToTables(r.format);
@@ -218,11 +219,12 @@ private:
                         std::to_string(c.b) + ";";
         m_buffer += "}\n";
         using namespace PageSetup;
-        m_buffer +=
-            "\\paperw" + std::to_string(kPaperWidthTwips) + "\\paperh" +
-            std::to_string(kPaperHeightTwips) + "\\margl" + std::to_string(kLeftMarginTwips) +
-            "\\margr" + std::to_string(kRightMarginTwips) + "\\margt" +
-            std::to_string(kTopMarginTwips) + "\\margb" + std::to_string(kBottomMarginTwips) + "\n";
+        m_buffer += "\\paperw" + std::to_string(m_page.paperWidthTwips()) + "\\paperh" +
+                    std::to_string(m_page.paperHeightTwips()) + "\\margl" +
+                    std::to_string(ToTwips(kLeftMarginInches)) + "\\margr" +
+                    std::to_string(ToTwips(kRightMarginInches)) + "\\margt" +
+                    std::to_string(ToTwips(kTopMarginInches)) + "\\margb" +
+                    std::to_string(ToTwips(kBottomMarginInches)) + "\n";
         // Readers that imitate older Word widen every blank after the first of a run (in a
         // serif font to some 0.42 em instead of 0.25) unless told not to balance narrow and
         // wide characters; the layouts lined up with blanks (the grids, the cards' gaps) need
@@ -323,6 +325,7 @@ private:
 
     std::ostream& m_out;
     const Document& m_document;
+    const PageSetup::Page& m_page;
     std::vector<std::string> m_fonts;
     std::vector<Rgb> m_colours;
     std::string m_tabWords;
@@ -332,13 +335,13 @@ private:
 
 } // namespace
 
-void WriteRtf(std::ostream& out, const Document& document) {
-    RtfWriter(out, document).write();
+void WriteRtf(std::ostream& out, const Document& document, Paper paper) {
+    RtfWriter(out, document, paper).write();
 }
 
-std::string RtfText(const Document& document) {
+std::string RtfText(const Document& document, Paper paper) {
     std::ostringstream out;
-    WriteRtf(out, document);
+    WriteRtf(out, document, paper);
     return std::move(out).str();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Rich Text Format for a Document: opens in word processors with every format of the model
-// (font, size, bold, italic, underline, colour, alignment, tab stops).
+// (font, size, bold, italic, underline, colour, alignment, tab stops), on the paper and with the
+// margins it was laid out for.
 
+#include "core/paper.h"
 #include "document/document.h"
 
 #include <ostream>
@@ -9,7 +11,7 @@
 
 namespace abacore {
 
-void WriteRtf(std::ostream& out, const Document& document);
-std::string RtfText(const Document& document);
+void WriteRtf(std::ostream& out, const Document& document, Paper paper);
+std::string RtfText(const Document& document, Paper paper);
 
 } // namespace abacore

@@ -100,7 +100,7 @@ std::optional<SetFile> AskFile(const ClassSetOutput& output, const char* title,
 }
 
 QByteArray CrosswordPdf(const std::vector<CrosswordPage>& pages, const CrosswordLook& look,
-                        bool keys) {
+                        bool keys, Paper paper) {
     std::vector<PainterPages> owned;
     owned.reserve(pages.size());
     std::vector<PageSource*> sources;
@@ -108,14 +108,14 @@ QByteArray CrosswordPdf(const std::vector<CrosswordPage>& pages, const Crossword
         sources.push_back(&owned.emplace_back(keys ? CrosswordKeyPages(page, look)
                                                    : CrosswordPuzzlePages(page, look)));
     const std::string heading = pages.empty() ? std::string() : pages.front().heading;
-    return PdfBytes(sources, q(keys ? AnswerKeyTitle(heading) : heading));
+    return PdfBytes(sources, q(keys ? AnswerKeyTitle(heading) : heading), paper);
 }
 
 // A crossword set as its format says: pages, or the clue lists (the key grids) as text.
 std::string CrosswordSetBytes(const std::vector<CrosswordPage>& pages, const CrosswordLook& look,
-                              SetFormat format, bool keys) {
+                              SetFormat format, bool keys, Paper paper) {
     if (format == SetFormat::Pdf)
-        return CrosswordPdf(pages, look, keys).toStdString();
+        return CrosswordPdf(pages, look, keys, paper).toStdString();
     std::vector<std::string> texts;
     for (const CrosswordPage& page : pages)
         texts.push_back(keys ? CrosswordKeyText(page) : CrosswordPuzzleText(page));
@@ -125,10 +125,10 @@ std::string CrosswordSetBytes(const std::vector<CrosswordPage>& pages, const Cro
 // A worksheet set as its format says; the web page is made from each version's problems.
 std::string WorksheetSetBytes(const std::vector<WorksheetDocuments>& made,
                               const std::vector<SheetVersion>& versions, const Document& document,
-                              const std::string& title, SetFormat format) {
+                              const std::string& title, SetFormat format, Paper paper) {
     switch (format) {
     case SetFormat::Rtf:
-        return RtfText(document);
+        return RtfText(document, paper);
     case SetFormat::Text:
         return PlainTextBytes(document);
     case SetFormat::WebPage: {
@@ -141,7 +141,7 @@ std::string WorksheetSetBytes(const std::vector<WorksheetDocuments>& made,
     case SetFormat::Pdf:
         break;
     }
-    return PdfBytes(document, q(title)).toStdString();
+    return PdfBytes(document, q(title), paper).toStdString();
 }
 
 } // namespace
@@ -208,6 +208,8 @@ void SaveClassSet(const ClassSetOutput& output) {
         if (keys)
             CheckWritable(keysFile);
         WorksheetRequest request = output.request;
+        // On the paper chosen now, which may have changed since the window opened.
+        request.PaperSize = context.request.PaperSize;
         MakeOutcome result = MakeVersions(request, context.random, *versions, goOn);
         if (const auto* failure = std::get_if<MakeFailure>(&result)) {
             if (failure->kind == MakeFailureKind::Cancelled)
@@ -216,17 +218,20 @@ void SaveClassSet(const ClassSetOutput& output) {
         }
         const MadeVersions& made = std::get<MadeVersions>(result);
         if (crossword) {
-            sheetBytes = CrosswordSetBytes(made.puzzles, output.look, sheets->format, false);
+            sheetBytes = CrosswordSetBytes(made.puzzles, output.look, sheets->format, false,
+                                           request.PaperSize);
             if (keys)
-                keyBytes = CrosswordSetBytes(made.puzzles, output.look, keys->format, true);
+                keyBytes = CrosswordSetBytes(made.puzzles, output.look, keys->format, true,
+                                             request.PaperSize);
         } else {
             const WorksheetDocuments joined = JoinVersions(made.sheets);
             const std::string& heading = output.request.Heading;
             sheetBytes = WorksheetSetBytes(made.sheets, *versions, joined.worksheet, heading,
-                                           sheets->format);
+                                           sheets->format, request.PaperSize);
             if (keys)
-                keyBytes = WorksheetSetBytes(made.sheets, *versions, joined.answerKey,
-                                             AnswerKeyTitle(heading), keys->format);
+                keyBytes =
+                    WorksheetSetBytes(made.sheets, *versions, joined.answerKey,
+                                      AnswerKeyTitle(heading), keys->format, request.PaperSize);
         }
         if (!goOn(count + 1))
             return;

@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <cmath>
 #include <memory>
 
 namespace abacore {
@@ -17,11 +18,19 @@ QRectF Rect(const TwipRect& r) {
     return QRectF(r.x, r.y, r.width, r.height);
 }
 
-// From here on the painter draws in twips of the layout, scaled to the printable area (a
-// printer that keeps wider margins gets the same page a little smaller).
-void ScaleToPage(QPainter& painter, const QRectF& page) {
-    const double scale = std::min(page.width() / kPageWidth, page.height() / kPageHeight);
-    painter.translate(page.left() + (page.width() - kPageWidth * scale) / 2, page.top());
+// The printable area in whole twips, so that the layout never reaches past it (a hair above a
+// whole twip is the division's rounding, not a part of the next one).
+TwipSize AreaOf(const QSizeF& inches) {
+    const auto twips = [](double length) {
+        return static_cast<int>(std::floor(length * PageSetup::kTwipsPerInch + 1e-6));
+    };
+    return {twips(inches.width()), twips(inches.height())};
+}
+
+// From here on the painter draws in twips of the layout, scaled to the printable area.
+void ScaleToPage(QPainter& painter, const QRectF& page, TwipSize area) {
+    const double scale = std::min(page.width() / area.width, page.height() / area.height);
+    painter.translate(page.left() + (page.width() - area.width * scale) / 2, page.top());
     painter.scale(scale, scale);
 }
 
@@ -40,8 +49,8 @@ void PaintListLine(QPainter& painter, const PrintedLine& line) {
 }
 
 void PaintPuzzlePage(QPainter& painter, const QRectF& page, int index, const CrosswordPage& puzzle,
-                     const CrosswordLook& look, const PuzzleLayout& layout) {
-    ScaleToPage(painter, page);
+                     const CrosswordLook& look, const PuzzleLayout& layout, TwipSize area) {
+    ScaleToPage(painter, page, area);
     painter.setPen(Qt::black);
     if (index == 0) {
         painter.setFont(CrosswordFont(kTextSize));
@@ -62,33 +71,39 @@ void PaintPuzzlePage(QPainter& painter, const QRectF& page, int index, const Cro
 
 } // namespace
 
-PainterPages CrosswordPuzzlePages(const CrosswordPage& page, const CrosswordLook& look) {
-    auto shared = std::make_shared<const CrosswordPage>(page);
-    auto layout = std::make_shared<const PuzzleLayout>(LayOutPuzzle(page));
-    std::vector<PainterPages::PaintPage> pages;
-    for (int i = 0; i < layout->pages; ++i)
-        pages.push_back([shared, layout, look, i](QPainter& painter, const QRectF& area) {
-            PaintPuzzlePage(painter, area, i, *shared, look, *layout);
-        });
-    return PainterPages(std::move(pages));
+PainterPages CrosswordPuzzlePages(const CrosswordPage& puzzle, const CrosswordLook& look) {
+    auto shared = std::make_shared<const CrosswordPage>(puzzle);
+    return PainterPages([shared, look](const QSizeF& inches) {
+        const TwipSize area = AreaOf(inches);
+        auto layout = std::make_shared<const PuzzleLayout>(LayOutPuzzle(*shared, area));
+        std::vector<PainterPages::PaintPage> pages;
+        for (int i = 0; i < layout->pages; ++i)
+            pages.push_back([shared, layout, look, i, area](QPainter& painter, const QRectF& page) {
+                PaintPuzzlePage(painter, page, i, *shared, look, *layout, area);
+            });
+        return pages;
+    });
 }
 
-PainterPages CrosswordKeyPages(const CrosswordPage& page, const CrosswordLook& look) {
-    auto shared = std::make_shared<const CrosswordPage>(page);
-    std::vector<PainterPages::PaintPage> pages;
-    pages.push_back([shared, look](QPainter& painter, const QRectF& area) {
-        ScaleToPage(painter, area);
-        PaintCrossword(painter, Rect(KeyArea(shared->heading)), *shared, CellText::Characters, look,
-                       true);
-        if (shared->version.inSet()) {
-            painter.setPen(Qt::black);
-            painter.setFont(CrosswordFont(kTextSize));
-            painter.drawText(Rect(KeyVersionLine(shared->heading)),
-                             Qt::AlignHCenter | Qt::AlignVCenter,
-                             QText(PupilVersionLabel(shared->version)));
-        }
+PainterPages CrosswordKeyPages(const CrosswordPage& puzzle, const CrosswordLook& look) {
+    auto shared = std::make_shared<const CrosswordPage>(puzzle);
+    return PainterPages([shared, look](const QSizeF& inches) {
+        const TwipSize area = AreaOf(inches);
+        std::vector<PainterPages::PaintPage> pages;
+        pages.push_back([shared, look, area](QPainter& painter, const QRectF& page) {
+            ScaleToPage(painter, page, area);
+            PaintCrossword(painter, Rect(KeyArea(shared->heading, area)), *shared,
+                           CellText::Characters, look, true);
+            if (shared->version.inSet()) {
+                painter.setPen(Qt::black);
+                painter.setFont(CrosswordFont(kTextSize));
+                painter.drawText(Rect(KeyVersionLine(shared->heading, area)),
+                                 Qt::AlignHCenter | Qt::AlignVCenter,
+                                 QText(PupilVersionLabel(shared->version)));
+            }
+        });
+        return pages;
     });
-    return PainterPages(std::move(pages));
 }
 
 } // namespace abacore

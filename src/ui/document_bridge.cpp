@@ -235,10 +235,10 @@ void Fill(const Document& source, QTextDocument& target, std::optional<QSizeF> p
 
 } // namespace
 
-void FillTextDocument(const Document& source, QTextDocument& target) {
+void FillTextDocument(const Document& source, QTextDocument& target, Paper paper) {
     const double dpi = DocumentDpi();
-    Fill(source, target,
-         QSizeF(PageSetup::kTextWidthInches * dpi, PageSetup::kTextHeightInches * dpi));
+    const PageSetup::Page& page = PageSetup::PageOf(paper);
+    Fill(source, target, QSizeF(page.textWidthInches() * dpi, page.textHeightInches() * dpi));
 }
 
 void FillLaidOutDocument(const Document& source, QTextDocument& target) {

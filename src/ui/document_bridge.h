@@ -2,6 +2,7 @@
 // Between the document model and Qt's rich text: model -> QTextDocument when a worksheet is
 // shown, QTextDocument -> model before it is saved, so the user's edits reach the writers.
 
+#include "core/paper.h"
 #include "document/document.h"
 
 #include <QImage>
@@ -17,9 +18,9 @@ namespace abacore {
 // property, and printing honours it.
 inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
 
-// Replaces the contents of `target` with `source` (formats, alignment, tab stops); sets a page
-// size so that printing adds no page numbers.
-void FillTextDocument(const Document& source, QTextDocument& target);
+// Replaces the contents of `target` with `source` (formats, alignment, tab stops); sets the
+// paper's page size so that printing adds no page numbers.
+void FillTextDocument(const Document& source, QTextDocument& target, Paper paper);
 // The same for a document set up for a printer or a PDF already (its paint device, margins and
 // page size), whose settings are kept: it is laid out once, as the text goes in.
 void FillLaidOutDocument(const Document& source, QTextDocument& target);

@@ -20,10 +20,11 @@ namespace abacore {
 
 namespace {
 
-QPageLayout WorksheetPageLayout() {
+// The worksheets' margins on the paper the device holds (the one chosen in the print dialog).
+QPageLayout WorksheetPageLayout(const QPageLayout& current) {
     using namespace PageSetup;
     return QPageLayout(
-        QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+        current.pageSize(), current.orientation(),
         QMarginsF(kLeftMarginInches, kTopMarginInches, kRightMarginInches, kBottomMarginInches),
         QPageLayout::Inch);
 }
@@ -33,11 +34,13 @@ constexpr int kPdfDotsPerInch = 1200;
 
 } // namespace
 
+QPageSize PageSizeOf(Paper paper) {
+    return QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter);
+}
+
 bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& device) {
-    if (!device.setPageLayout(WorksheetPageLayout())) {
-        // A printer whose smallest margins are wider keeps its own, on the same paper.
-        device.setPageSize(QPageSize(QPageSize::Letter));
-    }
+    // A printer whose smallest margins are wider keeps its own.
+    device.setPageLayout(WorksheetPageLayout(device.pageLayout()));
     // Ending the painter writes the pages out, which takes memory: out of memory, a painter
     // left to its destructor would end there and throw again, which stops the program. It is
     // ended here, or when drawing throws (out of memory) abandoned unended, and the failure
@@ -71,7 +74,7 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
     }
 }
 
-QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title) {
+QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& title, Paper paper) {
     QByteArray bytes;
     {
         const FixedHashOrder fixedOrder;
@@ -82,6 +85,7 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
         // on takes memory to warn of it, in a destructor.
         auto writer = std::make_unique<QPdfWriter>(&buffer);
         writer->setResolution(kPdfDotsPerInch);
+        writer->setPageSize(PageSizeOf(paper));
         writer->setCreator(QStringLiteral("Abacore -Drill-"));
         writer->setTitle(title);
         try {
@@ -96,11 +100,11 @@ QByteArray PdfBytes(const std::vector<PageSource*>& sources, const QString& titl
 }
 
 PendingFile PdfFile(const std::vector<PageSource*>& sources, const std::filesystem::path& path,
-                    const QString& title) {
+                    const QString& title, Paper paper) {
     PendingFile file{path, {}};
     QByteArray bytes;
     try {
-        bytes = PdfBytes(sources, title);
+        bytes = PdfBytes(sources, title, paper);
     } catch (const std::bad_alloc&) {
         throw WriteError("Cannot write " + file.path.string() + ": " + kPagesOutOfMemory);
     }
@@ -111,8 +115,8 @@ PendingFile PdfFile(const std::vector<PageSource*>& sources, const std::filesyst
 }
 
 void WritePdfFile(const std::vector<PageSource*>& sources, const std::filesystem::path& path,
-                  const QString& title) {
-    const PendingFile file = PdfFile(sources, path, title);
+                  const QString& title, Paper paper) {
+    const PendingFile file = PdfFile(sources, path, title, paper);
     WriteFileAtomically(file.path, file.bytes);
 }
 

@@ -1,8 +1,16 @@
 #include "ui/page_source.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
 namespace abacore {
+
+int PainterPages::layOut(QPaintDevice& device, const QSizeF& page) {
+    if (m_plan)
+        m_pages = m_plan(
+            QSizeF(page.width() / device.logicalDpiX(), page.height() / device.logicalDpiY()));
+    return static_cast<int>(m_pages.size());
+}
 
 void PainterPages::paint(QPainter& painter, int index, const QRectF& page) const {
     if (index < 0 || index >= static_cast<int>(m_pages.size()) || !m_pages[index])

@@ -30,13 +30,18 @@ public:
 class PainterPages final : public PageSource {
 public:
     using PaintPage = std::function<void(QPainter& painter, const QRectF& page)>;
+    // Makes the pages for a printable area of this size, in inches.
+    using Plan = std::function<std::vector<PaintPage>(const QSizeF& inches)>;
 
     explicit PainterPages(std::vector<PaintPage> pages) : m_pages(std::move(pages)) {}
+    // Pages made when they are laid out, for the page they are printed on.
+    explicit PainterPages(Plan plan) : m_plan(std::move(plan)) {}
 
-    int layOut(QPaintDevice&, const QSizeF&) override { return static_cast<int>(m_pages.size()); }
+    int layOut(QPaintDevice& device, const QSizeF& page) override;
     void paint(QPainter& painter, int index, const QRectF& page) const override;
 
 private:
+    Plan m_plan;
     std::vector<PaintPage> m_pages;
 };
 

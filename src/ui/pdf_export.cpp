@@ -54,23 +54,23 @@ bool PrintJob(const std::vector<const QTextDocument*>& documents, QPrinter& prin
 }
 
 void WritePdf(const std::vector<const QTextDocument*>& documents, const std::filesystem::path& path,
-              const QString& title) {
-    WritePdfFile(DocumentPages(documents).sources, path, title);
+              const QString& title, Paper paper) {
+    WritePdfFile(DocumentPages(documents).sources, path, title, paper);
 }
 
 void WritePdf(const std::vector<const Document*>& documents, const std::filesystem::path& path,
-              const QString& title) {
-    const PendingFile file = PdfFile(documents, path, title);
+              const QString& title, Paper paper) {
+    const PendingFile file = PdfFile(documents, path, title, paper);
     WriteFileAtomically(file.path, file.bytes);
 }
 
 PendingFile PdfFile(const std::vector<const Document*>& documents,
-                    const std::filesystem::path& path, const QString& title) {
-    return PdfFile(ModelPages(documents).sources, path, title);
+                    const std::filesystem::path& path, const QString& title, Paper paper) {
+    return PdfFile(ModelPages(documents).sources, path, title, paper);
 }
 
-QByteArray PdfBytes(const Document& document, const QString& title) {
-    return PdfBytes(ModelPages({&document}).sources, title);
+QByteArray PdfBytes(const Document& document, const QString& title, Paper paper) {
+    return PdfBytes(ModelPages({&document}).sources, title, paper);
 }
 
 } // namespace abacore

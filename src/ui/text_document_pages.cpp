@@ -247,7 +247,8 @@ int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
         }
         // Longer ones are cut into parts like any other document.
         m_filled = std::make_unique<QTextDocument>();
-        FillTextDocument(*m_model, *m_filled);
+        // Laid out again in parts on the device's own pages, whatever paper is given here.
+        FillTextDocument(*m_model, *m_filled, Paper::Letter);
         m_document = m_filled.get();
     }
     const auto fail = [this] {

@@ -95,8 +95,8 @@ double widthInEms(std::string_view utf8, bool fixedPitch) {
 
 class CardWriter {
 public:
-    CardWriter(GenerationState& state, Document& worksheet)
-        : m_state(state), m_worksheet(worksheet) {}
+    CardWriter(GenerationState& state, Document& worksheet, Paper paper)
+        : m_state(state), m_worksheet(worksheet), m_paper(paper) {}
 
     void horizontal(const ArithmeticProblem& problem) {
         m_worksheet.SetFontName(kCardFont);
@@ -109,7 +109,7 @@ public:
         AppendTrimmedNumberText(text, problem.second);
         appendGap(text, CharacterCount(text), 2);
         text += m_state.AnswerText;
-        m_worksheet.SetFontSize(CardFontSize(widthInEms(text, false)));
+        m_worksheet.SetFontSize(CardFontSize(widthInEms(text, false), m_paper));
         m_worksheet.Insert(text);
         endCard("\n\n\n\n");
     }
@@ -126,8 +126,10 @@ public:
         std::string text = dividend;
         appendGap(text, sLength + CharacterCount(dividend), 0);
         text += m_state.AnswerText;
-        const double size = CardFontSize(std::max(
-            widthInEms(bar, false), widthInEms(divisor + text, false) + kFixedPitchWidth / 1000.0));
+        const double size =
+            CardFontSize(std::max(widthInEms(bar, false),
+                                  widthInEms(divisor + text, false) + kFixedPitchWidth / 1000.0),
+                         m_paper);
         // The bar and the line under it are one card: never cut apart by a page end.
         m_worksheet.SetKeepWithNext(true);
         m_worksheet.SetFontSize(size);
@@ -163,7 +165,7 @@ public:
         appendGap(first, CharacterCount(first), 0);
         first += m_state.AnswerText;
         // The first line is the longer one: the answer follows the longer number.
-        const double size = CardFontSize(widthInEms(first, true));
+        const double size = CardFontSize(widthInEms(first, true), m_paper);
         m_worksheet.SetFontSize(size);
         m_worksheet.SetKeepWithNext(true);
         m_worksheet.Insert(first);
@@ -199,6 +201,7 @@ private:
 
     GenerationState& m_state;
     Document& m_worksheet;
+    Paper m_paper;
 };
 
 } // namespace
@@ -213,8 +216,8 @@ std::string CardAnswerText(const ArithmeticProblem& problem, bool remaindersAllo
     return text;
 }
 
-double CardFontSize(double widthInEms) {
-    const double room = PageSetup::kTextWidthInches * 72 * kCardLineShare;
+double CardFontSize(double widthInEms, Paper paper) {
+    const double room = PageSetup::PageOf(paper).textWidthInches() * 72 * kCardLineShare;
     if (widthInEms * kCardFontSize <= room)
         return kCardFontSize;
     return std::floor(room / widthInEms * 2) / 2;
@@ -231,7 +234,7 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const Probl
     const bool remainders = request.AllowRemainders.value_or(false);
     const int16_t style = request.ProblemStyle;
     worksheet.SetAlignment(Alignment::Left);
-    CardWriter writer(state, worksheet);
+    CardWriter writer(state, worksheet, request.PaperSize);
     Card card = firstCard(style);
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const ArithmeticProblem problem = NextProblem(request, random, rules, limits);

@@ -46,9 +46,9 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const Probl
 // remainder (when remainders are allowed) " R (" + NumberText(remainder) + ")".
 std::string CardAnswerText(const ArithmeticProblem& problem, bool remaindersAllowed);
 
-// The size of a card whose longest line is this many ems wide: kCardFontSize when it fits,
-// otherwise the largest half point size at which it does.
-double CardFontSize(double widthInEms);
+// The size of a card whose longest line is this many ems wide: kCardFontSize when it fits on the
+// paper's page, otherwise the largest half point size at which it does.
+double CardFontSize(double widthInEms, Paper paper);
 
 // The blanks between a card's question and its answer: the largest whole number not above
 // (width / 2 - questionLength) + (width / 2 - answerLength) / 2 - less, none below 1.

@@ -25,15 +25,17 @@ double TypeScale(const WorksheetRequest& request) {
                                                                                   : 1.0;
 }
 
-int ColumnsThatFit(double points) {
-    return static_cast<int>(
-        std::floor(PageSetup::kTextWidthInches * kPointsPerInch / (kFixedPitchAdvanceEm * points)));
+int ColumnsThatFit(double points, Paper paper) {
+    return static_cast<int>(std::floor(PageSetup::PageOf(paper).textWidthInches() * kPointsPerInch /
+                                       (kFixedPitchAdvanceEm * points)));
 }
 
-int ColumnsAt(double scale, int usual, double usualPoints) {
-    if (scale <= 1)
+int ColumnsAt(double scale, Paper paper, int usual, double usualPoints) {
+    // The usual layouts are made for a line of Letter's width, trailing blanks and all.
+    const int fit = ColumnsThatFit(usualPoints * scale, paper);
+    if (fit >= ColumnsThatFit(usualPoints, Paper::Letter))
         return usual;
-    return std::min(usual, ColumnsThatFit(usualPoints * scale));
+    return std::min(usual, fit);
 }
 
 int ItemsInRow(int width, int start, int step, int need, int usual) {

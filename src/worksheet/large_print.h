@@ -18,14 +18,15 @@ std::string_view NoLargePrintReason(Activity activity);
 // print and its activity has it, otherwise 1 (a request keeps the choice of an earlier sheet).
 double TypeScale(const WorksheetRequest& request);
 
-// Cells of fixed-pitch type of this size that one line of the page holds. The advance is that
-// of the wider of the fixed-pitch fonts that stand in for the documents' ("Courier New" and
+// Cells of fixed-pitch type of this size that one line of the paper's page holds. The advance is
+// that of the wider of the fixed-pitch fonts that stand in for the documents' ("Courier New" and
 // "Terminal"), so a full line fits in either.
-int ColumnsThatFit(double points);
+int ColumnsThatFit(double points, Paper paper);
 
-// The columns of a layout made `usual` columns wide in `usualPoints` type: the same at the usual
-// size, and at a larger scale no more than a line of the larger type holds.
-int ColumnsAt(double scale, int usual, double usualPoints);
+// The columns of a layout made `usual` columns wide in `usualPoints` type for a Letter page, at
+// `scale` times that size on `paper`: `usual` where the line is as long as that, else no more
+// than the line holds (larger type, narrower paper).
+int ColumnsAt(double scale, Paper paper, int usual, double usualPoints);
 
 // How many items go side by side in a row `width` columns wide: the first starts after column
 // `start`, each `step` columns after the one before, and the last needs `need` columns. Never

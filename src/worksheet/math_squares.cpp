@@ -54,11 +54,11 @@ std::string boxRow() {
 
 class BandLayout {
 public:
-    BandLayout(double scale, GenerationState& state, Document& worksheet, bool firstSquareFilled,
-               bool remaindersAllowed)
+    BandLayout(double scale, Paper paper, GenerationState& state, Document& worksheet,
+               bool firstSquareFilled, bool remaindersAllowed)
         : m_state(state), m_worksheet(worksheet), m_filled(firstSquareFilled),
           m_remainders(remaindersAllowed), m_boxRow(boxRow()),
-          m_width(ColumnsAt(scale, kGridWidth, kUsualPoints)),
+          m_width(ColumnsAt(scale, paper, kGridWidth, kUsualPoints)),
           m_inBandMost(
               ItemsInRow(m_width, kBandStartColumn, kSquareStep, kSquareNeed, kSquaresInBand)) {
         m_state.GridWidth = m_width;
@@ -193,7 +193,7 @@ void MakeMathSquares(WorksheetRequest& request, RandomSource& random, const Prob
     const double scale = TypeScale(request);
     worksheet.SetLineHeight(kSquaresLineHeight * scale);
     state.AnswerText = kMathSquaresNote;
-    BandLayout layout(scale, state, worksheet, request.FirstSquareFilled,
+    BandLayout layout(scale, request.PaperSize, state, worksheet, request.FirstSquareFilled,
                       request.AllowRemainders.value_or(false));
     for (int number = 1; number <= request.ProblemCount; ++number) {
         random.ReseedFromClock();

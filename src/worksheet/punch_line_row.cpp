@@ -126,8 +126,8 @@ int PunchLineBlankWidth(const LetterNumbers& numbers) {
 }
 
 void WritePunchLineRow(std::string_view punchLine, const LetterNumbers& numbers, double scale,
-                       GenerationState& state, Document& worksheet) {
-    state.GridWidth = ColumnsAt(scale, kPunchLineWidth, kPunchLinePoints);
+                       Paper paper, GenerationState& state, Document& worksheet) {
+    state.GridWidth = ColumnsAt(scale, paper, kPunchLineWidth, kPunchLinePoints);
     worksheet.Insert("\nThe Answer: \n");
     worksheet.SetFontSize(kPunchLinePoints * scale);
     const std::vector<Glyph> glyphs = glyphsOf(punchLine);

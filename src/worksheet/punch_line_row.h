@@ -30,9 +30,9 @@ using LetterNumbers = std::array<std::string, 26>;
 int PunchLineBlankWidth(const LetterNumbers& numbers);
 
 // Writes the row into the worksheet through the grid, in 6-point type times `scale`; larger
-// type takes fewer columns and breaks lines as much sooner. Uses the grid from row
-// state.GridRow (3 after a flush) and leaves it flushed.
+// type (or narrower paper) takes fewer columns and breaks lines as much sooner. Uses the grid from
+// row state.GridRow (3 after a flush) and leaves it flushed.
 void WritePunchLineRow(std::string_view punchLine, const LetterNumbers& numbers, double scale,
-                       GenerationState& state, Document& worksheet);
+                       Paper paper, GenerationState& state, Document& worksheet);
 
 } // namespace abacore

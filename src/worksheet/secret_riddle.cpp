@@ -54,9 +54,9 @@ char upper(char letter) {
 
 class ProblemLayout {
 public:
-    ProblemLayout(double scale, GenerationState& state, Document& worksheet)
+    ProblemLayout(double scale, Paper paper, GenerationState& state, Document& worksheet)
         : m_state(state), m_worksheet(worksheet) {
-        m_state.GridWidth = ColumnsAt(scale, kGridWidth, kUsualPoints);
+        m_state.GridWidth = ColumnsAt(scale, paper, kGridWidth, kUsualPoints);
         m_inRowMost = ItemsInRow(m_state.GridWidth, kRowStartColumn, kColumnStep, kProblemNeed,
                                  kProblemsInRow);
         m_state.GridColumn = kRowStartColumn;
@@ -129,7 +129,7 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Pro
     std::vector<std::string> answerTexts; // of the problems so far, as the pupil sees them
     LetterNumbers numbers;
     const double scale = TypeScale(request);
-    ProblemLayout layout(scale, state, worksheet);
+    ProblemLayout layout(scale, request.PaperSize, state, worksheet);
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const char letter = order[static_cast<size_t>(number - 1)];
         ArithmeticProblem problem = NextProblem(request, random, rules, limits);
@@ -164,7 +164,7 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Pro
         layout.place(number, letter, problem);
     }
     layout.finish();
-    WritePunchLineRow(request.PunchLine, numbers, scale, state, worksheet);
+    WritePunchLineRow(request.PunchLine, numbers, scale, request.PaperSize, state, worksheet);
     state.Content.riddle = riddleLine(request);
     state.Content.punchLine = request.PunchLine;
 }

@@ -38,9 +38,10 @@ Layout firstLayout(int16_t style) {
 
 class SheetLayout {
 public:
-    SheetLayout(int16_t style, double scale, GenerationState& state, Document& worksheet)
+    SheetLayout(int16_t style, double scale, Paper paper, GenerationState& state,
+                Document& worksheet)
         : m_style(style), m_layout(firstLayout(style)), m_state(state), m_worksheet(worksheet) {
-        const int width = ColumnsAt(scale, kGridWidth, kUsualPoints);
+        const int width = ColumnsAt(scale, paper, kGridWidth, kUsualPoints);
         m_wideInRow = ItemsInRow(width, kRowStartColumn, kWideStep, kWideNeed, kProblemsInRow);
         // Rows of horizontal-and-vertical sheets hold as many problems as the horizontal
         // rows, spread wider.
@@ -212,7 +213,8 @@ void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const P
     state.AnswerText.clear();
     if (request.ProblemCount > 0)
         state.AnswerText.reserve(static_cast<size_t>(request.ProblemCount) * 24);
-    SheetLayout layout(request.ProblemStyle, TypeScale(request), state, worksheet);
+    SheetLayout layout(request.ProblemStyle, TypeScale(request), request.PaperSize, state,
+                       worksheet);
     for (int number = 1; number <= request.ProblemCount; ++number) {
         const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
         AppendSkillsAnswer(state.AnswerText, number, problem, IsTrue(request.AllowRemainders));

@@ -274,14 +274,13 @@ struct Pair {
     int partnerLine = 0;
 };
 
-// Where the right-hand column starts, counted from the problem number. In type too large for
-// the usual line it moves left as far as the longest problem allows; the largest numbers the
-// ranges take (five digits and a sign) still leave both columns on one line of large print.
-int partnerColumn(double scale, int longestLeft, int longestPartner) {
-    if (scale <= 1)
-        return kPartnerColumn;
-    const int room = ColumnsThatFit(kUsualPoints * scale) - static_cast<int>(kAnswerBlank.size()) -
-                     kLetterWidth - longestPartner;
+// Where the right-hand column starts, counted from the problem number. Where the usual line
+// does not fit (large print, narrower paper) it moves left as far as the longest problem allows;
+// the largest numbers the ranges take (five digits and a sign) still leave both columns on one
+// line of large print.
+int partnerColumn(double scale, Paper paper, int longestLeft, int longestPartner) {
+    const int room = ColumnsThatFit(kUsualPoints * scale, paper) -
+                     static_cast<int>(kAnswerBlank.size()) - kLetterWidth - longestPartner;
     return std::min(kPartnerColumn, std::max(room, longestLeft + kGap));
 }
 
@@ -366,7 +365,8 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Pr
                                                 CharacterCount(pair.problem));
         longestPartner = std::max(longestPartner, CharacterCount(pair.partner));
     }
-    const int rightColumn = partnerColumn(TypeScale(request), longestLeft, longestPartner);
+    const int rightColumn =
+        partnerColumn(TypeScale(request), request.PaperSize, longestLeft, longestPartner);
     std::string line;
     for (int i = 1; i <= count; ++i) {
         const auto j = std::min(

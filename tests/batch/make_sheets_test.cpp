@@ -156,6 +156,27 @@ TEST_F(MakeSheets, AFixedSeedRepeatsEveryByteOfEveryFormat) {
     EXPECT_NE(bytes("other.ipuz"), bytes("30.ipuz"));
 }
 
+// A4 as asked with --paper, or as the system says without it; Letter where nothing says A4.
+TEST_F(MakeSheets, SheetsAreMadeOnThePaperAskedFor) {
+    for (const bool option : {true, false}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!option)
+            env.insert("PAPERSIZE", "a4");
+        const QString args = option ? "--paper a4" : "--seed 1";
+        const MakeResult r = RunProgram(
+            QString("make skills --count 60 -o s.pdf --answer-key k.rtf " + args).split(' '),
+            dir.path(), env);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QString pdf = text("s.pdf");
+        EXPECT_EQ(Count(pdf, "/MediaBox \\[0 0 595\\.0+ 842\\.0+\\]"), 3) << option;
+        EXPECT_TRUE(bytes("k.rtf").contains("\\paperw11906\\paperh16838\\margl864"));
+    }
+    ASSERT_EQ(make("skills -o l.rtf").exitCode, 0);
+    EXPECT_TRUE(bytes("l.rtf").contains("\\paperw12240\\paperh15840"));
+    EXPECT_EQ(make("skills -o l.rtf --paper a3").err,
+              "abacore-drill: --paper takes a4 or letter.\n");
+}
+
 // Past about 2,900 pages one laid-out document runs out of room: the cards beyond it were lost
 // (or the whole file came out blank) while make said it had worked. Every page holds whole
 // cards, two or three as they fit, and together they are all the cards asked for.

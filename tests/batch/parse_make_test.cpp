@@ -28,7 +28,7 @@ protected:
             list.push_back(arg.toStdString());
         if (last)
             list.push_back(last->toStdString());
-        return abacore::ParseMake(list, {folder.path().toStdString(), {}, {}});
+        return abacore::ParseMake(list, {folder.path().toStdString(), {}, {}}, Paper::Letter);
     }
 };
 

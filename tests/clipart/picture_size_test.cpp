@@ -13,7 +13,8 @@ using namespace abacore;
 // inch and keep the shape too.
 TEST(PictureSize, FitsThePageKeepsItsShapeAndKeepsOnlyThePixelsPrintNeeds) {
     using namespace PageSetup;
-    const int widest = ToTwips(kTextWidthInches), tallest = ToTwips(kTextHeightInches);
+    const int widest = ToTwips(kLetter.textWidthInches()),
+              tallest = ToTwips(kLetter.textHeightInches());
     std::mt19937 random(7);
     for (int i = 0; i < 20000; ++i) {
         const int most = i % 2 ? 20000 : 1500;

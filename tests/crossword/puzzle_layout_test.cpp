@@ -43,9 +43,10 @@ bool Overlap(const TwipRect& a, const TwipRect& b) {
     return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
 }
 
-void ExpectSoundLayout(const CrosswordPage& page, const std::string& what) {
-    SCOPED_TRACE(what);
-    const PuzzleLayout layout = LayOutPuzzle(page);
+void ExpectSoundLayout(const CrosswordPage& page, const std::string& what, Paper paper) {
+    SCOPED_TRACE(what + " on " + std::string(PaperName(paper)));
+    const TwipSize area = PrintableArea(paper);
+    const PuzzleLayout layout = LayOutPuzzle(page, area);
 
     // Everything in its page and apart from everything else on that page.
     std::vector<std::pair<int, TwipRect>> boxes{
@@ -54,8 +55,8 @@ void ExpectSoundLayout(const CrosswordPage& page, const std::string& what) {
         boxes.emplace_back(line.page, line.box);
     for (size_t i = 0; i < boxes.size(); ++i) {
         const auto& [page_i, box] = boxes[i];
-        EXPECT_TRUE(box.x >= 0 && box.y >= 0 && box.right() <= kPageWidth &&
-                    box.bottom() <= kPageHeight)
+        EXPECT_TRUE(box.x >= 0 && box.y >= 0 && box.right() <= area.width &&
+                    box.bottom() <= area.height)
             << "item " << i << " leaves the page";
         EXPECT_TRUE(page_i >= 0 && page_i < layout.pages);
         for (size_t j = i + 1; j < boxes.size(); ++j)
@@ -109,6 +110,11 @@ void ExpectSoundLayout(const CrosswordPage& page, const std::string& what) {
     EXPECT_EQ(layout.lines.back().page, layout.pages - 1);
 }
 
+void ExpectSoundLayout(const CrosswordPage& page, const std::string& what) {
+    for (const Paper paper : {Paper::Letter, Paper::A4})
+        ExpectSoundLayout(page, what, paper);
+}
+
 } // namespace
 
 TEST(PuzzleLayout, NothingOverlapsAndEveryClueIsPrintedOnceInOrder) {
@@ -127,9 +133,9 @@ TEST(PuzzleLayout, NothingOverlapsAndEveryClueIsPrintedOnceInOrder) {
 // Few clues stay on the first page in as few columns as hold them; many go on overleaf, from
 // the top of the page. A long heading takes up to three lines, counted in characters.
 TEST(PuzzleLayout, ListsThatDoNotFitGoOnToFurtherPagesAndTheHeadingTakesItsLines) {
-    const PuzzleLayout few = LayOutPuzzle(PageWith(3, 2));
+    const PuzzleLayout few = LayOutPuzzle(PageWith(3, 2), PrintableArea(Paper::Letter));
     EXPECT_EQ(std::tie(few.pages, few.columns), std::tuple(1, 1));
-    const PuzzleLayout many = LayOutPuzzle(PageWith(60, 40, 17));
+    const PuzzleLayout many = LayOutPuzzle(PageWith(60, 40, 17), PrintableArea(Paper::A4));
     EXPECT_GT(many.lines.front().box.y, many.gridArea.bottom());
     const auto overleaf = std::ranges::find(many.lines, 1, &PrintedLine::page);
     ASSERT_NE(overleaf, many.lines.end());

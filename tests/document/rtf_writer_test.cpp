@@ -33,9 +33,9 @@ TEST(RtfWriter, WholeFile) {
         "\\pard\\ql\\sl-230\\slmult0" + tabs +
         "\\f2\\fs21\\b0\\i0\\ulnone\\cf1 \\u9474\\'b3\\par\n" + "\\pard\\qr" + tabs +
         "\\f3\\fs21\\b0\\i0\\ulnone\\cf2 end}\n";
-    EXPECT_EQ(RtfText(d), expected);
+    EXPECT_EQ(RtfText(d, Paper::Letter), expected);
 
-    EXPECT_EQ(RtfText(Document{}),
+    EXPECT_EQ(RtfText(Document{}, Paper::Letter),
               "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2 "
               "Times New Roman;}}\n{\\colortbl;\\red0\\green0\\blue0;}\n" +
                   kPage + "\\dntblnsbdb\n\\pard\\ql\\f0\\fs24\\b0\\i0\\ulnone\\cf1 }\n");
@@ -48,8 +48,9 @@ TEST(RtfWriter, TheCardsMisspeltFontIsNamedAsReadersKnowIt) {
     Document d;
     d.SetFontName("Courrier New");
     d.Insert("  12");
-    EXPECT_NE(RtfText(d).find("{\\fonttbl{\\f0\\fmodern\\fcharset0\\fprq1 Courier "
-                              "New{\\*\\falt Courrier New};}}"),
+    EXPECT_NE(RtfText(d, Paper::Letter)
+                  .find("{\\fonttbl{\\f0\\fmodern\\fcharset0\\fprq1 Courier "
+                        "New{\\*\\falt Courrier New};}}"),
               std::string::npos);
 }
 
@@ -73,7 +74,7 @@ TEST(RtfWriter, EscapesByFontAndCharacter) {
         Document d;
         d.SetFontName(font);
         d.Insert(text);
-        const std::string rtf = RtfText(d);
+        const std::string rtf = RtfText(d, Paper::Letter);
         const size_t body = rtf.find("\\cf1 ");
         ASSERT_NE(body, std::string::npos) << escaped;
         EXPECT_EQ(rtf.substr(body + 5, rtf.size() - body - 7), escaped);
@@ -109,7 +110,7 @@ TEST(DocumentPicture, TheRtfPictureGroupReadsBackToTheSamePicture) {
         d.InsertPicture(first);
         d.Insert(" after\nline {2}\n");
         d.InsertPicture(second);
-        const std::string rtf = RtfText(d);
+        const std::string rtf = RtfText(d, Paper::Letter);
         const auto pictures = ReadRtfPictures(rtf);
         ASSERT_EQ(pictures.size(), 2u);
         for (size_t k = 0; k < 2; ++k) {

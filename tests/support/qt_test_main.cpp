@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir.toUtf8());
     }
+    // Sheets on the same paper whatever the machine says (the program, and every make it runs).
+    qputenv("PAPERSIZE", "letter");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

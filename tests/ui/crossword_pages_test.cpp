@@ -19,11 +19,13 @@ constexpr double kDotsPerInch = 200;
 constexpr double kPixelsPerTwip = kDotsPerInch / 1440;
 
 QImage Render(PageSource& pages, int index) {
-    QImage image(qRound(kPageWidth * kPixelsPerTwip), qRound(kPageHeight * kPixelsPerTwip),
+    const TwipSize letter = PrintableArea(Paper::Letter);
+    QImage image(qRound(letter.width * kPixelsPerTwip), qRound(letter.height * kPixelsPerTwip),
                  QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(kDotsPerInch / 0.0254));
     image.setDotsPerMeterY(qRound(kDotsPerInch / 0.0254));
     image.fill(Qt::white);
+    pages.layOut(image, QSizeF(image.size()));
     QPainter painter(&image);
     pages.paint(painter, index, QRectF(image.rect()));
     painter.end();
@@ -75,12 +77,12 @@ TEST(CrosswordPages, CellsAreFramedWhiteBoxesOnTheBackground) {
     PainterPages keyPages = CrosswordKeyPages(page, look);
     const QImage puzzle = Render(puzzlePages, 0);
     const QImage key = Render(keyPages, 0);
-    const TwipRect area = LayOutPuzzle(page).gridArea;
+    const TwipRect area = LayOutPuzzle(page, PrintableArea(Paper::Letter)).gridArea;
     const TwipOffset centring = CentringOffset(page);
     EXPECT_GT(centring.x, 0) << "the builder leaves the right of the grid empty";
     const Grid puzzleGrid{QRectF(area.x, area.y, area.width, area.height), centring};
     // On the key the grid lies under the heading's band.
-    const TwipRect keyArea = KeyArea(page.heading);
+    const TwipRect keyArea = KeyArea(page.heading, PrintableArea(Paper::Letter));
     const double k = static_cast<double>(keyArea.width) / kGridAreaWidth;
     const Grid keyGrid{QRectF(keyArea.x, keyArea.y + k * HeadingBand(page.heading), keyArea.width,
                               k * kGridAreaHeight),

@@ -69,7 +69,7 @@ TEST(DocumentBridgePicture, PicturesSurviveTheRoundTripAndTheCopyThatIsPrinted) 
     d.InsertPicture(photo);
 
     QTextDocument q;
-    FillTextDocument(d, q);
+    FillTextDocument(d, q, Paper::Letter);
     const auto images = Images(q);
     ASSERT_EQ(images.size(), 4u);
     EXPECT_NEAR(images[0].width(), 900 * Dpi() / 1440, 1e-9);
@@ -82,7 +82,7 @@ TEST(DocumentBridgePicture, PicturesSurviveTheRoundTripAndTheCopyThatIsPrinted) 
     // The RTF holds each picture's format, bytes, sizes and place among the runs.
     const std::unique_ptr<QTextDocument> printed(q.clone());
     for (const QTextDocument* source : {&q, printed.get()})
-        EXPECT_EQ(RtfText(ReadTextDocument(*source)), RtfText(d));
+        EXPECT_EQ(RtfText(ReadTextDocument(*source), Paper::Letter), RtfText(d, Paper::Letter));
 }
 
 // An image pasted from elsewhere has no file of its own: it comes back as PNG of the image, at

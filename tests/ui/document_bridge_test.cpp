@@ -19,15 +19,15 @@ static const Document Sample = SampleSheet("Math \xC3\xB7 Skills {1} \\ \xCE\xA9
 
 TEST(DocumentBridge, ModelSurvivesTheWayThroughQtAndEditsReachTheRtf) {
     QTextDocument qt;
-    FillTextDocument(Sample, qt);
+    FillTextDocument(Sample, qt, Paper::Letter);
     // The RTF states every paragraph's alignment, tabs, runs and mark format, so equal files
     // mean equal documents.
-    EXPECT_EQ(RtfText(ReadTextDocument(qt)), RtfText(Sample));
+    EXPECT_EQ(RtfText(ReadTextDocument(qt), Paper::Letter), RtfText(Sample, Paper::Letter));
     EXPECT_FALSE(qt.isUndoAvailable() || qt.isModified()) << "the fill itself cannot be undone";
     // On Qt's side: the page and tabs in pixels.
     const double dpi = std::round(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
-    EXPECT_NEAR(qt.pageSize().width(), PageSetup::kTextWidthInches * dpi, 0.01);
-    EXPECT_NEAR(qt.pageSize().height(), PageSetup::kTextHeightInches * dpi, 0.01);
+    EXPECT_NEAR(qt.pageSize().width(), PageSetup::kLetter.textWidthInches() * dpi, 0.01);
+    EXPECT_NEAR(qt.pageSize().height(), PageSetup::kLetter.textHeightInches() * dpi, 0.01);
     const QList<QTextOption::Tab> tabs = qt.lastBlock().blockFormat().tabPositions();
     ASSERT_EQ(tabs.size(), 4);
     EXPECT_NEAR(tabs[1].position, 15 * dpi / 1440, 1e-9);
@@ -46,7 +46,7 @@ TEST(DocumentBridge, ModelSurvivesTheWayThroughQtAndEditsReachTheRtf) {
     edit.setFontItalic(true);
     cursor.mergeCharFormat(edit);
     // Only italic and the colour change: font, size and bold stay.
-    const std::string rtf = RtfText(ReadTextDocument(qt));
+    const std::string rtf = RtfText(ReadTextDocument(qt), Paper::Letter);
     EXPECT_NE(rtf.find("\\red0\\green0\\blue255;"), std::string::npos);
     EXPECT_NE(
         rtf.find("\\f0\\fs36\\b\\i0\\ulnone\\cf1 Math \\'f7 \\i\\cf2 Skills\\i0\\cf1  \\{1\\}"),

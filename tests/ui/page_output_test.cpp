@@ -48,11 +48,11 @@ bool CrossReferencesHold(const QByteArray& pdf) {
 
 TEST(PagePath, HandDrawnPagesGetThePrintableAreaAndTheSameBytesInAnyRunAndTimeZone) {
     QTextDocument sheet;
-    FillTextDocument(SampleSheet("Quiz"), sheet);
+    FillTextDocument(SampleSheet("Quiz"), sheet, Paper::Letter);
     const auto render = [&] {
         HandDrawn puzzle;
         TextDocumentPages text(sheet);
-        const QByteArray bytes = PdfBytes({&text, &puzzle.pages}, "Quiz");
+        const QByteArray bytes = PdfBytes({&text, &puzzle.pages}, "Quiz", Paper::Letter);
         // Each page drawn by hand gets the printable area: 7.3 by 9.5 inches at 1200 dots an
         // inch (Qt rounds the margins to whole points).
         EXPECT_EQ(puzzle.areas.size(), 1u);
@@ -79,6 +79,12 @@ TEST(PagePath, HandDrawnPagesGetThePrintableAreaAndTheSameBytesInAnyRunAndTimeZo
     EXPECT_FALSE(first.contains("/CreationDate"));
     EXPECT_TRUE(CrossReferencesHold(first));
     EXPECT_TRUE(first.contains(QByteArray("/Title (\xFE\xFF\0Q\0u\0i\0z)", 19)));
+    // On A4, the narrower and taller page.
+    HandDrawn onA4;
+    EXPECT_TRUE(
+        PdfBytes({&onA4.pages}, "Quiz", Paper::A4).contains("/MediaBox [0 0 595.000000 842"));
+    EXPECT_NEAR(onA4.areas.at(0).width(), (210 / 25.4 - 1.2) * 1200, 2 * 1200 / 72);
+    EXPECT_NEAR(onA4.areas.at(0).height(), (297 / 25.4 - 1.5) * 1200, 2 * 1200 / 72);
 }
 
 // Out of memory while drawing, the painter is abandoned rather than ended by its destructor
@@ -88,11 +94,11 @@ TEST(PagePath, RunningOutOfMemoryWhileDrawingIsAWriteErrorInWords) {
     PainterPages failing{{[](QPainter&, const QRectF&) {},
                           [](QPainter&, const QRectF&) { throw std::bad_alloc(); }}};
     try {
-        PdfFile({&failing}, "big.pdf", "Big");
+        PdfFile({&failing}, "big.pdf", "Big", Paper::Letter);
         ADD_FAILURE() << "drawn";
     } catch (const WriteError& e) {
         EXPECT_EQ(std::string(e.what()), std::string("Cannot write big.pdf: ") + kPagesOutOfMemory);
     }
     HandDrawn puzzle;
-    EXPECT_TRUE(PdfBytes({&puzzle.pages}, "Quiz").startsWith("%PDF"));
+    EXPECT_TRUE(PdfBytes({&puzzle.pages}, "Quiz", Paper::Letter).startsWith("%PDF"));
 }

@@ -34,7 +34,7 @@ TEST(PdfExport, EachDocumentFromANewPageBlocksKeptTogetherNoPageNumbers) {
     Document key;
     key.Insert("Answer Key\n\n 1)   15");
     const Document sheet = Sheet(60);
-    WritePdf({&sheet, &key}, path.toStdString(), "Sheet");
+    WritePdf({&sheet, &key}, path.toStdString(), "Sheet", Paper::Letter);
     ASSERT_TRUE(ReadBytes(path).startsWith("%PDF-"));
     const QString text = PdfText(path);
     if (text.isEmpty())

@@ -69,5 +69,5 @@ TEST(QtDialogs, ALongQuestionWrapsToFitASmallScreen) {
         EXPECT_LE(QApplication::activeModalWidget()->width(), 1024);
         QApplication::activeModalWidget()->close();
     });
-    QtDialogs().input(nullptr, "Class Set", ClassSetText::kAsk, "30");
+    QtDialogs().input(nullptr, "Class Set", ClassSetText::kAsk, "30", ClassSetText::kCopiesField);
 }

@@ -158,7 +158,7 @@ QWidget* CrossPrint::buildClueList() {
     box->setAccessibleName(QStringLiteral("Clues"));
     // The keyboard moves through the clues as the mouse does.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    FillTextDocument(BuilderClueList(m_page), *box->document());
+    FillTextDocument(BuilderClueList(m_page), *box->document(), m_context.request.PaperSize);
     box->setFixedWidth(250);
     ShowAsPaper(box); // the clues as they print
     box->moveCursor(QTextCursor::Start);

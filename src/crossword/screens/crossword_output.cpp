@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QPrinter>
 #include <string>
 #include <vector>
@@ -37,6 +38,8 @@ bool PrintCrossword(const CrosswordOutput& output) {
                           QText(CrosswordText::kConfirmPrint), DefaultAnswer::Yes))
         return false;
     QPrinter printer(QPrinter::HighResolution);
+    // The dialog offers the chosen paper; the puzzle is laid out on what the teacher picks there.
+    printer.setPageSize(PageSizeOf(output.context.request.PaperSize));
     printer.setDocName(QText(output.page.heading));
     if (!dialogs.choosePrinter(output.window, printer))
         return false;
@@ -116,7 +119,8 @@ bool ExportCrossword(const CrosswordOutput& output) {
             std::vector<PageSource*> sources{&puzzle};
             if (withKey)
                 sources.push_back(&key);
-            WritePdfFile(sources, ChosenFilePath(path), QText(output.page.heading));
+            WritePdfFile(sources, ChosenFilePath(path), QText(output.page.heading),
+                         request.PaperSize);
         }
     } catch (const Failure& e) {
         dialogs.message(output.window, kOops,

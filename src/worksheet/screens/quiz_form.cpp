@@ -6,6 +6,7 @@
 #include "ui/class_set_output.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
+#include "ui/paper_menu.h"
 #include "ui/picture_loader.h"
 #include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
@@ -37,21 +38,26 @@ namespace abacore {
 
 namespace {
 
-QTextEdit* MakeEditor(const char* name, const Document& document, QWidget* parent) {
+// Lines are as long as on the printed page, whatever the window's width: the grid's rows must not
+// wrap. A narrower window scrolls sideways.
+void FitToPaper(QTextEdit* editor, Paper paper) {
+    editor->setLineWrapColumnOrWidth(
+        qRound(PageSetup::PageOf(paper).textWidthInches() * editor->logicalDpiX() +
+               2 * editor->document()->documentMargin()));
+}
+
+QTextEdit* MakeEditor(const char* name, const Document& document, Paper paper, QWidget* parent) {
     auto* editor = new QTextEdit(parent);
     editor->setObjectName(QString::fromLatin1(name));
     editor->setAcceptRichText(true);
     ShowAsPaper(editor);
-    FillTextDocument(document, *editor->document());
+    FillTextDocument(document, *editor->document(), paper);
     // Filling is not an edit the user could undo.
     editor->document()->setUndoRedoEnabled(true);
     editor->document()->clearUndoRedoStacks();
     editor->document()->setModified(false);
-    // Lines are as long as on the printed page, whatever the window's width: the grid's rows
-    // must not wrap. A narrower window scrolls sideways.
     editor->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    editor->setLineWrapColumnOrWidth(qRound(PageSetup::kTextWidthInches * editor->logicalDpiX() +
-                                            2 * editor->document()->documentMargin()));
+    FitToPaper(editor, paper);
     return editor;
 }
 
@@ -124,8 +130,8 @@ QuizForm::QuizForm(AppContext& context, WorksheetDocuments documents, QWidget* p
     column->setSpacing(margin);
     column->addWidget(buildFontTools());
 
-    m_quizBox = MakeEditor("QuizBox", documents.worksheet, central);
-    m_answerBox = MakeEditor("AnswerBox", documents.answerKey, central);
+    m_quizBox = MakeEditor("QuizBox", documents.worksheet, context.request.PaperSize, central);
+    m_answerBox = MakeEditor("AnswerBox", documents.answerKey, context.request.PaperSize, central);
     m_answerBox->hide();
     m_quizBox->setAccessibleName(QStringLiteral("Worksheet"));
     m_answerBox->setAccessibleName(QStringLiteral("Answer key"));
@@ -326,6 +332,10 @@ void QuizForm::buildMenus() {
     QAction* preview = file->addAction(QStringLiteral("Print Pre&view..."));
     preview->setObjectName(QStringLiteral("PrintPreview"));
     connect(preview, &QAction::triggered, this, [this] { PreviewWorksheet(output()); });
+    AddPaperMenu(file, this, m_context, [this] {
+        for (QTextEdit* editor : {m_quizBox, m_answerBox})
+            FitToPaper(editor, m_context.request.PaperSize);
+    });
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"));
     quit->setObjectName(QStringLiteral("Quit"));

@@ -9,6 +9,7 @@
 #include "ui/chosen_file.h"
 #include "ui/dialogs.h"
 #include "ui/document_bridge.h"
+#include "ui/page_output.h"
 #include "ui/pdf_export.h"
 #include "ui/qt_text.h"
 #include "worksheet/activity_table.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QPrinter>
 #include <QTextDocument>
 #include <vector>
@@ -54,7 +56,7 @@ bool WriteSheetFiles(const WorksheetOutput& output, const SheetFiles& files) {
     std::vector<PendingFile> pending;
     for (size_t i = 0; i < files.write.size(); ++i)
         pending.push_back({FullWorksheetsPath(request, files.write[i]),
-                           RtfText(ReadTextDocument(*documents[i]))});
+                           RtfText(ReadTextDocument(*documents[i]), request.PaperSize)});
     try {
         WriteFilesTogether(pending);
     } catch (const Failure& e) {
@@ -107,6 +109,8 @@ void PrintWorksheet(const WorksheetOutput& output) {
                           QText(WorksheetText::kConfirmPrint), DefaultAnswer::Yes))
         return;
     QPrinter printer(QPrinter::HighResolution);
+    // The dialog offers the sheet's paper; what the teacher picks there is what it prints on.
+    printer.setPageSize(PageSizeOf(context.request.PaperSize));
     // The name the print queue shows for the job.
     printer.setDocName(QText(context.request.Heading));
     if (!dialogs.choosePrinter(output.window, printer))
@@ -209,7 +213,7 @@ void ExportWorksheetPdf(const WorksheetOutput& output) {
     if (withKey)
         documents.push_back(&output.answerKey);
     try {
-        WritePdf(documents, ChosenFilePath(path), QText(request.Heading));
+        WritePdf(documents, ChosenFilePath(path), QText(request.Heading), request.PaperSize);
     } catch (const Failure& e) {
         dialogs.message(
             output.window, kOops,
@@ -249,6 +253,7 @@ void PreviewWorksheet(const WorksheetOutput& output) {
     if (HasAnswerKey(output.context.request))
         documents.push_back(&output.answerKey);
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(PageSizeOf(output.context.request.PaperSize));
     output.context.dialogs.printPreview(output.window, printer, [&documents](QPrinter* target) {
         PrintDocuments(documents, *target);
     });

@@ -1,3 +1,4 @@
+#include "core/paper.h"
 #include "file_size_limit.h"
 #include "quiz_form_fixture.h"
 
@@ -120,6 +121,7 @@ TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder)
     app.dialogs.printToPdf = {folder.file("no-such-folder/sheet.pdf"), folder.file("printed.pdf")};
     button("Print")->trigger();
     EXPECT_TRUE(answerBox()->document()->isModified());
+    window->findChild<QAction*>("Paper_a4")->trigger();
     button("Print")->trigger();
     EXPECT_FALSE(answerBox()->document()->isModified());
     EXPECT_EQ(app.dialogs.titles(),
@@ -133,6 +135,9 @@ TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder)
     // Each job is named after the sheet, as a print queue lists it.
     EXPECT_TRUE(HasPdfTitle(ReadBytes(pdf), "Math Skills Practice Worksheet"));
     EXPECT_TRUE(HasPdfTitle(ReadBytes(key), "Math Skills Practice Worksheet (Answer Key)"));
+    // The paper chosen in the File menu is remembered, and the print dialog starts with it.
+    EXPECT_EQ(RememberedPaper(folder.path().toStdString()), Paper::A4);
+    EXPECT_TRUE(ReadBytes(key).contains("/MediaBox [0 0 595.000000 842"));
 }
 
 // Export PDF draws the pages the preview shows (the sheet's, then the key's), Export Web Page
