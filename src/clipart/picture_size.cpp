@@ -20,10 +20,11 @@ TwipSize ShownSize(PixelSize pixels) {
     const double width = static_cast<double>(pixels.width) * kTwipsPerPixel;
     const double height = static_cast<double>(pixels.height) * kTwipsPerPixel;
     double scale = 1;
-    const Page& page = kLetter;
+    // A picture stays in the document when the teacher changes the paper, so it fits the
+    // text area of both: A4's width and Letter's height.
     if (width > 0 && height > 0)
-        scale = std::min({1.0, ToTwips(page.textWidthInches()) / width,
-                          ToTwips(page.textHeightInches()) / height});
+        scale = std::min({1.0, ToTwips(kA4.textWidthInches()) / width,
+                          ToTwips(kLetter.textHeightInches()) / height});
     return TwipSize{Scaled(pixels.width * kTwipsPerPixel, scale),
                     Scaled(pixels.height * kTwipsPerPixel, scale)};
 }

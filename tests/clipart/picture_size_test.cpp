@@ -13,7 +13,8 @@ using namespace abacore;
 // inch and keep the shape too.
 TEST(PictureSize, FitsThePageKeepsItsShapeAndKeepsOnlyThePixelsPrintNeeds) {
     using namespace PageSetup;
-    const int widest = ToTwips(kLetter.textWidthInches()),
+    // The text area of both papers: A4 is the narrower, Letter the shorter.
+    const int widest = ToTwips(kA4.textWidthInches()),
               tallest = ToTwips(kLetter.textHeightInches());
     std::mt19937 random(7);
     for (int i = 0; i < 20000; ++i) {
