@@ -48,7 +48,7 @@ TEST(PictureLoader, AVeryLargePictureIsFittedToThePageWidth) {
     photo.fill(Qt::darkCyan);
     ASSERT_TRUE(photo.save(dir.filePath("photo.jpg"), "jpeg"));
     for (const auto& [name, size] :
-         {std::pair{"wide.bmp", QSize(2190, 548)}, std::pair{"photo.jpg", QSize(2190, 1643)}}) {
+         {std::pair{"wide.bmp", QSize(2120, 530)}, std::pair{"photo.jpg", QSize(2120, 1590)}}) {
         const LoadedPicture loaded = LoadPicture(dir.filePath(name).toStdString());
         const QImage decoded = QImage::fromData(QByteArray::fromStdString(loaded.picture->bytes));
         EXPECT_TRUE(decoded.size() == size && loaded.image.size() == size &&
