@@ -37,8 +37,9 @@ TEST(PictureLoader, TurnsOtherTypesThanJpegIntoPngWithTheSamePixels) {
     }
 }
 
-// A picture wider than the page is shown at the page's width (A4's 7.07 inches, which fits Letter too), and its bytes keep
-// no more than 300 pixels to the inch of it; the sizes themselves are the picture size rules'.
+// A picture wider than the page is shown at the page's width (A4's 7.07 inches, which fits
+// Letter too), and its bytes keep no more than 300 pixels to the inch of it; the sizes
+// themselves are the picture size rules'.
 // A phone's photo, past Qt's own decoding limit, is read at those pixels too; a picture of more
 // than 100 megapixels is refused by its header.
 TEST(PictureLoader, AVeryLargePictureIsFittedToThePageWidth) {
