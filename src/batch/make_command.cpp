@@ -12,6 +12,7 @@
 #include "document/html_page.h"
 #include "document/rtf_writer.h"
 #include "document/text_writer.h"
+#include "maker/sheet_code_request.h"
 #include "maker/version_maker.h"
 #include "ui/font_substitutes.h"
 #include "ui/pdf_export.h"
@@ -31,23 +32,47 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The document as a file to write, in its format; a PDF is titled `title`.
+// The document as a file to write, in its format; a PDF is titled `title`. A PDF is drawn from
+// `parts` when they are given (a class set's versions, each with its own footer).
 PendingFile documentFile(const Document& document, const fs::path& path, FileFormat format,
-                         const std::string& title) {
+                         const std::string& title, const std::vector<const Document*>& parts) {
     if (format == FileFormat::Rtf)
         return {path, RtfText(document)};
     if (format == FileFormat::Text)
         return {path, PlainTextBytes(document)};
+    if (!parts.empty())
+        return PdfFile(parts, path, QString::fromStdString(title));
     return PdfFile({&document}, path, QString::fromStdString(title));
 }
 
 // The worksheet as a file: a web page is made from the problems of each version themselves,
 // every other format from the document.
 PendingFile worksheetFile(const Document& worksheet, std::span<const WebVersion> versions,
-                          const Picture* picture, const MakeJob& job) {
+                          const Picture* picture, const MakeJob& job,
+                          const std::vector<const Document*>& parts) {
     if (job.outputFormat != FileFormat::WebPage)
-        return documentFile(worksheet, job.output, job.outputFormat, job.request.Heading);
+        return documentFile(worksheet, job.output, job.outputFormat, job.request.Heading, parts);
     return {job.output, WorksheetHtml(versions, picture)};
+}
+
+// Each version's code line, or none when codes are left off or the seed does not fit.
+std::vector<std::string> CodeLines(const MakeJob& job, uint64_t seed) {
+    std::vector<std::string> lines;
+    if (!job.code)
+        return lines;
+    for (const SheetVersion& version : job.versions) {
+        const auto code = SheetCodeOf(job.request, version, seed);
+        if (!code) {
+            std::fprintf(stderr,
+                         "abacore-drill: note: the sheet has no sheet code: --seed %llu is wider "
+                         "than the %d bits its code has room for.\n",
+                         static_cast<unsigned long long>(seed),
+                         SeedBitsFor(job.request, version));
+            return {};
+        }
+        lines.push_back(SheetCodeLine(*code));
+    }
+    return lines;
 }
 
 int fail(const MakeRefusal& refusal) {
@@ -71,7 +96,11 @@ int RunMakeJob(const MakeJob& job, char** argv) {
         if (job.picture)
             picture = LoadPicture(*job.picture);
 
-        RandomSource random = job.seed ? RandomSource(*job.seed) : RandomSource();
+        // Every sheet is drawn from a recorded seed, so that its code can make it again.
+        const uint64_t seed =
+            job.seed ? *job.seed : SeedForCode(job.request, job.versions.front());
+        RandomSource random(seed);
+        const std::vector<std::string> codes = CodeLines(job, seed);
         // PDF needs Qt's fonts and painter; everything else runs without a GUI application. It
         // is made after the sheets but declared before them, so that out of memory the sheets
         // are freed before it is taken down.
@@ -82,22 +111,37 @@ int RunMakeJob(const MakeJob& job, char** argv) {
         std::vector<WebVersion> pages; // a web page's sections: one for each version
         // Made on a copy: the titles below are the request's as the options filled it.
         WorksheetRequest own = job.request;
-        MakeOutcome result = MakeVersions(own, random, job.versions);
+        MakeOutcome result = job.again ? MakeVersionAgain(own, random, job.versions.front())
+                                       : MakeVersions(own, random, job.versions);
         if (const auto* failure = std::get_if<MakeFailure>(&result))
             return fail({failure->kind == MakeFailureKind::GaveUp
                              ? std::string(CrosswordText::kFailedTitle) + " " + failure->message
                              : failure->message});
         MadeVersions& made = std::get<MadeVersions>(result);
         const bool crossword = job.row->output == Output::Crossword;
+        for (size_t k = 0; k < codes.size() && k < made.puzzles.size(); ++k)
+            made.puzzles[k].code = codes[k];
+        std::vector<const Document*> sheetParts, keyParts;
         if (!crossword) {
-            for (WorksheetDocuments& version : made.sheets)
-                PlacePictureBelowHeading(version.worksheet, picture.picture);
+            for (size_t k = 0; k < made.sheets.size(); ++k) {
+                PlacePictureBelowHeading(made.sheets[k].worksheet, picture.picture);
+                if (k < codes.size()) {
+                    made.sheets[k].worksheet.setFooter(codes[k]);
+                    made.sheets[k].answerKey.setFooter(codes[k]);
+                }
+            }
+            if (!codes.empty() && made.sheets.size() > 1)
+                for (const WorksheetDocuments& version : made.sheets) {
+                    sheetParts.push_back(&version.worksheet);
+                    keyParts.push_back(&version.answerKey);
+                }
             const bool single = made.sheets.size() == 1;
             documents = single ? std::move(made.sheets.front()) : JoinVersions(made.sheets);
             for (size_t k = 0; k < made.sheets.size(); ++k) {
                 const SheetVersion& version = job.versions[k];
                 pages.push_back({version.inSet() ? PupilVersionLabel(version) : "", version.pupil,
-                                 single ? &documents->content : &made.sheets[k].content});
+                                 single ? &documents->content : &made.sheets[k].content,
+                                 k < codes.size() ? codes[k] : std::string()});
             }
         }
 
@@ -112,12 +156,13 @@ int RunMakeJob(const MakeJob& job, char** argv) {
         std::vector<PendingFile> files;
         files.push_back(
             crossword ? CrosswordPuzzleFile(made.puzzles, job.output, picture.image)
-                      : worksheetFile(documents->worksheet, pages, picture.picture.get(), job));
+                      : worksheetFile(documents->worksheet, pages, picture.picture.get(), job,
+                                      sheetParts));
         if (job.keyFormat)
             files.push_back(crossword
                                 ? CrosswordKeyFile(made.puzzles, job.answerKey, picture.image)
                                 : documentFile(documents->answerKey, job.answerKey, *job.keyFormat,
-                                               AnswerKeyTitle(job.request.Heading)));
+                                               AnswerKeyTitle(job.request.Heading), keyParts));
         WriteFilesTogether(files);
         return 0;
     } catch (...) {

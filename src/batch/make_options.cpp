@@ -20,7 +20,7 @@ struct CommonOption {
     std::string_view shortName;
     BatchOption option;
 };
-const std::array<CommonOption, 16> kCommonOptions{{
+const std::array<CommonOption, 19> kCommonOptions{{
     {"o", {"output", "FILE", "the worksheet file (required)"}},
     {"", {"answer-key", "FILE", "also write the answer key"}},
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
@@ -43,6 +43,14 @@ const std::array<CommonOption, 16> kCommonOptions{{
       "puzzle and key)"}},
     {"", {"count", "N", "number of problems (default: as the count screen offers)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
+    {"", {"no-code", "", "leave the sheet code off the sheet and its key"}},
+    {"",
+     {"code", "CODE",
+      "make a sheet again from the code printed on it, with\nthe same answer key: "
+      "make --code CODE -o FILE;\nno activity or choices, only --heading (else the\n"
+      "default heading), --riddle and --punchline (for a\nriddle typed for the sheet) and "
+      "--pupil"}},
+    {"", {"pupil", "NAME", "with --code: the pupil a class list's version was for"}},
     {"",
      {"copies", "N",
       "a class set: N versions (1 to 100), each drawn afresh\nand from a new page, in the one "

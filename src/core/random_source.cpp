@@ -1,6 +1,7 @@
 #include "core/random_source.h"
 
 #include <chrono>
+#include <random>
 
 namespace abacore {
 
@@ -33,6 +34,13 @@ void RandomSource::ReseedFromClock() {
 uint64_t RandomSource::nextBits() {
     m_state += 0x9e3779b97f4a7c15ULL;
     return mix(m_state);
+}
+
+uint64_t FreshSeed(int bits) {
+    // The clock alone repeats across machines started alike; the device adds the system's own.
+    std::random_device device;
+    const uint64_t drawn = mix(clockTicks() ^ (uint64_t{device()} << 32 | device()));
+    return bits >= 64 ? drawn : drawn >> (64 - bits);
 }
 
 float RandomSource::Next() {

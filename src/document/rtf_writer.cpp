@@ -333,6 +333,10 @@ private:
 } // namespace
 
 void WriteRtf(std::ostream& out, const Document& document) {
+    if (!document.footer().empty()) {
+        RtfWriter(out, document.WithFooterAsLastLine()).write();
+        return;
+    }
     RtfWriter(out, document).write();
 }
 

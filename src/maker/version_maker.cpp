@@ -80,4 +80,21 @@ MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
     return made;
 }
 
+MakeOutcome MakeVersionAgain(WorksheetRequest& request, RandomSource& random,
+                             const SheetVersion& version) {
+    if (!version.inSet())
+        return MakeVersions(request, random);
+    std::vector<SheetVersion> upTo;
+    for (int k = 1; k <= version.number; ++k)
+        upTo.push_back({k, version.count, k == version.number ? version.pupil : std::string()});
+    MakeOutcome outcome = MakeVersions(request, random, upTo);
+    if (auto* made = std::get_if<MadeVersions>(&outcome)) {
+        if (!made->sheets.empty())
+            made->sheets.erase(made->sheets.begin(), made->sheets.end() - 1);
+        if (!made->puzzles.empty())
+            made->puzzles.erase(made->puzzles.begin(), made->puzzles.end() - 1);
+    }
+    return outcome;
+}
+
 } // namespace abacore

@@ -58,4 +58,10 @@ MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
                          std::span<const SheetVersion> versions = {&kOneSheet, 1},
                          const VersionProgress& progress = {});
 
+// Version `version` of its set once more, exactly as MakeVersions made it among the others from
+// the same seed: the versions before it are drawn again and left out, so the random draws come
+// in the same order. A sheet not in a set is made as MakeVersions makes one.
+MakeOutcome MakeVersionAgain(WorksheetRequest& request, RandomSource& random,
+                             const SheetVersion& version);
+
 } // namespace abacore

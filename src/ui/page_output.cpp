@@ -33,6 +33,23 @@ constexpr int kPdfDotsPerInch = 1200;
 
 } // namespace
 
+namespace {
+
+// The footer line, just below the printable area, where no content reaches.
+void DrawFooter(QPainter& painter, const QRectF& page, const QString& text) {
+    painter.save();
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(8);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const double gap = painter.device()->logicalDpiY() / 8.0;
+    painter.drawText(QRectF(page.left(), page.bottom() + gap, page.width(), gap * 3),
+                     Qt::AlignLeft | Qt::AlignTop, text);
+    painter.restore();
+}
+
+} // namespace
+
 bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& device) {
     if (!device.setPageLayout(WorksheetPageLayout())) {
         // A printer whose smallest margins are wider keeps its own, on the same paper.
@@ -62,6 +79,8 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
                     device.newPage();
                 first = false;
                 source->paint(*painter, i, page);
+                if (!source->footer.isEmpty())
+                    DrawFooter(*painter, page, source->footer);
             }
         }
         return painter->end();

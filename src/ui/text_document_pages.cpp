@@ -225,7 +225,9 @@ std::optional<Cut> CutOf(const QTextDocument& part, double pageHeight) {
 
 TextDocumentPages::TextDocumentPages(const QTextDocument& document) : m_document(&document) {}
 
-TextDocumentPages::TextDocumentPages(const Document& model) : m_model(&model) {}
+TextDocumentPages::TextDocumentPages(const Document& model) : m_model(&model) {
+    footer = QString::fromStdString(model.footer());
+}
 
 TextDocumentPages::~TextDocumentPages() = default;
 

@@ -1,0 +1,73 @@
+#pragma once
+// What a sheet code holds, and the sheet it makes again. The code holds every choice that
+// decides the problems and answers (activity, skills, remainders and negatives, layouts, ranges,
+// count, large print, the squares' option, the choices that shape problems to a lesson), the
+// version of a class set, short checksums of the data file or typed riddle the sheet was drawn
+// from, and the seed in whatever bits remain (core/sheet_code.h). It does not hold the heading,
+// a riddle the teacher typed or a pupil's name: those are given again.
+
+#include "core/worksheet_request.h"
+#include "document/sheet_version.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace abacore {
+
+// The code's format, its first three bits: a later program reads this one or says it cannot.
+inline constexpr int kSheetCodeFormat = 1;
+// Fewer seed bits than this would let two teachers' sheets share a code too often.
+inline constexpr int kFewestSeedBits = 24;
+
+// How many bits of a code the sheet's seed may take (at most 64); below kFewestSeedBits the
+// sheet cannot have a code. Reads the data files a riddle or word problems sheet is drawn from.
+int SeedBitsFor(const WorksheetRequest& request, const SheetVersion& version);
+
+// The sheet's code, or nothing when the seed is wider than SeedBitsFor leaves or the request
+// holds a value a code cannot (a range or count past what the wizard lets through).
+std::optional<std::string> SheetCodeOf(const WorksheetRequest& request,
+                                       const SheetVersion& version, uint64_t seed);
+
+// The seed of a sheet that has none given: one that fits the sheet's code.
+uint64_t SeedForCode(const WorksheetRequest& request, const SheetVersion& version);
+
+// The footer line of a sheet that shows its code.
+std::string SheetCodeLine(std::string_view code);
+
+// What the teacher gives again beside a code: nothing given means the default heading, the
+// riddle of Riddles.dat the code names, and no pupil's name.
+struct GivenAgain {
+    std::optional<std::string> heading;
+    std::optional<std::string> riddle, punchLine;
+    std::string pupil;
+};
+
+// A sheet a code makes again: its request (the places and everything else as in `base`), its
+// version in a class set (the pupil's name as given) and its seed.
+struct CodedSheet {
+    WorksheetRequest request;
+    SheetVersion version;
+    bool named = false; // the set was made from a class list
+    uint64_t seed = 0;
+};
+
+enum class CodeRefusalKind {
+    Mistyped,   // not a code: a character wrong, missing or extra
+    Newer,      // a later program's format
+    Changed,    // a data file or the typed riddle differs from the one it was made with
+    NeedsRiddle // made with a riddle the teacher typed: give it again
+};
+
+struct CodeRefusal {
+    CodeRefusalKind kind;
+    std::string message; // the reason and what to do
+};
+
+std::variant<CodedSheet, CodeRefusal> SheetFromCode(std::string_view code,
+                                                    const WorksheetRequest& base,
+                                                    const GivenAgain& given);
+
+} // namespace abacore
