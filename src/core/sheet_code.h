@@ -1,7 +1,8 @@
 #pragma once
-// The sheet code's letters: 95 bits written as 19 symbols of base 32 (0-9 and the letters but
-// I, L, O and U, which look like others or spell words), a 20th symbol that checks them, shown
-// in five groups of four: "7Q2M-K0PD-..." (24 characters with the dashes). Read back in any
+// The sheet code's letters: 115 bits written as 23 symbols of base 32 (0-9 and the letters but
+// I, L, O and U, which look like others or spell words), a 24th symbol that checks them, shown
+// in six groups of four: "7Q2M-K0PD-...". The dashes only help the eye: a teacher types 24
+// characters, and may leave them out. Read back in any
 // letter case, I and L as 1, O as 0, spaces and dashes anywhere. The check is the sum of the
 // symbols weighted by powers of a primitive element of GF(32), so any one symbol typed wrong,
 // and any two neighbours swapped, is caught. What the bits mean is sheet_code_request.h's.
@@ -14,7 +15,7 @@
 
 namespace abacore {
 
-inline constexpr int kSheetCodeSymbols = 20; // the check symbol last
+inline constexpr int kSheetCodeSymbols = 24; // the check symbol last
 inline constexpr int kSheetCodeBits = 5 * (kSheetCodeSymbols - 1);
 
 // The code's bits, written and read most significant first.
@@ -32,9 +33,9 @@ public:
     int written() const { return m_size; }
     int remaining() const { return kSheetCodeBits - (m_reading ? m_read : m_size); }
 
-    // The 24 characters, unused bits zero.
+    // The code in its groups, unused bits zero.
     std::string text() const;
-    // The bits of a typed code; nothing when it is not 20 symbols of the alphabet or its check
+    // The bits of a typed code; nothing when it is not 24 symbols of the alphabet or its check
     // fails.
     static std::optional<SheetCodeBits> FromText(std::string_view typed);
 

@@ -14,6 +14,7 @@
 #include "worksheet/template_file.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace abacore {
@@ -130,7 +131,8 @@ template <class Io> bool Transfer(Io& io, CodeFields& f) {
     io(f.inSet, 1);
     if (f.inSet) {
         io(f.setCount, 7);
-        io(f.setNumber, 7);
+        // The version's number takes only the bits its set's size needs.
+        io(f.setNumber, std::bit_width(f.setCount));
         io(f.named, 1);
     }
     if (activity == Activity::SecretRiddle) {
@@ -274,7 +276,7 @@ std::string Joined(const std::vector<std::string_view>& names) {
 CodeRefusal Mistyped(std::string_view code) {
     std::string message = "\"";
     message.append(code).append(
-        "\" is not a sheet code: a character is wrong, missing or extra. A code is 20 letters "
+        "\" is not a sheet code: a character is wrong, missing or extra. A code is 24 letters "
         "and digits in groups of four; type it again as the sheet shows it.");
     return {CodeRefusalKind::Mistyped, std::move(message)};
 }

@@ -19,8 +19,10 @@ namespace abacore {
 
 // The code's format, its first three bits: a later program reads this one or says it cannot.
 inline constexpr int kSheetCodeFormat = 1;
-// Fewer seed bits than this would let two teachers' sheets share a code too often.
-inline constexpr int kFewestSeedBits = 24;
+// The fewest seed bits a code is made with. The seed only tells apart sheets of the same
+// choices, so 65536 of them are plenty: a class set's version with lesson choices, ranges and
+// a count of its own still gets one. Most sheets have 64 bits.
+inline constexpr int kFewestSeedBits = 16;
 
 // How many bits of a code the sheet's seed may take (at most 64); below kFewestSeedBits the
 // sheet cannot have a code. Reads the data files a riddle or word problems sheet is drawn from.
