@@ -204,6 +204,7 @@ std::vector<Document> SplitAtPageBreaks(const Document& document) {
         Document& piece = parts.emplace_back();
         piece.setTabStops(document.tabStops());
         piece.setParagraphs(std::move(part));
+        piece.setFooter(document.footer());
         start = i;
     }
     return parts;

@@ -121,8 +121,8 @@ private:
 };
 
 // The stretches of a document between its page breaks, each a document of its own with the same
-// tab stops (the first paragraph of each no longer marked): pages can then be laid out one
-// stretch at a time. One document when there is no break.
+// tab stops and footer (the first paragraph of each no longer marked): pages can then be laid
+// out one stretch at a time. One document when there is no break.
 std::vector<Document> SplitAtPageBreaks(const Document& document);
 
 } // namespace abacore
