@@ -24,7 +24,7 @@ namespace {
 
 QWidget* makeWorksheet(AppContext& context, QWidget* current) {
     WorksheetRequest& request = context.request;
-    MakeOutcome result = MakeVersions(request, context.random);
+    MakeOutcome result = MakeCodedSheet(request, context.random);
     if (auto* made = std::get_if<MadeVersions>(&result)) {
         auto* sheet = new QuizForm(context, std::move(made->sheets.front()));
         request.KeepTyped = false;

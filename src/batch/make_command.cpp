@@ -55,23 +55,15 @@ PendingFile worksheetFile(const Document& worksheet, std::span<const WebVersion>
     return {job.output, WorksheetHtml(versions, picture)};
 }
 
-// Each version's code line, or none when codes are left off or the seed does not fit.
+// Each version's code line; said in one line when the seed leaves no room for them.
 std::vector<std::string> CodeLines(const MakeJob& job, uint64_t seed) {
-    std::vector<std::string> lines;
-    if (!job.code)
-        return lines;
-    for (const SheetVersion& version : job.versions) {
-        const auto code = SheetCodeOf(job.request, version, seed);
-        if (!code) {
-            std::fprintf(stderr,
-                         "abacore-drill: note: the sheet has no sheet code: --seed %llu is wider "
-                         "than the %d bits its code has room for.\n",
-                         static_cast<unsigned long long>(seed),
-                         SeedBitsFor(job.request, version));
-            return {};
-        }
-        lines.push_back(SheetCodeLine(*code));
-    }
+    std::vector<std::string> lines = SheetCodeLines(job.request, job.versions, seed);
+    if (lines.empty() && !job.request.NoSheetCode)
+        std::fprintf(stderr,
+                     "abacore-drill: note: the sheet has no sheet code: --seed %llu is wider "
+                     "than the %d bits its code has room for.\n",
+                     static_cast<unsigned long long>(seed),
+                     SeedBitsFor(job.request, job.versions.front()));
     return lines;
 }
 
@@ -119,17 +111,11 @@ int RunMakeJob(const MakeJob& job, char** argv) {
                              : failure->message});
         MadeVersions& made = std::get<MadeVersions>(result);
         const bool crossword = job.row->output == Output::Crossword;
-        for (size_t k = 0; k < codes.size() && k < made.puzzles.size(); ++k)
-            made.puzzles[k].code = codes[k];
+        ShowSheetCodes(made, codes);
         std::vector<const Document*> sheetParts, keyParts;
         if (!crossword) {
-            for (size_t k = 0; k < made.sheets.size(); ++k) {
-                PlacePictureBelowHeading(made.sheets[k].worksheet, picture.picture);
-                if (k < codes.size()) {
-                    made.sheets[k].worksheet.setFooter(codes[k]);
-                    made.sheets[k].answerKey.setFooter(codes[k]);
-                }
-            }
+            for (WorksheetDocuments& version : made.sheets)
+                PlacePictureBelowHeading(version.worksheet, picture.picture);
             if (!codes.empty() && made.sheets.size() > 1)
                 for (const WorksheetDocuments& version : made.sheets) {
                     sheetParts.push_back(&version.worksheet);

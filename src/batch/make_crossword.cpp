@@ -33,10 +33,8 @@ VersionPages PagesOf(std::span<const CrosswordPage> pages,
                      const CrosswordLook& look) {
     VersionPages out;
     out.owned.reserve(pages.size());
-    for (const CrosswordPage& page : pages) {
+    for (const CrosswordPage& page : pages)
         out.sources.push_back(&out.owned.emplace_back(draw(page, look)));
-        out.owned.back().footer = QString::fromStdString(page.code);
-    }
     return out;
 }
 
@@ -44,7 +42,7 @@ std::string TextsOf(std::span<const CrosswordPage> pages,
                     std::string (*text)(const CrosswordPage&)) {
     std::vector<std::string> texts;
     for (const CrosswordPage& page : pages)
-        texts.push_back(page.code.empty() ? text(page) : text(page) + "\n" + page.code);
+        texts.push_back(text(page));
     return JoinTextPages(texts);
 }
 

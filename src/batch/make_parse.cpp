@@ -403,7 +403,6 @@ std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> argume
         if (hasKey && SameFile(output, answerKey))
             throw MakeRefusal{"The worksheet and the answer key would be the same file: give "
                               "--answer-key another name."};
-        job.code = !p.isSet("no-code");
         if (p.isSet("seed")) {
             bool ok = false;
             job.seed = p.value("seed").toULongLong(&ok);
@@ -419,6 +418,7 @@ std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> argume
         } else {
             RecordPlaces(job.request, run);
             fillRequest(job.request, *row, p);
+            job.request.NoSheetCode = p.isSet("no-code");
         }
         CheckWritable(output);
         if (hasKey)

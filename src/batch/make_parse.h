@@ -33,7 +33,6 @@ struct MakeJob {
     std::optional<FileFormat> keyFormat;
     std::vector<SheetVersion> versions; // one unlabelled sheet, or a class set
     std::optional<uint64_t> seed;
-    bool code = true;   // the sheet code printed on the sheet and its key
     bool again = false; // made again from a code: one version, drawn as its set drew it
     std::optional<std::filesystem::path> picture;
 

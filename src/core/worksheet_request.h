@@ -92,6 +92,8 @@ struct WorksheetRequest {
     bool FirstSquareFilled = false;
     // The worksheet and its key in larger type, for pupils with low vision.
     bool LargePrint = false;
+    // The sheet and its key printed without the code that makes them again.
+    bool NoSheetCode = false;
     std::string RiddleQuestion;
     std::string PunchLine;
     std::array<std::string, 101> CrosswordAnswers{};

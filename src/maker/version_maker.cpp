@@ -3,6 +3,7 @@
 #include "core/generation_error.h"
 #include "crossword/crossword_problems.h"
 #include "crossword/grid_builder.h"
+#include "maker/sheet_code_request.h"
 #include "worksheet/activity_table.h"
 
 namespace abacore {
@@ -94,6 +95,43 @@ MakeOutcome MakeVersionAgain(WorksheetRequest& request, RandomSource& random,
         if (!made->puzzles.empty())
             made->puzzles.erase(made->puzzles.begin(), made->puzzles.end() - 1);
     }
+    return outcome;
+}
+
+std::vector<std::string> SheetCodeLines(const WorksheetRequest& request,
+                                        std::span<const SheetVersion> versions, uint64_t seed) {
+    std::vector<std::string> lines;
+    if (request.NoSheetCode)
+        return lines;
+    for (const SheetVersion& version : versions) {
+        const auto code = SheetCodeOf(request, version, seed);
+        if (!code)
+            return {};
+        lines.push_back(SheetCodeLine(*code));
+    }
+    return lines;
+}
+
+void ShowSheetCodes(MadeVersions& made, const std::vector<std::string>& lines) {
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (k < made.sheets.size()) {
+            made.sheets[k].worksheet.setFooter(lines[k]);
+            made.sheets[k].answerKey.setFooter(lines[k]);
+        }
+        if (k < made.puzzles.size())
+            made.puzzles[k].code = lines[k];
+    }
+}
+
+MakeOutcome MakeCodedSheet(WorksheetRequest& request, RandomSource& random,
+                           std::optional<uint64_t> seed, const SheetVersion& version) {
+    const uint64_t drawn = seed ? *seed : SeedForCode(request, version);
+    // The code is of the request as it stands before the sheet is drawn on it.
+    const std::vector<std::string> lines = SheetCodeLines(request, {&version, 1}, drawn);
+    random = RandomSource(drawn);
+    MakeOutcome outcome = MakeVersionAgain(request, random, version);
+    if (auto* made = std::get_if<MadeVersions>(&outcome))
+        ShowSheetCodes(*made, lines);
     return outcome;
 }
 

@@ -11,6 +11,7 @@
 #include "worksheet/worksheet_builder.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -57,6 +58,20 @@ inline const SheetVersion kOneSheet{};
 MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
                          std::span<const SheetVersion> versions = {&kOneSheet, 1},
                          const VersionProgress& progress = {});
+
+// Each version's sheet-code line for versions drawn from `seed`; none when the request leaves
+// the code off or the seed is wider than the code has room for.
+std::vector<std::string> SheetCodeLines(const WorksheetRequest& request,
+                                        std::span<const SheetVersion> versions, uint64_t seed);
+// Puts each version's line at the foot of its worksheet and key, or of its puzzle.
+void ShowSheetCodes(MadeVersions& made, const std::vector<std::string>& lines);
+
+// One sheet as the windows make it: drawn from `seed` (a fresh one that fits the sheet's code
+// when none is given), `random` then following it, and showing its code. With `version` in a
+// set, that version alone (MakeVersionAgain).
+MakeOutcome MakeCodedSheet(WorksheetRequest& request, RandomSource& random,
+                           std::optional<uint64_t> seed = {},
+                           const SheetVersion& version = kOneSheet);
 
 // Version `version` of its set once more, exactly as MakeVersions made it among the others from
 // the same seed: the versions before it are drawn again and left out, so the random draws come

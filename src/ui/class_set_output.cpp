@@ -8,6 +8,7 @@
 #include "crossword/crossword_writers.h"
 #include "document/rtf_writer.h"
 #include "document/text_writer.h"
+#include "maker/sheet_code_request.h"
 #include "maker/version_maker.h"
 #include "ui/app_context.h"
 #include "ui/chosen_file.h"
@@ -125,7 +126,7 @@ std::string CrosswordSetBytes(const std::vector<CrosswordPage>& pages, const Cro
 // A worksheet set as its format says; the web page is made from each version's problems.
 std::string WorksheetSetBytes(const std::vector<WorksheetDocuments>& made,
                               const std::vector<SheetVersion>& versions, const Document& document,
-                              const std::string& title, SetFormat format) {
+                              const std::string& title, SetFormat format, bool keys) {
     switch (format) {
     case SetFormat::Rtf:
         return RtfText(document);
@@ -135,11 +136,18 @@ std::string WorksheetSetBytes(const std::vector<WorksheetDocuments>& made,
         std::vector<WebVersion> pages;
         for (size_t k = 0; k < made.size(); ++k)
             pages.push_back({versions[k].inSet() ? PupilVersionLabel(versions[k]) : "",
-                             versions[k].pupil, &made[k].content});
+                             versions[k].pupil, &made[k].content, made[k].worksheet.footer()});
         return WorksheetHtml(pages, nullptr);
     }
     case SetFormat::Pdf:
         break;
+    }
+    if (!made.empty() && !made.front().worksheet.footer().empty()) {
+        // Each version from its own document, so that its pages show its own code.
+        std::vector<const Document*> parts;
+        for (const WorksheetDocuments& version : made)
+            parts.push_back(keys ? &version.answerKey : &version.worksheet);
+        return PdfBytes(parts, q(title)).toStdString();
     }
     return PdfBytes(document, q(title)).toStdString();
 }
@@ -208,13 +216,18 @@ void SaveClassSet(const ClassSetOutput& output) {
         if (keys)
             CheckWritable(keysFile);
         WorksheetRequest request = output.request;
+        // Drawn from a recorded seed, so that each version's code makes that version again.
+        const uint64_t seed = SeedForCode(request, versions->front());
+        const std::vector<std::string> codes = SheetCodeLines(request, *versions, seed);
+        context.random = RandomSource(seed);
         MakeOutcome result = MakeVersions(request, context.random, *versions, goOn);
         if (const auto* failure = std::get_if<MakeFailure>(&result)) {
             if (failure->kind == MakeFailureKind::Cancelled)
                 return;
             throw GenerationError(failure->message); // told as every failure below is
         }
-        const MadeVersions& made = std::get<MadeVersions>(result);
+        MadeVersions& made = std::get<MadeVersions>(result);
+        ShowSheetCodes(made, codes);
         if (crossword) {
             sheetBytes = CrosswordSetBytes(made.puzzles, output.look, sheets->format, false);
             if (keys)
@@ -223,10 +236,10 @@ void SaveClassSet(const ClassSetOutput& output) {
             const WorksheetDocuments joined = JoinVersions(made.sheets);
             const std::string& heading = output.request.Heading;
             sheetBytes = WorksheetSetBytes(made.sheets, *versions, joined.worksheet, heading,
-                                           sheets->format);
+                                           sheets->format, false);
             if (keys)
                 keyBytes = WorksheetSetBytes(made.sheets, *versions, joined.answerKey,
-                                             AnswerKeyTitle(heading), keys->format);
+                                             AnswerKeyTitle(heading), keys->format, true);
         }
         if (!goOn(count + 1))
             return;

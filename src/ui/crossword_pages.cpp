@@ -70,7 +70,9 @@ PainterPages CrosswordPuzzlePages(const CrosswordPage& page, const CrosswordLook
         pages.push_back([shared, layout, look, i](QPainter& painter, const QRectF& area) {
             PaintPuzzlePage(painter, area, i, *shared, look, *layout);
         });
-    return PainterPages(std::move(pages));
+    PainterPages out(std::move(pages));
+    out.footer = QText(page.code);
+    return out;
 }
 
 PainterPages CrosswordKeyPages(const CrosswordPage& page, const CrosswordLook& look) {
@@ -88,7 +90,9 @@ PainterPages CrosswordKeyPages(const CrosswordPage& page, const CrosswordLook& l
                              QText(PupilVersionLabel(shared->version)));
         }
     });
-    return PainterPages(std::move(pages));
+    PainterPages out(std::move(pages));
+    out.footer = QText(page.code);
+    return out;
 }
 
 } // namespace abacore

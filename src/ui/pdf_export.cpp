@@ -73,4 +73,8 @@ QByteArray PdfBytes(const Document& document, const QString& title) {
     return PdfBytes(ModelPages({&document}).sources, title);
 }
 
+QByteArray PdfBytes(const std::vector<const Document*>& documents, const QString& title) {
+    return PdfBytes(ModelPages(documents).sources, title);
+}
+
 } // namespace abacore

@@ -30,5 +30,7 @@ PendingFile PdfFile(const std::vector<const Document*>& documents,
                     const std::filesystem::path& path, const QString& title);
 // The document as PDF bytes, empty when its pages cannot be drawn.
 QByteArray PdfBytes(const Document& document, const QString& title);
+// The documents so, each from a new page.
+QByteArray PdfBytes(const std::vector<const Document*>& documents, const QString& title);
 
 } // namespace abacore

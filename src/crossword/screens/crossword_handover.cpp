@@ -29,7 +29,7 @@ QWidget* MakeCrosswordScreen(AppContext& context, QWidget* current) {
     MakeOutcome result = [&] {
         const BusyPointer busy;
         // On the request itself: the builder window reads its problem set back.
-        return MakeVersions(request, context.random);
+        return MakeCodedSheet(request, context.random);
     }();
     if (auto* made = std::get_if<MadeVersions>(&result)) {
         request.KeepTyped = false;
