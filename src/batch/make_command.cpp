@@ -12,7 +12,6 @@
 #include "document/html_page.h"
 #include "document/rtf_writer.h"
 #include "document/text_writer.h"
-#include "maker/sheet_code_request.h"
 #include "maker/version_maker.h"
 #include "ui/font_substitutes.h"
 #include "ui/pdf_export.h"
@@ -55,16 +54,15 @@ PendingFile worksheetFile(const Document& worksheet, std::span<const WebVersion>
     return {job.output, WorksheetHtml(versions, picture)};
 }
 
-// Each version's code line; said in one line when the seed leaves no room for them.
-std::vector<std::string> CodeLines(const MakeJob& job, uint64_t seed) {
-    std::vector<std::string> lines = SheetCodeLines(job.request, job.versions, seed);
-    if (lines.empty() && !job.request.NoSheetCode)
+// The seed and each version's code line; said in one line when the seed leaves no room for them.
+SetCodes CodeLines(const MakeJob& job) {
+    SetCodes codes = CodeLinesFor(job.request, job.versions, job.seed);
+    if (codes.codes.empty() && !job.request.NoSheetCode)
         std::fprintf(stderr,
                      "abacore-drill: note: the sheet has no sheet code: --seed %llu is wider "
                      "than the %d bits its code has room for.\n",
-                     static_cast<unsigned long long>(seed),
-                     SeedBitsFor(job.request, job.versions.front()));
-    return lines;
+                     static_cast<unsigned long long>(codes.seed), codes.seedBits);
+    return codes;
 }
 
 int fail(const MakeRefusal& refusal) {
@@ -89,10 +87,9 @@ int RunMakeJob(const MakeJob& job, char** argv) {
             picture = LoadPicture(*job.picture);
 
         // Every sheet is drawn from a recorded seed, so that its code can make it again.
-        const uint64_t seed =
-            job.seed ? *job.seed : SeedForCode(job.request, job.versions.front());
-        RandomSource random(seed);
-        const std::vector<std::string> codes = CodeLines(job, seed);
+        const SetCodes setCodes = CodeLines(job);
+        const std::vector<std::string>& codes = setCodes.codes;
+        RandomSource random(setCodes.seed);
         // PDF needs Qt's fonts and painter; everything else runs without a GUI application. It
         // is made after the sheets but declared before them, so that out of memory the sheets
         // are freed before it is taken down.

@@ -1,5 +1,6 @@
 #include "core/random_source.h"
 
+#include <atomic>
 #include <chrono>
 #include <random>
 
@@ -37,9 +38,14 @@ uint64_t RandomSource::nextBits() {
 }
 
 uint64_t FreshSeed(int bits) {
-    // The clock alone repeats across machines started alike; the device adds the system's own.
-    std::random_device device;
-    const uint64_t drawn = mix(clockTicks() ^ (uint64_t{device()} << 32 | device()));
+    // The clock alone repeats across machines started alike: the system's randomness is mixed
+    // in once (opening the device takes longer than making a sheet), and a running count keeps
+    // two seeds drawn within one clock tick apart.
+    static std::atomic<uint64_t> state{[] {
+        std::random_device device;
+        return uint64_t{device()} << 32 | device();
+    }()};
+    const uint64_t drawn = mix(state.fetch_add(0x9e3779b97f4a7c15ULL) ^ clockTicks());
     return bits >= 64 ? drawn : drawn >> (64 - bits);
 }
 

@@ -198,7 +198,21 @@ double Unfolded(uint64_t folded) {
     return folded % 2 ? -static_cast<double>((folded + 1) / 2) : static_cast<double>(folded / 2);
 }
 
-std::optional<CodeFields> FieldsOf(const WorksheetRequest& r, const SheetVersion& version) {
+// The version's fields; false when the code cannot hold it.
+bool SetVersion(CodeFields& f, const SheetVersion& version) {
+    f.inSet = version.inSet();
+    f.setCount = f.setNumber = f.named = 0;
+    if (!version.inSet())
+        return true;
+    if (version.count > 128 || version.number < 1 || version.number > version.count)
+        return false;
+    f.setCount = static_cast<uint64_t>(version.count - 1);
+    f.setNumber = static_cast<uint64_t>(version.number - 1);
+    f.named = !version.pupil.empty();
+    return true;
+}
+
+std::optional<CodeFields> FieldsOf(const WorksheetRequest& r) {
     CodeFields f;
     f.activity = static_cast<uint64_t>(r.ActivityType);
     for (int k = 1; k <= 4; ++k)
@@ -232,14 +246,6 @@ std::optional<CodeFields> FieldsOf(const WorksheetRequest& r, const SheetVersion
     f.answerMax = high.value_or(0);
     f.facts = c.facts & 0xFFF;
     f.noRepeats = c.noRepeats;
-    f.inSet = version.inSet();
-    if (version.inSet()) {
-        if (version.count > 128 || version.number < 1 || version.number > version.count)
-            return std::nullopt;
-        f.setCount = static_cast<uint64_t>(version.count - 1);
-        f.setNumber = static_cast<uint64_t>(version.number - 1);
-        f.named = !version.pupil.empty();
-    }
     if (r.ActivityType == Activity::SecretRiddle) {
         const RiddleFile file = ReadRiddleFile(DataFoldersOf(r));
         const Riddle riddle{r.RiddleQuestion, r.PunchLine};
@@ -255,15 +261,23 @@ std::optional<CodeFields> FieldsOf(const WorksheetRequest& r, const SheetVersion
     return f;
 }
 
-// The bits of the fields, and how many remain for the seed; nothing when they do not fit.
-std::optional<Writer> Written(const WorksheetRequest& request, const SheetVersion& version) {
-    auto fields = FieldsOf(request, version);
-    if (!fields)
-        return std::nullopt;
+// The bits of the fields with the version's, and how many remain for the seed; nothing when they
+// do not fit.
+std::optional<Writer> Written(CodeFields fields, const SheetVersion& version) {
     Writer writer;
-    if (!Transfer(writer, *fields))
+    if (!SetVersion(fields, version) || !Transfer(writer, fields))
         return std::nullopt;
     return writer;
+}
+
+// The code with the seed in the room that remains; nothing when it is wider.
+std::optional<std::string> WithSeed(Writer writer, uint64_t seed) {
+    const int room = writer.bits.remaining();
+    if (room < kFewestSeedBits || (room < 64 && seed >> room != 0))
+        return std::nullopt;
+    writer.bits.put(0, std::max(0, room - 64));
+    writer.bits.put(seed, std::min(64, room));
+    return writer.bits.text();
 }
 
 std::string Joined(const std::vector<std::string_view>& names) {
@@ -289,27 +303,39 @@ CodeRefusal ChangedFile(std::string_view names) {
 
 } // namespace
 
+SetCodes CodesFor(const WorksheetRequest& request, std::span<const SheetVersion> versions,
+                  std::optional<uint64_t> seed) {
+    SetCodes out;
+    const auto fields = FieldsOf(request);
+    std::vector<Writer> writers;
+    out.seedBits = 64;
+    for (const SheetVersion& version : versions) {
+        auto writer = fields ? Written(*fields, version) : std::nullopt;
+        out.seedBits = writer ? std::min(out.seedBits, writer->bits.remaining()) : 0;
+        if (!writer)
+            break;
+        writers.push_back(std::move(*writer));
+    }
+    out.seed = seed ? *seed : FreshSeed(out.seedBits >= kFewestSeedBits ? out.seedBits : 64);
+    for (const Writer& writer : writers) {
+        auto code = WithSeed(writer, out.seed);
+        if (!code || writers.size() != versions.size()) {
+            out.codes.clear();
+            break;
+        }
+        out.codes.push_back(std::move(*code));
+    }
+    return out;
+}
+
 int SeedBitsFor(const WorksheetRequest& request, const SheetVersion& version) {
-    const auto writer = Written(request, version);
-    return writer ? std::min(64, writer->bits.remaining()) : 0;
+    return CodesFor(request, {&version, 1}, 0).seedBits;
 }
 
 std::optional<std::string> SheetCodeOf(const WorksheetRequest& request,
                                        const SheetVersion& version, uint64_t seed) {
-    auto writer = Written(request, version);
-    if (!writer)
-        return std::nullopt;
-    const int room = writer->bits.remaining();
-    if (room < kFewestSeedBits || (room < 64 && seed >> room != 0))
-        return std::nullopt;
-    writer->bits.put(0, std::max(0, room - 64));
-    writer->bits.put(seed, std::min(64, room));
-    return writer->bits.text();
-}
-
-uint64_t SeedForCode(const WorksheetRequest& request, const SheetVersion& version) {
-    const int bits = SeedBitsFor(request, version);
-    return FreshSeed(bits >= kFewestSeedBits ? bits : 64);
+    auto codes = CodesFor(request, {&version, 1}, seed).codes;
+    return codes.empty() ? std::nullopt : std::optional(std::move(codes.front()));
 }
 
 std::string SheetCodeLine(std::string_view code) {

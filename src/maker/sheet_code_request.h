@@ -11,9 +11,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace abacore {
 
@@ -24,17 +26,23 @@ inline constexpr int kSheetCodeFormat = 1;
 // a count of its own still gets one. Most sheets have 64 bits.
 inline constexpr int kFewestSeedBits = 16;
 
-// How many bits of a code the sheet's seed may take (at most 64); below kFewestSeedBits the
-// sheet cannot have a code. Reads the data files a riddle or word problems sheet is drawn from.
-int SeedBitsFor(const WorksheetRequest& request, const SheetVersion& version);
+// The seed versions are drawn from and the code of each. The data files a riddle or word
+// problems sheet is drawn from are read once for them all.
+struct SetCodes {
+    uint64_t seed = 0;
+    // One for each version; none when the seed is wider than the codes have room for, or the
+    // request holds a value a code cannot (a range or count past what the wizard lets through).
+    std::vector<std::string> codes;
+    int seedBits = 0; // the room the codes have for the seed, at most 64
+};
+// The codes for `seed`, else for a fresh seed that fits them.
+SetCodes CodesFor(const WorksheetRequest& request, std::span<const SheetVersion> versions,
+                  std::optional<uint64_t> seed = std::nullopt);
 
-// The sheet's code, or nothing when the seed is wider than SeedBitsFor leaves or the request
-// holds a value a code cannot (a range or count past what the wizard lets through).
+// One sheet's: the room for its seed, and its code.
+int SeedBitsFor(const WorksheetRequest& request, const SheetVersion& version);
 std::optional<std::string> SheetCodeOf(const WorksheetRequest& request,
                                        const SheetVersion& version, uint64_t seed);
-
-// The seed of a sheet that has none given: one that fits the sheet's code.
-uint64_t SeedForCode(const WorksheetRequest& request, const SheetVersion& version);
 
 // The footer line of a sheet that shows its code.
 std::string SheetCodeLine(std::string_view code);

@@ -3,7 +3,6 @@
 #include "core/generation_error.h"
 #include "crossword/crossword_problems.h"
 #include "crossword/grid_builder.h"
-#include "maker/sheet_code_request.h"
 #include "worksheet/activity_table.h"
 
 namespace abacore {
@@ -98,18 +97,14 @@ MakeOutcome MakeVersionAgain(WorksheetRequest& request, RandomSource& random,
     return outcome;
 }
 
-std::vector<std::string> SheetCodeLines(const WorksheetRequest& request,
-                                        std::span<const SheetVersion> versions, uint64_t seed) {
-    std::vector<std::string> lines;
+SetCodes CodeLinesFor(const WorksheetRequest& request, std::span<const SheetVersion> versions,
+                      std::optional<uint64_t> seed) {
+    SetCodes out = CodesFor(request, versions, seed);
     if (request.NoSheetCode)
-        return lines;
-    for (const SheetVersion& version : versions) {
-        const auto code = SheetCodeOf(request, version, seed);
-        if (!code)
-            return {};
-        lines.push_back(SheetCodeLine(*code));
-    }
-    return lines;
+        out.codes.clear();
+    for (std::string& code : out.codes)
+        code = SheetCodeLine(code);
+    return out;
 }
 
 void ShowSheetCodes(MadeVersions& made, const std::vector<std::string>& lines) {
@@ -125,13 +120,12 @@ void ShowSheetCodes(MadeVersions& made, const std::vector<std::string>& lines) {
 
 MakeOutcome MakeCodedSheet(WorksheetRequest& request, RandomSource& random,
                            std::optional<uint64_t> seed, const SheetVersion& version) {
-    const uint64_t drawn = seed ? *seed : SeedForCode(request, version);
     // The code is of the request as it stands before the sheet is drawn on it.
-    const std::vector<std::string> lines = SheetCodeLines(request, {&version, 1}, drawn);
-    random = RandomSource(drawn);
+    const SetCodes codes = CodeLinesFor(request, {&version, 1}, seed);
+    random = RandomSource(codes.seed);
     MakeOutcome outcome = MakeVersionAgain(request, random, version);
     if (auto* made = std::get_if<MadeVersions>(&outcome))
-        ShowSheetCodes(*made, lines);
+        ShowSheetCodes(*made, codes.codes);
     return outcome;
 }
 

@@ -8,6 +8,7 @@
 #include "core/worksheet_request.h"
 #include "crossword/crossword_page.h"
 #include "document/sheet_version.h"
+#include "maker/sheet_code_request.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <functional>
@@ -59,10 +60,11 @@ MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
                          std::span<const SheetVersion> versions = {&kOneSheet, 1},
                          const VersionProgress& progress = {});
 
-// Each version's sheet-code line for versions drawn from `seed`; none when the request leaves
-// the code off or the seed is wider than the code has room for.
-std::vector<std::string> SheetCodeLines(const WorksheetRequest& request,
-                                        std::span<const SheetVersion> versions, uint64_t seed);
+// The seed versions are drawn from (`seed`, else a fresh one that fits their codes) and each
+// version's sheet-code line: none when the request leaves the code off or the codes have no room
+// for the seed (CodesFor).
+SetCodes CodeLinesFor(const WorksheetRequest& request, std::span<const SheetVersion> versions,
+                      std::optional<uint64_t> seed = std::nullopt);
 // Puts each version's line at the foot of its worksheet and key, or of its puzzle.
 void ShowSheetCodes(MadeVersions& made, const std::vector<std::string>& lines);
 

@@ -8,7 +8,6 @@
 #include "crossword/crossword_writers.h"
 #include "document/rtf_writer.h"
 #include "document/text_writer.h"
-#include "maker/sheet_code_request.h"
 #include "maker/version_maker.h"
 #include "ui/app_context.h"
 #include "ui/chosen_file.h"
@@ -217,9 +216,8 @@ void SaveClassSet(const ClassSetOutput& output) {
             CheckWritable(keysFile);
         WorksheetRequest request = output.request;
         // Drawn from a recorded seed, so that each version's code makes that version again.
-        const uint64_t seed = SeedForCode(request, versions->front());
-        const std::vector<std::string> codes = SheetCodeLines(request, *versions, seed);
-        context.random = RandomSource(seed);
+        const SetCodes codes = CodeLinesFor(request, *versions);
+        context.random = RandomSource(codes.seed);
         MakeOutcome result = MakeVersions(request, context.random, *versions, goOn);
         if (const auto* failure = std::get_if<MakeFailure>(&result)) {
             if (failure->kind == MakeFailureKind::Cancelled)
@@ -227,7 +225,7 @@ void SaveClassSet(const ClassSetOutput& output) {
             throw GenerationError(failure->message); // told as every failure below is
         }
         MadeVersions& made = std::get<MadeVersions>(result);
-        ShowSheetCodes(made, codes);
+        ShowSheetCodes(made, codes.codes);
         if (crossword) {
             sheetBytes = CrosswordSetBytes(made.puzzles, output.look, sheets->format, false);
             if (keys)

@@ -72,9 +72,10 @@ TEST(SheetCode, MakesEveryActivitysSheetAndKeyAgainAndEachVersionOfASetAlone) {
             WorksheetRequest request = Request(row, n, kData);
             const int count = n % 3 == 2 ? 3 : 0;
             const SheetVersion version{count ? 2 : 0, count, ""};
-            const uint64_t seed = SeedForCode(request, version);
-            const auto code = SheetCodeOf(request, version, seed);
-            ASSERT_TRUE(code);
+            const SetCodes codes = CodesFor(request, {&version, 1});
+            const uint64_t seed = codes.seed;
+            ASSERT_EQ(codes.codes.size(), 1u);
+            const std::optional<std::string> code = codes.codes.front();
             EXPECT_EQ(code->size(), 29u);
             RandomSource random(seed);
             std::string made;
