@@ -119,6 +119,7 @@ std::string MakeUsage() {
         "  abacore-drill                      start the program (main menu)\n"
         "  abacore-drill --folder DIR         start it on another program folder\n"
         "  abacore-drill make ACTIVITY [options] -o FILE [--answer-key FILE]\n"
+        "  abacore-drill make --code CODE -o FILE [--answer-key FILE]\n"
         "\n"
         "make builds a worksheet without opening a window. ACTIVITY is one of:\n  " +
         names +

@@ -123,6 +123,17 @@ TEST(SheetCode, RefusesEveryOneCharacterChangeANewerFormatAndChangedData) {
             ASSERT_TRUE(std::holds_alternative<CodeRefusal>(refused)) << typed;
             EXPECT_EQ(std::get<CodeRefusal>(refused).kind, CodeRefusalKind::Mistyped) << typed;
         }
+    // Two neighbours swapped too.
+    std::string symbols = code;
+    std::erase(symbols, '-');
+    for (size_t at = 0; at + 1 < symbols.size(); ++at) {
+        std::string swapped = symbols;
+        std::swap(swapped[at], swapped[at + 1]);
+        if (swapped != symbols) {
+            EXPECT_TRUE(std::holds_alternative<CodeRefusal>(SheetFromCode(swapped, request, {})))
+                << swapped;
+        }
+    }
     // Any letter case, look-alikes and spacing read as the code.
     std::string loose = code;
     for (char& c : loose)
