@@ -359,7 +359,7 @@ std::variant<CodedSheet, CodeRefusal> SheetFromCode(std::string_view code,
     const int room = reader.bits.remaining();
     const uint64_t high = reader.bits.get(std::max(0, room - 64));
     if (!read || f.format != kSheetCodeFormat || high != 0 ||
-        (f.inSet && f.setNumber > f.setCount))
+        (f.inSet && f.setNumber > f.setCount) || f.regrouping > 2)
         return Mistyped(code);
 
     CodedSheet sheet;
@@ -383,7 +383,7 @@ std::variant<CodedSheet, CodeRefusal> SheetFromCode(std::string_view code,
     r.FirstSquareFilled = f.firstSquare != 0;
     r.Choices = {};
     if (f.choices) {
-        r.Choices.regrouping = static_cast<Regrouping>(std::min<uint64_t>(f.regrouping, 2));
+        r.Choices.regrouping = static_cast<Regrouping>(f.regrouping);
         r.Choices.answerLimit = f.answerLimit != 0;
         r.Choices.answerMin = Unfolded(f.answerMin);
         r.Choices.answerMax = Unfolded(f.answerMax);
