@@ -18,13 +18,18 @@
 #include "worksheet/screens/flash_directions.h"
 #include "worksheet/screens/quiz_form.h"
 
+#include <utility>
+
 namespace abacore {
 
 namespace {
 
 QWidget* makeWorksheet(AppContext& context, QWidget* current) {
     WorksheetRequest& request = context.request;
-    MakeOutcome result = MakeVersions(request, context.random);
+    const std::optional<SheetAgain> again = std::exchange(context.again, std::nullopt);
+    MakeOutcome result =
+        again ? MakeCodedSheet(request, context.random, again->seed, again->version)
+              : MakeCodedSheet(request, context.random);
     if (auto* made = std::get_if<MadeVersions>(&result)) {
         auto* sheet = new QuizForm(context, std::move(made->sheets.front()));
         request.KeepTyped = false;

@@ -5,6 +5,8 @@
 #include "app/quick_word_option.h"
 #include "core/program_messages.h"
 #include "core/startup.h"
+#include "maker/sheet_code_request.h"
+#include "wizard/heading_rules.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/qt_text.h"
@@ -20,6 +22,24 @@
 #include <QVBoxLayout>
 
 namespace abacore {
+
+namespace {
+
+// The texts of "Open Sheet Code...".
+namespace SheetCodeText {
+constexpr const char* kCommand = "Open Sheet Code...";
+constexpr const char* kTip = "Make a sheet and its key again from the code printed on it";
+constexpr const char* kTitle = "Open Sheet Code";
+constexpr const char* kAskCode =
+    "Type the sheet code printed at the foot of the sheet or its key (24 letters and digits; "
+    "the dashes may be left out):";
+constexpr const char* kAskHeading = "The heading is not part of the code. The sheet's heading:";
+constexpr const char* kAskRiddle = "The riddle typed for this sheet, as it was on the sheet:";
+constexpr const char* kAskPunchLine = "Its punch line, as it was on the sheet:";
+constexpr const char* kAskPupil = "This version was made for a pupil of a class list. Their name:";
+} // namespace SheetCodeText
+
+} // namespace
 
 Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context) {
     setWindowTitle(QStringLiteral("Abacore-- Drill Edition"));
@@ -54,6 +74,14 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
     connect(addTool("Quit", ToolbarIcon(ToolbarPicture::Quit), "Exit Abacore",
                     QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, [this] { m_context.navigator.quit(); });
+    // Last, so that the tools before it keep their places.
+    QAction* sheetCode = toolbar->addAction(QText(SheetCodeText::kCommand));
+    sheetCode->setObjectName(QStringLiteral("OpenSheetCode"));
+    sheetCode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    sheetCode->setToolTip(QStringLiteral("%1 (%2)").arg(
+        QText(SheetCodeText::kTip), sheetCode->shortcut().toString(QKeySequence::NativeText)));
+    toolbar->widgetForAction(sheetCode)->setFocusPolicy(Qt::TabFocus);
+    connect(sheetCode, &QAction::triggered, this, &Title::openSheetCode);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -145,6 +173,59 @@ void Title::openQuickWordOption() {
 
 void Title::openAbout() {
     ShowAboutBox(m_context, this);
+}
+
+// Asks for the code, then for what it does not hold, and opens the sheet's window with the sheet
+// it makes again; a code refused is said, and the menu stays.
+void Title::openSheetCode() {
+    Dialogs& dialogs = m_context.dialogs;
+    const QString title = QText(SheetCodeText::kTitle);
+    // Each field is read out by what it holds; the prompt is its description.
+    const auto ask = [&](const char* prompt, const char* field, const QString& text = {}) {
+        return dialogs.input(this, title, QText(prompt), text, QText(field));
+    };
+    const std::optional<QString> code = ask(SheetCodeText::kAskCode, "Sheet code");
+    if (!code || code->trimmed().isEmpty())
+        return;
+    GivenAgain given;
+    auto outcome = SheetFromCode(code->toStdString(), m_context.request, given);
+    if (const auto* refusal = std::get_if<CodeRefusal>(&outcome);
+        refusal && refusal->kind == CodeRefusalKind::NeedsRiddle) {
+        const auto riddle = ask(SheetCodeText::kAskRiddle, "Riddle");
+        const auto punchLine = riddle ? ask(SheetCodeText::kAskPunchLine, "Punch line") : std::nullopt;
+        if (!punchLine)
+            return;
+        given.riddle = riddle->toStdString();
+        given.punchLine = punchLine->toStdString();
+        outcome = SheetFromCode(code->toStdString(), m_context.request, given);
+    }
+    if (const auto* refusal = std::get_if<CodeRefusal>(&outcome)) {
+        dialogs.message(this, title, QString::fromStdString(refusal->message));
+        return;
+    }
+    CodedSheet& sheet = std::get<CodedSheet>(outcome);
+    if (sheet.named) {
+        const auto pupil = ask(SheetCodeText::kAskPupil, "Pupil's name");
+        if (!pupil)
+            return;
+        sheet.version.pupil = pupil->trimmed().toStdString();
+    }
+    const Activity activity = sheet.request.ActivityType;
+    if (UsesScreen(activity, Screen::ChooseHeading)) {
+        const auto heading =
+            ask(SheetCodeText::kAskHeading, "Heading", QString::fromStdString(sheet.request.Heading));
+        if (!heading)
+            return;
+        sheet.request.Heading = heading->toStdString();
+        if (const auto refusal = HeadingRefusal(sheet.request.Heading)) {
+            dialogs.message(this, title, QString::fromStdString(refusal->text));
+            return;
+        }
+    }
+    m_context.request = std::move(sheet.request);
+    m_context.again = SheetAgain{sheet.seed, sheet.version};
+    m_context.navigator.open(UsesScreen(activity, Screen::Crossword) ? Screen::Crossword
+                                                                     : Screen::Worksheet);
 }
 
 } // namespace abacore

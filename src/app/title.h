@@ -25,6 +25,7 @@ private:
     void chooseActivity(Activity activity);
     void openQuickWordOption();
     void openAbout();
+    void openSheetCode();
 
     AppContext& m_context;
 };

@@ -20,7 +20,7 @@ struct CommonOption {
     std::string_view shortName;
     BatchOption option;
 };
-const std::array<CommonOption, 17> kCommonOptions{{
+const std::array<CommonOption, 20> kCommonOptions{{
     {"o", {"output", "FILE", "the worksheet file (required)"}},
     {"", {"answer-key", "FILE", "also write the answer key"}},
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
@@ -47,6 +47,14 @@ const std::array<CommonOption, 17> kCommonOptions{{
       "a4 or letter (default: as chosen in the program, else\n$PAPERSIZE, /etc/papersize, the "
       "locale's LC_PAPER,\nelse letter)"}},
     {"", {"seed", "N", "fixed random seed: the same options give the same files"}},
+    {"", {"no-code", "", "leave the sheet code off the sheet and its key"}},
+    {"",
+     {"code", "CODE",
+      "make a sheet again from the code printed on it, with\nthe same answer key: "
+      "make --code CODE -o FILE;\nno activity or choices, only --heading (else the\n"
+      "default heading), --riddle and --punchline (for a\nriddle typed for the sheet) and "
+      "--pupil"}},
+    {"", {"pupil", "NAME", "with --code: the pupil a class list's version was for"}},
     {"",
      {"copies", "N",
       "a class set: N versions (1 to 100), each drawn afresh\nand from a new page, in the one "
@@ -116,6 +124,7 @@ std::string MakeUsage() {
         "  abacore-drill --folder DIR         start it on another program folder\n"
         "  The window also takes Qt's own options: -style NAME, -platform NAME, -reverse, ...\n"
         "  abacore-drill make ACTIVITY [options] -o FILE [--answer-key FILE]\n"
+        "  abacore-drill make --code CODE -o FILE [--answer-key FILE]\n"
         "\n"
         "make builds a worksheet without opening a window. ACTIVITY is one of:\n  " +
         names +

@@ -8,6 +8,7 @@
 #include "core/program_folder.h"
 #include "core/program_messages.h"
 #include "core/utf8.h"
+#include "maker/sheet_code_request.h"
 #include "document/html_page.h"
 #include "wizard/count_rules.h"
 #include "wizard/heading_rules.h"
@@ -21,6 +22,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <limits>
 #include <new>
@@ -245,6 +247,46 @@ std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p, const QCommand
     return NamedVersions(list.names);
 }
 
+// The options a code decides itself, refused beside --code.
+constexpr std::array<const char*, 10> kDecidedByCode{
+    "skills", "remainders", "negatives", "first", "second", "count",
+    "large-print", "seed", "copies", "names"};
+
+// The sheet a code makes again, with what the options give again; refused as make refuses.
+CodedSheet SheetOfCode(const QCommandLineParser& p, const ProgramPlaces& run) {
+    for (const char* name : kDecidedByCode)
+        if (p.isSet(QString::fromLatin1(name)))
+            throw MakeRefusal{"--" + std::string(name) +
+                              " does not go with --code: the code holds the sheet's choices."};
+    if (p.isSet("no-code"))
+        throw MakeRefusal{"--no-code does not go with --code: a sheet made again shows its code."};
+    WorksheetRequest base;
+    RecordPlaces(base, run);
+    GivenAgain given;
+    if (p.isSet("heading"))
+        given.heading = p.value("heading").toStdString();
+    if (p.isSet("riddle"))
+        given.riddle = p.value("riddle").toStdString();
+    if (p.isSet("punchline"))
+        given.punchLine = p.value("punchline").toStdString();
+    given.pupil = p.value("pupil").toStdString();
+    auto outcome = SheetFromCode(p.value("code").toStdString(), base, given);
+    if (const auto* refusal = std::get_if<CodeRefusal>(&outcome))
+        throw MakeRefusal{refusal->message +
+                          (refusal->kind == CodeRefusalKind::NeedsRiddle
+                               ? " (--riddle TEXT --punchline TEXT)"
+                               : "")};
+    CodedSheet& sheet = std::get<CodedSheet>(outcome);
+    if (sheet.named && given.pupil.empty())
+        throw MakeRefusal{"This code is of a class list's version, which shows its pupil's name: "
+                          "give the name again with --pupil NAME."};
+    if (!sheet.named && !given.pupil.empty())
+        throw MakeRefusal{"This code's sheet was made for no pupil by name: leave out --pupil."};
+    if (const auto refusal = HeadingRefusal(sheet.request.Heading))
+        throw MakeRefusal{refusal->text + " (--heading)"};
+    return std::move(sheet);
+}
+
 } // namespace
 
 std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> arguments,
@@ -271,12 +313,30 @@ std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> argume
 
     try {
         const QStringList positional = p.positionalArguments();
-        if (positional.size() < 2)
+        ProgramPlaces run = places;
+        if (p.isSet("folder")) {
+            const fs::path folderName = FileOption(names, "folder");
+            const auto folder = ProgramFolderNamed(folderName);
+            if (!folder)
+                throw MakeRefusal{NoProgramFolderMessage(folderName)};
+            run = {*folder, {}, {}};
+        }
+        const bool fromCode = p.isSet("code");
+        if (!fromCode && p.isSet("pupil"))
+            throw MakeRefusal{"--pupil goes with --code: a class set takes its names from --names."};
+        if (fromCode && positional.size() > 1)
+            throw MakeRefusal{"make --code takes no activity: the code names it. Use: "
+                              "abacore-drill make --code CODE -o FILE"};
+        if (!fromCode && positional.size() < 2)
             throw MakeRefusal{
                 "Which activity? Use: abacore-drill make ACTIVITY -o FILE (see --help)"};
         if (positional.size() > 2)
             throw MakeRefusal{"Unexpected argument \"" + positional[2].toStdString() + "\"."};
-        const ActivityRow* row = job.row = RowByBatchName(positional[1].toStdString());
+        std::optional<CodedSheet> coded;
+        if (fromCode)
+            coded = SheetOfCode(p, run);
+        const ActivityRow* row = job.row = fromCode ? &RowOf(coded->request.ActivityType)
+                                                    : RowByBatchName(positional[1].toStdString());
         if (!row)
             throw MakeRefusal{"The activity \"" + positional[1].toStdString() +
                               "\" is not part of this version (see --help)."};
@@ -332,9 +392,10 @@ std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> argume
                                   "\" is a .txt file, which cannot hold one. Write the worksheet "
                                   "as .rtf, .pdf or .html, or leave out --picture."};
         }
-        const std::vector<SheetVersion>& versions = job.versions = VersionsOf(p, names);
+        const std::vector<SheetVersion>& versions = job.versions =
+            fromCode ? std::vector<SheetVersion>{coded->version} : VersionsOf(p, names);
         const std::string suffix = LowerCaseExtension(output);
-        if (crossword && versions.front().inSet() &&
+        if (crossword && versions.front().inSet() && !fromCode &&
             (suffix == "ipuz" || IsWebPageExtension(suffix)))
             throw MakeRefusal{"An ." + suffix +
                               " file holds one puzzle: write a class set of "
@@ -342,15 +403,6 @@ std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> argume
         if (hasKey && SameFile(output, answerKey))
             throw MakeRefusal{"The worksheet and the answer key would be the same file: give "
                               "--answer-key another name."};
-        ProgramPlaces run = places;
-        if (p.isSet("folder")) {
-            const fs::path folderName = FileOption(names, "folder");
-            const auto folder = ProgramFolderNamed(folderName);
-            if (!folder)
-                throw MakeRefusal{NoProgramFolderMessage(folderName)};
-            run = {*folder, {}, {}};
-        }
-
         if (p.isSet("seed")) {
             bool ok = false;
             job.seed = p.value("seed").toULongLong(&ok);
@@ -364,9 +416,17 @@ std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> argume
         if (p.isSet("paper") && !(paper = PaperNamed(p.value("paper").toStdString())))
             throw MakeRefusal{"--paper takes a4 or letter."};
 
-        RecordPlaces(job.request, run);
-        job.request.PaperSize = paper.value_or(systemPaper);
-        fillRequest(job.request, *row, p);
+        if (fromCode) {
+            job.request = std::move(coded->request);
+            job.request.PaperSize = paper.value_or(systemPaper);
+            job.seed = coded->seed;
+            job.again = true;
+        } else {
+            RecordPlaces(job.request, run);
+            job.request.PaperSize = paper.value_or(systemPaper);
+            fillRequest(job.request, *row, p);
+            job.request.NoSheetCode = p.isSet("no-code");
+        }
         CheckWritable(output);
         if (hasKey)
             CheckWritable(answerKey);

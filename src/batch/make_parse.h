@@ -34,6 +34,7 @@ struct MakeJob {
     std::optional<FileFormat> keyFormat;
     std::vector<SheetVersion> versions; // one unlabelled sheet, or a class set
     std::optional<uint64_t> seed;
+    bool again = false; // made again from a code: one version, drawn as its set drew it
     std::optional<std::filesystem::path> picture;
 
     bool needsPdf() const {

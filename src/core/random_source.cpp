@@ -1,6 +1,8 @@
 #include "core/random_source.h"
 
+#include <atomic>
 #include <chrono>
+#include <random>
 
 namespace abacore {
 
@@ -33,6 +35,18 @@ void RandomSource::ReseedFromClock() {
 uint64_t RandomSource::nextBits() {
     m_state += 0x9e3779b97f4a7c15ULL;
     return mix(m_state);
+}
+
+uint64_t FreshSeed(int bits) {
+    // The clock alone repeats across machines started alike: the system's randomness is mixed
+    // in once (opening the device takes longer than making a sheet), and a running count keeps
+    // two seeds drawn within one clock tick apart.
+    static std::atomic<uint64_t> state{[] {
+        std::random_device device;
+        return uint64_t{device()} << 32 | device();
+    }()};
+    const uint64_t drawn = mix(state.fetch_add(0x9e3779b97f4a7c15ULL) ^ clockTicks());
+    return bits >= 64 ? drawn : drawn >> (64 - bits);
 }
 
 float RandomSource::Next() {

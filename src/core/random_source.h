@@ -24,4 +24,8 @@ private:
     std::optional<uint64_t> m_fixedSeed;
 };
 
+// A seed no earlier run is likely to have drawn, below 2^bits (bits 1 to 64): a sheet made from
+// it is recorded by it, so it must fit in the sheet's code.
+uint64_t FreshSeed(int bits);
+
 } // namespace abacore

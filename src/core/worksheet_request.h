@@ -96,6 +96,8 @@ struct WorksheetRequest {
     bool LargePrint = false;
     // The paper the sheet is laid out for.
     Paper PaperSize = Paper::Letter;
+    // The sheet and its key printed without the code that makes them again.
+    bool NoSheetCode = false;
     std::string RiddleQuestion;
     std::string PunchLine;
     std::array<std::string, 101> CrosswordAnswers{};

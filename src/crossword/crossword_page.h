@@ -43,6 +43,8 @@ struct CrosswordPage {
     std::vector<ClueEntry> down;
     // Which version of a class set this is; printed on the puzzle and on its key.
     SheetVersion version;
+    // The sheet code's line, at the foot of the puzzle and its key; empty for none.
+    std::string code;
 
     // x from 1 to 27, y from 1 to 19.
     const PageCell& cell(int x, int y) const {

@@ -49,11 +49,12 @@ std::string CrosswordKeyText(const CrosswordPage& page) {
         }
         text += '\n';
     }
-    return text;
+    return page.code.empty() ? text : text + page.code;
 }
 
 std::string CrosswordPuzzleText(const CrosswordPage& page) {
-    return VersionLine(page) + BuilderListText(page);
+    const std::string text = VersionLine(page) + BuilderListText(page);
+    return page.code.empty() ? text : text + "\n" + page.code;
 }
 
 std::string CrosswordIpuz(const CrosswordPage& page) {

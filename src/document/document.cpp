@@ -142,7 +142,26 @@ void Document::setParagraphs(std::vector<Paragraph> paragraphs) {
     MoveToEnd();
 }
 
+Document Document::WithFooterAsLastLine() const {
+    Document out = *this;
+    out.m_footer.clear();
+    if (m_footer.empty())
+        return out;
+    out.MoveToEnd();
+    out.m_format = CharFormat{};
+    out.SetFontSize(8);
+    out.Insert("\n");
+    out.SetAlignment(Alignment::Left);
+    out.SetKeepWithNext(false);
+    out.SetLineHeight(0);
+    out.Insert(m_footer);
+    return out;
+}
+
 void Document::AppendOnNewPage(const Document& other) {
+    if (!m_footer.empty())
+        *this = WithFooterAsLastLine();
+    m_footer = other.m_footer;
     if (isEmpty()) {
         m_paragraphs = other.m_paragraphs;
         m_tabStops = other.m_tabStops;
@@ -185,6 +204,7 @@ std::vector<Document> SplitAtPageBreaks(const Document& document) {
         Document& piece = parts.emplace_back();
         piece.setTabStops(document.tabStops());
         piece.setParagraphs(std::move(part));
+        piece.setFooter(document.footer());
         start = i;
     }
     return parts;

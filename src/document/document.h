@@ -86,6 +86,7 @@ public:
     const std::vector<Paragraph>& paragraphs() const { return m_paragraphs; }
     // Puts `other`'s paragraphs after this document's, from a new page; an empty document takes
     // them as they are. The tab stops stay this document's (or become `other`'s, when empty).
+    // A footer ends the part it belongs to as its last line; `other`'s becomes the footer.
     void AppendOnNewPage(const Document& other);
     // Builds a document paragraph by paragraph (the window's edits coming back); the
     // insertion point goes to the end.
@@ -96,6 +97,14 @@ public:
     std::string plainText() const;
     bool isEmpty() const;
 
+    // A line printed small at the foot of every page (the sheet's code), and written as the
+    // last line of the RTF and text forms; empty for none. It is no paragraph of the document.
+    const std::string& footer() const { return m_footer; }
+    void setFooter(std::string footer) { m_footer = std::move(footer); }
+    // The document with its footer as a last paragraph in small type (as it is when another
+    // document is appended after it), and no footer.
+    Document WithFooterAsLastLine() const;
+
 private:
     void insertLine(std::string_view text); // text without LF
     void breakParagraph();
@@ -104,6 +113,7 @@ private:
     std::vector<Paragraph> m_paragraphs;
     std::vector<int> m_tabStops;
     CharFormat m_format;
+    std::string m_footer;
     // Insertion point: paragraph index, and offset inside that paragraph: the bytes of its text,
     // a picture counting as one.
     size_t m_para = 0;
@@ -111,8 +121,8 @@ private:
 };
 
 // The stretches of a document between its page breaks, each a document of its own with the same
-// tab stops (the first paragraph of each no longer marked): pages can then be laid out one
-// stretch at a time. One document when there is no break.
+// tab stops and footer (the first paragraph of each no longer marked): pages can then be laid
+// out one stretch at a time. One document when there is no break.
 std::vector<Document> SplitAtPageBreaks(const Document& document);
 
 } // namespace abacore

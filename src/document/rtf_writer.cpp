@@ -336,6 +336,10 @@ private:
 } // namespace
 
 void WriteRtf(std::ostream& out, const Document& document, Paper paper) {
+    if (!document.footer().empty()) {
+        RtfWriter(out, document.WithFooterAsLastLine(), paper).write();
+        return;
+    }
     RtfWriter(out, document, paper).write();
 }
 

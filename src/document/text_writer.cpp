@@ -35,6 +35,8 @@ std::string PlainTextBytes(const Document& document) {
         for (const Run& run : paragraphs[i].runs)
             AppendPrintable(out, run.text);
     }
+    if (!document.footer().empty())
+        AppendPrintable(out.append("\n"), document.footer());
     return out;
 }
 

@@ -80,4 +80,53 @@ MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
     return made;
 }
 
+MakeOutcome MakeVersionAgain(WorksheetRequest& request, RandomSource& random,
+                             const SheetVersion& version) {
+    if (!version.inSet())
+        return MakeVersions(request, random);
+    std::vector<SheetVersion> upTo;
+    for (int k = 1; k <= version.number; ++k)
+        upTo.push_back({k, version.count, k == version.number ? version.pupil : std::string()});
+    MakeOutcome outcome = MakeVersions(request, random, upTo);
+    if (auto* made = std::get_if<MadeVersions>(&outcome)) {
+        if (!made->sheets.empty())
+            made->sheets.erase(made->sheets.begin(), made->sheets.end() - 1);
+        if (!made->puzzles.empty())
+            made->puzzles.erase(made->puzzles.begin(), made->puzzles.end() - 1);
+    }
+    return outcome;
+}
+
+SetCodes CodeLinesFor(const WorksheetRequest& request, std::span<const SheetVersion> versions,
+                      std::optional<uint64_t> seed) {
+    SetCodes out = CodesFor(request, versions, seed);
+    if (request.NoSheetCode)
+        out.codes.clear();
+    for (std::string& code : out.codes)
+        code = SheetCodeLine(code);
+    return out;
+}
+
+void ShowSheetCodes(MadeVersions& made, const std::vector<std::string>& lines) {
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (k < made.sheets.size()) {
+            made.sheets[k].worksheet.setFooter(lines[k]);
+            made.sheets[k].answerKey.setFooter(lines[k]);
+        }
+        if (k < made.puzzles.size())
+            made.puzzles[k].code = lines[k];
+    }
+}
+
+MakeOutcome MakeCodedSheet(WorksheetRequest& request, RandomSource& random,
+                           std::optional<uint64_t> seed, const SheetVersion& version) {
+    // The code is of the request as it stands before the sheet is drawn on it.
+    const SetCodes codes = CodeLinesFor(request, {&version, 1}, seed);
+    random = RandomSource(codes.seed);
+    MakeOutcome outcome = MakeVersionAgain(request, random, version);
+    if (auto* made = std::get_if<MadeVersions>(&outcome))
+        ShowSheetCodes(*made, codes.codes);
+    return outcome;
+}
+
 } // namespace abacore

@@ -8,9 +8,11 @@
 #include "core/worksheet_request.h"
 #include "crossword/crossword_page.h"
 #include "document/sheet_version.h"
+#include "maker/sheet_code_request.h"
 #include "worksheet/worksheet_builder.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -57,5 +59,26 @@ inline const SheetVersion kOneSheet{};
 MakeOutcome MakeVersions(WorksheetRequest& request, RandomSource& random,
                          std::span<const SheetVersion> versions = {&kOneSheet, 1},
                          const VersionProgress& progress = {});
+
+// The seed versions are drawn from (`seed`, else a fresh one that fits their codes) and each
+// version's sheet-code line: none when the request leaves the code off or the codes have no room
+// for the seed (CodesFor).
+SetCodes CodeLinesFor(const WorksheetRequest& request, std::span<const SheetVersion> versions,
+                      std::optional<uint64_t> seed = std::nullopt);
+// Puts each version's line at the foot of its worksheet and key, or of its puzzle.
+void ShowSheetCodes(MadeVersions& made, const std::vector<std::string>& lines);
+
+// One sheet as the windows make it: drawn from `seed` (a fresh one that fits the sheet's code
+// when none is given), `random` then following it, and showing its code. With `version` in a
+// set, that version alone (MakeVersionAgain).
+MakeOutcome MakeCodedSheet(WorksheetRequest& request, RandomSource& random,
+                           std::optional<uint64_t> seed = {},
+                           const SheetVersion& version = kOneSheet);
+
+// Version `version` of its set once more, exactly as MakeVersions made it among the others from
+// the same seed: the versions before it are drawn again and left out, so the random draws come
+// in the same order. A sheet not in a set is made as MakeVersions makes one.
+MakeOutcome MakeVersionAgain(WorksheetRequest& request, RandomSource& random,
+                             const SheetVersion& version);
 
 } // namespace abacore

@@ -3,8 +3,11 @@
 // navigator that opens the next screen. There is one of each for the whole run.
 
 #include "core/screen.h"
+#include "document/sheet_version.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -38,11 +41,20 @@ public:
     virtual void choosePicture(QWidget* opener, PictureReceiver receiver) = 0;
 };
 
+// A sheet made again from its code: drawn from the code's seed, as the version of its set it was.
+struct SheetAgain {
+    uint64_t seed = 0;
+    SheetVersion version;
+};
+
 struct AppContext {
     WorksheetRequest& request;
     RandomSource& random;
     Dialogs& dialogs;
     Navigator& navigator;
+    // Set by "Open Sheet Code...": the next worksheet or crossword window draws this sheet
+    // rather than a fresh one, and clears it.
+    std::optional<SheetAgain> again = std::nullopt;
 };
 
 } // namespace abacore

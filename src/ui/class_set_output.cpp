@@ -125,7 +125,8 @@ std::string CrosswordSetBytes(const std::vector<CrosswordPage>& pages, const Cro
 // A worksheet set as its format says; the web page is made from each version's problems.
 std::string WorksheetSetBytes(const std::vector<WorksheetDocuments>& made,
                               const std::vector<SheetVersion>& versions, const Document& document,
-                              const std::string& title, SetFormat format, Paper paper) {
+                              const std::string& title, SetFormat format, bool keys,
+                              Paper paper) {
     switch (format) {
     case SetFormat::Rtf:
         return RtfText(document, paper);
@@ -135,11 +136,18 @@ std::string WorksheetSetBytes(const std::vector<WorksheetDocuments>& made,
         std::vector<WebVersion> pages;
         for (size_t k = 0; k < made.size(); ++k)
             pages.push_back({versions[k].inSet() ? PupilVersionLabel(versions[k]) : "",
-                             versions[k].pupil, &made[k].content});
+                             versions[k].pupil, &made[k].content, made[k].worksheet.footer()});
         return WorksheetHtml(pages, nullptr);
     }
     case SetFormat::Pdf:
         break;
+    }
+    if (!made.empty() && !made.front().worksheet.footer().empty()) {
+        // Each version from its own document, so that its pages show its own code.
+        std::vector<const Document*> parts;
+        for (const WorksheetDocuments& version : made)
+            parts.push_back(keys ? &version.answerKey : &version.worksheet);
+        return PdfBytes(parts, q(title), paper).toStdString();
     }
     return PdfBytes(document, q(title), paper).toStdString();
 }
@@ -210,13 +218,17 @@ void SaveClassSet(const ClassSetOutput& output) {
         WorksheetRequest request = output.request;
         // On the paper chosen now, which may have changed since the window opened.
         request.PaperSize = context.request.PaperSize;
+        // Drawn from a recorded seed, so that each version's code makes that version again.
+        const SetCodes codes = CodeLinesFor(request, *versions);
+        context.random = RandomSource(codes.seed);
         MakeOutcome result = MakeVersions(request, context.random, *versions, goOn);
         if (const auto* failure = std::get_if<MakeFailure>(&result)) {
             if (failure->kind == MakeFailureKind::Cancelled)
                 return;
             throw GenerationError(failure->message); // told as every failure below is
         }
-        const MadeVersions& made = std::get<MadeVersions>(result);
+        MadeVersions& made = std::get<MadeVersions>(result);
+        ShowSheetCodes(made, codes.codes);
         if (crossword) {
             sheetBytes = CrosswordSetBytes(made.puzzles, output.look, sheets->format, false,
                                            request.PaperSize);
@@ -227,11 +239,11 @@ void SaveClassSet(const ClassSetOutput& output) {
             const WorksheetDocuments joined = JoinVersions(made.sheets);
             const std::string& heading = output.request.Heading;
             sheetBytes = WorksheetSetBytes(made.sheets, *versions, joined.worksheet, heading,
-                                           sheets->format, request.PaperSize);
+                                           sheets->format, false, request.PaperSize);
             if (keys)
-                keyBytes =
-                    WorksheetSetBytes(made.sheets, *versions, joined.answerKey,
-                                      AnswerKeyTitle(heading), keys->format, request.PaperSize);
+                keyBytes = WorksheetSetBytes(made.sheets, *versions, joined.answerKey,
+                                             AnswerKeyTitle(heading), keys->format, true,
+                                             request.PaperSize);
         }
         if (!goOn(count + 1))
             return;

@@ -73,7 +73,7 @@ void PaintPuzzlePage(QPainter& painter, const QRectF& page, int index, const Cro
 
 PainterPages CrosswordPuzzlePages(const CrosswordPage& puzzle, const CrosswordLook& look) {
     auto shared = std::make_shared<const CrosswordPage>(puzzle);
-    return PainterPages([shared, look](const QSizeF& inches) {
+    PainterPages out([shared, look](const QSizeF& inches) {
         const TwipSize area = AreaOf(inches);
         auto layout = std::make_shared<const PuzzleLayout>(LayOutPuzzle(*shared, area));
         std::vector<PainterPages::PaintPage> pages;
@@ -83,11 +83,13 @@ PainterPages CrosswordPuzzlePages(const CrosswordPage& puzzle, const CrosswordLo
             });
         return pages;
     });
+    out.footer = QText(puzzle.code);
+    return out;
 }
 
 PainterPages CrosswordKeyPages(const CrosswordPage& puzzle, const CrosswordLook& look) {
     auto shared = std::make_shared<const CrosswordPage>(puzzle);
-    return PainterPages([shared, look](const QSizeF& inches) {
+    PainterPages out([shared, look](const QSizeF& inches) {
         const TwipSize area = AreaOf(inches);
         std::vector<PainterPages::PaintPage> pages;
         pages.push_back([shared, look, area](QPainter& painter, const QRectF& page) {
@@ -104,6 +106,8 @@ PainterPages CrosswordKeyPages(const CrosswordPage& puzzle, const CrosswordLook&
         });
         return pages;
     });
+    out.footer = QText(puzzle.code);
+    return out;
 }
 
 } // namespace abacore

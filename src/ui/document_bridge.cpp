@@ -188,6 +188,7 @@ void Fill(const Document& source, QTextDocument& target, std::optional<QSizeF> p
     const bool undo = target.isUndoRedoEnabled();
     target.setUndoRedoEnabled(false); // the filled document is where editing starts
     target.clear();
+    target.setProperty(kFooterProperty, QString::fromStdString(source.footer()));
     target.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
     const double dpi = DocumentDpi();
     if (pageSize)
@@ -330,6 +331,7 @@ Document ReadTextDocument(const QTextDocument& source) {
     Document document;
     document.setTabStops(std::move(tabStops));
     document.setParagraphs(std::move(paragraphs));
+    document.setFooter(source.property(kFooterProperty).toString().toStdString());
     return document;
 }
 

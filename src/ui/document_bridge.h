@@ -18,8 +18,12 @@ namespace abacore {
 // property, and printing honours it.
 inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
 
-// Replaces the contents of `target` with `source` (formats, alignment, tab stops); sets the
-// paper's page size so that printing adds no page numbers.
+// The QTextDocument property that carries the model's footer (a QString): it is no text of the
+// document, so the teacher's edits leave it as it is.
+inline constexpr const char* kFooterProperty = "sheetFooter";
+
+// Replaces the contents of `target` with `source` (formats, alignment, tab stops, footer); sets
+// the paper's page size so that printing adds no page numbers.
 void FillTextDocument(const Document& source, QTextDocument& target, Paper paper);
 // The same for a document set up for a printer or a PDF already (its paint device, margins and
 // page size), whose settings are kept: it is laid out once, as the text goes in.

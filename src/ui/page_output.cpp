@@ -38,6 +38,23 @@ QPageSize PageSizeOf(Paper paper) {
     return QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter);
 }
 
+namespace {
+
+// The footer line, just below the printable area, where no content reaches.
+void DrawFooter(QPainter& painter, const QRectF& page, const QString& text) {
+    painter.save();
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(8);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const double gap = painter.device()->logicalDpiY() / 8.0;
+    painter.drawText(QRectF(page.left(), page.bottom() + gap, page.width(), gap * 3),
+                     Qt::AlignLeft | Qt::AlignTop, text);
+    painter.restore();
+}
+
+} // namespace
+
 bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& device) {
     // A printer whose smallest margins are wider keeps its own.
     device.setPageLayout(WorksheetPageLayout(device.pageLayout()));
@@ -65,6 +82,8 @@ bool DrawPages(const std::vector<PageSource*>& sources, QPagedPaintDevice& devic
                     device.newPage();
                 first = false;
                 source->paint(*painter, i, page);
+                if (!source->footer.isEmpty())
+                    DrawFooter(*painter, page, source->footer);
             }
         }
         return painter->end();

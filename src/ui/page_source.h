@@ -5,6 +5,7 @@
 
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     // and `page` is that area; units are the device's pixels
     // (painter.device()->logicalDpiX() to the inch), so fonts sized in points come out right.
     virtual void paint(QPainter& painter, int index, const QRectF& page) const = 0;
+
+    // Printed small in the bottom margin of each of its pages (the sheet's code); empty: none.
+    QString footer;
 };
 
 // Pages drawn by hand, one function a page, each clipped to the printable area.

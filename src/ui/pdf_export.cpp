@@ -70,7 +70,12 @@ PendingFile PdfFile(const std::vector<const Document*>& documents,
 }
 
 QByteArray PdfBytes(const Document& document, const QString& title, Paper paper) {
-    return PdfBytes(ModelPages({&document}).sources, title, paper);
+    return PdfBytes(std::vector<const Document*>{&document}, title, paper);
+}
+
+QByteArray PdfBytes(const std::vector<const Document*>& documents, const QString& title,
+                    Paper paper) {
+    return PdfBytes(ModelPages(documents).sources, title, paper);
 }
 
 } // namespace abacore

@@ -32,5 +32,8 @@ PendingFile PdfFile(const std::vector<const Document*>& documents,
                     const std::filesystem::path& path, const QString& title, Paper paper);
 // The document as PDF bytes, empty when its pages cannot be drawn.
 QByteArray PdfBytes(const Document& document, const QString& title, Paper paper);
+// The documents so, each from a new page.
+QByteArray PdfBytes(const std::vector<const Document*>& documents, const QString& title,
+                    Paper paper);
 
 } // namespace abacore

@@ -223,9 +223,13 @@ std::optional<Cut> CutOf(const QTextDocument& part, double pageHeight) {
 
 } // namespace
 
-TextDocumentPages::TextDocumentPages(const QTextDocument& document) : m_document(&document) {}
+TextDocumentPages::TextDocumentPages(const QTextDocument& document) : m_document(&document) {
+    footer = document.property(kFooterProperty).toString();
+}
 
-TextDocumentPages::TextDocumentPages(const Document& model) : m_model(&model) {}
+TextDocumentPages::TextDocumentPages(const Document& model) : m_model(&model) {
+    footer = QString::fromStdString(model.footer());
+}
 
 TextDocumentPages::~TextDocumentPages() = default;
 

@@ -17,6 +17,10 @@ inline constexpr const char* kCaption = "Choose a Heading";
 inline constexpr const char* kPrompt = "Type a heading for this worksheet";
 inline constexpr const char* kTooLongTitle = "Oops!";
 inline constexpr const char* kLargePrint = "Large print";
+inline constexpr const char* kSheetCode = "Print the sheet code";
+inline constexpr const char* kSheetCodeHelp =
+    "A short code at the foot of the sheet and its key: \"Open Sheet Code...\" on the main menu "
+    "makes the same sheet and key again from it.";
 inline constexpr const char* kLargePrintHelp =
     "The worksheet and its answer key in type one and a half times as large, with fewer "
     "problems to a row, for pupils with low vision.";

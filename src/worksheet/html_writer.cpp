@@ -14,6 +14,7 @@ public:
         : m_out(out), m_content(content), m_id(std::move(id)) {}
 
     void write(const WebVersion& version, const Picture* picture) {
+        m_code = version.code;
         const std::string_view label = version.label;
         m_out += "<section class=\"sheet\" id=\"" + m_id + "\"";
         if (!label.empty())
@@ -56,7 +57,11 @@ public:
     }
 
 private:
-    void finish() { m_out += "</section>\n"; }
+    void finish() {
+        if (!m_code.empty())
+            m_out += "<p class=\"code\" style=\"font-size:smaller\">" + HtmlText(m_code) + "</p>\n";
+        m_out += "</section>\n";
+    }
 
     // Each line of a text as a paragraph of its own; none for an empty text.
     void writeLines(std::string_view kind, std::string_view text) {
@@ -224,6 +229,7 @@ private:
     std::string& m_out;
     const SheetContent& m_content;
     std::string m_id;
+    std::string m_code;
 };
 
 } // namespace

@@ -16,6 +16,7 @@ struct WebVersion {
     std::string label;           // "Zoë – Version 2 of 30"; empty for a single sheet
     std::string pupil;           // put in the Name box; may be empty
     const SheetContent* content; // not null
+    std::string code = {};       // the sheet code's line, under the score; empty for none
 };
 
 // The page, UTF-8. `picture` (may be null) is shown below each version's heading.

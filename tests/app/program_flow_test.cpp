@@ -1,6 +1,9 @@
 // The whole program as a user meets it: the real screen host and screens, with scripted dialogs.
 #include "program_driver.h"
 
+#include "ui/document_bridge.h"
+
+#include <QAction>
 #include <QTextEdit>
 
 using namespace abacore;
@@ -43,4 +46,28 @@ TEST(ProgramFlow, ARefusedRiddleKeepsWhatTheTeacherTyped) {
     p.settle();
     p.click({"Command2", "Check1_0", "Command1"});
     EXPECT_EQ(p.text("NumValue_1"), "100");
+}
+
+// A sheet made in the window carries its code; "Open Sheet Code..." on the main menu makes the
+// same sheet again in the worksheet window, after asking for the heading the code does not hold.
+TEST(ProgramFlow, OpenSheetCodeMakesTheWindowsSheetAgain) {
+    Program p;
+    p.dialogs.shown.clear();
+    p.click({"Command1", "Check1_0", "Command1", "StyleCheck_1", "Command1", "Command1"});
+    p.type("Text1", "Tuesday");
+    p.click({"Command1", "Command1"});
+    ASSERT_EQ(p.screenName(), "QuizForm");
+    const auto shown = [&p] {
+        const QTextDocument* d = Control<QTextEdit>(p.screen(), "QuizBox")->document();
+        return d->toPlainText() + "|" + d->property(kFooterProperty).toString();
+    };
+    const QString made = shown();
+    ASSERT_TRUE(made.contains("|Sheet code ")) << made.toStdString();
+    p.host.open(Screen::MainMenu);
+    p.settle();
+    p.dialogs.inputs = {made.section(' ', -1).toLower(), QStringLiteral("Tuesday")};
+    p.screen().findChild<QAction*>("OpenSheetCode")->trigger();
+    p.settle();
+    ASSERT_EQ(p.screenName(), "QuizForm");
+    EXPECT_EQ(shown(), made);
 }

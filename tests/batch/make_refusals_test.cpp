@@ -41,6 +41,10 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2,
          "abacore-drill: " + notAPicture + "\n"},
         {"skills -o x.rtf --picture gone.bmp", 2, "abacore-drill: The file \"gone.bmp\" cannot"},
+        // A sheet code typed wrong, made with other data, or given choices it holds itself.
+        {"--code 4H1F-G000-0000-0000-0000-005Z -o x.txt", 2, "is not a sheet code"},
+        {"--code 510F-21ZW-0000-0000-0000-005Y -o x.txt" + folder, 2, "different Riddles.dat."},
+        {"--code 4H1F-G000-0000-0000-0000-0059 -o x.txt --count 5", 2, "does not go with --code"},
     };
     const auto snapshot = [this] {
         std::map<QString, QByteArray> all;

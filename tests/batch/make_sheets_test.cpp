@@ -263,3 +263,34 @@ TEST_F(MakeSheets, FileNamesThatAreNotUtf8AreKeptByteForByte) {
     EXPECT_TRUE(refused.err.contains(R"(gone\xFF/x.txt)") && refused.err.contains(R"(\xNN)"))
         << refused.err.toStdString();
 }
+
+// The code printed last on a sheet makes it and its key again byte for byte in every format
+// (with the heading given again), a class set's version alone; --no-code leaves it off.
+TEST_F(MakeSheets, TheCodeOnASheetMakesItAndItsKeyAgain) {
+    const struct {
+        QString choices, sheet, key, heading;
+    } runs[] = {
+        {"skills --skills add,div --heading Fractions", "pdf", "rtf", " --heading Fractions"},
+        {"crossword --skills add,mul", "pdf", "txt", ""},
+        {"matching --large-print", "html", "txt", ""},
+    };
+    for (const auto& run : runs) {
+        ASSERT_EQ(make(run.choices + " --seed 77 -o c.txt").exitCode, 0);
+        const QString code = QString::fromUtf8(bytes("c.txt")).section(' ', -1);
+        const QString files = " -o a." + run.sheet + " --answer-key k." + run.key;
+        ASSERT_EQ(make(run.choices + " --seed 77" + files).exitCode, 0);
+        const MakeResult again =
+            make("--code " + code + run.heading + " -o b." + run.sheet + " --answer-key j." + run.key);
+        ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+        EXPECT_EQ(bytes("b." + run.sheet), bytes("a." + run.sheet)) << run.choices.toStdString();
+        EXPECT_EQ(bytes("j." + run.key), bytes("k." + run.key)) << run.choices.toStdString();
+    }
+    ASSERT_EQ(make("words --copies 3 -o set.txt --answer-key keys.txt").exitCode, 0);
+    const QList<QByteArray> sheets = bytes("set.txt").split('\f'), keys = bytes("keys.txt").split('\f');
+    const QString second = QString::fromUtf8(sheets[1]).trimmed().section(' ', -1);
+    ASSERT_EQ(make("--code " + second + " -o v.txt --answer-key vk.txt").exitCode, 0);
+    EXPECT_EQ(bytes("v.txt") + "\n", sheets[1]);
+    EXPECT_EQ(bytes("vk.txt") + "\n", keys[1]);
+    ASSERT_EQ(make("skills --no-code -o n.txt").exitCode, 0);
+    EXPECT_FALSE(bytes("n.txt").contains("Sheet code"));
+}

@@ -8,6 +8,7 @@
 #include "wizard/screen_flow.h"
 
 #include <QApplication>
+#include <utility>
 
 namespace abacore {
 
@@ -29,7 +30,9 @@ QWidget* MakeCrosswordScreen(AppContext& context, QWidget* current) {
     MakeOutcome result = [&] {
         const BusyPointer busy;
         // On the request itself: the builder window reads its problem set back.
-        return MakeVersions(request, context.random);
+        const std::optional<SheetAgain> again = std::exchange(context.again, std::nullopt);
+        return again ? MakeCodedSheet(request, context.random, again->seed, again->version)
+                     : MakeCodedSheet(request, context.random);
     }();
     if (auto* made = std::get_if<MadeVersions>(&result)) {
         request.KeepTyped = false;

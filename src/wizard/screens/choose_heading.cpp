@@ -12,7 +12,7 @@
 namespace abacore {
 
 ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseHeading, HeadingText::kCaption, QSize(520, 250), parent) {
+    : WizardScreen(context, Screen::ChooseHeading, HeadingText::kCaption, QSize(520, 280), parent) {
     auto* prompt = new QLabel(HeadingText::kPrompt);
     prompt->setObjectName("Label1");
     MakePromptLabel(prompt);
@@ -47,6 +47,12 @@ ChooseHeading::ChooseHeading(AppContext& context, QWidget* parent)
         note->setWordWrap(true);
         contentLayout()->addWidget(note);
     }
+    m_sheetCode = new QCheckBox(HeadingText::kSheetCode);
+    m_sheetCode->setObjectName("SheetCode");
+    m_sheetCode->setChecked(!context.request.NoSheetCode);
+    m_sheetCode->setToolTip(HeadingText::kSheetCodeHelp);
+    m_sheetCode->setAccessibleDescription(HeadingText::kSheetCodeHelp);
+    contentLayout()->addWidget(m_sheetCode);
     contentLayout()->addStretch(1);
     m_heading->setFocus();
 }
@@ -60,6 +66,7 @@ void ChooseHeading::confirm() {
     }
     m_context.request.Heading = heading;
     m_context.request.LargePrint = m_largePrint->isChecked();
+    m_context.request.NoSheetCode = !m_sheetCode->isChecked();
     openNext();
 }
 

@@ -19,6 +19,7 @@ protected:
 private:
     QLineEdit* m_heading = nullptr;
     QCheckBox* m_largePrint = nullptr;
+    QCheckBox* m_sheetCode = nullptr;
 };
 
 } // namespace abacore

@@ -235,7 +235,8 @@ void ExportWorksheetWebPage(const WorksheetOutput& output, const SheetContent& c
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".html");
-    const WebVersion single{"", "", &content};
+    const WebVersion single{"", "", &content,
+                            output.worksheet.property(kFooterProperty).toString().toStdString()};
     try {
         WriteFileAtomically(ChosenFilePath(path), WorksheetHtml({&single, 1}, nullptr));
     } catch (const Failure& e) {

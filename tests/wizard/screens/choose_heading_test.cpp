@@ -12,6 +12,9 @@ using namespace abacore;
 TEST(ChooseHeadingWindow, ReturnStoresTheTypedHeadingEscapeGoesBackAndTooLongIsRefused) {
     ScreenUnderTest<ChooseHeading> s(Activity::Crossword);
     QLineEdit* text = s.get<QLineEdit>("Text1");
+    // The sheet code's box, ticked at first, is stored with the heading.
+    ASSERT_TRUE(s.get<QCheckBox>("SheetCode")->isChecked());
+    s.get<QCheckBox>("SheetCode")->setChecked(false);
     const QString tooLong(kLongestHeading + 1, QLatin1Char('w'));
     text->setText(tooLong);
     QTest::keyClick(text, Qt::Key_Return);
@@ -21,6 +24,7 @@ TEST(ChooseHeadingWindow, ReturnStoresTheTypedHeadingEscapeGoesBackAndTooLongIsR
     text->insert("\u00E9t\u00E9"); // key clicks are ASCII only
     QTest::keyClick(text, Qt::Key_Return);
     EXPECT_EQ(s.app.request.Heading, "Fractions of pizza \u00E9t\u00E9");
+    EXPECT_TRUE(s.app.request.NoSheetCode);
     TypeInto(text, "Not this one");
     QTest::keyClick(text, Qt::Key_Escape);
     EXPECT_EQ(s.app.request.Heading, "Fractions of pizza \u00E9t\u00E9");
