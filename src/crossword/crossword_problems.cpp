@@ -46,8 +46,9 @@ DrawLimits MakeCrosswordProblems(WorksheetRequest& request, const ProblemRules& 
     const DrawLimits limits = CheckProblemsCanBeMade(request, rules);
     // Made aside first, so that a failure leaves the earlier set whole.
     std::array<ClueAndAnswer, kMostCrosswordProblems + 1> made;
+    DrawnProblems drawn;
     for (int i = 1; i <= count; ++i)
-        made[static_cast<size_t>(i)] = Texts(NextProblem(request, random, rules, limits));
+        made[static_cast<size_t>(i)] = Texts(NextNewProblem(request, random, rules, limits, drawn));
     request.CrosswordCount = request.ProblemCount;
     for (int i = 1; i <= count; ++i)
         Store(request, i, std::move(made[static_cast<size_t>(i)]));

@@ -213,8 +213,9 @@ void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const P
     if (request.ProblemCount > 0)
         state.AnswerText.reserve(static_cast<size_t>(request.ProblemCount) * 24);
     SheetLayout layout(request.ProblemStyle, TypeScale(request), state, worksheet);
+    DrawnProblems drawn;
     for (int number = 1; number <= request.ProblemCount; ++number) {
-        const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
+        const ArithmeticProblem problem = NextNewProblem(request, random, rules, limits, drawn);
         AppendSkillsAnswer(state.AnswerText, number, problem, IsTrue(request.AllowRemainders));
         state.Content.problems.push_back(RecordedProblem(problem, IsTrue(request.AllowRemainders)));
         layout.place(number, problem);
