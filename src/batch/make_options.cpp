@@ -44,9 +44,7 @@ const std::array<CommonOption, 20> kCommonOptions{{
      {"facts", "LIST",
       "multiplication's second number and division's\ndivisor from this list of 1 to 12, for "
       "example\n--facts 2,5,10 (the 2, 5 and 10 tables)"}},
-    {"",
-     {"no-repeats", "",
-      "no problem twice on a sheet (3 + 4 and 4 + 3 count\nas the same)"}},
+    {"", {"no-repeats", "", "no problem twice on a sheet (3 + 4 and 4 + 3 count\nas the same)"}},
     {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
     {"",
      {"large-print", "",

@@ -173,7 +173,8 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
         request.Choices.regrouping = *regrouping;
     }
     if (p.isSet("answers"))
-        if (const auto refusal = ApplyAnswerRange(request.Choices, p.value("answers").toStdString()))
+        if (const auto refusal =
+                ApplyAnswerRange(request.Choices, p.value("answers").toStdString()))
             throw MakeRefusal{*refusal + " (--answers)"};
     if (p.isSet("facts")) {
         if (!offered.facts)

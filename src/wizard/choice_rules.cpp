@@ -67,7 +67,8 @@ std::optional<Regrouping> RegroupingFromWord(std::string_view word) {
 
 std::optional<std::string> ApplyAnswerRange(ProblemChoices& choices, std::string_view text) {
     const auto dots = text.find("..");
-    const auto low = dots == std::string_view::npos ? std::nullopt : wholeNumber(text.substr(0, dots));
+    const auto low =
+        dots == std::string_view::npos ? std::nullopt : wholeNumber(text.substr(0, dots));
     const auto high =
         dots == std::string_view::npos ? std::nullopt : wholeNumber(text.substr(dots + 2));
     if (!low || !high)

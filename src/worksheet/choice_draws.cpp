@@ -140,14 +140,12 @@ ChoicePairs::ChoicePairs(const WorksheetRequest& request, const ProblemRules& ru
     if (rule == RedrawRule::ExactDivision)
         m_filter = Filter::Multiple;
 
-    const int64_t answerLo = c.answerLimit
-                                 ? static_cast<int64_t>(std::clamp<double>(
-                                       std::ceil(c.answerMin), -kFarBound, kFarBound))
-                                 : -kFarBound;
-    const int64_t answerHi = c.answerLimit
-                                 ? static_cast<int64_t>(std::clamp<double>(
-                                       std::floor(c.answerMax), -kFarBound, kFarBound))
-                                 : kFarBound;
+    const int64_t answerLo = c.answerLimit ? static_cast<int64_t>(std::clamp<double>(
+                                                 std::ceil(c.answerMin), -kFarBound, kFarBound))
+                                           : -kFarBound;
+    const int64_t answerHi = c.answerLimit ? static_cast<int64_t>(std::clamp<double>(
+                                                 std::floor(c.answerMax), -kFarBound, kFarBound))
+                                           : kFarBound;
     for (const int64_t b : seconds) {
         const bool division = skill == Skill::Division;
         if (division && b == 0)
@@ -184,11 +182,17 @@ ChoicePairs::ChoicePairs(const WorksheetRequest& request, const ProblemRules& ru
                     const int64_t from = lo;
                     const int64_t to = hi;
                     if (b > 0) {
-                        lo = firstWhere(from, to, [&](int64_t x) { return truncDiv(x, b) >= answerLo; });
-                        hi = firstWhere(from, to, [&](int64_t x) { return truncDiv(x, b) > answerHi; }) - 1;
+                        lo = firstWhere(from, to,
+                                        [&](int64_t x) { return truncDiv(x, b) >= answerLo; });
+                        hi = firstWhere(from, to,
+                                        [&](int64_t x) { return truncDiv(x, b) > answerHi; }) -
+                             1;
                     } else {
-                        lo = firstWhere(from, to, [&](int64_t x) { return truncDiv(x, b) <= answerHi; });
-                        hi = firstWhere(from, to, [&](int64_t x) { return truncDiv(x, b) < answerLo; }) - 1;
+                        lo = firstWhere(from, to,
+                                        [&](int64_t x) { return truncDiv(x, b) <= answerHi; });
+                        hi = firstWhere(from, to,
+                                        [&](int64_t x) { return truncDiv(x, b) < answerLo; }) -
+                             1;
                     }
                 }
                 break;
@@ -256,8 +260,8 @@ std::pair<int64_t, int64_t> ChoicePairs::pairAt(Count k) const {
         break;
     }
     default:
-        first = firstWhere(row->lo, row->hi,
-                           [&](int64_t x) { return countUpTo(*row, x) > within; });
+        first =
+            firstWhere(row->lo, row->hi, [&](int64_t x) { return countUpTo(*row, x) > within; });
         break;
     }
     return {first, row->second};

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string_view>
-#include <cmath>
 #include <vector>
 
 namespace abacore {
@@ -92,8 +92,7 @@ bool anyPairs(const WorksheetRequest& request, const ProblemRules& rules, Skill 
 }
 
 // Why no pair meets the choices: the choices that, left out, would let some pair through.
-std::string noPairMessage(const WorksheetRequest& request, const ProblemRules& rules,
-                          Skill skill) {
+std::string noPairMessage(const WorksheetRequest& request, const ProblemRules& rules, Skill skill) {
     const ProblemChoices& c = request.Choices;
     std::vector<std::string> blamed;
     WorksheetRequest eased = request;
@@ -239,8 +238,10 @@ DrawLimits CheckProblemsCanBeMade(const WorksheetRequest& request, const Problem
     }
     if (request.Choices.noRepeats && problems < request.ProblemCount)
         throw GenerationError("With these number ranges and choices there are only " +
-                              std::to_string(problems) + " different problems, and the sheet "
-                              "needs " + std::to_string(request.ProblemCount) +
+                              std::to_string(problems) +
+                              " different problems, and the sheet "
+                              "needs " +
+                              std::to_string(request.ProblemCount) +
                               " with no repeats. Choose fewer problems, widen the number ranges "
                               "or allow repeats.");
     return limits;

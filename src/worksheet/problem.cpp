@@ -101,8 +101,7 @@ bool MeetsChoices(const ArithmeticProblem& problem, const ProblemChoices& choice
         const bool always = choices.regrouping == Regrouping::Always;
         if (problem.skill == Skill::Addition && Carries(problem.first, problem.second) != always)
             return false;
-        if (problem.skill == Skill::Subtraction &&
-            Borrows(problem.first, problem.second) != always)
+        if (problem.skill == Skill::Subtraction && Borrows(problem.first, problem.second) != always)
             return false;
     }
     if (choices.answerLimit &&

@@ -57,30 +57,38 @@ TEST(ChoicePairs, CountAndListExactlyThePairsThatMeetEveryChoice) {
         ProblemChoices choices;
     } rows[] = {
         {Skill::Addition, 0, 130, 0, 99, false, false, Choices(Regrouping::Never, 0, 0, 0, 0)},
-        {Skill::Addition, -60, 40, -20, 35, false, false, Choices(Regrouping::Always, 1, -9, 50, 0)},
+        {Skill::Addition, -60, 40, -20, 35, false, false,
+         Choices(Regrouping::Always, 1, -9, 50, 0)},
         {Skill::Subtraction, 0, 120, 0, 60, false, false, Choices(Regrouping::Never, 1, 3, 70, 0)},
         {Skill::Subtraction, -30, 99, 0, 45, true, false, Choices(Regrouping::Always, 0, 0, 0, 0)},
         {Skill::Subtraction, 0, 99, -15, 80, true, false, Choices(Regrouping::Never, 0, 0, 0, 0)},
-        {Skill::Multiplication, -20, 30, -5, 9, false, false, Choices(Regrouping::Any, 1, -30, 45, 0)},
-        {Skill::Multiplication, 0, 12, 0, 0, false, false, Choices(Regrouping::Any, 0, 0, 0, 0x212)},
+        {Skill::Multiplication, -20, 30, -5, 9, false, false,
+         Choices(Regrouping::Any, 1, -30, 45, 0)},
+        {Skill::Multiplication, 0, 12, 0, 0, false, false,
+         Choices(Regrouping::Any, 0, 0, 0, 0x212)},
         {Skill::Division, 0, 150, 0, 0, false, false, Choices(Regrouping::Any, 1, 2, 9, 0x0a4)},
         {Skill::Division, -40, 90, -7, 12, false, true, Choices(Regrouping::Any, 1, -3, 6, 0)},
-        {Skill::Division, 0, 90, 0, 30, false, true, Choices(Regrouping::Any, 0, 0, 0, 0xfff, true)},
+        {Skill::Division, 0, 90, 0, 30, false, true,
+         Choices(Regrouping::Any, 0, 0, 0, 0xfff, true)},
     };
     const ProblemRules rules = RowOf(Activity::SkillsPractice).problemRules;
     for (const auto& row : rows) {
-        WorksheetRequest r = RangesRequest(row.skill, row.a1, row.a2, row.b1, row.b2, row.remainders);
+        WorksheetRequest r =
+            RangesRequest(row.skill, row.a1, row.a2, row.b1, row.b2, row.remainders);
         r.AllowNegatives = row.negatives;
         r.Choices = row.choices;
         const RedrawRule rule = RuleFor(r, rules, row.skill);
-        const DrawnValues a = DrawnValuesOf(static_cast<int64_t>(row.a1), static_cast<int64_t>(row.a2));
+        const DrawnValues a =
+            DrawnValuesOf(static_cast<int64_t>(row.a1), static_cast<int64_t>(row.a2));
         const DrawnValues b = DrawnValuesOf(static_cast<int64_t>(row.b1), row.b2);
         std::set<std::pair<int64_t, int64_t>> good, problems;
         for (int64_t x = a.lowest; x <= a.highest; ++x)
-            for (int64_t y = row.choices.facts ? 1 : b.lowest; y <= (row.choices.facts ? 12 : b.highest); ++y)
+            for (int64_t y = row.choices.facts ? 1 : b.lowest;
+                 y <= (row.choices.facts ? 12 : b.highest); ++y)
                 if (MeetsRule(rule, x, y) && MeetsChoices(Worked(row.skill, x, y), row.choices)) {
                     good.emplace(x, y);
-                    const bool turns = row.skill == Skill::Addition || row.skill == Skill::Multiplication;
+                    const bool turns =
+                        row.skill == Skill::Addition || row.skill == Skill::Multiplication;
                     problems.emplace(turns ? std::min(x, y) : x, turns ? std::max(x, y) : y);
                 }
         const ChoicePairs pairs(r, rules, row.skill);
@@ -103,15 +111,33 @@ TEST(ProblemChoices, EverySheetObeysEveryChoice) {
         int16_t b2;
         ProblemChoices choices;
     } rows[] = {
-        {{Skill::Addition, Skill::Subtraction}, 0, 99, 0, 99, Choices(Regrouping::Never, 1, 0, 60, 0, true)},
-        {{Skill::Addition, Skill::Subtraction}, 0, 99, 0, 99, Choices(Regrouping::Always, 0, 0, 0, 0, true)},
-        {{Skill::Multiplication, Skill::Division}, 0, 60, 1, 12, Choices(Regrouping::Any, 1, 0, 40, 0x212, true)},
+        {{Skill::Addition, Skill::Subtraction},
+         0,
+         99,
+         0,
+         99,
+         Choices(Regrouping::Never, 1, 0, 60, 0, true)},
+        {{Skill::Addition, Skill::Subtraction},
+         0,
+         99,
+         0,
+         99,
+         Choices(Regrouping::Always, 0, 0, 0, 0, true)},
+        {{Skill::Multiplication, Skill::Division},
+         0,
+         60,
+         1,
+         12,
+         Choices(Regrouping::Any, 1, 0, 40, 0x212, true)},
     };
     for (const auto& row : rows)
-        for (const Activity activity : {Activity::SkillsPractice, Activity::SecretRiddle, Activity::FlashCards,
-                                        Activity::ValueMatching, Activity::WordProblems, Activity::Crossword})
+        for (const Activity activity :
+             {Activity::SkillsPractice, Activity::SecretRiddle, Activity::FlashCards,
+              Activity::ValueMatching, Activity::WordProblems, Activity::Crossword})
             for (uint64_t seed = 1; seed <= 12; ++seed) {
-                WorksheetRequest r = WithSkills(RangesRequest(Skill::Mixed, row.a1, row.a2, row.b1, row.b2, false, 2, 12), row.skills);
+                WorksheetRequest r = WithSkills(
+                    RangesRequest(Skill::Mixed, row.a1, row.a2, row.b1, row.b2, false, 2, 12),
+                    row.skills);
                 r.ActivityType = activity;
                 r.Choices = row.choices;
                 r.PunchLine = "A clock!";
@@ -121,18 +147,23 @@ TEST(ProblemChoices, EverySheetObeysEveryChoice) {
                 if (activity == Activity::Crossword) {
                     MakeCrosswordProblems(r, RowOf(activity).problemRules, random);
                     for (int i = 1; i <= r.CrosswordCount; ++i)
-                        shown.emplace_back(r.CrosswordClues[static_cast<size_t>(i)], r.CrosswordAnswers[static_cast<size_t>(i)]);
+                        shown.emplace_back(r.CrosswordClues[static_cast<size_t>(i)],
+                                           r.CrosswordAnswers[static_cast<size_t>(i)]);
                 } else {
                     for (const SheetProblem& p : BuildWorksheet(r, random).content.problems)
                         shown.emplace_back(p.question, p.answer);
                 }
-                SCOPED_TRACE(std::string(RowOf(activity).batchName) + " seed " + std::to_string(seed));
+                SCOPED_TRACE(std::string(RowOf(activity).batchName) + " seed " +
+                             std::to_string(seed));
                 ASSERT_FALSE(shown.empty());
                 DrawnProblems drawn;
                 for (const auto& [question, answer] : shown) {
                     const ArithmeticProblem p = Parsed(question);
                     if (p.skill == Skill::None) { // a story: its answer at least
-                        EXPECT_TRUE(!row.choices.answerLimit || (std::stod(answer) >= row.choices.answerMin && std::stod(answer) <= row.choices.answerMax)) << answer;
+                        EXPECT_TRUE(!row.choices.answerLimit ||
+                                    (std::stod(answer) >= row.choices.answerMin &&
+                                     std::stod(answer) <= row.choices.answerMax))
+                            << answer;
                         continue;
                     }
                     EXPECT_TRUE(MeetsChoices(p, row.choices)) << question;
@@ -155,16 +186,24 @@ TEST(ProblemChoices, ImpossibleCombinationsAreRefusedWithWhatToChange) {
         ProblemChoices choices;
         const char* said;
     } rows[] = {
-        {Skill::Addition, 94, 99, 4, 9, 20, Choices(Regrouping::Never, 0, 0, 0, 0), "Change the regrouping,"},
-        {Skill::Subtraction, 0, 9, 0, 9, 20, Choices(Regrouping::Always, 0, 0, 0, 0), "Change the regrouping,"},
-        {Skill::Addition, 9, 50, 9, 50, 20, Choices(Regrouping::Any, 1, 0, 5, 0), "Change the answer range,"},
-        {Skill::Multiplication, 0, 5, 0, 9, 20, Choices(Regrouping::Any, 1, 40, 43, 0x400), "the answer range or the chosen facts"},
-        {Skill::Division, 0, 10, 0, 9, 20, Choices(Regrouping::Any, 0, 0, 0, 0x800), "Change the chosen facts,"},
-        {Skill::Addition, 0, 2, 0, 2, 40, Choices(Regrouping::Any, 0, 0, 0, 0, true), "only 3 different problems"},
-        {Skill::Division, 0, 12, 0, 0, 13, Choices(Regrouping::Any, 0, 0, 0, 0x001, true), "only 12 different"},
+        {Skill::Addition, 94, 99, 4, 9, 20, Choices(Regrouping::Never, 0, 0, 0, 0),
+         "Change the regrouping,"},
+        {Skill::Subtraction, 0, 9, 0, 9, 20, Choices(Regrouping::Always, 0, 0, 0, 0),
+         "Change the regrouping,"},
+        {Skill::Addition, 9, 50, 9, 50, 20, Choices(Regrouping::Any, 1, 0, 5, 0),
+         "Change the answer range,"},
+        {Skill::Multiplication, 0, 5, 0, 9, 20, Choices(Regrouping::Any, 1, 40, 43, 0x400),
+         "the answer range or the chosen facts"},
+        {Skill::Division, 0, 10, 0, 9, 20, Choices(Regrouping::Any, 0, 0, 0, 0x800),
+         "Change the chosen facts,"},
+        {Skill::Addition, 0, 2, 0, 2, 40, Choices(Regrouping::Any, 0, 0, 0, 0, true),
+         "only 3 different problems"},
+        {Skill::Division, 0, 12, 0, 0, 13, Choices(Regrouping::Any, 0, 0, 0, 0x001, true),
+         "only 12 different"},
     };
     for (const auto& row : rows) {
-        WorksheetRequest r = RangesRequest(row.skill, row.a1, row.a2, row.b1, row.b2, false, 2, row.count);
+        WorksheetRequest r =
+            RangesRequest(row.skill, row.a1, row.a2, row.b1, row.b2, false, 2, row.count);
         r.Choices = row.choices;
         try {
             CheckProblemsCanBeMade(r, {});
