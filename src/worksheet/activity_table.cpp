@@ -109,7 +109,8 @@ const std::array<ActivityRow, 7> kRows{{
      .countLimit = std::nullopt,
      .countLimitNoun = "",
      .defaultCount = 20,
-     .options = kStyleOptions},
+     .options = kStyleOptions,
+     .missingLayout = true},
     // No count screen: the punch line's letters set the number of problems.
     {.activity = Activity::SecretRiddle,
      .batchName = "riddle",

@@ -117,6 +117,8 @@ struct ActivityRow {
     // Its problems come from the shared procedure, so the teacher's choices (regrouping, answer
     // range, facts, no repeats) shape them.
     bool takesChoices = true;
+    // Its layouts include the missing-number one.
+    bool missingLayout = false;
 };
 
 // Every activity, in the order of their codes.
