@@ -39,6 +39,7 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o x.txt --count 1001 --copies 100", 2, "at most 100000. Make fewer"},
         {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2, "Error: " + notAPicture},
         {"skills -o x.rtf --picture gone.bmp", 2, QString::fromUtf8(kPictureErrorText)},
+        {"skills -o x.txt --first 94..99 --second 4..9 --regrouping never", 2, "the regrouping,"},
     };
     const auto snapshot = [this] {
         std::map<QString, QByteArray> all;
