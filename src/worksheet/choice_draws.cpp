@@ -104,6 +104,45 @@ int64_t truncDiv(int64_t a, int64_t b) {
     return a / b;
 }
 
+bool good(const WorksheetRequest& request, RedrawRule rule, Skill skill, int64_t a, int64_t b) {
+    const auto x = static_cast<double>(a);
+    const auto y = static_cast<double>(b);
+    return MeetsRule(rule, x, y) && MeetsChoices(WorkedProblem(skill, x, y), request.Choices);
+}
+
+// The good pairs (a, b), a not b, whose turned pair (b, a) is good too, for addition and
+// multiplication, whose conditions read both numbers alike: both numbers then lie in both
+// ranges (with facts, in the first range and the facts).
+ChoicePairs::Count twinPairs(const WorksheetRequest& request, const ProblemRules& rules,
+                             Skill skill, const DrawnValues& a, const std::vector<int64_t>& seconds,
+                             bool facts) {
+    const RedrawRule rule = RuleFor(request, rules, skill);
+    ChoicePairs::Count twins = 0;
+    if (facts) {
+        for (const int64_t x : seconds)
+            for (const int64_t y : seconds)
+                if (x != y && x >= a.lowest && x <= a.highest && y >= a.lowest && y <= a.highest &&
+                    good(request, rule, skill, x, y))
+                    ++twins;
+        return twins;
+    }
+    const int64_t lo = std::max(a.lowest, seconds.front());
+    const int64_t hi = std::min(a.highest, seconds.back());
+    if (lo > hi)
+        return 0;
+    WorksheetRequest both = request;
+    both.Choices.noRepeats = false;
+    both.FirstMin = static_cast<double>(lo - 1);
+    both.FirstMax = static_cast<double>(hi);
+    both.SecondMin = static_cast<double>(lo - 1);
+    both.SecondMax = static_cast<int16_t>(hi);
+    twins = ChoicePairs(both, rules, skill).total();
+    for (int64_t x = lo; x <= hi; ++x)
+        if (good(request, rule, skill, x, x))
+            --twins;
+    return twins;
+}
+
 } // namespace
 
 bool ChoicePairs::Apply(const ProblemChoices& c, Skill skill) {
@@ -203,12 +242,14 @@ ChoicePairs::ChoicePairs(const WorksheetRequest& request, const ProblemRules& ru
         if (lo > hi)
             continue;
         Row row{b, lo, hi, m_total};
-        const Count good = countUpTo(row, hi);
-        if (good > 0) {
+        const Count count = countUpTo(row, hi);
+        if (count > 0) {
             m_rows.push_back(row);
-            m_total += good;
+            m_total += count;
         }
     }
+    if (c.noRepeats && (skill == Skill::Addition || skill == Skill::Multiplication))
+        m_twins = twinPairs(request, rules, skill, a, seconds, facts);
 }
 
 ChoicePairs::Count ChoicePairs::countUpTo(const Row& row, int64_t x) const {
@@ -274,12 +315,7 @@ int64_t ChoicePairs::distinctProblems(int64_t enough) const {
         return enough;
     if (!turns)
         return static_cast<int64_t>(m_total);
-    std::set<std::pair<int64_t, int64_t>> problems;
-    for (Count k = 0; k < m_total; ++k) {
-        const auto [x, y] = pairAt(k);
-        problems.emplace(std::min(x, y), std::max(x, y));
-    }
-    return std::min<int64_t>(enough, static_cast<int64_t>(problems.size()));
+    return std::min<int64_t>(enough, static_cast<int64_t>(m_total - m_twins / 2));
 }
 
 int64_t ChoicePairs::distinctAnswers(int64_t enough) const {

@@ -25,7 +25,8 @@ public:
     Count total() const { return m_total; }
     // The k-th good pair (first, second), k from 0 to total() - 1.
     std::pair<int64_t, int64_t> pairAt(Count k) const;
-    // How many different problems the good pairs make, counted up to `enough`.
+    // How many different problems the good pairs make, counted up to `enough` (where the
+    // choices forbid repeats: only then are turned pairs counted).
     int64_t distinctProblems(int64_t enough) const;
     // How many different answers they give, counted up to `enough` (a lower bound when the
     // pairs are too many to look at one by one).
@@ -43,6 +44,9 @@ private:
     Count countUpTo(const Row& row, int64_t x) const;
 
     Skill m_skill;
+    // Where a + b and b + a are one problem: the good pairs whose turned pair is good too,
+    // but for a + a.
+    Count m_twins = 0;
     Filter m_filter = Filter::All;
     std::vector<Row> m_rows;
     Count m_total = 0;

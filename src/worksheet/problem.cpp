@@ -81,6 +81,15 @@ constexpr int kMostRepeatDraws = 4'000'000;
 
 } // namespace
 
+ArithmeticProblem WorkedProblem(Skill skill, double first, double second) {
+    ArithmeticProblem problem;
+    problem.skill = skill;
+    problem.first = first;
+    problem.second = second;
+    workOut(problem);
+    return problem;
+}
+
 bool Carries(double first, double second) {
     const double a = std::fabs(first);
     const double b = std::fabs(second);

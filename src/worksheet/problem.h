@@ -60,6 +60,9 @@ bool MeetsRule(RedrawRule rule, double first, double second);
 bool Carries(double first, double second);
 bool Borrows(double first, double second);
 
+// The problem first (skill) second with its answer worked out.
+ArithmeticProblem WorkedProblem(Skill skill, double first, double second);
+
 // Whether a worked-out problem is one the teacher's choices allow (every choice but no
 // repeats, which needs the sheet's other problems).
 bool MeetsChoices(const ArithmeticProblem& problem, const ProblemChoices& choices);

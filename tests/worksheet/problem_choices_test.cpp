@@ -77,6 +77,7 @@ TEST(ChoicePairs, CountAndListExactlyThePairsThatMeetEveryChoice) {
             RangesRequest(row.skill, row.a1, row.a2, row.b1, row.b2, row.remainders);
         r.AllowNegatives = row.negatives;
         r.Choices = row.choices;
+        r.Choices.noRepeats = true; // which the different problems are counted for
         const RedrawRule rule = RuleFor(r, rules, row.skill);
         const DrawnValues a =
             DrawnValuesOf(static_cast<int64_t>(row.a1), static_cast<int64_t>(row.a2));
