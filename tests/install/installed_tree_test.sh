@@ -76,7 +76,9 @@ run "$program" make skills --seed 7 -o "$work/out/sheet.txt" --answer-key "$work
   fail "make failed from the installed copy"
 head -1 "$work/out/sheet.txt" | grep -q "^Addition Practice Worksheet" || fail "make wrote no sheet"
 [ -z "$(ls -A "$home")" ] || fail "make wrote into the home folder: $(ls -A "$home")"
-run "$program" --help | grep -q -- "--folder DIR" || fail "--help from the installed copy"
+# Read whole: grep -q stops at the first match, and a longer text would then meet a closed pipe.
+help="$(run "$program" --help)" || fail "--help from the installed copy"
+grep -q -- "--folder DIR" <<<"$help" || fail "--help from the installed copy"
 
 # Starts the program and waits until `ready` (a test command) holds, then ends it. The
 # thank-you box of the first start waits for a click, so the program is ended from outside.
