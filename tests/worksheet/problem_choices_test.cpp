@@ -146,7 +146,10 @@ TEST(ProblemChoices, EverySheetObeysEveryChoice) {
                 RandomSource random(seed);
                 std::vector<std::pair<std::string, std::string>> shown; // question, answer
                 if (activity == Activity::Crossword) {
-                    MakeCrosswordProblems(r, RowOf(activity).problemRules, random);
+                    const ProblemRules& rules = RowOf(activity).problemRules;
+                    const DrawLimits limits = MakeCrosswordProblems(r, rules, random);
+                    for (int w = 1; w <= r.CrosswordCount; w += 3) // as the grid builder does
+                        ReplaceCrosswordProblem(r, rules, random, w, limits);
                     for (int i = 1; i <= r.CrosswordCount; ++i)
                         shown.emplace_back(r.CrosswordClues[static_cast<size_t>(i)],
                                            r.CrosswordAnswers[static_cast<size_t>(i)]);
