@@ -160,6 +160,7 @@ void Title::chooseActivity(Activity activity) {
         m_context.dialogs.message(this, QText(note->title), QText(note->text));
     m_context.request.ActivityType = activity;
     m_context.request.KeepTyped = false;
+    m_context.request.Choices = {}; // a new sheet starts without the last one's choices
     m_context.navigator.open(Screen::ChooseSkill);
 }
 

@@ -20,7 +20,7 @@ struct CommonOption {
     std::string_view shortName;
     BatchOption option;
 };
-const std::array<CommonOption, 20> kCommonOptions{{
+const std::array<CommonOption, 24> kCommonOptions{{
     {"o", {"output", "FILE", "the worksheet file (required)"}},
     {"", {"answer-key", "FILE", "also write the answer key"}},
     {"", {"skills", "LIST", "skills, comma-separated: add,sub,mul,div (default add)"}},
@@ -33,6 +33,18 @@ const std::array<CommonOption, 20> kCommonOptions{{
      {"second", "MIN..MAX",
       "range of the second number (default 0..100; 1..100\nwhen division is among the skills; "
       "0..1000\nfor the crossword)"}},
+    {"",
+     {"regrouping", "WHEN",
+      "addition and subtraction: any (default), never (no\ncolumn carries or borrows) or always "
+      "(some column\ndoes), for example --regrouping never"}},
+    {"",
+     {"answers", "MIN..MAX",
+      "every answer (a division's whole quotient) from MIN\nto MAX, for example --answers 0..20"}},
+    {"",
+     {"facts", "LIST",
+      "multiplication's second number and division's\ndivisor from this list of 1 to 12, for "
+      "example\n--facts 2,5,10 (the 2, 5 and 10 tables)"}},
+    {"", {"no-repeats", "", "no problem twice on a sheet (3 + 4 and 4 + 3 count\nas the same)"}},
     {"", {"heading", "TEXT", "heading (default: made from the skills and the activity)"}},
     {"",
      {"large-print", "",

@@ -10,6 +10,7 @@
 #include "core/utf8.h"
 #include "maker/sheet_code_request.h"
 #include "document/html_page.h"
+#include "wizard/choice_rules.h"
 #include "wizard/count_rules.h"
 #include "wizard/heading_rules.h"
 #include "wizard/number_entry.h"
@@ -157,6 +158,34 @@ void fillRequest(WorksheetRequest& request, const ActivityRow& row, const QComma
         request.AllowNegatives = p.isSet("negatives");
     else if (p.isSet("negatives"))
         throw MakeRefusal{"--negatives applies only when subtraction is among the skills."};
+
+    // The choices that shape the problems, where the activity and skills take them.
+    const ChoicesOffered offered = ChoicesFor(request);
+    for (const char* option : {"regrouping", "answers", "facts", "no-repeats"})
+        if (p.isSet(option) && !offered.any)
+            throw MakeRefusal{"--" + std::string(option) + " does not apply to make " + name +
+                              ": its problems keep their own rules."};
+    if (p.isSet("regrouping")) {
+        if (!offered.regrouping)
+            throw MakeRefusal{
+                "--regrouping applies only when addition or subtraction is among the skills."};
+        const auto regrouping = RegroupingFromWord(p.value("regrouping").toStdString());
+        if (!regrouping)
+            throw MakeRefusal{"--regrouping takes any, never or always."};
+        request.Choices.regrouping = *regrouping;
+    }
+    if (p.isSet("answers"))
+        if (const auto refusal =
+                ApplyAnswerRange(request.Choices, p.value("answers").toStdString()))
+            throw MakeRefusal{*refusal + " (--answers)"};
+    if (p.isSet("facts")) {
+        if (!offered.facts)
+            throw MakeRefusal{
+                "--facts applies only when multiplication or division is among the skills."};
+        if (const auto refusal = ApplyFacts(request.Choices, p.value("facts").toStdString()))
+            throw MakeRefusal{*refusal + " (--facts)"};
+    }
+    request.Choices.noRepeats = p.isSet("no-repeats");
 
     // The activity's own options, in the order of the wizard's screens.
     for (const BatchOption& option : row.options) {

@@ -36,6 +36,8 @@ namespace StyleBit {
 inline constexpr int16_t kBracket = 1;
 inline constexpr int16_t kHorizontal = 2;
 inline constexpr int16_t kVertical = 4;
+// A horizontal problem with a blank for one of its numbers (the skills sheet only).
+inline constexpr int16_t kMissing = 8;
 // The mixes whose rows take turns.
 inline constexpr int16_t kBracketHorizontal = kBracket | kHorizontal;
 inline constexpr int16_t kBracketVertical = kBracket | kVertical;

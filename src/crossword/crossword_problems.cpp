@@ -30,6 +30,24 @@ ClueAndAnswer Texts(const ArithmeticProblem& problem) {
     return texts;
 }
 
+// Draws for a replacement that repeats no other clue: far more than a nearly full set needs.
+constexpr int kMostReplacementDraws = 1'000'000;
+
+// Whether a clue other than problem w shows the problem, or its numbers turned round where the
+// order does not matter.
+bool isOnPuzzle(const WorksheetRequest& request, int w, const ArithmeticProblem& problem) {
+    const std::string clue = Texts(problem).clue;
+    const bool turns = problem.skill == Skill::Addition || problem.skill == Skill::Multiplication;
+    const std::string turned =
+        turns ? Texts(WorkedProblem(problem.skill, problem.second, problem.first)).clue : clue;
+    for (int i = 1; i <= request.CrosswordCount; ++i) {
+        const std::string& other = request.CrosswordClues[static_cast<size_t>(i)];
+        if (i != w && (other == clue || other == turned))
+            return true;
+    }
+    return false;
+}
+
 void Store(WorksheetRequest& request, int i, ClueAndAnswer texts) {
     request.CrosswordClues[static_cast<size_t>(i)] = std::move(texts.clue);
     request.CrosswordAnswers[static_cast<size_t>(i)] = std::move(texts.answer);
@@ -46,8 +64,9 @@ DrawLimits MakeCrosswordProblems(WorksheetRequest& request, const ProblemRules& 
     const DrawLimits limits = CheckProblemsCanBeMade(request, rules);
     // Made aside first, so that a failure leaves the earlier set whole.
     std::array<ClueAndAnswer, kMostCrosswordProblems + 1> made;
+    DrawnProblems drawn;
     for (int i = 1; i <= count; ++i)
-        made[static_cast<size_t>(i)] = Texts(NextProblem(request, random, rules, limits));
+        made[static_cast<size_t>(i)] = Texts(NextNewProblem(request, random, rules, limits, drawn));
     request.CrosswordCount = request.ProblemCount;
     for (int i = 1; i <= count; ++i)
         Store(request, i, std::move(made[static_cast<size_t>(i)]));
@@ -60,7 +79,16 @@ std::string ReplaceCrosswordProblem(WorksheetRequest& request, const ProblemRule
         throw std::out_of_range("crossword problem index out of range");
     ProblemRules rules = crossword;
     rules.reseed = Reseed::Never;
-    Store(request, w, Texts(NextProblem(request, random, rules, limits)));
+    ArithmeticProblem problem = NextProblem(request, random, rules, limits);
+    // Without repeats, not one of the other clues, nor the same numbers turned round.
+    for (int tries = 0; request.Choices.noRepeats && isOnPuzzle(request, w, problem); ++tries) {
+        if (tries == kMostReplacementDraws)
+            throw GenerationError("These number ranges hardly ever give a problem that is not "
+                                  "in the puzzle already. Choose fewer problems, widen the "
+                                  "number ranges or allow repeats.");
+        problem = NextProblem(request, random, rules, limits);
+    }
+    Store(request, w, Texts(problem));
     return request.CrosswordAnswers[static_cast<size_t>(w)];
 }
 

@@ -14,8 +14,9 @@ namespace abacore {
 namespace StyleText {
 inline constexpr const char* kCaption = "Choose Presentation Style";
 inline constexpr const char* kPrompt = "Choose presentation style(s):";
-// Index = box: bracketed, horizontal, vertical.
-inline constexpr std::array<const char*, 3> kNames = {"Bracketed", "Horizontal", "Vertical"};
+// Index = box: bracketed, horizontal, vertical, missing number.
+inline constexpr std::array<const char*, 4> kNames = {"Bracketed", "Horizontal", "Vertical",
+                                                      "Missing number"};
 inline constexpr const char* kRefusalTitle = "Hey!"; // over StyleRefusal's text
 } // namespace StyleText
 
@@ -24,6 +25,7 @@ struct StyleSamples {
     std::string bracketed;
     std::string horizontal;
     std::string vertical; // "   12      + 3": shown in a narrow box, it wraps into two lines
+    std::string missing;  // "12+___=15"
 };
 
 // The skill whose sign the samples use: the chosen skill; with mixed skills division if chosen,
@@ -34,7 +36,10 @@ StyleSamples SampleTexts(const WorksheetRequest& request);
 // The bracketed (long-division) style is offered only when division was chosen.
 bool OffersBracket(const WorksheetRequest& request);
 
-// ProblemStyle for the ticked boxes (bracketed, horizontal, vertical).
-int16_t ProblemStyleOf(const std::array<bool, 3>& ticked);
+// The missing-number layout is offered where the activity has it.
+bool OffersMissing(const WorksheetRequest& request);
+
+// ProblemStyle for the ticked boxes (bracketed, horizontal, vertical, missing number).
+int16_t ProblemStyleOf(const std::array<bool, 4>& ticked);
 
 } // namespace abacore

@@ -114,6 +114,11 @@ struct ActivityRow {
     // Shown, after the ranges are stored, when a bound is below its box's lowest value above
     // (division lets the second row go lower); empty: no warning.
     std::string_view rangeWarning = {};
+    // Its problems come from the shared procedure, so the teacher's choices (regrouping, answer
+    // range, facts, no repeats) shape them.
+    bool takesChoices = true;
+    // Its layouts include the missing-number one.
+    bool missingLayout = false;
 };
 
 // Every activity, in the order of their codes.

@@ -2,9 +2,13 @@
 
 #include "core/generation_error.h"
 #include "core/whole_numbers.h"
+#include "worksheet/choice_draws.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 namespace abacore {
@@ -75,6 +79,47 @@ Count pairsDividingEvenly(const DrawnValues& a, const DrawnValues& b) {
     if (b.lowest <= -1) // negative divisors divide the same numbers as their sizes
         pairs += multiplesOf(a, std::max<int64_t>(-b.highest, 1), -b.lowest);
     return pairs;
+}
+
+std::string_view skillWord(Skill skill) {
+    static constexpr std::array<std::string_view, 5> kWords = {"", "addition", "subtraction",
+                                                               "multiplication", "division"};
+    return kWords[static_cast<size_t>(skill)];
+}
+
+bool anyPairs(const WorksheetRequest& request, const ProblemRules& rules, Skill skill) {
+    return ChoicePairs(request, rules, skill).total() > 0;
+}
+
+// Why no pair meets the choices: the choices that, left out, would let some pair through.
+std::string noPairMessage(const WorksheetRequest& request, const ProblemRules& rules, Skill skill) {
+    const ProblemChoices& c = request.Choices;
+    std::vector<std::string> blamed;
+    WorksheetRequest eased = request;
+    if (c.regrouping != Regrouping::Any &&
+        (skill == Skill::Addition || skill == Skill::Subtraction)) {
+        eased.Choices.regrouping = Regrouping::Any;
+        if (anyPairs(eased, rules, skill))
+            blamed.push_back("the regrouping");
+        eased.Choices.regrouping = c.regrouping;
+    }
+    if (c.answerLimit) {
+        eased.Choices.answerLimit = false;
+        if (anyPairs(eased, rules, skill))
+            blamed.push_back("the answer range");
+        eased.Choices.answerLimit = true;
+    }
+    if (c.facts != 0 && (skill == Skill::Multiplication || skill == Skill::Division)) {
+        eased.Choices.facts = 0;
+        if (anyPairs(eased, rules, skill))
+            blamed.push_back("the chosen facts");
+    }
+    std::string change;
+    for (size_t i = 0; i < blamed.size(); ++i)
+        change += (i == 0 ? "" : i + 1 == blamed.size() ? " or " : ", ") + blamed[i];
+    return "With these number ranges and choices there is no " + std::string(skillWord(skill)) +
+           " problem. Change " + (change.empty() ? "the choices" : change) +
+           ", or the number ranges.";
 }
 
 } // namespace
@@ -164,7 +209,17 @@ DrawLimits CheckProblemsCanBeMade(const WorksheetRequest& request, const Problem
     if (skills.empty())
         throw GenerationError("No skill is chosen for the problems. Choose at least one skill.");
 
+    int64_t problems = 0; // different ones, where no repeats are wanted
     for (Skill skill : skills) {
+        if (ChoicePairs::Apply(request.Choices, skill)) {
+            auto pairs = std::make_shared<const ChoicePairs>(request, rules, skill);
+            if (pairs->total() == 0)
+                throw GenerationError(noPairMessage(request, rules, skill));
+            if (request.Choices.noRepeats)
+                problems += pairs->distinctProblems(request.ProblemCount);
+            limits.choicePairs[static_cast<size_t>(skill)] = std::move(pairs);
+            continue;
+        }
         const RedrawRule rule = RuleFor(request, rules, skill);
         if (rule == RedrawRule::None)
             continue;
@@ -181,6 +236,14 @@ DrawLimits CheckProblemsCanBeMade(const WorksheetRequest& request, const Problem
         limits.bySkill[static_cast<size_t>(skill)] =
             std::max<uint64_t>(1000, static_cast<uint64_t>(draws));
     }
+    if (request.Choices.noRepeats && problems < request.ProblemCount)
+        throw GenerationError("With these number ranges and choices there are only " +
+                              std::to_string(problems) +
+                              " different problems, and the sheet "
+                              "needs " +
+                              std::to_string(request.ProblemCount) +
+                              " with no repeats. Choose fewer problems, widen the number ranges "
+                              "or allow repeats.");
     return limits;
 }
 

@@ -236,8 +236,9 @@ void MakeFlashCards(WorksheetRequest& request, RandomSource& random, const Probl
     worksheet.SetAlignment(Alignment::Left);
     CardWriter writer(state, worksheet, request.PaperSize);
     Card card = firstCard(style);
+    DrawnProblems drawn;
     for (int number = 1; number <= request.ProblemCount; ++number) {
-        const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
+        const ArithmeticProblem problem = NextNewProblem(request, random, rules, limits, drawn);
         state.AnswerText = CardAnswerText(problem, remainders);
         // The back of the card as it prints, without the blank a number text starts with.
         state.Content.problems.push_back(

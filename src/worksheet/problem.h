@@ -7,12 +7,16 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <set>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace abacore {
 
 class RandomSource;
+class ChoicePairs;
 
 struct ArithmeticProblem {
     double first = 0;
@@ -51,11 +55,25 @@ RedrawRule RuleFor(const WorksheetRequest& request, const ProblemRules& rules, S
 // Every division rule also refuses a divisor of 0.
 bool MeetsRule(RedrawRule rule, double first, double second);
 
+// Whether a column of the two numbers' digits (of their sizes) carries when added, or borrows
+// when the smaller size is taken from the larger.
+bool Carries(double first, double second);
+bool Borrows(double first, double second);
+
+// The problem first (skill) second with its answer worked out.
+ArithmeticProblem WorkedProblem(Skill skill, double first, double second);
+
+// Whether a worked-out problem is one the teacher's choices allow (every choice but no
+// repeats, which needs the sheet's other problems).
+bool MeetsChoices(const ArithmeticProblem& problem, const ProblemChoices& choices);
+
 // The most pairs one problem of each skill may draw before generation gives up: a safety net
 // behind the check that the ranges can make the problems at all. Indexed by skill code.
 struct DrawLimits {
     static constexpr uint64_t kDefault = 60'000'000;
     std::array<uint64_t, 5> bySkill{kDefault, kDefault, kDefault, kDefault, kDefault};
+    // Where the teacher's choices apply to a skill, its good pairs, drawn from directly.
+    std::array<std::shared_ptr<const ChoicePairs>, 5> choicePairs{};
 
     uint64_t forSkill(Skill skill) const;
 };
@@ -79,9 +97,30 @@ ArithmeticProblem MakeProblem(const WorksheetRequest& request, RandomSource& ran
                               const ProblemRules& rules = {},
                               uint64_t maxDraws = DrawLimits::kDefault);
 
+// A problem of the current SkillMode, drawn from the limits' good pairs where the choices
+// apply to it, else as above.
+ArithmeticProblem MakeProblem(const WorksheetRequest& request, RandomSource& random,
+                              const ProblemRules& rules, const DrawLimits& limits);
+
 // One whole problem as the activities make it: re-seed (where the rules say), PickSkill when
 // several skills are chosen, MakeProblem.
 ArithmeticProblem NextProblem(WorksheetRequest& request, RandomSource& random,
                               const ProblemRules& rules, const DrawLimits& limits);
+
+// The problems a sheet has drawn so far: a + b and b + a (a x b and b x a) count as one.
+class DrawnProblems {
+public:
+    // Adds the problem; false when it was there already.
+    bool add(const ArithmeticProblem& problem);
+
+private:
+    std::set<std::tuple<int, double, double>> m_seen;
+};
+
+// NextProblem, drawn again while the choices forbid repeats and `drawn` holds it already; the
+// problem joins `drawn`. Throws GenerationError when no new problem turns up.
+ArithmeticProblem NextNewProblem(WorksheetRequest& request, RandomSource& random,
+                                 const ProblemRules& rules, const DrawLimits& limits,
+                                 DrawnProblems& drawn);
 
 } // namespace abacore

@@ -2,6 +2,7 @@
 
 #include "core/generation_error.h"
 #include "core/whole_numbers.h"
+#include "worksheet/choice_draws.h"
 #include "worksheet/feasibility.h"
 #include "worksheet/secret_riddle.h"
 
@@ -153,7 +154,9 @@ DrawLimits CheckSecretRiddleCanBeMade(const WorksheetRequest& request, const Pro
     sized.ProblemCount = static_cast<int16_t>(letters);
     const DrawLimits limits = CheckProblemsCanBeMade(sized, rules);
     for (Skill skill : SkillsThatCanOccur(request)) {
-        const int64_t answers = DistinctAnswerCount(request, rules, skill, letters);
+        const auto& pairs = limits.choicePairs[static_cast<size_t>(skill)];
+        const int64_t answers = pairs ? pairs->distinctAnswers(letters)
+                                      : DistinctAnswerCount(request, rules, skill, letters);
         if (answers < letters) {
             throw GenerationError(
                 "The punch line has " + std::to_string(letters) +

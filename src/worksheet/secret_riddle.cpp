@@ -144,7 +144,7 @@ void MakeSecretRiddle(WorksheetRequest& request, RandomSource& random, const Pro
                     " different answers, one for each letter of the punch line. Widen the "
                     "number ranges or choose a punch line with fewer different letters.");
             }
-            problem = MakeProblem(request, random, rules, limits.forSkill(request.SkillMode));
+            problem = MakeProblem(request, random, rules, limits);
             answer = NumberText(problem.answer);
         }
         state.AnswerText += '\n';

@@ -5,6 +5,8 @@
 #include "worksheet/large_print.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 namespace abacore {
 
@@ -24,8 +26,51 @@ constexpr int kMixedVerticalStep = 24; // vertical rows of horizontal-and-vertic
 // number of two digits: "20) 1234 + 5678 =" after a blank, and "20)   1234" for vertical ones.
 constexpr int kWideNeed = 18;
 constexpr int kVerticalNeed = 11;
+// Missing-number rows, a little wider: "20) 1234 + ____ = 12345".
+constexpr int kMissingStep = 24;
+constexpr int kMissingNeed = 22;
+constexpr std::string_view kBlank = "____";
 
 enum class Layout { Horizontal, Vertical, Bracket };
+
+// A problem printed with a blank: what it shows after its number, and the number left out.
+struct Missing {
+    std::string question;
+    double number = 0;
+};
+
+// "7 + ____ = 15", the first or the second number left blank; a division that leaves one shows
+// its remainder ("17 + ____ = 3 R 2").
+Missing missingOf(const ArithmeticProblem& problem, bool firstBlank) {
+    Missing missing{{}, firstBlank ? problem.first : problem.second};
+    std::string& text = missing.question;
+    if (firstBlank)
+        text += kBlank;
+    else
+        AppendTrimmedNumberText(text, problem.first);
+    text += ' ';
+    text += SkillSign(problem.skill);
+    text += ' ';
+    if (firstBlank)
+        AppendTrimmedNumberText(text, problem.second);
+    else
+        text += kBlank;
+    text += " = ";
+    AppendTrimmedNumberText(text, problem.answer);
+    if (!problem.exact) {
+        text += " R ";
+        AppendTrimmedNumberText(text, problem.remainder);
+    }
+    return missing;
+}
+
+// Missing-number rows take the turns of horizontal rows; with both chosen, the horizontal
+// rows alternate between the two, plain first.
+int16_t rowStyle(int16_t style) {
+    return (style & StyleBit::kMissing)
+               ? static_cast<int16_t>((style & ~StyleBit::kMissing) | StyleBit::kHorizontal)
+               : style;
+}
 
 // Every mix with brackets starts with a bracket row; only vertical alone starts vertical.
 Layout firstLayout(int16_t style) {
@@ -38,11 +83,18 @@ Layout firstLayout(int16_t style) {
 
 class SheetLayout {
 public:
-    SheetLayout(int16_t style, double scale, Paper paper, GenerationState& state,
+    SheetLayout(int16_t chosen, double scale, Paper paper, GenerationState& state,
                 Document& worksheet)
-        : m_style(style), m_layout(firstLayout(style)), m_state(state), m_worksheet(worksheet) {
+        : m_style(rowStyle(chosen)), m_layout(firstLayout(m_style)), m_state(state),
+          m_worksheet(worksheet) {
+        const int16_t style = m_style;
+        const bool missing = (chosen & StyleBit::kMissing) != 0;
+        m_missingRow = missing && !(chosen & StyleBit::kHorizontal);
+        m_alternate = missing && !m_missingRow;
         const int width = ColumnsAt(scale, paper, kGridWidth, kUsualPoints);
         m_wideInRow = ItemsInRow(width, kRowStartColumn, kWideStep, kWideNeed, kProblemsInRow);
+        m_missingInRow =
+            ItemsInRow(width, kRowStartColumn, kMissingStep, kMissingNeed, kProblemsInRow);
         // Rows of horizontal-and-vertical sheets hold as many problems as the horizontal
         // rows, spread wider.
         m_verticalStep =
@@ -57,10 +109,13 @@ public:
         m_state.GridRow = kFirstRow;
     }
 
-    void place(int number, const ArithmeticProblem& problem) {
+    // Places the problem; tells what it shows when a number is left blank.
+    std::optional<Missing> place(int number, const ArithmeticProblem& problem) {
         ++m_rowCount;
         switch (m_layout) {
         case Layout::Horizontal:
+            if (m_missingRow)
+                return placeMissing(number, problem);
             placeHorizontal(number, problem);
             break;
         case Layout::Bracket:
@@ -70,6 +125,7 @@ public:
             placeVertical(number, problem);
             break;
         }
+        return std::nullopt;
     }
 
     void finish() {
@@ -105,6 +161,24 @@ private:
         m_state.GridColumn += kWideStep;
         if (m_rowCount != m_wideInRow)
             return;
+        endHorizontalRow();
+    }
+
+    // Odd problems leave out the second number, even ones the first.
+    Missing placeMissing(int number, const ArithmeticProblem& problem) {
+        Missing missing = missingOf(problem, number % 2 == 0);
+        startText(number, ") ");
+        m_text += missing.question;
+        m_state.write(m_state.GridColumn + 1, m_state.GridRow, m_text);
+        m_state.GridColumn += kMissingStep;
+        if (m_rowCount == m_missingInRow)
+            endHorizontalRow();
+        return missing;
+    }
+
+    void endHorizontalRow() {
+        if (m_alternate)
+            m_missingRow = !m_missingRow;
         endRow(4);
         if (m_style == StyleBit::kHorizontalVertical) {
             m_state.GridRow += 3;
@@ -185,6 +259,9 @@ private:
     GenerationState& m_state;
     Document& m_worksheet;
     int m_rowCount = 0;
+    bool m_missingRow = false; // the horizontal rows are missing-number rows now
+    bool m_alternate = false;  // with plain horizontal rows, taking turns
+    int m_missingInRow = kProblemsInRow;
     int m_wideInRow = kProblemsInRow;
     int m_verticalInRow = kVerticalInRow;
     int m_verticalStep = kVerticalStep;
@@ -215,11 +292,23 @@ void MakeSkillsPractice(WorksheetRequest& request, RandomSource& random, const P
         state.AnswerText.reserve(static_cast<size_t>(request.ProblemCount) * 24);
     SheetLayout layout(request.ProblemStyle, TypeScale(request), request.PaperSize, state,
                        worksheet);
+    DrawnProblems drawn;
     for (int number = 1; number <= request.ProblemCount; ++number) {
-        const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
-        AppendSkillsAnswer(state.AnswerText, number, problem, IsTrue(request.AllowRemainders));
-        state.Content.problems.push_back(RecordedProblem(problem, IsTrue(request.AllowRemainders)));
-        layout.place(number, problem);
+        const ArithmeticProblem problem = NextNewProblem(request, random, rules, limits, drawn);
+        const std::optional<Missing> missing = layout.place(number, problem);
+        const bool remainders = IsTrue(request.AllowRemainders);
+        if (!missing) {
+            AppendSkillsAnswer(state.AnswerText, number, problem, remainders);
+            state.Content.problems.push_back(RecordedProblem(problem, remainders));
+            continue;
+        }
+        // The key gives the missing number, and the pupil types only that.
+        state.AnswerText += '\n';
+        AppendNumberText(state.AnswerText, number);
+        state.AnswerText += ")  ";
+        AppendNumberText(state.AnswerText, missing->number);
+        state.Content.problems.push_back(
+            {missing->question, TrimmedNumberText(missing->number), {}, 0});
     }
     layout.finish();
 }

@@ -44,8 +44,12 @@ std::optional<std::string> ApplyStyleOption(WorksheetRequest& request, std::stri
             style |= StyleBit::kHorizontal;
         else if (item == "vertical")
             style |= StyleBit::kVertical;
+        else if (item == "missing" && RowOf(request.ActivityType).missingLayout)
+            style |= StyleBit::kMissing;
+        else if (item == "missing")
+            return "The missing-number layout is for the skills sheet only.";
         else
-            return "Unknown style \"" + item + "\". Use bracket, horizontal or vertical.";
+            return "Unknown style \"" + item + "\". Use bracket, horizontal, vertical or missing.";
     }
     if (style == 0)
         return "Please choose at least one style: bracket, horizontal or vertical.";

@@ -20,7 +20,9 @@ std::optional<std::string> ApplyStyleOption(WorksheetRequest& request, std::stri
 
 inline constexpr BatchOption kStyleOption{"style", "LIST",
                                           "layouts, comma-separated: bracket,horizontal,vertical\n"
-                                          "(default horizontal; bracket only with division)",
+                                          "(default horizontal; bracket only with division);\n"
+                                          "make skills also takes missing: a blank for one\n"
+                                          "number, as in 7 + ____ = 15",
                                           "horizontal", &ApplyStyleOption};
 
 } // namespace abacore

@@ -337,6 +337,7 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Pr
 
     // The problems and their partners, all made before anything is written.
     std::array<Pair, kMostMatchingProblems + 1> pairs; // from 1
+    DrawnProblems drawn;
     for (int k = 1; k <= count; ++k) {
         std::optional<Partner> partner;
         ArithmeticProblem problem;
@@ -346,7 +347,7 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Pr
                     "Few problems from these number ranges have a partner of equal value whose "
                     "second number lies strictly between the second number's minimum and "
                     "maximum. Widen the first or the second number's range.");
-            problem = NextProblem(request, random, rules, limits);
+            problem = NextNewProblem(request, random, rules, limits, drawn);
             partner = findPartner(request, random, problem);
         }
         Pair& pair = pairs[static_cast<size_t>(k)];

@@ -68,8 +68,9 @@ void MakeWordProblems(WorksheetRequest& request, RandomSource& random, const Pro
         fillList(unused, templates.forSkill(request.SkillMode));
 
     std::string first, second, story;
+    DrawnProblems drawn;
     for (int number = 1; number <= request.ProblemCount; ++number) {
-        const ArithmeticProblem problem = NextProblem(request, random, rules, limits);
+        const ArithmeticProblem problem = NextNewProblem(request, random, rules, limits, drawn);
         AppendSkillsAnswer(state.AnswerText, number, problem, remainders);
         if (request.MixedSkills)
             fillList(unused, templates.forSkill(problem.skill));

@@ -41,6 +41,7 @@ TEST_F(MakeTest, ARefusedCommandWritesNothingAndSaysWhy) {
         {"skills -o sheet.pdf --answer-key k.rtf --picture notes.bmp", 2,
          "abacore-drill: " + notAPicture + "\n"},
         {"skills -o x.rtf --picture gone.bmp", 2, "abacore-drill: The file \"gone.bmp\" cannot"},
+        {"skills -o x.txt --first 94..99 --second 4..9 --regrouping never", 2, "the regrouping,"},
         // A sheet code typed wrong, made with other data, or given choices it holds itself.
         {"--code 4H1F-G000-0000-0000-0000-005Z -o x.txt", 2, "is not a sheet code"},
         {"--code 510F-21ZW-0000-0000-0000-005Y -o x.txt" + folder, 2, "different Riddles.dat."},

@@ -59,6 +59,13 @@ TEST_F(ParseMake, RefusalsSayWhyWithTheirExitCode) {
         {"skills -o x.txt --heading", 2, "200 characters", QString(201, QChar(u'é'))},
         // The wizard's rules.
         {"skills -o x.rtf --remainders", 2, "only when division is among the skills"},
+        {"squares -o x.txt --no-repeats", 2, "its problems keep their own rules"},
+        {"skills -o x.txt --skills mul --regrouping never", 2, "addition or subtraction is"},
+        {"skills -o x.txt --regrouping sometimes", 2, "any, never or always"},
+        {"skills -o x.txt --facts 2,5", 2, "multiplication or division is"},
+        {"skills -o x.txt --skills mul --facts 0,13", 2, "from 1 to 12, for example"},
+        {"skills -o x.txt --answers 9..3", 2, "above its highest. (--answers)"},
+        {"cards -o x.txt --style missing", 2, "for the skills sheet only"},
         {"riddle -o x.txt --negatives", 2, "only when subtraction is among the skills"},
         {"skills -o x.rtf --skills add,div --style bracket", 2, "choose an additional style."},
         {"skills -o x.rtf --first 50..10", 2, "The maximum value must be higher or equal"},

@@ -33,8 +33,8 @@ TEST(StyleSamples, SignOfTheSkillOrOfDivisionThenAdditionThenSubtraction) {
 }
 
 TEST(StyleChoice, StyleBitsAndTheRefusalOfTheBracketAloneForMixedSkills) {
-    EXPECT_EQ(ProblemStyleOf({true, false, false}), 1);
-    EXPECT_EQ(ProblemStyleOf({false, true, true}), 6);
+    EXPECT_EQ(ProblemStyleOf({true, false, false, false}), 1);
+    EXPECT_EQ(ProblemStyleOf({false, true, true, true}), 14);
     EXPECT_FALSE(StyleRefusal(RequestFor(Activity::SkillsPractice, {0, 0, 0, 1}), 1));
     const WorksheetRequest mixed = RequestFor(Activity::SkillsPractice, {1, 0, 0, 1});
     EXPECT_EQ(StyleRefusal(mixed, 1), kBracketAloneRefusal);

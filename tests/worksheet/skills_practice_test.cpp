@@ -76,6 +76,10 @@ TEST(SkillsPractice, ColumnsOfEachLayoutAndAnswerKeyEntries) {
               "     1) 22 \u00F7 7 =           2) 22 \u00F7 7 =           3) 22 \u00F7 7 =");
     EXPECT_TRUE(remainders.answers.ends_with("\n 3)   3 Remainder  1   (or: 3.14285714285714)"));
     EXPECT_EQ(Make(RangesRequest(Skill::Division, 7, 8, 3, 4, true, 2, 1)).answers, "\n 1)   2");
+    // A blank for the second number, then the first, 24 columns apart; the key gives it.
+    const Sheet missing = Make(RangesRequest(Skill::Division, 21, 22, 6, 7, true, 8, 2));
+    EXPECT_EQ(missing.lines[1], "     1) 22 \u00F7 ____ = 3 R 1    2) ____ \u00F7 7 = 3 R 1");
+    EXPECT_EQ(missing.answers, "\n 1)   7\n 2)   22");
     const Sheet wide =
         Make(RangesRequest(Skill::Addition, 99'999'999'999'999, 1e14, 32766, 32767, false, 2, 3));
     EXPECT_EQ(wide.lines[1],
@@ -92,6 +96,10 @@ TEST(SkillsPractice, EachStyleHasItsRowSequence) {
         {5, "-B---------V------------B---------V----"},
         {6, "-H---------V---------H---------V-------"},
         {7, "-B------H------V--------B----"},
+        {8, "-M------M------M------M----"},
+        {10, "-H------M------H------M----"},
+        {12, "-M---------V---------M---------V-------"},
+        {14, "-H---------V---------M---------V-------"},
     };
     for (const auto& [style, expected] : cases) {
         const Sheet sheet = Make(style, 12);
@@ -99,10 +107,12 @@ TEST(SkillsPractice, EachStyleHasItsRowSequence) {
         for (size_t i = 0; i < sheet.lines.size(); ++i) {
             const std::string& line = sheet.lines[i];
             const size_t slash = line.find('/');
-            rows += line.find(" =") != std::string::npos     ? 'H'
-                    : slash != std::string::npos             ? 'B'
-                    : line.find(")   ") != std::string::npos ? 'V'
-                                                             : '-';
+            const bool blank = line.find("____") != std::string::npos;
+            rows += blank && line.find(" = ") != std::string::npos ? 'M'
+                    : line.find(" =") != std::string::npos         ? 'H'
+                    : slash != std::string::npos                   ? 'B'
+                    : line.find(")   ") != std::string::npos       ? 'V'
+                                                                   : '-';
             // Every bracket row has its bars on the printed row above, also after a vertical row.
             if (slash != std::string::npos) {
                 EXPECT_EQ(sheet.lines[i - 1].substr(slash + 1, 4), "____") << style << ", " << i;

@@ -2,6 +2,7 @@
 
 #include "core/worksheet_request.h"
 #include "wizard/screens/number_box.h"
+#include "wizard/screens/problem_choices_panel.h"
 
 #include <QFocusEvent>
 #include <QFrame>
@@ -23,7 +24,7 @@ QLabel* makeLabel(const QString& text, const QString& name) {
 } // namespace
 
 ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseMinMax, RangeText::kCaption, QSize(520, 340), parent) {
+    : WizardScreen(context, Screen::ChooseMinMax, RangeText::kCaption, QSize(560, 480), parent) {
     const RangeScreenSetup setup = RangeScreenOpening(context.request);
     m_lowest = setup.lowest;
 
@@ -87,6 +88,8 @@ ChooseMinMax::ChooseMinMax(AppContext& context, QWidget* parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(5, 1);
     contentLayout()->addLayout(grid);
+    contentLayout()->addSpacing(10);
+    contentLayout()->addWidget(new ProblemChoicesPanel(context.request));
     contentLayout()->addStretch(1);
 
     if (!setup.secondRowShown) {

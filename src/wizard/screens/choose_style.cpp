@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kBracketStyle = 0;
 constexpr int kVerticalStyle = 2;
+constexpr int kMissingStyle = 3;
 constexpr QSize kSampleAreaSize(150, 64);
 
 QFrame* makeRule(QWidget* parent, const QString& name) {
@@ -34,7 +35,7 @@ QFrame* makeRule(QWidget* parent, const QString& name) {
 } // namespace
 
 ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
-    : WizardScreen(context, Screen::ChooseStyle, StyleText::kCaption, QSize(500, 400), parent) {
+    : WizardScreen(context, Screen::ChooseStyle, StyleText::kCaption, QSize(500, 470), parent) {
     auto* prompt = new QLabel(StyleText::kPrompt);
     prompt->setObjectName("Label1");
     MakePromptLabel(prompt);
@@ -42,13 +43,13 @@ ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
     contentLayout()->addSpacing(8);
 
     const StyleSamples samples = SampleTexts(context.request);
-    const std::array<QString, 3> sampleTexts{QString::fromStdString(samples.bracketed),
-                                             QString::fromStdString(samples.horizontal),
-                                             QString::fromStdString(samples.vertical)};
+    const std::array<QString, 4> sampleTexts{
+        QString::fromStdString(samples.bracketed), QString::fromStdString(samples.horizontal),
+        QString::fromStdString(samples.vertical), QString::fromStdString(samples.missing)};
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(6);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         const auto index = static_cast<size_t>(i);
         auto* box = new QCheckBox;
         box->setObjectName(QString("StyleCheck_%1").arg(i));
@@ -66,7 +67,8 @@ ChooseStyle::ChooseStyle(AppContext& context, QWidget* parent)
         m_boxes[index] = box;
         connect(box, &QCheckBox::clicked, this, [this, i] { boxClicked(i); });
         connect(name, &ClickableLabel::clicked, box, &QCheckBox::click);
-        if (i == kBracketStyle && !OffersBracket(context.request)) {
+        if ((i == kBracketStyle && !OffersBracket(context.request)) ||
+            (i == kMissingStyle && !OffersMissing(context.request))) {
             box->hide();
             name->hide();
             sampleArea->hide();
@@ -134,8 +136,8 @@ void ChooseStyle::boxClicked(int index) {
 
 void ChooseStyle::confirm() {
     WorksheetRequest& request = m_context.request;
-    request.ProblemStyle =
-        ProblemStyleOf({m_boxes[0]->isChecked(), m_boxes[1]->isChecked(), m_boxes[2]->isChecked()});
+    request.ProblemStyle = ProblemStyleOf({m_boxes[0]->isChecked(), m_boxes[1]->isChecked(),
+                                           m_boxes[2]->isChecked(), m_boxes[3]->isChecked()});
     if (const auto refusal = StyleRefusal(request, request.ProblemStyle)) {
         showMessage({StyleText::kRefusalTitle, *refusal});
         return;

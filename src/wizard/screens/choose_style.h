@@ -23,8 +23,8 @@ private:
     void boxClicked(int index);
     QWidget* makeSampleArea(int index, const QString& text);
 
-    std::array<QCheckBox*, 3> m_boxes{};
-    std::array<QLabel*, 3> m_samples{};
+    std::array<QCheckBox*, 4> m_boxes{};
+    std::array<QLabel*, 4> m_samples{};
     QFrame* m_bracketBar = nullptr;   // over the bracketed sample
     QFrame* m_verticalRule = nullptr; // under the vertical sample
 };

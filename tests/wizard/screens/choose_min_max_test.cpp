@@ -2,6 +2,8 @@
 #include "wizard/screens/number_box.h"
 #include "wizard_test_helpers.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 using namespace abacore;
 
 namespace {
@@ -71,4 +73,36 @@ TEST(ChooseMinMaxWindow, ReturnChecksTheEditedBoxAndTheCrosswordWarningLetsItGoO
     EXPECT_EQ(s.app.request.SecondMax, 51);
     EXPECT_EQ(s.titles(), (QStringList{"Hey!"}));
     EXPECT_EQ(s.opened(), (std::vector{Screen::ChooseHeading}));
+}
+
+// The lesson's choices sit under the ranges where the skills take them, are reached from the
+// keyboard, go into the request as they change, and show again when the screen is come back to.
+TEST(ChooseMinMaxWindow, ChoicesShowWhereTheyApplyAndAreKept) {
+    RangeScreen s(Activity::SkillsPractice, {1, 0, 1, 0});
+    auto* regrouping = s.get<QComboBox>("Regrouping");
+    regrouping->setFocus();
+    QTest::keyClick(regrouping, Qt::Key_Down);
+    for (const char* name : {"Fact_2", "Fact_10", "NoRepeats"}) {
+        s.get(name)->setFocus();
+        QTest::keyClick(s.get(name), Qt::Key_Space);
+    }
+    s.click("Command2");
+    const ProblemChoices wanted{Regrouping::Never, false, 0, 0, 0x202, true};
+    EXPECT_EQ(s.app.request.Choices.facts, wanted.facts);
+    EXPECT_TRUE(s.app.request.Choices.regrouping == wanted.regrouping &&
+                s.app.request.Choices.noRepeats);
+    ChooseMinMax again(s.app.context);
+    EXPECT_EQ(Control<QComboBox>(again, "Regrouping")->currentIndex(), 1);
+    EXPECT_TRUE(Control<QCheckBox>(again, "Fact_10")->isChecked());
+    // Skills without addition and subtraction drop the regrouping; squares take no choices.
+    s.app.request = RequestFor(Activity::SkillsPractice, {0, 0, 1, 0});
+    s.app.request.Choices = wanted;
+    ChooseMinMax multiplication(s.app.context);
+    EXPECT_EQ(s.app.request.Choices.regrouping, Regrouping::Any);
+    EXPECT_TRUE(Control<QWidget>(multiplication, "Regrouping")->isHidden());
+    s.app.request = RequestFor(Activity::MathSquares, {1, 0, 0, 0});
+    s.app.request.Choices = wanted;
+    ChooseMinMax squares(s.app.context);
+    EXPECT_TRUE(Control<QWidget>(squares, "ProblemChoices")->isHidden());
+    EXPECT_TRUE(s.app.request.Choices.isDefault());
 }

@@ -31,8 +31,13 @@ using StyleScreen = ScreenUnderTest<ChooseStyle>;
 TEST(ChooseStyleWindow, BracketOnlyWithDivisionAndContinueOnlyWhileAStyleIsTicked) {
     StyleScreen added(Activity::SkillsPractice, {true, false, false, false});
     EXPECT_FALSE(added.get("StyleCheck_0")->isVisible());
+    // The missing-number layout is the skills sheet's own.
+    added.click("StyleCheck_3");
+    added.click("Command1");
+    EXPECT_EQ(added.app.request.ProblemStyle, StyleBit::kMissing);
     StyleScreen s(Activity::FlashCards, {false, false, false, true});
     EXPECT_TRUE(s.get("StyleCheck_0")->isVisible());
+    EXPECT_FALSE(s.get("StyleCheck_3")->isVisible());
     EXPECT_FALSE(s.get("Command1")->isEnabled());
     s.click("Label4"); // the name ticks the vertical box
     EXPECT_TRUE(s.get("Command1")->isEnabled());
