@@ -1,6 +1,8 @@
 #include "app/brand_label.h"
 
+#include <QColor>
 #include <QLabel>
+#include <QPalette>
 
 namespace abacore {
 
@@ -14,7 +16,11 @@ QLabel* MakeBrandLabel(const char* name, const QString& text, int pointSize, boo
     font.setBold(bold);
     font.setItalic(italic);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #1d3557;"));
+    // The colour through the palette: a style sheet would build a style of its own for the
+    // label, which the main menu waits for.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x1d, 0x35, 0x57));
+    label->setPalette(palette);
     return label;
 }
 

@@ -3,7 +3,10 @@
 #include "core/atomic_file.h"
 #include "core/program_folder.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -26,20 +29,24 @@ void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
     if (!path)
         return;
     // Read by its bytes: a program folder whose name is not UTF-8 would not open under Qt's
-    // reading of the name.
-    QPixmap picture;
+    // reading of the name. Decoded straight at the size it is shown, covering the window: the
+    // picture is larger than most windows, and a full decode and smooth scaling take longer
+    // than showing the window itself.
+    QImage picture;
     try {
-        const std::string bytes = ReadWholeFile(*path);
-        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                             static_cast<uint>(bytes.size()));
+        QByteArray bytes = QByteArray::fromStdString(ReadWholeFile(*path));
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        const QSize full = reader.size();
+        if (full.isValid() && !full.isEmpty() && !window->size().isEmpty())
+            reader.setScaledSize(full.scaled(window->size(), Qt::KeepAspectRatioByExpanding));
+        picture = reader.read();
     } catch (const ReadError&) {
     }
     if (picture.isNull())
         return;
     QPalette palette = window->palette();
-    palette.setBrush(QPalette::Window,
-                     QBrush(picture.scaled(window->size(), Qt::KeepAspectRatioByExpanding,
-                                           Qt::SmoothTransformation)));
+    palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(std::move(picture))));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
