@@ -60,6 +60,16 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
     }
 }
 
+// Keeps each paragraph's shaped text once it is laid out. Qt otherwise throws the glyphs away
+// after the layout and shapes the same text again to draw it, which costs as much as the
+// layout. Called before the text is laid out, within the edit that fills the document. The
+// glyphs take memory until the pages are drawn, so only sheets of a few pages keep them: a
+// long document's parts are all laid out before the first is drawn.
+void KeepShapedText(QTextDocument& document) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
+}
+
 // An empty document laid out on the device itself, so that fonts are measured at its
 // resolution, and cut into pages of the printable area. Without a page size of its own Qt would
 // add page numbers and margins of its own; this one gets neither. Everything is set before any
@@ -237,7 +247,12 @@ int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
         // no copy between: a class set lays out a hundred of them.
         if (m_model->paragraphs().size() <= kParagraphsPerPart) {
             std::unique_ptr<QTextDocument> whole = EmptyPages(device, page);
+            // One edit round the filling, so the text is laid out once, after it is in.
+            QTextCursor edit(whole.get());
+            edit.beginEditBlock();
             FillLaidOutDocument(*m_model, *whole);
+            KeepShapedText(*whole);
+            edit.endEditBlock();
             whole = Finished(std::move(whole), page.height());
             if (PositionsHold(*whole)) {
                 m_pageCount = whole->pageCount();
