@@ -62,19 +62,17 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
 
 // Keeps each paragraph's shaped text once it is laid out. Qt otherwise throws the glyphs away
 // after the layout and shapes the same text again to draw it, which costs as much as the
-// layout. Called before the text is laid out, within the edit that fills the document. The
-// glyphs take memory until the pages are drawn, so only sheets of a few pages keep them: a
-// long document's parts are all laid out before the first is drawn.
+// layout. Called before the text is laid out. The glyphs take memory until the part is drawn, so only a sheet of a few pages, laid out whole,
+// keeps them: a long document's parts are all laid out before the first is drawn.
 void KeepShapedText(QTextDocument& document) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         block.layout()->setCacheEnabled(true);
 }
 
-// An empty document laid out on the device itself, so that fonts are measured at its
-// resolution, and cut into pages of the printable area. Without a page size of its own Qt would
-// add page numbers and margins of its own; this one gets neither. Everything is set before any
-// text goes in: each of these settings lays a filled document out again.
-std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device, const QSizeF& page,
+// An empty document to be laid out on the device itself, so that fonts are measured at its
+// resolution. Everything is set before any text goes in, as each of these settings lays a
+// filled document out again; all but the page size, which starts the layout (CutIntoPages).
+std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device,
                                           const QTextDocument* settingsOf = nullptr) {
     auto copy = std::make_unique<QTextDocument>();
     copy->setUndoRedoEnabled(false);
@@ -86,8 +84,14 @@ std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device, const QSizeF& pa
     }
     copy->documentLayout()->setPaintDevice(&device);
     copy->setDocumentMargin(0);
-    copy->setPageSize(page);
     return copy;
+}
+
+// Cuts the filled document into pages of the printable area, which lays it out, in steps as
+// far as it is read. Without a page size of its own Qt would add page numbers and margins of
+// its own; this one gets neither.
+void CutIntoPages(QTextDocument& document, const QSizeF& page) {
+    document.setPageSize(page);
 }
 
 // The paragraphs [first, end) of `source` as a document of their own, with its settings and the
@@ -99,7 +103,7 @@ std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int
     const QTextBlock next = source.findBlockByNumber(end);
     selection.setPosition(next.isValid() ? next.position() - 1 : source.characterCount() - 1,
                           QTextCursor::KeepAnchor);
-    std::unique_ptr<QTextDocument> copy = EmptyPages(device, page, &source);
+    std::unique_ptr<QTextDocument> copy = EmptyPages(device, &source);
     // The pictures first, so the layout finds them when it places the text.
     for (QTextBlock block = start; block.isValid() && block != next; block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -118,6 +122,7 @@ std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int
     cursor.setBlockFormat(start.blockFormat());
     cursor.setBlockCharFormat(start.charFormat());
     cursor.endEditBlock();
+    CutIntoPages(*copy, page);
     return copy;
 }
 
@@ -150,8 +155,7 @@ void LetLongWordsBreak(QTextDocument& document) {
 }
 
 // Gives the part's long words places to break and keeps its runs of paragraphs together. Qt
-// lays the rest of the part out again after each break it moves, so the part needs no fresh
-// layout after.
+// lays out again what each change moves, so the part needs no fresh layout after.
 std::unique_ptr<QTextDocument> Finished(std::unique_ptr<QTextDocument> part, double pageHeight) {
     LetLongWordsBreak(*part);
     KeepParagraphsTogether(*part, pageHeight);
@@ -239,24 +243,32 @@ TextDocumentPages::TextDocumentPages(const Document& model) : m_model(&model) {}
 
 TextDocumentPages::~TextDocumentPages() = default;
 
+std::unique_ptr<QTextDocument> TextDocumentPages::layOutPart(const Part& part,
+                                                             QPaintDevice& device) const {
+    if (part.endParagraph > part.firstParagraph)
+        return LaidOutPart(*m_document, part.firstParagraph, part.endParagraph, device, m_page);
+    // A sheet of a few pages is filled straight into a document laid out on the device, with no
+    // copy between: a class set lays out a hundred of them.
+    std::unique_ptr<QTextDocument> whole = EmptyPages(device);
+    FillLaidOutDocument(*m_model, *whole);
+    KeepShapedText(*whole);
+    CutIntoPages(*whole, m_page);
+    return Finished(std::move(whole), m_page.height());
+}
+
 int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
     m_parts.clear();
     m_pageCount = 0;
+    m_page = page;
     if (m_model && !m_document) {
-        // A sheet of a few pages is filled straight into a document laid out on the device, with
-        // no copy between: a class set lays out a hundred of them.
         if (m_model->paragraphs().size() <= kParagraphsPerPart) {
-            std::unique_ptr<QTextDocument> whole = EmptyPages(device, page);
-            // One edit round the filling, so the text is laid out once, after it is in.
-            QTextCursor edit(whole.get());
-            edit.beginEditBlock();
-            FillLaidOutDocument(*m_model, *whole);
-            KeepShapedText(*whole);
-            edit.endEditBlock();
-            whole = Finished(std::move(whole), page.height());
-            if (PositionsHold(*whole)) {
-                m_pageCount = whole->pageCount();
-                m_parts.push_back(Part{std::move(whole), 0, m_pageCount, kNoEnd});
+            Part whole;
+            whole.laidOut = layOutPart(whole, device);
+            if (PositionsHold(*whole.laidOut)) {
+                m_pageCount = whole.laidOut->pageCount();
+                whole.pageCount = m_pageCount;
+                whole.end = kNoEnd;
+                m_parts.push_back(std::move(whole));
                 return m_pageCount;
             }
         }
@@ -295,7 +307,8 @@ int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
             span = more;
             continue;
         }
-        m_parts.push_back(Part{std::move(part), m_pageCount, cut->pages, cut->end});
+        m_parts.push_back(
+            Part{std::move(part), m_pageCount, cut->pages, cut->end, first, first + span});
         m_pageCount += cut->pages;
         first += cut->paragraph;
         span = kParagraphsPerPart;
@@ -310,6 +323,8 @@ void TextDocumentPages::paint(QPainter& painter, int index, const QRectF& page) 
     const auto part = std::prev(std::upper_bound(
         m_parts.begin(), m_parts.end(), index,
         [](int wanted, const Part& candidate) { return wanted < candidate.firstPage; }));
+    if (!part->laidOut)
+        part->laidOut = layOutPart(*part, *painter.device());
     const int pageInPart = index - part->firstPage;
     // The part of the laid-out document that falls on this page, in its own coordinates.
     QRectF view(0, pageInPart * page.height(), page.width(), page.height());
@@ -324,6 +339,8 @@ void TextDocumentPages::paint(QPainter& painter, int index, const QRectF& page) 
     context.palette.setColor(QPalette::Text, Qt::black); // text without a colour of its own
     part->laidOut->documentLayout()->draw(&painter, context);
     painter.restore();
+    if (pageInPart == part->pageCount - 1)
+        part->laidOut.reset();
 }
 
 } // namespace abacore
