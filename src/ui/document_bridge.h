@@ -20,9 +20,8 @@ inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
 // Replaces the contents of `target` with `source` (formats, alignment, tab stops); sets a page
 // size so that printing adds no page numbers.
 void FillTextDocument(const Document& source, QTextDocument& target);
-// The same for a document set up for a printer or a PDF already (its paint device and margins),
-// whose settings are kept: it is laid out once, when it is given a page size (as the text goes
-// in when it has one already).
+// The same for a document set up for a printer or a PDF already (its paint device, margins and
+// page size), whose settings are kept: it is laid out once, as the text goes in.
 void FillLaidOutDocument(const Document& source, QTextDocument& target);
 // Pictures come back with the file bytes they went in with; a picture pasted from elsewhere
 // comes back as PNG.

@@ -62,17 +62,19 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
 
 // Keeps each paragraph's shaped text once it is laid out. Qt otherwise throws the glyphs away
 // after the layout and shapes the same text again to draw it, which costs as much as the
-// layout. Called before the text is laid out. The glyphs take memory until the part is drawn, so only a sheet of a few pages, laid out whole,
+// layout. Called before the text is laid out, within the edit that fills the document. The
+// glyphs take memory until the part is drawn, so only a sheet of a few pages, laid out whole,
 // keeps them: a long document's parts are all laid out before the first is drawn.
 void KeepShapedText(QTextDocument& document) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         block.layout()->setCacheEnabled(true);
 }
 
-// An empty document to be laid out on the device itself, so that fonts are measured at its
-// resolution. Everything is set before any text goes in, as each of these settings lays a
-// filled document out again; all but the page size, which starts the layout (CutIntoPages).
-std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device,
+// An empty document laid out on the device itself, so that fonts are measured at its
+// resolution, and cut into pages of the printable area. Without a page size of its own Qt would
+// add page numbers and margins of its own; this one gets neither. Everything is set before any
+// text goes in: each of these settings lays a filled document out again.
+std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device, const QSizeF& page,
                                           const QTextDocument* settingsOf = nullptr) {
     auto copy = std::make_unique<QTextDocument>();
     copy->setUndoRedoEnabled(false);
@@ -84,14 +86,8 @@ std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device,
     }
     copy->documentLayout()->setPaintDevice(&device);
     copy->setDocumentMargin(0);
+    copy->setPageSize(page);
     return copy;
-}
-
-// Cuts the filled document into pages of the printable area, which lays it out, in steps as
-// far as it is read. Without a page size of its own Qt would add page numbers and margins of
-// its own; this one gets neither.
-void CutIntoPages(QTextDocument& document, const QSizeF& page) {
-    document.setPageSize(page);
 }
 
 // The paragraphs [first, end) of `source` as a document of their own, with its settings and the
@@ -103,7 +99,7 @@ std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int
     const QTextBlock next = source.findBlockByNumber(end);
     selection.setPosition(next.isValid() ? next.position() - 1 : source.characterCount() - 1,
                           QTextCursor::KeepAnchor);
-    std::unique_ptr<QTextDocument> copy = EmptyPages(device, &source);
+    std::unique_ptr<QTextDocument> copy = EmptyPages(device, page, &source);
     // The pictures first, so the layout finds them when it places the text.
     for (QTextBlock block = start; block.isValid() && block != next; block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -122,7 +118,6 @@ std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int
     cursor.setBlockFormat(start.blockFormat());
     cursor.setBlockCharFormat(start.charFormat());
     cursor.endEditBlock();
-    CutIntoPages(*copy, page);
     return copy;
 }
 
@@ -155,7 +150,8 @@ void LetLongWordsBreak(QTextDocument& document) {
 }
 
 // Gives the part's long words places to break and keeps its runs of paragraphs together. Qt
-// lays out again what each change moves, so the part needs no fresh layout after.
+// lays the rest of the part out again after each break it moves, so the part needs no fresh
+// layout after.
 std::unique_ptr<QTextDocument> Finished(std::unique_ptr<QTextDocument> part, double pageHeight) {
     LetLongWordsBreak(*part);
     KeepParagraphsTogether(*part, pageHeight);
@@ -249,10 +245,14 @@ std::unique_ptr<QTextDocument> TextDocumentPages::layOutPart(const Part& part,
         return LaidOutPart(*m_document, part.firstParagraph, part.endParagraph, device, m_page);
     // A sheet of a few pages is filled straight into a document laid out on the device, with no
     // copy between: a class set lays out a hundred of them.
-    std::unique_ptr<QTextDocument> whole = EmptyPages(device);
+    std::unique_ptr<QTextDocument> whole = EmptyPages(device, m_page);
+    // One edit round the filling, so the text is laid out once, after it is in and told to keep
+    // its shapes.
+    QTextCursor edit(whole.get());
+    edit.beginEditBlock();
     FillLaidOutDocument(*m_model, *whole);
     KeepShapedText(*whole);
-    CutIntoPages(*whole, m_page);
+    edit.endEditBlock();
     return Finished(std::move(whole), m_page.height());
 }
 
