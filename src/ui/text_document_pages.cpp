@@ -29,6 +29,9 @@ namespace {
 constexpr double kTallestPart = 1 << 24;
 // A part is first tried with this many paragraphs (about a hundred pages of flash cards).
 constexpr int kParagraphsPerPart = 1000;
+// At most this many paragraphs keep their shaped text at once (a few kilobytes each): the parts
+// of a long document are all laid out before the first is drawn.
+constexpr int kMostShapedParagraphs = 10000;
 
 constexpr double kNoEnd = std::numeric_limits<double>::infinity();
 
@@ -63,8 +66,7 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
 // Keeps each paragraph's shaped text once it is laid out. Qt otherwise throws the glyphs away
 // after the layout and shapes the same text again to draw it, which costs as much as the
 // layout. Called before the text is laid out, within the edit that fills the document. The
-// glyphs take memory until the part is drawn, so only a sheet of a few pages, laid out whole,
-// keeps them: a long document's parts are all laid out before the first is drawn.
+// glyphs go with the part once its pages are drawn.
 void KeepShapedText(QTextDocument& document) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         block.layout()->setCacheEnabled(true);
@@ -93,7 +95,8 @@ std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device, const QSizeF& pa
 // The paragraphs [first, end) of `source` as a document of their own, with its settings and the
 // pictures they show, laid out once on the device.
 std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int first, int end,
-                                                QPaintDevice& device, const QSizeF& page) {
+                                                QPaintDevice& device, const QSizeF& page,
+                                                bool keepShapes) {
     const QTextBlock start = source.findBlockByNumber(first);
     QTextCursor selection(start);
     const QTextBlock next = source.findBlockByNumber(end);
@@ -117,6 +120,8 @@ std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int
     cursor.setPosition(0);
     cursor.setBlockFormat(start.blockFormat());
     cursor.setBlockCharFormat(start.charFormat());
+    if (keepShapes)
+        KeepShapedText(*copy);
     cursor.endEditBlock();
     return copy;
 }
@@ -159,8 +164,10 @@ std::unique_ptr<QTextDocument> Finished(std::unique_ptr<QTextDocument> part, dou
 }
 
 std::unique_ptr<QTextDocument> LaidOutPart(const QTextDocument& source, int first, int end,
-                                           QPaintDevice& device, const QSizeF& page) {
-    return Finished(CopyOfParagraphs(source, first, end, device, page), page.height());
+                                           QPaintDevice& device, const QSizeF& page,
+                                           bool keepShapes) {
+    return Finished(CopyOfParagraphs(source, first, end, device, page, keepShapes),
+                    page.height());
 }
 
 bool InRootFrame(const QTextBlock& block) {
@@ -242,7 +249,8 @@ TextDocumentPages::~TextDocumentPages() = default;
 std::unique_ptr<QTextDocument> TextDocumentPages::layOutPart(const Part& part,
                                                              QPaintDevice& device) const {
     if (part.endParagraph > part.firstParagraph)
-        return LaidOutPart(*m_document, part.firstParagraph, part.endParagraph, device, m_page);
+        return LaidOutPart(*m_document, part.firstParagraph, part.endParagraph, device, m_page,
+                           true);
     // A sheet of a few pages is filled straight into a document laid out on the device, with no
     // copy between: a class set lays out a hundred of them.
     std::unique_ptr<QTextDocument> whole = EmptyPages(device, m_page);
@@ -289,7 +297,8 @@ int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
     for (int first = 0; first < total;) {
         span = std::min(span, total - first);
         std::unique_ptr<QTextDocument> part =
-            LaidOutPart(*m_document, first, first + span, device, page);
+            LaidOutPart(*m_document, first, first + span, device, page,
+                        first + span <= kMostShapedParagraphs);
         if (!PositionsHold(*part)) {
             if (span == 1)
                 return fail(); // one paragraph (or table) taller than any part may be
