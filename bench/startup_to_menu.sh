@@ -22,7 +22,7 @@ shown_after() {
   local title="$1" start end pid
   shift
   start=$(date +%s%N)
-  "$@" &
+  "$@" > /dev/null 2>&1 &
   pid=$!
   # Poll quickly: xdotool's own --sync waits half a second between looks.
   for _ in $(seq 2000); do
