@@ -29,9 +29,8 @@ void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
     if (!path)
         return;
     // Read by its bytes: a program folder whose name is not UTF-8 would not open under Qt's
-    // reading of the name. Decoded straight at the size it is shown, covering the window: the
-    // picture is larger than most windows, and a full decode and smooth scaling take longer
-    // than showing the window itself.
+    // reading of the name. The reader makes it at the size it is shown, covering the window, so
+    // a window much smaller than the picture does not pay for decoding the whole of it.
     QImage picture;
     try {
         QByteArray bytes = QByteArray::fromStdString(ReadWholeFile(*path));
