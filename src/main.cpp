@@ -34,6 +34,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -119,12 +120,15 @@ int main(int argc, char** argv) {
     SetUpKeyboardAccess(app);
     // The menu entry and the icon of an installed copy; desktops match windows to it by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.abacore.drill"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));
     RandomSource random;
     QtDialogs dialogs;
     ScreenHost host(request, random, dialogs, MakeScreen, ShowAboutBox, ShowPictureWindow);
     host.open(Screen::MainMenu);
     if (host.quitRequested())
         return 0;
+    // Looking the icon up reads the icon theme's index, which the menu need not wait for.
+    QTimer::singleShot(0, &app, [] {
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));
+    });
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #include "app/brand_label.h"
 
+#include <QColor>
 #include <QLabel>
+#include <QPalette>
 
 namespace abacore {
 

@@ -15,6 +15,7 @@
 #include "worksheet/activity_table.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -38,6 +39,19 @@ constexpr const char* kAskRiddle = "The riddle typed for this sheet, as it was o
 constexpr const char* kAskPunchLine = "Its punch line, as it was on the sheet:";
 constexpr const char* kAskPupil = "This version was made for a pupil of a class list. Their name:";
 } // namespace SheetCodeText
+// Gives each button it watches the pointing hand when the pointer first comes over it: loading
+// a cursor looks through the cursor themes, which the menu need not wait for to show.
+class HandOnHover final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Enter) {
+            static_cast<QWidget*>(watched)->setCursor(Qt::PointingHandCursor);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -96,13 +110,14 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
     QFont buttonFont = font();
     buttonFont.setPointSize(12);
     buttonFont.setBold(true);
+    auto* hand = new HandOnHover(this);
     // The buttons stand in the table's order.
     for (const ActivityRow& row : Activities()) {
         auto* button = new QPushButton(QText(row.title), central);
         button->setObjectName(QText(row.buttonName));
         button->setFont(buttonFont);
         button->setFixedSize(300, 42);
-        button->setCursor(Qt::PointingHandCursor);
+        button->installEventFilter(hand);
         // Return presses the button with the focus, as Space does.
         button->setAutoDefault(true);
         const Activity activity = row.activity;

@@ -3,7 +3,10 @@
 #include "core/atomic_file.h"
 #include "core/program_folder.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -29,19 +32,24 @@ void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
     if (!path)
         return;
     // Read by its bytes: a program folder whose name is not UTF-8 would not open under Qt's
-    // reading of the name.
-    QPixmap picture;
+    // reading of the name. The reader makes it at the size it is shown, covering the window, so
+    // a window much smaller than the picture does not pay for decoding the whole of it.
+    QImage picture;
     try {
-        const std::string bytes = ReadWholeFile(*path);
-        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                             static_cast<uint>(bytes.size()));
+        QByteArray bytes = QByteArray::fromStdString(ReadWholeFile(*path));
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        const QSize full = reader.size();
+        if (full.isValid() && !full.isEmpty() && !window->size().isEmpty())
+            reader.setScaledSize(full.scaled(window->size(), Qt::KeepAspectRatioByExpanding));
+        picture = reader.read();
     } catch (const ReadError&) {
     }
     if (picture.isNull())
         return;
     // The picture's own average colour says which ink reads on it.
     const QImage small =
-        picture.toImage().scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double red = 0, green = 0, blue = 0;
     for (int y = 0; y < small.height(); ++y)
         for (int x = 0; x < small.width(); ++x) {
@@ -54,10 +62,8 @@ void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
     const bool light =
         !IsDarkInk(QColor::fromRgbF(float(red / n), float(green / n), float(blue / n)));
     QPalette palette = window->palette();
-    palette.setBrush(QPalette::Window,
-                     QBrush(picture.scaled(window->size(), Qt::KeepAspectRatioByExpanding,
-                                           Qt::SmoothTransformation)));
     const QColor ink = light ? Qt::black : Qt::white;
+    palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(std::move(picture))));
     palette.setColor(QPalette::Active, QPalette::WindowText, ink);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, ink);
     palette.setColor(QPalette::Disabled, QPalette::WindowText,

@@ -29,6 +29,9 @@ namespace {
 constexpr double kTallestPart = 1 << 24;
 // A part is first tried with this many paragraphs (about a hundred pages of flash cards).
 constexpr int kParagraphsPerPart = 1000;
+// At most this many paragraphs keep their shaped text at once (a few kilobytes each): the parts
+// of a long document are all laid out before the first is drawn.
+constexpr int kMostShapedParagraphs = 10000;
 
 constexpr double kNoEnd = std::numeric_limits<double>::infinity();
 
@@ -60,6 +63,15 @@ void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
     }
 }
 
+// Keeps each paragraph's shaped text once it is laid out. Qt otherwise throws the glyphs away
+// after the layout and shapes the same text again to draw it, which costs as much as the
+// layout. Called before the text is laid out, within the edit that fills the document. The
+// glyphs go with the part once its pages are drawn.
+void KeepShapedText(QTextDocument& document) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
+}
+
 // An empty document laid out on the device itself, so that fonts are measured at its
 // resolution, and cut into pages of the printable area. Without a page size of its own Qt would
 // add page numbers and margins of its own; this one gets neither. Everything is set before any
@@ -83,7 +95,8 @@ std::unique_ptr<QTextDocument> EmptyPages(QPaintDevice& device, const QSizeF& pa
 // The paragraphs [first, end) of `source` as a document of their own, with its settings and the
 // pictures they show, laid out once on the device.
 std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int first, int end,
-                                                QPaintDevice& device, const QSizeF& page) {
+                                                QPaintDevice& device, const QSizeF& page,
+                                                bool keepShapes) {
     const QTextBlock start = source.findBlockByNumber(first);
     QTextCursor selection(start);
     const QTextBlock next = source.findBlockByNumber(end);
@@ -107,6 +120,8 @@ std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int
     cursor.setPosition(0);
     cursor.setBlockFormat(start.blockFormat());
     cursor.setBlockCharFormat(start.charFormat());
+    if (keepShapes)
+        KeepShapedText(*copy);
     cursor.endEditBlock();
     return copy;
 }
@@ -149,8 +164,10 @@ std::unique_ptr<QTextDocument> Finished(std::unique_ptr<QTextDocument> part, dou
 }
 
 std::unique_ptr<QTextDocument> LaidOutPart(const QTextDocument& source, int first, int end,
-                                           QPaintDevice& device, const QSizeF& page) {
-    return Finished(CopyOfParagraphs(source, first, end, device, page), page.height());
+                                           QPaintDevice& device, const QSizeF& page,
+                                           bool keepShapes) {
+    return Finished(CopyOfParagraphs(source, first, end, device, page, keepShapes),
+                    page.height());
 }
 
 bool InRootFrame(const QTextBlock& block) {
@@ -233,19 +250,37 @@ TextDocumentPages::TextDocumentPages(const Document& model) : m_model(&model) {
 
 TextDocumentPages::~TextDocumentPages() = default;
 
+std::unique_ptr<QTextDocument> TextDocumentPages::layOutPart(const Part& part,
+                                                             QPaintDevice& device) const {
+    if (part.endParagraph > part.firstParagraph)
+        return LaidOutPart(*m_document, part.firstParagraph, part.endParagraph, device, m_page,
+                           true);
+    // A sheet of a few pages is filled straight into a document laid out on the device, with no
+    // copy between: a class set lays out a hundred of them.
+    std::unique_ptr<QTextDocument> whole = EmptyPages(device, m_page);
+    // One edit round the filling, so the text is laid out once, after it is in and told to keep
+    // its shapes.
+    QTextCursor edit(whole.get());
+    edit.beginEditBlock();
+    FillLaidOutDocument(*m_model, *whole);
+    KeepShapedText(*whole);
+    edit.endEditBlock();
+    return Finished(std::move(whole), m_page.height());
+}
+
 int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
     m_parts.clear();
     m_pageCount = 0;
+    m_page = page;
     if (m_model && !m_document) {
-        // A sheet of a few pages is filled straight into a document laid out on the device, with
-        // no copy between: a class set lays out a hundred of them.
         if (m_model->paragraphs().size() <= kParagraphsPerPart) {
-            std::unique_ptr<QTextDocument> whole = EmptyPages(device, page);
-            FillLaidOutDocument(*m_model, *whole);
-            whole = Finished(std::move(whole), page.height());
-            if (PositionsHold(*whole)) {
-                m_pageCount = whole->pageCount();
-                m_parts.push_back(Part{std::move(whole), 0, m_pageCount, kNoEnd});
+            Part whole;
+            whole.laidOut = layOutPart(whole, device);
+            if (PositionsHold(*whole.laidOut)) {
+                m_pageCount = whole.laidOut->pageCount();
+                whole.pageCount = m_pageCount;
+                whole.end = kNoEnd;
+                m_parts.push_back(std::move(whole));
                 return m_pageCount;
             }
         }
@@ -267,7 +302,8 @@ int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
     for (int first = 0; first < total;) {
         span = std::min(span, total - first);
         std::unique_ptr<QTextDocument> part =
-            LaidOutPart(*m_document, first, first + span, device, page);
+            LaidOutPart(*m_document, first, first + span, device, page,
+                        first + span <= kMostShapedParagraphs);
         if (!PositionsHold(*part)) {
             if (span == 1)
                 return fail(); // one paragraph (or table) taller than any part may be
@@ -285,7 +321,8 @@ int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
             span = more;
             continue;
         }
-        m_parts.push_back(Part{std::move(part), m_pageCount, cut->pages, cut->end});
+        m_parts.push_back(
+            Part{std::move(part), m_pageCount, cut->pages, cut->end, first, first + span});
         m_pageCount += cut->pages;
         first += cut->paragraph;
         span = kParagraphsPerPart;
@@ -300,6 +337,8 @@ void TextDocumentPages::paint(QPainter& painter, int index, const QRectF& page) 
     const auto part = std::prev(std::upper_bound(
         m_parts.begin(), m_parts.end(), index,
         [](int wanted, const Part& candidate) { return wanted < candidate.firstPage; }));
+    if (!part->laidOut)
+        part->laidOut = layOutPart(*part, *painter.device());
     const int pageInPart = index - part->firstPage;
     // The part of the laid-out document that falls on this page, in its own coordinates.
     QRectF view(0, pageInPart * page.height(), page.width(), page.height());
@@ -314,6 +353,8 @@ void TextDocumentPages::paint(QPainter& painter, int index, const QRectF& page) 
     context.palette.setColor(QPalette::Text, Qt::black); // text without a colour of its own
     part->laidOut->documentLayout()->draw(&painter, context);
     painter.restore();
+    if (pageInPart == part->pageCount - 1)
+        part->laidOut.reset();
 }
 
 } // namespace abacore

@@ -29,16 +29,24 @@ public:
 private:
     // A run of whole pages, laid out on its own: Qt's layout cannot hold a long document in one.
     struct Part {
+        // Let go once the part's last page is drawn, with the shaped text it keeps; laid out
+        // again, the same way, should a page of it be drawn again.
         std::unique_ptr<QTextDocument> laidOut;
         int firstPage = 0; // of the whole document
         int pageCount = 0;
         double end = 0; // where the part's content stops, in its own coordinates
+        // The paragraphs it was laid out from, [first, last); none for the model's whole.
+        int firstParagraph = 0;
+        int endParagraph = 0;
     };
+
+    std::unique_ptr<QTextDocument> layOutPart(const Part& part, QPaintDevice& device) const;
 
     const QTextDocument* m_document = nullptr;
     const Document* m_model = nullptr;
     std::unique_ptr<QTextDocument> m_filled; // the model's, when it is long
-    std::vector<Part> m_parts;
+    mutable std::vector<Part> m_parts;
+    QSizeF m_page;
     int m_pageCount = 0;
 };
 

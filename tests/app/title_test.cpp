@@ -8,6 +8,8 @@
 #include "recording_navigator.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEnterEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -33,7 +35,12 @@ TEST(Title, AnInstalledCopyThanksOnceAndItsButtonsAndToolsWork) {
         Title window(app.context);
         window.show();
         EXPECT_EQ(app.dialogs.titles(), expected);
-        EXPECT_FALSE(window.centralWidget()->palette().window().texture().isNull());
+        // The picture covers the area under the toolbar, made at that size.
+        const QSize area = window.centralWidget()->size();
+        const QSize picture = window.centralWidget()->palette().window().texture().size();
+        EXPECT_TRUE(picture.expandedTo(area) == picture &&
+                    (picture.width() == area.width() || picture.height() == area.height()))
+            << picture.width() << "x" << picture.height();
     }
 
     const std::pair<const char*, Activity> buttons[] = {
@@ -45,7 +52,11 @@ TEST(Title, AnInstalledCopyThanksOnceAndItsButtonsAndToolsWork) {
     Title window(app.context);
     window.show();
     for (const auto& [name, activity] : buttons) {
-        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
+        QPushButton* button = window.findChild<QPushButton*>(name);
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(button, &enter);
+        EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(app.request.ActivityType, activity) << name;
     }
     EXPECT_EQ(app.navigator.opened, std::vector<Screen>(std::size(buttons), Screen::ChooseSkill));
