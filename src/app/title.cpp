@@ -89,7 +89,8 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
                     QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, [this] { m_context.navigator.quit(); });
     // Last, so that the tools before it keep their places.
-    QAction* sheetCode = toolbar->addAction(QText(SheetCodeText::kCommand));
+    QAction* sheetCode =
+        toolbar->addAction(ToolbarIcon(ToolbarPicture::SheetCode), QText(SheetCodeText::kCommand));
     sheetCode->setObjectName(QStringLiteral("OpenSheetCode"));
     sheetCode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     sheetCode->setToolTip(QStringLiteral("%1 (%2)").arg(

@@ -144,6 +144,18 @@ void drawInfo(QPainter& p) {
     p.drawRoundedRect(QRectF(14, 13.5, 4, 11), 1, 1);
 }
 
+// A sheet with its code at the foot: a row of four short groups.
+void drawSheetCode(QPainter& p) {
+    drawPage(p, QRectF(6, 3, 20, 26));
+    p.setPen(QPen(Ink, 1));
+    for (int y = 8; y <= 18; y += 5)
+        p.drawLine(QPointF(10, y), QPointF(22, y));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 170));
+    for (int i = 0; i < 4; ++i)
+        p.drawRect(QRectF(8.5 + i * 4, 22.5, 3, 3));
+}
+
 } // namespace
 
 QIcon ToolbarIcon(ToolbarPicture picture) {
@@ -175,6 +187,9 @@ QIcon ToolbarIcon(ToolbarPicture picture) {
         break;
     case ToolbarPicture::Info:
         drawInfo(p);
+        break;
+    case ToolbarPicture::SheetCode:
+        drawSheetCode(p);
         break;
     }
     p.end();

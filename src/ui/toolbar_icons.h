@@ -14,7 +14,8 @@ enum class ToolbarPicture {
     Answers,
     Quit,
     QuickWordSetting,
-    Info
+    Info,
+    SheetCode
 };
 
 QIcon ToolbarIcon(ToolbarPicture picture);
