@@ -104,8 +104,10 @@ protected:
 };
 
 // Readers on this platform are handed a list's current entry as its name ("Times New Roman"
-// for the font list); here its name says what it sets and its entry stays its value.
-class NamedList final : public QAccessibleWidget {
+// for the font list); here its name says what it sets and its entry stays its value. Qt has no
+// value or selection to carry that entry to readers here, so the list also offers it as its
+// (read-only) text, which is what they read of a list that has focus.
+class NamedList final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
@@ -113,6 +115,28 @@ public:
         if (t == QAccessible::Value)
             return list()->currentText();
         return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int start, int end) const override { return entry().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(entry().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
     }
     int childCount() const override { return list()->isEditable() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
@@ -140,6 +164,7 @@ public:
 
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+    QString entry() const { return list()->currentText(); }
 };
 
 QAccessibleInterface* OwnInterfaces(const QString& className, QObject* object) {

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -27,6 +28,12 @@ CrosswordView::CrosswordView(CrosswordPage page, CellText text, bool withHeading
         m_columns = used->right - used->left + 1;
         m_rows = used->bottom - used->top + 1;
     }
+    // The keyboard starts on the first cell of the puzzle, not on an empty corner.
+    for (int i = 0; i < m_columns * m_rows; ++i)
+        if (!m_page.cell(m_left + i % m_columns, m_top + i / m_columns).isEmpty()) {
+            m_current = {i % m_columns, i / m_columns};
+            break;
+        }
     InstallCrosswordGridAccess();
 }
 
@@ -97,7 +104,12 @@ void CrosswordView::keyPressEvent(QKeyEvent* event) {
 void CrosswordView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
-    AnnounceCurrentCell(*this);
+    // Qt tells readers the grid has the focus after this handler; the cell follows that, or
+    // readers would stay on the grid as a whole.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            AnnounceCurrentCell(*this);
+    });
 }
 
 CrossWord::CrossWord(CrosswordPage page, QWidget* parent)

@@ -26,6 +26,8 @@ QLabel* label(const QString& text, QWidget* buddy) {
 ProblemChoicesPanel::ProblemChoicesPanel(WorksheetRequest& request, QWidget* parent)
     : QWidget(parent), m_request(request) {
     setObjectName("ProblemChoices");
+    // Readers say the group's name as the focus enters it from the ranges above.
+    setAccessibleName("Problem choices");
     DropChoicesNotOffered(m_request);
     const ChoicesOffered offered = ChoicesFor(m_request);
     const ProblemChoices chosen = m_request.Choices;
@@ -39,6 +41,7 @@ ProblemChoicesPanel::ProblemChoicesPanel(WorksheetRequest& request, QWidget* par
     m_regrouping->addItems({"Any problems", "Never carry or borrow", "Always carry or borrow"});
     m_regrouping->setCurrentIndex(static_cast<int>(chosen.regrouping));
     m_regrouping->setAccessibleName("Regrouping");
+    m_regrouping->setAccessibleDescription("Whether the problems need carrying or borrowing");
     auto* regroupingLabel = label("&Regrouping:", m_regrouping);
     grid->addWidget(regroupingLabel, row, 0);
     grid->addWidget(m_regrouping, row++, 1, Qt::AlignLeft);
@@ -49,14 +52,18 @@ ProblemChoicesPanel::ProblemChoicesPanel(WorksheetRequest& request, QWidget* par
     m_answerLimit->setObjectName("AnswerLimit");
     m_answerLimit->setChecked(chosen.answerLimit);
     m_answerLimit->setAccessibleName("Limit the answers");
+    m_answerLimit->setAccessibleDescription(
+        "When ticked, every answer lies between the lowest and the highest answer that follow");
     m_answerMin = new QSpinBox;
     m_answerMax = new QSpinBox;
     m_answerMin->setObjectName("AnswerMin");
     m_answerMax->setObjectName("AnswerMax");
     m_answerMin->setAccessibleName("Lowest answer");
     m_answerMax->setAccessibleName("Highest answer");
-    for (QSpinBox* box : {m_answerMin, m_answerMax})
+    for (QSpinBox* box : {m_answerMin, m_answerMax}) {
         box->setRange(-kAnswerBound, kAnswerBound);
+        box->setAccessibleDescription("Used when Limit the answers is ticked");
+    }
     m_answerMin->setValue(chosen.answerLimit ? static_cast<int>(chosen.answerMin) : 0);
     m_answerMax->setValue(chosen.answerLimit ? static_cast<int>(chosen.answerMax) : 20);
     auto* answers = new QHBoxLayout;
@@ -81,6 +88,8 @@ ProblemChoicesPanel::ProblemChoicesPanel(WorksheetRequest& request, QWidget* par
     auto* factsLabel = new QLabel("Facts:");
     factsLabel->setToolTip("The second number of a multiplication and the divisor of a "
                            "division come from the ticked numbers (none ticked: any).");
+    // Heard when the first box takes the focus; a tooltip on a label reaches no reader.
+    m_facts[0]->setAccessibleDescription(factsLabel->toolTip());
     grid->addWidget(factsLabel, row, 0, Qt::AlignTop);
     grid->addLayout(facts, row++, 1, Qt::AlignLeft);
     factsLabel->setVisible(offered.facts);
@@ -91,6 +100,7 @@ ProblemChoicesPanel::ProblemChoicesPanel(WorksheetRequest& request, QWidget* par
     m_noRepeats->setObjectName("NoRepeats");
     m_noRepeats->setChecked(chosen.noRepeats);
     m_noRepeats->setAccessibleName("No repeated problems");
+    m_noRepeats->setAccessibleDescription(m_noRepeats->text().remove('&'));
     grid->addWidget(m_noRepeats, row++, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     setVisible(offered.any);
