@@ -111,3 +111,17 @@ void BM_CrosswordRemaindersAtCapacity(benchmark::State& state) {
 BENCHMARK(BM_CrosswordRemaindersAtCapacity)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
+
+namespace {
+
+// The count screen's check with the lesson's choices over the widest second range: every
+// skill, answers 10 to 99, no repeats (several exact counts of 32768 rows). Goal: under 0.1 s.
+void BM_CrosswordCapacityWithChoices(benchmark::State& state) {
+    WorksheetRequest r = request({add, sub, mul, div}, 0, 30000, 0, 32767);
+    r.Choices = {Regrouping::Never, true, 10, 99, 0b100000010010, true};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CrosswordCapacity(r, RowOf(Activity::Crossword).problemRules));
+}
+BENCHMARK(BM_CrosswordCapacityWithChoices)->Unit(benchmark::kMillisecond);
+
+} // namespace

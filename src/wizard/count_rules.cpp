@@ -47,6 +47,11 @@ std::optional<WizardMessage> ConfirmProblemCount(WorksheetRequest& request, std:
     const ActivityRow& row = RowOf(request.ActivityType);
     if (row.countCapacity) {
         const int most = row.countCapacity(request, row.problemRules);
+        if (*count > most && most == 0)
+            return WizardMessage{CountText::kTooManyTitle,
+                                 "With these numbers hardly any answer has the two characters "
+                                 "or more that a puzzle's entry needs. Choose larger numbers "
+                                 "or answers."};
         if (*count > most)
             return WizardMessage{CountText::kTooManyTitle,
                                  "With these numbers a puzzle holds at most " +

@@ -318,6 +318,47 @@ int64_t ChoicePairs::distinctProblems(int64_t enough) const {
     return std::min<int64_t>(enough, static_cast<int64_t>(m_total - m_twins / 2));
 }
 
+ChoicePairs::Count ChoicePairs::answerOf(int64_t first, int64_t second) const {
+    switch (m_skill) {
+    case Skill::Addition:
+        return Count(first) + second;
+    case Skill::Subtraction:
+        return Count(first) - second;
+    case Skill::Multiplication:
+        return Count(first) * second;
+    default:
+        return first / second;
+    }
+}
+
+long double ChoicePairs::pairsWithAnswers(Count lo, Count hi, int rowsLooked) const {
+    const size_t rows = m_rows.size();
+    const size_t looked = std::min(rows, static_cast<size_t>(std::max(rowsLooked, 1)));
+    long double pairs = 0;
+    for (size_t j = 0; j < looked; ++j) {
+        const Row& row = m_rows[j * rows / looked];
+        const int64_t b = row.second;
+        // Along a row the answer rises with the first number, or falls for a negative factor
+        // or divisor (and stays 0 times 0).
+        const Count atLo = answerOf(row.lo, b);
+        const Count atHi = answerOf(row.hi, b);
+        if (std::max(atLo, atHi) < lo || std::min(atLo, atHi) > hi)
+            continue;
+        int64_t from = row.lo;
+        int64_t to = row.hi;
+        if (atLo <= atHi) {
+            from = firstWhere(row.lo, row.hi, [&](int64_t x) { return answerOf(x, b) >= lo; });
+            to = firstWhere(row.lo, row.hi, [&](int64_t x) { return answerOf(x, b) > hi; }) - 1;
+        } else {
+            from = firstWhere(row.lo, row.hi, [&](int64_t x) { return answerOf(x, b) <= hi; });
+            to = firstWhere(row.lo, row.hi, [&](int64_t x) { return answerOf(x, b) < lo; }) - 1;
+        }
+        if (from <= to)
+            pairs += static_cast<long double>(countUpTo(row, to) - countUpTo(row, from - 1));
+    }
+    return looked == 0 ? 0 : pairs * static_cast<long double>(rows) / looked;
+}
+
 int64_t ChoicePairs::distinctAnswers(int64_t enough) const {
     std::set<__int128> answers;
     // A row's good first numbers give different sums, differences and products (but by 0).

@@ -31,6 +31,10 @@ public:
     // How many different answers they give, counted up to `enough` (a lower bound when the
     // pairs are too many to look at one by one).
     int64_t distinctAnswers(int64_t enough) const;
+    // The good pairs whose answer (the whole quotient for division) lies in lo..hi, over up to
+    // `rowsLooked` second numbers spread evenly, each standing for those it skips: exact when
+    // the second numbers are no more.
+    long double pairsWithAnswers(Count lo, Count hi, int rowsLooked) const;
 
 private:
     enum class Filter { All, NoCarry, Carry, NoBorrow, Borrow, Multiple };
@@ -42,6 +46,7 @@ private:
     };
     // Good first numbers from row.lo to x.
     Count countUpTo(const Row& row, int64_t x) const;
+    Count answerOf(int64_t first, int64_t second) const;
 
     Skill m_skill;
     // Where a + b and b + a are one problem: the good pairs whose turned pair is good too,

@@ -259,12 +259,24 @@ ArithmeticProblem MakeProblem(const WorksheetRequest& request, RandomSource& ran
     return problem;
 }
 
-bool DrawnProblems::add(const ArithmeticProblem& problem) {
+std::tuple<int, double, double> DrawnProblems::keyOf(const ArithmeticProblem& problem) {
     double a = problem.first;
     double b = problem.second;
     if ((problem.skill == Skill::Addition || problem.skill == Skill::Multiplication) && b < a)
         std::swap(a, b);
-    return m_seen.emplace(static_cast<int>(problem.skill), a, b).second;
+    return {static_cast<int>(problem.skill), a, b};
+}
+
+bool DrawnProblems::add(const ArithmeticProblem& problem) {
+    return m_seen.insert(keyOf(problem)).second;
+}
+
+bool DrawnProblems::holds(const ArithmeticProblem& problem) const {
+    return m_seen.count(keyOf(problem)) != 0;
+}
+
+void DrawnProblems::remove(const ArithmeticProblem& problem) {
+    m_seen.erase(keyOf(problem));
 }
 
 ArithmeticProblem NextNewProblem(WorksheetRequest& request, RandomSource& random,

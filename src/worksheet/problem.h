@@ -112,8 +112,12 @@ class DrawnProblems {
 public:
     // Adds the problem; false when it was there already.
     bool add(const ArithmeticProblem& problem);
+    bool holds(const ArithmeticProblem& problem) const;
+    // For a problem drawn but left off the sheet.
+    void remove(const ArithmeticProblem& problem);
 
 private:
+    static std::tuple<int, double, double> keyOf(const ArithmeticProblem& problem);
     std::set<std::tuple<int, double, double>> m_seen;
 };
 

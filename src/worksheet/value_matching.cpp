@@ -24,6 +24,12 @@ namespace {
 constexpr int kQuickTries = 256;
 // A problem without any partner is drawn again, this many times at most per problem.
 constexpr int kMostProblemDraws = 1000;
+// Problems drawn again, at most, for a partner that meets the lesson's choices too; after these
+// a partner need only differ from the others, so that a sheet is made wherever the ranges
+// allow one.
+constexpr int kObeyingDraws = 200;
+// Partners looked at one by one for those the choices take.
+constexpr int64_t kMostPartnersListed = 4096;
 // Whole numbers a double holds exactly.
 constexpr double kExactLimit = 9007199254740992.0; // 2^53
 
@@ -229,9 +235,11 @@ std::vector<Skill> partnerSkills(const WorksheetRequest& request, Skill problemS
     return skills;
 }
 
-// A partner of equal value for the problem a (sign) b = value, or nothing when none exists.
+// A partner of equal value for the problem a (sign) b = value that `accept` takes, or nothing
+// when none exists.
+template <class Accept>
 std::optional<Partner> findPartner(WorksheetRequest& request, RandomSource& random,
-                                   const ArithmeticProblem& problem) {
+                                   const ArithmeticProblem& problem, const Accept& accept) {
     const Window window = partnerWindow(request);
     const double firstMin = request.FirstMin.value_or(0.0);
     const double firstMax = request.FirstMax.value_or(0.0);
@@ -242,7 +250,7 @@ std::optional<Partner> findPartner(WorksheetRequest& request, RandomSource& rand
         const Skill skill = request.MixedSkills ? request.SkillMode : problem.skill;
         const double first = DrawOperand(firstMin, firstMax, random);
         const double second = PartnerSecond(skill, value, first);
-        if (first != problem.first && window.holds(second))
+        if (first != problem.first && window.holds(second) && accept(Partner{skill, first, second}))
             return Partner{skill, first, second};
     }
     if (!exactlyHeld(request, problem.first, value))
@@ -254,7 +262,25 @@ std::optional<Partner> findPartner(WorksheetRequest& request, RandomSource& rand
     if (total == 0)
         return std::nullopt;
     auto index = static_cast<int64_t>(std::floor(static_cast<double>(total) * random.Next()));
-    const Partner partner = partners.at(std::min(index, total - 1));
+    Partner partner = partners.at(std::min(index, total - 1));
+    if (!accept(partner)) {
+        // The ones the choices take, each as likely; among very many, a bounded random look.
+        std::vector<int64_t> taken;
+        const int64_t looked = std::min<int64_t>(total, kMostPartnersListed);
+        for (int64_t i = 0; i < looked; ++i) {
+            const int64_t k = total <= kMostPartnersListed
+                                  ? i
+                                  : static_cast<int64_t>(std::floor(static_cast<double>(total) *
+                                                                    random.Next()));
+            if (accept(partners.at(std::min(k, total - 1))))
+                taken.push_back(std::min(k, total - 1));
+        }
+        if (taken.empty())
+            return std::nullopt;
+        index = static_cast<int64_t>(
+            std::floor(static_cast<double>(taken.size()) * random.Next()));
+        partner = partners.at(taken[std::min(static_cast<size_t>(index), taken.size() - 1)]);
+    }
     if (request.MixedSkills)
         request.SkillMode = partner.skill;
     return partner;
@@ -338,6 +364,18 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Pr
     // The problems and their partners, all made before anything is written.
     std::array<Pair, kMostMatchingProblems + 1> pairs; // from 1
     DrawnProblems drawn;
+    // Partners follow the choices as problems do (their value is the problem's, so the answer
+    // range holds already), and without repeats none repeats another.
+    DrawnProblems partnersDrawn;
+    ProblemChoices partnerChoices = request.Choices;
+    partnerChoices.answerLimit = false;
+    const auto isNew = [&](const Partner& p) {
+        return !request.Choices.noRepeats ||
+               !partnersDrawn.holds(WorkedProblem(p.skill, p.first, p.second));
+    };
+    const auto obeys = [&](const Partner& p) {
+        return isNew(p) && MeetsChoices(WorkedProblem(p.skill, p.first, p.second), partnerChoices);
+    };
     for (int k = 1; k <= count; ++k) {
         std::optional<Partner> partner;
         ArithmeticProblem problem;
@@ -348,8 +386,13 @@ void MakeValueMatching(WorksheetRequest& request, RandomSource& random, const Pr
                     "second number lies strictly between the second number's minimum and "
                     "maximum. Widen the first or the second number's range.");
             problem = NextNewProblem(request, random, rules, limits, drawn);
-            partner = findPartner(request, random, problem);
+            partner = draws < kObeyingDraws ? findPartner(request, random, problem, obeys)
+                                            : findPartner(request, random, problem, isNew);
+            // A problem left without a partner is not on the sheet.
+            if (!partner)
+                drawn.remove(problem);
         }
+        partnersDrawn.add(WorkedProblem(partner->skill, partner->first, partner->second));
         Pair& pair = pairs[static_cast<size_t>(k)];
         appendExpression(pair.problem, problem.first, problem.skill, problem.second);
         appendExpression(pair.partner, partner->first, partner->skill, partner->second);

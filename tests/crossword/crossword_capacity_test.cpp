@@ -2,6 +2,7 @@
 
 #include "crossword/crossword_problems.h"
 #include "crossword_request.h"
+#include "wizard/count_rules.h"
 #include "worksheet/feasibility.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,8 @@ AnswerLengths Enumerated(const WorksheetRequest& r) {
         double all = 0;
         for (int64_t x = a.lowest; x <= a.highest; ++x)
             for (int64_t y = b.lowest; y <= b.highest; ++y) {
-                if (!MeetsRule(RuleFor(r, CrosswordRules(), skill), x, y))
+                if (!MeetsRule(RuleFor(r, CrosswordRules(), skill), x, y) ||
+                    !MeetsChoices(WorkedProblem(skill, x, y), r.Choices))
                     continue;
                 const int64_t answer = skill == Skill::Addition         ? x + y
                                        : skill == Skill::Subtraction    ? x - y
@@ -47,7 +49,16 @@ TEST(CrosswordCapacity, AnswerLengthsMatchEveryPairTheRangesDraw) {
     negatives.AllowNegatives = true;
     WorksheetRequest remainders = CrosswordRequest(Skill::Division, 0, 45, 0, 12, 1);
     remainders.AllowRemainders = true;
+    const auto chosen = [](WorksheetRequest r, Regrouping regrouping, uint16_t facts,
+                           double answerMin = 0, double answerMax = -1) {
+        r.Choices = {regrouping, answerMin <= answerMax, answerMin, answerMax, facts, false};
+        return r;
+    };
     const WorksheetRequest requests[] = {
+        chosen(CrosswordRequest(Skill::Addition, 0, 90, 5, 47, 1), Regrouping::Never, 0),
+        chosen(negatives, Regrouping::Always, 0, -9, 12),
+        chosen(remainders, Regrouping::Any, 0b100010, 3, 40),
+        chosen(CrosswordRequest(Skill::Multiplication, 3, 40, 0, 35, 1), Regrouping::Any, 0b10010),
         CrosswordRequest(Skill::Addition, 0, 40, 5, 47, 1),
         CrosswordRequest(Skill::Subtraction, 0, 45, 0, 30, 1),
         CrosswordRequest(Skill::Multiplication, 3, 40, 0, 35, 1),
@@ -85,6 +96,11 @@ TEST(CrosswordCapacity, ShortAnswersLongAnswersAndNoEntriesAtAll) {
     WorksheetRequest rare = CrosswordRequest(Skill::Division, 0, 20, 0, 1000, 1);
     rare.AllowRemainders = true;
     EXPECT_EQ(CrosswordCapacity(rare, CrosswordRules()), 0);
+    // Answers of one digit make no entries, and the count screen says so.
+    WorksheetRequest oneDigit = CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 1);
+    oneDigit.Choices = {Regrouping::Any, true, 0, 9, 0, false};
+    EXPECT_EQ(CrosswordCapacity(oneDigit, CrosswordRules()), 0);
+    EXPECT_NE(ConfirmProblemCount(oneDigit, "1")->text.find("two characters"), std::string::npos);
     // Ranges that make no problem at all are left for the problem set to explain.
     EXPECT_EQ(capacity(Skill::Subtraction, 0, 10, 500, 1000), kMostCrosswordProblems);
 }

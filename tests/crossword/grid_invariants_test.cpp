@@ -125,8 +125,26 @@ TEST(CrosswordBuild, InvariantsHoldAndEveryCountAcceptedBuildsOverManySeeds) {
     negatives.AllowNegatives = true;
     WorksheetRequest remainders = CrosswordRequest(Skill::Division, 1, 100, 1, 100, 0);
     remainders.AllowRemainders = true;
-    // Small ranges, whose short answers pack densely, at the most the request may ask for.
+    const auto chosen = [](WorksheetRequest r, Regrouping regrouping, uint16_t facts,
+                           bool noRepeats, double answerMin = 0, double answerMax = -1) {
+        r.Choices = {regrouping, answerMin <= answerMax, answerMin, answerMax, facts, noRepeats};
+        return r;
+    };
+    // Small ranges, whose short answers pack densely, at the most the request may ask for; and
+    // the lesson's choices, which leave fewer or other answers than the ranges.
     const WorksheetRequest atCapacity[] = {
+        chosen(CrosswordRequest(Skill::Addition, 1, 100, 1, 100, 0), Regrouping::Never, 0, false),
+        chosen(CrosswordRequest(Skill::Subtraction, 1, 100, 1, 100, 0), Regrouping::Always, 0,
+               true),
+        chosen(CrosswordRequest(Skill::Multiplication, 1, 12, 1, 12, 0), Regrouping::Any,
+               0b1000010010, true),
+        chosen(CrosswordRequest(Skill::Division, 1, 100, 1, 10, 0), Regrouping::Any, 0b10010,
+               false),
+        chosen(CrosswordRequest(Skill::Addition, 0, 1000, 0, 1000, 0), Regrouping::Any, 0, false,
+               10, 99),
+        chosen(CrosswordRequest(Skill::Addition, 1, 10, 1, 10, 0), Regrouping::Any, 0, true),
+        chosen(negatives, Regrouping::Never, 0, true, -20, 20),
+        chosen(EverySkillRequest(0), Regrouping::Never, 0b111, true, 5, 30),
         CrosswordRequest(Skill::Subtraction, 1, 100, 1, 100, 0),
         CrosswordRequest(Skill::Division, 1, 100, 1, 10, 0),
         CrosswordRequest(Skill::Addition, 1, 10, 1, 10, 0),

@@ -154,8 +154,14 @@ TEST(ProblemChoices, EverySheetObeysEveryChoice) {
                         shown.emplace_back(r.CrosswordClues[static_cast<size_t>(i)],
                                            r.CrosswordAnswers[static_cast<size_t>(i)]);
                 } else {
-                    for (const SheetProblem& p : BuildWorksheet(r, random).content.problems)
+                    const SheetContent content = BuildWorksheet(r, random).content;
+                    for (const SheetProblem& p : content.problems)
                         shown.emplace_back(p.question, p.answer);
+                    DrawnProblems partners; // the matching column obeys too, none twice
+                    for (const std::string& partner : content.choices) {
+                        EXPECT_TRUE(MeetsChoices(Parsed(partner), row.choices)) << partner;
+                        EXPECT_TRUE(partners.add(Parsed(partner))) << partner << " repeats";
+                    }
                 }
                 SCOPED_TRACE(std::string(RowOf(activity).batchName) + " seed " +
                              std::to_string(seed));
