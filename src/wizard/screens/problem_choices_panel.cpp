@@ -119,6 +119,13 @@ ProblemChoicesPanel::ProblemChoicesPanel(WorksheetRequest& request, QWidget* par
     });
     m_answerMax->setMinimum(m_answerMin->value());
     m_answerMin->setMaximum(m_answerMax->value());
+    // The answers' numbers take effect only when ticked, so they are greyed until then.
+    const auto followTick = [this](bool on) {
+        m_answerMin->setEnabled(on);
+        m_answerMax->setEnabled(on);
+    };
+    connect(m_answerLimit, &QCheckBox::toggled, this, followTick);
+    followTick(m_answerLimit->isChecked());
 }
 
 void ProblemChoicesPanel::store() {

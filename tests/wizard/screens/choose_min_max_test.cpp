@@ -86,6 +86,11 @@ TEST(ChooseMinMaxWindow, ChoicesShowWhereTheyApplyAndAreKept) {
         s.get(name)->setFocus();
         QTest::keyClick(s.get(name), Qt::Key_Space);
     }
+    // The answers' numbers wait for their box to be ticked.
+    EXPECT_FALSE(s.get("AnswerMin")->isEnabled());
+    QTest::keyClick(s.get("AnswerLimit"), Qt::Key_Space);
+    EXPECT_TRUE(s.get("AnswerMax")->isEnabled());
+    QTest::keyClick(s.get("AnswerLimit"), Qt::Key_Space);
     s.click("Command2");
     const ProblemChoices wanted{Regrouping::Never, false, 0, 0, 0x202, true};
     EXPECT_EQ(s.app.request.Choices.facts, wanted.facts);
