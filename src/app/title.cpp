@@ -116,6 +116,7 @@ Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_cont
     for (const ActivityRow& row : Activities()) {
         auto* button = new QPushButton(QText(row.title), central);
         button->setObjectName(QText(row.buttonName));
+        button->setToolTip(QText(row.description)); // readers give it as the description
         button->setFont(buttonFont);
         button->setFixedSize(300, 42);
         button->installEventFilter(hand);

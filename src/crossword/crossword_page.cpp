@@ -58,7 +58,7 @@ std::string SpokenCell(const CrosswordPage& page, int x, int y, bool answersShow
     const PageCell& cell = page.cell(x, y);
     if (cell.isEmpty())
         return "empty";
-    std::string spoken = cell.number ? std::to_string(cell.number) + ", " : std::string();
+    std::string spoken = cell.number ? "clue " + std::to_string(cell.number) + ", " : std::string();
     return spoken + (answersShown ? cell.character : std::string("blank"));
 }
 

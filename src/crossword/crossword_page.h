@@ -60,7 +60,8 @@ std::optional<UsedCellBox> UsedCells(const CrosswordPage& page);
 
 // What a screen reader says for cell (x, y): "empty" where no entry passes, otherwise its entry
 // number if it has one, then its character where the answers are shown or "blank" where the
-// pupil writes it ("3, blank", "7").
+// pupil writes it ("clue 3, blank", "7"). The number is said as a clue's: "16, 9" is heard as
+// two numbers, and "number 16" as the cell's content, while the clue list reads "16)" too.
 std::string SpokenCell(const CrosswordPage& page, int x, int y, bool answersShown);
 
 // The clues come from the request's CrosswordClues, by word index.

@@ -167,11 +167,24 @@ private:
     QString entry() const { return list()->currentText(); }
 };
 
+// A plain frame only draws a backdrop or a border round other controls; as Qt's "border" it
+// reaches readers as an unnamed window inside the window. It is layout, as a plain widget is,
+// which readers pass over in silence: nor does it take the title of a box it stands in.
+class LayoutFrame final : public QAccessibleWidget {
+public:
+    explicit LayoutFrame(QWidget* frame) : QAccessibleWidget(frame, QAccessible::Client) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? widget()->accessibleName() : QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* OwnInterfaces(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     // Plain widgets made windows report the role "client", which readers do not announce.
     if (widget && widget->isWindow() && className == QLatin1String("QWidget"))
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (widget && !widget->isWindow() && className == QLatin1String("QFrame"))
+        return new LayoutFrame(widget);
     if (className == QLatin1String("QComboBox"))
         if (auto* list = qobject_cast<QComboBox*>(object))
             return new NamedList(list);

@@ -142,13 +142,25 @@ void MakeReadable(QPrintPreviewDialog& dialog) {
         if (zoom->lineEdit())
             zoom->lineEdit()->setAccessibleName(zoom->accessibleName());
     }
+    QLineEdit* pageNumber = nullptr;
     for (auto* field : dialog.findChildren<QLineEdit*>())
-        if (field->accessibleName().isEmpty())
+        if (field->accessibleName().isEmpty()) {
             field->setAccessibleName(QStringLiteral("Page number"));
+            pageNumber = field;
+        }
     if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) {
         pages->setAccessibleName(QStringLiteral("Pages"));
         for (auto* part : pages->findChildren<QWidget*>())
             part->setAccessibleName(pages->accessibleName());
+        // The count beside the field ("/ 2") is a label tied to nothing: the field says it.
+        if (pageNumber)
+            QObject::connect(pages, &QPrintPreviewWidget::previewChanged, pageNumber,
+                             [pages, pageNumber] {
+                                 const int count = pages->pageCount();
+                                 pageNumber->setAccessibleDescription(
+                                     count == 1 ? QStringLiteral("of 1 page")
+                                                : QStringLiteral("of %1 pages").arg(count));
+                             });
     }
 }
 

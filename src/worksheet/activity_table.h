@@ -71,9 +71,10 @@ struct Note {
 
 struct ActivityRow {
     Activity activity;
-    std::string_view batchName;  // the word after `make`
-    std::string_view title;      // the main menu's button caption
-    std::string_view buttonName; // the main menu button's control name
+    std::string_view batchName;   // the word after `make`
+    std::string_view title;       // the main menu's button caption
+    std::string_view buttonName;  // the main menu button's control name
+    std::string_view description; // what the activity makes, in a line: the button's tip
     // Ends the default heading, after the skill word and a space (an empty word leaves the
     // space: the cards, the one row without one, have no heading screen to offer it).
     std::string_view headingWord;

@@ -5,6 +5,8 @@
 // back.
 #include "crossword/screens/crossword_view.h"
 #include "program_driver.h"
+#include "ui/qt_text.h"
+#include "worksheet/activity_table.h"
 #include "worksheet/class_set.h"
 #include "worksheet/save_name.h"
 
@@ -41,13 +43,15 @@ double Contrast(const QColor& a, const QColor& b) {
 
 // Every control under `node` that takes the focus or a press has a short name of its own that is
 // not its value, no two of one parent share one, and a label linked to it says the same (readers
-// say both).
+// say both) while the group it stands in does not label it (heard once, as the focus enters it);
+// no frame stands inside the window.
 void ExpectNamedControls(QAccessibleInterface* node, const std::string& where) {
     QStringList names;
     for (int i = 0; i < node->childCount(); ++i) {
         QAccessibleInterface* child = node->child(i);
         if (!child || child->state().invisible)
             continue;
+        EXPECT_NE(child->role(), QAccessible::Border) << where << ": an unnamed frame";
         const QStringList actions =
             child->actionInterface() ? child->actionInterface()->actionNames() : QStringList();
         if (child->state().focusable ||
@@ -70,7 +74,8 @@ void ExpectNamedControls(QAccessibleInterface* node, const std::string& where) {
                 EXPECT_EQ(child->textInterface() ? child->textInterface()->text(0, 999) : "", value);
             }
             for (const auto& [label, relation] : child->relations(QAccessible::Label)) {
-                if (label->role() == QAccessible::StaticText) { // not the group it stands in
+                EXPECT_NE(label->role(), QAccessible::Grouping) << where << ": group named again";
+                if (label->role() == QAccessible::StaticText) {
                     EXPECT_EQ(label->text(QAccessible::Name).remove('&').remove(':').toLower(),
                               name.toLower())
                         << where << ": " << name.toStdString() << " is labelled otherwise";
@@ -183,8 +188,8 @@ void ExpectGridTables(Program& p) {
         const QString spoken = grid->child(i)->text(QAccessible::Name);
         empty += spoken == "empty";
         EXPECT_TRUE(spoken == "empty" || spoken.endsWith("blank")) << spoken.toStdString();
-        if (spoken.contains(','))
-            numbers << spoken.section(',', 0, 0).toInt();
+        if (spoken.startsWith("clue "))
+            numbers << spoken.mid(5).section(',', 0, 0).toInt();
     }
     for (const auto* list : {&preview->page().across, &preview->page().down})
         for (const ClueEntry& entry : *list)
@@ -238,6 +243,8 @@ TEST(KeyboardAndReader, EveryScreenIsAnnouncedWithItsControlsNamedAndItsFocusSho
     for (const auto& [tabs, screens] : walks) {
         Program p;
         ExpectReadable(p.screen(), "Title");
+        for (const ActivityRow& row : Activities()) // what each activity makes
+            EXPECT_NE(Control<QWidget>(p.screen(), QText(row.buttonName))->toolTip(), "");
         // The riddle's screens without the background picture: on the desktop's own colours.
         if (tabs == 1)
             QFile::remove(p.folder.file("AbacoreBack.jpg"));
@@ -363,6 +370,9 @@ TEST(KeyboardAndReader, PrintPreviewAndInputBoxAreReadable) {
                 ASSERT_NE(dialog, nullptr);
                 const std::string where = dialog->metaObject()->className();
                 ExpectNamedControls(QAccessible::queryAccessibleInterface(dialog), where);
+                for (auto* field : dialog->findChildren<QWidget*>()) // the count beside it
+                    EXPECT_TRUE(field->accessibleName() != "Page number" ||
+                                field->accessibleDescription() == "of 2 pages");
                 for (auto* button : dialog->findChildren<QToolButton*>())
                     EXPECT_TRUE(!button->isVisible() || (button->focusPolicy() & Qt::TabFocus))
                         << where << ": " << button->text().toStdString() << " out of reach";
@@ -372,7 +382,10 @@ TEST(KeyboardAndReader, PrintPreviewAndInputBoxAreReadable) {
     };
     QPrinter printer;
     readThenClose();
-    dialogs.printPreview(nullptr, printer, [](QPrinter*) {});
+    dialogs.printPreview(nullptr, printer, [](QPrinter* two) {
+        QPainter painter(two);
+        two->newPage();
+    });
     readThenClose();
     EXPECT_FALSE(dialogs.input(nullptr, ClassSetText::kTitle, ClassSetText::kAsk, "30",
                                ClassSetText::kCopiesField));

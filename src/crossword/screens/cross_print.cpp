@@ -23,7 +23,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -168,28 +167,36 @@ QWidget* CrossPrint::buildClueList() {
 QWidget* CrossPrint::buildBackgroundFrame() {
     auto* frame = new QGroupBox(QText(CrosswordText::kBackgroundFrame), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    auto* grid = new QGridLayout(frame);
+    // Qt lets a titled box label each control placed directly in it, so readers would say the
+    // box's title with every choice: the choices stand in a plain widget, and the box is heard
+    // once, as the group the focus enters (a frame, so that it has no name of its own either).
+    auto* choices = new QFrame(frame);
+    (new QVBoxLayout(frame))->addWidget(choices);
+    auto* grid = new QGridLayout(choices);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);
     auto* group = new QButtonGroup(frame);
     const int swatchSize = fontMetrics().height() - 2;
     int row = 0;
     for (const BackgroundOption& option : BackgroundOptions()) {
         const int i = row;
-        auto* button = new QRadioButton(frame);
+        auto* button = new QRadioButton(choices);
         button->setObjectName(QStringLiteral("Coloroption_%1").arg(i));
         group->addButton(button, i);
         m_options[static_cast<size_t>(i)] = button;
-        auto* label = new ClickableLabel(QText(option.label), frame);
+        auto* label = new ClickableLabel(QText(option.label), choices);
         label->setObjectName(QStringLiteral("ColorLabel_%1").arg(i));
         label->setBuddy(button);
         button->setAccessibleName(label->text());
-        grid->addWidget(button, row, 0);
+        // The swatch is the choice's own picture, not a picture of its own that readers would
+        // list beside it.
         if (!option.picture) {
-            auto* swatch = new QLabel(frame);
-            swatch->setPixmap(Swatch(option.colour, swatchSize));
-            grid->addWidget(swatch, row, 1);
+            button->setIcon(Swatch(option.colour, swatchSize));
+            button->setIconSize(QSize(swatchSize, swatchSize));
         }
-        grid->addWidget(label, row, 2);
+        // As wide as its circle and swatch: a wider one is not clicked where it shows nothing.
+        grid->addWidget(button, row, 0, Qt::AlignLeft);
+        grid->addWidget(label, row, 1);
         // The caption selects its option, as the option itself does.
         connect(label, &ClickableLabel::clicked, button, [button] { button->click(); });
         ++row;
@@ -198,14 +205,14 @@ QWidget* CrossPrint::buildBackgroundFrame() {
     // The background the puzzle starts with is shown chosen, so it can be heard.
     m_options.front()->setChecked(true);
 
-    m_choosePicture = new QPushButton(QText(CrosswordText::kChoosePicture), frame);
+    m_choosePicture = new QPushButton(QText(CrosswordText::kChoosePicture), choices);
     m_choosePicture->setObjectName(QStringLiteral("Command4"));
     m_choosePicture->setAutoDefault(true);
     m_choosePicture->hide();
     connect(m_choosePicture, &QPushButton::clicked, this, [this] { choosePicture(); });
-    grid->addWidget(m_choosePicture, row++, 0, 1, 3, Qt::AlignLeft);
+    grid->addWidget(m_choosePicture, row++, 0, 1, 2, Qt::AlignLeft);
     grid->setRowStretch(row, 1);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(1, 1);
     return frame;
 }
 
