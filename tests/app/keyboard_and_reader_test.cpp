@@ -210,10 +210,17 @@ void ExpectGridTables(Program& p) {
     ASSERT_TRUE(display);
     const QPoint start = view->current(); // the first cell of the puzzle, not an empty corner
     EXPECT_NE(display->cellAt(start.y(), start.x())->text(QAccessible::Name), "empty");
-    for (const auto& [key, row, column] : {std::tuple{Qt::Key_Down, 1, 0},
-                                           {Qt::Key_Right, 1, 1},
-                                           {Qt::Key_Up, 0, 1},
-                                           {Qt::Key_Left, 0, 0}}) {
+    // Round a square of four cells, away from the edges the first cell may lie on.
+    const int down = start.y() + 1 < display->rowCount() ? 1 : -1;
+    const int right = start.x() + 1 < display->columnCount() ? 1 : -1;
+    const auto [there, back] = std::pair{down > 0 ? Qt::Key_Down : Qt::Key_Up,
+                                         down > 0 ? Qt::Key_Up : Qt::Key_Down};
+    const auto [across, home] = std::pair{right > 0 ? Qt::Key_Right : Qt::Key_Left,
+                                          right > 0 ? Qt::Key_Left : Qt::Key_Right};
+    for (const auto& [key, row, column] : {std::tuple{there, down, 0},
+                                           {across, down, right},
+                                           {back, 0, right},
+                                           {home, 0, 0}}) {
         QTest::keyClick(view, key);
         ASSERT_EQ(view->current() - start, QPoint(column, row));
         EXPECT_FALSE(display->cellAt(view->current().y(), view->current().x())
