@@ -13,8 +13,8 @@ void BM_MakeSheetProcess(benchmark::State& state) {
     const std::string format = state.range(3) ? "pdf" : "rtf";
     const std::string base = "/tmp/abacore-bench-sheet-" + std::to_string(getpid());
     const std::string sheet = base + "." + format, key = base + "-key." + format;
-    std::vector<std::string> args{"make", "skills", "--count", std::to_string(state.range(0)),
-                                  "--seed", "1", "-o", sheet};
+    std::vector<std::string> args{"make",   "skills", "--count", std::to_string(state.range(0)),
+                                  "--seed", "1",      "-o",      sheet};
     if (state.range(1) > 1) {
         args.push_back("--copies");
         args.push_back(std::to_string(state.range(1)));

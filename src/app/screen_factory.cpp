@@ -27,9 +27,9 @@ namespace {
 QWidget* makeWorksheet(AppContext& context, QWidget* current) {
     WorksheetRequest& request = context.request;
     const std::optional<SheetAgain> again = std::exchange(context.again, std::nullopt);
-    MakeOutcome result =
-        again ? MakeCodedSheet(request, context.random, again->seed, again->version)
-              : MakeCodedSheet(request, context.random);
+    MakeOutcome result = again
+                             ? MakeCodedSheet(request, context.random, again->seed, again->version)
+                             : MakeCodedSheet(request, context.random);
     if (auto* made = std::get_if<MadeVersions>(&result)) {
         auto* sheet = new QuizForm(context, std::move(made->sheets.front()));
         request.KeepTyped = false;

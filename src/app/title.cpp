@@ -6,12 +6,12 @@
 #include "core/program_messages.h"
 #include "core/startup.h"
 #include "maker/sheet_code_request.h"
-#include "wizard/heading_rules.h"
 #include "ui/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/screen_helpers.h"
 #include "ui/toolbar_icons.h"
+#include "wizard/heading_rules.h"
 #include "worksheet/activity_table.h"
 
 #include <QAction>
@@ -210,7 +210,8 @@ void Title::openSheetCode() {
     if (const auto* refusal = std::get_if<CodeRefusal>(&outcome);
         refusal && refusal->kind == CodeRefusalKind::NeedsRiddle) {
         const auto riddle = ask(SheetCodeText::kAskRiddle, "Riddle");
-        const auto punchLine = riddle ? ask(SheetCodeText::kAskPunchLine, "Punch line") : std::nullopt;
+        const auto punchLine =
+            riddle ? ask(SheetCodeText::kAskPunchLine, "Punch line") : std::nullopt;
         if (!punchLine)
             return;
         given.riddle = riddle->toStdString();
@@ -230,8 +231,8 @@ void Title::openSheetCode() {
     }
     const Activity activity = sheet.request.ActivityType;
     if (UsesScreen(activity, Screen::ChooseHeading)) {
-        const auto heading =
-            ask(SheetCodeText::kAskHeading, "Heading", QString::fromStdString(sheet.request.Heading));
+        const auto heading = ask(SheetCodeText::kAskHeading, "Heading",
+                                 QString::fromStdString(sheet.request.Heading));
         if (!heading)
             return;
         sheet.request.Heading = heading->toStdString();

@@ -140,10 +140,10 @@ int RunMakeJob(const MakeJob& job, char** argv) {
         // Both files or neither.
         std::vector<PendingFile> files;
         const Paper paper = job.request.PaperSize;
-        files.push_back(
-            crossword ? CrosswordPuzzleFile(made.puzzles, job.output, picture.image, paper)
-                      : worksheetFile(documents->worksheet, pages, picture.picture.get(), job,
-                                      sheetParts));
+        files.push_back(crossword
+                            ? CrosswordPuzzleFile(made.puzzles, job.output, picture.image, paper)
+                            : worksheetFile(documents->worksheet, pages, picture.picture.get(), job,
+                                            sheetParts));
         if (job.keyFormat)
             files.push_back(
                 crossword ? CrosswordKeyFile(made.puzzles, job.answerKey, picture.image, paper)

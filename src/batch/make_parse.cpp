@@ -8,8 +8,8 @@
 #include "core/program_folder.h"
 #include "core/program_messages.h"
 #include "core/utf8.h"
-#include "maker/sheet_code_request.h"
 #include "document/html_page.h"
+#include "maker/sheet_code_request.h"
 #include "wizard/choice_rules.h"
 #include "wizard/count_rules.h"
 #include "wizard/heading_rules.h"
@@ -277,9 +277,9 @@ std::vector<SheetVersion> VersionsOf(const QCommandLineParser& p, const QCommand
 }
 
 // The options a code decides itself, refused beside --code.
-constexpr std::array<const char*, 10> kDecidedByCode{
-    "skills", "remainders", "negatives", "first", "second", "count",
-    "large-print", "seed", "copies", "names"};
+constexpr std::array<const char*, 10> kDecidedByCode{"skills", "remainders", "negatives",   "first",
+                                                     "second", "count",      "large-print", "seed",
+                                                     "copies", "names"};
 
 // The sheet a code makes again, with what the options give again; refused as make refuses.
 CodedSheet SheetOfCode(const QCommandLineParser& p, const ProgramPlaces& run) {
@@ -301,10 +301,9 @@ CodedSheet SheetOfCode(const QCommandLineParser& p, const ProgramPlaces& run) {
     given.pupil = p.value("pupil").toStdString();
     auto outcome = SheetFromCode(p.value("code").toStdString(), base, given);
     if (const auto* refusal = std::get_if<CodeRefusal>(&outcome))
-        throw MakeRefusal{refusal->message +
-                          (refusal->kind == CodeRefusalKind::NeedsRiddle
-                               ? " (--riddle TEXT --punchline TEXT)"
-                               : "")};
+        throw MakeRefusal{refusal->message + (refusal->kind == CodeRefusalKind::NeedsRiddle
+                                                  ? " (--riddle TEXT --punchline TEXT)"
+                                                  : "")};
     CodedSheet& sheet = std::get<CodedSheet>(outcome);
     if (sheet.named && given.pupil.empty())
         throw MakeRefusal{"This code is of a class list's version, which shows its pupil's name: "
@@ -352,7 +351,8 @@ std::variant<MakeJob, MakeRefusal> ParseMake(std::span<const std::string> argume
         }
         const bool fromCode = p.isSet("code");
         if (!fromCode && p.isSet("pupil"))
-            throw MakeRefusal{"--pupil goes with --code: a class set takes its names from --names."};
+            throw MakeRefusal{
+                "--pupil goes with --code: a class set takes its names from --names."};
         if (fromCode && positional.size() > 1)
             throw MakeRefusal{"make --code takes no activity: the code names it. Use: "
                               "abacore-drill make --code CODE -o FILE"};

@@ -126,8 +126,7 @@ AnswerLengths LengthsFor(const ChoicePairs& pairs) {
     AnswerLengths lengths{};
     const auto add = [&](ChoicePairs::Count lo, ChoicePairs::Count hi, size_t characters) {
         if (characters < lengths.size())
-            lengths[characters] +=
-                static_cast<double>(pairs.pairsWithAnswers(lo, hi, kRowsLooked));
+            lengths[characters] += static_cast<double>(pairs.pairsWithAnswers(lo, hi, kRowsLooked));
     };
     add(0, 0, 1);
     ChoicePairs::Count low = 1;

@@ -43,9 +43,7 @@ public:
     void operator()(uint64_t& value, int width) {
         ok = ok && (width == 64 || value >> width == 0) && bits.put(value, width);
     }
-    void number(uint64_t& value, int lengthWidth) {
-        ok = ok && bits.putNumber(value, lengthWidth);
-    }
+    void number(uint64_t& value, int lengthWidth) { ok = ok && bits.putNumber(value, lengthWidth); }
 };
 
 class Reader {
@@ -60,7 +58,9 @@ public:
         uint64_t length = 0;
         (*this)(length, lengthWidth);
         ok = ok && (length == 0 || bits.remaining() >= static_cast<int>(length) - 1);
-        value = length == 0 ? 0 : (uint64_t{1} << (length - 1)) | bits.get(static_cast<int>(length) - 1);
+        value = length == 0
+                    ? 0
+                    : (uint64_t{1} << (length - 1)) | bits.get(static_cast<int>(length) - 1);
     }
 };
 
@@ -157,7 +157,8 @@ std::string RiddlesText(const std::vector<Riddle>& riddles) {
 }
 
 uint64_t TypedRiddleSum(std::string_view question, std::string_view punchLine) {
-    return ShortChecksum(std::string(question) + '\n' + std::string(punchLine), kTypedRiddleSumBits);
+    return ShortChecksum(std::string(question) + '\n' + std::string(punchLine),
+                         kTypedRiddleSumBits);
 }
 
 // The template files a word problems sheet reads, and a checksum of their lines.
@@ -252,9 +253,8 @@ std::optional<CodeFields> FieldsOf(const WorksheetRequest& r) {
         const auto at = std::find(file.riddles.begin(), file.riddles.end(), riddle);
         f.riddleFromFile = at != file.riddles.end();
         f.riddleIndex = static_cast<uint64_t>(at - file.riddles.begin());
-        f.riddleSum = f.riddleFromFile
-                          ? ShortChecksum(RiddlesText(file.riddles), kDataSumBits)
-                          : TypedRiddleSum(r.RiddleQuestion, r.PunchLine);
+        f.riddleSum = f.riddleFromFile ? ShortChecksum(RiddlesText(file.riddles), kDataSumBits)
+                                       : TypedRiddleSum(r.RiddleQuestion, r.PunchLine);
     }
     if (r.ActivityType == Activity::WordProblems)
         f.wordsSum = WordFilesSum(r);
@@ -332,8 +332,8 @@ int SeedBitsFor(const WorksheetRequest& request, const SheetVersion& version) {
     return CodesFor(request, {&version, 1}, 0).seedBits;
 }
 
-std::optional<std::string> SheetCodeOf(const WorksheetRequest& request,
-                                       const SheetVersion& version, uint64_t seed) {
+std::optional<std::string> SheetCodeOf(const WorksheetRequest& request, const SheetVersion& version,
+                                       uint64_t seed) {
     auto codes = CodesFor(request, {&version, 1}, seed).codes;
     return codes.empty() ? std::nullopt : std::optional(std::move(codes.front()));
 }
@@ -342,9 +342,8 @@ std::string SheetCodeLine(std::string_view code) {
     return "Sheet code " + std::string(code);
 }
 
-std::variant<CodedSheet, CodeRefusal> SheetFromCode(std::string_view code,
-                                                    const WorksheetRequest& base,
-                                                    const GivenAgain& given) {
+std::variant<CodedSheet, CodeRefusal>
+SheetFromCode(std::string_view code, const WorksheetRequest& base, const GivenAgain& given) {
     auto bits = SheetCodeBits::FromText(code);
     if (!bits)
         return Mistyped(code);

@@ -41,8 +41,8 @@ SetCodes CodesFor(const WorksheetRequest& request, std::span<const SheetVersion>
 
 // One sheet's: the room for its seed, and its code.
 int SeedBitsFor(const WorksheetRequest& request, const SheetVersion& version);
-std::optional<std::string> SheetCodeOf(const WorksheetRequest& request,
-                                       const SheetVersion& version, uint64_t seed);
+std::optional<std::string> SheetCodeOf(const WorksheetRequest& request, const SheetVersion& version,
+                                       uint64_t seed);
 
 // The footer line of a sheet that shows its code.
 std::string SheetCodeLine(std::string_view code);
@@ -76,8 +76,7 @@ struct CodeRefusal {
     std::string message; // the reason and what to do
 };
 
-std::variant<CodedSheet, CodeRefusal> SheetFromCode(std::string_view code,
-                                                    const WorksheetRequest& base,
-                                                    const GivenAgain& given);
+std::variant<CodedSheet, CodeRefusal>
+SheetFromCode(std::string_view code, const WorksheetRequest& base, const GivenAgain& given);
 
 } // namespace abacore

@@ -125,8 +125,7 @@ std::string CrosswordSetBytes(const std::vector<CrosswordPage>& pages, const Cro
 // A worksheet set as its format says; the web page is made from each version's problems.
 std::string WorksheetSetBytes(const std::vector<WorksheetDocuments>& made,
                               const std::vector<SheetVersion>& versions, const Document& document,
-                              const std::string& title, SetFormat format, bool keys,
-                              Paper paper) {
+                              const std::string& title, SetFormat format, bool keys, Paper paper) {
     switch (format) {
     case SetFormat::Rtf:
         return RtfText(document, paper);

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusFrame>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>

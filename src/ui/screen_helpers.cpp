@@ -48,8 +48,7 @@ void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
     if (picture.isNull())
         return;
     // The picture's own average colour says which ink reads on it.
-    const QImage small =
-        picture.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage small = picture.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double red = 0, green = 0, blue = 0;
     for (int y = 0; y < small.height(); ++y)
         for (int x = 0; x < small.width(); ++x) {

@@ -166,8 +166,7 @@ std::unique_ptr<QTextDocument> Finished(std::unique_ptr<QTextDocument> part, dou
 std::unique_ptr<QTextDocument> LaidOutPart(const QTextDocument& source, int first, int end,
                                            QPaintDevice& device, const QSizeF& page,
                                            bool keepShapes) {
-    return Finished(CopyOfParagraphs(source, first, end, device, page, keepShapes),
-                    page.height());
+    return Finished(CopyOfParagraphs(source, first, end, device, page, keepShapes), page.height());
 }
 
 bool InRootFrame(const QTextBlock& block) {
@@ -301,9 +300,8 @@ int TextDocumentPages::layOut(QPaintDevice& device, const QSizeF& page) {
     int tooTall = std::numeric_limits<int>::max();
     for (int first = 0; first < total;) {
         span = std::min(span, total - first);
-        std::unique_ptr<QTextDocument> part =
-            LaidOutPart(*m_document, first, first + span, device, page,
-                        first + span <= kMostShapedParagraphs);
+        std::unique_ptr<QTextDocument> part = LaidOutPart(
+            *m_document, first, first + span, device, page, first + span <= kMostShapedParagraphs);
         if (!PositionsHold(*part)) {
             if (span == 1)
                 return fail(); // one paragraph (or table) taller than any part may be

@@ -268,17 +268,16 @@ std::optional<Partner> findPartner(WorksheetRequest& request, RandomSource& rand
         std::vector<int64_t> taken;
         const int64_t looked = std::min<int64_t>(total, kMostPartnersListed);
         for (int64_t i = 0; i < looked; ++i) {
-            const int64_t k = total <= kMostPartnersListed
-                                  ? i
-                                  : static_cast<int64_t>(std::floor(static_cast<double>(total) *
-                                                                    random.Next()));
+            const int64_t k =
+                total <= kMostPartnersListed
+                    ? i
+                    : static_cast<int64_t>(std::floor(static_cast<double>(total) * random.Next()));
             if (accept(partners.at(std::min(k, total - 1))))
                 taken.push_back(std::min(k, total - 1));
         }
         if (taken.empty())
             return std::nullopt;
-        index = static_cast<int64_t>(
-            std::floor(static_cast<double>(taken.size()) * random.Next()));
+        index = static_cast<int64_t>(std::floor(static_cast<double>(taken.size()) * random.Next()));
         partner = partners.at(taken[std::min(static_cast<size_t>(index), taken.size() - 1)]);
     }
     if (request.MixedSkills)

@@ -71,7 +71,8 @@ void ExpectNamedControls(QAccessibleInterface* node, const std::string& where) {
             EXPECT_TRUE(value.isEmpty() || name != value || child->tableInterface())
                 << where << ": named by its value " << name.toStdString();
             if (child->role() == QAccessible::ComboBox) { // its entry reaches readers as text
-                EXPECT_EQ(child->textInterface() ? child->textInterface()->text(0, 999) : "", value);
+                EXPECT_EQ(child->textInterface() ? child->textInterface()->text(0, 999) : "",
+                          value);
             }
             for (const auto& [label, relation] : child->relations(QAccessible::Label)) {
                 EXPECT_NE(label->role(), QAccessible::Grouping) << where << ": group named again";
@@ -213,14 +214,12 @@ void ExpectGridTables(Program& p) {
     // Round a square of four cells, away from the edges the first cell may lie on.
     const int down = start.y() + 1 < display->rowCount() ? 1 : -1;
     const int right = start.x() + 1 < display->columnCount() ? 1 : -1;
-    const auto [there, back] = std::pair{down > 0 ? Qt::Key_Down : Qt::Key_Up,
-                                         down > 0 ? Qt::Key_Up : Qt::Key_Down};
+    const auto [there, back] =
+        std::pair{down > 0 ? Qt::Key_Down : Qt::Key_Up, down > 0 ? Qt::Key_Up : Qt::Key_Down};
     const auto [across, home] = std::pair{right > 0 ? Qt::Key_Right : Qt::Key_Left,
                                           right > 0 ? Qt::Key_Left : Qt::Key_Right};
-    for (const auto& [key, row, column] : {std::tuple{there, down, 0},
-                                           {across, down, right},
-                                           {back, 0, right},
-                                           {home, 0, 0}}) {
+    for (const auto& [key, row, column] :
+         {std::tuple{there, down, 0}, {across, down, right}, {back, 0, right}, {home, 0, 0}}) {
         QTest::keyClick(view, key);
         ASSERT_EQ(view->current() - start, QPoint(column, row));
         EXPECT_FALSE(display->cellAt(view->current().y(), view->current().x())

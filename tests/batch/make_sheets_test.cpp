@@ -279,14 +279,15 @@ TEST_F(MakeSheets, TheCodeOnASheetMakesItAndItsKeyAgain) {
         const QString code = QString::fromUtf8(bytes("c.txt")).section(' ', -1);
         const QString files = " -o a." + run.sheet + " --answer-key k." + run.key;
         ASSERT_EQ(make(run.choices + " --seed 77" + files).exitCode, 0);
-        const MakeResult again =
-            make("--code " + code + run.heading + " -o b." + run.sheet + " --answer-key j." + run.key);
+        const MakeResult again = make("--code " + code + run.heading + " -o b." + run.sheet +
+                                      " --answer-key j." + run.key);
         ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
         EXPECT_EQ(bytes("b." + run.sheet), bytes("a." + run.sheet)) << run.choices.toStdString();
         EXPECT_EQ(bytes("j." + run.key), bytes("k." + run.key)) << run.choices.toStdString();
     }
     ASSERT_EQ(make("words --copies 3 -o set.txt --answer-key keys.txt").exitCode, 0);
-    const QList<QByteArray> sheets = bytes("set.txt").split('\f'), keys = bytes("keys.txt").split('\f');
+    const QList<QByteArray> sheets = bytes("set.txt").split('\f'),
+                            keys = bytes("keys.txt").split('\f');
     const QString second = QString::fromUtf8(sheets[1]).trimmed().section(' ', -1);
     ASSERT_EQ(make("--code " + second + " -o v.txt --answer-key vk.txt").exitCode, 0);
     EXPECT_EQ(bytes("v.txt") + "\n", sheets[1]);

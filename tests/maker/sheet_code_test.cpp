@@ -161,8 +161,8 @@ TEST(SheetCode, RefusesEveryOneCharacterChangeANewerFormatAndChangedData) {
     const std::string typedCode = *SheetCodeOf(typed, {}, 7);
     EXPECT_EQ(std::get<CodeRefusal>(SheetFromCode(typedCode, typed, {})).kind,
               CodeRefusalKind::NeedsRiddle);
-    EXPECT_EQ(std::get<CodeRefusal>(SheetFromCode(typedCode, typed,
-                                                  {std::nullopt, "Typed?", "Yes sirs", ""}))
+    EXPECT_EQ(std::get<CodeRefusal>(
+                  SheetFromCode(typedCode, typed, {std::nullopt, "Typed?", "Yes sirs", ""}))
                   .kind,
               CodeRefusalKind::Changed);
     // A seed wider than the room the code has leaves the sheet without one.

@@ -253,7 +253,8 @@ QWidget* QuizForm::buildFontTools() {
     m_fontName->setObjectName(QStringLiteral("cmbFontName"));
     m_fontName->setToolTip(QStringLiteral("Font"));
     m_fontName->setAccessibleName(m_fontName->toolTip());
-    m_fontName->setAccessibleDescription(QStringLiteral("The font of the selected text, or of the text typed next"));
+    m_fontName->setAccessibleDescription(
+        QStringLiteral("The font of the selected text, or of the text typed next"));
     // Editable, so that a font the document names but the system lacks can still be shown.
     m_fontName->setEditable(true);
     m_fontName->setInsertPolicy(QComboBox::NoInsert);
@@ -264,7 +265,8 @@ QWidget* QuizForm::buildFontTools() {
     m_fontSize->setObjectName(QStringLiteral("cmbFontSize"));
     m_fontSize->setToolTip(QStringLiteral("Font Size"));
     m_fontSize->setAccessibleName(m_fontSize->toolTip());
-    m_fontSize->setAccessibleDescription(QStringLiteral("The size in points of the selected text, or of the text typed next"));
+    m_fontSize->setAccessibleDescription(
+        QStringLiteral("The size in points of the selected text, or of the text typed next"));
     m_fontSize->setEditable(true);
     m_fontSize->setInsertPolicy(QComboBox::NoInsert);
     // Completing a typed "5" to "50" would give a size nobody asked for.
@@ -280,7 +282,8 @@ QWidget* QuizForm::buildFontTools() {
     m_fontColour->setObjectName(QStringLiteral("cmbFontColor"));
     m_fontColour->setToolTip(QStringLiteral("Font Colour"));
     m_fontColour->setAccessibleName(m_fontColour->toolTip());
-    m_fontColour->setAccessibleDescription(QStringLiteral("The colour of the selected text, or of the text typed next"));
+    m_fontColour->setAccessibleDescription(
+        QStringLiteral("The colour of the selected text, or of the text typed next"));
 
     connect(m_fontName, &QComboBox::activated, this,
             [this](int index) { applyFontName(m_fontName->itemText(index)); });
