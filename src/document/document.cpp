@@ -175,16 +175,8 @@ void Document::AppendOnNewPage(const Document& other) {
 }
 
 std::string Document::plainText() const {
-    std::string out;
-    for (size_t i = 0; i < m_paragraphs.size(); ++i) {
-        if (i > 0)
-            out += '\n';
-        if (m_paragraphs[i].pageBreakBefore)
-            out += '\f';
-        for (const Run& r : m_paragraphs[i].runs)
-            out += r.text;
-    }
-    return out;
+    return JoinedLines(m_paragraphs,
+                       [](std::string& out, const std::string& text) { out += text; });
 }
 
 bool Document::isEmpty() const {

@@ -56,6 +56,22 @@ struct Paragraph {
     bool pageBreakBefore = false;
 };
 
+// The paragraphs as lines, a form feed before each that starts a page; `append(out, text)` adds
+// each run's text (as it is, or filtered).
+template <class AppendRun>
+std::string JoinedLines(const std::vector<Paragraph>& paragraphs, AppendRun append) {
+    std::string out;
+    for (size_t i = 0; i < paragraphs.size(); ++i) {
+        if (i > 0)
+            out += '\n';
+        if (paragraphs[i].pageBreakBefore)
+            out += '\f';
+        for (const Run& run : paragraphs[i].runs)
+            append(out, run.text);
+    }
+    return out;
+}
+
 class Document {
 public:
     Document();

@@ -25,16 +25,7 @@ void AppendPrintable(std::string& out, std::string_view text) {
 // As Document::plainText, with the runs' control characters left out: the line ends and form
 // feeds are the document's own.
 std::string PlainTextBytes(const Document& document) {
-    std::string out;
-    const std::vector<Paragraph>& paragraphs = document.paragraphs();
-    for (size_t i = 0; i < paragraphs.size(); ++i) {
-        if (i > 0)
-            out += '\n';
-        if (paragraphs[i].pageBreakBefore)
-            out += '\f';
-        for (const Run& run : paragraphs[i].runs)
-            AppendPrintable(out, run.text);
-    }
+    std::string out = JoinedLines(document.paragraphs(), AppendPrintable);
     if (!document.footer().empty())
         AppendPrintable(out.append("\n"), document.footer());
     return out;
