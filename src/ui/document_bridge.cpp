@@ -106,7 +106,9 @@ std::shared_ptr<const Picture> PictureOf(const QTextDocument& document,
     return PictureFromImage(image, width, height);
 }
 
-QTextCharFormat ToQt(const CharFormat& f) {
+} // namespace
+
+QTextCharFormat QtCharFormat(const CharFormat& f) {
     QTextCharFormat q;
     q.setFontFamilies(QStringList{QString::fromStdString(f.fontName)});
     q.setFontPointSize(f.fontSize);
@@ -117,6 +119,8 @@ QTextCharFormat ToQt(const CharFormat& f) {
     return q;
 }
 
+namespace {
+
 // Converting a format costs more than inserting a run; a document uses only a handful.
 class FormatCache {
 public:
@@ -124,7 +128,7 @@ public:
         for (const auto& entry : m_entries)
             if (entry.first == f)
                 return entry.second;
-        m_entries.emplace_back(f, ToQt(f));
+        m_entries.emplace_back(f, QtCharFormat(f));
         return m_entries.back().second;
     }
 
@@ -190,28 +194,17 @@ void Fill(const Document& source, QTextDocument& target, std::optional<QSizeF> p
     target.clear();
     target.setProperty(kFooterProperty, QString::fromStdString(source.footer()));
     target.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
-    const double dpi = DocumentDpi();
     if (pageSize)
         target.setPageSize(*pageSize);
 
-    QList<QTextOption::Tab> tabs;
-    for (int twips : source.tabStops())
-        tabs.append(QTextOption::Tab(twips * dpi / PageSetup::kTwipsPerInch, QTextOption::LeftTab));
+    const QList<QTextOption::Tab> tabs = QtTabs(source.tabStops());
 
     FormatCache formats;
     QTextCursor cursor(&target);
     cursor.beginEditBlock();
     bool first = true;
     for (const Paragraph& p : source.paragraphs()) {
-        QTextBlockFormat block;
-        block.setAlignment(ToQt(p.alignment));
-        block.setTabPositions(tabs);
-        if (p.keepWithNext)
-            block.setProperty(kKeepWithNextProperty, true);
-        if (p.pageBreakBefore)
-            block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        if (p.lineHeight > 0)
-            block.setLineHeight(p.lineHeight * dpi / kPointsPerInch, QTextBlockFormat::FixedHeight);
+        const QTextBlockFormat block = QtBlockFormat(p, tabs);
         // The block's own character format is its paragraph mark: it gives an empty line its
         // height.
         const QTextCharFormat& mark = formats.get(p.endFormat);
@@ -235,6 +228,28 @@ void Fill(const Document& source, QTextDocument& target, std::optional<QSizeF> p
 }
 
 } // namespace
+
+QList<QTextOption::Tab> QtTabs(const std::vector<int>& twips) {
+    const double dpi = DocumentDpi();
+    QList<QTextOption::Tab> tabs;
+    for (int stop : twips)
+        tabs.append(QTextOption::Tab(stop * dpi / PageSetup::kTwipsPerInch, QTextOption::LeftTab));
+    return tabs;
+}
+
+QTextBlockFormat QtBlockFormat(const Paragraph& p, const QList<QTextOption::Tab>& tabs) {
+    QTextBlockFormat block;
+    block.setAlignment(ToQt(p.alignment));
+    block.setTabPositions(tabs);
+    if (p.keepWithNext)
+        block.setProperty(kKeepWithNextProperty, true);
+    if (p.pageBreakBefore)
+        block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (p.lineHeight > 0)
+        block.setLineHeight(p.lineHeight * DocumentDpi() / kPointsPerInch,
+                            QTextBlockFormat::FixedHeight);
+    return block;
+}
 
 void FillTextDocument(const Document& source, QTextDocument& target, Paper paper) {
     const double dpi = DocumentDpi();

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QTextFormat>
+#include <QTextOption>
 #include <memory>
 
 class QTextCursor;
@@ -21,6 +22,12 @@ inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
 // The QTextDocument property that carries the model's footer (a QString): it is no text of the
 // document, so the teacher's edits leave it as it is.
 inline constexpr const char* kFooterProperty = "sheetFooter";
+
+// The Qt formats of the model's text, paragraphs and tab stops, as a filled document has them
+// (and the pages laid out without one take them).
+QTextCharFormat QtCharFormat(const CharFormat& format);
+QList<QTextOption::Tab> QtTabs(const std::vector<int>& twips);
+QTextBlockFormat QtBlockFormat(const Paragraph& paragraph, const QList<QTextOption::Tab>& tabs);
 
 // Replaces the contents of `target` with `source` (formats, alignment, tab stops, footer); sets
 // the paper's page size so that printing adds no page numbers.

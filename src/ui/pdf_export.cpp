@@ -1,6 +1,7 @@
 #include "ui/pdf_export.h"
 
 #include "ui/document_bridge.h"
+#include "ui/line_pages.h"
 #include "ui/page_output.h"
 #include "ui/text_document_pages.h"
 
@@ -34,12 +35,12 @@ struct ModelPages {
                 for (Document& part : SplitAtPageBreaks(*document))
                     parts.push_back(std::move(part));
         for (const Document& part : parts)
-            owned.push_back(std::make_unique<TextDocumentPages>(part));
+            owned.push_back(ModelPageSource(part));
         for (const auto& pages : owned)
             sources.push_back(pages.get());
     }
     std::vector<Document> parts;
-    std::vector<std::unique_ptr<TextDocumentPages>> owned;
+    std::vector<std::unique_ptr<PageSource>> owned;
     std::vector<PageSource*> sources;
 };
 
