@@ -3,7 +3,9 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace abacore {
 
@@ -38,6 +40,32 @@ inline QString PdfText(const QString& path) {
     process.start(tool, {"-layout", "-enc", "UTF-8", path, "-"});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Every word of a PDF with its box on its page, to a hundredth of a point (how a line's glyphs
+// are moved to may differ in the last digits); empty without pdftotext.
+inline QString PdfWords(const QByteArray& pdf) {
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    QTemporaryFile file;
+    if (tool.isEmpty() || !file.open() || file.write(pdf) != pdf.size() || !file.flush())
+        return {};
+    QProcess process;
+    process.start(tool, {"-bbox", "-enc", "UTF-8", file.fileName(), "-"});
+    process.waitForFinished(30000);
+    QString words;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+        if (!line.contains("<word") && !line.contains("<page"))
+            continue;
+        QString rounded = line;
+        static const QRegularExpression number("\"(-?\\d+\\.\\d+)\"");
+        for (auto match = number.globalMatch(line); match.hasNext();) {
+            const QString value = match.next().captured(1);
+            rounded.replace('"' + value + '"',
+                            '"' + QString::number(value.toDouble(), 'f', 2) + '"');
+        }
+        words += rounded + '\n';
+    }
+    return words;
 }
 
 } // namespace abacore
