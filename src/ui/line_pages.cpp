@@ -14,12 +14,15 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <deque>
 #include <limits>
 #include <map>
 #include <optional>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace abacore {
 
@@ -77,28 +80,75 @@ struct LineMetrics {
     Fixed height() const { return ascent + descent + std::max<Fixed>(leading, 0); }
 };
 
-// How a paragraph's text falls into lines, wherever it is placed. A fixed-pitch line is shared
-// by every paragraph of its length and format; its glyph run is drawn with their own glyphs.
+// How a paragraph's text falls into lines, wherever it is placed. A line that its face sets
+// from its character table is shared by the paragraphs whose lines stand where its does (any
+// text, left-aligned; text as wide, otherwise), each drawn with its own glyphs.
 struct Shape {
     std::vector<LineMetrics> lines;
     std::unique_ptr<QTextLayout> layout; // lines positioned at 0; null once let go
-    QGlyphRun run;                       // a shared line's glyphs and positions
-    QColor color;                        // and the colour they are drawn in
-    int face = -1;                       // whose table gives each paragraph's glyphs
     bool shared = false;
+    int face = -1; // whose table sets a shared line's glyphs
+    QRawFont raw;  // their font
+    Fixed x = 0;   // where its first glyph stands
+    double baseline = 0;
+    QColor color; // as Qt draws the format's text
 };
 
-// One character format as Qt lays it out, with what a fixed-pitch one needs to set a line
-// without shaping it: its glyph for each character seen shaped, and its one advance.
+// A character as its face's font sets it on its own: its glyph and advance.
+struct Glyph {
+    quint32 index = 0;
+    Fixed advance = 0;
+};
+
+// One character format as Qt lays it out, with what a line of it needs to be set without
+// shaping: each character's glyph and advance in the font Qt chose for the face, and the
+// neighbouring pairs seen set one advance after the other (no kerning between them) in lines
+// Qt shaped. A line of characters it has all met, in pairs it has all seen, is set as Qt would.
 struct Face {
     CharFormat format;
     QTextCharFormat qt;
-    bool probed = false;
-    bool fixedPitch = false;
-    Fixed advance = 0;
-    QRawFont raw; // the font its glyphs are of
-    std::unordered_map<char16_t, quint32> glyphs;
+    QRawFont raw; // null until a line of the face is shaped as one run
+    std::array<Glyph, 256> latin{};
+    std::unordered_map<char16_t, Glyph> others;
+    std::vector<bool> latinPairs = std::vector<bool>(256 * 256);
+    std::unordered_set<quint32> otherPairs;
+
+    const Glyph* glyph(char16_t c) {
+        Glyph* known = c < 256 ? &latin[c] : &others[c];
+        if (known->index == 0 && raw.isValid()) {
+            const QList<quint32> index = raw.glyphIndexesForString(QString(QChar(c)));
+            if (index.size() == 1 && index[0] != 0)
+                *known = Glyph{index[0], ToFixed(raw.advancesForGlyphIndexes(index)[0].x())};
+        }
+        return known->index ? known : nullptr;
+    }
+    bool pairSeen(char16_t a, char16_t b) const {
+        return a < 256 && b < 256 ? latinPairs[a * 256u + b]
+                                  : otherPairs.count(quint32(a) << 16 | b) > 0;
+    }
+    void seePair(char16_t a, char16_t b) {
+        if (a < 256 && b < 256)
+            latinPairs[a * 256u + b] = true;
+        else
+            otherPairs.insert(quint32(a) << 16 | b);
+    }
 };
+
+// The faces met so far in this run of the program, for each resolution: what a face's table
+// learns from one document (a class set's first version) serves the next. Should Qt set a
+// face in another font (fonts installed meanwhile), its lines no longer match the table and
+// are shaped by Qt.
+Face& KnownFace(const CharFormat& format, const QPaintDevice& device) {
+    static std::deque<std::tuple<CharFormat, int, int, Face>> known;
+    for (auto& [f, x, y, face] : known)
+        if (f == format && x == device.logicalDpiX() && y == device.logicalDpiY())
+            return face;
+    Face face;
+    face.format = format;
+    face.qt = QtCharFormat(format);
+    known.emplace_back(format, device.logicalDpiX(), device.logicalDpiY(), std::move(face));
+    return std::get<3>(known.back());
+}
 
 // A paragraph as placed in a part: where its layout sits and where each line sits in it.
 struct Placed {
@@ -131,13 +181,14 @@ struct LinePages::Layout {
     QList<QTextOption::Tab> tabs;
     std::vector<QTextBlockFormat> blockFormats; // one per distinct paragraph setting
     std::vector<int> blockFormatOf;             // per paragraph
-    std::vector<Face> faces;
-    std::vector<int> endFaceOf; // per paragraph: the face of its paragraph mark
+    std::vector<Face*> faces;                   // this document's, from KnownFace
+    std::vector<int> endFaceOf;                 // per paragraph: the face of its paragraph mark
     std::vector<Shape> shapes;
     std::vector<int> shapeOf; // per paragraph
-    // Shared shapes by face, paragraph setting, length and trailing spaces; -1 where Qt's line
-    // differs from the table's, so each such paragraph is shaped on its own.
-    using SharedKey = std::tuple<int, int, int, int>;
+    // Shared shapes by face, paragraph setting, whether empty (its height is its paragraph
+    // mark's), and (unless left-aligned) the width of the text without and of the spaces that
+    // end it; -1 where Qt's line is not the table's, so each such paragraph is shaped on its own.
+    using SharedKey = std::tuple<int, int, bool, Fixed, Fixed>;
     std::map<SharedKey, int> sharedShapes;
     int shapedKept = 0;
     std::vector<Part> parts;
@@ -147,12 +198,9 @@ struct LinePages::Layout {
 
     int faceOf(const CharFormat& format) {
         for (size_t i = 0; i < faces.size(); ++i)
-            if (faces[i].format == format)
+            if (faces[i]->format == format)
                 return static_cast<int>(i);
-        Face face;
-        face.format = format;
-        face.qt = QtCharFormat(format);
-        faces.push_back(std::move(face));
+        faces.push_back(&KnownFace(format, *device));
         return static_cast<int>(faces.size()) - 1;
     }
 
@@ -201,7 +249,7 @@ struct LinePages::Layout {
         // An empty paragraph takes its height from its paragraph mark's font.
         const QFont font =
             text.isEmpty()
-                ? fontOf(faces[static_cast<size_t>(endFaceOf[static_cast<size_t>(index)])].qt)
+                ? fontOf(faces[static_cast<size_t>(endFaceOf[static_cast<size_t>(index)])]->qt)
                 : QFont(QStringLiteral("Times New Roman"), 12);
         auto layout = std::make_unique<QTextLayout>(text, font, device);
         QList<QTextLayout::FormatRange> ranges;
@@ -211,7 +259,7 @@ struct LinePages::Layout {
                 ++ranges.last().length;
                 continue;
             }
-            ranges.append({static_cast<int>(i), 1, faces[static_cast<size_t>(face)].qt});
+            ranges.append({static_cast<int>(i), 1, faces[static_cast<size_t>(face)]->qt});
         }
         layout->setFormats(ranges);
         layout->setCacheEnabled(true);
@@ -262,63 +310,44 @@ struct LinePages::Layout {
         return lines;
     }
 
-    // Whether a fixed-pitch face can set this text without shaping it: every character one it
-    // has seen shaped.
-    static bool setsWithoutShaping(const Face& face, const QString& text) {
-        if (!face.fixedPitch)
-            return false;
-        for (QChar c : text)
-            if (!face.glyphs.count(c.unicode()))
-                return false;
-        return true;
+    // Where the face's table sets the glyphs of `text` from `x` on, or nothing when a character
+    // or a pair of neighbours is one it has not met.
+    static std::optional<std::vector<Fixed>> setByTable(Face& face, const QString& text, Fixed x) {
+        std::vector<Fixed> at;
+        at.reserve(static_cast<size_t>(text.size()));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            const Glyph* glyph = face.glyph(c);
+            if (!glyph || (i > 0 && !face.pairSeen(text[i - 1].unicode(), c)))
+                return std::nullopt;
+            at.push_back(x);
+            x += glyph->advance;
+        }
+        at.push_back(x); // where the line's text ends
+        return at;
     }
 
-    // Whether `run`, shaped from `text`, is what the face's table makes of it: a glyph a
-    // character, each one advance after the one before.
-    static bool setAsTable(const Face& face, const QString& text, const QGlyphRun& run) {
+    // Learns from a line Qt shaped: when it set `text` as one run of the face's font, a glyph a
+    // character, each one its advance after the one before, its neighbouring pairs are known
+    // to be set so. Returns whether it was.
+    static bool learn(Face& face, const QString& text, const QGlyphRun& run) {
+        if (!face.raw.isValid())
+            face.raw = run.rawFont();
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
-        if (glyphs.size() != text.size() || run.rawFont() != face.raw)
+        if (run.rawFont() != face.raw || glyphs.size() != text.size() || glyphs.isEmpty())
             return false;
         for (qsizetype i = 0; i < glyphs.size(); ++i) {
-            const auto known = face.glyphs.find(text[i].unicode());
-            if (glyphs[i] == 0 || (known != face.glyphs.end() && known->second != glyphs[i]))
+            const Glyph* glyph = face.glyph(text[i].unicode());
+            if (!glyph || glyph->index != glyphs[i] || positions[i].y() != positions[0].y())
                 return false;
-            if (i > 0 &&
-                (ToFixed(positions[i].x()) - ToFixed(positions[i - 1].x()) != face.advance ||
-                 positions[i].y() != positions[0].y()))
+            if (i > 0 && ToFixed(positions[i].x()) - ToFixed(positions[i - 1].x()) !=
+                             face.glyph(text[i - 1].unicode())->advance)
                 return false;
         }
+        for (qsizetype i = 1; i < text.size(); ++i)
+            face.seePair(text[i - 1].unicode(), text[i].unicode());
         return true;
-    }
-
-    // Shapes every printable ASCII character in the face once: a face that sets them one
-    // advance apart, a glyph a character, in one font, is fixed-pitch, and they fill its table.
-    void probe(Face& face) {
-        face.probed = true;
-        QString all;
-        for (char16_t c = 0x20; c < 0x7F; ++c)
-            all += QChar(c);
-        QTextLayout layout(all, fontOf(face.qt), device);
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        const QList<QGlyphRun> runs = layout.glyphRuns();
-        if (runs.size() != 1 || runs.first().positions().size() < 2)
-            return;
-        const QList<QPointF> positions = runs.first().positions();
-        face.advance = ToFixed(positions[1].x()) - ToFixed(positions[0].x());
-        face.raw = runs.first().rawFont();
-        if (face.advance <= 0 || !setAsTable(face, all, runs.first()))
-            return;
-        face.fixedPitch = true;
-        learn(face, all, runs.first());
-    }
-
-    static void learn(Face& face, const QString& text, const QGlyphRun& run) {
-        const QList<quint32> glyphs = run.glyphIndexes();
-        for (qsizetype i = 0; i < text.size(); ++i)
-            face.glyphs.emplace(text[i].unicode(), glyphs[i]);
     }
 
     // The one face of a paragraph's text (its paragraph mark's when it has none), or none when
@@ -335,49 +364,59 @@ struct LinePages::Layout {
         return face ? face : endFaceOf[static_cast<size_t>(index)];
     }
 
-    // The shape of paragraph `index`: one shared by the paragraphs of its length, trailing
-    // spaces, format and setting when a fixed-pitch face sets it as one line; its own
-    // otherwise.
+    // The shape of paragraph `index`: shared when its face sets its text from the table as one
+    // line (see Shape), its own otherwise.
     int shapeFor(int index) {
         const std::optional<int> one = oneFaceOf(index);
         const QString text = textOf(index, nullptr);
         if (!one || text.size() > kLongestRun)
             return keep(ownShape(index));
-        Face& face = faces[static_cast<size_t>(*one)];
-        if (!face.probed && !text.isEmpty())
-            probe(face);
-        if (!text.isEmpty() && !setsWithoutShaping(face, text)) {
+        Face& face = *faces[static_cast<size_t>(*one)];
+        const std::optional<std::vector<Fixed>> at =
+            text.isEmpty() ? std::vector<Fixed>{0} : setByTable(face, text, 0);
+        if (!at) {
             Shape shape = ownShape(index);
-            // A character the table lacks (a division sign) is learnt from a line of it.
             const QList<QGlyphRun> runs = shape.layout->glyphRuns();
-            if (face.fixedPitch && shape.lines.size() == 1 && runs.size() == 1 &&
-                setAsTable(face, text, runs.first()))
+            if (shape.lines.size() == 1 && runs.size() == 1)
                 learn(face, text, runs.first());
             return keep(std::move(shape));
         }
+        // Left-aligned, a line stands at the same place whatever its text; otherwise where its
+        // width (with and without the spaces that end it) puts it.
         qsizetype trailing = 0;
         while (trailing < text.size() && text[text.size() - 1 - trailing] == QChar(' '))
             ++trailing;
-        const SharedKey key{*one, blockFormatOf[static_cast<size_t>(index)],
-                            static_cast<int>(text.size()), static_cast<int>(trailing)};
+        const Fixed width = at->back();
+        const Fixed shown = (*at)[static_cast<size_t>(text.size() - trailing)];
+        const int setting = blockFormatOf[static_cast<size_t>(index)];
+        const bool left = (blockFormats[static_cast<size_t>(setting)].alignment() &
+                           Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+        if (left && width > ToFixed(lineWidth) - 64)
+            return keep(ownShape(index)); // might not fit on one line
+        const SharedKey key{*one, setting, text.isEmpty(), left ? -1 : shown,
+                            left ? -1 : width - shown};
         const auto found = sharedShapes.find(key);
         if (found != sharedShapes.end())
             return found->second >= 0 ? found->second : keep(ownShape(index));
         Shape shape = ownShape(index);
         const QList<QGlyphRun> runs = shape.layout->glyphRuns();
-        const bool shared =
+        // Shared once Qt has set a line of it as the table does.
+        const bool asTable =
             shape.lines.size() == 1 &&
-            (text.isEmpty() ? runs.isEmpty()
-                            : runs.size() == 1 && setAsTable(face, text, runs.first()));
-        if (!shared) {
+            (text.isEmpty() ? runs.isEmpty() : runs.size() == 1 && learn(face, text, runs.first()));
+        if (!asTable) {
             sharedShapes.emplace(key, -1);
             return keep(std::move(shape));
         }
         shape.shared = true;
         shape.face = *one;
-        if (!runs.isEmpty())
-            shape.run = runs.first();
+        if (!runs.isEmpty()) {
+            shape.raw = runs.first().rawFont();
+            shape.x = ToFixed(runs.first().positions()[0].x());
+            shape.baseline = runs.first().positions()[0].y();
+        }
         shape.color = QColor(face.format.color.r, face.format.color.g, face.format.color.b);
+        shape.layout.reset();
         shapes.push_back(std::move(shape));
         sharedShapes.emplace(key, static_cast<int>(shapes.size()) - 1);
         return static_cast<int>(shapes.size()) - 1;
@@ -615,22 +654,27 @@ struct LinePages::Layout {
     }
 
     // A shared line with the paragraph's own glyphs. A space draws nothing, and most of a
-    // problem row is spaces: its glyph is left out of the file, which halves a worksheet's PDF
-    // and the time it takes, while readers still find the words apart by where they stand.
+    // problem row is spaces: where a space is at least half an em wide (a fixed-pitch font's),
+    // its glyph is left out of the file, which halves a worksheet's PDF and the time it takes,
+    // while readers still find the words apart by where they stand. A narrower one stays, or
+    // "8 ÷ 4" in large type would read as one word.
     void drawShared(QPainter& painter, const Shape& shape, int index, const QPointF& at) {
         const QString text = textOf(index, nullptr);
-        const Face& face = faces[static_cast<size_t>(shape.face)];
-        const QList<QPointF> all = shape.run.positions();
+        Face& face = *faces[static_cast<size_t>(shape.face)];
+        const std::vector<Fixed> x = *setByTable(face, text, shape.x);
+        const Glyph* space = face.glyph(' ');
+        const bool wideSpace = space && ToReal(space->advance) >= shape.raw.pixelSize() / 2;
         QList<quint32> glyphs;
         QList<QPointF> positions;
         glyphs.reserve(text.size());
         positions.reserve(text.size());
         for (qsizetype i = 0; i < text.size(); ++i)
-            if (text[i] != QChar(' ')) {
-                glyphs.append(face.glyphs.at(text[i].unicode()));
-                positions.append(all[i]);
+            if (text[i] != QChar(' ') || !wideSpace) {
+                glyphs.append(face.glyph(text[i].unicode())->index);
+                positions.append(QPointF(ToReal(x[static_cast<size_t>(i)]), shape.baseline));
             }
-        QGlyphRun run = shape.run;
+        QGlyphRun run;
+        run.setRawFont(shape.raw);
         run.setGlyphIndexes(glyphs);
         run.setPositions(positions);
         painter.setPen(QPen(QBrush(shape.color), 0)); // as Qt sets a format's colour
@@ -651,7 +695,7 @@ struct LinePages::Layout {
         painter.setPen(Qt::black); // text without a colour of its own
         if (shape.shared) {
             const Fixed y = part.lineY[static_cast<size_t>(placed.firstLine)];
-            if (y <= clipEnd && !shape.run.glyphIndexes().isEmpty())
+            if (y <= clipEnd && shape.raw.isValid())
                 drawShared(painter, shape, index, position + QPointF(0, ToReal(y)));
             painter.setPen(pen);
             return;
