@@ -81,9 +81,9 @@ public:
                        const QWidget* widget) const override {
         if (picture == SP_ToolBarHorizontalExtensionButton ||
             picture == SP_ToolBarVerticalExtensionButton)
-            return QIcon(new StyleIconOnDemand(
-                baseStyle(), picture,
-                option ? option->direction : QGuiApplication::layoutDirection()));
+            return QIcon(new StyleIconOnDemand(baseStyle(), picture,
+                                               option ? option->direction
+                                                      : QGuiApplication::layoutDirection()));
         return QProxyStyle::standardIcon(picture, option, widget);
     }
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
