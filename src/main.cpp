@@ -33,11 +33,14 @@
 #include "ui/screen_host.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 using namespace abacore;
 
@@ -50,6 +53,25 @@ void KeepLibraryNotesQuiet(QtMsgType type, const QMessageLogContext&, const QStr
     if (type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(text));
 }
+
+// Runs a job once, in the event loop, after the first window has been painted.
+class AfterFirstPainting final : public QObject {
+public:
+    AfterFirstPainting(QApplication& app, std::function<void()> job)
+        : QObject(&app), m_job(std::move(job)) {
+        app.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && m_job) {
+            QTimer::singleShot(0, this, std::exchange(m_job, nullptr));
+            QCoreApplication::instance()->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_job;
+};
 
 // The folder that holds the running executable (and the data files beside it).
 std::string ExecutableFolder(const char* argv0) {
@@ -126,8 +148,9 @@ int main(int argc, char** argv) {
     host.open(Screen::MainMenu);
     if (host.quitRequested())
         return 0;
-    // Looking the icon up reads the icon theme's index, which the menu need not wait for.
-    QTimer::singleShot(0, &app, [] {
+    // Looking the icon up reads the icon theme's index, which the menu need not wait for: it is
+    // done once the menu has been painted.
+    new AfterFirstPainting(app, [] {
         QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.abacore.drill")));
     });
     return QApplication::exec();

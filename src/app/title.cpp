@@ -21,6 +21,7 @@
 #include <QShowEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace abacore {
 
@@ -143,11 +144,21 @@ void Title::showEvent(QShowEvent* event) {
         runOpeningSequence();
 }
 
+bool Title::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // The picture fills the area under the toolbar, which keeps its usual look.
+        SetBackgroundPicture(centralWidget(), DataFoldersOf(m_context.request));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void Title::runOpeningSequence() {
-    // The picture fills the area under the toolbar, which keeps its usual look.
-    layout()->activate();
+    // Decoding the picture takes longer than the rest of the window: it is made once the window
+    // is on the screen, before its first painting.
+    windowHandle()->installEventFilter(this);
     WorksheetRequest& request = m_context.request;
-    SetBackgroundPicture(centralWidget(), DataFoldersOf(request));
     CentreOnScreen(this);
 
     const StartupOutcome outcome = RunStartup(request, request.ProgramFolder);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusFrame>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QToolButton>
+#include <optional>
 
 namespace abacore {
 
@@ -20,9 +22,70 @@ namespace {
 
 constexpr int kRingMargin = 4;
 
+// A picture of the style's that is asked for only when it is first drawn. A toolbar makes its
+// overflow button's picture when it is made, which reads picture files through every picture
+// format's plugin; the button shows only when the toolbar does not fit, which the main menu's
+// never does, so its start need not wait for that.
+class StyleIconOnDemand final : public QIconEngine {
+public:
+    StyleIconOnDemand(const QStyle* style, QStyle::StandardPixmap picture,
+                      Qt::LayoutDirection direction)
+        : m_style(style), m_picture(picture) {
+        m_option.direction = direction;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        // The size asked for is in device pixels already; the icon's own call scales it again.
+        return icon().pixmap(size / scale, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QString key() const override { return QStringLiteral("StyleIconOnDemand"); }
+    QIconEngine* clone() const override {
+        auto* copy = new StyleIconOnDemand(m_style, m_picture, m_option.direction);
+        copy->m_icon = m_icon;
+        return copy;
+    }
+
+private:
+    const QIcon& icon() {
+        if (!m_icon)
+            m_icon = (m_style ? m_style.data() : QApplication::style())
+                         ->standardIcon(m_picture, &m_option);
+        return *m_icon;
+    }
+
+    QPointer<const QStyle> m_style;
+    QStyle::StandardPixmap m_picture;
+    QStyleOption m_option; // only its direction, which picks the picture
+    std::optional<QIcon> m_icon;
+};
+
 class FocusRingStyle final : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
+    QIcon standardIcon(StandardPixmap picture, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (picture == SP_ToolBarHorizontalExtensionButton ||
+            picture == SP_ToolBarVerticalExtensionButton)
+            return QIcon(new StyleIconOnDemand(baseStyle(), picture,
+                                               option ? option->direction
+                                                      : QGuiApplication::layoutDirection()));
+        return QProxyStyle::standardIcon(picture, option, widget);
+    }
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
         if (metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin)

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -395,4 +396,22 @@ TEST(KeyboardAndReader, PrintPreviewAndInputBoxAreReadable) {
     readThenClose();
     EXPECT_FALSE(dialogs.input(nullptr, ClassSetText::kTitle, ClassSetText::kAsk, "30",
                                ClassSetText::kCopiesField));
+}
+
+// A toolbar too narrow for its tools shows the style's own overflow picture, though it is made
+// only when first drawn: at every size and screen scale.
+TEST(KeyboardAndReader, TheToolbarOverflowPictureIsTheStylesOwn) {
+    SetUpKeyboardAccess(*qApp);
+    const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    for (const auto picture :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
+        for (const qreal scale : {1.0, 1.5, 2.0})
+            for (const int side : {8, 16, 32})
+                EXPECT_EQ(style->standardIcon(picture).pixmap(QSize(side, side), scale).toImage(),
+                          style->baseStyle()
+                              ->standardIcon(picture)
+                              .pixmap(QSize(side, side), scale)
+                              .toImage())
+                    << picture << " at " << side << " and " << scale;
 }

@@ -35,7 +35,9 @@ TEST(Title, AnInstalledCopyThanksOnceAndItsButtonsAndToolsWork) {
         Title window(app.context);
         window.show();
         EXPECT_EQ(app.dialogs.titles(), expected);
-        // The picture covers the area under the toolbar, made at that size.
+        // The picture covers the area under the toolbar, made at that size by the time the
+        // window is on the screen.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         const QSize area = window.centralWidget()->size();
         const QSize picture = window.centralWidget()->palette().window().texture().size();
         EXPECT_TRUE(picture.expandedTo(area) == picture &&
