@@ -21,26 +21,27 @@ TEST(LinePages, PutEveryWordWhereQtsDocumentLayoutPutsIt) {
         int16_t style;
         int16_t count;
         bool largePrint = false;
+        Skill skill = Skill::Mixed;
     };
     const Case cases[] = {
         {"skills, every layout", Activity::SkillsPractice, StyleBit::kAll | StyleBit::kMissing, 90},
         {"skills, large print", Activity::SkillsPractice, StyleBit::kAll, 40, true},
         {"skills in parts", Activity::SkillsPractice, StyleBit::kVertical, 1200},
         {"riddle", Activity::SecretRiddle, StyleBit::kHorizontal, 0},
-        {"squares", Activity::MathSquares, 0, 8},
+        {"squares, large print", Activity::MathSquares, 0, 12, true},
         {"words, large print", Activity::WordProblems, 0, 20, true},
-        {"cards", Activity::FlashCards, StyleBit::kHorizontalVertical, 40},
+        {"cards", Activity::FlashCards, StyleBit::kHorizontal, 100, false, Skill::Division},
         {"matching", Activity::ValueMatching, 0, 20},
     };
     for (const Case& c : cases)
         for (const Paper paper : {Paper::Letter, Paper::A4}) {
             WorksheetRequest r;
             r.ActivityType = c.activity;
-            r.SkillMode = Skill::Mixed;
-            r.MixedSkills = true;
+            r.SkillMode = c.skill;
+            r.MixedSkills = c.skill == Skill::Mixed;
             r.SkillChecked = {false, true, true, true, true};
             r.FirstMin = 1;
-            r.FirstMax = 999;
+            r.FirstMax = 100;
             r.SecondMin = 1;
             r.SecondMax = 99;
             r.AllowRemainders = true;
