@@ -26,8 +26,8 @@ struct DocumentPages {
     std::vector<PageSource*> sources;
 };
 
-// The model's documents, each stretch between page breaks laid out on its own: a class set's
-// hundred versions cost a hundred times one, not more.
+// The model's documents, each stretch between page breaks laid out on its own (line by line
+// where it can be): a class set's hundred versions cost a hundred times one, not more.
 struct ModelPages {
     explicit ModelPages(const std::vector<const Document*>& documents) {
         for (const Document* document : documents)
