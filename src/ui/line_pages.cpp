@@ -134,12 +134,21 @@ struct Face {
     }
 };
 
+// Whether two of Qt's fonts are the same typeface at the same size (Qt may have made it anew
+// since), so that their glyphs and advances are the same.
+bool SameFont(const QRawFont& a, const QRawFont& b) {
+    return a == b ||
+           (a.familyName() == b.familyName() && a.styleName() == b.styleName() &&
+            a.pixelSize() == b.pixelSize() && a.weight() == b.weight() && a.style() == b.style());
+}
+
 // The faces met so far in this run of the program, for each resolution: what a face's table
 // learns from one document (a class set's first version) serves the next. Should Qt set a
 // face in another font (fonts installed meanwhile), its lines no longer match the table and
 // are shaped by Qt.
 Face& KnownFace(const CharFormat& format, const QPaintDevice& device) {
-    static std::deque<std::tuple<CharFormat, int, int, Face>> known;
+    // Never destroyed: its fonts would outlive the application's font database at exit.
+    static auto& known = *new std::deque<std::tuple<CharFormat, int, int, Face>>;
     for (auto& [f, x, y, face] : known)
         if (f == format && x == device.logicalDpiX() && y == device.logicalDpiY())
             return face;
@@ -335,7 +344,7 @@ struct LinePages::Layout {
             face.raw = run.rawFont();
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
-        if (run.rawFont() != face.raw || glyphs.size() != text.size() || glyphs.isEmpty())
+        if (!SameFont(run.rawFont(), face.raw) || glyphs.size() != text.size() || glyphs.isEmpty())
             return false;
         for (qsizetype i = 0; i < glyphs.size(); ++i) {
             const Glyph* glyph = face.glyph(text[i].unicode());
