@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "ui/document_bridge.h"
+#include "ui/page_parts.h"
 #include "ui/text_document_pages.h"
 
 #include <QGlyphRun>
@@ -41,20 +42,7 @@ Fixed Ceil(Fixed fixed) {
     return (fixed + 63) & -64;
 }
 
-// As in text_document_pages.cpp: the parts a long document is laid out in, and where Qt's
-// positions would wrap round.
-constexpr int kParagraphsPerPart = 1000;
-constexpr double kTallestPart = 1 << 24;
-// Keeping rows together re-lays out the rest of a part after each move, so Qt's path skips it
-// for a part of more pages than this; the same parts keep the same pages here.
-constexpr int kMostKeptPages = 100;
-// At most this many paragraphs laid out with Qt's own line breaking keep their shaped text
-// from layout to drawing; past that they are shaped again when drawn.
-constexpr int kMostShapedParagraphs = 10000;
-// Qt looks for a line break across the whole of an unbroken word; a word this long gets a
-// zero-width space after every so many characters (text_document_pages.cpp does the same).
-constexpr int kLongestRun = 500;
-constexpr double kNoEnd = std::numeric_limits<double>::infinity();
+using namespace page_parts;
 
 // The resolution Qt's layout takes fonts in points to be at, for scaling fixed line heights.
 double DefaultDpi() {
@@ -224,27 +212,17 @@ struct LinePages::Layout {
                 faceOfChar->insert(faceOfChar->end(), static_cast<size_t>(part.size()),
                                    faceOf(run.format));
         }
-        if (text.size() <= kLongestRun)
-            return text;
-        // The zero-width space takes the format of the character before it, as typed text does.
-        QString broken;
-        std::vector<int> broke;
-        int run = 0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            broken += text[i];
-            if (faceOfChar)
-                broke.push_back((*faceOfChar)[static_cast<size_t>(i)]);
-            run = text[i].isSpace() ? 0 : run + 1;
-            if (run == kLongestRun) {
-                broken += QChar(0x200B);
-                if (faceOfChar)
-                    broke.push_back(broke.back());
-                run = 0;
+        const std::vector<int> breaks = LongWordBreaks(text);
+        // From the end, so that the earlier positions stay where they were; a zero-width space
+        // takes the format of the character before it, as typed text does.
+        for (auto at = breaks.rbegin(); at != breaks.rend(); ++at) {
+            text.insert(*at, QChar(0x200B));
+            if (faceOfChar) {
+                const int face = (*faceOfChar)[static_cast<size_t>(*at - 1)];
+                faceOfChar->insert(faceOfChar->begin() + *at, face);
             }
         }
-        if (faceOfChar)
-            *faceOfChar = std::move(broke);
-        return broken;
+        return text;
     }
 
     QFont fontOf(const QTextCharFormat& format) const {
@@ -597,32 +575,13 @@ struct LinePages::Layout {
                ToReal(part.lineY[static_cast<size_t>(placed.firstLine) + line]);
     }
 
-    struct Cut {
-        int paragraph = 0; // counted from the part's first
-        int pages = 0;
-        double end = kNoEnd;
-    };
-
-    // Where Qt's path cuts a part that does not reach the document's end (text_document_pages.cpp).
+    // Where Qt's path cuts a part that does not reach the document's end.
     std::optional<Cut> cutOf(const Part& part) const {
-        const double height = page.height();
-        const auto pageOf = [height](double y) { return static_cast<int>(y / height); };
-        std::optional<Cut> starts, keeps, any;
-        for (int index = part.firstParagraph + 1; index < part.endParagraph; ++index) {
-            const double top = lineTop(part, index, true);
-            const int lastPage = pageOf(lineTop(part, index - 1, false));
-            const int counted = index - part.firstParagraph;
-            any = Cut{counted, lastPage + 1, top};
-            if (!keepsWithNext(index - 1)) {
-                keeps = any;
-                if (pageOf(top) > lastPage)
-                    starts = Cut{counted, pageOf(top), kNoEnd};
-            }
-        }
-        const std::optional<Cut> fallback = keeps ? keeps : any;
-        if (starts && (!fallback || 2 * starts->pages >= fallback->pages))
-            return starts;
-        return fallback;
+        return CutOf(
+            part.endParagraph - part.firstParagraph, page.height(),
+            [&](int i, bool first) { return lineTop(part, part.firstParagraph + i, first); },
+            [&](int i) { return keepsWithNext(part.firstParagraph + i); },
+            [](int) { return true; });
     }
 
     bool layOut() {
@@ -784,14 +743,11 @@ void LinePages::paint(QPainter& painter, int index, const QRectF& page) const {
         d.parts.begin(), d.parts.end(), index,
         [](int wanted, const Part& candidate) { return wanted < candidate.firstPage; }));
     const int pageInPart = index - part->firstPage;
-    QRectF view(0, pageInPart * page.height(), page.width(), page.height());
-    view.setBottom(std::min(view.bottom(), part->end));
+    const QRectF view = PageView(pageInPart, page, part->end);
     painter.save();
     painter.translate(page.left(), page.top() - view.top());
     painter.setClipRect(view);
-    // A line that touches the page's edge belongs to the neighbouring page (as in
-    // text_document_pages.cpp).
-    const QRectF clip = view.adjusted(0, 1, 0, -1);
+    const QRectF clip = DrawnArea(view);
     const Fixed from = ToFixed(clip.top()) - part->tallest;
     auto first = std::lower_bound(part->placed.begin(), part->placed.end(), from,
                                   [](const Placed& p, Fixed y) { return p.top < y; });

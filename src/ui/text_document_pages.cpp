@@ -1,6 +1,7 @@
 #include "ui/text_document_pages.h"
 
 #include "ui/document_bridge.h"
+#include "ui/page_parts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -22,28 +23,15 @@ namespace abacore {
 
 namespace {
 
-// Qt's text layout keeps positions in 26.6 fixed point, so they wrap round past 2^25 device
-// pixels: after about 2,900 pages at 1200 dots an inch the rest of a document would vanish. A
-// long document is therefore laid out in parts that stay well below that, each cut where a page
-// begins.
-constexpr double kTallestPart = 1 << 24;
-// A part is first tried with this many paragraphs (about a hundred pages of flash cards).
-constexpr int kParagraphsPerPart = 1000;
-// At most this many paragraphs keep their shaped text at once (a few kilobytes each): the parts
-// of a long document are all laid out before the first is drawn.
-constexpr int kMostShapedParagraphs = 10000;
-
-constexpr double kNoEnd = std::numeric_limits<double>::infinity();
+using namespace page_parts;
 
 // Moves each run of paragraphs that must stay together (a problem's rows) to the next page when
 // it would cross a page end, as a word processor does with "keep with next".
 void KeepParagraphsTogether(QTextDocument& document, double pageHeight) {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     // Qt lays a long document out in steps; asking for the page count finishes the layout, so
-    // the positions read below are the final ones. Each break lays the rest out again, so very
-    // long parts are printed without this, as they come.
-    constexpr int kMostPages = 100;
-    if (document.pageCount() > kMostPages)
+    // the positions read below are the final ones.
+    if (document.pageCount() > kMostKeptPages)
         return;
     for (QTextBlock first = document.begin(); first.isValid();) {
         QTextBlock last = first;
@@ -126,25 +114,10 @@ std::unique_ptr<QTextDocument> CopyOfParagraphs(const QTextDocument& source, int
     return copy;
 }
 
-// Qt looks for a line break across the whole rest of an unbroken word for every line it sets, so
-// a word many lines long (pasted into the worksheet) takes time with the square of its length. A
-// zero-width space after every so many characters of such a word gives the layout a place to
-// break; nothing shows on the page, and no sheet of ours has words anywhere near that long.
+// Gives the long words of the document's paragraphs places to break (LongWordBreaks).
 void LetLongWordsBreak(QTextDocument& document) {
-    constexpr int kLongestRun = 500;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        if (text.size() <= kLongestRun)
-            continue;
-        std::vector<int> breaks;
-        int run = 0;
-        for (int i = 0; i < text.size(); ++i) {
-            run = text[i].isSpace() ? 0 : run + 1;
-            if (run == kLongestRun) {
-                breaks.push_back(i + 1);
-                run = 0;
-            }
-        }
+        const std::vector<int> breaks = LongWordBreaks(block.text());
         QTextCursor cursor(block);
         // From the end, so that the earlier positions stay where they were.
         for (auto at = breaks.rbegin(); at != breaks.rend(); ++at) {
@@ -200,41 +173,12 @@ double LineTop(const QTextBlock& block, bool first) {
     return layout->position().y() + layout->lineAt(first ? 0 : lines - 1).y();
 }
 
-// Where a part that does not reach the document's end is cut: before paragraph `paragraph`
-// (counted in the part), keeping `pages` pages whose content stops at `end`.
-struct Cut {
-    int paragraph = 0;
-    int pages = 0;
-    double end = kNoEnd;
-};
-
-// Best, a paragraph that starts a page, so the pages come out as one long layout would make
-// them; else the start of a run kept together, its page ending early; else any paragraph of the
-// main text. The latest of each kind, so parts are long.
 std::optional<Cut> CutOf(const QTextDocument& part, double pageHeight) {
-    const auto pageOf = [pageHeight](double y) { return static_cast<int>(y / pageHeight); };
-    std::optional<Cut> starts, keeps, any;
-    QTextBlock previous = part.begin();
-    bool previousInRoot = InRootFrame(previous);
-    for (QTextBlock block = previous.next(); block.isValid();
-         previous = block, block = block.next()) {
-        const bool inRoot = InRootFrame(block);
-        if (inRoot && previousInRoot) {
-            const double top = LineTop(block, true);
-            const int lastPage = pageOf(LineTop(previous, false));
-            any = Cut{block.blockNumber(), lastPage + 1, top};
-            if (!previous.blockFormat().boolProperty(kKeepWithNextProperty)) {
-                keeps = any;
-                if (pageOf(top) > lastPage)
-                    starts = Cut{block.blockNumber(), pageOf(top), kNoEnd};
-            }
-        }
-        previousInRoot = inRoot;
-    }
-    const std::optional<Cut> fallback = keeps ? keeps : any;
-    if (starts && (!fallback || 2 * starts->pages >= fallback->pages))
-        return starts;
-    return fallback;
+    const auto block = [&part](int i) { return part.findBlockByNumber(i); };
+    return page_parts::CutOf(
+        part.blockCount(), pageHeight, [&](int i, bool first) { return LineTop(block(i), first); },
+        [&](int i) { return block(i).blockFormat().boolProperty(kKeepWithNextProperty); },
+        [&](int i) { return InRootFrame(block(i)); });
 }
 
 } // namespace
@@ -338,16 +282,12 @@ void TextDocumentPages::paint(QPainter& painter, int index, const QRectF& page) 
     if (!part->laidOut)
         part->laidOut = layOutPart(*part, *painter.device());
     const int pageInPart = index - part->firstPage;
-    // The part of the laid-out document that falls on this page, in its own coordinates.
-    QRectF view(0, pageInPart * page.height(), page.width(), page.height());
-    view.setBottom(std::min(view.bottom(), part->end));
+    const QRectF view = PageView(pageInPart, page, part->end);
     painter.save();
     painter.translate(page.left(), page.top() - view.top());
     painter.setClipRect(view);
     QAbstractTextDocumentLayout::PaintContext context;
-    // A line that touches the page's edge belongs to the neighbouring page; drawn here too, it
-    // would leave a sliver and a second copy of its text in the file.
-    context.clip = view.adjusted(0, 1, 0, -1);
+    context.clip = DrawnArea(view);
     context.palette.setColor(QPalette::Text, Qt::black); // text without a colour of its own
     part->laidOut->documentLayout()->draw(&painter, context);
     painter.restore();
