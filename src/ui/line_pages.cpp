@@ -23,7 +23,6 @@
 #include <optional>
 #include <tuple>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace abacore {
 
@@ -89,17 +88,22 @@ struct Glyph {
 };
 
 // One character format as Qt lays it out, with what a line of it needs to be set without
-// shaping: each character's glyph and advance in the font Qt chose for the face, and the
-// neighbouring pairs seen set one advance after the other (no kerning between them) in lines
-// Qt shaped. A line of characters it has all met, in pairs it has all seen, is set as Qt would.
+// shaping: each character's glyph and advance in the font Qt chose for the face, and for each
+// pair of neighbours seen in lines Qt shaped, how far the second stood from where the first's
+// advance ends (the font's kerning of the pair, mostly none). A line of characters it has all
+// met, in pairs it has all seen, is set as Qt would set it.
 struct Face {
     CharFormat format;
     QTextCharFormat qt;
     QRawFont raw; // null until a line of the face is shaped as one run
     std::array<Glyph, 256> latin{};
     std::unordered_map<char16_t, Glyph> others;
-    std::vector<bool> latinPairs = std::vector<bool>(256 * 256);
-    std::unordered_set<quint32> otherPairs;
+    // A pair's kerning, or one of these: never seen, or seen set two ways (a font whose
+    // kerning depends on more than the pair), when lines of it are shaped by Qt.
+    static constexpr qint32 kUnseen = std::numeric_limits<qint32>::min();
+    static constexpr qint32 kUnsteady = kUnseen + 1;
+    std::vector<qint32> latinPairs = std::vector<qint32>(256 * 256, kUnseen);
+    std::unordered_map<quint32, qint32> otherPairs;
 
     const Glyph* glyph(char16_t c) {
         Glyph* known = c < 256 ? &latin[c] : &others[c];
@@ -110,15 +114,10 @@ struct Face {
         }
         return known->index ? known : nullptr;
     }
-    bool pairSeen(char16_t a, char16_t b) const {
-        return a < 256 && b < 256 ? latinPairs[a * 256u + b]
-                                  : otherPairs.count(quint32(a) << 16 | b) > 0;
-    }
-    void seePair(char16_t a, char16_t b) {
+    qint32& pair(char16_t a, char16_t b) {
         if (a < 256 && b < 256)
-            latinPairs[a * 256u + b] = true;
-        else
-            otherPairs.insert(quint32(a) << 16 | b);
+            return latinPairs[a * 256u + b];
+        return otherPairs.try_emplace(quint32(a) << 16 | b, kUnseen).first->second;
     }
 };
 
@@ -298,15 +297,21 @@ struct LinePages::Layout {
     }
 
     // Where the face's table sets the glyphs of `text` from `x` on, or nothing when a character
-    // or a pair of neighbours is one it has not met.
+    // or a pair of neighbours is one it has not met (or met set two ways).
     static std::optional<std::vector<Fixed>> setByTable(Face& face, const QString& text, Fixed x) {
         std::vector<Fixed> at;
-        at.reserve(static_cast<size_t>(text.size()));
+        at.reserve(static_cast<size_t>(text.size()) + 1);
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t c = text[i].unicode();
             const Glyph* glyph = face.glyph(c);
-            if (!glyph || (i > 0 && !face.pairSeen(text[i - 1].unicode(), c)))
+            if (!glyph)
                 return std::nullopt;
+            if (i > 0) {
+                const qint32 kerning = face.pair(text[i - 1].unicode(), c);
+                if (kerning == Face::kUnseen || kerning == Face::kUnsteady)
+                    return std::nullopt;
+                x += kerning;
+            }
             at.push_back(x);
             x += glyph->advance;
         }
@@ -315,8 +320,9 @@ struct LinePages::Layout {
     }
 
     // Learns from a line Qt shaped: when it set `text` as one run of the face's font, a glyph a
-    // character, each one its advance after the one before, its neighbouring pairs are known
-    // to be set so. Returns whether it was.
+    // character on one baseline, each pair of neighbours' kerning is how far the second stands
+    // from the first's advance. Returns whether the line is as the table sets it (no pair set
+    // otherwise than before).
     static bool learn(Face& face, const QString& text, const QGlyphRun& run) {
         if (!face.raw.isValid())
             face.raw = run.rawFont();
@@ -328,13 +334,20 @@ struct LinePages::Layout {
             const Glyph* glyph = face.glyph(text[i].unicode());
             if (!glyph || glyph->index != glyphs[i] || positions[i].y() != positions[0].y())
                 return false;
-            if (i > 0 && ToFixed(positions[i].x()) - ToFixed(positions[i - 1].x()) !=
-                             face.glyph(text[i - 1].unicode())->advance)
-                return false;
         }
-        for (qsizetype i = 1; i < text.size(); ++i)
-            face.seePair(text[i - 1].unicode(), text[i].unicode());
-        return true;
+        bool steady = true;
+        for (qsizetype i = 1; i < text.size(); ++i) {
+            const qint32 kerning =
+                static_cast<qint32>(ToFixed(positions[i].x()) - ToFixed(positions[i - 1].x()) -
+                                    face.glyph(text[i - 1].unicode())->advance);
+            qint32& known = face.pair(text[i - 1].unicode(), text[i].unicode());
+            if (known == Face::kUnseen)
+                known = kerning;
+            else if (known != kerning)
+                known = Face::kUnsteady;
+            steady = steady && known == kerning;
+        }
+        return steady;
     }
 
     // The one face of a paragraph's text (its paragraph mark's when it has none), or none when
