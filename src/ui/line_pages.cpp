@@ -50,6 +50,7 @@ double DefaultDpi() {
     return 100;
 }
 
+// The alignment Qt's document layout gives a left-to-right paragraph's lines.
 Qt::Alignment VisualAlignment(Qt::Alignment align) {
     if (!(align & Qt::AlignHorizontal_Mask))
         align |= Qt::AlignLeft;
