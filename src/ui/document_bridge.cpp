@@ -193,7 +193,7 @@ void Fill(const Document& source, QTextDocument& target, std::optional<QSizeF> p
     target.setUndoRedoEnabled(false); // the filled document is where editing starts
     target.clear();
     target.setProperty(kFooterProperty, QString::fromStdString(source.footer()));
-    target.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
+    target.setDefaultFont(QtDocumentFont());
     if (pageSize)
         target.setPageSize(*pageSize);
 
@@ -228,6 +228,10 @@ void Fill(const Document& source, QTextDocument& target, std::optional<QSizeF> p
 }
 
 } // namespace
+
+QFont QtDocumentFont() {
+    return QFont(QStringLiteral("Times New Roman"), 12);
+}
 
 QList<QTextOption::Tab> QtTabs(const std::vector<int>& twips) {
     const double dpi = DocumentDpi();

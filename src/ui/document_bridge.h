@@ -5,6 +5,7 @@
 #include "core/paper.h"
 #include "document/document.h"
 
+#include <QFont>
 #include <QImage>
 #include <QTextFormat>
 #include <QTextOption>
@@ -26,6 +27,8 @@ inline constexpr const char* kFooterProperty = "sheetFooter";
 // The Qt formats of the model's text, paragraphs and tab stops, as a filled document has them
 // (and the pages laid out without one take them).
 QTextCharFormat QtCharFormat(const CharFormat& format);
+// The font of text without one of its own.
+QFont QtDocumentFont();
 QList<QTextOption::Tab> QtTabs(const std::vector<int>& twips);
 QTextBlockFormat QtBlockFormat(const Paragraph& paragraph, const QList<QTextOption::Tab>& tabs);
 
