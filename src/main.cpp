@@ -34,12 +34,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <thread>
 #include <utility>
 
 using namespace abacore;
@@ -138,6 +140,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
+    // The desktop's font list is read by the first text laid out. Read here, it is ready by the
+    // time the menu is laid out: the menu is meanwhile made, and waits on the desktop's
+    // accessibility bus. The font database may be used from any thread.
+    const std::jthread readFonts([] { QFontDatabase::families(); });
     InstallFontSubstitutes();
     SetUpKeyboardAccess(app);
     // The menu entry and the icon of an installed copy; desktops match windows to it by name.

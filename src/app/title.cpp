@@ -56,7 +56,10 @@ public:
 
 } // namespace
 
-Title::Title(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context) {
+Title::Title(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context),
+      m_picture(std::async(std::launch::async, ReadBackgroundPicture,
+                           DataFoldersOf(context.request), QSize())) {
     setWindowTitle(QStringLiteral("Abacore-- Drill Edition"));
 
     auto* toolbar = new QToolBar(this);
@@ -149,14 +152,16 @@ bool Title::eventFilter(QObject* watched, QEvent* event) {
         windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
         // The picture fills the area under the toolbar, which keeps its usual look.
-        SetBackgroundPicture(centralWidget(), DataFoldersOf(m_context.request));
+        if (m_picture.valid())
+            SetBackgroundPicture(centralWidget(),
+                                 FitBackgroundPicture(m_picture.get(), centralWidget()->size()));
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void Title::runOpeningSequence() {
-    // Decoding the picture takes longer than the rest of the window: it is made once the window
-    // is on the screen, before its first painting.
+    // The picture, decoded meanwhile, is fitted to the window once it is on the screen, before
+    // its first painting.
     windowHandle()->installEventFilter(this);
     WorksheetRequest& request = m_context.request;
     CentreOnScreen(this);

@@ -5,8 +5,10 @@
 // toolbar with the QuickWord option, the About box and Quit.
 
 #include "core/worksheet_request.h"
+#include "ui/screen_helpers.h"
 
 #include <QMainWindow>
+#include <future>
 
 namespace abacore {
 
@@ -29,6 +31,8 @@ private:
     void openSheetCode();
 
     AppContext& m_context;
+    // The background picture, decoded in the background while the window is made.
+    std::future<QImage> m_picture;
 };
 
 } // namespace abacore

@@ -27,26 +27,17 @@ void CentreOnScreen(QWidget* window) {
                  area.top() + area.height() / 2 - size.height() / 2);
 }
 
-void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
-    const auto path = FindDataFile(folders, kBackgroundPictureName);
-    if (!path)
-        return;
-    // Read by its bytes: a program folder whose name is not UTF-8 would not open under Qt's
-    // reading of the name. The reader makes it at the size it is shown, covering the window, so
-    // a window much smaller than the picture does not pay for decoding the whole of it.
-    QImage picture;
-    try {
-        QByteArray bytes = QByteArray::fromStdString(ReadWholeFile(*path));
-        QBuffer buffer(&bytes);
-        QImageReader reader(&buffer);
-        const QSize full = reader.size();
-        if (full.isValid() && !full.isEmpty() && !window->size().isEmpty())
-            reader.setScaledSize(full.scaled(window->size(), Qt::KeepAspectRatioByExpanding));
-        picture = reader.read();
-    } catch (const ReadError&) {
-    }
+namespace {
+
+// The size that covers an area, keeping the picture's proportions (none for no area).
+QSize CoveringSize(QSize picture, QSize area) {
+    return area.isEmpty() ? QSize() : picture.scaled(area, Qt::KeepAspectRatioByExpanding);
+}
+
+// A picture made at the size shown, with the ink that reads on it.
+BackgroundPicture WithInk(QImage picture) {
     if (picture.isNull())
-        return;
+        return {};
     // The picture's own average colour says which ink reads on it.
     const QImage small = picture.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double red = 0, green = 0, blue = 0;
@@ -60,9 +51,50 @@ void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
     const double n = small.width() * small.height();
     const bool light =
         !IsDarkInk(QColor::fromRgbF(float(red / n), float(green / n), float(blue / n)));
+    return {std::move(picture), light};
+}
+
+} // namespace
+
+void SetBackgroundPicture(QWidget* window, const DataFolders& folders) {
+    SetBackgroundPicture(window, WithInk(ReadBackgroundPicture(folders, window->size())));
+}
+
+QImage ReadBackgroundPicture(const DataFolders& folders, QSize area) {
+    const auto path = FindDataFile(folders, kBackgroundPictureName);
+    if (!path)
+        return {};
+    // Read as bytes: a program folder whose name is not UTF-8 would not open under Qt's
+    // reading of the name.
+    try {
+        QByteArray bytes = QByteArray::fromStdString(ReadWholeFile(*path));
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        if (const QSize full = reader.size(); full.isValid() && !full.isEmpty())
+            if (const QSize shown = CoveringSize(full, area); !shown.isEmpty())
+                reader.setScaledSize(shown);
+        return reader.read();
+    } catch (const ReadError&) {
+        return {};
+    }
+}
+
+BackgroundPicture FitBackgroundPicture(const QImage& whole, QSize area) {
+    // Scaled smoothly; the reader's own scaling, when asked for a size, may differ from it by a
+    // shade here and there.
+    const QSize shown = whole.isNull() ? QSize() : CoveringSize(whole.size(), area);
+    return WithInk(shown.isEmpty() || shown == whole.size()
+                       ? whole
+                       : whole.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void SetBackgroundPicture(QWidget* window, BackgroundPicture picture) {
+    if (picture.image.isNull())
+        return;
     QPalette palette = window->palette();
+    const bool light = picture.lightPicture;
     const QColor ink = light ? Qt::black : Qt::white;
-    palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(std::move(picture))));
+    palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(std::move(picture.image))));
     palette.setColor(QPalette::Active, QPalette::WindowText, ink);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, ink);
     palette.setColor(QPalette::Disabled, QPalette::WindowText,

@@ -2,6 +2,7 @@
 // Small things every screen does when it opens.
 
 #include <QFrame>
+#include <QImage>
 #include <string>
 
 class QTextEdit;
@@ -18,6 +19,18 @@ void CentreOnScreen(QWidget* window);
 // picture (black on a light one), whatever the desktop's colours. A missing picture leaves the
 // plain background and the desktop's text colour.
 void SetBackgroundPicture(QWidget* window, const DataFolders& folders);
+
+// The same in steps, so that a window can have its picture decoded in another thread while it
+// is being made itself: the picture read and decoded (null when there is none; whole, or at the
+// size that covers `area`), then fitted to the window's area once it is known, then shown. Only
+// the last needs the window's thread.
+struct BackgroundPicture {
+    QImage image;              // null: no picture, the window keeps its plain background
+    bool lightPicture = false; // dark ink reads on it
+};
+QImage ReadBackgroundPicture(const DataFolders& folders, QSize area = {});
+BackgroundPicture FitBackgroundPicture(const QImage& whole, QSize area);
+void SetBackgroundPicture(QWidget* window, BackgroundPicture picture);
 
 // A document on screen shows as the page it prints on: black on white under any desktop theme
 // (the colours the teacher gave the text stay theirs).
