@@ -140,14 +140,15 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Abacore Drill"));
-    // The desktop's font list is read by the first text laid out. Read here, it is ready by the
-    // time the menu is laid out: the menu is meanwhile made, and waits on the desktop's
-    // accessibility bus. The font database may be used from any thread.
-    const std::jthread readFonts([] { QFontDatabase::families(); });
     InstallFontSubstitutes();
     SetUpKeyboardAccess(app);
     // The menu entry and the icon of an installed copy; desktops match windows to it by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.abacore.drill"));
+    // The desktop's font list is read by the first text laid out. Read in another thread while
+    // the menu is made (and reaches the desktop's accessibility bus), it is ready, or nearly, by
+    // the time the menu is laid out. The font database may be used from any thread; the font
+    // substitutes are in place before, as nothing guards them.
+    const std::jthread readFonts([] { QFontDatabase::families(); });
     RandomSource random;
     QtDialogs dialogs;
     ScreenHost host(request, random, dialogs, MakeScreen, ShowAboutBox, ShowPictureWindow);
