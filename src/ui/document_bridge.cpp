@@ -13,6 +13,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
 #include <QTextOption>
 #include <QUrl>
 
@@ -352,6 +354,31 @@ Document ReadTextDocument(const QTextDocument& source) {
     document.setParagraphs(std::move(paragraphs));
     document.setFooter(source.property(kFooterProperty).toString().toStdString());
     return document;
+}
+
+std::optional<Document> ExactModel(const QTextDocument& source) {
+    if (source.defaultFont() != QtDocumentFont() || !source.rootFrame()->childFrames().isEmpty())
+        return std::nullopt;
+    Document model = ReadTextDocument(source);
+    const QList<QTextOption::Tab> tabs = QtTabs(model.tabStops());
+    const QFont defaults = source.defaultFont();
+    // A format is the model's when making it again from what the model reads of it gives it back.
+    const auto kept = [&](const QTextCharFormat& format) {
+        return QtCharFormat(FromQt(format, defaults)) == format;
+    };
+    auto paragraph = model.paragraphs().begin();
+    for (QTextBlock block = source.begin(); block.isValid(); block = block.next(), ++paragraph) {
+        if (paragraph == model.paragraphs().end() || block.textList() ||
+            block.blockFormat() != QtBlockFormat(*paragraph, tabs) || !kept(block.charFormat()))
+            return std::nullopt;
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!kept(fragment.charFormat()) || fragment.text().contains(QChar::LineSeparator) ||
+                fragment.text().contains(QChar::ObjectReplacementCharacter))
+                return std::nullopt;
+        }
+    }
+    return model;
 }
 
 } // namespace abacore

@@ -10,6 +10,7 @@
 #include <QTextFormat>
 #include <QTextOption>
 #include <memory>
+#include <optional>
 
 class QTextCursor;
 class QTextDocument;
@@ -41,6 +42,11 @@ void FillLaidOutDocument(const Document& source, QTextDocument& target);
 // Pictures come back with the file bytes they went in with; a picture pasted from elsewhere
 // comes back as PNG.
 Document ReadTextDocument(const QTextDocument& source);
+// The model of a document that holds nothing the model does not (the sheet as it was made, or
+// edited only in what the model keeps), so that either shows the same; none for one that holds
+// more: a picture, a list or table, a line break within a paragraph, a format the model has no
+// word for.
+std::optional<Document> ExactModel(const QTextDocument& source);
 
 // Puts the picture in at the cursor's position (selected text is kept, not replaced), at its
 // shown size, in the font in use there, and moves the cursor past it. `image` is the decoded

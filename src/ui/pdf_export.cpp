@@ -7,7 +7,9 @@
 
 #include <QPrinter>
 #include <QTextDocument>
+#include <deque>
 #include <memory>
+#include <optional>
 
 namespace abacore {
 
@@ -29,20 +31,42 @@ struct DocumentPages {
 // The model's documents, each stretch between page breaks laid out on its own (line by line
 // where it can be): a class set's hundred versions cost a hundred times one, not more.
 struct ModelPages {
+    ModelPages() = default;
     explicit ModelPages(const std::vector<const Document*>& documents) {
         for (const Document* document : documents)
             if (document)
-                for (Document& part : SplitAtPageBreaks(*document))
-                    parts.push_back(std::move(part));
-        for (const Document& part : parts)
-            owned.push_back(ModelPageSource(part));
-        for (const auto& pages : owned)
-            sources.push_back(pages.get());
+                add(*document);
     }
-    std::vector<Document> parts;
+    void add(const Document& document) {
+        for (Document& part : SplitAtPageBreaks(document)) {
+            parts.push_back(std::move(part));
+            owned.push_back(ModelPageSource(parts.back()));
+            sources.push_back(owned.back().get());
+        }
+    }
+    void add(const QTextDocument& document) {
+        owned.push_back(std::make_unique<TextDocumentPages>(document));
+        sources.push_back(owned.back().get());
+    }
+    std::deque<Document> parts; // stays where it is as parts are added: the pages point at it
     std::vector<std::unique_ptr<PageSource>> owned;
     std::vector<PageSource*> sources;
 };
+
+// The window's documents as the pages of a PDF file: each laid out from its model, as `make`
+// lays a sheet out, where the model holds all of it; by Qt's document layout otherwise.
+ModelPages ExportPages(const std::vector<const QTextDocument*>& documents) {
+    ModelPages pages;
+    for (const QTextDocument* document : documents) {
+        if (!document)
+            continue;
+        if (const std::optional<Document> model = ExactModel(*document))
+            pages.add(*model);
+        else
+            pages.add(*document);
+    }
+    return pages;
+}
 
 } // namespace
 
@@ -56,7 +80,7 @@ bool PrintJob(const std::vector<const QTextDocument*>& documents, QPrinter& prin
 
 void WritePdf(const std::vector<const QTextDocument*>& documents, const std::filesystem::path& path,
               const QString& title, Paper paper) {
-    WritePdfFile(DocumentPages(documents).sources, path, title, paper);
+    WritePdfFile(ExportPages(documents).sources, path, title, paper);
 }
 
 void WritePdf(const std::vector<const Document*>& documents, const std::filesystem::path& path,

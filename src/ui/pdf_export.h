@@ -21,7 +21,8 @@ bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter
 bool PrintJob(const std::vector<const QTextDocument*>& documents, QPrinter& printer);
 // Writes the documents, each from a new page, to a PDF file on `paper` titled `title` (the
 // sheet's heading). Throws WriteError naming the file and the reason; an earlier file is then left
-// as it was.
+// as it was. A document its model holds whole (ExactModel) is laid out from the model, as the
+// model's own documents are: the same pages, sooner.
 void WritePdf(const std::vector<const QTextDocument*>& documents, const std::filesystem::path& path,
               const QString& title, Paper paper);
 void WritePdf(const std::vector<const Document*>& documents, const std::filesystem::path& path,

@@ -1,8 +1,8 @@
 #pragma once
 // A rich-text document as printed pages: cut at the page's height, no page numbers, and the
 // paragraphs marked keep-with-next (a problem's rows) moved whole to the next page rather than
-// split. The worksheet window's document and a model's with pictures come here; the model's
-// others are laid out by line_pages.h, which places every line as this does.
+// split. Printed documents, and exported ones with what the model lacks (pictures among it),
+// come here; the others are laid out by line_pages.h, which places every line as this does.
 
 #include "ui/page_source.h"
 

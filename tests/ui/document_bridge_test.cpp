@@ -8,9 +8,13 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
+#include <QTextTable>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <optional>
 #include <string>
 
 using namespace abacore;
@@ -45,8 +49,12 @@ TEST(DocumentBridge, ModelSurvivesTheWayThroughQtAndEditsReachTheRtf) {
     edit.setForeground(QColor(0, 0, 255));
     edit.setFontItalic(true);
     cursor.mergeCharFormat(edit);
-    // Only italic and the colour change: font, size and bold stay.
+    // Only italic and the colour change: font, size and bold stay. The model still holds all of
+    // the document, so Export PDF lays it out from the model.
     const std::string rtf = RtfText(ReadTextDocument(qt), Paper::Letter);
+    const std::optional<Document> exact = ExactModel(qt);
+    ASSERT_TRUE(exact.has_value());
+    EXPECT_EQ(RtfText(*exact, Paper::Letter), rtf);
     EXPECT_NE(rtf.find("\\red0\\green0\\blue255;"), std::string::npos);
     EXPECT_NE(
         rtf.find("\\f0\\fs36\\b\\i0\\ulnone\\cf1 Math \\'f7 \\i\\cf2 Skills\\i0\\cf1  \\{1\\}"),
@@ -72,4 +80,39 @@ TEST(DocumentBridge, UnformattedQtTextReadsWithTheDocumentDefaults) {
     EXPECT_EQ(read.paragraphs()[0].endFormat, plain);
     ASSERT_EQ(read.paragraphs()[2].runs.size(), 2u);
     EXPECT_EQ(read.paragraphs()[2].runs[1].format.fontName, "Arial");
+}
+
+// Edits the model has no word for keep a document from being laid out from its model, which
+// would print the sheet without them.
+TEST(DocumentBridge, NoExactModelForWhatTheModelCannotHold) {
+    const std::function<void(QTextCursor&)> edits[] = {
+        [](QTextCursor& c) {
+            QTextCharFormat highlight;
+            highlight.setBackground(QColor(Qt::yellow));
+            c.mergeCharFormat(highlight);
+        },
+        [](QTextCursor& c) {
+            QTextCharFormat semibold;
+            semibold.setFontWeight(QFont::DemiBold);
+            c.mergeCharFormat(semibold);
+        },
+        [](QTextCursor& c) {
+            QTextBlockFormat indent;
+            indent.setIndent(1);
+            c.mergeBlockFormat(indent);
+        },
+        [](QTextCursor& c) { c.insertText(QString(QChar::LineSeparator)); }, // Shift+Enter
+        [](QTextCursor& c) { c.insertText(QString(QChar::ObjectReplacementCharacter)); },
+        [](QTextCursor& c) { c.createList(QTextListFormat::ListDisc); },
+        [](QTextCursor& c) { c.insertTable(1, 2); },
+    };
+    for (std::size_t i = 0; i < std::size(edits); ++i) {
+        QTextDocument qt;
+        FillTextDocument(Sample, qt, Paper::Letter);
+        QTextCursor cursor(&qt);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 7);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, 6);
+        edits[i](cursor);
+        EXPECT_FALSE(ExactModel(qt).has_value()) << "edit " << i;
+    }
 }

@@ -1,17 +1,22 @@
 #include "core/random_source.h"
 #include "file_bytes.h"
+#include "ui/document_bridge.h"
 #include "ui/line_pages.h"
 #include "ui/page_output.h"
+#include "ui/pdf_export.h"
 #include "ui/text_document_pages.h"
 #include "worksheet/worksheet_builder.h"
 
+#include <QTemporaryDir>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace abacore;
 
 // The pages laid out line by line hold Qt's document layout's pages word for word and place for
 // place: every activity and layout, both papers, large print, and a sheet long enough to be
-// laid out in parts, its problems' rows kept together across page ends.
+// laid out in parts, its problems' rows kept together across page ends. The worksheet window's
+// Export PDF, which lays its documents out from their models, gives the same pages.
 TEST(LinePages, PutEveryWordWhereQtsDocumentLayoutPutsIt) {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
@@ -33,6 +38,7 @@ TEST(LinePages, PutEveryWordWhereQtsDocumentLayoutPutsIt) {
         {"cards", Activity::FlashCards, StyleBit::kHorizontal, 100, false, Skill::Division},
         {"matching", Activity::ValueMatching, 0, 20},
     };
+    QTemporaryDir folder;
     for (const Case& c : cases)
         for (const Paper paper : {Paper::Letter, Paper::A4}) {
             WorksheetRequest r;
@@ -64,6 +70,13 @@ TEST(LinePages, PutEveryWordWhereQtsDocumentLayoutPutsIt) {
                 const QString expected = PdfWords(PdfBytes({&qt}, "Sheet", paper));
                 ASSERT_GT(expected.count("<page"), 0);
                 EXPECT_EQ(PdfWords(PdfBytes({&lines}, "Sheet", paper)), expected);
+
+                QTextDocument shown;
+                FillTextDocument(*document, shown, paper);
+                ASSERT_TRUE(ExactModel(shown).has_value());
+                const QString exported = folder.filePath("exported.pdf");
+                WritePdf({&shown}, exported.toStdString(), "Sheet", paper);
+                EXPECT_EQ(PdfWords(ReadBytes(exported)), expected);
             }
         }
 }

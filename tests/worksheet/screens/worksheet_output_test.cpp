@@ -1,6 +1,7 @@
 #include "core/paper.h"
 #include "file_size_limit.h"
 #include "quiz_form_fixture.h"
+#include "ui/document_bridge.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -145,6 +146,8 @@ TEST_F(QuizFormTest, PrintAsksFirstReportsAFailureAndPrintsBothDocumentsInOrder)
 // extension, and says why a write failed.
 TEST_F(QuizFormTest, ExportsWriteTheirFileOrSayWhyNot) {
     open();
+    // The sheet as shown is its model's whole: Export PDF lays it out from the model.
+    EXPECT_TRUE(ExactModel(*quizBox()->document()).has_value());
     app.dialogs.previewToPdf = folder.file("preview.pdf");
     window->findChild<QAction*>("PrintPreview")->trigger();
     const struct {
