@@ -18,8 +18,8 @@ using namespace abacore;
 // Arguments: problems, and 0 for the RTF, 1 for the PDF.
 static void BM_WindowExport(benchmark::State& state) {
     BenchApp();
-    WorksheetRequest request = MixedSheetRequest(Activity::SkillsPractice, 999, 99,
-                                                 static_cast<int16_t>(state.range(0)));
+    WorksheetRequest request =
+        MixedSheetRequest(Activity::SkillsPractice, 999, 99, static_cast<int16_t>(state.range(0)));
     request.ProblemStyle = StyleBit::kHorizontal;
     RandomSource random(12345);
     const WorksheetDocuments sheet = BuildWorksheet(request, random);
