@@ -13,8 +13,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <QTextList>
 #include <QTextOption>
 #include <QUrl>
 
@@ -357,18 +355,21 @@ Document ReadTextDocument(const QTextDocument& source) {
 }
 
 std::optional<Document> ExactModel(const QTextDocument& source) {
-    if (source.defaultFont() != QtDocumentFont() || !source.rootFrame()->childFrames().isEmpty())
+    // What a format leaves unset comes from the document's font; laid out from the model, it is
+    // QtDocumentFont's.
+    if (source.defaultFont() != QtDocumentFont())
         return std::nullopt;
     Document model = ReadTextDocument(source);
     const QList<QTextOption::Tab> tabs = QtTabs(model.tabStops());
     const QFont defaults = source.defaultFont();
-    // A format is the model's when making it again from what the model reads of it gives it back.
+    // A format is the model's when making it again from what the model reads of it gives it back
+    // (a list's or a table's paragraphs have formats of their own).
     const auto kept = [&](const QTextCharFormat& format) {
         return QtCharFormat(FromQt(format, defaults)) == format;
     };
     auto paragraph = model.paragraphs().begin();
     for (QTextBlock block = source.begin(); block.isValid(); block = block.next(), ++paragraph) {
-        if (paragraph == model.paragraphs().end() || block.textList() ||
+        if (paragraph == model.paragraphs().end() ||
             block.blockFormat() != QtBlockFormat(*paragraph, tabs) || !kept(block.charFormat()))
             return std::nullopt;
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {

@@ -105,6 +105,7 @@ TEST(DocumentBridge, NoExactModelForWhatTheModelCannotHold) {
         [](QTextCursor& c) { c.insertText(QString(QChar::ObjectReplacementCharacter)); },
         [](QTextCursor& c) { c.createList(QTextListFormat::ListDisc); },
         [](QTextCursor& c) { c.insertTable(1, 2); },
+        [](QTextCursor& c) { c.document()->setDefaultFont(QFont("Courier New", 12)); },
     };
     for (std::size_t i = 0; i < std::size(edits); ++i) {
         QTextDocument qt;
