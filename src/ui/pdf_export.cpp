@@ -15,28 +15,10 @@ namespace abacore {
 
 namespace {
 
-// One page source per document, and the list the page path takes.
-struct DocumentPages {
-    explicit DocumentPages(const std::vector<const QTextDocument*>& documents) {
-        for (const QTextDocument* document : documents)
-            if (document)
-                owned.push_back(std::make_unique<TextDocumentPages>(*document));
-        for (const auto& pages : owned)
-            sources.push_back(pages.get());
-    }
-    std::vector<std::unique_ptr<TextDocumentPages>> owned;
-    std::vector<PageSource*> sources;
-};
-
-// The model's documents, each stretch between page breaks laid out on its own (line by line
-// where it can be): a class set's hundred versions cost a hundred times one, not more.
-struct ModelPages {
-    ModelPages() = default;
-    explicit ModelPages(const std::vector<const Document*>& documents) {
-        for (const Document* document : documents)
-            if (document)
-                add(*document);
-    }
+// The documents' page sources, in order, and the list the page path takes. A model's document is
+// laid out a stretch between page breaks at a time (line by line where it can be): a class
+// set's hundred versions cost a hundred times one, not more.
+struct Pages {
     void add(const Document& document) {
         for (Document& part : SplitAtPageBreaks(document)) {
             parts.push_back(std::move(part));
@@ -53,10 +35,27 @@ struct ModelPages {
     std::vector<PageSource*> sources;
 };
 
-// The window's documents as the pages of a PDF file: each laid out from its model, as `make`
-// lays a sheet out, where the model holds all of it; by Qt's document layout otherwise.
-ModelPages ExportPages(const std::vector<const QTextDocument*>& documents) {
-    ModelPages pages;
+Pages ModelPages(const std::vector<const Document*>& documents) {
+    Pages pages;
+    for (const Document* document : documents)
+        if (document)
+            pages.add(*document);
+    return pages;
+}
+
+// Printed, the window's documents are laid out by Qt's document layout.
+Pages PrintedPages(const std::vector<const QTextDocument*>& documents) {
+    Pages pages;
+    for (const QTextDocument* document : documents)
+        if (document)
+            pages.add(*document);
+    return pages;
+}
+
+// Exported, each is laid out from its model, as `make` lays a sheet out, where the model holds
+// all of it.
+Pages ExportedPages(const std::vector<const QTextDocument*>& documents) {
+    Pages pages;
     for (const QTextDocument* document : documents) {
         if (!document)
             continue;
@@ -71,16 +70,16 @@ ModelPages ExportPages(const std::vector<const QTextDocument*>& documents) {
 } // namespace
 
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer) {
-    return DrawPages(DocumentPages(documents).sources, printer);
+    return DrawPages(PrintedPages(documents).sources, printer);
 }
 
 bool PrintJob(const std::vector<const QTextDocument*>& documents, QPrinter& printer) {
-    return PrintJob(DocumentPages(documents).sources, printer);
+    return PrintJob(PrintedPages(documents).sources, printer);
 }
 
 void WritePdf(const std::vector<const QTextDocument*>& documents, const std::filesystem::path& path,
               const QString& title, Paper paper) {
-    WritePdfFile(ExportPages(documents).sources, path, title, paper);
+    WritePdfFile(ExportedPages(documents).sources, path, title, paper);
 }
 
 void WritePdf(const std::vector<const Document*>& documents, const std::filesystem::path& path,
