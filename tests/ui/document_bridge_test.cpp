@@ -101,7 +101,10 @@ TEST(DocumentBridge, NoExactModelForWhatTheModelCannotHold) {
             indent.setIndent(1);
             c.mergeBlockFormat(indent);
         },
-        [](QTextCursor& c) { c.insertText(QString(QChar::LineSeparator)); }, // Shift+Enter
+        [](QTextCursor& c) { // Shift+Enter, in the last paragraph
+            c.movePosition(QTextCursor::End);
+            c.insertText(QString(QChar::LineSeparator) + "more");
+        },
         [](QTextCursor& c) { c.insertText(QString(QChar::ObjectReplacementCharacter)); },
         [](QTextCursor& c) { c.createList(QTextListFormat::ListDisc); },
         [](QTextCursor& c) { c.insertTable(1, 2); },
