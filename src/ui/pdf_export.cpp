@@ -35,18 +35,12 @@ struct Pages {
     std::vector<PageSource*> sources;
 };
 
-Pages ModelPages(const std::vector<const Document*>& documents) {
+// The model's documents as they are; printed, the window's documents are laid out by Qt's
+// document layout.
+template <typename Source>
+Pages PagesOf(const std::vector<const Source*>& documents) {
     Pages pages;
-    for (const Document* document : documents)
-        if (document)
-            pages.add(*document);
-    return pages;
-}
-
-// Printed, the window's documents are laid out by Qt's document layout.
-Pages PrintedPages(const std::vector<const QTextDocument*>& documents) {
-    Pages pages;
-    for (const QTextDocument* document : documents)
+    for (const Source* document : documents)
         if (document)
             pages.add(*document);
     return pages;
@@ -70,11 +64,11 @@ Pages ExportedPages(const std::vector<const QTextDocument*>& documents) {
 } // namespace
 
 bool PrintDocuments(const std::vector<const QTextDocument*>& documents, QPrinter& printer) {
-    return DrawPages(PrintedPages(documents).sources, printer);
+    return DrawPages(PagesOf(documents).sources, printer);
 }
 
 bool PrintJob(const std::vector<const QTextDocument*>& documents, QPrinter& printer) {
-    return PrintJob(PrintedPages(documents).sources, printer);
+    return PrintJob(PagesOf(documents).sources, printer);
 }
 
 void WritePdf(const std::vector<const QTextDocument*>& documents, const std::filesystem::path& path,
@@ -90,7 +84,7 @@ void WritePdf(const std::vector<const Document*>& documents, const std::filesyst
 
 PendingFile PdfFile(const std::vector<const Document*>& documents,
                     const std::filesystem::path& path, const QString& title, Paper paper) {
-    return PdfFile(ModelPages(documents).sources, path, title, paper);
+    return PdfFile(PagesOf(documents).sources, path, title, paper);
 }
 
 QByteArray PdfBytes(const Document& document, const QString& title, Paper paper) {
@@ -99,7 +93,7 @@ QByteArray PdfBytes(const Document& document, const QString& title, Paper paper)
 
 QByteArray PdfBytes(const std::vector<const Document*>& documents, const QString& title,
                     Paper paper) {
-    return PdfBytes(ModelPages(documents).sources, title, paper);
+    return PdfBytes(PagesOf(documents).sources, title, paper);
 }
 
 } // namespace abacore
