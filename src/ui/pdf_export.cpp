@@ -37,8 +37,7 @@ struct Pages {
 
 // The model's documents as they are; printed, the window's documents are laid out by Qt's
 // document layout.
-template <typename Source>
-Pages PagesOf(const std::vector<const Source*>& documents) {
+template <typename Source> Pages PagesOf(const std::vector<const Source*>& documents) {
     Pages pages;
     for (const Source* document : documents)
         if (document)
