@@ -5,8 +5,8 @@
 // toolbar with the QuickWord option, the About box and Quit.
 
 #include "core/worksheet_request.h"
-#include "ui/screen_helpers.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <future>
 
